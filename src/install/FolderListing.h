@@ -1,0 +1,46 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace quillon {
+
+// Identifies a real folder however it is reached (device and inode; volume and file id).
+struct FolderId {
+    uint64_t device = 0;
+    uint64_t file = 0;
+
+    bool operator==(const FolderId& other) const {
+        return device == other.device && file == other.file;
+    }
+};
+
+struct FolderIdHash {
+    size_t operator()(const FolderId& id) const {
+        return static_cast<size_t>(id.file * 0x9E3779B97F4A7C15ULL ^ id.device);
+    }
+};
+
+struct FolderEntry {
+    std::string name;
+    bool isFolder;
+};
+
+struct FolderListing {
+    FolderId id;
+    // In the file system's order: the subfolders to walk (those whose names do not begin with a
+    // full stop) and the other entries whose names match the pattern.
+    std::vector<FolderEntry> entries;
+    int64_t filesSeen = 0;
+};
+
+// Lists `folder` (ending in the separator). False when it cannot be listed: no such folder, no
+// access, a name the platform refuses. Linked folders count as folders.
+bool ListFolder(const std::string& folder, const std::string& pattern, FolderListing& listing);
+
+// True when `name` matches `pattern` by the platform's file-name wildcard rules, letter case
+// ignored.
+bool NameMatchesPattern(const std::string& name, const std::string& pattern);
+
+}  // namespace quillon

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+
+namespace quillon {
+
+constexpr const char* kGameDataFile = "sp_pak2.pk3";
+
+struct SearchResult {
+    std::string match;  // the full path of the last match in walk order; empty when none
+    bool cancelled = false;
+    int64_t foldersWalked = 0;
+    int64_t filesSeen = 0;
+};
+
+// Called on the searching thread about ten times a second; returning false cancels the search.
+using SearchProgressCallback =
+    std::function<bool(int64_t foldersWalked, const std::string& currentFolder)>;
+
+// Walks `folder` (ending in the separator) and every folder below it depth first, in the order
+// the file system lists them, and keeps the last entry whose name matches `pattern`. Folders
+// whose names begin with a full stop are not entered; each real folder is walked once, however
+// many links lead to it.
+SearchResult SearchFolder(const std::string& folder, const std::string& pattern);
+
+// The same walk from `root`, reading folders on several threads; its match is always the one
+// SearchFolder finds. A cancelled search finds nothing.
+SearchResult SearchDrive(const std::string& root, const std::string& pattern,
+                         const SearchProgressCallback& progress = nullptr);
+
+}  // namespace quillon

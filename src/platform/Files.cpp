@@ -1,0 +1,108 @@
+#include "platform/Files.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
+namespace quillon {
+
+std::filesystem::path PathFromText(const std::string& text) {
+#ifdef _WIN32
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                           nullptr, 0);
+    std::wstring wide(static_cast<size_t>(length), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                        length);
+    return std::filesystem::path(wide);
+#else
+    return std::filesystem::path(text);
+#endif
+}
+
+std::string TextFromPath(const std::filesystem::path& path) {
+#ifdef _WIN32
+    const std::wstring& wide = path.native();
+    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                           nullptr, 0, nullptr, nullptr);
+    std::string text(static_cast<size_t>(length), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
+                        length, nullptr, nullptr);
+    return text;
+#else
+    return path.native();
+#endif
+}
+
+bool ReadWholeFile(const std::string& fileName, std::string& content) {
+    std::ifstream in(PathFromText(fileName), std::ios::binary);
+    if (!in) {
+        return false;
+    }
+    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+bool IsFolder(const std::string& path) {
+    std::error_code error;
+    return std::filesystem::is_directory(PathFromText(path), error);
+}
+
+std::string CurrentFolderText() {
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::current_path(error);
+    return error ? std::string("the current folder") : "\"" + TextFromPath(folder) + "\"";
+}
+
+namespace {
+
+std::string ErrorText(const std::error_code& error) { return error.message(); }
+
+// Moves `from` over `to`, replacing it in one step.
+std::error_code ReplaceWith(const std::filesystem::path& from, const std::filesystem::path& to) {
+#ifdef _WIN32
+    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return {};
+    }
+    return std::error_code(static_cast<int>(GetLastError()), std::system_category());
+#else
+    std::error_code error;
+    std::filesystem::rename(from, to, error);
+    return error;
+#endif
+}
+
+}  // namespace
+
+std::string WriteFileReplacing(const std::string& destination, const std::string& content) {
+    const std::filesystem::path target = PathFromText(destination);
+    std::filesystem::path temporary = target;
+    temporary += ".new";
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        if (!out) {
+            return "the file \"" + TextFromPath(temporary) + "\" could not be created (" +
+                   std::strerror(errno) + ")";
+        }
+        out.write(content.data(), static_cast<std::streamsize>(content.size()));
+        out.close();
+        if (!out) {
+            std::error_code ignored;
+            std::filesystem::remove(temporary, ignored);
+            return "writing \"" + TextFromPath(temporary) + "\" failed";
+        }
+    }
+    if (const std::error_code error = ReplaceWith(temporary, target); error) {
+        std::error_code ignored;
+        std::filesystem::remove(temporary, ignored);
+        return ErrorText(error);
+    }
+    return {};
+}
+
+}  // namespace quillon

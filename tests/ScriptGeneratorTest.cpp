@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "export/ScriptGenerator.h"
+#include "TempFolder.h"
+
+namespace quillon {
+namespace {
+
+using test::ReadFile;
+using test::TempFolder;
+using test::WriteFile;
+
+void Assign(KeyTable& table, int16_t key, int16_t slot, int16_t page, int16_t line) {
+    table.At(key, slot).page = page;
+    table.At(key, slot).line = line;
+}
+
+// The block of a key without messages, as the game receives it.
+std::string FreeBlock(int key) {
+    const std::string k = std::to_string(key);
+    return "\r\n"
+           "set try" + k + "b1  \";\"\r\n"
+           "set try" + k + "b2  \";set try" + k + "bb vstr try" + k + "b1\"\r\n"
+           "set try" + k + "b3  \";\"\r\n";
+}
+
+std::string FreeBlocks(int first, int last) {
+    std::string blocks;
+    for (int key = first; key <= last; ++key) {
+        blocks += FreeBlock(key);
+    }
+    return blocks;
+}
+
+TEST(ScriptGenerator, KeyWithThreeMessagesCyclesThroughThem) {
+    KeyTable table;
+    Assign(table, 5, 1, 3, 1);
+    Assign(table, 5, 2, 3, 2);
+    Assign(table, 5, 3, 4, 5);
+    const std::string expected = FreeBlocks(1, 4) +
+                                 "\r\n"
+                                 "set try5b1  \"vsay_team Medic;set try5bb vstr try5b2\"\r\n"
+                                 "set try5b2  \"vsay_team NeedAmmo;set try5bb vstr try5b3\"\r\n"
+                                 "set try5b3  \"vsay_team DefendObjective;set try5bb vstr try5b1\"\r\n"
+                                 "set try5bb \"vstr try5b1\"\r\n" +
+                                 FreeBlocks(6, 22);
+    EXPECT_EQ(GenerateScriptBody(table), expected);
+}
+
+TEST(ScriptGenerator, WholeFileWithClassAnnouncementAndGlobalMessage) {
+    KeyTable table;
+    Assign(table, 11, 1, 2, 1);
+    Assign(table, 11, 2, 1, 109);
+    Assign(table, 14, 1, 6, 4);
+    const std::string expected = FreeBlocks(1, 10) +
+                                 "\r\n"
+                                 "set try11b1  \"vsay_team PathCleared;set try11bb vstr try11b2\"\r\n"
+                                 "set try11b2  \"vsay_team iammedic;set try11bb vstr try11b1\"\r\n"
+                                 "set try11b3  \";\"\r\n"
+                                 "set try11bb \"vstr try11b1\"\r\n" +
+                                 FreeBlocks(12, 13) +
+                                 "\r\n"
+                                 "set try14b1  \"vsay Hi;\"\r\n"
+                                 "set try14b2  \";set try14bb vstr try14b1\"\r\n"
+                                 "set try14b3  \";\"\r\n"
+                                 "set try14bb \"vstr try14b1\"\r\n" +
+                                 FreeBlocks(15, 22);
+    EXPECT_EQ(GenerateScriptBody(table), expected);
+
+    // Written behind the template, which stays byte for byte as it was, also without a final
+    // line break: the first empty line then completes the template's last line.
+    TempFolder folder;
+    for (const std::string templateText : {"// mine\r\nbind KP_END \"vstr try11bb\"\r\n",
+                                           "// no line break at the end"}) {
+        WriteFile("qmscript.txt", templateText);
+        ASSERT_EQ(WriteConsoleScript(table, folder.Text()), "");
+        EXPECT_EQ(ReadFile("qmvc.cfg"), templateText + expected);
+    }
+}
+
+TEST(ScriptGenerator, EmptyTableWritesNoPointerAndExportsRepeatIdentically) {
+    KeyTable table;
+    EXPECT_EQ(GenerateScriptBody(table), FreeBlocks(1, 22));
+
+    TempFolder folder;
+    WriteFile("qmscript.txt", "// t\r\n");
+    Assign(table, 22, 1, 7, 6);
+    Assign(table, 22, 2, 5, 3);
+    ASSERT_EQ(WriteConsoleScript(table, folder.Text()), "");
+    const std::string first = ReadFile("qmvc.cfg");
+    ASSERT_EQ(WriteConsoleScript(table, folder.Text()), "");
+    EXPECT_EQ(ReadFile("qmvc.cfg"), first);
+    EXPECT_NE(first.find("set try22b1  \"vsay GoodGame;set try22bb vstr try22b2\"\r\n"
+                         "set try22b2  \"vsay_team Thanks;set try22bb vstr try22b1\"\r\n"
+                         "set try22b3  \";\"\r\n"
+                         "set try22bb \"vstr try22b1\"\r\n"),
+              std::string::npos);
+    EXPECT_EQ(first.find("try0"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists("qmvc.cfg.new"));
+}
+
+TEST(ScriptGenerator, SlotsWithoutCommandSayNothingAndKeepQuotesBalanced) {
+    KeyTable table;
+    Assign(table, 3, 1, 6, 8);    // a line that opens a page
+    Assign(table, 3, 2, 1, 120);  // a letter that is no class
+    const std::string body = GenerateScriptBody(table);
+    EXPECT_NE(body.find("set try3b1  \";set try3bb vstr try3b2\"\r\n"
+                        "set try3b2  \";set try3bb vstr try3b1\"\r\n"),
+              std::string::npos);
+}
+
+TEST(ScriptGenerator, FailuresAreReportedAndKeepTheEarlierScript) {
+    TempFolder folder;
+    KeyTable table;
+    Assign(table, 1, 1, 3, 1);
+
+    // No template in the current folder.
+    std::string failure = WriteConsoleScript(table, folder.Text());
+    EXPECT_NE(failure.find("\"qmscript.txt\""), std::string::npos) << failure;
+    EXPECT_FALSE(std::filesystem::exists("qmvc.cfg"));
+
+    WriteFile("qmscript.txt", "// t\r\n");
+    WriteFile("qmvc.cfg", "earlier script");
+
+    // A game folder that has gone.
+    failure = WriteConsoleScript(table, folder.Text() + "gone/");
+    EXPECT_NE(failure.find("gone"), std::string::npos) << failure;
+    EXPECT_FALSE(WriteConsoleScript(table, "").empty());
+
+    // A folder where the new script cannot be created: its temporary name is taken by a folder.
+    std::filesystem::create_directory("qmvc.cfg.new");
+    std::filesystem::create_directory("qmvc.cfg.new/x");
+    failure = WriteConsoleScript(table, folder.Text());
+    EXPECT_NE(failure.find("qmvc.cfg"), std::string::npos) << failure;
+    EXPECT_EQ(ReadFile("qmvc.cfg"), "earlier script");
+    std::filesystem::remove_all("qmvc.cfg.new");
+
+    // A script that cannot be replaced: its name is taken by a folder.
+    std::filesystem::remove("qmvc.cfg");
+    std::filesystem::create_directories("qmvc.cfg/inside");
+    failure = WriteConsoleScript(table, folder.Text());
+    EXPECT_FALSE(failure.empty());
+    EXPECT_TRUE(std::filesystem::is_directory("qmvc.cfg/inside"));
+    EXPECT_FALSE(std::filesystem::exists("qmvc.cfg.new"));
+}
+
+}  // namespace
+}  // namespace quillon

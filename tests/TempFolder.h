@@ -1,0 +1,57 @@
+#pragma once
+
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include "platform/Files.h"
+
+namespace quillon::test {
+
+// A fresh folder that is the current folder for the lifetime of the object.
+class TempFolder {
+public:
+    TempFolder() {
+        namespace fs = std::filesystem;
+        previous_ = fs::current_path();
+        static int counter = 0;
+        path_ = fs::temp_directory_path() /
+                ("quillon-test-" +
+                 std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
+                 "-" + std::to_string(++counter));
+        fs::remove_all(path_);
+        fs::create_directories(path_);
+        fs::current_path(path_);
+    }
+    ~TempFolder() {
+        std::filesystem::current_path(previous_);
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::filesystem::path& Path() const { return path_; }
+
+    // The folder as the program's text, ending in the separator.
+    std::string Text() const { return TextFromPath(path_ / ""); }
+
+private:
+    std::filesystem::path previous_;
+    std::filesystem::path path_;
+};
+
+inline void WriteFile(const std::filesystem::path& path, const std::string& content) {
+    if (path.has_parent_path()) {
+        std::filesystem::create_directories(path.parent_path());
+    }
+    std::ofstream(path, std::ios::binary) << content;
+}
+
+inline std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+}  // namespace quillon::test
