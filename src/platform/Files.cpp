@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
-#include <iterator>
+#include <sstream>
 #include <system_error>
 
 #ifdef _WIN32
@@ -40,12 +40,23 @@ std::string TextFromPath(const std::filesystem::path& path) {
 }
 
 bool ReadWholeFile(const std::string& fileName, std::string& content) {
-    std::ifstream in(PathFromText(fileName), std::ios::binary);
+    const std::filesystem::path path = PathFromText(fileName);
+    std::error_code error;
+    // A folder opens as a stream on some platforms and only fails once read.
+    if (std::filesystem::is_directory(path, error)) {
+        return false;
+    }
+    std::ifstream in(path, std::ios::binary);
     if (!in) {
         return false;
     }
-    content.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    return !in.bad();
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    if (in.bad()) {
+        return false;
+    }
+    content = bytes.str();
+    return true;
 }
 
 bool IsFolder(const std::string& path) {
@@ -60,8 +71,6 @@ std::string CurrentFolderText() {
 }
 
 namespace {
-
-std::string ErrorText(const std::error_code& error) { return error.message(); }
 
 // Moves `from` over `to`, replacing it in one step.
 std::error_code ReplaceWith(const std::filesystem::path& from, const std::filesystem::path& to) {
@@ -100,7 +109,7 @@ std::string WriteFileReplacing(const std::string& destination, const std::string
     if (const std::error_code error = ReplaceWith(temporary, target); error) {
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
-        return ErrorText(error);
+        return error.message();
     }
     return {};
 }

@@ -1,0 +1,128 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "install/FolderListing.h"
+#include "install/FolderSearch.h"
+#include "TempFolder.h"
+
+namespace quillon {
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempFolder;
+using test::WriteFile;
+
+// The last data file in depth-first walk order, following the order in which the file system
+// lists each folder (not sorted), skipping folders whose names begin with a full stop.
+void LastInWalkOrder(const fs::path& folder, std::string& last) {
+    for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+        const std::string name = TextFromPath(entry.path().filename());
+        if (entry.is_directory()) {
+            if (name[0] != '.') {
+                LastInWalkOrder(entry.path(), last);
+            }
+        } else if (NameMatchesPattern(name, kGameDataFile)) {
+            last = TextFromPath(entry.path());
+        }
+    }
+}
+
+void ExpectBothWalksFind(const std::string& root, const std::string& expected) {
+    EXPECT_EQ(SearchFolder(root, kGameDataFile).match, expected);
+    EXPECT_EQ(SearchDrive(root, kGameDataFile).match, expected);
+}
+
+TEST(FolderSearch, LastMatchInWalkOrderWinsWhateverTheCaseOrName) {
+    TempFolder folder;
+    const fs::path root = folder.Path();
+    for (const char* install : {"Games/RTCW/Main/sp_pak2.pk3", "Games/Old, copy/Main/SP_PAK2.PK3",
+                                "Spiele/Wolfenstein \xc3\xbc\xc3\x9f/Main/Sp_Pak2.Pk3",
+                                "a/b/c/d/e/f/Main/sp_pak2.pk3", "z/sp_pak2.pk3.bak",
+                                ".hidden/Main/sp_pak2.pk3", "Games/.cache/sp_pak2.pk3"}) {
+        WriteFile(root / install, "");
+    }
+    for (int i = 0; i < 40; ++i) {
+        WriteFile(root / ("many/dir" + std::to_string(i)) / "file.dat", "");
+    }
+    std::string expected;
+    LastInWalkOrder(root, expected);
+    ASSERT_FALSE(expected.empty());
+    ExpectBothWalksFind(folder.Text(), expected);
+    EXPECT_EQ(expected.find(".hidden"), std::string::npos);
+
+    const SearchResult result = SearchDrive(folder.Text(), kGameDataFile);
+    EXPECT_EQ(result.foldersWalked, SearchFolder(folder.Text(), kGameDataFile).foldersWalked);
+    EXPECT_EQ(result.filesSeen, 45);
+
+    // A wildcard pattern matches by the platform's rules, case ignored.
+    EXPECT_TRUE(NameMatchesPattern("SP_PAK2.PK3", "sp_pak?.*"));
+    EXPECT_FALSE(NameMatchesPattern("sp_pak2.pk3.bak", kGameDataFile));
+
+    // Nothing below a folder that cannot be listed, and nothing in an empty tree.
+    EXPECT_EQ(SearchDrive(folder.Text() + "missing/", kGameDataFile).match, "");
+    fs::create_directory(root / "empty");
+    EXPECT_EQ(SearchDrive(folder.Text() + "empty", kGameDataFile).match, "");
+}
+
+#ifndef _WIN32
+TEST(FolderSearch, LinksAreFollowedButEveryRealFolderIsWalkedOnce) {
+    TempFolder folder;
+    const fs::path root = folder.Path();
+    WriteFile(root / "drive/Games/Main/sp_pak2.pk3", "");
+    WriteFile(root / "drive/Other/Main/sp_pak2.pk3", "");
+    fs::create_directory_symlink(root / "drive", root / "drive/Games/Main/loop");
+    fs::create_directory_symlink("../Other", root / "drive/Games/to-other");
+    fs::create_symlink(root / "nowhere", root / "drive/broken");
+
+    const std::string start = folder.Text() + "drive/";
+    const SearchResult sequential = SearchFolder(start, kGameDataFile);
+    const SearchResult parallel = SearchDrive(start, kGameDataFile);
+    EXPECT_FALSE(sequential.match.empty());
+    EXPECT_EQ(parallel.match, sequential.match);
+    EXPECT_EQ(sequential.foldersWalked, 5);
+    EXPECT_EQ(parallel.foldersWalked, 5);
+}
+#endif
+
+TEST(FolderSearch, ParallelWalkAgreesWithTheSequentialOneOnALargerTree) {
+    TempFolder folder;
+    const fs::path root = folder.Path();
+    // A tree whose installs lie at different depths, so that threads reach them in any order.
+    for (int i = 0; i < 12; ++i) {
+        fs::path path = root;
+        for (int depth = 0; depth <= i % 5; ++depth) {
+            path /= "d" + std::to_string((i * 7 + depth) % 4);
+        }
+        WriteFile(path / ("Main" + std::to_string(i)) / "sp_pak2.pk3", "");
+        WriteFile(path / "noise.dat", "");
+    }
+    std::string expected;
+    LastInWalkOrder(root, expected);
+    for (int run = 0; run < 20; ++run) {
+        ExpectBothWalksFind(folder.Text(), expected);
+    }
+}
+
+TEST(FolderSearch, ProgressIsReportedAndCancelFindsNothing) {
+    TempFolder folder;
+    WriteFile(folder.Path() / "Games/Main/sp_pak2.pk3", "");
+    int reports = 0;
+    const SearchResult cancelled =
+        SearchDrive(folder.Text(), kGameDataFile, [&](int64_t, const std::string&) {
+            ++reports;
+            return false;
+        });
+    EXPECT_EQ(reports, 1);
+    EXPECT_TRUE(cancelled.cancelled);
+    EXPECT_EQ(cancelled.match, "");
+
+    const SearchResult completed =
+        SearchDrive(folder.Text(), kGameDataFile, [](int64_t, const std::string&) { return true; });
+    EXPECT_FALSE(completed.cancelled);
+    EXPECT_NE(completed.match, "");
+}
+
+}  // namespace
+}  // namespace quillon

@@ -1,0 +1,116 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "FakeView.h"
+#include "install/DriveRoot.h"
+#include "install/GameFolderLocator.h"
+#include "install/SettingsFile.h"
+#include "TempFolder.h"
+
+namespace quillon {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FakeView;
+using test::ReadFile;
+using test::TempFolder;
+using test::WriteFile;
+
+TEST(SettingsFile, ReadsTheWholeLineAndTreatsUnusableFilesAsAbsent) {
+    TempFolder folder;
+    EXPECT_FALSE(ReadSettingsFile());
+
+    const std::string game = std::string("Games, Old") + kSeparator + "RTCW" + kSeparator;
+    ASSERT_EQ(WriteSettingsFile(game), "");
+    EXPECT_EQ(ReadFile(kSettingsFileName), game + "\r\n");
+    EXPECT_EQ(ReadSettingsFile(), game) << "a comma does not cut the path";
+
+    WriteFile(kSettingsFileName, "\"" + game + "\"\r\n");
+    EXPECT_EQ(ReadSettingsFile(), game);
+    WriteFile(kSettingsFileName, "Games" + std::string(1, kSeparator) + "Main");
+    EXPECT_EQ(ReadSettingsFile(), "Games" + std::string(1, kSeparator) + "Main" + kSeparator);
+
+    for (const char* unusable : {"", "\r\n", "  \r\nsecond line\r\n", "\"\""}) {
+        WriteFile(kSettingsFileName, unusable);
+        EXPECT_FALSE(ReadSettingsFile()) << unusable;
+    }
+    fs::remove(kSettingsFileName);
+    fs::create_directory(kSettingsFileName);
+    EXPECT_FALSE(ReadSettingsFile()) << "a folder in its place cannot be read";
+    EXPECT_NE(WriteSettingsFile(game), "");
+}
+
+#ifndef _WIN32
+// A Wine prefix of the test's own whose drive C holds a game.
+class WineDriveTest : public ::testing::Test {
+protected:
+    WineDriveTest() {
+        WriteFile(folder.Path() / "prefix/drive_c/Program Files/RTCW/Main/sp_pak2.pk3", "");
+        fs::create_directories(folder.Path() / "prefix/dosdevices");
+        fs::create_directory_symlink("../drive_c", folder.Path() / "prefix/dosdevices/c:");
+        setenv("WINEPREFIX", (folder.Path() / "prefix").c_str(), 1);
+        driveC = fs::canonical(folder.Path() / "prefix/drive_c").string() + "/";
+    }
+    ~WineDriveTest() override { unsetenv("WINEPREFIX"); }
+
+    TempFolder folder;
+    std::string driveC;
+};
+
+TEST_F(WineDriveTest, DriveAnswersMapToWineDrives) {
+    for (const char* answer : {"C", "c", "C:", "c:\\", "C:/"}) {
+        EXPECT_EQ(RootForDriveAnswer(answer), driveC) << answer;
+    }
+    for (const char* answer : {"", "D", "CC", "C:\\x", "1", " C", "C;"}) {
+        EXPECT_FALSE(RootForDriveAnswer(answer)) << answer;
+    }
+    EXPECT_EQ(RootForDriveAnswer("/srv/games"), "/srv/games/");
+}
+
+TEST_F(WineDriveTest, SearchesOnceThenRemembersTheFolder) {
+    FakeView view;
+    view.answers = {"c"};
+    const std::string expected = driveC + "Program Files/RTCW/Main/";
+    EXPECT_EQ(LocateGameFolder(view), expected);
+    EXPECT_EQ(view.prompts.size(), 1U);
+    EXPECT_GE(view.progressReports, 1);
+    EXPECT_TRUE(view.progressEnded);
+    EXPECT_TRUE(view.messages.empty());
+    EXPECT_EQ(ReadFile(kSettingsFileName), expected + "\r\n");
+
+    // The next start uses the settings without asking, even when the folder has gone.
+    fs::remove_all(folder.Path() / "prefix/drive_c/Program Files");
+    FakeView again;
+    EXPECT_EQ(LocateGameFolder(again), expected);
+    EXPECT_TRUE(again.prompts.empty());
+
+    // A settings file in another letter case is not this program's: ask again.
+    fs::rename(kSettingsFileName, "QM.CFG");
+    FakeView third;
+    third.answers = {"C"};
+    EXPECT_EQ(LocateGameFolder(third), "");
+    EXPECT_EQ(third.prompts.size(), 1U);
+    EXPECT_FALSE(fs::exists(kSettingsFileName));
+}
+
+TEST_F(WineDriveTest, CancelledSearchEndsAsNotFoundAndWritesNothing) {
+    FakeView view;
+    view.answers = {"C"};
+    view.onProgress = [](const SearchProgress& progress) {
+        EXPECT_EQ(progress.root.back(), '/');
+        return false;
+    };
+    EXPECT_EQ(LocateGameFolder(view), "");
+    ASSERT_EQ(view.messages.size(), 1U);
+    EXPECT_EQ(view.messages[0].first,
+              "Quillon will now exit as no Return to Castle Wolfenstein installation was found...");
+    EXPECT_EQ(view.messages[0].second, "Quillon");
+    EXPECT_FALSE(fs::exists(kSettingsFileName));
+}
+#endif
+
+}  // namespace
+}  // namespace quillon
