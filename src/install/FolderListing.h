@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,13 @@ struct FolderEntry {
     bool isFolder;
 };
 
+// A folder kept open after listing, so that its subfolders can be opened relative to it without
+// the system walking the whole path again. Where the platform has no such thing it is empty.
+struct OpenFolder;
+
 struct FolderListing {
     FolderId id;
+    std::shared_ptr<OpenFolder> open;  // the listed folder, still open where the platform can
     // In the file system's order: the subfolders to walk (those whose names do not begin with a
     // full stop) and the other entries whose names match the pattern.
     std::vector<FolderEntry> entries;
@@ -37,7 +43,9 @@ struct FolderListing {
 
 // Lists `folder` (ending in the separator). False when it cannot be listed: no such folder, no
 // access, a name the platform refuses. Linked folders count as folders.
-bool ListFolder(const std::string& folder, const std::string& pattern, FolderListing& listing);
+// When `parent` is given, `folder` is its subfolder `name`, opened relative to it.
+bool ListFolder(const std::string& folder, const std::string& pattern, FolderListing& listing,
+                const OpenFolder* parent = nullptr, const std::string& name = {});
 
 // True when `name` matches `pattern` by the platform's file-name wildcard rules, letter case
 // ignored.

@@ -45,16 +45,29 @@ bool NameMatchesPattern(const std::string& name, const std::string& pattern) {
     return Matches(name.c_str(), pattern, HasWildcard(pattern));
 }
 
-bool ListFolder(const std::string& folder, const std::string& pattern, FolderListing& listing) {
-    // Read with getdents64 straight into a buffer: opendir would add a second fstat and an
-    // allocation per folder, and a drive holds many folders.
-    const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+struct OpenFolder {
+    explicit OpenFolder(int descriptor) : fd(descriptor) {}
+    ~OpenFolder() { close(fd); }
+    OpenFolder(const OpenFolder&) = delete;
+    OpenFolder& operator=(const OpenFolder&) = delete;
+
+    const int fd;
+};
+
+bool ListFolder(const std::string& folder, const std::string& pattern, FolderListing& listing,
+                const OpenFolder* parent, const std::string& name) {
+    constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+    // Opening relative to the parent spares the system walking the whole path again.
+    int fd = parent != nullptr ? openat(parent->fd, name.c_str(), kFlags) : -1;
+    if (fd < 0) {
+        fd = open(folder.c_str(), kFlags);
+    }
     if (fd < 0) {
         return false;
     }
+    listing.open = std::make_shared<OpenFolder>(fd);
     struct stat self {};
     if (fstat(fd, &self) != 0) {
-        close(fd);
         return false;
     }
     listing.id = {static_cast<uint64_t>(self.st_dev), static_cast<uint64_t>(self.st_ino)};
@@ -63,6 +76,8 @@ bool ListFolder(const std::string& folder, const std::string& pattern, FolderLis
 
     const bool wildcard = HasWildcard(pattern);
     alignas(dirent64) char buffer[kBufferSize];
+    // Read with getdents64 straight into a buffer: opendir would add a second fstat and an
+    // allocation per folder, and a drive holds many folders.
     ssize_t size = 0;
     while ((size = getdents64(fd, buffer, sizeof buffer)) > 0) {
         for (ssize_t offset = 0; offset < size;) {
@@ -80,7 +95,6 @@ bool ListFolder(const std::string& folder, const std::string& pattern, FolderLis
             }
         }
     }
-    close(fd);
     return size == 0;
 }
 

@@ -18,6 +18,7 @@ void WalkSequentially(const std::string& folder, const std::string& pattern, IdS
     if (!ListFolder(folder, pattern, listing) || !walked.insert(listing.id).second) {
         return;
     }
+    listing.open.reset();  // one open folder at a time, however deep the tree
     ++result.foldersWalked;
     result.filesSeen += listing.filesSeen;
     for (const FolderEntry& entry : listing.entries) {

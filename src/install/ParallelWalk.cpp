@@ -10,7 +10,6 @@
 #include <system_error>
 #include <thread>
 #include <unordered_map>
-#include <unordered_set>
 #include <vector>
 
 #include "install/FolderListing.h"
@@ -30,15 +29,18 @@ constexpr size_t kShards = 64;
 
 struct ListedFolder {
     std::vector<FolderEntry> entries;
-    // Per entry: the id of that subfolder, once it has been opened by some thread.
-    std::vector<FolderId> childIds;
-    std::vector<char> childListed;
+    // Per entry: the listing of that subfolder, set by the thread that opened it; nullptr where
+    // it could not be listed. Two entries may lead to one listing.
+    std::vector<ListedFolder*> children;
+    bool walked = false;  // by the replay
 };
 
 struct Task {
     std::string path;
     ListedFolder* parent;  // nullptr for the root
     size_t entry;
+    // The parent folder, kept open while any of its subfolders waits to be listed.
+    std::shared_ptr<OpenFolder> openParent;
 };
 
 using Clock = std::chrono::steady_clock;
@@ -49,7 +51,7 @@ public:
         : pattern_(pattern), progress_(progress) {}
 
     SearchResult Run(const std::string& root) {
-        shared_.push_back({root, nullptr, 0});
+        shared_.push_back({root, nullptr, 0, nullptr});
         pending_ = 1;
         const unsigned threadCount = std::clamp(std::thread::hardware_concurrency(), 1U, 8U);
         std::vector<std::thread> helpers;
@@ -69,7 +71,7 @@ public:
         result.foldersWalked = folders_;
         result.filesSeen = files_;
         result.cancelled = cancelled_;
-        if (!cancelled_ && rootListed_) {
+        if (!cancelled_ && root_ != nullptr) {
             result.match = Replay(root);
         }
         return result;
@@ -149,70 +151,69 @@ private:
 
     void List(const Task& task, std::vector<Task>& local) {
         FolderListing listing;
-        if (!ListFolder(task.path, pattern_, listing)) {
+        const std::string& name = task.parent ? task.parent->entries[task.entry].name : task.path;
+        if (!ListFolder(task.path, pattern_, listing, task.openParent.get(), name)) {
             return;
         }
-        if (task.parent == nullptr) {
-            rootId_ = listing.id;
-            rootListed_ = true;
-        } else {
-            task.parent->childIds[task.entry] = listing.id;
-            task.parent->childListed[task.entry] = 1;
-        }
-
         Shard& shard = shards_[FolderIdHash()(listing.id) % kShards];
         ListedFolder* folder = nullptr;
+        bool isNew = false;
         {
             std::lock_guard<std::mutex> lock(shard.mutex);
-            auto [place, isNew] = shard.folders.try_emplace(listing.id);
-            if (!isNew) {
-                return;  // reached before through another link
+            std::unique_ptr<ListedFolder>& place = shard.folders[listing.id];
+            isNew = place == nullptr;
+            if (isNew) {
+                place = std::make_unique<ListedFolder>();
             }
-            place->second = std::make_unique<ListedFolder>();
-            folder = place->second.get();
+            folder = place.get();
+        }
+        (task.parent != nullptr ? task.parent->children[task.entry] : root_) = folder;
+        if (!isNew) {
+            return;  // reached before through another link
         }
         ++folders_;
         files_ += listing.filesSeen;
         folder->entries = std::move(listing.entries);
-        folder->childIds.resize(folder->entries.size());
-        folder->childListed.resize(folder->entries.size());
+        folder->children.resize(folder->entries.size());
         // Pushed in reverse so that a thread alone lists them in listing order.
         for (size_t i = folder->entries.size(); i-- > 0;) {
             if (folder->entries[i].isFolder) {
-                local.push_back({task.path + folder->entries[i].name + kSeparator, folder, i});
+                local.push_back(
+                    {task.path + folder->entries[i].name + kSeparator, folder, i, listing.open});
                 ++pending_;
             }
         }
     }
 
-    const ListedFolder* Find(const FolderId& id) const {
-        const Shard& shard = shards_[FolderIdHash()(id) % kShards];
-        return shard.folders.at(id).get();
-    }
-
-    std::string Replay(const std::string& root) const {
+    std::string Replay(const std::string& root) {
         struct Frame {
-            const ListedFolder* folder;
-            std::string path;
+            ListedFolder* folder;
             size_t next;
+            size_t pathLength;
         };
         std::string match;
-        std::unordered_set<FolderId, FolderIdHash> walked{rootId_};
-        std::vector<Frame> stack{{Find(rootId_), root, 0}};
+        std::string path = root;
+        root_->walked = true;
+        std::vector<Frame> stack{{root_, 0, path.size()}};
         while (!stack.empty()) {
             Frame& frame = stack.back();
             if (frame.next == frame.folder->entries.size()) {
                 stack.pop_back();
+                if (!stack.empty()) {
+                    path.resize(stack.back().pathLength);
+                }
                 continue;
             }
             const size_t i = frame.next++;
             const FolderEntry& entry = frame.folder->entries[i];
+            ListedFolder* child = frame.folder->children[i];
             if (!entry.isFolder) {
-                match = frame.path + entry.name;
-            } else if (frame.folder->childListed[i] &&
-                       walked.insert(frame.folder->childIds[i]).second) {
-                std::string path = frame.path + entry.name + kSeparator;
-                stack.push_back({Find(frame.folder->childIds[i]), std::move(path), 0});
+                match = path + entry.name;
+            } else if (child != nullptr && !child->walked) {
+                child->walked = true;
+                path += entry.name;
+                path += kSeparator;
+                stack.push_back({child, 0, path.size()});
             }
         }
         return match;
@@ -229,8 +230,7 @@ private:
     std::atomic<bool> cancelled_{false};
 
     std::array<Shard, kShards> shards_;
-    FolderId rootId_;
-    bool rootListed_ = false;  // written by whichever thread lists the root, read after joining
+    ListedFolder* root_ = nullptr;  // set by whichever thread lists the root, read after joining
     std::atomic<int64_t> folders_{0};
     std::atomic<int64_t> files_{0};
 };
