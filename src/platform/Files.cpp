@@ -8,18 +8,15 @@
 
 #ifdef _WIN32
 #include <windows.h>
+
+#include "platform/WideText.h"
 #endif
 
 namespace quillon {
 
 std::filesystem::path PathFromText(const std::string& text) {
 #ifdef _WIN32
-    const int length = MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                           nullptr, 0);
-    std::wstring wide(static_cast<size_t>(length), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), wide.data(),
-                        length);
-    return std::filesystem::path(wide);
+    return std::filesystem::path(WideFromText(text));
 #else
     return std::filesystem::path(text);
 #endif
@@ -27,13 +24,7 @@ std::filesystem::path PathFromText(const std::string& text) {
 
 std::string TextFromPath(const std::filesystem::path& path) {
 #ifdef _WIN32
-    const std::wstring& wide = path.native();
-    const int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                           nullptr, 0, nullptr, nullptr);
-    std::string text(static_cast<size_t>(length), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), text.data(),
-                        length, nullptr, nullptr);
-    return text;
+    return TextFromWide(path.native());
 #else
     return path.native();
 #endif
