@@ -4,6 +4,7 @@
 
 #include "app/Form.h"
 #include "FakeView.h"
+#include "ScriptText.h"
 #include "TempFolder.h"
 
 namespace quillon {
@@ -75,20 +76,7 @@ TEST_F(FormTest, TheRoadOfOneAssignmentEndsInTheScript) {
     form.Timer1_Timer();
     EXPECT_FALSE(view.cancelEnabled);
 
-    std::string expected = kTemplate;
-    for (int key = 1; key <= 22; ++key) {
-        const std::string k = std::to_string(key);
-        if (key == 5) {
-            expected += "\r\nset try5b1  \"vsay_team Medic;\"\r\n"
-                        "set try5b2  \";set try5bb vstr try5b1\"\r\n"
-                        "set try5b3  \";\"\r\n"
-                        "set try5bb \"vstr try5b1\"\r\n";
-        } else {
-            expected += "\r\nset try" + k + "b1  \";\"\r\nset try" + k + "b2  \";set try" + k +
-                        "bb vstr try" + k + "b1\"\r\nset try" + k + "b3  \";\"\r\n";
-        }
-    }
-    EXPECT_EQ(Exported(), expected);
+    EXPECT_EQ(Exported(), kTemplate + test::RoadScriptBody());
     ASSERT_EQ(view.messages.size(), 1U);
     EXPECT_EQ(view.messages[0].second, "Script compilation sucessful");
     EXPECT_EQ(view.messages[0].first,

@@ -4,11 +4,13 @@
 #include <string>
 
 #include "export/ScriptGenerator.h"
+#include "ScriptText.h"
 #include "TempFolder.h"
 
 namespace quillon {
 namespace {
 
+using test::FreeBlocks;
 using test::ReadFile;
 using test::TempFolder;
 using test::WriteFile;
@@ -16,23 +18,6 @@ using test::WriteFile;
 void Assign(KeyTable& table, int16_t key, int16_t slot, int16_t page, int16_t line) {
     table.At(key, slot).page = page;
     table.At(key, slot).line = line;
-}
-
-// The block of a key without messages, as the game receives it.
-std::string FreeBlock(int key) {
-    const std::string k = std::to_string(key);
-    return "\r\n"
-           "set try" + k + "b1  \";\"\r\n"
-           "set try" + k + "b2  \";set try" + k + "bb vstr try" + k + "b1\"\r\n"
-           "set try" + k + "b3  \";\"\r\n";
-}
-
-std::string FreeBlocks(int first, int last) {
-    std::string blocks;
-    for (int key = first; key <= last; ++key) {
-        blocks += FreeBlock(key);
-    }
-    return blocks;
 }
 
 TEST(ScriptGenerator, KeyWithThreeMessagesCyclesThroughThem) {

@@ -22,12 +22,17 @@ constexpr const char* kAppTitle = "Quillon";
 
 template <typename Handler>
 void Form::Guarded(Handler handler) {
+    const bool outermost = !handlerRunning_;
+    handlerRunning_ = true;
     try {
         handler();
     } catch (const std::exception& error) {
         view_.MessageBox(std::string("Quillon could not finish that step: ") + error.what() +
                              "\nYour assignments are kept.",
                          kAppTitle);
+    }
+    if (outermost) {
+        handlerRunning_ = false;
     }
 }
 
@@ -41,6 +46,11 @@ bool Form::Form_Load() {
         view_.EndProgram();
         return false;
     }
+    Guarded([&] { Reset(); });
+    return true;
+}
+
+void Form::Reset() {
     for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
         for (int16_t slot = 1; slot <= kSlotsPerKey; ++slot) {
             state_.keyTable.At(key, slot).label.clear();
@@ -54,7 +64,6 @@ bool Form::Form_Load() {
     state_.currentKey = kFirstAssignableKey;
     SelectKey(state_, view_, kFirstAssignableKey);
     state_.blinkPhase = 1;
-    return true;
 }
 
 void Form::Command1_Click(int16_t index) {
@@ -87,16 +96,15 @@ void Form::mnuexport_Click() {
 }
 
 void Form::Timer1_Timer() {
-    if (menuTickRunning_) {
-        return;
+    if (!handlerRunning_) {
+        Guarded([&] { MenuTick(state_, view_); });
     }
-    menuTickRunning_ = true;
-    Guarded([&] { MenuTick(state_, view_); });
-    menuTickRunning_ = false;
 }
 
 void Form::Timer2_Timer() {
-    Guarded([&] { BlinkTick(state_, view_); });
+    if (!handlerRunning_) {
+        Guarded([&] { BlinkTick(state_, view_); });
+    }
 }
 
 }  // namespace quillon

@@ -29,14 +29,18 @@ public:
     const FormState& State() const { return state_; }
 
 private:
+    // Empties the key table's labels, shows the main page and selects key 1.
+    void Reset();
+
     template <typename Handler>
     void Guarded(Handler handler);
 
     View& view_;
     FormState state_;
-    // A menu tick may wait in the class prompt; ticks that arrive meanwhile must not start
-    // another step of the navigator.
-    bool menuTickRunning_ = false;
+    // Set while a handler runs. A handler can wait in a modal box (the class prompt opens inside
+    // a menu tick); timer ticks that arrive meanwhile do nothing, so no step of the navigator or
+    // of the blinking starts half-way through another handler.
+    bool handlerRunning_ = false;
 };
 
 }  // namespace quillon

@@ -1,0 +1,114 @@
+#!/usr/bin/python3
+"""Draws the voice-menu page pictures and the window icon into this folder.
+
+Needs Debian's python3-pil and fonts-dejavu-core. The output is deterministic; the pictures are
+committed, so this runs only when they change:  assets/make-assets.py
+"""
+import os
+import random
+
+from PIL import Image, ImageDraw, ImageFont
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+SERIF = "/usr/share/fonts/truetype/dejavu/DejaVuSerifCondensed.ttf"
+SERIF_BOLD = "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf"
+
+WIDTH, HEIGHT = 212, 213
+WHITE, YELLOW = (255, 255, 255), (255, 255, 0)
+
+# The text each picture shows (it differs from the labels the program lists), by holder name.
+PAGES = [
+    ("main", WHITE, ["Statements", "Requests", "Commands", "Talk", "Global", "Function"]),
+    ("statements", WHITE, ["Path Cleared.", "Enemy weak!", "All clear", "Incoming",
+                           "Fire in the hole!", "I'm on defense.", "I'm attacking.",
+                           "Taking Fire!"]),
+    ("requests", WHITE, ["Medic!", "Ammo!", "I need backup!", "Need an engineer!", "Cover me!",
+                         "Hold your fire!", "Where to?"]),
+    ("commands", WHITE, ["Follow me!", "Let's go!", "Move!", "Clear the path!",
+                         "Defend our objective", "Disarm dynamite!"]),
+    ("talk", WHITE, ["Yes (Team)", "No (Team)", "Thanks", "You're welcome", "Sorry"]),
+    ("chat", YELLOW, ["Yes (Global)", "No (Global)", "Enemy Weak (Global)", "Hi!", "Bye",
+                      "Great Shot!", "Cheer/Celebrate", "More global chats"]),
+    ("chat2", YELLOW, ["Thanks", "Welcome", "Oops", "Sorry", "Hold Fire", "Good game"]),
+]
+
+# The letters of line n stand on rows FIRST_ROW + PITCH * (n - 1) to LAST_ROW + PITCH * (n - 1).
+FIRST_ROW, LAST_ROW, PITCH = 38, 50, 20
+
+
+def ground(rng):
+    image = Image.new("RGB", (WIDTH, HEIGHT))
+    pixels = image.load()
+    for y in range(HEIGHT):
+        for x in range(WIDTH):
+            v = 34 + rng.randint(-4, 4)
+            pixels[x, y] = (v, v, v)
+    return image
+
+
+def panel(image, rng):
+    top, bottom, left, right = 23, 208, 1, 205
+    pixels = image.load()
+    band = 8
+    for y in range(top, bottom + 1):
+        t = ((y - top) // band * band) / (bottom - top)
+        base = (68 + (102 - 68) * t, 85 + (153 - 85) * t, 70 + (119 - 70) * t)
+        for x in range(left, right + 1):
+            n = rng.randint(-2, 2)
+            pixels[x, y] = tuple(int(c + n) for c in base)
+
+
+def tab(draw):
+    draw.rectangle([8, 1, 80, 22], fill=(20, 22, 20), outline=(60, 64, 60))
+    font = ImageFont.truetype(SERIF, 13)
+    draw.text((13, 17), "Message", font=font, fill=WHITE, anchor="ls")
+
+
+def lines(draw, colour, texts):
+    font = ImageFont.truetype(SERIF, 13)
+    for n, text in enumerate(texts, start=1):
+        baseline = LAST_ROW - 2 + PITCH * (n - 1)
+        label = "%d. %s" % (n, text)
+        left, top, right, bottom = draw.textbbox((10, baseline), label, font=font, anchor="ls")
+        assert top >= FIRST_ROW + PITCH * (n - 1) and bottom <= LAST_ROW + 1 + PITCH * (n - 1), \
+            (label, top, bottom)
+        assert right <= 204, (label, right)
+        draw.text((10, baseline), label, font=font, fill=colour, anchor="ls")
+
+
+def page_picture(name, colour, texts):
+    rng = random.Random(name)
+    image = ground(rng)
+    panel(image, rng)
+    draw = ImageDraw.Draw(image)
+    tab(draw)
+    lines(draw, colour, texts)
+    image.save(os.path.join(HERE, "pages", name + ".bmp"))
+
+
+def icon():
+    red = (200, 16, 16)
+    image = Image.new("RGB", (32, 32), (0, 0, 0))
+    draw = ImageDraw.Draw(image)
+    # The emblem: a ring with a cross of four wedges.
+    draw.ellipse([8, 1, 23, 16], outline=red, width=2)
+    draw.polygon([(16, 3), (18, 8), (16, 9), (14, 8)], fill=red)
+    draw.polygon([(16, 14), (18, 9), (16, 8), (14, 9)], fill=red)
+    draw.polygon([(10, 9), (15, 7), (16, 9), (15, 10)], fill=red)
+    draw.polygon([(22, 9), (17, 7), (16, 9), (17, 10)], fill=red)
+    font = ImageFont.truetype(SERIF_BOLD, 10)
+    draw.text((16, 29), "Voice", font=font, fill=red, anchor="ms")
+    paletted = image.convert("P", palette=Image.ADAPTIVE, colors=256)
+    paletted.save(os.path.join(HERE, "icon.bmp"))
+    paletted.convert("RGB").save(os.path.join(HERE, "icon.ico"), sizes=[(32, 32)], bitmap_format="bmp")
+
+
+def main():
+    os.makedirs(os.path.join(HERE, "pages"), exist_ok=True)
+    for name, colour, texts in PAGES:
+        page_picture(name, colour, texts)
+    icon()
+
+
+if __name__ == "__main__":
+    main()

@@ -1,0 +1,44 @@
+#include "SearchProgressWindow.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/Layout.h"
+#include "ui/View.h"
+
+namespace quillon::qt {
+
+SearchProgressWindow::SearchProgressWindow()
+    : root_(new QLabel(this)), count_(new QLabel(this)), folder_(new QLabel(this)) {
+    setWindowTitle(QString::fromUtf8(layout::kTitle));
+    setWindowModality(Qt::ApplicationModal);
+    folder_->setMinimumWidth(420);
+    folder_->setTextFormat(Qt::PlainText);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(this, &QDialog::rejected, this, [this] { cancelled_ = true; });
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(root_);
+    column->addWidget(count_);
+    column->addWidget(folder_);
+    column->addWidget(buttons);
+}
+
+bool SearchProgressWindow::Update(const SearchProgress& progress) {
+    root_->setText(tr("Searching %1 for Return to Castle Wolfenstein...")
+                       .arg(QString::fromUtf8(progress.root.c_str())));
+    count_->setText(tr("%1 folders searched").arg(progress.foldersWalked));
+    const QString folder = QString::fromUtf8(progress.currentFolder.c_str());
+    folder_->setText(folder_->fontMetrics().elidedText(folder, Qt::ElideMiddle,
+                                                       folder_->width()));
+    if (!isVisible()) {
+        show();
+    }
+    QApplication::processEvents();
+    return !cancelled_;
+}
+
+}  // namespace quillon::qt
