@@ -37,7 +37,8 @@ int main(int argc, char** argv) {
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
 
     std::printf("walk %s\nfolders %lld\nfiles %lld\nseconds %.3f\n",
-                sequential ? "sequential" : "parallel", static_cast<long long>(result.foldersWalked),
+                sequential ? "sequential" : "parallel",
+                static_cast<long long>(result.foldersWalked),
                 static_cast<long long>(result.filesSeen), took.count());
     std::printf("match %s\n", result.match.empty() ? "(none)" : result.match.c_str());
     return 0;

@@ -49,7 +49,9 @@ Picture ReadBmp(const std::string& path) {
 }
 
 // Text is white on the team pages and yellow on the global ones; nothing else is that bright.
-bool IsText(const uint8_t* pixel) { return pixel[2] > 200 && pixel[1] > 200; }
+bool IsText(const uint8_t* pixel) {
+    return pixel[2] > 200 && pixel[1] > 200;
+}
 
 TEST(PagePictures, EveryLineStandsInsideItsHotSpot) {
     const int imageTop = layout::FindControl("Image1")->rect.y;

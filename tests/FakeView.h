@@ -14,7 +14,7 @@ namespace quillon::test {
 // A window made of plain fields: what the form shows is read back from them, and the answers
 // to its boxes are queued by the test.
 class FakeView : public View {
-public:
+  public:
     std::vector<std::string> list;
     int16_t selected = -1;
     std::string label1;
@@ -51,11 +51,11 @@ public:
     }
     void Command1SetVisible(int16_t index, bool shown) override { visible.at(index) = shown; }
     void Command3SetEnabled(bool enabled) override { cancelEnabled = enabled; }
-    void MessageBox(const std::string& text, const std::string& title) override {
+    void ShowMessageBox(const std::string& text, const std::string& title) override {
         messages.emplace_back(text, title);
     }
-    std::string InputBox(const std::string& prompt, const std::string&,
-                         const std::string&) override {
+    std::string ShowInputBox(const std::string& prompt, const std::string&,
+                             const std::string&) override {
         prompts.push_back(prompt);
         if (whileInputBoxOpen) {
             whileInputBoxOpen();

@@ -3,9 +3,13 @@
 #include <filesystem>
 #include <string>
 
+#include "TempFolder.h"
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "install/FolderListing.h"
 #include "install/FolderSearch.h"
-#include "TempFolder.h"
 
 namespace quillon {
 namespace {
@@ -37,10 +41,10 @@ void ExpectBothWalksFind(const std::string& root, const std::string& expected) {
 TEST(FolderSearch, LastMatchInWalkOrderWinsWhateverTheCaseOrName) {
     TempFolder folder;
     const fs::path root = folder.Path();
-    for (const char* install : {"Games/RTCW/Main/sp_pak2.pk3", "Games/Old, copy/Main/SP_PAK2.PK3",
-                                "Spiele/Wolfenstein \xc3\xbc\xc3\x9f/Main/Sp_Pak2.Pk3",
-                                "a/b/c/d/e/f/Main/sp_pak2.pk3", "z/sp_pak2.pk3.bak",
-                                ".hidden/Main/sp_pak2.pk3", "Games/.cache/sp_pak2.pk3"}) {
+    for (const char* install :
+         {"Games/RTCW/Main/sp_pak2.pk3", "Games/Old, copy/Main/SP_PAK2.PK3",
+          "Spiele/Wolfenstein \xc3\xbc\xc3\x9f/Main/Sp_Pak2.Pk3", "a/b/c/d/e/f/Main/sp_pak2.pk3",
+          "z/sp_pak2.pk3.bak", ".hidden/Main/sp_pak2.pk3", "Games/.cache/sp_pak2.pk3"}) {
         WriteFile(root / install, "");
     }
     for (int i = 0; i < 40; ++i) {
@@ -66,7 +70,27 @@ TEST(FolderSearch, LastMatchInWalkOrderWinsWhateverTheCaseOrName) {
     EXPECT_EQ(SearchDrive(folder.Text() + "empty", kGameDataFile).match, "");
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+TEST(FolderSearch, PathsPastTheClassicLimitAreWalked) {
+    TempFolder folder;
+    // Built through the \\?\ form, since the ordinary one stops at 260 characters.
+    std::wstring path = L"\\\\?\\" + folder.Path().wstring();
+    for (int level = 0; level < 10; ++level) {
+        path += L"\\a folder with a rather long name " + std::to_wstring(level);
+        ASSERT_TRUE(CreateDirectoryW(path.c_str(), nullptr));
+    }
+    path += L"\\sp_pak2.pk3";
+    const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    CloseHandle(file);
+
+    const std::string match = SearchDrive(folder.Text(), kGameDataFile).match;
+    EXPECT_GT(match.size(), 300U);
+    EXPECT_EQ(match.rfind(folder.Text(), 0), 0U);
+    EXPECT_EQ(match.substr(match.size() - 12), "\\sp_pak2.pk3");
+}
+#else
 TEST(FolderSearch, LinksAreFollowedButEveryRealFolderIsWalkedOnce) {
     TempFolder folder;
     const fs::path root = folder.Path();

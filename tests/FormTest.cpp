@@ -2,10 +2,10 @@
 
 #include <string>
 
-#include "app/Form.h"
 #include "FakeView.h"
 #include "ScriptText.h"
 #include "TempFolder.h"
+#include "app/Form.h"
 
 namespace quillon {
 namespace {
@@ -19,7 +19,7 @@ constexpr const char* kTemplate = "// Quillon test template\r\nbind KP_UPARROW \
 
 // A started program: the settings file names a game folder, the template lies beside it.
 class FormTest : public ::testing::Test {
-protected:
+  protected:
     FormTest() {
         WriteFile("qmscript.txt", kTemplate);
         std::filesystem::create_directory("game");
@@ -151,9 +151,9 @@ TEST_F(FormTest, FullKeyIsRefusedUntilALineIsDeleted) {
         EXPECT_TRUE(view.list.empty());
         form.Command1_Click(1);
     }
-    EXPECT_EQ(view.list, (std::vector<std::string>{"Good game    7     6",
-                                                   "Defend The Objective    4     5",
-                                                   "You're Welcome    5     4"}));
+    EXPECT_EQ(view.list,
+              (std::vector<std::string>{"Good game    7     6", "Defend The Objective    4     5",
+                                        "You're Welcome    5     4"}));
     EXPECT_EQ(SlotOf(1, 1).label, "Good game");
 }
 

@@ -5,10 +5,10 @@
 #include <string>
 
 #include "FakeView.h"
+#include "TempFolder.h"
 #include "install/DriveRoot.h"
 #include "install/GameFolderLocator.h"
 #include "install/SettingsFile.h"
-#include "TempFolder.h"
 
 namespace quillon {
 namespace {
@@ -43,10 +43,25 @@ TEST(SettingsFile, ReadsTheWholeLineAndTreatsUnusableFilesAsAbsent) {
     EXPECT_NE(WriteSettingsFile(game), "");
 }
 
-#ifndef _WIN32
+#ifdef _WIN32
+TEST(DriveRoot, DriveAnswersNameTheDriveRoot) {
+    for (const char* answer : {"C", "c", "C:", "c:\\", "C:/"}) {
+        EXPECT_EQ(RootForDriveAnswer(answer), "C:\\") << answer;
+    }
+    for (const char* answer : {"", "CC", "C:\\x", "1", " C", "C:\\\\"}) {
+        EXPECT_FALSE(RootForDriveAnswer(answer)) << answer;
+    }
+}
+
+TEST(SettingsFile, IsFoundWhateverItsLetterCase) {
+    TempFolder folder;
+    WriteFile("QM.CFG", "C:\\Games\\RTCW\\Main\\\r\n");
+    EXPECT_EQ(ReadSettingsFile(), "C:\\Games\\RTCW\\Main\\");
+}
+#else
 // A Wine prefix of the test's own whose drive C holds a game.
 class WineDriveTest : public ::testing::Test {
-protected:
+  protected:
     WineDriveTest() {
         WriteFile(folder.Path() / "prefix/drive_c/Program Files/RTCW/Main/sp_pak2.pk3", "");
         fs::create_directories(folder.Path() / "prefix/dosdevices");

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <string>
 
-#include "export/ScriptGenerator.h"
 #include "ScriptText.h"
 #include "TempFolder.h"
+#include "export/ScriptGenerator.h"
 
 namespace quillon {
 namespace {
@@ -25,13 +25,14 @@ TEST(ScriptGenerator, KeyWithThreeMessagesCyclesThroughThem) {
     Assign(table, 5, 1, 3, 1);
     Assign(table, 5, 2, 3, 2);
     Assign(table, 5, 3, 4, 5);
-    const std::string expected = FreeBlocks(1, 4) +
-                                 "\r\n"
-                                 "set try5b1  \"vsay_team Medic;set try5bb vstr try5b2\"\r\n"
-                                 "set try5b2  \"vsay_team NeedAmmo;set try5bb vstr try5b3\"\r\n"
-                                 "set try5b3  \"vsay_team DefendObjective;set try5bb vstr try5b1\"\r\n"
-                                 "set try5bb \"vstr try5b1\"\r\n" +
-                                 FreeBlocks(6, 22);
+    const std::string expected =
+        FreeBlocks(1, 4) +
+        "\r\n"
+        "set try5b1  \"vsay_team Medic;set try5bb vstr try5b2\"\r\n"
+        "set try5b2  \"vsay_team NeedAmmo;set try5bb vstr try5b3\"\r\n"
+        "set try5b3  \"vsay_team DefendObjective;set try5bb vstr try5b1\"\r\n"
+        "set try5bb \"vstr try5b1\"\r\n" +
+        FreeBlocks(6, 22);
     EXPECT_EQ(GenerateScriptBody(table), expected);
 }
 
@@ -40,26 +41,27 @@ TEST(ScriptGenerator, WholeFileWithClassAnnouncementAndGlobalMessage) {
     Assign(table, 11, 1, 2, 1);
     Assign(table, 11, 2, 1, 109);
     Assign(table, 14, 1, 6, 4);
-    const std::string expected = FreeBlocks(1, 10) +
-                                 "\r\n"
-                                 "set try11b1  \"vsay_team PathCleared;set try11bb vstr try11b2\"\r\n"
-                                 "set try11b2  \"vsay_team iammedic;set try11bb vstr try11b1\"\r\n"
-                                 "set try11b3  \";\"\r\n"
-                                 "set try11bb \"vstr try11b1\"\r\n" +
-                                 FreeBlocks(12, 13) +
-                                 "\r\n"
-                                 "set try14b1  \"vsay Hi;\"\r\n"
-                                 "set try14b2  \";set try14bb vstr try14b1\"\r\n"
-                                 "set try14b3  \";\"\r\n"
-                                 "set try14bb \"vstr try14b1\"\r\n" +
-                                 FreeBlocks(15, 22);
+    const std::string expected =
+        FreeBlocks(1, 10) +
+        "\r\n"
+        "set try11b1  \"vsay_team PathCleared;set try11bb vstr try11b2\"\r\n"
+        "set try11b2  \"vsay_team iammedic;set try11bb vstr try11b1\"\r\n"
+        "set try11b3  \";\"\r\n"
+        "set try11bb \"vstr try11b1\"\r\n" +
+        FreeBlocks(12, 13) +
+        "\r\n"
+        "set try14b1  \"vsay Hi;\"\r\n"
+        "set try14b2  \";set try14bb vstr try14b1\"\r\n"
+        "set try14b3  \";\"\r\n"
+        "set try14bb \"vstr try14b1\"\r\n" +
+        FreeBlocks(15, 22);
     EXPECT_EQ(GenerateScriptBody(table), expected);
 
     // Written behind the template, which stays byte for byte as it was, also without a final
     // line break: the first empty line then completes the template's last line.
     TempFolder folder;
-    for (const std::string templateText : {"// mine\r\nbind KP_END \"vstr try11bb\"\r\n",
-                                           "// no line break at the end"}) {
+    for (const std::string templateText :
+         {"// mine\r\nbind KP_END \"vstr try11bb\"\r\n", "// no line break at the end"}) {
         WriteFile("qmscript.txt", templateText);
         ASSERT_EQ(WriteConsoleScript(table, folder.Text()), "");
         EXPECT_EQ(ReadFile("qmvc.cfg"), templateText + expected);

@@ -8,9 +8,14 @@ namespace quillon::test {
 inline std::string FreeBlock(int key) {
     const std::string k = std::to_string(key);
     return "\r\n"
-           "set try" + k + "b1  \";\"\r\n"
-           "set try" + k + "b2  \";set try" + k + "bb vstr try" + k + "b1\"\r\n"
-           "set try" + k + "b3  \";\"\r\n";
+           "set try" +
+           k +
+           "b1  \";\"\r\n"
+           "set try" +
+           k + "b2  \";set try" + k + "bb vstr try" + k +
+           "b1\"\r\n"
+           "set try" +
+           k + "b3  \";\"\r\n";
 }
 
 inline std::string FreeBlocks(int first, int last) {

@@ -11,15 +11,15 @@ namespace quillon::test {
 
 // A fresh folder that is the current folder for the lifetime of the object.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         namespace fs = std::filesystem;
         previous_ = fs::current_path();
         static int counter = 0;
         path_ = fs::temp_directory_path() /
                 ("quillon-test-" +
-                 std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
-                 "-" + std::to_string(++counter));
+                 std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "-" +
+                 std::to_string(++counter));
         fs::remove_all(path_);
         fs::create_directories(path_);
         fs::current_path(path_);
@@ -37,7 +37,7 @@ public:
     // The folder as the program's text, ending in the separator.
     std::string Text() const { return TextFromPath(path_ / ""); }
 
-private:
+  private:
     std::filesystem::path previous_;
     std::filesystem::path path_;
 };

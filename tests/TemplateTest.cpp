@@ -5,9 +5,9 @@
 #include <sstream>
 #include <string>
 
+#include "TempFolder.h"
 #include "export/ConsoleVocabulary.h"
 #include "keys/KeyTable.h"
-#include "TempFolder.h"
 
 namespace quillon {
 namespace {

@@ -27,9 +27,9 @@ void Form::Guarded(Handler handler) {
     try {
         handler();
     } catch (const std::exception& error) {
-        view_.MessageBox(std::string("Quillon could not finish that step: ") + error.what() +
-                             "\nYour assignments are kept.",
-                         kAppTitle);
+        view_.ShowMessageBox(std::string("Quillon could not finish that step: ") + error.what() +
+                                 "\nYour assignments are kept.",
+                             kAppTitle);
     }
     if (outermost) {
         handlerRunning_ = false;
@@ -82,15 +82,17 @@ void Form::Command4_Click() {
     Guarded([&] { DeleteEntry(state_, view_); });
 }
 
-void Form::Image2_Click(int16_t index) { PickHotSpot(state_, index); }
+void Form::Image2_Click(int16_t index) {
+    PickHotSpot(state_, index);
+}
 
 void Form::mnuexport_Click() {
     Guarded([&] {
         const std::string failure = WriteConsoleScript(state_.keyTable, state_.gamePath);
         if (failure.empty()) {
-            view_.MessageBox(kExportedMessage, kExportedTitle);
+            view_.ShowMessageBox(kExportedMessage, kExportedTitle);
         } else {
-            view_.MessageBox(failure, kAppTitle);
+            view_.ShowMessageBox(failure, kAppTitle);
         }
     });
 }

@@ -10,7 +10,7 @@ namespace quillon {
 // The one window object: it owns all state of a run and has a handler for every event the
 // window raises. Front ends forward their events here and do nothing else.
 class Form {
-public:
+  public:
     explicit Form(View& view) : view_(view) {}
 
     // The start-up sequence, run once before the window is first shown. Returns false when the
@@ -28,7 +28,7 @@ public:
 
     const FormState& State() const { return state_; }
 
-private:
+  private:
     // Empties the key table's labels, shows the main page and selects key 1.
     void Reset();
 

@@ -40,8 +40,8 @@ std::string GenerateScriptBody(const KeyTable& table) {
         const std::string prefix = "try" + std::to_string(key) + "b";
         body += kLineEnd;
         for (int16_t slot = 1; slot <= kSlotsPerKey; ++slot) {
-            body += "set " + prefix + std::to_string(slot) + "  \"" +
-                    CommandPart(table.At(key, slot));
+            body +=
+                "set " + prefix + std::to_string(slot) + "  \"" + CommandPart(table.At(key, slot));
             if (const int next = NextSlot(table, key, slot); next != 0) {
                 body += "set " + prefix + "b vstr " + prefix + std::to_string(next);
             }

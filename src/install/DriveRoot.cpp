@@ -11,7 +11,8 @@ namespace quillon {
 namespace {
 
 std::optional<char> DriveLetter(const std::string& answer) {
-    if (answer.empty() || answer.size() > 3 || !std::isalpha(static_cast<unsigned char>(answer[0]))) {
+    if (answer.empty() || answer.size() > 3 ||
+        !std::isalpha(static_cast<unsigned char>(answer[0]))) {
         return std::nullopt;
     }
     if (answer.size() >= 2 && answer[1] != ':') {
@@ -48,9 +49,9 @@ std::optional<std::string> RootForDriveAnswer(const std::string& answer) {
 #ifdef _WIN32
     return std::string(1, *letter) + ":\\";
 #else
-    const std::string device = WinePrefix() + "/dosdevices/" +
-                               static_cast<char>(std::tolower(static_cast<unsigned char>(*letter))) +
-                               ":";
+    const std::string device =
+        WinePrefix() + "/dosdevices/" +
+        static_cast<char>(std::tolower(static_cast<unsigned char>(*letter))) + ":";
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::canonical(device, error);
     if (error || !std::filesystem::is_directory(folder, error)) {

@@ -1,4 +1,5 @@
 #include <windows.h>
+
 #include <shlwapi.h>
 
 #include "install/FolderListing.h"
@@ -26,9 +27,9 @@ std::wstring ApiPath(const std::string& folder) {
 }
 
 bool IdentifyFolder(const std::wstring& folder, FolderId& id) {
-    const HANDLE handle = CreateFileW(folder.c_str(), 0,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    const HANDLE handle =
+        CreateFileW(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         return false;
     }
@@ -56,9 +57,8 @@ bool ListFolder(const std::string& folder, const std::string& pattern, FolderLis
     listing.filesSeen = 0;
 
     WIN32_FIND_DATAW data{};
-    const HANDLE find =
-        FindFirstFileExW((apiFolder + L"*").c_str(), FindExInfoBasic, &data, FindExSearchNameMatch,
-                         nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    const HANDLE find = FindFirstFileExW((apiFolder + L"*").c_str(), FindExInfoBasic, &data,
+                                         FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (find == INVALID_HANDLE_VALUE) {
         return GetLastError() == ERROR_FILE_NOT_FOUND;
     }

@@ -33,19 +33,19 @@ std::string LocateGameFolder(View& view) {
     if (std::optional<std::string> remembered = ReadSettingsFile()) {
         return *remembered;
     }
-    const std::string answer = view.InputBox(kDrivePrompt, kDriveTitle, "C");
+    const std::string answer = view.ShowInputBox(kDrivePrompt, kDriveTitle, "C");
     const std::optional<std::string> root = RootForDriveAnswer(answer);
     const std::string match = root ? SearchForGame(view, *root) : std::string();
     const std::string gamePath = FolderOfFile(match);
     if (gamePath.empty()) {
-        view.MessageBox(kNotFoundMessage, kAppTitle);
+        view.ShowMessageBox(kNotFoundMessage, kAppTitle);
         return {};
     }
     if (const std::string failure = WriteSettingsFile(gamePath); !failure.empty()) {
-        view.MessageBox("Quillon found the game in \"" + gamePath + "\" but could not remember " +
-                            "it in \"" + kSettingsFileName + "\": " + failure +
-                            ".\nIt will search again at the next start.",
-                        kAppTitle);
+        view.ShowMessageBox("Quillon found the game in \"" + gamePath +
+                                "\" but could not remember " + "it in \"" + kSettingsFileName +
+                                "\": " + failure + ".\nIt will search again at the next start.",
+                            kAppTitle);
     }
     return gamePath;
 }

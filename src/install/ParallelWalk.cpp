@@ -46,7 +46,7 @@ struct Task {
 using Clock = std::chrono::steady_clock;
 
 class Walk {
-public:
+  public:
     Walk(const std::string& pattern, const SearchProgressCallback& progress)
         : pattern_(pattern), progress_(progress) {}
 
@@ -77,7 +77,7 @@ public:
         return result;
     }
 
-private:
+  private:
     struct Shard {
         std::mutex mutex;
         std::unordered_map<FolderId, std::unique_ptr<ListedFolder>, FolderIdHash> folders;

@@ -27,14 +27,16 @@ std::string BareLabel(const std::string& listLine, const Slot& slot) {
 
 }  // namespace
 
-std::string FormatListLine(const Slot& slot) { return slot.label + NumbersSuffix(slot); }
+std::string FormatListLine(const Slot& slot) {
+    return slot.label + NumbersSuffix(slot);
+}
 
 void SelectKey(FormState& state, View& view, int16_t key) {
     if (state.menuPick != 0) {
         return;
     }
     if (key == kNumLockKey) {
-        view.MessageBox(kNumLockMessage, "Quillon");
+        view.ShowMessageBox(kNumLockMessage, "Quillon");
         return;
     }
     if (key < kFirstAssignableKey || key > kLastKey) {

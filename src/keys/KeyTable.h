@@ -25,14 +25,14 @@ struct Slot {
 // Three slots per key, numbered 1..3. Slot 4 exists only to be read: the script generator looks
 // one slot past the one it writes and must find it free.
 class KeyTable {
-public:
+  public:
     Slot& At(int16_t key, int16_t slot);
     const Slot& At(int16_t key, int16_t slot) const;
 
     // Frees the numbers of slots first..3 of a key; labels are left to the list save-back.
     void FreeSlotsFrom(int16_t key, int16_t first);
 
-private:
+  private:
     std::array<std::array<Slot, kSlotsPerKey + 2>, kKeyCount> slots_{};
 };
 

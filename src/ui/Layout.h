@@ -27,8 +27,8 @@ struct Control {
     Rect rect;  // relative to the frame for controls inside Frame1, else to the client area
     const char* caption;
     Font font;
-    bool centred;    // labels: text centred
-    bool border;     // thin single-line border
+    bool centred;      // labels: text centred
+    bool border;       // thin single-line border
     int16_t tabIndex;  // -1: none; labels and the frame never take the focus
 };
 
@@ -41,7 +41,7 @@ struct KeypadButton {
 
 struct MenuItem {
     const char* name;
-    const char* caption;  // '&' marks the access key
+    const char* caption;   // '&' marks the access key
     const char* shortcut;  // "" for none
 };
 

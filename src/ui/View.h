@@ -15,7 +15,7 @@ struct SearchProgress {
 // Everything the program needs of its window and of the platform's boxes. Front ends implement
 // it over real controls; tests implement it over plain fields.
 class View {
-public:
+  public:
     virtual ~View() = default;
 
     // List1, the assignment list of the current key. Line indices are 0-based.
@@ -39,9 +39,9 @@ public:
     virtual void Command3SetEnabled(bool enabled) = 0;  // the Cancel button
 
     // Modal boxes. The input box returns the empty text when it is cancelled.
-    virtual void MessageBox(const std::string& text, const std::string& title) = 0;
-    virtual std::string InputBox(const std::string& prompt, const std::string& title,
-                                 const std::string& defaultAnswer) = 0;
+    virtual void ShowMessageBox(const std::string& text, const std::string& title) = 0;
+    virtual std::string ShowInputBox(const std::string& prompt, const std::string& title,
+                                     const std::string& defaultAnswer) = 0;
 
     // A drive search reports here while it walks; returning false cancels the search.
     virtual bool ReportSearchProgress(const SearchProgress& progress) = 0;

@@ -12,8 +12,12 @@ struct MenuPage {
 
 constexpr MenuLine kNone = {LineAction::None, 0, nullptr};
 
-constexpr MenuLine Open(int16_t page) { return {LineAction::OpenPage, page, nullptr}; }
-constexpr MenuLine Say(const char* label) { return {LineAction::Message, 0, label}; }
+constexpr MenuLine Open(int16_t page) {
+    return {LineAction::OpenPage, page, nullptr};
+}
+constexpr MenuLine Say(const char* label) {
+    return {LineAction::Message, 0, label};
+}
 
 // clang-format off
 const std::array<MenuPage, kPageCount> kPages = {{
@@ -39,7 +43,9 @@ constexpr std::array<PlayerClass, 4> kClasses = {{
 }};
 // clang-format on
 
-bool IsPage(int16_t page) { return page >= kMainPage && page <= kPageCount; }
+bool IsPage(int16_t page) {
+    return page >= kMainPage && page <= kPageCount;
+}
 
 }  // namespace
 
@@ -50,7 +56,9 @@ const MenuLine& CatalogueLine(int16_t page, int16_t line) {
     return kPages[page - 1].lines[line - 1];
 }
 
-const char* PageHolderName(int16_t page) { return IsPage(page) ? kPages[page - 1].holder : ""; }
+const char* PageHolderName(int16_t page) {
+    return IsPage(page) ? kPages[page - 1].holder : "";
+}
 
 int16_t PageLineCount(int16_t page) {
     int16_t count = 0;

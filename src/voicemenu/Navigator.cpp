@@ -20,7 +20,9 @@ void ShowPage(FormState& state, View& view, int16_t page) {
     state.menuPage = page;
 }
 
-int16_t NextFreeSlot(View& view) { return static_cast<int16_t>(view.List1Count() + 1); }
+int16_t NextFreeSlot(View& view) {
+    return static_cast<int16_t>(view.List1Count() + 1);
+}
 
 void Record(FormState& state, View& view, int16_t page, int16_t line) {
     const int16_t slot = NextFreeSlot(view);
@@ -37,7 +39,7 @@ void ReleaseAbandonedSlots(FormState& state, View& view) {
 }
 
 void RunClassPrompt(FormState& state, View& view) {
-    const std::string answer = view.InputBox(kClassPrompt, kClassTitle, "S");
+    const std::string answer = view.ShowInputBox(kClassPrompt, kClassTitle, "S");
     const char letter =
         answer.empty() ? '\0'
                        : static_cast<char>(std::tolower(static_cast<unsigned char>(answer[0])));

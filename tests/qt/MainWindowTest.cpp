@@ -34,14 +34,14 @@ bool WaitFor(const std::function<bool()>& condition, int milliseconds = 2000) {
 
 // Answers the next modal box as a person would: reads its text and presses its OK button.
 class BoxAnswerer {
-public:
+  public:
     BoxAnswerer() {
         QTimer::singleShot(10, [this] { Poll(); });
     }
     QString text;
     QString title;
 
-private:
+  private:
     void Poll() {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (box == nullptr) {
@@ -55,7 +55,7 @@ private:
 };
 
 class MainWindowTest : public ::testing::Test {
-protected:
+  protected:
     MainWindowTest() {
         WriteFile("qmscript.txt", "// test\r\n");
         std::filesystem::create_directory("game");

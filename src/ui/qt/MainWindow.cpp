@@ -18,10 +18,16 @@
 namespace quillon::qt {
 namespace {
 
-QString Text(const std::string& text) { return QString::fromUtf8(text.c_str()); }
-QString Text(const char* text) { return QString::fromUtf8(text); }
+QString Text(const std::string& text) {
+    return QString::fromUtf8(text.c_str());
+}
+QString Text(const char* text) {
+    return QString::fromUtf8(text);
+}
 
-QRect Geometry(const layout::Rect& rect) { return {rect.x, rect.y, rect.width, rect.height}; }
+QRect Geometry(const layout::Rect& rect) {
+    return {rect.x, rect.y, rect.width, rect.height};
+}
 
 QWidget* Create(const layout::Control& control, QWidget* parent) {
     QWidget* widget = nullptr;
@@ -155,13 +161,21 @@ void MainWindow::BuildMenu() {
     connect(exportScript, &QAction::triggered, this, [this] { form_.mnuexport_Click(); });
 }
 
-bool MainWindow::Load() { return form_.Form_Load(); }
+bool MainWindow::Load() {
+    return form_.Form_Load();
+}
 
-void MainWindow::List1Clear() { list1_->clear(); }
+void MainWindow::List1Clear() {
+    list1_->clear();
+}
 
-void MainWindow::List1Append(const std::string& text) { list1_->addItem(Text(text)); }
+void MainWindow::List1Append(const std::string& text) {
+    list1_->addItem(Text(text));
+}
 
-int16_t MainWindow::List1Count() const { return static_cast<int16_t>(list1_->count()); }
+int16_t MainWindow::List1Count() const {
+    return static_cast<int16_t>(list1_->count());
+}
 
 int16_t MainWindow::List1SelectedIndex() const {
     const QList<QListWidgetItem*> selected = list1_->selectedItems();
@@ -172,11 +186,17 @@ std::string MainWindow::List1Text(int16_t index) const {
     return list1_->item(index)->text().toStdString();
 }
 
-void MainWindow::List1Remove(int16_t index) { delete list1_->takeItem(index); }
+void MainWindow::List1Remove(int16_t index) {
+    delete list1_->takeItem(index);
+}
 
-void MainWindow::Label1SetCaption(const std::string& text) { label1_->setText(Text(text)); }
+void MainWindow::Label1SetCaption(const std::string& text) {
+    label1_->setText(Text(text));
+}
 
-void MainWindow::Label3SetCaption(const std::string& text) { label3_->setText(Text(text)); }
+void MainWindow::Label3SetCaption(const std::string& text) {
+    label3_->setText(Text(text));
+}
 
 void MainWindow::Image1ShowPage(int16_t page) {
     if (page >= 1 && page <= kPageCount) {
@@ -192,15 +212,17 @@ void MainWindow::Command1SetVisible(int16_t index, bool visible) {
     command1_.at(index)->setVisible(visible);
 }
 
-void MainWindow::Command3SetEnabled(bool enabled) { command3_->setEnabled(enabled); }
+void MainWindow::Command3SetEnabled(bool enabled) {
+    command3_->setEnabled(enabled);
+}
 
-void MainWindow::MessageBox(const std::string& text, const std::string& title) {
+void MainWindow::ShowMessageBox(const std::string& text, const std::string& title) {
     QMessageBox box(QMessageBox::NoIcon, Text(title), Text(text), QMessageBox::Ok, this);
     box.exec();
 }
 
-std::string MainWindow::InputBox(const std::string& prompt, const std::string& title,
-                                 const std::string& defaultAnswer) {
+std::string MainWindow::ShowInputBox(const std::string& prompt, const std::string& title,
+                                     const std::string& defaultAnswer) {
     QInputDialog box(this);
     box.setWindowTitle(Text(title));
     box.setLabelText(Text(prompt));
@@ -215,8 +237,12 @@ bool MainWindow::ReportSearchProgress(const SearchProgress& progress) {
     return progress_->Update(progress);
 }
 
-void MainWindow::EndSearchProgress() { progress_.reset(); }
+void MainWindow::EndSearchProgress() {
+    progress_.reset();
+}
 
-void MainWindow::EndProgram() { QApplication::exit(0); }
+void MainWindow::EndProgram() {
+    QApplication::exit(0);
+}
 
 }  // namespace quillon::qt

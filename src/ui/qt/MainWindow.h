@@ -22,7 +22,7 @@ class SearchProgressWindow;
 // Form1 in Qt: builds every control from the layout tables, forwards every event to the form,
 // and carries out the operations the form asks of the window.
 class MainWindow : public QMainWindow, public View {
-public:
+  public:
     MainWindow();
     ~MainWindow() override;
 
@@ -44,14 +44,14 @@ public:
     std::string Command1Caption(int16_t index) const override;
     void Command1SetVisible(int16_t index, bool visible) override;
     void Command3SetEnabled(bool enabled) override;
-    void MessageBox(const std::string& text, const std::string& title) override;
-    std::string InputBox(const std::string& prompt, const std::string& title,
-                         const std::string& defaultAnswer) override;
+    void ShowMessageBox(const std::string& text, const std::string& title) override;
+    std::string ShowInputBox(const std::string& prompt, const std::string& title,
+                             const std::string& defaultAnswer) override;
     bool ReportSearchProgress(const SearchProgress& progress) override;
     void EndSearchProgress() override;
     void EndProgram() override;
 
-private:
+  private:
     void BuildControls(QWidget* client);
     void BuildMenu();
 

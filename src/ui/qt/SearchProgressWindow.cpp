@@ -32,8 +32,7 @@ bool SearchProgressWindow::Update(const SearchProgress& progress) {
                        .arg(QString::fromUtf8(progress.root.c_str())));
     count_->setText(tr("%1 folders searched").arg(progress.foldersWalked));
     const QString folder = QString::fromUtf8(progress.currentFolder.c_str());
-    folder_->setText(folder_->fontMetrics().elidedText(folder, Qt::ElideMiddle,
-                                                       folder_->width()));
+    folder_->setText(folder_->fontMetrics().elidedText(folder, Qt::ElideMiddle, folder_->width()));
     if (!isVisible()) {
         show();
     }

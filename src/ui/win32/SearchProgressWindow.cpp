@@ -1,0 +1,71 @@
+#include "SearchProgressWindow.h"
+
+#include <string>
+
+#include "DialogTemplate.h"
+#include "platform/WideText.h"
+#include "ui/Layout.h"
+
+namespace quillon::win32 {
+namespace {
+
+constexpr WORD kRootId = 100;
+constexpr WORD kCountId = 101;
+constexpr WORD kFolderId = 102;
+
+}  // namespace
+
+SearchProgressWindow::SearchProgressWindow(HWND owner) {
+    DialogTemplate layout(WideFromText(layout::kTitle), 280, 74);
+    layout.Add(0x0082, kRootId, SS_LEFT, 7, 7, 266, 10);
+    layout.Add(0x0082, kCountId, SS_LEFT, 7, 20, 266, 10);
+    layout.Add(0x0082, kFolderId, SS_LEFT | SS_PATHELLIPSIS, 7, 33, 266, 10);
+    layout.Add(0x0080, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 223, 53, 50, 14, L"Cancel");
+    window_ = CreateDialogIndirectParamW(GetModuleHandleW(nullptr), layout.Get(), owner, Proc,
+                                         reinterpret_cast<LPARAM>(this));
+}
+
+SearchProgressWindow::~SearchProgressWindow() {
+    if (window_ != nullptr) {
+        DestroyWindow(window_);
+    }
+}
+
+bool SearchProgressWindow::Update(const SearchProgress& progress) {
+    if (window_ == nullptr) {
+        return true;
+    }
+    SetDlgItemTextW(
+        window_, kRootId,
+        (L"Searching " + WideFromText(progress.root) + L" for Return to Castle Wolfenstein...")
+            .c_str());
+    SetDlgItemTextW(window_, kCountId,
+                    (std::to_wstring(progress.foldersWalked) + L" folders searched").c_str());
+    SetDlgItemTextW(window_, kFolderId, WideFromText(progress.currentFolder).c_str());
+    ShowWindow(window_, SW_SHOW);
+    MSG message;
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (!IsDialogMessageW(window_, &message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return !cancelled_;
+}
+
+INT_PTR CALLBACK SearchProgressWindow::Proc(HWND window, UINT message, WPARAM wParam,
+                                            LPARAM lParam) {
+    if (message == WM_INITDIALOG) {
+        SetWindowLongPtrW(window, DWLP_USER, lParam);
+        return TRUE;
+    }
+    auto* self = reinterpret_cast<SearchProgressWindow*>(GetWindowLongPtrW(window, DWLP_USER));
+    if (self != nullptr &&
+        ((message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) || message == WM_CLOSE)) {
+        self->cancelled_ = true;
+        return TRUE;
+    }
+    return FALSE;
+}
+
+}  // namespace quillon::win32
