@@ -227,6 +227,10 @@ std::string MainWindow::ShowInputBox(const std::string& prompt, const std::strin
     box.setWindowTitle(Text(title));
     box.setLabelText(Text(prompt));
     box.setTextValue(Text(defaultAnswer));
+    // The drive and class prompts are long sentences: wrap them instead of a very wide box.
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        label->setWordWrap(true);
+    }
     return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : std::string();
 }
 

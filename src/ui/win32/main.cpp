@@ -13,6 +13,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
         return 0;
     }
     ShowWindow(window.Handle(), showCommand);
+    SetFocus(GetDlgItem(window.Handle(), quillon::win32::MainWindow::kKeypadId));
     UpdateWindow(window.Handle());
 
     MSG message;
