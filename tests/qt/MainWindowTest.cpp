@@ -146,5 +146,19 @@ TEST_F(MainWindowTest, NumLockAndClicksBesideTheLinesChangeNothing) {
     EXPECT_EQ(Find<QLabel>("Label1")->text(), "");
 }
 
+TEST_F(MainWindowTest, EnterAndEscPressOnlyTheFocusedButton) {
+    Find<QListWidget>("List1")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTest::qWait(2 * layout::kTimer1Interval);
+    EXPECT_EQ(window->TheForm().State().menuPick, 0);
+
+    Find<QPushButton>("Command2")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(window->TheForm().State().menuPick, -1);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_EQ(window->TheForm().State().menuPick, -1) << "Cancel is no Esc button";
+}
+
 }  // namespace
 }  // namespace quillon

@@ -175,5 +175,25 @@ TEST_F(Win32WindowTest, NumLockAndClicksBesideTheLinesChangeNothing) {
     EXPECT_EQ(window.TheForm().State().menuPage, 1);
 }
 
+TEST_F(Win32WindowTest, EnterPressesOnlyTheFocusedButton) {
+    // A key pressed on the focused control, through the dialog keyboard handling of the
+    // program's message loop.
+    auto press = [&](WPARAM key) {
+        MSG down{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+        IsDialogMessageW(window.Handle(), &down);
+        Pump(10);
+    };
+    SetFocus(Control(MainWindow::kList1Id));
+    press(VK_RETURN);
+    press(VK_ESCAPE);
+    EXPECT_EQ(window.TheForm().State().menuPick, 0);
+
+    SetFocus(Control(MainWindow::kCommand2Id));
+    press(VK_RETURN);
+    EXPECT_EQ(window.TheForm().State().menuPick, -1);
+    press(VK_ESCAPE);
+    EXPECT_EQ(window.TheForm().State().menuPick, -1) << "Cancel is no Esc button";
+}
+
 }  // namespace
 }  // namespace quillon

@@ -8,10 +8,10 @@ QFont FontFor(layout::Font font, const QFont& standard) {
     if (font == layout::Font::Default) {
         return standard;
     }
-    const layout::FontSpec spec = layout::SpecOf(font);
-    QFont result(QString::fromUtf8(spec.face));
-    result.setPointSizeF(spec.points);
-    result.setBold(spec.bold);
+    const layout::FontSpec wanted = layout::SpecOf(font);
+    QFont result(QString::fromUtf8(wanted.face));
+    result.setPointSizeF(wanted.points);
+    result.setBold(wanted.bold);
     if (QFontDatabase::hasFamily(result.family())) {
         return result;
     }
@@ -26,8 +26,8 @@ QFont FontFor(layout::Font font, const QFont& standard) {
         case layout::Font::Default:
             break;
     }
-    result.setPointSizeF(spec.points);
-    result.setBold(spec.bold);
+    result.setPointSizeF(wanted.points);
+    result.setBold(wanted.bold);
     return result;
 }
 

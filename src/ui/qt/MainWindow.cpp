@@ -140,8 +140,9 @@ void MainWindow::BuildControls(QWidget* client) {
         focusOrder.emplace_back(key.tabIndex, button);
     }
 
+    // No default button: Enter presses a button only while it has the focus.
     for (QPushButton* button : client->findChildren<QPushButton*>()) {
-        button->setAutoDefault(false);
+        button->setAutoDefault(true);
         button->setDefault(false);
     }
     std::sort(focusOrder.begin(), focusOrder.end(),
@@ -183,7 +184,8 @@ int16_t MainWindow::List1SelectedIndex() const {
 }
 
 std::string MainWindow::List1Text(int16_t index) const {
-    return list1_->item(index)->text().toStdString();
+    const QListWidgetItem* item = list1_->item(index);
+    return item != nullptr ? item->text().toStdString() : std::string();
 }
 
 void MainWindow::List1Remove(int16_t index) {

@@ -30,8 +30,8 @@ HFONT CreateLayoutFont(layout::Font font) {
     if (font == layout::Font::Default) {
         return static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     }
-    const layout::FontSpec spec = layout::SpecOf(font);
-    std::wstring face = WideFromText(spec.face);
+    const layout::FontSpec wanted = layout::SpecOf(font);
+    std::wstring face = WideFromText(wanted.face);
     DWORD charset = font == layout::Font::Terminal ? OEM_CHARSET : DEFAULT_CHARSET;
     DWORD pitch = DEFAULT_PITCH;
     if (!HasFace(face)) {
@@ -40,8 +40,8 @@ HFONT CreateLayoutFont(layout::Font font) {
         charset = DEFAULT_CHARSET;
         pitch = fixed ? FIXED_PITCH | FF_MODERN : VARIABLE_PITCH | FF_SWISS;
     }
-    const int height = -static_cast<int>(std::lround(spec.points * 96.0 / 72.0));
-    return CreateFontW(height, 0, 0, 0, spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
+    const int height = -static_cast<int>(std::lround(wanted.points * 96.0 / 72.0));
+    return CreateFontW(height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE,
                        charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, pitch,
                        face.c_str());
 }

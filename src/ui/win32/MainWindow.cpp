@@ -202,6 +202,17 @@ LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam
 LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
+            // The dialog keyboard handling sends Enter as IDOK: it presses the focused button,
+            // and nothing else, since the window has no default button.
+            if (LOWORD(wParam) == IDOK) {
+                const HWND focus = GetFocus();
+                wchar_t type[16] = {};
+                if (focus != nullptr && GetParent(focus) == window_ &&
+                    GetClassNameW(focus, type, 16) > 0 && lstrcmpiW(type, WC_BUTTONW) == 0) {
+                    SendMessageW(focus, BM_CLICK, 0, 0);
+                }
+                return 0;
+            }
             if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == 1 /* accelerator */) {
                 OnCommand(LOWORD(wParam));
             }
