@@ -89,7 +89,12 @@ class MainWindowTest : public ::testing::Test {
     void ClickLine(int line) {
         const int row = 105 + (44 + 20 * (line - 1)) * 217 / 213;
         ClickAt({60, row});
-        QTest::qWait(2 * layout::kTimer1Interval);
+        EXPECT_TRUE(WaitForTick());
+    }
+
+    // Waits until a menu tick has acted on the recorded click.
+    bool WaitForTick() {
+        return WaitFor([&] { return window->TheForm().State().menuPick <= 0; });
     }
 
     TempFolder folder;
@@ -116,6 +121,17 @@ TEST_F(MainWindowTest, TheRoadByMouseExportsTheScript) {
     QTest::keyClick(window.get(), Qt::Key_F12);
     EXPECT_EQ(answer.title, "Script compilation sucessful");
     EXPECT_EQ(ReadFile("game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
+
+    // The menu by its access keys: Alt+F, then E.
+    std::filesystem::remove("game/qmvc.cfg");
+    BoxAnswerer again;
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
+    ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_E);
+    EXPECT_TRUE(WaitFor([&] { return !again.title.isEmpty(); }));
+    EXPECT_EQ(ReadFile("game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
 }
 
 TEST_F(MainWindowTest, NumLockAndClicksBesideTheLinesChangeNothing) {
@@ -138,7 +154,7 @@ TEST_F(MainWindowTest, NumLockAndClicksBesideTheLinesChangeNothing) {
 
     // Row 201 belongs to both hot-spots 2 and 3; the one in front, line 4, takes it.
     ClickAt({60, 201});
-    QTest::qWait(2 * layout::kTimer1Interval);
+    EXPECT_TRUE(WaitForTick());
     EXPECT_EQ(window->TheForm().State().menuPage, 5);
 
     QTest::mouseClick(Find<QPushButton>("Command3"), Qt::LeftButton);

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <chrono>
+#include <functional>
 #include <string>
 #include <thread>
 
@@ -104,7 +105,20 @@ class Win32WindowTest : public ::testing::Test {
 
     void ClickLine(int line) {
         ClickAt(60, 105 + (44 + 20 * (line - 1)) * 217 / 213);
-        Pump(3 * layout::kTimer1Interval);
+        EXPECT_TRUE(WaitForTick());
+    }
+
+    // Lets the window run until the condition holds, for two seconds at the most.
+    bool PumpUntil(const std::function<bool()>& condition) {
+        for (int waited = 0; waited < 2000 && !condition(); waited += 10) {
+            Pump(10);
+        }
+        return condition();
+    }
+
+    // Until a menu tick has acted on the recorded click.
+    bool WaitForTick() {
+        return PumpUntil([&] { return window.TheForm().State().menuPick <= 0; });
     }
 
     void PressF12() {
@@ -123,24 +137,19 @@ TEST_F(Win32WindowTest, TheRoadByMouseExportsTheScript) {
     EXPECT_EQ(client.bottom, layout::kClientHeight);
 
     Click(MainWindow::kKeypadId + 5);
-    Pump(200);
-    EXPECT_EQ(TextOf(Control(MainWindow::kLabel3Id)), L"8");
-    bool hidden = false;
-    for (int i = 0; i < 40 && !hidden; ++i) {
-        Pump(10);
-        hidden = !IsWindowVisible(Control(MainWindow::kKeypadId + 5));
-    }
-    EXPECT_TRUE(hidden) << "the current key blinks";
+    EXPECT_TRUE(PumpUntil([&] { return TextOf(Control(MainWindow::kLabel3Id)) == L"8"; }));
+    const HWND key = Control(MainWindow::kKeypadId + 5);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(key); })) << "the current key blinks";
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(key) != FALSE; }));
 
+    const HWND cancel = Control(MainWindow::kCommand3Id);
     Click(MainWindow::kCommand2Id);
-    Pump(3 * layout::kTimer1Interval);
-    EXPECT_TRUE(IsWindowEnabled(Control(MainWindow::kCommand3Id)));
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowEnabled(cancel) != FALSE; }));
     ClickLine(2);
     ClickLine(1);
     EXPECT_EQ(SendMessageW(Control(MainWindow::kList1Id), LB_GETCOUNT, 0, 0), 1);
     EXPECT_EQ(window.List1Text(0), "Medic");
-    Pump(3 * layout::kTimer1Interval);
-    EXPECT_FALSE(IsWindowEnabled(Control(MainWindow::kCommand3Id)));
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindowEnabled(cancel); }));
 
     BoxAnswerer answer(L"Script compilation sucessful");
     PressF12();
@@ -168,7 +177,7 @@ TEST_F(Win32WindowTest, NumLockAndClicksBesideTheLinesChangeNothing) {
     EXPECT_EQ(window.TheForm().State().menuPage, 1);
 
     ClickAt(60, 201);  // hot-spots 2 and 3 share this row; 3, in front, takes it
-    Pump(3 * layout::kTimer1Interval);
+    EXPECT_TRUE(WaitForTick());
     EXPECT_EQ(window.TheForm().State().menuPage, 5);
 
     Click(MainWindow::kCommand3Id);
