@@ -10,6 +10,12 @@ struct SearchProgress {
     std::string root;           // the folder the search started from
     int64_t foldersWalked = 0;  // folders listed so far
     std::string currentFolder;  // a folder being walked now
+
+    // The lines a progress window shows above the folder being walked.
+    std::string SearchingLine() const {
+        return "Searching " + root + " for Return to Castle Wolfenstein...";
+    }
+    std::string WalkedLine() const { return std::to_string(foldersWalked) + " folders searched"; }
 };
 
 // Everything the program needs of its window and of the platform's boxes. Front ends implement

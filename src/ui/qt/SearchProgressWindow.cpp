@@ -28,9 +28,8 @@ SearchProgressWindow::SearchProgressWindow()
 }
 
 bool SearchProgressWindow::Update(const SearchProgress& progress) {
-    root_->setText(tr("Searching %1 for Return to Castle Wolfenstein...")
-                       .arg(QString::fromUtf8(progress.root.c_str())));
-    count_->setText(tr("%1 folders searched").arg(progress.foldersWalked));
+    root_->setText(QString::fromUtf8(progress.SearchingLine().c_str()));
+    count_->setText(QString::fromUtf8(progress.WalkedLine().c_str()));
     const QString folder = QString::fromUtf8(progress.currentFolder.c_str());
     folder_->setText(folder_->fontMetrics().elidedText(folder, Qt::ElideMiddle, folder_->width()));
     if (!isVisible()) {

@@ -317,14 +317,12 @@ void MainWindow::Command3SetEnabled(bool enabled) {
 }
 
 void MainWindow::ShowMessageBox(const std::string& text, const std::string& title) {
-    MessageBoxW(IsWindowVisible(window_) ? window_ : nullptr, WideFromText(text).c_str(),
-                WideFromText(title).c_str(), MB_OK);
+    MessageBoxW(BoxOwner(), WideFromText(text).c_str(), WideFromText(title).c_str(), MB_OK);
 }
 
 std::string MainWindow::ShowInputBox(const std::string& prompt, const std::string& title,
                                      const std::string& defaultAnswer) {
-    return TextFromWide(RunInputBox(IsWindowVisible(window_) ? window_ : nullptr,
-                                    WideFromText(prompt), WideFromText(title),
+    return TextFromWide(RunInputBox(BoxOwner(), WideFromText(prompt), WideFromText(title),
                                     WideFromText(defaultAnswer)));
 }
 

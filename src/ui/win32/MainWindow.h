@@ -67,6 +67,8 @@ class MainWindow : public View {
     void BuildControls();
     void BuildMenu();
     HWND Control(int id) const { return GetDlgItem(window_, id); }
+    // Boxes belong to the window once it is shown; before that, at start-up, to nobody.
+    HWND BoxOwner() const { return IsWindowVisible(window_) ? window_ : nullptr; }
 
     HWND window_ = nullptr;
     HACCEL accelerators_ = nullptr;

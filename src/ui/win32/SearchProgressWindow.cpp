@@ -1,7 +1,5 @@
 #include "SearchProgressWindow.h"
 
-#include <string>
-
 #include "DialogTemplate.h"
 #include "platform/WideText.h"
 #include "ui/Layout.h"
@@ -35,12 +33,8 @@ bool SearchProgressWindow::Update(const SearchProgress& progress) {
     if (window_ == nullptr) {
         return true;
     }
-    SetDlgItemTextW(
-        window_, kRootId,
-        (L"Searching " + WideFromText(progress.root) + L" for Return to Castle Wolfenstein...")
-            .c_str());
-    SetDlgItemTextW(window_, kCountId,
-                    (std::to_wstring(progress.foldersWalked) + L" folders searched").c_str());
+    SetDlgItemTextW(window_, kRootId, WideFromText(progress.SearchingLine()).c_str());
+    SetDlgItemTextW(window_, kCountId, WideFromText(progress.WalkedLine()).c_str());
     SetDlgItemTextW(window_, kFolderId, WideFromText(progress.currentFolder).c_str());
     ShowWindow(window_, SW_SHOW);
     MSG message;
