@@ -1,22 +1,39 @@
 #!/usr/bin/python3
 """Draws the voice-menu page pictures and the window icon into this folder.
 
-Needs Debian's python3-pil and fonts-dejavu-core. The output is deterministic; the pictures are
-committed, so this runs only when they change:  assets/make-assets.py
+Needs Pillow (Debian's python3-pil) and the DejaVu fonts (fonts-dejavu-core). The output is
+deterministic; the pictures are committed, so this runs only when they change:
+    assets/make-assets.py
 """
 import os
 import random
+import struct
+import subprocess
 
 from PIL import Image, ImageDraw, ImageFont
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-SERIF = "/usr/share/fonts/truetype/dejavu/DejaVuSerifCondensed.ttf"
-SERIF_BOLD = "/usr/share/fonts/truetype/dejavu/DejaVuSerif-Bold.ttf"
+
+
+def font_file(name, family):
+    """The DejaVu font file: where Debian puts it, else wherever fontconfig knows it."""
+    debian = os.path.join("/usr/share/fonts/truetype/dejavu", name)
+    if os.path.exists(debian):
+        return debian
+    found = subprocess.run(["fc-match", "-f", "%{file}", family], capture_output=True, text=True)
+    if found.returncode != 0 or not found.stdout:
+        raise SystemExit("the font %s was not found; install the DejaVu fonts" % family)
+    return found.stdout
+
+
+SERIF = font_file("DejaVuSerifCondensed.ttf", "DejaVu Serif:condensed")
+SERIF_BOLD = font_file("DejaVuSerif-Bold.ttf", "DejaVu Serif:bold")
 
 WIDTH, HEIGHT = 212, 213
 WHITE, YELLOW = (255, 255, 255), (255, 255, 0)
 
-# The text each picture shows (it differs from the labels the program lists), by holder name.
+# The text each picture shows (it differs from the labels the program lists), by page number
+# from 1; the pictures are named page1.bmp and on.
 PAGES = [
     ("main", WHITE, ["Statements", "Requests", "Commands", "Talk", "Global", "Function"]),
     ("statements", WHITE, ["Path Cleared.", "Enemy weak!", "All clear", "Incoming",
@@ -76,14 +93,33 @@ def lines(draw, colour, texts):
         draw.text((10, baseline), label, font=font, fill=colour, anchor="ls")
 
 
-def page_picture(name, colour, texts):
+def page_picture(number, name, colour, texts):
     rng = random.Random(name)
     image = ground(rng)
     panel(image, rng)
     draw = ImageDraw.Draw(image)
     tab(draw)
     lines(draw, colour, texts)
-    image.save(os.path.join(HERE, "pages", name + ".bmp"))
+    image.save(os.path.join(HERE, "pages", "page%d.bmp" % number))
+
+
+def save_ico(paletted, path):
+    """A 32 x 32 icon with 256 colours: an 8-bit DIB with its palette and an empty AND mask."""
+    width, height = paletted.size
+    palette = paletted.getpalette()[:768]
+    palette += [0] * (768 - len(palette))
+    colours = b"".join(bytes((palette[i + 2], palette[i + 1], palette[i], 0))
+                       for i in range(0, 768, 3))
+    pixels = paletted.tobytes()
+    rows = b"".join(pixels[y * width:(y + 1) * width] for y in reversed(range(height)))
+    mask = b"\0" * (((width + 31) // 32) * 4 * height)
+    header = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 8, 0,
+                         len(rows) + len(mask), 0, 0, 256, 0)
+    image = header + colours + rows + mask
+    directory = struct.pack("<HHH", 0, 1, 1)
+    entry = struct.pack("<BBBBHHII", width, height, 0, 0, 1, 8, len(image), 6 + 16)
+    with open(path, "wb") as out:
+        out.write(directory + entry + image)
 
 
 def icon():
@@ -100,13 +136,13 @@ def icon():
     draw.text((16, 29), "Voice", font=font, fill=red, anchor="ms")
     paletted = image.convert("P", palette=Image.ADAPTIVE, colors=256)
     paletted.save(os.path.join(HERE, "icon.bmp"))
-    paletted.convert("RGB").save(os.path.join(HERE, "icon.ico"), sizes=[(32, 32)], bitmap_format="bmp")
+    save_ico(paletted, os.path.join(HERE, "icon.ico"))
 
 
 def main():
     os.makedirs(os.path.join(HERE, "pages"), exist_ok=True)
-    for name, colour, texts in PAGES:
-        page_picture(name, colour, texts)
+    for number, (name, colour, texts) in enumerate(PAGES, start=1):
+        page_picture(number, name, colour, texts)
     icon()
 
 

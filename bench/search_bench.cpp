@@ -8,8 +8,8 @@
 #include <cstring>
 #include <string>
 
-#include "install/FolderSearch.h"
-#include "install/PathText.h"
+#include "model/install/FolderSearch.h"
+#include "platform/PathText.h"
 
 int main(int argc, char** argv) {
     std::string root;

@@ -12,26 +12,33 @@ ensure_packages cmake make g++ libgtest-dev qt6-base-dev xvfb xdotool
 work=$(mktemp -d)
 mkdir -p "$work/game"
 cp assets/qmscript.txt "$work/"
+jobs=$(nproc)
 if [ "$kind" = windows ]; then
     ensure_packages googletest g++-mingw-w64-x86-64 wine wine64
     cmake --preset windows >/dev/null
-    cmake --build --preset windows --target quillon >/dev/null
+    cmake --build --preset windows --parallel "$jobs" --target quillon >/dev/null
     export WINEPREFIX=$PWD/build/wineprefix WINEDEBUG=-all
-    program=(wine "$PWD/build/windows/src/ui/win32/quillon.exe")
+    program=(wine "$PWD/build/windows/src/frontend/win32/quillon.exe")
     printf 'Z:%s\\game\\\r\n' "${work//\//\\}" >"$work/qm.cfg"
-    ls -l build/windows/src/ui/win32/quillon.exe
+    ls -l build/windows/src/frontend/win32/quillon.exe
 else
     cmake --preset default >/dev/null
-    cmake --build --preset default --target quillon >/dev/null
-    program=("$PWD/build/default/src/ui/qt/quillon")
+    cmake --build --preset default --parallel "$jobs" --target quillon >/dev/null
+    program=("$PWD/build/default/src/frontend/qt/quillon")
     printf '%s/game/\r\n' "$work" >"$work/qm.cfg"
 fi
 
-Xvfb :77 -noreset -screen 0 800x600x24 >/dev/null 2>&1 &
+# A display of our own, on the first free number, which Xvfb reports once it is ready.
+Xvfb -displayfd 3 -noreset -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
-trap 'kill $xvfb 2>/dev/null; [ "$kind" = windows ] && wineserver -k; rm -rf "$work"' EXIT
-sleep 1
-export DISPLAY=:77
+cleanup() {
+    kill "$xvfb" 2>/dev/null || true
+    if [ "$kind" = windows ]; then wineserver -k 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+until [ -s "$work/display" ]; do sleep 0.05; done
+export DISPLAY=:$(cat "$work/display")
 if [ "$kind" = windows ]; then
     # A warm Wine session, as a user's desktop has one; its own start is not Quillon's.
     wineserver -p >/dev/null 2>&1 </dev/null
@@ -40,10 +47,11 @@ fi
 
 for run in $(seq "${2:-5}"); do
     start=$(date +%s%N)
+    # exec: the process started here is the program itself (Wine runs it in the same process).
     (cd "$work" && exec "${program[@]}") >/dev/null 2>"$work/stderr" &
-    launcher=$!
-    until window=$(xdotool search --onlyvisible --name '^Quillon$' 2>/dev/null); do
-        if ! kill -0 "$launcher" 2>/dev/null; then
+    pid=$!
+    until xdotool search --onlyvisible --name '^Quillon$' >/dev/null 2>&1; do
+        if ! kill -0 "$pid" 2>/dev/null; then
             echo "run $run: the program ended before showing its window:" >&2
             cat "$work/stderr" >&2
             exit 1
@@ -52,10 +60,9 @@ for run in $(seq "${2:-5}"); do
     done
     shown=$(date +%s%N)
     sleep 0.5
-    pid=$(pgrep -f 'quillon(\.exe)?$' | head -n 1)
     rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
     echo "run $run: window shown after $(((shown - start) / 1000000)) ms, resident ${rss} KiB"
     kill "$pid"
-    wait "$launcher" 2>/dev/null || true
+    wait "$pid" 2>/dev/null || true
     while xdotool search --name '^Quillon$' >/dev/null 2>&1; do sleep 0.01; done
 done

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "TempFolder.h"
-#include "ui/Layout.h"
-#include "voicemenu/Catalogue.h"
+#include "app/Layout.h"
+#include "model/menu/VoiceMenu.h"
 
 namespace quillon {
 namespace {
@@ -54,13 +54,13 @@ bool IsText(const uint8_t* pixel) {
 }
 
 TEST(PagePictures, EveryLineStandsInsideItsHotSpot) {
-    const int imageTop = layout::FindControl("Image1")->rect.y;
-    const int imageSize = layout::FindControl("Image1")->rect.height;
+    const layout::Rect& frame = layout::ControlFor(layout::Role::MenuPicture).rect;
     for (int16_t page = 1; page <= kPageCount; ++page) {
+        const std::string name = "page" + std::to_string(page);
         const Picture picture =
-            ReadBmp(std::string(QUILLON_ASSETS_DIR) + "/pages/" + PageHolderName(page) + ".bmp");
-        ASSERT_EQ(picture.width, layout::kPagePictureWidth) << page;
-        ASSERT_EQ(picture.height, layout::kPagePictureHeight) << page;
+            ReadBmp(std::string(QUILLON_ASSETS_DIR) + "/pages/" + name + ".bmp");
+        ASSERT_EQ(picture.width, layout::kPagePictureWidth) << name;
+        ASSERT_EQ(picture.height, layout::kPagePictureHeight) << name;
 
         std::vector<int> textRowsPerLine(kLinesPerPage + 1, 0);
         for (int y = 23; y < picture.height; ++y) {  // below the tab
@@ -71,25 +71,48 @@ TEST(PagePictures, EveryLineStandsInsideItsHotSpot) {
             if (!hasText) {
                 continue;
             }
-            // Where the stretched picture puts this row in the window, and whose hot-spot that is.
-            const int top = imageTop + y * imageSize / picture.height;
-            const int bottom = imageTop + ((y + 1) * imageSize - 1) / picture.height;
+            // Where the stretched picture puts this row in the window, and whose line that is.
+            const int top = frame.y + y * frame.height / picture.height;
+            const int bottom = frame.y + ((y + 1) * frame.height - 1) / picture.height;
             int line = 0;
             for (int16_t k = 0; k < kLinesPerPage; ++k) {
-                const layout::Rect& spot = layout::kHotSpots[k];
+                const layout::Rect& spot = layout::kMenuLines[k];
                 if (top >= spot.y && bottom < spot.y + spot.height) {
                     line = k + 1;
                 }
             }
-            ASSERT_NE(line, 0) << PageHolderName(page) << ": text on row " << y
-                               << " falls outside every hot-spot";
+            ASSERT_NE(line, 0) << name << ": text on row " << y
+                               << " falls outside every menu line";
             ++textRowsPerLine[line];
         }
         for (int16_t line = 1; line <= kLinesPerPage; ++line) {
             EXPECT_EQ(textRowsPerLine[line] > 0, line <= PageLineCount(page))
-                << PageHolderName(page) << " line " << line;
+                << name << " line " << line;
         }
     }
+}
+
+uint16_t Read16(const std::string& bytes, size_t at) {
+    return static_cast<uint16_t>(static_cast<uint8_t>(bytes[at]) |
+                                 static_cast<uint8_t>(bytes[at + 1]) << 8);
+}
+
+// The Windows icon is one 32 x 32 image in 256 colours: an 8-bit bitmap with its palette.
+TEST(WindowIcon, IsThirtyTwoPixelsInTwoHundredFiftySixColours) {
+    const std::string icon = test::ReadFile(std::string(QUILLON_ASSETS_DIR) + "/icon.ico");
+    ASSERT_GE(icon.size(), 6U + 16U + 40U);
+    EXPECT_EQ(Read16(icon, 2), 1) << "an icon";
+    ASSERT_EQ(Read16(icon, 4), 1) << "one image";
+    EXPECT_EQ(static_cast<uint8_t>(icon[6]), 32);
+    EXPECT_EQ(static_cast<uint8_t>(icon[7]), 32);
+    EXPECT_EQ(Read16(icon, 6 + 6), 8) << "bits per pixel in the directory";
+    const size_t image = Read32(icon, 6 + 12);
+    ASSERT_LE(image + 40, icon.size());
+    EXPECT_EQ(Read32(icon, image + 4), 32U);
+    EXPECT_EQ(Read32(icon, image + 8), 64U) << "colour and mask rows";
+    EXPECT_EQ(Read16(icon, image + 14), 8) << "bits per pixel in the bitmap";
+    const uint32_t colours = Read32(icon, image + 32);
+    EXPECT_TRUE(colours == 0 || colours == 256) << colours;
 }
 
 }  // namespace

@@ -2,12 +2,13 @@
 
 #include <deque>
 #include <functional>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "ui/Layout.h"
-#include "ui/View.h"
+#include "app/View.h"
+#include "model/keys/Keypad.h"
 
 namespace quillon::test {
 
@@ -16,50 +17,39 @@ namespace quillon::test {
 class FakeView : public View {
   public:
     std::vector<std::string> list;
-    int16_t selected = -1;
-    std::string label1;
-    std::string label3;
+    std::string prompt;
+    std::string currentKey;
     int16_t pageShown = 1;
-    std::vector<bool> visible = std::vector<bool>(23, true);
+    std::vector<bool> visible = std::vector<bool>(kKeyCount, true);
     bool cancelEnabled = true;
     std::vector<std::pair<std::string, std::string>> messages;  // text, title
     std::vector<std::string> prompts;
-    std::deque<std::string> answers;  // input box answers; empty text when none is queued
-    std::function<void()> whileInputBoxOpen;
+    std::deque<std::string> answers;  // input box answers; the empty text when none is queued
+    // Run while a box is open, as the window would go on meanwhile.
+    std::function<void()> whileBoxOpen;
+    // What each box saw of the current key: whether every keypad key was shown.
+    std::vector<bool> allKeysShownInBox;
     std::function<bool(const SearchProgress&)> onProgress;
     int progressReports = 0;
-    bool progressEnded = false;
+    bool progressOpen = false;
     bool ended = false;
 
-    void List1Clear() override {
-        list.clear();
-        selected = -1;
-    }
-    void List1Append(const std::string& text) override { list.push_back(text); }
-    int16_t List1Count() const override { return static_cast<int16_t>(list.size()); }
-    int16_t List1SelectedIndex() const override { return selected; }
-    std::string List1Text(int16_t index) const override { return list.at(index); }
-    void List1Remove(int16_t index) override {
-        list.erase(list.begin() + index);
-        selected = -1;
-    }
-    void Label1SetCaption(const std::string& text) override { label1 = text; }
-    void Label3SetCaption(const std::string& text) override { label3 = text; }
-    void Image1ShowPage(int16_t page) override { pageShown = page; }
-    std::string Command1Caption(int16_t index) const override {
-        return layout::kKeypad.at(index).caption;
-    }
-    void Command1SetVisible(int16_t index, bool shown) override { visible.at(index) = shown; }
-    void Command3SetEnabled(bool enabled) override { cancelEnabled = enabled; }
+    void ShowAssignments(const std::vector<std::string>& lines) override { list = lines; }
+    void AppendAssignment(const std::string& line) override { list.push_back(line); }
+    void RemoveAssignment(int16_t index) override { list.erase(list.begin() + index); }
+    void SetPrompt(const std::string& text) override { prompt = text; }
+    void ShowPage(int16_t page) override { pageShown = page; }
+    void SetCancelEnabled(bool enabled) override { cancelEnabled = enabled; }
+    void SetKeyVisible(int16_t key, bool shown) override { visible.at(key) = shown; }
+    void ShowCurrentKey(const std::string& caption) override { currentKey = caption; }
     void ShowMessageBox(const std::string& text, const std::string& title) override {
         messages.emplace_back(text, title);
+        BoxOpen();
     }
-    std::string ShowInputBox(const std::string& prompt, const std::string&,
+    std::string ShowInputBox(const std::string& text, const std::string&,
                              const std::string&) override {
-        prompts.push_back(prompt);
-        if (whileInputBoxOpen) {
-            whileInputBoxOpen();
-        }
+        prompts.push_back(text);
+        BoxOpen();
         if (answers.empty()) {
             return {};
         }
@@ -67,12 +57,35 @@ class FakeView : public View {
         answers.pop_front();
         return answer;
     }
-    bool ReportSearchProgress(const SearchProgress& progress) override {
-        ++progressReports;
-        return onProgress ? onProgress(progress) : true;
+    std::unique_ptr<SearchProgressDisplay> OpenSearchProgress() override {
+        return std::make_unique<Progress>(*this);
     }
-    void EndSearchProgress() override { progressEnded = true; }
     void EndProgram() override { ended = true; }
+
+  private:
+    class Progress : public SearchProgressDisplay {
+      public:
+        explicit Progress(FakeView& view) : view_(view) { view_.progressOpen = true; }
+        ~Progress() override { view_.progressOpen = false; }
+        bool Show(const SearchProgress& progress) override {
+            ++view_.progressReports;
+            return view_.onProgress ? view_.onProgress(progress) : true;
+        }
+
+      private:
+        FakeView& view_;
+    };
+
+    void BoxOpen() {
+        bool allShown = true;
+        for (const bool shown : visible) {
+            allShown = allShown && shown;
+        }
+        allKeysShownInBox.push_back(allShown);
+        if (whileBoxOpen) {
+            whileBoxOpen();
+        }
+    }
 };
 
 }  // namespace quillon::test

@@ -6,10 +6,14 @@
 #include "TempFolder.h"
 #ifdef _WIN32
 #include <windows.h>
+#else
+#include <dirent.h>
+
+#include <cerrno>
 #endif
 
-#include "install/FolderListing.h"
-#include "install/FolderSearch.h"
+#include "model/install/FolderSearch.h"
+#include "platform/FolderListing.h"
 
 namespace quillon {
 namespace {
@@ -91,6 +95,27 @@ TEST(FolderSearch, PathsPastTheClassicLimitAreWalked) {
     EXPECT_EQ(match.substr(match.size() - 12), "\\sp_pak2.pk3");
 }
 #else
+// A read that fails part-way through a folder keeps the entries it read before.
+TEST(FolderListing, AReadErrorPartWayKeepsWhatWasRead) {
+    TempFolder folder;
+    for (int i = 0; i < 100; ++i) {
+        WriteFile(folder.Path() / ("file" + std::to_string(i) + ".dat"), "");
+    }
+    static int reads;
+    reads = 0;
+    const EntryReader failsAfterOneRead = [](int fd, void* buffer, size_t) -> ssize_t {
+        if (++reads > 1) {
+            errno = EIO;
+            return -1;
+        }
+        return getdents64(fd, buffer, 1024);  // a few entries, not the whole folder
+    };
+    FolderListing listing;
+    ASSERT_TRUE(ListFolderReading(failsAfterOneRead, folder.Text(), kGameDataFile, listing));
+    EXPECT_GT(listing.filesSeen, 0);
+    EXPECT_LT(listing.filesSeen, 100);
+}
+
 TEST(FolderSearch, LinksAreFollowedButEveryRealFolderIsWalkedOnce) {
     TempFolder folder;
     const fs::path root = folder.Path();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 
 #include "FakeView.h"
@@ -17,6 +18,19 @@ using test::WriteFile;
 
 constexpr const char* kTemplate = "// Quillon test template\r\nbind KP_UPARROW \"vstr try5bb\"\r\n";
 
+// A view whose prompt label fails once, as a window torn down under the form might.
+class FailingView : public FakeView {
+  public:
+    bool failNextPrompt = false;
+    void SetPrompt(const std::string& text) override {
+        if (failNextPrompt) {
+            failNextPrompt = false;
+            throw std::runtime_error("the window is gone");
+        }
+        FakeView::SetPrompt(text);
+    }
+};
+
 // A started program: the settings file names a game folder, the template lies beside it.
 class FormTest : public ::testing::Test {
   protected:
@@ -24,19 +38,19 @@ class FormTest : public ::testing::Test {
         WriteFile("qmscript.txt", kTemplate);
         std::filesystem::create_directory("game");
         WriteFile("qm.cfg", folder.Text() + "game" + kSeparator + "\r\n");
-        EXPECT_TRUE(form.Form_Load());
+        EXPECT_TRUE(form.OnStart());
         view.messages.clear();
     }
 
-    // A click on a hot-spot followed by the tick that acts on it.
+    // A click on a line of the menu picture followed by the tick that acts on it.
     void PickLine(int16_t line) {
-        form.Image2_Click(static_cast<int16_t>(line - 1));
-        form.Timer1_Timer();
+        form.OnMenuLineClicked(line);
+        form.OnMenuTick();
     }
 
     void AssignMessage(int16_t page, int16_t line) {
-        form.Command2_Click();
-        form.Timer1_Timer();
+        form.OnAssignClicked();
+        form.OnMenuTick();
         if (page == 7) {
             PickLine(5);
             PickLine(8);
@@ -46,34 +60,36 @@ class FormTest : public ::testing::Test {
         PickLine(line);
     }
 
-    const Slot& SlotOf(int16_t key, int16_t slot) { return form.State().keyTable.At(key, slot); }
+    const std::optional<Assignment>& SlotOf(int16_t key, int16_t slot) {
+        return form.Keys().At(key, slot);
+    }
 
     std::string Exported() {
-        form.mnuexport_Click();
+        form.OnExport();
         return ReadFile(std::filesystem::path("game") / "qmvc.cfg");
     }
 
     TempFolder folder;
-    FakeView view;
+    FailingView view;
     Form form{view};
 };
 
 TEST_F(FormTest, TheRoadOfOneAssignmentEndsInTheScript) {
-    form.Command1_Click(5);  // "8"
-    form.Timer2_Timer();
-    EXPECT_EQ(view.label3, "8");
+    form.OnKeypadClicked(5);  // "8"
+    form.OnBlinkTick();
+    EXPECT_EQ(view.currentKey, "8");
 
-    form.Command2_Click();
-    EXPECT_EQ(view.label1, "Please select a command");
-    form.Timer1_Timer();
+    form.OnAssignClicked();
+    EXPECT_EQ(view.prompt, "Please select a command");
+    form.OnMenuTick();
     EXPECT_TRUE(view.cancelEnabled);
     PickLine(2);
     EXPECT_EQ(view.pageShown, 3);
     PickLine(1);
     EXPECT_EQ(view.list, std::vector<std::string>{"Medic"});
     EXPECT_EQ(view.pageShown, 1);
-    EXPECT_EQ(view.label1, "");
-    form.Timer1_Timer();
+    EXPECT_EQ(view.prompt, "");
+    form.OnMenuTick();
     EXPECT_FALSE(view.cancelEnabled);
 
     EXPECT_EQ(Exported(), kTemplate + test::RoadScriptBody());
@@ -90,33 +106,46 @@ TEST_F(FormTest, ClassPromptTakesTheFirstLetterAndAnythingElseLeavesNothing) {
         AssignMessage(1, 6);
     }
     EXPECT_EQ(view.list, (std::vector<std::string>{"I'm a Engineer", "I'm a Medic"}));
-    EXPECT_EQ(SlotOf(1, 1).page, 1);
-    EXPECT_EQ(SlotOf(1, 1).line, 101);
-    EXPECT_EQ(SlotOf(1, 2).line, 109);
-    EXPECT_FALSE(SlotOf(1, 3).IsUsed()) << "a rejected answer leaves no numbers behind";
+    ASSERT_TRUE(SlotOf(1, 1) && SlotOf(1, 2));
+    EXPECT_TRUE(SlotOf(1, 1)->IsClassAnnouncement());
+    EXPECT_EQ(SlotOf(1, 1)->Page(), 1);
+    EXPECT_EQ(SlotOf(1, 1)->Line(), 101);
+    EXPECT_EQ(SlotOf(1, 2)->Line(), 109);
+    EXPECT_FALSE(SlotOf(1, 3)) << "a rejected answer leaves nothing behind";
     EXPECT_EQ(view.prompts.size(), 5U);
     EXPECT_EQ(view.prompts[0],
               "Please select the class you would like to bind to this key (S)-Soldier  "
               "(E)-Engineer  (M)-Medic   (L)-Lieutenant... ");
     EXPECT_EQ(view.pageShown, 1);
-    EXPECT_EQ(view.label1, "");
-    EXPECT_EQ(form.State().menuPick, 0);
+    EXPECT_EQ(view.prompt, "");
+    EXPECT_FALSE(form.Menu().InProgress());
 
     // A prompt answered with Cancel (no answer queued) ends the assignment in the same way.
     AssignMessage(1, 6);
     EXPECT_EQ(view.list.size(), 2U);
-    EXPECT_FALSE(SlotOf(1, 3).IsUsed());
+    EXPECT_FALSE(SlotOf(1, 3));
 }
 
-TEST_F(FormTest, TicksWhileTheClassPromptIsOpenDoNothing) {
+TEST_F(FormTest, TicksWhileABoxIsOpenDoNothingAndTheCurrentKeyStaysShown) {
     view.answers = {"s"};
-    view.whileInputBoxOpen = [&] {
-        form.Timer1_Timer();
-        form.Timer1_Timer();
+    view.whileBoxOpen = [&] {
+        form.OnMenuTick();
+        form.OnMenuTick();
+        form.OnBlinkTick();
     };
     AssignMessage(1, 6);
     EXPECT_EQ(view.prompts.size(), 1U);
     EXPECT_EQ(view.list, std::vector<std::string>{"I'm a Soldier"});
+
+    // A box that opens while the blinking key is hidden shows it until the box is closed.
+    form.OnBlinkTick();
+    form.OnBlinkTick();
+    ASSERT_FALSE(view.visible[1]);
+    form.OnKeypadClicked(0);  // Num Lock answers with a box
+    form.OnExport();
+    EXPECT_EQ(view.allKeysShownInBox, (std::vector<bool>{true, true, true}));
+    EXPECT_TRUE(view.visible[1]);
+    EXPECT_EQ(view.currentKey, "/");
 }
 
 TEST_F(FormTest, FullKeyIsRefusedUntilALineIsDeleted) {
@@ -125,112 +154,128 @@ TEST_F(FormTest, FullKeyIsRefusedUntilALineIsDeleted) {
     AssignMessage(4, 5);
     EXPECT_EQ(view.list,
               (std::vector<std::string>{"Path Cleared", "Good game", "Defend The Objective"}));
-    EXPECT_EQ(SlotOf(1, 2).page, 7);
-    EXPECT_EQ(SlotOf(1, 2).line, 6);
+    EXPECT_EQ(SlotOf(1, 2)->Page(), 7);
+    EXPECT_EQ(SlotOf(1, 2)->Line(), 6);
 
-    form.Command2_Click();
-    EXPECT_EQ(view.label1, "");
-    EXPECT_EQ(form.State().menuPick, 0);
+    form.OnAssignClicked();
+    EXPECT_EQ(view.prompt, "");
+    EXPECT_FALSE(form.Menu().InProgress());
 
-    form.Command4_Click();  // nothing selected: nothing happens
+    form.OnDeleteClicked(-1);  // nothing selected: nothing happens
+    form.OnDeleteClicked(3);   // no such line
     EXPECT_EQ(view.list.size(), 3U);
-    view.selected = 0;
-    form.Command4_Click();
+    form.OnDeleteClicked(0);
     EXPECT_EQ(view.list, (std::vector<std::string>{"Good game", "Defend The Objective"}));
-    EXPECT_EQ(SlotOf(1, 1).page, 7);
-    EXPECT_EQ(SlotOf(1, 2).page, 4);
-    EXPECT_FALSE(SlotOf(1, 3).IsUsed());
+    EXPECT_EQ(SlotOf(1, 1)->Page(), 7);
+    EXPECT_EQ(SlotOf(1, 2)->Page(), 4);
+    EXPECT_FALSE(SlotOf(1, 3));
 
     AssignMessage(5, 4);
     EXPECT_EQ(view.list.back(), "You're Welcome");
-    EXPECT_EQ(SlotOf(1, 3).page, 5);
+    EXPECT_EQ(SlotOf(1, 3)->Page(), 5);
 
     // Switching away and back lists the slots with their numbers, and labels never grow.
     for (int round = 0; round < 3; ++round) {
-        form.Command1_Click(2);
+        form.OnKeypadClicked(2);
         EXPECT_TRUE(view.list.empty());
-        form.Command1_Click(1);
+        form.OnKeypadClicked(1);
     }
     EXPECT_EQ(view.list,
               (std::vector<std::string>{"Good game    7     6", "Defend The Objective    4     5",
                                         "You're Welcome    5     4"}));
-    EXPECT_EQ(SlotOf(1, 1).label, "Good game");
 }
 
-TEST_F(FormTest, AbandonedPicksFreeTheirSlot) {
+TEST_F(FormTest, AbandonedPicksLeaveNothingBehind) {
     AssignMessage(2, 1);
     AssignMessage(3, 2);
-    // Walk to page 7 through line 8 of page 6, which records numbers, then cancel.
-    form.Command2_Click();
+    // Walk to page 7 through line 8 of page 6, then cancel.
+    form.OnAssignClicked();
     PickLine(5);
     PickLine(8);
     EXPECT_EQ(view.pageShown, 7);
     PickLine(7);  // no entry: the page stays
     EXPECT_EQ(view.pageShown, 7);
-    form.Command3_Click();
+    form.OnCancelClicked();
     EXPECT_EQ(view.pageShown, 1);
-    EXPECT_FALSE(SlotOf(1, 3).IsUsed());
+    EXPECT_FALSE(SlotOf(1, 3));
     EXPECT_EQ(view.list.size(), 2U);
 
-    // Starting again part-way abandons the pick in progress, and the key is not full.
-    form.Command2_Click();
+    // Starting again part-way starts on the main page, and the key is not full.
+    form.OnAssignClicked();
     PickLine(2);
-    PickLine(8);  // no entry on the requests page, recorded all the same
-    form.Command2_Click();
-    EXPECT_EQ(view.label1, "Please select a command");
+    PickLine(8);  // no entry on the requests page
+    form.OnAssignClicked();
+    EXPECT_EQ(view.prompt, "Please select a command");
     EXPECT_EQ(view.pageShown, 1);
     PickLine(4);
     PickLine(1);
     EXPECT_EQ(view.list.back(), "Yes (TEAM)");
-    EXPECT_EQ(SlotOf(1, 3).page, 5);
-    EXPECT_EQ(SlotOf(1, 3).line, 1);
+    EXPECT_EQ(SlotOf(1, 3)->Page(), 5);
+    EXPECT_EQ(SlotOf(1, 3)->Line(), 1);
 
-    // Deleting a line while a pick is under way, then cancelling, leaves the later slots free.
-    form.Command2_Click();  // refused: full
-    view.selected = 0;
-    form.Command4_Click();
-    form.Command2_Click();
+    // A line deleted while a pick is under way: the pick goes into the next free slot.
+    form.OnAssignClicked();  // refused: full
+    form.OnDeleteClicked(0);
+    form.OnAssignClicked();
     PickLine(5);
-    PickLine(8);  // recorded into slot 3
-    view.selected = 0;
-    form.Command4_Click();
-    form.Command3_Click();
-    EXPECT_EQ(view.list, std::vector<std::string>{"Yes (TEAM)"});
-    EXPECT_FALSE(SlotOf(1, 2).IsUsed());
-    EXPECT_FALSE(SlotOf(1, 3).IsUsed());
+    form.OnDeleteClicked(0);
+    PickLine(4);
+    EXPECT_EQ(view.list, (std::vector<std::string>{"Yes (TEAM)", "Hi"}));
+    EXPECT_EQ(SlotOf(1, 2)->Page(), 6);
+    EXPECT_FALSE(SlotOf(1, 3));
 }
 
-TEST_F(FormTest, KeypadNumLockAndHotSpotsOutsideAnAssignment) {
-    form.Image2_Click(0);
-    form.Timer1_Timer();
-    EXPECT_EQ(form.State().menuPick, 0);
+TEST_F(FormTest, KeypadNumLockAndMenuLinesOutsideAnAssignment) {
+    form.OnMenuLineClicked(1);
+    form.OnMenuTick();
+    EXPECT_FALSE(form.Menu().InProgress());
     EXPECT_FALSE(view.cancelEnabled);
 
-    form.Command1_Click(0);
+    form.OnKeypadClicked(0);
     ASSERT_EQ(view.messages.size(), 1U);
     EXPECT_EQ(view.messages[0].first, "Num Lock cannot be scripted with Quillon...");
     EXPECT_EQ(view.messages[0].second, "Quillon");
-    EXPECT_EQ(form.State().currentKey, 1);
+    EXPECT_EQ(form.CurrentKey(), 1);
 
     // The current key blinks; every other key stays shown.
-    form.Timer2_Timer();
+    form.OnBlinkTick();
     EXPECT_TRUE(view.visible[1]);
-    EXPECT_EQ(view.label3, "/");
-    form.Timer2_Timer();
+    EXPECT_EQ(view.currentKey, "/");
+    form.OnBlinkTick();
     EXPECT_FALSE(view.visible[1]);
-    form.Command1_Click(20);
-    form.Timer2_Timer();
+    form.OnKeypadClicked(20);
+    form.OnBlinkTick();
     EXPECT_TRUE(view.visible[1]);
-    EXPECT_EQ(view.label3, "Del");
+    EXPECT_EQ(view.currentKey, "Del");
 
     // During an assignment the keypad is dead, and of two clicks within one tick the first counts.
-    form.Command2_Click();
-    form.Command1_Click(3);
-    EXPECT_EQ(form.State().currentKey, 20);
-    form.Image2_Click(1);
-    form.Image2_Click(0);
-    form.Timer1_Timer();
+    form.OnAssignClicked();
+    form.OnKeypadClicked(3);
+    EXPECT_EQ(form.CurrentKey(), 20);
+    form.OnMenuLineClicked(2);
+    form.OnMenuLineClicked(1);
+    form.OnMenuTick();
     EXPECT_EQ(view.pageShown, 3);
+}
+
+TEST_F(FormTest, AFailingStepSaysSoAndKeepsTheAssignments) {
+    AssignMessage(3, 1);
+    form.OnKeypadClicked(5);
+    AssignMessage(3, 1);
+    view.failNextPrompt = true;
+    form.OnAssignClicked();
+    ASSERT_EQ(view.messages.size(), 1U);
+    EXPECT_EQ(view.messages[0].first,
+              "Quillon could not finish that step: the window is gone\nYour assignments are kept.");
+    EXPECT_EQ(view.messages[0].second, "Quillon");
+
+    // The program goes on: the assignments are all there and the menu still works.
+    form.OnCancelClicked();
+    const std::string script = Exported();
+    EXPECT_NE(script.find("set try1b1  \"vsay_team Medic;\""), std::string::npos);
+    EXPECT_NE(script.find("set try5b1  \"vsay_team Medic;\""), std::string::npos);
+    AssignMessage(3, 2);
+    EXPECT_EQ(view.list.back(), "Ammo");
 }
 
 TEST(FormStartUp, NoInstallationEndsTheProgramWithoutSettings) {
@@ -238,7 +283,7 @@ TEST(FormStartUp, NoInstallationEndsTheProgramWithoutSettings) {
     FakeView view;
     view.answers = {""};
     Form form(view);
-    EXPECT_FALSE(form.Form_Load());
+    EXPECT_FALSE(form.OnStart());
     EXPECT_TRUE(view.ended);
     ASSERT_EQ(view.messages.size(), 1U);
     EXPECT_EQ(view.messages[0].first,

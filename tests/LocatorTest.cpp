@@ -6,9 +6,9 @@
 
 #include "FakeView.h"
 #include "TempFolder.h"
-#include "install/DriveRoot.h"
-#include "install/GameFolderLocator.h"
-#include "install/SettingsFile.h"
+#include "app/GameFolderLocator.h"
+#include "model/install/DriveRoot.h"
+#include "model/install/SettingsFile.h"
 
 namespace quillon {
 namespace {
@@ -24,7 +24,7 @@ TEST(SettingsFile, ReadsTheWholeLineAndTreatsUnusableFilesAsAbsent) {
     EXPECT_FALSE(ReadSettingsFile());
 
     const std::string game = std::string("Games, Old") + kSeparator + "RTCW" + kSeparator;
-    ASSERT_EQ(WriteSettingsFile(game), "");
+    ASSERT_TRUE(WriteSettingsFile(game).Succeeded());
     EXPECT_EQ(ReadFile(kSettingsFileName), game + "\r\n");
     EXPECT_EQ(ReadSettingsFile(), game) << "a comma does not cut the path";
 
@@ -33,14 +33,24 @@ TEST(SettingsFile, ReadsTheWholeLineAndTreatsUnusableFilesAsAbsent) {
     WriteFile(kSettingsFileName, "Games" + std::string(1, kSeparator) + "Main");
     EXPECT_EQ(ReadSettingsFile(), "Games" + std::string(1, kSeparator) + "Main" + kSeparator);
 
-    for (const char* unusable : {"", "\r\n", "  \r\nsecond line\r\n", "\"\""}) {
+    for (const char* unusable : {"", "\r\n", "  \r\nsecond line\r\n", "\"\"", "  \"  \"  "}) {
         WriteFile(kSettingsFileName, unusable);
         EXPECT_FALSE(ReadSettingsFile()) << unusable;
     }
     fs::remove(kSettingsFileName);
     fs::create_directory(kSettingsFileName);
     EXPECT_FALSE(ReadSettingsFile()) << "a folder in its place cannot be read";
-    EXPECT_NE(WriteSettingsFile(game), "");
+    EXPECT_FALSE(WriteSettingsFile(game).Succeeded());
+}
+
+TEST(SettingsFile, BlanksAroundThePathAreNotPartOfIt) {
+    const std::string s(1, kSeparator);
+    const std::string game = s + "games" + s + "x" + s;
+    EXPECT_EQ(GameFolderFromSettings("  " + game + "\r\n"), game);
+    EXPECT_EQ(GameFolderFromSettings("\t" + game + "  \r\n"), game);
+    EXPECT_EQ(GameFolderFromSettings("  \"" + s + "my x" + s + "\"  \r\n"), s + "my x" + s);
+    EXPECT_EQ(GameFolderFromSettings("\" " + s + "\"x\"" + s + "\"\r\n"), " " + s + "\"x\"" + s)
+        << "a quoted field runs to its last quote";
 }
 
 #ifdef _WIN32
@@ -92,7 +102,7 @@ TEST_F(WineDriveTest, SearchesOnceThenRemembersTheFolder) {
     EXPECT_EQ(LocateGameFolder(view), expected);
     EXPECT_EQ(view.prompts.size(), 1U);
     EXPECT_GE(view.progressReports, 1);
-    EXPECT_TRUE(view.progressEnded);
+    EXPECT_FALSE(view.progressOpen);
     EXPECT_TRUE(view.messages.empty());
     EXPECT_EQ(ReadFile(kSettingsFileName), expected + "\r\n");
 

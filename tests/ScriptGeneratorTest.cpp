@@ -5,7 +5,7 @@
 
 #include "ScriptText.h"
 #include "TempFolder.h"
-#include "export/ScriptGenerator.h"
+#include "model/script/ScriptGenerator.h"
 
 namespace quillon {
 namespace {
@@ -15,9 +15,12 @@ using test::ReadFile;
 using test::TempFolder;
 using test::WriteFile;
 
+// Puts the message at page and line into the key's next free slot, which the test names.
 void Assign(KeyTable& table, int16_t key, int16_t slot, int16_t page, int16_t line) {
-    table.At(key, slot).page = page;
-    table.At(key, slot).line = line;
+    ASSERT_EQ(table.UsedCount(key) + 1, slot);
+    const std::optional<Assignment> assignment = Assignment::FromNumbers(page, line);
+    ASSERT_TRUE(assignment) << page << "," << line;
+    ASSERT_TRUE(table.Append(key, *assignment));
 }
 
 TEST(ScriptGenerator, KeyWithThreeMessagesCyclesThroughThem) {
@@ -63,7 +66,7 @@ TEST(ScriptGenerator, WholeFileWithClassAnnouncementAndGlobalMessage) {
     for (const std::string templateText :
          {"// mine\r\nbind KP_END \"vstr try11bb\"\r\n", "// no line break at the end"}) {
         WriteFile("qmscript.txt", templateText);
-        ASSERT_EQ(WriteConsoleScript(table, folder.Text()), "");
+        ASSERT_TRUE(WriteConsoleScript(table, folder.Text()).Succeeded());
         EXPECT_EQ(ReadFile("qmvc.cfg"), templateText + expected);
     }
 }
@@ -76,9 +79,9 @@ TEST(ScriptGenerator, EmptyTableWritesNoPointerAndExportsRepeatIdentically) {
     WriteFile("qmscript.txt", "// t\r\n");
     Assign(table, 22, 1, 7, 6);
     Assign(table, 22, 2, 5, 3);
-    ASSERT_EQ(WriteConsoleScript(table, folder.Text()), "");
+    ASSERT_TRUE(WriteConsoleScript(table, folder.Text()).Succeeded());
     const std::string first = ReadFile("qmvc.cfg");
-    ASSERT_EQ(WriteConsoleScript(table, folder.Text()), "");
+    ASSERT_TRUE(WriteConsoleScript(table, folder.Text()).Succeeded());
     EXPECT_EQ(ReadFile("qmvc.cfg"), first);
     EXPECT_NE(first.find("set try22b1  \"vsay GoodGame;set try22bb vstr try22b2\"\r\n"
                          "set try22b2  \"vsay_team Thanks;set try22bb vstr try22b1\"\r\n"
@@ -89,23 +92,13 @@ TEST(ScriptGenerator, EmptyTableWritesNoPointerAndExportsRepeatIdentically) {
     EXPECT_FALSE(std::filesystem::exists("qmvc.cfg.new"));
 }
 
-TEST(ScriptGenerator, SlotsWithoutCommandSayNothingAndKeepQuotesBalanced) {
-    KeyTable table;
-    Assign(table, 3, 1, 6, 8);    // a line that opens a page
-    Assign(table, 3, 2, 1, 120);  // a letter that is no class
-    const std::string body = GenerateScriptBody(table);
-    EXPECT_NE(body.find("set try3b1  \";set try3bb vstr try3b2\"\r\n"
-                        "set try3b2  \";set try3bb vstr try3b1\"\r\n"),
-              std::string::npos);
-}
-
 TEST(ScriptGenerator, FailuresAreReportedAndKeepTheEarlierScript) {
     TempFolder folder;
     KeyTable table;
     Assign(table, 1, 1, 3, 1);
 
     // No template in the current folder.
-    std::string failure = WriteConsoleScript(table, folder.Text());
+    std::string failure = WriteConsoleScript(table, folder.Text()).Message();
     EXPECT_NE(failure.find("\"qmscript.txt\""), std::string::npos) << failure;
     EXPECT_FALSE(std::filesystem::exists("qmvc.cfg"));
 
@@ -113,14 +106,14 @@ TEST(ScriptGenerator, FailuresAreReportedAndKeepTheEarlierScript) {
     WriteFile("qmvc.cfg", "earlier script");
 
     // A game folder that has gone.
-    failure = WriteConsoleScript(table, folder.Text() + "gone/");
+    failure = WriteConsoleScript(table, folder.Text() + "gone/").Message();
     EXPECT_NE(failure.find("gone"), std::string::npos) << failure;
-    EXPECT_FALSE(WriteConsoleScript(table, "").empty());
+    EXPECT_FALSE(WriteConsoleScript(table, "").Succeeded());
 
     // A folder where the new script cannot be created: its temporary name is taken by a folder.
     std::filesystem::create_directory("qmvc.cfg.new");
     std::filesystem::create_directory("qmvc.cfg.new/x");
-    failure = WriteConsoleScript(table, folder.Text());
+    failure = WriteConsoleScript(table, folder.Text()).Message();
     EXPECT_NE(failure.find("qmvc.cfg"), std::string::npos) << failure;
     EXPECT_EQ(ReadFile("qmvc.cfg"), "earlier script");
     std::filesystem::remove_all("qmvc.cfg.new");
@@ -128,8 +121,7 @@ TEST(ScriptGenerator, FailuresAreReportedAndKeepTheEarlierScript) {
     // A script that cannot be replaced: its name is taken by a folder.
     std::filesystem::remove("qmvc.cfg");
     std::filesystem::create_directories("qmvc.cfg/inside");
-    failure = WriteConsoleScript(table, folder.Text());
-    EXPECT_FALSE(failure.empty());
+    EXPECT_FALSE(WriteConsoleScript(table, folder.Text()).Succeeded());
     EXPECT_TRUE(std::filesystem::is_directory("qmvc.cfg/inside"));
     EXPECT_FALSE(std::filesystem::exists("qmvc.cfg.new"));
 }

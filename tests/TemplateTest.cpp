@@ -6,8 +6,7 @@
 #include <string>
 
 #include "TempFolder.h"
-#include "export/ConsoleVocabulary.h"
-#include "keys/KeyTable.h"
+#include "model/keys/Keypad.h"
 
 namespace quillon {
 namespace {

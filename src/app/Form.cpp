@@ -1,22 +1,21 @@
 #include "app/Form.h"
 
 #include <exception>
-#include <string>
+#include <vector>
 
-#include "export/ScriptGenerator.h"
-#include "install/GameFolderLocator.h"
-#include "keys/KeyEditor.h"
-#include "voicemenu/Catalogue.h"
-#include "voicemenu/Navigator.h"
+#include "app/GameFolderLocator.h"
+#include "app/Program.h"
+#include "model/script/ScriptGenerator.h"
 
 namespace quillon {
 namespace {
 
+constexpr const char* kNumLockMessage = "Num Lock cannot be scripted with Quillon...";
+constexpr const char* kSelectPrompt = "Please select a command";
 constexpr const char* kExportedMessage =
     "The script has been created and can be activated by typing the following in the console : "
     "/exec qmvc";
 constexpr const char* kExportedTitle = "Script compilation sucessful";
-constexpr const char* kAppTitle = "Quillon";
 
 }  // namespace
 
@@ -27,86 +26,165 @@ void Form::Guarded(Handler handler) {
     try {
         handler();
     } catch (const std::exception& error) {
-        view_.ShowMessageBox(std::string("Quillon could not finish that step: ") + error.what() +
-                                 "\nYour assignments are kept.",
-                             kAppTitle);
+        try {
+            Tell(std::string("Quillon could not finish that step: ") + error.what() +
+                     "\nYour assignments are kept.",
+                 kProgramName);
+        } catch (...) {
+            // Nothing more can be said; the assignments are kept all the same.
+        }
     }
     if (outermost) {
         handlerRunning_ = false;
     }
 }
 
-bool Form::Form_Load() {
+bool Form::OnStart() {
     bool located = false;
     Guarded([&] {
-        state_.gamePath = LocateGameFolder(view_);
-        located = !state_.gamePath.empty();
+        gamePath_ = LocateGameFolder(view_);
+        located = !gamePath_.empty();
     });
     if (!located) {
         view_.EndProgram();
         return false;
     }
-    Guarded([&] { Reset(); });
+    Guarded([&] {
+        menu_.Cancel();
+        view_.ShowPage(kMainPage);
+        shownPage_ = kMainPage;
+        view_.SetPrompt("");
+        shownPrompt_.clear();
+        SelectKey(kFirstAssignableKey);
+        blinkPhase_ = BlinkPhase::KeyHidden;
+        started_ = true;
+    });
     return true;
 }
 
-void Form::Reset() {
-    for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
-        for (int16_t slot = 1; slot <= kSlotsPerKey; ++slot) {
-            state_.keyTable.At(key, slot).label.clear();
+void Form::SelectKey(int16_t key) {
+    currentKey_ = key;
+    std::vector<std::string> lines;
+    for (int16_t slot = 1; slot <= kSlotsPerKey; ++slot) {
+        if (const std::optional<Assignment>& assignment = keys_.At(key, slot)) {
+            lines.push_back(ListLine(*assignment));
         }
     }
-    state_.menuPick = 0;
-    view_.List1Clear();
-    view_.Image1ShowPage(kMainPage);
-    view_.Label1SetCaption("");
-    state_.menuPage = kMainPage;
-    state_.currentKey = kFirstAssignableKey;
-    SelectKey(state_, view_, kFirstAssignableKey);
-    state_.blinkPhase = 1;
+    view_.ShowAssignments(lines);
 }
 
-void Form::Command1_Click(int16_t index) {
-    Guarded([&] { SelectKey(state_, view_, index); });
+void Form::ShowMenu() {
+    if (menu_.Page() != shownPage_) {
+        view_.ShowPage(menu_.Page());
+        shownPage_ = menu_.Page();
+    }
+    const std::string prompt = menu_.InProgress() ? kSelectPrompt : "";
+    if (prompt != shownPrompt_) {
+        view_.SetPrompt(prompt);
+        shownPrompt_ = prompt;
+    }
 }
 
-void Form::Command2_Click() {
-    Guarded([&] { BeginAssignment(state_, view_); });
+void Form::Tell(const std::string& text, const std::string& title) {
+    if (started_) {
+        view_.SetKeyVisible(currentKey_, true);
+    }
+    view_.ShowMessageBox(text, title);
 }
 
-void Form::Command3_Click() {
-    Guarded([&] { CancelAssignment(state_, view_); });
+std::string Form::Ask(const std::string& prompt, const std::string& title,
+                      const std::string& defaultAnswer) {
+    if (started_) {
+        view_.SetKeyVisible(currentKey_, true);
+    }
+    return view_.ShowInputBox(prompt, title, defaultAnswer);
 }
 
-void Form::Command4_Click() {
-    Guarded([&] { DeleteEntry(state_, view_); });
-}
-
-void Form::Image2_Click(int16_t index) {
-    PickHotSpot(state_, index);
-}
-
-void Form::mnuexport_Click() {
+void Form::OnKeypadClicked(int16_t key) {
     Guarded([&] {
-        const std::string failure = WriteConsoleScript(state_.keyTable, state_.gamePath);
-        if (failure.empty()) {
-            view_.ShowMessageBox(kExportedMessage, kExportedTitle);
-        } else {
-            view_.ShowMessageBox(failure, kAppTitle);
+        if (menu_.InProgress()) {
+            return;
+        }
+        if (key == kNumLockKey) {
+            Tell(kNumLockMessage, kProgramName);
+        } else if (key >= kFirstAssignableKey && key <= kLastKey) {
+            SelectKey(key);
         }
     });
 }
 
-void Form::Timer1_Timer() {
-    if (!handlerRunning_) {
-        Guarded([&] { MenuTick(state_, view_); });
-    }
+void Form::OnAssignClicked() {
+    Guarded([&] {
+        if (keys_.IsFull(currentKey_)) {
+            return;
+        }
+        menu_.Begin();
+        ShowMenu();
+    });
 }
 
-void Form::Timer2_Timer() {
-    if (!handlerRunning_) {
-        Guarded([&] { BlinkTick(state_, view_); });
+void Form::OnCancelClicked() {
+    Guarded([&] {
+        menu_.Cancel();
+        ShowMenu();
+    });
+}
+
+void Form::OnDeleteClicked(int16_t selectedIndex) {
+    Guarded([&] {
+        if (selectedIndex < 0 || selectedIndex >= keys_.UsedCount(currentKey_)) {
+            return;
+        }
+        keys_.Remove(currentKey_, selectedIndex);
+        view_.RemoveAssignment(selectedIndex);
+    });
+}
+
+void Form::OnMenuLineClicked(int16_t line) {
+    menu_.PickLine(line);
+}
+
+void Form::OnExport() {
+    Guarded([&] {
+        const Outcome written = WriteConsoleScript(keys_, gamePath_);
+        if (written.Succeeded()) {
+            Tell(kExportedMessage, kExportedTitle);
+        } else {
+            Tell(written.Message(), kProgramName);
+        }
+    });
+}
+
+void Form::OnMenuTick() {
+    if (handlerRunning_) {
+        return;
     }
+    Guarded([&] {
+        view_.SetCancelEnabled(menu_.InProgress());
+        MenuNavigator::Step step = menu_.Tick();
+        if (step.classWanted) {
+            step.picked =
+                menu_.AnswerClass(Ask(kClassPrompt, kClassPromptTitle, kClassPromptDefault));
+        }
+        if (step.picked && keys_.Append(currentKey_, *step.picked)) {
+            view_.AppendAssignment(step.picked->Label());
+        }
+        ShowMenu();
+    });
+}
+
+void Form::OnBlinkTick() {
+    if (handlerRunning_ || !started_) {
+        return;
+    }
+    Guarded([&] {
+        blinkPhase_ = blinkPhase_ == BlinkPhase::KeyShown ? BlinkPhase::KeyHidden
+                                                          : BlinkPhase::KeyShown;
+        for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
+            view_.SetKeyVisible(key, key != currentKey_ || blinkPhase_ == BlinkPhase::KeyShown);
+        }
+        view_.ShowCurrentKey(KeyCaption(currentKey_));
+    });
 }
 
 }  // namespace quillon

@@ -1,45 +1,66 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 
-#include "keys/FormState.h"
-#include "ui/View.h"
+#include "app/View.h"
+#include "model/keys/KeyTable.h"
+#include "model/menu/MenuNavigator.h"
 
 namespace quillon {
 
 // The one window object: it owns all state of a run and has a handler for every event the
-// window raises. Front ends forward their events here and do nothing else.
+// window raises. Front ends forward their events here and carry out what it tells the view.
 class Form {
   public:
     explicit Form(View& view) : view_(view) {}
 
-    // The start-up sequence, run once before the window is first shown. Returns false when the
-    // program has to end instead (no game installation found).
-    bool Form_Load();
+    // The start-up sequence, run once before the window is first shown: finds the game folder
+    // and selects key 1. Returns false when the program has to end instead.
+    bool OnStart();
 
-    void Command1_Click(int16_t index);  // a keypad button
-    void Command2_Click();               // "Assign Voice Command"
-    void Command3_Click();               // "Cancel"
-    void Command4_Click();               // "Delete command"
-    void Image2_Click(int16_t index);    // a hot-spot over the menu picture
-    void mnuexport_Click();              // "&Export Script"
-    void Timer1_Timer();                 // every 50 ms: the voice-menu navigator
-    void Timer2_Timer();                 // every 75 ms: the blinking of the current key
+    void OnKeypadClicked(int16_t key);
+    void OnAssignClicked();
+    void OnCancelClicked();
+    // `selectedIndex` is the line of the assignment list the user selected; -1 for none.
+    void OnDeleteClicked(int16_t selectedIndex);
+    // A click on line 1..8 of the menu picture.
+    void OnMenuLineClicked(int16_t line);
+    void OnExport();
+    void OnMenuTick();   // every 50 ms: the voice menu acts on the recorded click
+    void OnBlinkTick();  // every 75 ms: the current key blinks
 
-    const FormState& State() const { return state_; }
+    const KeyTable& Keys() const { return keys_; }
+    int16_t CurrentKey() const { return currentKey_; }
+    const MenuNavigator& Menu() const { return menu_; }
+    const std::string& GamePath() const { return gamePath_; }
 
   private:
-    // Empties the key table's labels, shows the main page and selects key 1.
-    void Reset();
+    enum class BlinkPhase { KeyShown, KeyHidden };
+
+    void SelectKey(int16_t key);
+    // Brings the picture and the prompt in line with the menu.
+    void ShowMenu();
+    // The boxes: while one is open the current key is shown, whatever the blink.
+    void Tell(const std::string& text, const std::string& title);
+    std::string Ask(const std::string& prompt, const std::string& title,
+                    const std::string& defaultAnswer);
 
     template <typename Handler>
     void Guarded(Handler handler);
 
     View& view_;
-    FormState state_;
+    KeyTable keys_;
+    MenuNavigator menu_;
+    int16_t currentKey_ = kFirstAssignableKey;
+    BlinkPhase blinkPhase_ = BlinkPhase::KeyHidden;  // the first tick shows the key
+    int16_t shownPage_ = kMainPage;
+    std::string shownPrompt_;
+    std::string gamePath_;
+    bool started_ = false;
     // Set while a handler runs. A handler can wait in a modal box (the class prompt opens inside
-    // a menu tick); timer ticks that arrive meanwhile do nothing, so no step of the navigator or
-    // of the blinking starts half-way through another handler.
+    // a menu tick); timer ticks that arrive meanwhile do nothing, so no step of the menu or of
+    // the blinking starts half-way through another handler.
     bool handlerRunning_ = false;
 };
 

@@ -30,24 +30,23 @@ std::string TextFromPath(const std::filesystem::path& path) {
 #endif
 }
 
-bool ReadWholeFile(const std::string& fileName, std::string& content) {
+std::optional<std::string> ReadWholeFile(const std::string& fileName) {
     const std::filesystem::path path = PathFromText(fileName);
     std::error_code error;
     // A folder opens as a stream on some platforms and only fails once read.
     if (std::filesystem::is_directory(path, error)) {
-        return false;
+        return std::nullopt;
     }
     std::ifstream in(path, std::ios::binary);
     if (!in) {
-        return false;
+        return std::nullopt;
     }
     std::ostringstream bytes;
     bytes << in.rdbuf();
     if (in.bad()) {
-        return false;
+        return std::nullopt;
     }
-    content = bytes.str();
-    return true;
+    return bytes.str();
 }
 
 bool IsFolder(const std::string& path) {
@@ -79,30 +78,30 @@ std::error_code ReplaceWith(const std::filesystem::path& from, const std::filesy
 
 }  // namespace
 
-std::string WriteFileReplacing(const std::string& destination, const std::string& content) {
+Outcome WriteFileReplacing(const std::string& destination, const std::string& content) {
     const std::filesystem::path target = PathFromText(destination);
     std::filesystem::path temporary = target;
     temporary += ".new";
     {
         std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
         if (!out) {
-            return "the file \"" + TextFromPath(temporary) + "\" could not be created (" +
-                   std::strerror(errno) + ")";
+            return Outcome::Failure("the file \"" + TextFromPath(temporary) +
+                                    "\" could not be created (" + std::strerror(errno) + ")");
         }
         out.write(content.data(), static_cast<std::streamsize>(content.size()));
         out.close();
         if (!out) {
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
-            return "writing \"" + TextFromPath(temporary) + "\" failed";
+            return Outcome::Failure("writing \"" + TextFromPath(temporary) + "\" failed");
         }
     }
     if (const std::error_code error = ReplaceWith(temporary, target); error) {
         std::error_code ignored;
         std::filesystem::remove(temporary, ignored);
-        return error.message();
+        return Outcome::Failure(error.message());
     }
-    return {};
+    return Outcome::Success();
 }
 
 }  // namespace quillon

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <string>
+
+#include "platform/Outcome.h"
 
 namespace quillon {
 
@@ -16,16 +19,15 @@ constexpr char kSeparator = '/';
 std::filesystem::path PathFromText(const std::string& text);
 std::string TextFromPath(const std::filesystem::path& path);
 
-// Reads a whole file as bytes; false when it cannot be read.
-bool ReadWholeFile(const std::string& fileName, std::string& content);
+// Reads a whole file as bytes; nothing when it cannot be read.
+std::optional<std::string> ReadWholeFile(const std::string& fileName);
 
 bool IsFolder(const std::string& path);
 
 std::string CurrentFolderText();
 
 // Writes `content` to a new file beside `destination` and then puts it in the destination's
-// place, so that a failure leaves the old file untouched. Returns the empty text on success,
-// else what went wrong.
-std::string WriteFileReplacing(const std::string& destination, const std::string& content);
+// place, so that a failure leaves the old file untouched. A failure says what went wrong.
+Outcome WriteFileReplacing(const std::string& destination, const std::string& content);
 
 }  // namespace quillon

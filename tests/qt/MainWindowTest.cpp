@@ -1,23 +1,28 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QDialog>
+#include <QDialogButtonBox>
+#include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <cstdlib>
 #include <functional>
 
 #include "MainWindow.h"
+#include "MenuGeometry.h"
 #include "ScriptText.h"
 #include "TempFolder.h"
-#include "ui/Layout.h"
+#include "app/Layout.h"
 
 namespace quillon {
 namespace {
 
+namespace fs = std::filesystem;
 using test::ReadFile;
 using test::TempFolder;
 using test::WriteFile;
@@ -32,36 +37,96 @@ bool WaitFor(const std::function<bool()>& condition, int milliseconds = 2000) {
     return condition();
 }
 
-// Answers the next modal box as a person would: reads its text and presses its OK button.
-class BoxAnswerer {
+// Answers the next modal box of type Box as a person would, once it is open: `answer` reads it
+// and presses its buttons.
+template <typename Box>
+class Answerer {
   public:
-    BoxAnswerer() {
+    explicit Answerer(std::function<void(Box*)> answer) : answer_(std::move(answer)) {
         QTimer::singleShot(10, [this] { Poll(); });
     }
-    QString text;
-    QString title;
+    bool answered = false;
 
   private:
     void Poll() {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
         if (box == nullptr) {
             QTimer::singleShot(10, [this] { Poll(); });
             return;
         }
-        text = box->text();
-        title = box->windowTitle();
-        box->button(QMessageBox::Ok)->click();
+        answer_(box);
+        answered = true;
     }
+
+    std::function<void(Box*)> answer_;
 };
+
+// Reads the next message box and presses OK.
+class MessageAnswerer : public Answerer<QMessageBox> {
+  public:
+    MessageAnswerer()
+        : Answerer<QMessageBox>([this](QMessageBox* box) {
+              text = box->text();
+              title = box->windowTitle();
+              box->button(QMessageBox::Ok)->click();
+          }) {}
+    QString text;
+    QString title;
+};
+
+// Types an answer into the next input box, over its default answer, and presses OK.
+class InputAnswerer : public Answerer<QInputDialog> {
+  public:
+    explicit InputAnswerer(const QString& answer)
+        : Answerer<QInputDialog>([this, answer](QInputDialog* box) {
+              prompt = box->labelText();
+              title = box->windowTitle();
+              auto* edit = box->findChild<QLineEdit*>();
+              edit->selectAll();
+              QTest::keyClicks(edit, answer);
+              box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+          }) {}
+    QString prompt;
+    QString title;
+};
+
+// Watches for the search progress window while a search runs; presses its Cancel when asked to.
+class ProgressWatcher {
+  public:
+    explicit ProgressWatcher(bool cancel) {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this, cancel] {
+            for (QWidget* window : QApplication::topLevelWidgets()) {
+                if (window->objectName() == "searchProgress" && window->isVisible()) {
+                    seen = true;
+                    if (cancel) {
+                        window->findChild<QDialogButtonBox*>()
+                            ->button(QDialogButtonBox::Cancel)
+                            ->click();
+                    }
+                }
+            }
+        });
+        timer_.start();
+    }
+    bool seen = false;
+
+  private:
+    QTimer timer_;
+};
+
+QPushButton* KeyOf(QWidget* window, int key) {
+    return window->findChild<QPushButton*>(QString("key%1").arg(key));
+}
 
 class MainWindowTest : public ::testing::Test {
   protected:
     MainWindowTest() {
         WriteFile("qmscript.txt", "// test\r\n");
-        std::filesystem::create_directory("game");
+        fs::create_directory("game");
         WriteFile("qm.cfg", folder.Text() + "game/\r\n");
         window = std::make_unique<qt::MainWindow>();
-        EXPECT_TRUE(window->Load());
+        EXPECT_TRUE(window->TheForm().OnStart());
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
@@ -73,9 +138,7 @@ class MainWindowTest : public ::testing::Test {
         return Client()->findChild<Widget*>(name);
     }
 
-    QPushButton* Key(int index) {
-        return Find<QPushButton>(QString("Command1_%1").arg(index).toUtf8().constData());
-    }
+    void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
 
     // A click at a point of the window's client area, on whatever control lies there.
     void ClickAt(QPoint point) {
@@ -84,18 +147,20 @@ class MainWindowTest : public ::testing::Test {
         QTest::mouseClick(target, Qt::LeftButton, {}, target->mapFrom(Client(), point));
     }
 
-    // A click on the middle of the text of line n of the menu picture, where the stretched
-    // picture draws it, then time for the menu tick.
+    // A click on the text of menu line n, then time for the menu tick.
     void ClickLine(int line) {
-        const int row = 105 + (44 + 20 * (line - 1)) * 217 / 213;
-        ClickAt({60, row});
+        ClickAt({test::kMenuLineColumn, test::MenuLineRow(line)});
         EXPECT_TRUE(WaitForTick());
     }
 
     // Waits until a menu tick has acted on the recorded click.
     bool WaitForTick() {
-        return WaitFor([&] { return window->TheForm().State().menuPick <= 0; });
+        return WaitFor([&] {
+            return window->TheForm().Menu().CurrentState() != MenuNavigator::State::LinePicked;
+        });
     }
+
+    const MenuNavigator& Menu() { return window->TheForm().Menu(); }
 
     TempFolder folder;
     std::unique_ptr<qt::MainWindow> window;
@@ -104,27 +169,28 @@ class MainWindowTest : public ::testing::Test {
 TEST_F(MainWindowTest, TheRoadByMouseExportsTheScript) {
     EXPECT_EQ(Client()->size(), QSize(layout::kClientWidth, layout::kClientHeight));
 
-    QTest::mouseClick(Key(5), Qt::LeftButton);
-    EXPECT_TRUE(WaitFor([&] { return Find<QLabel>("Label3")->text() == "8"; }));
-    EXPECT_TRUE(WaitFor([&] { return !Key(5)->isVisible(); })) << "the current key blinks";
-    EXPECT_TRUE(WaitFor([&] { return Key(5)->isVisible(); }));
+    QTest::mouseClick(KeyOf(Client(), 5), Qt::LeftButton);
+    EXPECT_TRUE(WaitFor([&] { return Find<QLabel>("currentKey")->text() == "8"; }));
+    EXPECT_TRUE(WaitFor([&] { return !KeyOf(Client(), 5)->isVisible(); }))
+        << "the current key blinks";
+    EXPECT_TRUE(WaitFor([&] { return KeyOf(Client(), 5)->isVisible(); }));
 
-    QTest::mouseClick(Find<QPushButton>("Command2"), Qt::LeftButton);
-    EXPECT_TRUE(WaitFor([&] { return Find<QPushButton>("Command3")->isEnabled(); }));
+    Click("assignButton");
+    EXPECT_TRUE(WaitFor([&] { return Find<QPushButton>("cancelButton")->isEnabled(); }));
     ClickLine(2);
     ClickLine(1);
-    EXPECT_EQ(Find<QListWidget>("List1")->count(), 1);
-    EXPECT_EQ(Find<QListWidget>("List1")->item(0)->text(), "Medic");
-    EXPECT_TRUE(WaitFor([&] { return !Find<QPushButton>("Command3")->isEnabled(); }));
+    EXPECT_EQ(Find<QListWidget>("assignments")->count(), 1);
+    EXPECT_EQ(Find<QListWidget>("assignments")->item(0)->text(), "Medic");
+    EXPECT_TRUE(WaitFor([&] { return !Find<QPushButton>("cancelButton")->isEnabled(); }));
 
-    BoxAnswerer answer;
+    MessageAnswerer answer;
     QTest::keyClick(window.get(), Qt::Key_F12);
     EXPECT_EQ(answer.title, "Script compilation sucessful");
     EXPECT_EQ(ReadFile("game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
 
     // The menu by its access keys: Alt+F, then E.
-    std::filesystem::remove("game/qmvc.cfg");
-    BoxAnswerer again;
+    fs::remove("game/qmvc.cfg");
+    MessageAnswerer again;
     window->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
@@ -136,44 +202,111 @@ TEST_F(MainWindowTest, TheRoadByMouseExportsTheScript) {
 
 TEST_F(MainWindowTest, NumLockAndClicksBesideTheLinesChangeNothing) {
     {
-        BoxAnswerer answer;
-        QTest::mouseClick(Key(0), Qt::LeftButton);
+        MessageAnswerer answer;
+        QTest::mouseClick(KeyOf(Client(), 0), Qt::LeftButton);
         EXPECT_EQ(answer.text, "Num Lock cannot be scripted with Quillon...");
         EXPECT_EQ(answer.title, "Quillon");
     }
-    EXPECT_EQ(window->TheForm().State().currentKey, 1);
+    EXPECT_EQ(window->TheForm().CurrentKey(), 1);
 
-    QTest::mouseClick(Find<QPushButton>("Command2"), Qt::LeftButton);
-    for (const int row : {130, 160, 181, 241, 260, 310}) {  // above, between and below the spots
-        ClickAt({60, row});
+    Click("assignButton");
+    for (const int row : {130, 160, 181, 241, 260, 310}) {  // above, between and below the lines
+        ClickAt({test::kMenuLineColumn, row});
     }
-    ClickAt({221, 150});  // the strip right of the hot-spots
-    QTest::qWait(3 * layout::kTimer1Interval);
-    EXPECT_EQ(window->TheForm().State().menuPick, -1);
-    EXPECT_EQ(window->TheForm().State().menuPage, 1);
+    ClickAt({221, 150});  // the strip right of the lines
+    QTest::qWait(3 * layout::kMenuTickInterval);
+    EXPECT_EQ(Menu().CurrentState(), MenuNavigator::State::Waiting);
+    EXPECT_EQ(Menu().Page(), 1);
 
-    // Row 201 belongs to both hot-spots 2 and 3; the one in front, line 4, takes it.
-    ClickAt({60, 201});
+    // Row 201 belongs to both lines 3 and 4; the one in front, line 4, takes it.
+    ClickAt({test::kMenuLineColumn, 201});
     EXPECT_TRUE(WaitForTick());
-    EXPECT_EQ(window->TheForm().State().menuPage, 5);
+    EXPECT_EQ(Menu().Page(), 5);
 
-    QTest::mouseClick(Find<QPushButton>("Command3"), Qt::LeftButton);
-    EXPECT_EQ(window->TheForm().State().menuPage, 1);
-    EXPECT_EQ(Find<QLabel>("Label1")->text(), "");
+    Click("cancelButton");
+    EXPECT_EQ(Menu().Page(), 1);
+    EXPECT_EQ(Find<QLabel>("prompt")->text(), "");
 }
 
 TEST_F(MainWindowTest, EnterAndEscPressOnlyTheFocusedButton) {
-    Find<QListWidget>("List1")->setFocus();
+    Find<QListWidget>("assignments")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QTest::qWait(2 * layout::kTimer1Interval);
-    EXPECT_EQ(window->TheForm().State().menuPick, 0);
+    QTest::qWait(2 * layout::kMenuTickInterval);
+    EXPECT_FALSE(Menu().InProgress());
 
-    Find<QPushButton>("Command2")->setFocus();
+    Find<QPushButton>("assignButton")->setFocus();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_EQ(window->TheForm().State().menuPick, -1);
+    EXPECT_TRUE(Menu().InProgress());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_EQ(window->TheForm().State().menuPick, -1) << "Cancel is no Esc button";
+    EXPECT_TRUE(Menu().InProgress()) << "Cancel is no Esc button";
+}
+
+TEST_F(MainWindowTest, TheClassIsAnsweredInItsBoxAndDeleteRemovesOnlyThePickedLine) {
+    for (const int line : {1, 2}) {
+        Click("assignButton");
+        ClickLine(2);
+        ClickLine(line);
+    }
+    Click("assignButton");
+    InputAnswerer answer("medic");
+    ClickLine(6);
+    EXPECT_TRUE(WaitFor([&] { return answer.answered; }));
+    EXPECT_EQ(answer.title, "Select a class");
+    auto* list = Find<QListWidget>("assignments");
+    ASSERT_TRUE(WaitFor([&] { return list->count() == 3; }));
+    EXPECT_EQ(list->item(2)->text(), "I'm a Medic");
+
+    // The player picks the first line and presses Delete twice: only that line goes.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    ASSERT_EQ(list->selectedItems().size(), 1);
+    Click("deleteButton");
+    Click("deleteButton");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "Ammo");
+    EXPECT_EQ(list->item(1)->text(), "I'm a Medic");
+    EXPECT_TRUE(list->selectedItems().isEmpty());
+    EXPECT_EQ(window->TheForm().Keys().UsedCount(1), 2);
+}
+
+// A first start: no settings file, and drive C of a Wine prefix of the test's own holds a game.
+class FirstStartTest : public ::testing::Test {
+  protected:
+    FirstStartTest() {
+        WriteFile(folder.Path() / "prefix/drive_c/Games/RTCW/Main/sp_pak2.pk3", "");
+        fs::create_directories(folder.Path() / "prefix/dosdevices");
+        fs::create_directory_symlink("../drive_c", folder.Path() / "prefix/dosdevices/c:");
+        setenv("WINEPREFIX", (folder.Path() / "prefix").c_str(), 1);
+        WriteFile("qmscript.txt", "// test\r\n");
+    }
+    ~FirstStartTest() override { unsetenv("WINEPREFIX"); }
+
+    TempFolder folder;
+};
+
+TEST_F(FirstStartTest, AsksForTheDriveShowsTheSearchAndRemembersTheFolder) {
+    qt::MainWindow window;
+    InputAnswerer drive("c");
+    ProgressWatcher progress(false);
+    ASSERT_TRUE(window.TheForm().OnStart());
+    EXPECT_EQ(drive.title, "RTCW Install drive");
+    EXPECT_TRUE(progress.seen);
+    const std::string game =
+        fs::canonical(folder.Path() / "prefix/drive_c").string() + "/Games/RTCW/Main/";
+    EXPECT_EQ(window.TheForm().GamePath(), game);
+    EXPECT_EQ(ReadFile("qm.cfg"), game + "\r\n");
+}
+
+TEST_F(FirstStartTest, CancellingTheSearchEndsTheProgramAndRemembersNothing) {
+    qt::MainWindow window;
+    InputAnswerer drive("C");
+    ProgressWatcher progress(true);
+    MessageAnswerer farewell;
+    EXPECT_FALSE(window.TheForm().OnStart());
+    EXPECT_TRUE(progress.seen);
+    EXPECT_TRUE(farewell.answered);
+    EXPECT_FALSE(fs::exists("qm.cfg"));
 }
 
 }  // namespace

@@ -1,0 +1,56 @@
+#include "app/GameFolderLocator.h"
+
+#include <memory>
+#include <optional>
+
+#include "app/Program.h"
+#include "model/install/DriveRoot.h"
+#include "model/install/FolderSearch.h"
+#include "model/install/SettingsFile.h"
+#include "platform/PathText.h"
+
+namespace quillon {
+namespace {
+
+constexpr const char* kDrivePrompt =
+    "This may take a few seconds while Quillon searches for Wolfenstein. Please enter the drive "
+    "letter where you installed RTCW (eg C)";
+constexpr const char* kDriveTitle = "RTCW Install drive";
+constexpr const char* kDriveDefault = "C";
+constexpr const char* kNotFoundMessage =
+    "Quillon will now exit as no Return to Castle Wolfenstein installation was found...";
+
+std::string SearchForGame(View& view, const std::string& root) {
+    const std::unique_ptr<SearchProgressDisplay> display = view.OpenSearchProgress();
+    const SearchResult result =
+        SearchDrive(root, kGameDataFile, [&](int64_t walked, const std::string& folder) {
+            return display->Show({root, walked, folder});
+        });
+    return result.cancelled ? std::string() : result.match;
+}
+
+}  // namespace
+
+std::string LocateGameFolder(View& view) {
+    if (std::optional<std::string> remembered = ReadSettingsFile()) {
+        return *remembered;
+    }
+    const std::string answer = view.ShowInputBox(kDrivePrompt, kDriveTitle, kDriveDefault);
+    const std::optional<std::string> root = RootForDriveAnswer(answer);
+    const std::string match = root ? SearchForGame(view, *root) : std::string();
+    const std::string gamePath = FolderOfFile(match);
+    if (gamePath.empty()) {
+        view.ShowMessageBox(kNotFoundMessage, kProgramName);
+        return {};
+    }
+    if (const Outcome saved = WriteSettingsFile(gamePath); !saved.Succeeded()) {
+        view.ShowMessageBox("Quillon found the game in \"" + gamePath +
+                                "\" but could not remember it in \"" + kSettingsFileName +
+                                "\": " + saved.Message() +
+                                ".\nIt will search again at the next start.",
+                            kProgramName);
+    }
+    return gamePath;
+}
+
+}  // namespace quillon

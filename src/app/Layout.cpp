@@ -1,0 +1,82 @@
+#include "app/Layout.h"
+
+namespace quillon::layout {
+
+// clang-format off
+const std::array<Control, 9> kControls = {{
+    {Role::AssignmentList,  "assignments",     ControlKind::ListBox, {6, 15, 214, 82},     "",                     Font::Default,   false, false, false, 24},
+    {Role::DeleteButton,    "deleteButton",    ControlKind::Button,  {231, 15, 100, 28},   "Delete command",       Font::Default,   false, false, false, 30},
+    {Role::Prompt,          "prompt",          ControlKind::Label,   {231, 87, 244, 19},   "",                     Font::ArialBold, true,  false, false, 26},
+    {Role::AssignButton,    "assignButton",    ControlKind::Button,  {231, 108, 187, 28},  "Assign Voice Command", Font::Default,   false, false, false, 25},
+    {Role::CancelButton,    "cancelButton",    ControlKind::Button,  {423, 108, 55, 28},   "Cancel",               Font::Default,   false, false, false, 29},
+    {Role::MenuPicture,     "menuPicture",     ControlKind::Picture, {6, 105, 217, 217},   "",                     Font::Default,   false, true,  false, -1},
+    {Role::KeyFrame,        "keyFrame",        ControlKind::Frame,   {228, 138, 250, 178}, "Key Assignments",      Font::ArialBold, false, false, false, -1},
+    {Role::CurrentKeyTitle, "currentKeyTitle", ControlKind::Label,   {9, 117, 76, 19},     "Current Key",          Font::ArialBold, true,  false, true,  -1},
+    {Role::CurrentKey,      "currentKey",      ControlKind::Label,   {9, 135, 76, 19},     "",                     Font::ArialBold, true,  true,  true,  -1},
+}};
+
+const std::array<KeypadButton, 23> kKeypad = {{
+    {{120, 21, 28, 28},  Font::SmallFonts, 1},
+    {{150, 21, 28, 28},  Font::Terminal,   2},
+    {{180, 21, 28, 28},  Font::Terminal,   3},
+    {{210, 21, 28, 28},  Font::Terminal,   4},
+    {{120, 51, 28, 28},  Font::Terminal,   5},
+    {{150, 51, 28, 28},  Font::Terminal,   6},
+    {{180, 51, 28, 28},  Font::Terminal,   7},
+    {{210, 51, 28, 58},  Font::Terminal,   8},
+    {{120, 81, 28, 28},  Font::Terminal,   9},
+    {{150, 81, 28, 28},  Font::Terminal,   10},
+    {{180, 81, 28, 28},  Font::Terminal,   11},
+    {{120, 111, 28, 28}, Font::Terminal,   12},
+    {{150, 111, 28, 28}, Font::Terminal,   13},
+    {{180, 111, 28, 28}, Font::Terminal,   14},
+    {{210, 111, 28, 58}, Font::SmallFonts, 15},
+    {{120, 141, 58, 28}, Font::Terminal,   16},
+    {{180, 141, 28, 28}, Font::SmallFonts, 17},
+    {{9, 21, 28, 28},    Font::SmallFonts, 18},
+    {{39, 21, 28, 28},   Font::SmallFonts, 19},
+    {{69, 21, 28, 28},   Font::SmallFonts, 20},
+    {{9, 51, 28, 28},    Font::SmallFonts, 21},
+    {{39, 51, 28, 28},   Font::SmallFonts, 22},
+    {{69, 51, 28, 28},   Font::SmallFonts, 23},
+}};
+
+const std::array<Rect, 8> kMenuLines = {{
+    {6, 141, 214, 19},
+    {6, 162, 214, 19},
+    {6, 183, 214, 19},
+    {6, 201, 214, 19},
+    {6, 222, 214, 19},
+    {6, 243, 214, 16},
+    {6, 261, 214, 19},
+    {6, 282, 214, 19},
+}};
+// clang-format on
+
+const MenuItem kFileMenu = {"fileMenu", "&File", ""};
+const MenuItem kExportItem = {"exportScript", "&Export Script", "F12"};
+
+FontSpec SpecOf(Font font) {
+    switch (font) {
+        case Font::ArialBold:
+            return {"Arial", 8.25, true};
+        case Font::Terminal:
+            return {"Terminal", 9, true};
+        case Font::SmallFonts:
+            return {"Small Fonts", 6, false};
+        case Font::Default:
+            break;
+    }
+    return {"", 0, false};
+}
+
+const Control& ControlFor(Role role) {
+    for (const Control& control : kControls) {
+        if (control.role == role) {
+            return control;
+        }
+    }
+    return kControls.front();
+}
+
+}  // namespace quillon::layout

@@ -1,0 +1,99 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace quillon::layout {
+
+// The fixed window layout, in pixels at 96 dots per inch. Every front end builds its window from
+// these tables and nothing else.
+
+enum class ControlKind { Button, ListBox, Label, Frame, Picture };
+
+// What each control is for; front ends route events and operations by it.
+enum class Role {
+    AssignmentList,
+    DeleteButton,
+    Prompt,
+    AssignButton,
+    CancelButton,
+    MenuPicture,
+    KeyFrame,
+    CurrentKeyTitle,
+    CurrentKey,
+};
+
+enum class Font {
+    Default,     // the toolkit's standard font for buttons and list boxes
+    ArialBold,   // "Arial" 8.25 pt bold
+    Terminal,    // "Terminal" 9 pt bold, OEM character set; else a bold fixed-pitch ~9 pt
+    SmallFonts,  // "Small Fonts" 6 pt; else a small plain font of ~6 pt
+};
+
+struct Rect {
+    int16_t x, y, width, height;
+};
+
+struct Control {
+    Role role;
+    const char* name;  // the control's name in the window, for tests and tools
+    ControlKind kind;
+    Rect rect;  // relative to the key frame for controls inside it, else to the client area
+    const char* caption;
+    Font font;
+    bool centred;      // labels: text centred
+    bool border;       // thin single-line border
+    bool inKeyFrame;   // placed inside the key frame
+    int16_t tabIndex;  // -1: none; labels, the frame and the picture never take the focus
+};
+
+struct KeypadButton {
+    Rect rect;  // relative to the key frame
+    Font font;
+    int16_t tabIndex;
+};
+
+struct MenuItem {
+    const char* name;
+    const char* caption;   // '&' marks the access key
+    const char* shortcut;  // "" for none
+};
+
+constexpr int16_t kClientWidth = 481;
+constexpr int16_t kClientHeight = 326;
+
+struct FontSpec {
+    const char* face;  // "" for the toolkit's default
+    double points;
+    bool bold;
+};
+FontSpec SpecOf(Font font);
+
+// Every control but the keypad and the menu-line hot-spots.
+extern const std::array<Control, 9> kControls;
+
+// The keypad buttons, by key number; their captions are the keys' own.
+extern const std::array<KeypadButton, 23> kKeypad;
+
+// The hot-spots over the menu picture, one per line (index 0 is line 1); a higher index lies in
+// front of a lower one.
+extern const std::array<Rect, 8> kMenuLines;
+
+extern const MenuItem kFileMenu;
+extern const MenuItem kExportItem;  // the only item of the file menu
+
+// The timers' intervals in milliseconds.
+constexpr int kMenuTickInterval = 50;
+constexpr int kBlinkInterval = 75;
+
+// The page pictures: 212 x 213 each, stretched into the menu picture. The letters of line n
+// stand on rows kFirstLineTop + kLinePitch * (n - 1) to kFirstLineBottom + kLinePitch * (n - 1).
+constexpr int16_t kPagePictureWidth = 212;
+constexpr int16_t kPagePictureHeight = 213;
+constexpr int16_t kFirstLineTop = 38;
+constexpr int16_t kFirstLineBottom = 50;
+constexpr int16_t kLinePitch = 20;
+
+const Control& ControlFor(Role role);
+
+}  // namespace quillon::layout

@@ -1,0 +1,64 @@
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quillon {
+
+// What a drive search tells the person waiting for it.
+struct SearchProgress {
+    std::string root;           // the folder the search started from
+    int64_t foldersWalked = 0;  // folders listed so far
+    std::string currentFolder;  // a folder being walked now
+
+    // The lines a progress window shows above the folder being walked.
+    std::string SearchingLine() const {
+        return "Searching " + root + " for Return to Castle Wolfenstein...";
+    }
+    std::string WalkedLine() const { return std::to_string(foldersWalked) + " folders searched"; }
+};
+
+// A window that shows a drive search while it walks, open until it is destroyed.
+class SearchProgressDisplay {
+  public:
+    virtual ~SearchProgressDisplay() = default;
+    // Shows the progress and lets the user act; false once the user has cancelled.
+    virtual bool Show(const SearchProgress& progress) = 0;
+};
+
+// The window as the form sees it. The form tells it what to show and never asks what it shows;
+// what the user does reaches the form as events. Front ends implement it over real controls,
+// tests over plain fields.
+class View {
+  public:
+    virtual ~View() = default;
+
+    // The assignment list of the current key: replaced whole, or changed line by line. After any
+    // of these no line is selected, except that appending keeps a selection.
+    virtual void ShowAssignments(const std::vector<std::string>& lines) = 0;
+    virtual void AppendAssignment(const std::string& line) = 0;
+    virtual void RemoveAssignment(int16_t index) = 0;
+
+    virtual void SetPrompt(const std::string& text) = 0;  // above the menu picture
+    virtual void ShowPage(int16_t page) = 0;              // the menu picture of page 1..7
+    virtual void SetCancelEnabled(bool enabled) = 0;
+
+    // The keypad: the current key blinks, and its caption is shown apart.
+    virtual void SetKeyVisible(int16_t key, bool visible) = 0;
+    virtual void ShowCurrentKey(const std::string& caption) = 0;
+
+    // Modal boxes. The input box returns the empty text when it is cancelled.
+    virtual void ShowMessageBox(const std::string& text, const std::string& title) = 0;
+    virtual std::string ShowInputBox(const std::string& prompt, const std::string& title,
+                                     const std::string& defaultAnswer) = 0;
+
+    // A window that shows a drive search until it is destroyed.
+    virtual std::unique_ptr<SearchProgressDisplay> OpenSearchProgress() = 0;
+
+    // Ends the program at once; the window is not shown again.
+    virtual void EndProgram() = 0;
+};
+
+}  // namespace quillon

@@ -1,0 +1,262 @@
+#include "MainWindow.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QInputDialog>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <algorithm>
+
+#include "Fonts.h"
+#include "PictureBox.h"
+#include "SearchProgressWindow.h"
+#include "app/Layout.h"
+#include "app/Program.h"
+#include "model/keys/Keypad.h"
+#include "model/menu/VoiceMenu.h"
+
+namespace quillon::qt {
+namespace {
+
+QString Text(const std::string& text) {
+    return QString::fromUtf8(text.c_str());
+}
+QString Text(const char* text) {
+    return QString::fromUtf8(text);
+}
+
+QRect Geometry(const layout::Rect& rect) {
+    return {rect.x, rect.y, rect.width, rect.height};
+}
+
+QWidget* Create(const layout::Control& control, QWidget* parent) {
+    QWidget* widget = nullptr;
+    switch (control.kind) {
+        case layout::ControlKind::Button:
+            widget = new QPushButton(Text(control.caption), parent);
+            break;
+        case layout::ControlKind::ListBox:
+            widget = new QListWidget(parent);
+            break;
+        case layout::ControlKind::Label: {
+            auto* label = new QLabel(Text(control.caption), parent);
+            label->setTextFormat(Qt::PlainText);
+            label->setAlignment(control.centred ? Qt::AlignCenter : Qt::AlignLeft);
+            if (control.border) {
+                label->setFrameStyle(QFrame::Box | QFrame::Plain);
+            }
+            widget = label;
+            break;
+        }
+        case layout::ControlKind::Frame:
+            widget = new QGroupBox(Text(control.caption), parent);
+            break;
+        case layout::ControlKind::Picture:
+            widget = new PictureBox(parent);
+            break;
+    }
+    widget->setObjectName(Text(control.name));
+    widget->setGeometry(Geometry(control.rect));
+    widget->setFont(FontFor(control.font, widget->font()));
+    return widget;
+}
+
+}  // namespace
+
+MainWindow::MainWindow() {
+    setWindowTitle(Text(kProgramName));
+    setWindowIcon(QIcon(QPixmap(":/icon.bmp")));
+    for (int16_t page = 1; page <= kPageCount; ++page) {
+        pages_[page] = QPixmap(QString(":/pages/page%1.bmp").arg(page));
+    }
+
+    auto* client = new QWidget(this);
+    client->setFixedSize(layout::kClientWidth, layout::kClientHeight);
+    // The layout was drawn for an 8 pt system font; larger default fonts would not fit.
+    QFont standard = client->font();
+    standard.setPointSizeF(8);
+    client->setFont(standard);
+    setCentralWidget(client);
+    BuildControls(client);
+    BuildMenu();
+    setFixedSize(sizeHint());
+
+    connect(&menuTimer_, &QTimer::timeout, this, [this] { form_.OnMenuTick(); });
+    connect(&blinkTimer_, &QTimer::timeout, this, [this] { form_.OnBlinkTick(); });
+    menuTimer_.start(layout::kMenuTickInterval);
+    blinkTimer_.start(layout::kBlinkInterval);
+}
+
+MainWindow::~MainWindow() = default;
+
+void MainWindow::BuildControls(QWidget* client) {
+    std::vector<std::pair<int, QWidget*>> focusOrder;
+    QWidget* frame = Create(layout::ControlFor(layout::Role::KeyFrame), client);
+    for (const layout::Control& control : layout::kControls) {
+        if (control.role == layout::Role::KeyFrame) {
+            continue;
+        }
+        QWidget* widget = Create(control, control.inKeyFrame ? frame : client);
+        if (control.tabIndex >= 0) {
+            focusOrder.emplace_back(control.tabIndex, widget);
+        }
+        switch (control.role) {
+            case layout::Role::AssignmentList:
+                assignments_ = static_cast<QListWidget*>(widget);
+                break;
+            case layout::Role::DeleteButton:
+                connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                        [this] { form_.OnDeleteClicked(SelectedAssignment()); });
+                break;
+            case layout::Role::Prompt:
+                prompt_ = static_cast<QLabel*>(widget);
+                break;
+            case layout::Role::AssignButton:
+                connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                        [this] { form_.OnAssignClicked(); });
+                break;
+            case layout::Role::CancelButton:
+                cancel_ = static_cast<QPushButton*>(widget);
+                connect(cancel_, &QPushButton::clicked, this, [this] { form_.OnCancelClicked(); });
+                break;
+            case layout::Role::MenuPicture:
+                menuPicture_ = static_cast<PictureBox*>(widget);
+                menuPicture_->SetPicture(pages_[kMainPage]);
+                break;
+            case layout::Role::CurrentKey:
+                currentKey_ = static_cast<QLabel*>(widget);
+                break;
+            case layout::Role::KeyFrame:
+            case layout::Role::CurrentKeyTitle:
+                break;
+        }
+    }
+
+    // Created in line order, so that a higher line lies in front.
+    for (int16_t k = 0; k < kLinesPerPage; ++k) {
+        auto* spot = new HotSpot(client);
+        const int16_t line = static_cast<int16_t>(k + 1);
+        spot->setObjectName(QString("menuLine%1").arg(line));
+        spot->setGeometry(Geometry(layout::kMenuLines[k]));
+        connect(spot, &HotSpot::clicked, this, [this, line] { form_.OnMenuLineClicked(line); });
+    }
+    BuildKeypad(frame, focusOrder);
+
+    // No default button: Enter presses a button only while it has the focus.
+    for (QPushButton* button : client->findChildren<QPushButton*>()) {
+        button->setAutoDefault(true);
+        button->setDefault(false);
+    }
+    std::sort(focusOrder.begin(), focusOrder.end(),
+              [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (size_t i = 1; i < focusOrder.size(); ++i) {
+        setTabOrder(focusOrder[i - 1].second, focusOrder[i].second);
+    }
+    focusOrder.front().second->setFocus();
+}
+
+void MainWindow::BuildKeypad(QWidget* frame, std::vector<std::pair<int, QWidget*>>& focusOrder) {
+    for (int16_t key = 0; key < kKeyCount; ++key) {
+        const layout::KeypadButton& place = layout::kKeypad[key];
+        auto* button = new QPushButton(frame);
+        button->setObjectName(QString("key%1").arg(key));
+        button->setGeometry(Geometry(place.rect));
+        button->setFont(FontFor(place.font, button->font()));
+        button->setStyleSheet("padding: 0px");
+        // A caption too wide for its key is shown on two lines, as on a real keypad.
+        QString caption = Text(KeyCaption(key));
+        if (button->fontMetrics().horizontalAdvance(caption) > place.rect.width - 4) {
+            caption.replace(' ', '\n');
+        }
+        button->setText(caption);
+        connect(button, &QPushButton::clicked, this, [this, key] { form_.OnKeypadClicked(key); });
+        keypad_[key] = button;
+        focusOrder.emplace_back(place.tabIndex, button);
+    }
+}
+
+void MainWindow::BuildMenu() {
+    QMenu* file = menuBar()->addMenu(Text(layout::kFileMenu.caption));
+    file->setObjectName(Text(layout::kFileMenu.name));
+    QAction* exportScript = file->addAction(Text(layout::kExportItem.caption));
+    exportScript->setObjectName(Text(layout::kExportItem.name));
+    exportScript->setShortcut(QKeySequence(Text(layout::kExportItem.shortcut)));
+    connect(exportScript, &QAction::triggered, this, [this] { form_.OnExport(); });
+}
+
+int16_t MainWindow::SelectedAssignment() const {
+    const QList<QListWidgetItem*> selected = assignments_->selectedItems();
+    return selected.isEmpty() ? int16_t{-1}
+                              : static_cast<int16_t>(assignments_->row(selected.front()));
+}
+
+void MainWindow::ShowAssignments(const std::vector<std::string>& lines) {
+    assignments_->clear();
+    for (const std::string& line : lines) {
+        assignments_->addItem(Text(line));
+    }
+}
+
+void MainWindow::AppendAssignment(const std::string& line) {
+    assignments_->addItem(Text(line));
+}
+
+void MainWindow::RemoveAssignment(int16_t index) {
+    delete assignments_->takeItem(index);
+    // Qt would move the selection to a neighbour, and a second Delete would remove that too.
+    assignments_->setCurrentItem(nullptr);
+    assignments_->clearSelection();
+}
+
+void MainWindow::SetPrompt(const std::string& text) {
+    prompt_->setText(Text(text));
+}
+
+void MainWindow::ShowPage(int16_t page) {
+    if (page >= 1 && page <= kPageCount) {
+        menuPicture_->SetPicture(pages_[page]);
+    }
+}
+
+void MainWindow::SetCancelEnabled(bool enabled) {
+    cancel_->setEnabled(enabled);
+}
+
+void MainWindow::SetKeyVisible(int16_t key, bool visible) {
+    keypad_.at(key)->setVisible(visible);
+}
+
+void MainWindow::ShowCurrentKey(const std::string& caption) {
+    currentKey_->setText(Text(caption));
+}
+
+void MainWindow::ShowMessageBox(const std::string& text, const std::string& title) {
+    QMessageBox box(QMessageBox::NoIcon, Text(title), Text(text), QMessageBox::Ok, this);
+    box.exec();
+}
+
+std::string MainWindow::ShowInputBox(const std::string& prompt, const std::string& title,
+                                     const std::string& defaultAnswer) {
+    QInputDialog box(this);
+    box.setWindowTitle(Text(title));
+    box.setLabelText(Text(prompt));
+    box.setTextValue(Text(defaultAnswer));
+    // The drive and class prompts are long sentences: wrap them instead of a very wide box.
+    for (QLabel* label : box.findChildren<QLabel*>()) {
+        label->setWordWrap(true);
+    }
+    return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : std::string();
+}
+
+std::unique_ptr<SearchProgressDisplay> MainWindow::OpenSearchProgress() {
+    return std::make_unique<SearchProgressWindow>();
+}
+
+void MainWindow::EndProgram() {
+    QApplication::exit(0);
+}
+
+}  // namespace quillon::qt

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPixmap>
+#include <QTimer>
+#include <array>
+#include <memory>
+
+#include "app/Form.h"
+#include "app/View.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+
+namespace quillon::qt {
+
+class PictureBox;
+
+// The main window in Qt: builds every control from the layout tables, forwards every event to
+// the form, and carries out what the form tells the view.
+class MainWindow : public QMainWindow, public View {
+  public:
+    MainWindow();
+    ~MainWindow() override;
+
+    Form& TheForm() { return form_; }
+
+    // View
+    void ShowAssignments(const std::vector<std::string>& lines) override;
+    void AppendAssignment(const std::string& line) override;
+    void RemoveAssignment(int16_t index) override;
+    void SetPrompt(const std::string& text) override;
+    void ShowPage(int16_t page) override;
+    void SetCancelEnabled(bool enabled) override;
+    void SetKeyVisible(int16_t key, bool visible) override;
+    void ShowCurrentKey(const std::string& caption) override;
+    void ShowMessageBox(const std::string& text, const std::string& title) override;
+    std::string ShowInputBox(const std::string& prompt, const std::string& title,
+                             const std::string& defaultAnswer) override;
+    std::unique_ptr<SearchProgressDisplay> OpenSearchProgress() override;
+    void EndProgram() override;
+
+  private:
+    void BuildControls(QWidget* client);
+    void BuildKeypad(QWidget* frame, std::vector<std::pair<int, QWidget*>>& focusOrder);
+    void BuildMenu();
+    int16_t SelectedAssignment() const;
+
+    QListWidget* assignments_ = nullptr;
+    QLabel* prompt_ = nullptr;
+    QLabel* currentKey_ = nullptr;
+    QPushButton* cancel_ = nullptr;
+    PictureBox* menuPicture_ = nullptr;
+    std::array<QPushButton*, 23> keypad_{};
+    std::array<QPixmap, 8> pages_;  // by page number 1..7
+    QTimer menuTimer_;
+    QTimer blinkTimer_;
+    Form form_{*this};
+};
+
+}  // namespace quillon::qt

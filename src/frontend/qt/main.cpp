@@ -1,0 +1,13 @@
+#include <QApplication>
+
+#include "MainWindow.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    quillon::qt::MainWindow window;
+    if (!window.TheForm().OnStart()) {
+        return 0;
+    }
+    window.show();
+    return QApplication::exec();
+}

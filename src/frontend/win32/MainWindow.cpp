@@ -1,0 +1,369 @@
+#include "MainWindow.h"
+
+#include <commctrl.h>
+#include <windowsx.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
+#include "Fonts.h"
+#include "InputBox.h"
+#include "SearchProgressWindow.h"
+#include "app/Program.h"
+#include "model/keys/Keypad.h"
+#include "model/menu/VoiceMenu.h"
+#include "platform/WideText.h"
+#include "resource.h"
+
+namespace quillon::win32 {
+namespace {
+
+constexpr wchar_t kWindowClass[] = L"QuillonMainWindow";
+constexpr wchar_t kMenuLineClass[] = L"QuillonMenuLine";
+constexpr UINT_PTR kMenuTimer = 1;
+constexpr UINT_PTR kBlinkTimer = 2;
+constexpr WORD kFromAccelerator = 1;  // the notification code of a WM_COMMAND from an accelerator
+constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr LONG_PTR kPressed = 1;  // a menu line's user data while the mouse was pressed on it
+
+// A menu line: draws nothing, so the picture behind it shows, and reports a click to the window
+// when the mouse is pressed and released on it, as a button does.
+LRESULT CALLBACK MenuLineProc(HWND line, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            BeginPaint(line, &paint);
+            EndPaint(line, &paint);
+            return 0;
+        }
+        case WM_LBUTTONDOWN:
+            SetWindowLongPtrW(line, GWLP_USERDATA, kPressed);
+            SetCapture(line);
+            return 0;
+        case WM_LBUTTONUP: {
+            const bool pressed = GetWindowLongPtrW(line, GWLP_USERDATA) == kPressed;
+            SetWindowLongPtrW(line, GWLP_USERDATA, 0);
+            if (GetCapture() == line) {
+                ReleaseCapture();
+            }
+            RECT area{};
+            GetClientRect(line, &area);
+            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            if (pressed && PtInRect(&area, at)) {
+                SendMessageW(GetParent(line), WM_COMMAND,
+                             MAKEWPARAM(GetDlgCtrlID(line), BN_CLICKED),
+                             reinterpret_cast<LPARAM>(line));
+            }
+            return 0;
+        }
+        case WM_CAPTURECHANGED:
+            SetWindowLongPtrW(line, GWLP_USERDATA, 0);
+            return 0;
+        default:
+            return DefWindowProcW(line, message, wParam, lParam);
+    }
+}
+
+std::wstring Wide(const char* text) {
+    return WideFromText(text);
+}
+
+// The window class and style of a control of the layout.
+struct ControlType {
+    const wchar_t* windowClass;
+    DWORD style;
+};
+
+ControlType TypeOf(const layout::Control& control) {
+    const DWORD border = control.border ? WS_BORDER : 0;
+    switch (control.kind) {
+        case layout::ControlKind::Button:
+            return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP};
+        case layout::ControlKind::ListBox:
+            return {WC_LISTBOXW,
+                    WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY};
+        case layout::ControlKind::Label:
+            return {WC_STATICW, (control.centred ? SS_CENTER : SS_LEFT) | border};
+        case layout::ControlKind::Frame:
+            return {WC_BUTTONW, BS_GROUPBOX};
+        case layout::ControlKind::Picture:
+            return {WC_STATICW, SS_BITMAP | SS_REALSIZECONTROL | border};
+    }
+    return {WC_STATICW, 0};
+}
+
+// Siblings are created in tab order, and the first created lies on top: controls that take the
+// focus come first, by tab index; then the labels, then the frame behind the keypad, then the
+// menu lines and last the picture behind them.
+int CreationRank(const layout::Control& control) {
+    constexpr int kAfterFocusable = 1000;
+    switch (control.kind) {
+        case layout::ControlKind::Label:
+            return kAfterFocusable;
+        case layout::ControlKind::Frame:
+            return kAfterFocusable + 1;
+        case layout::ControlKind::Picture:
+            return kAfterFocusable + 3;
+        case layout::ControlKind::Button:
+        case layout::ControlKind::ListBox:
+            break;
+    }
+    return control.tabIndex;
+}
+constexpr int kMenuLinesRank = 1002;
+
+void RegisterClasses(HINSTANCE instance, WNDPROC mainProc) {
+    WNDCLASSEXW main{};
+    main.cbSize = sizeof main;
+    main.lpfnWndProc = mainProc;
+    main.hInstance = instance;
+    main.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(QUILLON_ICON));
+    main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    main.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    main.lpszClassName = kWindowClass;
+    RegisterClassExW(&main);
+
+    WNDCLASSEXW line{};
+    line.cbSize = sizeof line;
+    line.lpfnWndProc = MenuLineProc;
+    line.hInstance = instance;
+    line.hCursor = main.hCursor;
+    line.lpszClassName = kMenuLineClass;
+    RegisterClassExW(&line);
+}
+
+}  // namespace
+
+MainWindow::MainWindow() {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    RegisterClasses(instance, WindowProc);
+    for (int16_t page = 1; page <= kPageCount; ++page) {
+        pages_[page].reset(static_cast<HBITMAP>(LoadImageW(
+            instance, MAKEINTRESOURCEW(QUILLON_FIRST_PAGE + page - 1), IMAGE_BITMAP, 0, 0, 0)));
+    }
+    for (size_t font = 0; font < fonts_.size(); ++font) {
+        fonts_[font] = CreateLayoutFont(static_cast<layout::Font>(font));
+    }
+
+    RECT frame{0, 0, layout::kClientWidth, layout::kClientHeight};
+    AdjustWindowRectEx(&frame, kWindowStyle, TRUE, 0);
+    // The window procedure binds this object in WM_NCCREATE and sets window_.
+    CreateWindowExW(0, kWindowClass, Wide(kProgramName).c_str(), kWindowStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                    nullptr, instance, this);
+    BuildMenu();
+    BuildControls();
+    SetTimer(window_, kMenuTimer, layout::kMenuTickInterval, nullptr);
+    SetTimer(window_, kBlinkTimer, layout::kBlinkInterval, nullptr);
+}
+
+MainWindow::~MainWindow() {
+    if (IsWindow(window_)) {
+        DestroyWindow(window_);
+    }
+}
+
+void MainWindow::BuildMenu() {
+    const HMENU bar = CreateMenu();
+    const HMENU file = CreatePopupMenu();
+    const std::wstring item =
+        Wide(layout::kExportItem.caption) + L"\t" + Wide(layout::kExportItem.shortcut);
+    AppendMenuW(file, MF_STRING, kExportId, item.c_str());
+    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file),
+                Wide(layout::kFileMenu.caption).c_str());
+    SetMenu(window_, bar);  // the window owns its menu from here on
+    ACCEL f12{FVIRTKEY, VK_F12, kExportId};
+    accelerators_.reset(CreateAcceleratorTableW(&f12, 1));
+}
+
+HWND MainWindow::CreateControl(const wchar_t* type, const std::wstring& text, DWORD style,
+                               const layout::Rect& rect, int id, layout::Font font,
+                               bool inKeyFrame) {
+    const layout::Rect& frame = layout::ControlFor(layout::Role::KeyFrame).rect;
+    const int x = rect.x + (inKeyFrame ? frame.x : 0);
+    const int y = rect.y + (inKeyFrame ? frame.y : 0);
+    const HWND control = CreateWindowExW(0, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, x,
+                                         y, rect.width, rect.height, window_,
+                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                         GetModuleHandleW(nullptr), nullptr);
+    HFONT handle = fonts_[static_cast<size_t>(font)].get();
+    if (handle == nullptr) {
+        handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    }
+    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(handle), FALSE);
+    return control;
+}
+
+void MainWindow::BuildControls() {
+    // Everything to create, in creation order (see CreationRank).
+    std::vector<std::pair<int, std::function<void()>>> steps;
+    for (int16_t key = 0; key < kKeyCount; ++key) {
+        const layout::KeypadButton& place = layout::kKeypad[key];
+        steps.emplace_back(place.tabIndex, [this, key, &place] {
+            CreateControl(WC_BUTTONW, WideFromText(KeyCaption(key)),
+                          BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, place.rect, kKeypadId + key,
+                          place.font, true);
+        });
+    }
+    for (const layout::Control& control : layout::kControls) {
+        steps.emplace_back(CreationRank(control), [this, &control] {
+            const ControlType type = TypeOf(control);
+            CreateControl(type.windowClass, Wide(control.caption), type.style, control.rect,
+                          IdOf(control.role), control.font, control.inKeyFrame);
+        });
+    }
+    // From the last line to the first, so that a higher line lies in front.
+    steps.emplace_back(kMenuLinesRank, [this] {
+        for (int16_t k = kLinesPerPage - 1; k >= 0; --k) {
+            const layout::Rect& rect = layout::kMenuLines[k];
+            CreateWindowExW(0, kMenuLineClass, L"", WS_CHILD | WS_VISIBLE, rect.x, rect.y,
+                            rect.width, rect.height, window_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMenuLineId + k + 1)),
+                            GetModuleHandleW(nullptr), nullptr);
+        }
+    });
+    std::stable_sort(steps.begin(), steps.end(),
+                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    for (const auto& step : steps) {
+        step.second();
+    }
+    ShowPage(kMainPage);
+}
+
+LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self =
+            static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->window_ = window;
+        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return self != nullptr ? self->Handle(message, wParam, lParam)
+                           : DefWindowProcW(window, message, wParam, lParam);
+}
+
+LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_COMMAND:
+            // The dialog keyboard handling sends Enter as IDOK: it presses the focused button,
+            // and nothing else, since the window has no default button.
+            if (LOWORD(wParam) == IDOK) {
+                PressFocusedButton();
+            } else if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == kFromAccelerator) {
+                OnCommand(LOWORD(wParam));
+            }
+            return 0;
+        case WM_TIMER:
+            if (wParam == kMenuTimer) {
+                form_.OnMenuTick();
+            } else if (wParam == kBlinkTimer) {
+                form_.OnBlinkTick();
+            }
+            return 0;
+        case WM_CLOSE:
+            DestroyWindow(window_);
+            return 0;
+        case WM_DESTROY:
+            PostQuitMessage(0);
+            return 0;
+        default:
+            return DefWindowProcW(window_, message, wParam, lParam);
+    }
+}
+
+void MainWindow::PressFocusedButton() {
+    const HWND focus = GetFocus();
+    constexpr int kClassNameSize = 16;
+    wchar_t type[kClassNameSize] = {};
+    if (focus != nullptr && GetParent(focus) == window_ &&
+        GetClassNameW(focus, type, kClassNameSize) > 0 && lstrcmpiW(type, WC_BUTTONW) == 0) {
+        SendMessageW(focus, BM_CLICK, 0, 0);
+    }
+}
+
+void MainWindow::OnCommand(int id) {
+    if (id >= kKeypadId && id < kKeypadId + kKeyCount) {
+        form_.OnKeypadClicked(static_cast<int16_t>(id - kKeypadId));
+    } else if (id > kMenuLineId && id <= kMenuLineId + kLinesPerPage) {
+        form_.OnMenuLineClicked(static_cast<int16_t>(id - kMenuLineId));
+    } else if (id == IdOf(layout::Role::AssignButton)) {
+        form_.OnAssignClicked();
+    } else if (id == IdOf(layout::Role::CancelButton)) {
+        form_.OnCancelClicked();
+    } else if (id == IdOf(layout::Role::DeleteButton)) {
+        const LRESULT selected =
+            SendMessageW(Control(layout::Role::AssignmentList), LB_GETCURSEL, 0, 0);
+        form_.OnDeleteClicked(selected == LB_ERR ? int16_t{-1} : static_cast<int16_t>(selected));
+    } else if (id == kExportId) {
+        form_.OnExport();
+    }
+}
+
+void MainWindow::ShowAssignments(const std::vector<std::string>& lines) {
+    const HWND list = Control(layout::Role::AssignmentList);
+    SendMessageW(list, LB_RESETCONTENT, 0, 0);
+    for (const std::string& line : lines) {
+        AppendAssignment(line);
+    }
+}
+
+void MainWindow::AppendAssignment(const std::string& line) {
+    SendMessageW(Control(layout::Role::AssignmentList), LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(WideFromText(line).c_str()));
+}
+
+void MainWindow::RemoveAssignment(int16_t index) {
+    const HWND list = Control(layout::Role::AssignmentList);
+    SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+}
+
+void MainWindow::SetPrompt(const std::string& text) {
+    SetWindowTextW(Control(layout::Role::Prompt), WideFromText(text).c_str());
+}
+
+void MainWindow::ShowPage(int16_t page) {
+    if (page < 1 || page > kPageCount) {
+        return;
+    }
+    const HWND picture = Control(layout::Role::MenuPicture);
+    const HBITMAP wanted = pages_[page].get();
+    if (reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)) != wanted) {
+        SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(wanted));
+    }
+}
+
+void MainWindow::SetCancelEnabled(bool enabled) {
+    EnableWindow(Control(layout::Role::CancelButton), enabled ? TRUE : FALSE);
+}
+
+void MainWindow::SetKeyVisible(int16_t key, bool visible) {
+    ShowWindow(Control(kKeypadId + key), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void MainWindow::ShowCurrentKey(const std::string& caption) {
+    SetWindowTextW(Control(layout::Role::CurrentKey), WideFromText(caption).c_str());
+}
+
+void MainWindow::ShowMessageBox(const std::string& text, const std::string& title) {
+    MessageBoxW(BoxOwner(), WideFromText(text).c_str(), WideFromText(title).c_str(), MB_OK);
+}
+
+std::string MainWindow::ShowInputBox(const std::string& prompt, const std::string& title,
+                                     const std::string& defaultAnswer) {
+    return TextFromWide(RunInputBox(BoxOwner(), WideFromText(prompt), WideFromText(title),
+                                    WideFromText(defaultAnswer)));
+}
+
+std::unique_ptr<SearchProgressDisplay> MainWindow::OpenSearchProgress() {
+    return std::make_unique<SearchProgressWindow>(BoxOwner());
+}
+
+void MainWindow::EndProgram() {
+    PostQuitMessage(0);
+}
+
+}  // namespace quillon::win32

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <windows.h>
+
+#include <array>
+#include <memory>
+
+#include "OwnedHandles.h"
+#include "app/Form.h"
+#include "app/Layout.h"
+#include "app/View.h"
+
+namespace quillon::win32 {
+
+// The main window on Win32: builds every control from the layout tables, forwards every event
+// to the form, and carries out what the form tells the view.
+class MainWindow : public View {
+  public:
+    // Control ids; none is IDOK or IDCANCEL, so Enter and Esc press no button by themselves.
+    static constexpr int kKeypadId = 100;    // + key number
+    static constexpr int kMenuLineId = 200;  // + line number
+    static constexpr int kExportId = 400;
+    static int IdOf(layout::Role role) { return 300 + static_cast<int>(role); }
+
+    MainWindow();
+    ~MainWindow() override;
+    MainWindow(const MainWindow&) = delete;
+    MainWindow& operator=(const MainWindow&) = delete;
+
+    HWND Handle() const { return window_; }
+    HACCEL Accelerators() const { return accelerators_.get(); }
+    Form& TheForm() { return form_; }
+
+    // View
+    void ShowAssignments(const std::vector<std::string>& lines) override;
+    void AppendAssignment(const std::string& line) override;
+    void RemoveAssignment(int16_t index) override;
+    void SetPrompt(const std::string& text) override;
+    void ShowPage(int16_t page) override;
+    void SetCancelEnabled(bool enabled) override;
+    void SetKeyVisible(int16_t key, bool visible) override;
+    void ShowCurrentKey(const std::string& caption) override;
+    void ShowMessageBox(const std::string& text, const std::string& title) override;
+    std::string ShowInputBox(const std::string& prompt, const std::string& title,
+                             const std::string& defaultAnswer) override;
+    std::unique_ptr<SearchProgressDisplay> OpenSearchProgress() override;
+    void EndProgram() override;
+
+  private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void OnCommand(int id);
+    void PressFocusedButton();
+    void BuildControls();
+    void BuildMenu();
+    HWND CreateControl(const wchar_t* type, const std::wstring& text, DWORD style,
+                       const layout::Rect& rect, int id, layout::Font font, bool inKeyFrame);
+    HWND Control(int id) const { return GetDlgItem(window_, id); }
+    HWND Control(layout::Role role) const { return Control(IdOf(role)); }
+    // Boxes belong to the window once it is shown; before that, at start-up, to nobody.
+    HWND BoxOwner() const { return IsWindowVisible(window_) ? window_ : nullptr; }
+
+    std::array<OwnedBitmap, 8> pages_;  // by page number 1..7
+    std::array<OwnedFont, 4> fonts_;    // by layout::Font; none for the default font
+    OwnedAccelerators accelerators_;
+    HWND window_ = nullptr;  // destroyed with this object
+    Form form_{*this};
+};
+
+}  // namespace quillon::win32

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <type_traits>
+
+namespace quillon::win32 {
+
+// Holders that release a Windows handle with their owner.
+
+struct GdiObjectRelease {
+    void operator()(void* object) const { DeleteObject(static_cast<HGDIOBJ>(object)); }
+};
+struct AcceleratorRelease {
+    void operator()(HACCEL table) const { DestroyAcceleratorTable(table); }
+};
+struct WindowRelease {
+    void operator()(HWND window) const {
+        if (IsWindow(window)) {
+            DestroyWindow(window);
+        }
+    }
+};
+
+using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectRelease>;
+using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectRelease>;
+using OwnedAccelerators = std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorRelease>;
+using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowRelease>;
+
+}  // namespace quillon::win32

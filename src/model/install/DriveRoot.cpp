@@ -1,0 +1,64 @@
+#include "model/install/DriveRoot.h"
+
+#include <cctype>
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/PathText.h"
+#include "platform/Files.h"
+
+namespace quillon {
+namespace {
+
+std::optional<char> DriveLetter(const std::string& answer) {
+    if (answer.empty() || answer.size() > 3 ||
+        !std::isalpha(static_cast<unsigned char>(answer[0]))) {
+        return std::nullopt;
+    }
+    if (answer.size() >= 2 && answer[1] != ':') {
+        return std::nullopt;
+    }
+    if (answer.size() == 3 && answer[2] != '\\' && answer[2] != '/') {
+        return std::nullopt;
+    }
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(answer[0])));
+}
+
+#ifndef _WIN32
+std::string WinePrefix() {
+    if (const char* prefix = std::getenv("WINEPREFIX"); prefix != nullptr && *prefix != '\0') {
+        return prefix;
+    }
+    const char* home = std::getenv("HOME");
+    return std::string(home != nullptr ? home : "") + "/.wine";
+}
+#endif
+
+}  // namespace
+
+std::optional<std::string> RootForDriveAnswer(const std::string& answer) {
+#ifndef _WIN32
+    if (!answer.empty() && answer[0] == '/') {
+        return EnsureTrailingBackslash(answer);
+    }
+#endif
+    const std::optional<char> letter = DriveLetter(answer);
+    if (!letter) {
+        return std::nullopt;
+    }
+#ifdef _WIN32
+    return std::string(1, *letter) + ":\\";
+#else
+    const std::string device =
+        WinePrefix() + "/dosdevices/" +
+        static_cast<char>(std::tolower(static_cast<unsigned char>(*letter))) + ":";
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::canonical(device, error);
+    if (error || !std::filesystem::is_directory(folder, error)) {
+        return std::nullopt;
+    }
+    return EnsureTrailingBackslash(TextFromPath(folder));
+#endif
+}
+
+}  // namespace quillon

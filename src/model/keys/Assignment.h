@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/menu/VoiceMenu.h"
+
+namespace quillon {
+
+// What one slot of a key says: a message of the voice menu, or the announcement of a class.
+class Assignment {
+  public:
+    explicit Assignment(const VoiceMessage& message) : message_(&message) {}
+    explicit Assignment(const PlayerClass& playerClass) : playerClass_(&playerClass) {}
+
+    // The assignment that the numbers stand for: a menu page and line, or the main page and the
+    // character code of a class letter; nothing for numbers that stand for no message.
+    static std::optional<Assignment> FromNumbers(int16_t page, int16_t line);
+
+    bool IsClassAnnouncement() const { return playerClass_ != nullptr; }
+
+    // The numbers that identify it: its menu page and line; for a class announcement the main
+    // page and the character code of the class letter.
+    int16_t Page() const;
+    int16_t Line() const;
+
+    // The text the assignment list shows for it ("Medic", "I'm a Medic").
+    std::string Label() const;
+
+    // Its console command, ending in ";" ("vsay_team Medic;").
+    std::string Command() const;
+
+    bool operator==(const Assignment& other) const {
+        return message_ == other.message_ && playerClass_ == other.playerClass_;
+    }
+    bool operator!=(const Assignment& other) const { return !(*this == other); }
+
+  private:
+    const VoiceMessage* message_ = nullptr;
+    const PlayerClass* playerClass_ = nullptr;
+};
+
+}  // namespace quillon

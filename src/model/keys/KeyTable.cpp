@@ -1,0 +1,57 @@
+#include "model/keys/KeyTable.h"
+
+namespace quillon {
+namespace {
+
+bool IsAssignableKey(int16_t key) {
+    return key >= kFirstAssignableKey && key <= kLastKey;
+}
+
+std::string SignedNumber(int16_t number) {
+    return (number < 0 ? "-" : " ") + std::to_string(number < 0 ? -number : number);
+}
+
+}  // namespace
+
+const std::optional<Assignment>& KeyTable::At(int16_t key, int16_t slot) const {
+    static const std::optional<Assignment> kFree;
+    if (key < 0 || key >= kKeyCount || slot < 1 || slot > kSlotsPerKey) {
+        return kFree;
+    }
+    return slots_[key][slot - 1];
+}
+
+int16_t KeyTable::UsedCount(int16_t key) const {
+    int16_t used = 0;
+    while (used < kSlotsPerKey && IsUsed(key, static_cast<int16_t>(used + 1))) {
+        ++used;
+    }
+    return used;
+}
+
+bool KeyTable::Append(int16_t key, const Assignment& assignment) {
+    if (!IsAssignableKey(key) || IsFull(key)) {
+        return false;
+    }
+    slots_[key][UsedCount(key)] = assignment;
+    return true;
+}
+
+void KeyTable::Remove(int16_t key, int16_t index) {
+    const int16_t used = UsedCount(key);
+    if (!IsAssignableKey(key) || index < 0 || index >= used) {
+        return;
+    }
+    auto& slots = slots_[key];
+    for (int16_t slot = index; slot + 1 < used; ++slot) {
+        slots[slot] = slots[slot + 1];
+    }
+    slots[used - 1].reset();
+}
+
+std::string ListLine(const Assignment& assignment) {
+    return assignment.Label() + "   " + SignedNumber(assignment.Page()) + "    " +
+           SignedNumber(assignment.Line());
+}
+
+}  // namespace quillon

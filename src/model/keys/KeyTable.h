@@ -1,0 +1,44 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "model/keys/Assignment.h"
+#include "model/keys/Keypad.h"
+
+namespace quillon {
+
+constexpr int16_t kSlotsPerKey = 3;
+
+// What every key says: up to three assignments per key, in slots 1..3. The used slots of a key
+// are always 1..n, and Num Lock never has one.
+class KeyTable {
+  public:
+    // The assignment in slot 1..3 of a key; nothing for a free slot, and for any slot past 3.
+    const std::optional<Assignment>& At(int16_t key, int16_t slot) const;
+    bool IsUsed(int16_t key, int16_t slot) const { return At(key, slot).has_value(); }
+
+    int16_t UsedCount(int16_t key) const;
+    bool IsFull(int16_t key) const { return UsedCount(key) == kSlotsPerKey; }
+
+    // Puts the assignment into the key's next free slot; false when the key cannot take it.
+    bool Append(int16_t key, const Assignment& assignment);
+
+    // Removes the key's assignment at 0-based position `index` among its used slots; the later
+    // ones move down a slot.
+    void Remove(int16_t key, int16_t index);
+
+    bool operator==(const KeyTable& other) const { return slots_ == other.slots_; }
+    bool operator!=(const KeyTable& other) const { return !(*this == other); }
+
+  private:
+    std::array<std::array<std::optional<Assignment>, kSlotsPerKey>, kKeyCount> slots_{};
+};
+
+// The line the assignment list shows for an assignment when a key is selected: the label, three
+// spaces, the page, four spaces, the line; each number preceded by a blank, or "-" when negative.
+std::string ListLine(const Assignment& assignment);
+
+}  // namespace quillon

@@ -1,0 +1,77 @@
+#include "model/script/ScriptGenerator.h"
+
+#include <optional>
+
+#include "platform/Files.h"
+
+namespace quillon {
+namespace {
+
+constexpr const char* kLineEnd = "\r\n";
+
+std::string CommandPart(const std::optional<Assignment>& slot) {
+    return slot ? slot->Command() : ";";
+}
+
+// The slot to point at after slot `slot` has spoken, or 0 for none. Slot 2 always points back
+// to slot 1 when slot 3 is free, even when slot 2 itself is free; the game never runs it then.
+int NextSlot(const KeyTable& table, int16_t key, int16_t slot) {
+    const bool nextUsed = table.IsUsed(key, static_cast<int16_t>(slot + 1));
+    switch (slot) {
+        case 1:
+            return nextUsed ? 2 : 0;
+        case 2:
+            return nextUsed ? 3 : 1;
+        default:
+            return table.IsUsed(key, slot) ? 1 : 0;
+    }
+}
+
+}  // namespace
+
+std::string GenerateScriptBody(const KeyTable& table) {
+    std::string body;
+    for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
+        const std::string prefix = "try" + std::to_string(key) + "b";
+        body += kLineEnd;
+        for (int16_t slot = 1; slot <= kSlotsPerKey; ++slot) {
+            body += "set " + prefix + std::to_string(slot) + "  \"" +
+                    CommandPart(table.At(key, slot));
+            if (const int next = NextSlot(table, key, slot); next != 0) {
+                body += "set " + prefix + "b vstr " + prefix + std::to_string(next);
+            }
+            body += std::string("\"") + kLineEnd;
+        }
+        if (table.IsUsed(key, 1)) {
+            body += "set " + prefix + "b \"vstr " + prefix + "1\"" + kLineEnd;
+        }
+    }
+    return body;
+}
+
+Outcome WriteConsoleScript(const KeyTable& table, const std::string& gamePath) {
+    std::optional<std::string> script = ReadWholeFile(kTemplateFileName);
+    if (!script) {
+        return Outcome::Failure("The template \"" + std::string(kTemplateFileName) +
+                                "\" could not be read in " + CurrentFolderText() +
+                                ".\nPut the template there and export again; your " +
+                                "assignments are kept.");
+    }
+    if (gamePath.empty() || !IsFolder(gamePath)) {
+        return Outcome::Failure(
+            "The game folder \"" + gamePath + "\" does not exist.\nCheck the game " +
+            "installation, or delete \"qm.cfg\" and start Quillon again to search for it; " +
+            "your assignments are kept until you close Quillon.");
+    }
+    *script += GenerateScriptBody(table);
+    const std::string destination = gamePath + kScriptFileName;
+    if (const Outcome written = WriteFileReplacing(destination, *script); !written.Succeeded()) {
+        return Outcome::Failure("The script \"" + destination +
+                                "\" could not be written: " + written.Message() +
+                                ".\nCheck that the game folder can be written to, then export "
+                                "again; your assignments are kept.");
+    }
+    return Outcome::Success();
+}
+
+}  // namespace quillon

@@ -1,0 +1,107 @@
+#include <dirent.h>
+#include <fcntl.h>
+#include <fnmatch.h>
+#include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "platform/FolderListing.h"
+
+namespace quillon {
+namespace {
+
+bool HasWildcard(const std::string& pattern) {
+    return pattern.find_first_of("*?[\\") != std::string::npos;
+}
+
+// Without wildcards, the wildcard match ignoring case is a plain comparison ignoring case; the
+// walk compares every file name, so this shortcut matters.
+bool Matches(const char* name, const std::string& pattern, bool wildcard) {
+    if (!wildcard) {
+        return strcasecmp(name, pattern.c_str()) == 0;
+    }
+    return fnmatch(pattern.c_str(), name, FNM_CASEFOLD) == 0;
+}
+
+constexpr size_t kBufferSize = 32 * 1024;
+
+bool IsFolderEntry(int folderFd, unsigned char type, const char* name) {
+    if (type == DT_DIR) {
+        return true;
+    }
+    if (type != DT_LNK && type != DT_UNKNOWN) {
+        return false;
+    }
+    // Links are followed: a linked folder is walked like any other.
+    struct stat target {};
+    return fstatat(folderFd, name, &target, 0) == 0 && S_ISDIR(target.st_mode);
+}
+
+}  // namespace
+
+bool NameMatchesPattern(const std::string& name, const std::string& pattern) {
+    return Matches(name.c_str(), pattern, HasWildcard(pattern));
+}
+
+struct OpenFolder {
+    explicit OpenFolder(int descriptor) : fd(descriptor) {}
+    ~OpenFolder() { close(fd); }
+    OpenFolder(const OpenFolder&) = delete;
+    OpenFolder& operator=(const OpenFolder&) = delete;
+
+    const int fd;
+};
+
+bool ListFolder(const std::string& folder, const std::string& pattern, FolderListing& listing,
+                const OpenFolder* parent, const std::string& name) {
+    return ListFolderReading(getdents64, folder, pattern, listing, parent, name);
+}
+
+bool ListFolderReading(EntryReader read, const std::string& folder, const std::string& pattern,
+                       FolderListing& listing, const OpenFolder* parent, const std::string& name) {
+    constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
+    // Opening relative to the parent spares the system walking the whole path again.
+    int fd = parent != nullptr ? openat(parent->fd, name.c_str(), kFlags) : -1;
+    if (fd < 0) {
+        fd = open(folder.c_str(), kFlags);
+    }
+    if (fd < 0) {
+        return false;
+    }
+    listing.open = std::make_shared<OpenFolder>(fd);
+    struct stat self {};
+    if (fstat(fd, &self) != 0) {
+        return false;
+    }
+    listing.id = {static_cast<uint64_t>(self.st_dev), static_cast<uint64_t>(self.st_ino)};
+    listing.entries.clear();
+    listing.filesSeen = 0;
+
+    const bool wildcard = HasWildcard(pattern);
+    alignas(dirent64) char buffer[kBufferSize];
+    // Read with getdents64 straight into a buffer: opendir would add a second fstat and an
+    // allocation per folder, and a drive holds many folders.
+    ssize_t size = 0;
+    while ((size = read(fd, buffer, sizeof buffer)) > 0) {
+        for (ssize_t offset = 0; offset < size;) {
+            const auto* entry = reinterpret_cast<const dirent64*>(buffer + offset);
+            offset += entry->d_reclen;
+            if (IsFolderEntry(fd, entry->d_type, entry->d_name)) {
+                if (entry->d_name[0] != '.') {
+                    listing.entries.push_back({entry->d_name, true});
+                }
+            } else {
+                ++listing.filesSeen;
+                if (Matches(entry->d_name, pattern, wildcard)) {
+                    listing.entries.push_back({entry->d_name, false});
+                }
+            }
+        }
+    }
+    // A read that fails part-way still leaves what it read: those entries are as real as any.
+    return true;
+}
+
+}  // namespace quillon

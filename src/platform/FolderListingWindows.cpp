@@ -1,0 +1,83 @@
+#include <windows.h>
+
+#include <shlwapi.h>
+
+#include "platform/FolderListing.h"
+#include "platform/PathText.h"
+#include "platform/WideText.h"
+
+namespace quillon {
+
+// Windows lists by path; there is nothing to keep open.
+struct OpenFolder {};
+
+namespace {
+
+// Paths past the classic limit go through the \\?\ form, which takes them whole.
+std::wstring ApiPath(const std::string& folder) {
+    std::wstring wide = WideFromText(folder);
+    constexpr size_t kClassicLimit = MAX_PATH - 12;  // room for a file name below the folder
+    if (wide.size() < kClassicLimit || wide.rfind(L"\\\\?\\", 0) == 0) {
+        return wide;
+    }
+    if (wide.rfind(L"\\\\", 0) == 0) {
+        return L"\\\\?\\UNC\\" + wide.substr(2);
+    }
+    return L"\\\\?\\" + wide;
+}
+
+bool IdentifyFolder(const std::wstring& folder, FolderId& id) {
+    const HANDLE handle =
+        CreateFileW(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                    nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        return false;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    const bool known = GetFileInformationByHandle(handle, &info) != 0;
+    CloseHandle(handle);
+    id = {info.dwVolumeSerialNumber,
+          (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+    return known;
+}
+
+}  // namespace
+
+bool NameMatchesPattern(const std::string& name, const std::string& pattern) {
+    return PathMatchSpecW(WideFromText(name).c_str(), WideFromText(pattern).c_str()) != FALSE;
+}
+
+bool ListFolder(const std::string& folder, const std::string& pattern, FolderListing& listing,
+                const OpenFolder*, const std::string&) {
+    const std::wstring apiFolder = ApiPath(folder);
+    if (!IdentifyFolder(apiFolder, listing.id)) {
+        return false;
+    }
+    listing.entries.clear();
+    listing.filesSeen = 0;
+
+    WIN32_FIND_DATAW data{};
+    const HANDLE find = FindFirstFileExW((apiFolder + L"*").c_str(), FindExInfoBasic, &data,
+                                         FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (find == INVALID_HANDLE_VALUE) {
+        return GetLastError() == ERROR_FILE_NOT_FOUND;
+    }
+    const std::wstring widePattern = WideFromText(pattern);
+    do {
+        const std::wstring name = TrimAtNul(data.cFileName, MAX_PATH);
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            if (!name.empty() && name[0] != L'.') {
+                listing.entries.push_back({TextFromWide(name), true});
+            }
+        } else {
+            ++listing.filesSeen;
+            if (PathMatchSpecW(name.c_str(), widePattern.c_str())) {
+                listing.entries.push_back({TextFromWide(name), false});
+            }
+        }
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    return true;
+}
+
+}  // namespace quillon

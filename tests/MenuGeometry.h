@@ -1,0 +1,19 @@
+#pragma once
+
+#include "app/Layout.h"
+
+namespace quillon::test {
+
+// The window row through the middle of the letters of menu line 1..8, where the stretched page
+// picture draws them; a click there is a click on that line.
+inline int MenuLineRow(int line) {
+    const layout::Rect& picture = layout::ControlFor(layout::Role::MenuPicture).rect;
+    const int pictureRow = (layout::kFirstLineTop + layout::kFirstLineBottom) / 2 +
+                           layout::kLinePitch * (line - 1);
+    return picture.y + pictureRow * picture.height / layout::kPagePictureHeight;
+}
+
+// A column inside every menu line, clear of the picture's border.
+constexpr int kMenuLineColumn = 60;
+
+}  // namespace quillon::test
