@@ -81,8 +81,7 @@ TEST(PagePictures, EveryLineStandsInsideItsHotSpot) {
                     line = k + 1;
                 }
             }
-            ASSERT_NE(line, 0) << name << ": text on row " << y
-                               << " falls outside every menu line";
+            ASSERT_NE(line, 0) << name << ": text on row " << y << " falls outside every menu line";
             ++textRowsPerLine[line];
         }
         for (int16_t line = 1; line <= kLinesPerPage; ++line) {

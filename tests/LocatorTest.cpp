@@ -21,25 +21,26 @@ using test::WriteFile;
 
 TEST(SettingsFile, ReadsTheWholeLineAndTreatsUnusableFilesAsAbsent) {
     TempFolder folder;
-    EXPECT_FALSE(ReadSettingsFile());
+    EXPECT_FALSE(ReadSettingsFile().gamePath);
 
     const std::string game = std::string("Games, Old") + kSeparator + "RTCW" + kSeparator;
     ASSERT_TRUE(WriteSettingsFile(game).Succeeded());
     EXPECT_EQ(ReadFile(kSettingsFileName), game + "\r\n");
-    EXPECT_EQ(ReadSettingsFile(), game) << "a comma does not cut the path";
+    EXPECT_EQ(ReadSettingsFile().gamePath, game) << "a comma does not cut the path";
 
     WriteFile(kSettingsFileName, "\"" + game + "\"\r\n");
-    EXPECT_EQ(ReadSettingsFile(), game);
+    EXPECT_EQ(ReadSettingsFile().gamePath, game);
     WriteFile(kSettingsFileName, "Games" + std::string(1, kSeparator) + "Main");
-    EXPECT_EQ(ReadSettingsFile(), "Games" + std::string(1, kSeparator) + "Main" + kSeparator);
+    EXPECT_EQ(ReadSettingsFile().gamePath,
+              "Games" + std::string(1, kSeparator) + "Main" + kSeparator);
 
     for (const char* unusable : {"", "\r\n", "  \r\nsecond line\r\n", "\"\"", "  \"  \"  "}) {
         WriteFile(kSettingsFileName, unusable);
-        EXPECT_FALSE(ReadSettingsFile()) << unusable;
+        EXPECT_FALSE(ReadSettingsFile().gamePath) << unusable;
     }
     fs::remove(kSettingsFileName);
     fs::create_directory(kSettingsFileName);
-    EXPECT_FALSE(ReadSettingsFile()) << "a folder in its place cannot be read";
+    EXPECT_FALSE(ReadSettingsFile().gamePath) << "a folder in its place cannot be read";
     EXPECT_FALSE(WriteSettingsFile(game).Succeeded());
 }
 
@@ -55,10 +56,10 @@ TEST(SettingsFile, BlanksAroundThePathAreNotPartOfIt) {
 
 #ifdef _WIN32
 TEST(DriveRoot, DriveAnswersNameTheDriveRoot) {
-    for (const char* answer : {"C", "c", "C:", "c:\\", "C:/"}) {
+    for (const char* answer : {"C", "c", "C:", "c:\\", "C:/", " C", "C \t"}) {
         EXPECT_EQ(RootForDriveAnswer(answer), "C:\\") << answer;
     }
-    for (const char* answer : {"", "CC", "C:\\x", "1", " C", "C:\\\\"}) {
+    for (const char* answer : {"", "  ", "CC", "C:\\x", "1", "C:\\\\", "C D"}) {
         EXPECT_FALSE(RootForDriveAnswer(answer)) << answer;
     }
 }
@@ -66,7 +67,7 @@ TEST(DriveRoot, DriveAnswersNameTheDriveRoot) {
 TEST(SettingsFile, IsFoundWhateverItsLetterCase) {
     TempFolder folder;
     WriteFile("QM.CFG", "C:\\Games\\RTCW\\Main\\\r\n");
-    EXPECT_EQ(ReadSettingsFile(), "C:\\Games\\RTCW\\Main\\");
+    EXPECT_EQ(ReadSettingsFile().gamePath, "C:\\Games\\RTCW\\Main\\");
 }
 #else
 // A Wine prefix of the test's own whose drive C holds a game.
@@ -86,10 +87,10 @@ class WineDriveTest : public ::testing::Test {
 };
 
 TEST_F(WineDriveTest, DriveAnswersMapToWineDrives) {
-    for (const char* answer : {"C", "c", "C:", "c:\\", "C:/"}) {
+    for (const char* answer : {"C", "c", "C:", "c:\\", "C:/", " C", "C "}) {
         EXPECT_EQ(RootForDriveAnswer(answer), driveC) << answer;
     }
-    for (const char* answer : {"", "D", "CC", "C:\\x", "1", " C", "C;"}) {
+    for (const char* answer : {"", " ", "D", "CC", "C:\\x", "1", "C;", "C D"}) {
         EXPECT_FALSE(RootForDriveAnswer(answer)) << answer;
     }
     EXPECT_EQ(RootForDriveAnswer("/srv/games"), "/srv/games/");
@@ -121,7 +122,7 @@ TEST_F(WineDriveTest, SearchesOnceThenRemembersTheFolder) {
     EXPECT_FALSE(fs::exists(kSettingsFileName));
 }
 
-TEST_F(WineDriveTest, CancelledSearchEndsAsNotFoundAndWritesNothing) {
+TEST_F(WineDriveTest, CancelledSearchSaysSoAndWritesNothing) {
     FakeView view;
     view.answers = {"C"};
     view.onProgress = [](const SearchProgress& progress) {
@@ -131,7 +132,8 @@ TEST_F(WineDriveTest, CancelledSearchEndsAsNotFoundAndWritesNothing) {
     EXPECT_EQ(LocateGameFolder(view), "");
     ASSERT_EQ(view.messages.size(), 1U);
     EXPECT_EQ(view.messages[0].first,
-              "Quillon will now exit as no Return to Castle Wolfenstein installation was found...");
+              "Quillon will now exit as the search for Return to Castle Wolfenstein was "
+              "cancelled...");
     EXPECT_EQ(view.messages[0].second, "Quillon");
     EXPECT_FALSE(fs::exists(kSettingsFileName));
 }

@@ -8,8 +8,8 @@ namespace quillon::test {
 // picture draws them; a click there is a click on that line.
 inline int MenuLineRow(int line) {
     const layout::Rect& picture = layout::ControlFor(layout::Role::MenuPicture).rect;
-    const int pictureRow = (layout::kFirstLineTop + layout::kFirstLineBottom) / 2 +
-                           layout::kLinePitch * (line - 1);
+    const int pictureRow =
+        (layout::kFirstLineTop + layout::kFirstLineBottom) / 2 + layout::kLinePitch * (line - 1);
     return picture.y + pictureRow * picture.height / layout::kPagePictureHeight;
 }
 

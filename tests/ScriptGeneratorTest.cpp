@@ -92,39 +92,5 @@ TEST(ScriptGenerator, EmptyTableWritesNoPointerAndExportsRepeatIdentically) {
     EXPECT_FALSE(std::filesystem::exists("qmvc.cfg.new"));
 }
 
-TEST(ScriptGenerator, FailuresAreReportedAndKeepTheEarlierScript) {
-    TempFolder folder;
-    KeyTable table;
-    Assign(table, 1, 1, 3, 1);
-
-    // No template in the current folder.
-    std::string failure = WriteConsoleScript(table, folder.Text()).Message();
-    EXPECT_NE(failure.find("\"qmscript.txt\""), std::string::npos) << failure;
-    EXPECT_FALSE(std::filesystem::exists("qmvc.cfg"));
-
-    WriteFile("qmscript.txt", "// t\r\n");
-    WriteFile("qmvc.cfg", "earlier script");
-
-    // A game folder that has gone.
-    failure = WriteConsoleScript(table, folder.Text() + "gone/").Message();
-    EXPECT_NE(failure.find("gone"), std::string::npos) << failure;
-    EXPECT_FALSE(WriteConsoleScript(table, "").Succeeded());
-
-    // A folder where the new script cannot be created: its temporary name is taken by a folder.
-    std::filesystem::create_directory("qmvc.cfg.new");
-    std::filesystem::create_directory("qmvc.cfg.new/x");
-    failure = WriteConsoleScript(table, folder.Text()).Message();
-    EXPECT_NE(failure.find("qmvc.cfg"), std::string::npos) << failure;
-    EXPECT_EQ(ReadFile("qmvc.cfg"), "earlier script");
-    std::filesystem::remove_all("qmvc.cfg.new");
-
-    // A script that cannot be replaced: its name is taken by a folder.
-    std::filesystem::remove("qmvc.cfg");
-    std::filesystem::create_directories("qmvc.cfg/inside");
-    EXPECT_FALSE(WriteConsoleScript(table, folder.Text()).Succeeded());
-    EXPECT_TRUE(std::filesystem::is_directory("qmvc.cfg/inside"));
-    EXPECT_FALSE(std::filesystem::exists("qmvc.cfg.new"));
-}
-
 }  // namespace
 }  // namespace quillon

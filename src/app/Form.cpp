@@ -178,8 +178,8 @@ void Form::OnBlinkTick() {
         return;
     }
     Guarded([&] {
-        blinkPhase_ = blinkPhase_ == BlinkPhase::KeyShown ? BlinkPhase::KeyHidden
-                                                          : BlinkPhase::KeyShown;
+        blinkPhase_ =
+            blinkPhase_ == BlinkPhase::KeyShown ? BlinkPhase::KeyHidden : BlinkPhase::KeyShown;
         for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
             view_.SetKeyVisible(key, key != currentKey_ || blinkPhase_ == BlinkPhase::KeyShown);
         }

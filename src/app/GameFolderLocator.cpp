@@ -7,6 +7,7 @@
 #include "model/install/DriveRoot.h"
 #include "model/install/FolderSearch.h"
 #include "model/install/SettingsFile.h"
+#include "platform/Files.h"
 #include "platform/PathText.h"
 
 namespace quillon {
@@ -19,35 +20,45 @@ constexpr const char* kDriveTitle = "RTCW Install drive";
 constexpr const char* kDriveDefault = "C";
 constexpr const char* kNotFoundMessage =
     "Quillon will now exit as no Return to Castle Wolfenstein installation was found...";
+constexpr const char* kCancelledMessage =
+    "Quillon will now exit as the search for Return to Castle Wolfenstein was cancelled...";
 
-std::string SearchForGame(View& view, const std::string& root) {
+SearchResult SearchForGame(View& view, const std::string& root) {
     const std::unique_ptr<SearchProgressDisplay> display = view.OpenSearchProgress();
-    const SearchResult result =
-        SearchDrive(root, kGameDataFile, [&](int64_t walked, const std::string& folder) {
-            return display->Show({root, walked, folder});
-        });
-    return result.cancelled ? std::string() : result.match;
+    return SearchDrive(root, kGameDataFile, [&](int64_t walked, const std::string& folder) {
+        return display->Show({root, walked, folder});
+    });
 }
 
 }  // namespace
 
 std::string LocateGameFolder(View& view) {
-    if (std::optional<std::string> remembered = ReadSettingsFile()) {
-        return *remembered;
+    const RememberedFolder remembered = ReadSettingsFile();
+    if (remembered.gamePath) {
+        return *remembered.gamePath;
+    }
+    if (!remembered.refusal.empty()) {
+        view.ShowMessageBox("The settings file \"" + std::string(kSettingsFileName) + "\" in " +
+                                CurrentFolderText() + " cannot be used: " + remembered.refusal +
+                                ".\nQuillon will search for the game instead.",
+                            kProgramName);
     }
     const std::string answer = view.ShowInputBox(kDrivePrompt, kDriveTitle, kDriveDefault);
     const std::optional<std::string> root = RootForDriveAnswer(answer);
-    const std::string match = root ? SearchForGame(view, *root) : std::string();
-    const std::string gamePath = FolderOfFile(match);
+    const SearchResult result = root ? SearchForGame(view, *root) : SearchResult();
+    if (result.cancelled) {
+        view.ShowMessageBox(kCancelledMessage, kProgramName);
+        return {};
+    }
+    const std::string gamePath = FolderOfFile(result.match);
     if (gamePath.empty()) {
         view.ShowMessageBox(kNotFoundMessage, kProgramName);
         return {};
     }
     if (const Outcome saved = WriteSettingsFile(gamePath); !saved.Succeeded()) {
-        view.ShowMessageBox("Quillon found the game in \"" + gamePath +
-                                "\" but could not remember it in \"" + kSettingsFileName +
-                                "\": " + saved.Message() +
-                                ".\nIt will search again at the next start.",
+        view.ShowMessageBox("Quillon found the game in \"" + PathForMessage(gamePath) +
+                                "\" but could not remember it in \"" + kSettingsFileName + "\": " +
+                                saved.Message() + ".\nIt will search again at the next start.",
                             kProgramName);
     }
     return gamePath;

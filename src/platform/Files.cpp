@@ -1,14 +1,11 @@
 #include "platform/Files.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fstream>
-#include <sstream>
 #include <system_error>
 
-#ifdef _WIN32
-#include <windows.h>
+#include "platform/NewFile.h"
+#include "platform/PathText.h"
 
+#ifdef _WIN32
 #include "platform/WideText.h"
 #endif
 
@@ -16,7 +13,7 @@ namespace quillon {
 
 std::filesystem::path PathFromText(const std::string& text) {
 #ifdef _WIN32
-    return std::filesystem::path(WideFromText(text));
+    return std::filesystem::path(LongPathForm(WideFromText(text)));
 #else
     return std::filesystem::path(text);
 #endif
@@ -30,76 +27,40 @@ std::string TextFromPath(const std::filesystem::path& path) {
 #endif
 }
 
-std::optional<std::string> ReadWholeFile(const std::string& fileName) {
-    const std::filesystem::path path = PathFromText(fileName);
-    std::error_code error;
-    // A folder opens as a stream on some platforms and only fails once read.
-    if (std::filesystem::is_directory(path, error)) {
-        return std::nullopt;
-    }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return std::nullopt;
-    }
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    if (in.bad()) {
-        return std::nullopt;
-    }
-    return bytes.str();
-}
-
 bool IsFolder(const std::string& path) {
     std::error_code error;
     return std::filesystem::is_directory(PathFromText(path), error);
 }
 
+bool PathReachable(const std::string& path) {
+    std::error_code error;
+    return path.size() <= kLongestPath && path.find('\0') == std::string::npos &&
+           std::filesystem::exists(PathFromText(path), error);
+}
+
 std::string CurrentFolderText() {
     std::error_code error;
     const std::filesystem::path folder = std::filesystem::current_path(error);
-    return error ? std::string("the current folder") : "\"" + TextFromPath(folder) + "\"";
+    return error ? std::string("the current folder")
+                 : "\"" + PathForMessage(TextFromPath(folder)) + "\"";
 }
 
-namespace {
-
-// Moves `from` over `to`, replacing it in one step.
-std::error_code ReplaceWith(const std::filesystem::path& from, const std::filesystem::path& to) {
-#ifdef _WIN32
-    if (MoveFileExW(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        return {};
-    }
-    return std::error_code(static_cast<int>(GetLastError()), std::system_category());
-#else
-    std::error_code error;
-    std::filesystem::rename(from, to, error);
-    return error;
-#endif
+std::string TooLargeReason(size_t limit) {
+    constexpr size_t kMebibyte = 1024 * 1024;
+    return "it is larger than " + (limit >= kMebibyte && limit % kMebibyte == 0
+                                       ? std::to_string(limit / kMebibyte) + " MiB"
+                                       : std::to_string(limit) + " bytes");
 }
-
-}  // namespace
 
 Outcome WriteFileReplacing(const std::string& destination, const std::string& content) {
-    const std::filesystem::path target = PathFromText(destination);
-    std::filesystem::path temporary = target;
-    temporary += ".new";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return Outcome::Failure("the file \"" + TextFromPath(temporary) +
-                                    "\" could not be created (" + std::strerror(errno) + ")");
-        }
-        out.write(content.data(), static_cast<std::streamsize>(content.size()));
-        out.close();
-        if (!out) {
-            std::error_code ignored;
-            std::filesystem::remove(temporary, ignored);
-            return Outcome::Failure("writing \"" + TextFromPath(temporary) + "\" failed");
-        }
+    if (Outcome placed = PutNewFileInPlace(destination, content); !placed.Succeeded()) {
+        return placed;
     }
-    if (const std::error_code error = ReplaceWith(temporary, target); error) {
-        std::error_code ignored;
-        std::filesystem::remove(temporary, ignored);
-        return Outcome::Failure(error.message());
+    // Another program writing the same file at the same moment may have put its own in place
+    // after ours; then ours did not land, and saying so is the truth.
+    const FileRead landed = ReadRegularFile(destination, content.size());
+    if (landed.status != FileRead::Status::Read || landed.content != content) {
+        return Outcome::Failure("another program replaced it at the same moment");
     }
     return Outcome::Success();
 }

@@ -45,20 +45,30 @@ struct FolderListing {
     int64_t filesSeen = 0;
 };
 
-// Lists `folder` (ending in the separator). False when it cannot be listed: no such folder, no
-// access, a name the platform refuses. Linked folders count as folders.
-// When `parent` is given, `folder` is its subfolder `name`, opened relative to it.
-bool ListFolder(const std::string& folder, const std::string& pattern, FolderListing& listing,
-                const OpenFolder* parent = nullptr, const std::string& name = {});
+enum class ListOutcome {
+    Listed,
+    Unlistable,    // no such folder, no access, a name the platform refuses
+    OutOfHandles,  // the process may open no more files just now
+};
+
+// Lists `folder` (ending in the separator). Linked folders count as folders. When `parent` is
+// given, `folder` is its subfolder `name`, opened relative to it.
+ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
+                       FolderListing& listing, const OpenFolder* parent = nullptr,
+                       const std::string& name = {});
 
 #ifndef _WIN32
 // Reads the next entries of an open folder as getdents64 does: the bytes read, 0 at the end, -1
 // on failure. ListFolder uses the system call; tests pass one that fails part-way.
 using EntryReader = ssize_t (*)(int fd, void* buffer, size_t size);
-bool ListFolderReading(EntryReader read, const std::string& folder, const std::string& pattern,
-                       FolderListing& listing, const OpenFolder* parent = nullptr,
-                       const std::string& name = {});
+ListOutcome ListFolderReading(EntryReader read, const std::string& folder,
+                              const std::string& pattern, FolderListing& listing,
+                              const OpenFolder* parent = nullptr, const std::string& name = {});
 #endif
+
+// How many listed folders a walk may keep open at once, for opening their subfolders relative to
+// them: a share of the files the process may open.
+size_t FoldersKeptOpenAtMost();
 
 // True when `name` matches `pattern` by the platform's file-name wildcard rules, letter case
 // ignored.

@@ -2,9 +2,12 @@
 #include <fcntl.h>
 #include <fnmatch.h>
 #include <strings.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
 
 #include "platform/FolderListing.h"
@@ -41,6 +44,13 @@ bool IsFolderEntry(int folderFd, unsigned char type, const char* name) {
 
 }  // namespace
 
+size_t FoldersKeptOpenAtMost() {
+    // A quarter of the limit leaves room for the folders being listed and for everything else.
+    rlimit limit{};
+    const rlim_t files = getrlimit(RLIMIT_NOFILE, &limit) == 0 ? limit.rlim_cur : 1024;
+    return static_cast<size_t>(std::clamp<rlim_t>(files / 4, 4, 256));
+}
+
 bool NameMatchesPattern(const std::string& name, const std::string& pattern) {
     return Matches(name.c_str(), pattern, HasWildcard(pattern));
 }
@@ -54,13 +64,14 @@ struct OpenFolder {
     const int fd;
 };
 
-bool ListFolder(const std::string& folder, const std::string& pattern, FolderListing& listing,
-                const OpenFolder* parent, const std::string& name) {
+ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
+                       FolderListing& listing, const OpenFolder* parent, const std::string& name) {
     return ListFolderReading(getdents64, folder, pattern, listing, parent, name);
 }
 
-bool ListFolderReading(EntryReader read, const std::string& folder, const std::string& pattern,
-                       FolderListing& listing, const OpenFolder* parent, const std::string& name) {
+ListOutcome ListFolderReading(EntryReader read, const std::string& folder,
+                              const std::string& pattern, FolderListing& listing,
+                              const OpenFolder* parent, const std::string& name) {
     constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
     // Opening relative to the parent spares the system walking the whole path again.
     int fd = parent != nullptr ? openat(parent->fd, name.c_str(), kFlags) : -1;
@@ -68,12 +79,13 @@ bool ListFolderReading(EntryReader read, const std::string& folder, const std::s
         fd = open(folder.c_str(), kFlags);
     }
     if (fd < 0) {
-        return false;
+        return errno == EMFILE || errno == ENFILE ? ListOutcome::OutOfHandles
+                                                  : ListOutcome::Unlistable;
     }
     listing.open = std::make_shared<OpenFolder>(fd);
     struct stat self {};
     if (fstat(fd, &self) != 0) {
-        return false;
+        return ListOutcome::Unlistable;
     }
     listing.id = {static_cast<uint64_t>(self.st_dev), static_cast<uint64_t>(self.st_ino)};
     listing.entries.clear();
@@ -101,7 +113,7 @@ bool ListFolderReading(EntryReader read, const std::string& folder, const std::s
         }
     }
     // A read that fails part-way still leaves what it read: those entries are as real as any.
-    return true;
+    return ListOutcome::Listed;
 }
 
 }  // namespace quillon

@@ -13,19 +13,6 @@ struct OpenFolder {};
 
 namespace {
 
-// Paths past the classic limit go through the \\?\ form, which takes them whole.
-std::wstring ApiPath(const std::string& folder) {
-    std::wstring wide = WideFromText(folder);
-    constexpr size_t kClassicLimit = MAX_PATH - 12;  // room for a file name below the folder
-    if (wide.size() < kClassicLimit || wide.rfind(L"\\\\?\\", 0) == 0) {
-        return wide;
-    }
-    if (wide.rfind(L"\\\\", 0) == 0) {
-        return L"\\\\?\\UNC\\" + wide.substr(2);
-    }
-    return L"\\\\?\\" + wide;
-}
-
 bool IdentifyFolder(const std::wstring& folder, FolderId& id) {
     const HANDLE handle =
         CreateFileW(folder.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -47,11 +34,16 @@ bool NameMatchesPattern(const std::string& name, const std::string& pattern) {
     return PathMatchSpecW(WideFromText(name).c_str(), WideFromText(pattern).c_str()) != FALSE;
 }
 
-bool ListFolder(const std::string& folder, const std::string& pattern, FolderListing& listing,
-                const OpenFolder*, const std::string&) {
-    const std::wstring apiFolder = ApiPath(folder);
+size_t FoldersKeptOpenAtMost() {
+    return 0;  // nothing is kept open: folders are listed by path
+}
+
+ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
+                       FolderListing& listing, const OpenFolder*, const std::string&) {
+    const std::wstring apiFolder = LongPathForm(WideFromText(folder));
     if (!IdentifyFolder(apiFolder, listing.id)) {
-        return false;
+        return GetLastError() == ERROR_TOO_MANY_OPEN_FILES ? ListOutcome::OutOfHandles
+                                                           : ListOutcome::Unlistable;
     }
     listing.entries.clear();
     listing.filesSeen = 0;
@@ -60,7 +52,8 @@ bool ListFolder(const std::string& folder, const std::string& pattern, FolderLis
     const HANDLE find = FindFirstFileExW((apiFolder + L"*").c_str(), FindExInfoBasic, &data,
                                          FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (find == INVALID_HANDLE_VALUE) {
-        return GetLastError() == ERROR_FILE_NOT_FOUND;
+        return GetLastError() == ERROR_FILE_NOT_FOUND ? ListOutcome::Listed
+                                                      : ListOutcome::Unlistable;
     }
     const std::wstring widePattern = WideFromText(pattern);
     do {
@@ -77,7 +70,7 @@ bool ListFolder(const std::string& folder, const std::string& pattern, FolderLis
         }
     } while (FindNextFileW(find, &data));
     FindClose(find);
-    return true;
+    return ListOutcome::Listed;
 }
 
 }  // namespace quillon

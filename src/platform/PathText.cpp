@@ -2,6 +2,10 @@
 
 #include "platform/Files.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace quillon {
 
 std::string EnsureTrailingBackslash(const std::string& path) {
@@ -16,7 +20,52 @@ std::string FolderOfFile(const std::string& filePath) {
     return last == std::string::npos ? std::string() : filePath.substr(0, last + 1);
 }
 
+std::string PathForMessage(const std::string& path) {
+    constexpr size_t kLongest = 200;
+    constexpr size_t kKeptAtStart = 90;
+    constexpr size_t kKeptAtEnd = 100;
+    std::string shown = path;
+    for (char& c : shown) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7f) {
+            c = '?';
+        }
+    }
+    if (shown.size() <= kLongest) {
+        return shown;
+    }
+    // Cut between characters, never inside the bytes of one.
+    auto isContinuation = [&](size_t at) {
+        return (static_cast<unsigned char>(shown[at]) & 0xC0) == 0x80;
+    };
+    size_t head = kKeptAtStart;
+    while (head > 0 && isContinuation(head)) {
+        --head;
+    }
+    size_t tail = shown.size() - kKeptAtEnd;
+    while (tail < shown.size() && isContinuation(tail)) {
+        ++tail;
+    }
+    return shown.substr(0, head) + "..." + shown.substr(tail);
+}
+
 #ifdef _WIN32
+std::wstring LongPathForm(const std::wstring& path) {
+    constexpr size_t kClassicLimit = MAX_PATH - 12;  // room for a file name below a folder
+    const bool absolute =
+        path.size() >= 3 && path[1] == L':' && (path[2] == L'\\' || path[2] == L'/');
+    const bool share = path.rfind(L"\\\\", 0) == 0 && path.rfind(L"\\\\?\\", 0) != 0;
+    if (path.size() < kClassicLimit || (!absolute && !share)) {
+        return path;
+    }
+    std::wstring whole = path;
+    for (wchar_t& c : whole) {
+        if (c == L'/') {
+            c = L'\\';  // the \\?\ form takes no forward slashes
+        }
+    }
+    return share ? L"\\\\?\\UNC\\" + whole.substr(2) : L"\\\\?\\" + whole;
+}
+
 std::wstring TrimAtNul(const wchar_t* buffer, size_t capacity) {
     size_t length = 0;
     while (length < capacity && buffer[length] != L'\0') {

@@ -12,7 +12,16 @@ std::string EnsureTrailingBackslash(const std::string& path);
 // is none.
 std::string FolderOfFile(const std::string& filePath);
 
+// A path as a message shows it: characters that would end or break the message (NUL, line
+// breaks and other control characters) shown as "?", and a path longer than about 200
+// characters cut in the middle, its start and its end kept.
+std::string PathForMessage(const std::string& path);
+
 #ifdef _WIN32
+// The form of a path that Windows takes whole however long it is: the \\?\ form of a long
+// absolute path; shorter and relative paths are left as they are.
+std::wstring LongPathForm(const std::wstring& path);
+
 // The text before the first NUL of a fixed-size name buffer of the folder listing.
 std::wstring TrimAtNul(const wchar_t* buffer, size_t capacity);
 #endif

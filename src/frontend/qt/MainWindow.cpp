@@ -22,7 +22,7 @@ namespace quillon::qt {
 namespace {
 
 QString Text(const std::string& text) {
-    return QString::fromUtf8(text.c_str());
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 QString Text(const char* text) {
     return QString::fromUtf8(text);

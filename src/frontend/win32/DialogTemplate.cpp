@@ -29,7 +29,7 @@ void DialogTemplate::Add(DialogClass type, WORD id, DWORD style, short x, short 
     words_.push_back(0xFFFF);
     words_.push_back(static_cast<WORD>(type));
     Append(text);
-    words_.push_back(0);  // no creation data
+    words_.push_back(0);                     // no creation data
     constexpr size_t kControlCountWord = 4;  // after the style and extended style DWORDs
     ++words_[kControlCountWord];
 }

@@ -52,9 +52,11 @@ std::wstring RunInputBox(HWND owner, const std::wstring& prompt, const std::wstr
                          const std::wstring& defaultAnswer) {
     DialogTemplate layout(title, 260, 82);
     layout.Add(DialogClass::Static, kPromptId, SS_LEFT, 7, 7, 246, 34, prompt);
-    layout.Add(DialogClass::Edit, kAnswerId, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 44, 246, 12);
+    layout.Add(DialogClass::Edit, kAnswerId, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 44, 246,
+               12);
     layout.Add(DialogClass::Button, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 148, 62, 50, 14, L"OK");
-    layout.Add(DialogClass::Button, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 203, 62, 50, 14, L"Cancel");
+    layout.Add(DialogClass::Button, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 203, 62, 50, 14,
+               L"Cancel");
     Exchange exchange{&defaultAnswer, {}};
     const INT_PTR result =
         DialogBoxIndirectParamW(GetModuleHandleW(nullptr), layout.Get(), owner, InputBoxProc,

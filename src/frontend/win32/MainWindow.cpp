@@ -185,10 +185,10 @@ HWND MainWindow::CreateControl(const wchar_t* type, const std::wstring& text, DW
     const layout::Rect& frame = layout::ControlFor(layout::Role::KeyFrame).rect;
     const int x = rect.x + (inKeyFrame ? frame.x : 0);
     const int y = rect.y + (inKeyFrame ? frame.y : 0);
-    const HWND control = CreateWindowExW(0, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, x,
-                                         y, rect.width, rect.height, window_,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                         GetModuleHandleW(nullptr), nullptr);
+    const HWND control =
+        CreateWindowExW(0, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, rect.width,
+                        rect.height, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                        GetModuleHandleW(nullptr), nullptr);
     HFONT handle = fonts_[static_cast<size_t>(font)].get();
     if (handle == nullptr) {
         handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));

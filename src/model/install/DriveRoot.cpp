@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "platform/PathText.h"
 #include "platform/Files.h"
+#include "platform/PathText.h"
 
 namespace quillon {
 namespace {
@@ -36,7 +36,12 @@ std::string WinePrefix() {
 
 }  // namespace
 
-std::optional<std::string> RootForDriveAnswer(const std::string& answer) {
+std::optional<std::string> RootForDriveAnswer(const std::string& typed) {
+    // Blanks around the answer are slips of the keyboard, not part of it.
+    const size_t first = typed.find_first_not_of(" \t");
+    const std::string answer = first == std::string::npos
+                                   ? std::string()
+                                   : typed.substr(first, typed.find_last_not_of(" \t") + 1 - first);
 #ifndef _WIN32
     if (!answer.empty() && answer[0] == '/') {
         return EnsureTrailingBackslash(answer);

@@ -2,20 +2,25 @@
 
 #include <unordered_set>
 
-#include "platform/FolderListing.h"
 #include "model/install/ParallelWalk.h"
-#include "platform/PathText.h"
+#include "model/install/SettingsFile.h"
 #include "platform/Files.h"
+#include "platform/FolderListing.h"
+#include "platform/PathText.h"
 
 namespace quillon {
 namespace {
 
 using IdSet = std::unordered_set<FolderId, FolderIdHash>;
 
+// Room for the names of the files written beside the data file, and their temporary names.
+constexpr size_t kRoomBesideMatch = 64;
+
 void WalkSequentially(const std::string& folder, const std::string& pattern, IdSet& walked,
                       SearchResult& result) {
     FolderListing listing;
-    if (!ListFolder(folder, pattern, listing) || !walked.insert(listing.id).second) {
+    if (ListFolder(folder, pattern, listing) != ListOutcome::Listed ||
+        !walked.insert(listing.id).second) {
         return;
     }
     listing.open.reset();  // one open folder at a time, however deep the tree
@@ -24,13 +29,19 @@ void WalkSequentially(const std::string& folder, const std::string& pattern, IdS
     for (const FolderEntry& entry : listing.entries) {
         if (entry.isFolder) {
             WalkSequentially(folder + entry.name + kSeparator, pattern, walked, result);
-        } else {
+        } else if (IsUsableMatch(folder + entry.name)) {
             result.match = folder + entry.name;
         }
     }
 }
 
 }  // namespace
+
+bool IsUsableMatch(const std::string& path) {
+    const std::string folder = FolderOfFile(path);
+    return folder.size() + kRoomBesideMatch <= kLongestPath && SettingsCanHold(folder) &&
+           PathReachable(path);
+}
 
 SearchResult SearchFolder(const std::string& folder, const std::string& pattern) {
     IdSet walked;
@@ -41,7 +52,14 @@ SearchResult SearchFolder(const std::string& folder, const std::string& pattern)
 
 SearchResult SearchDrive(const std::string& root, const std::string& pattern,
                          const SearchProgressCallback& progress) {
-    return WalkInParallel(EnsureTrailingBackslash(root), pattern, progress);
+    const std::string start = EnsureTrailingBackslash(root);
+    SearchResult result = WalkInParallel(start, pattern, progress);
+    if (result.outOfHandles) {
+        // Some folder could not be opened for want of file handles, even after waiting: the
+        // walk that holds one folder open at a time still gives the right answer.
+        return SearchFolder(start, pattern);
+    }
+    return result;
 }
 
 }  // namespace quillon

@@ -11,6 +11,7 @@ constexpr const char* kGameDataFile = "sp_pak2.pk3";
 struct SearchResult {
     std::string match;  // the full path of the last match in walk order; empty when none
     bool cancelled = false;
+    bool outOfHandles = false;  // some folder could not be opened for want of file handles
     int64_t foldersWalked = 0;
     int64_t filesSeen = 0;
 };
@@ -19,6 +20,11 @@ struct SearchResult {
 using SearchProgressCallback =
     std::function<bool(int64_t foldersWalked, const std::string& currentFolder)>;
 
+// Whether a match can serve as the game's data file: its folder can be remembered (the settings
+// file holds no line break) and reached by its path, with room for the files written beside it.
+// A match that cannot is passed over, and the walk goes on.
+bool IsUsableMatch(const std::string& path);
+
 // Walks `folder` (ending in the separator) and every folder below it depth first, in the order
 // the file system lists them, and keeps the last entry whose name matches `pattern`. Folders
 // whose names begin with a full stop are not entered; each real folder is walked once, however
@@ -26,7 +32,8 @@ using SearchProgressCallback =
 SearchResult SearchFolder(const std::string& folder, const std::string& pattern);
 
 // The same walk from `root`, reading folders on several threads; its match is always the one
-// SearchFolder finds. A cancelled search finds nothing.
+// SearchFolder finds, however deep the tree and however few files the process may open. A
+// cancelled search finds nothing.
 SearchResult SearchDrive(const std::string& root, const std::string& pattern,
                          const SearchProgressCallback& progress = nullptr);
 

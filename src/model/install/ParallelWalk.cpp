@@ -12,8 +12,8 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/FolderListing.h"
 #include "platform/Files.h"
+#include "platform/FolderListing.h"
 
 namespace quillon {
 namespace {
@@ -35,13 +35,35 @@ struct ListedFolder {
     bool walked = false;  // by the replay
 };
 
+// A listed folder kept open while any of its subfolders waits to be listed, so that they can be
+// opened relative to it. Only so many are kept at once: a deep tree would otherwise hold a
+// folder open per level and run out of file handles.
+class KeptOpen {
+  public:
+    KeptOpen(std::shared_ptr<OpenFolder> folder, std::atomic<size_t>& count)
+        : folder_(std::move(folder)), count_(count) {}
+    ~KeptOpen() { --count_; }
+    KeptOpen(const KeptOpen&) = delete;
+    KeptOpen& operator=(const KeptOpen&) = delete;
+
+    const OpenFolder* Get() const { return folder_.get(); }
+
+  private:
+    std::shared_ptr<OpenFolder> folder_;
+    std::atomic<size_t>& count_;
+};
+
 struct Task {
     std::string path;
     ListedFolder* parent;  // nullptr for the root
     size_t entry;
-    // The parent folder, kept open while any of its subfolders waits to be listed.
-    std::shared_ptr<OpenFolder> openParent;
+    std::shared_ptr<KeptOpen> openParent;  // nullptr: the folder is opened by its path
 };
+
+// How long a listing that ran out of file handles is tried again, by path, before the walk
+// gives up on itself.
+constexpr int kHandleRetries = 200;
+constexpr std::chrono::milliseconds kHandleRetryPause{5};
 
 using Clock = std::chrono::steady_clock;
 
@@ -71,7 +93,8 @@ class Walk {
         result.foldersWalked = folders_;
         result.filesSeen = files_;
         result.cancelled = cancelled_;
-        if (!cancelled_ && root_ != nullptr) {
+        result.outOfHandles = outOfHandles_;
+        if (!cancelled_ && !outOfHandles_ && root_ != nullptr) {
             result.match = Replay(root);
         }
         return result;
@@ -149,10 +172,42 @@ class Walk {
         wake_.notify_all();
     }
 
-    void List(const Task& task, std::vector<Task>& local) {
-        FolderListing listing;
+    // Lists the task's folder; when the process runs out of file handles, lets go of the parent
+    // and tries again by path for a while.
+    ListOutcome ListTask(Task& task, FolderListing& listing) {
         const std::string& name = task.parent ? task.parent->entries[task.entry].name : task.path;
-        if (!ListFolder(task.path, pattern_, listing, task.openParent.get(), name)) {
+        const OpenFolder* parent = task.openParent ? task.openParent->Get() : nullptr;
+        ListOutcome outcome = ListFolder(task.path, pattern_, listing, parent, name);
+        for (int retry = 0;
+             outcome == ListOutcome::OutOfHandles && retry < kHandleRetries && !cancelled_;
+             ++retry) {
+            task.openParent.reset();
+            std::this_thread::sleep_for(kHandleRetryPause);
+            outcome = ListFolder(task.path, pattern_, listing);
+        }
+        return outcome;
+    }
+
+    // Keeps a listed folder open for its subfolders while the budget allows.
+    std::shared_ptr<KeptOpen> KeepOpen(std::shared_ptr<OpenFolder> folder) {
+        if (!folder || ++keptOpen_ > keptOpenAtMost_) {
+            if (folder) {
+                --keptOpen_;
+            }
+            return nullptr;
+        }
+        return std::make_shared<KeptOpen>(std::move(folder), keptOpen_);
+    }
+
+    void List(Task& task, std::vector<Task>& local) {
+        FolderListing listing;
+        const ListOutcome outcome = ListTask(task, listing);
+        if (outcome == ListOutcome::OutOfHandles) {
+            outOfHandles_ = true;
+            Cancel();
+            return;
+        }
+        if (outcome != ListOutcome::Listed) {
             return;
         }
         Shard& shard = shards_[FolderIdHash()(listing.id) % kShards];
@@ -175,11 +230,17 @@ class Walk {
         files_ += listing.filesSeen;
         folder->entries = std::move(listing.entries);
         folder->children.resize(folder->entries.size());
+        const bool hasSubfolders =
+            std::any_of(folder->entries.begin(), folder->entries.end(),
+                        [](const FolderEntry& entry) { return entry.isFolder; });
+        const std::shared_ptr<KeptOpen> open =
+            hasSubfolders ? KeepOpen(std::move(listing.open)) : nullptr;
+        listing.open.reset();  // closed now unless kept
         // Pushed in reverse so that a thread alone lists them in listing order.
         for (size_t i = folder->entries.size(); i-- > 0;) {
             if (folder->entries[i].isFolder) {
                 local.push_back(
-                    {task.path + folder->entries[i].name + kSeparator, folder, i, listing.open});
+                    {task.path + folder->entries[i].name + kSeparator, folder, i, open});
                 ++pending_;
             }
         }
@@ -208,7 +269,9 @@ class Walk {
             const FolderEntry& entry = frame.folder->entries[i];
             ListedFolder* child = frame.folder->children[i];
             if (!entry.isFolder) {
-                match = path + entry.name;
+                if (IsUsableMatch(path + entry.name)) {
+                    match = path + entry.name;
+                }
             } else if (child != nullptr && !child->walked) {
                 child->walked = true;
                 path += entry.name;
@@ -228,6 +291,9 @@ class Walk {
     std::atomic<int> idle_{0};
     std::atomic<int64_t> pending_{0};  // tasks queued anywhere or being listed
     std::atomic<bool> cancelled_{false};
+    std::atomic<bool> outOfHandles_{false};
+    std::atomic<size_t> keptOpen_{0};
+    const size_t keptOpenAtMost_ = FoldersKeptOpenAtMost();
 
     std::array<Shard, kShards> shards_;
     ListedFolder* root_ = nullptr;  // set by whichever thread lists the root, read after joining

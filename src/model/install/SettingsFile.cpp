@@ -7,6 +7,13 @@ namespace quillon {
 namespace {
 
 constexpr const char* kBlanks = " \t";
+// The file holds one line; a larger file is not a settings file.
+constexpr size_t kLargestSettingsFile = 1024 * 1024;
+
+bool NeedsQuotes(const std::string& path) {
+    return !path.empty() && (path.front() == ' ' || path.front() == '\t' || path.front() == '"' ||
+                             path.back() == ' ' || path.back() == '\t');
+}
 
 }  // namespace
 
@@ -24,19 +31,33 @@ std::optional<std::string> GameFolderFromSettings(const std::string& content) {
     } else {
         path = line.substr(start, line.find_last_not_of(kBlanks) + 1 - start);
     }
-    if (path.find_first_not_of(kBlanks) == std::string::npos) {
+    if (path.find_first_not_of(kBlanks) == std::string::npos || path.size() >= kLongestPath) {
         return std::nullopt;
     }
     return EnsureTrailingBackslash(path);
 }
 
-std::optional<std::string> ReadSettingsFile() {
-    const std::optional<std::string> content = ReadWholeFile(kSettingsFileName);
-    return content ? GameFolderFromSettings(*content) : std::nullopt;
+RememberedFolder ReadSettingsFile() {
+    const FileRead read = ReadRegularFile(kSettingsFileName, kLargestSettingsFile);
+    RememberedFolder remembered;
+    if (read.status == FileRead::Status::Read) {
+        remembered.gamePath = GameFolderFromSettings(read.content);
+    } else if (read.status == FileRead::Status::Refused) {
+        remembered.refusal = read.reason;
+    }
+    return remembered;
+}
+
+bool SettingsCanHold(const std::string& gamePath) {
+    return gamePath.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
 }
 
 Outcome WriteSettingsFile(const std::string& gamePath) {
-    return WriteFileReplacing(kSettingsFileName, gamePath + "\r\n");
+    if (!SettingsCanHold(gamePath)) {
+        return Outcome::Failure("the folder's name holds a line break, which the file cannot hold");
+    }
+    const std::string line = NeedsQuotes(gamePath) ? "\"" + gamePath + "\"" : gamePath;
+    return WriteFileReplacing(kSettingsFileName, line + "\r\n");
 }
 
 }  // namespace quillon

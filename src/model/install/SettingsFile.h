@@ -9,15 +9,23 @@ namespace quillon {
 
 constexpr const char* kSettingsFileName = "qm.cfg";
 
-// The game folder that the settings file's text names: its first line, blanks before it skipped;
-// a line in double quotes runs to its last quote. Nothing when the line holds no path.
+// The game folder that the settings file's text names: its first line, blanks before and after
+// it skipped; a line that begins with a double quote runs to its last quote. Nothing when the
+// line holds no path, or one longer than any path the system can use.
 std::optional<std::string> GameFolderFromSettings(const std::string& content);
 
-// The game folder remembered in the settings file of the current folder; nothing when the file
-// is absent, unreadable, empty or holds no path.
-std::optional<std::string> ReadSettingsFile();
+// What the settings file of the current folder gave.
+struct RememberedFolder {
+    std::optional<std::string> gamePath;  // nothing when the file is absent or holds no path
+    std::string refusal;  // why the file itself could not be used (a pipe, say); else empty
+};
+RememberedFolder ReadSettingsFile();
 
-// Remembers the game folder as the settings file's one line.
+// Whether the settings file can hold the path: its one line cannot hold a line break.
+bool SettingsCanHold(const std::string& gamePath);
+
+// Remembers the game folder as the settings file's one line, in quotes when blanks or a quote
+// at its ends would otherwise be lost, so that it reads back exactly as written.
 Outcome WriteSettingsFile(const std::string& gamePath);
 
 }  // namespace quillon

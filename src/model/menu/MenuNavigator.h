@@ -20,13 +20,13 @@ class MenuNavigator {
 
     // What one tick did.
     struct Step {
-        bool classWanted = false;           // the class line was picked: ask for the class
+        bool classWanted = false;          // the class line was picked: ask for the class
         std::optional<Assignment> picked;  // the message picked; the selection is over
     };
 
     State CurrentState() const { return state_; }
     bool InProgress() const { return state_ != State::Idle; }
-    int16_t Page() const { return page_; }           // the page on show; the main page when idle
+    int16_t Page() const { return page_; }              // the page on show; the main page when idle
     int16_t PickedLine() const { return pickedLine_; }  // while a line waits for its tick
 
     // Starts a selection on the main page; a selection in progress starts over.

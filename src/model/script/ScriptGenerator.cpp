@@ -1,13 +1,17 @@
 #include "model/script/ScriptGenerator.h"
 
 #include <optional>
+#include <utility>
 
 #include "platform/Files.h"
+#include "platform/PathText.h"
 
 namespace quillon {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
+// A template this large is no template; copying it would only fill the game folder.
+constexpr size_t kLargestTemplate = 16 * 1024 * 1024;
 
 std::string CommandPart(const std::optional<Assignment>& slot) {
     return slot ? slot->Command() : ";";
@@ -35,8 +39,8 @@ std::string GenerateScriptBody(const KeyTable& table) {
         const std::string prefix = "try" + std::to_string(key) + "b";
         body += kLineEnd;
         for (int16_t slot = 1; slot <= kSlotsPerKey; ++slot) {
-            body += "set " + prefix + std::to_string(slot) + "  \"" +
-                    CommandPart(table.At(key, slot));
+            body +=
+                "set " + prefix + std::to_string(slot) + "  \"" + CommandPart(table.At(key, slot));
             if (const int next = NextSlot(table, key, slot); next != 0) {
                 body += "set " + prefix + "b vstr " + prefix + std::to_string(next);
             }
@@ -50,23 +54,30 @@ std::string GenerateScriptBody(const KeyTable& table) {
 }
 
 Outcome WriteConsoleScript(const KeyTable& table, const std::string& gamePath) {
-    std::optional<std::string> script = ReadWholeFile(kTemplateFileName);
-    if (!script) {
+    FileRead read = ReadRegularFile(kTemplateFileName, kLargestTemplate);
+    if (read.status == FileRead::Status::Missing) {
         return Outcome::Failure("The template \"" + std::string(kTemplateFileName) +
                                 "\" could not be read in " + CurrentFolderText() +
                                 ".\nPut the template there and export again; your " +
                                 "assignments are kept.");
     }
+    if (read.status == FileRead::Status::Refused) {
+        return Outcome::Failure("The template \"" + std::string(kTemplateFileName) + "\" in " +
+                                CurrentFolderText() + " cannot be used: " + read.reason +
+                                ".\nPut a text file of that name there and export again; your " +
+                                "assignments are kept.");
+    }
     if (gamePath.empty() || !IsFolder(gamePath)) {
         return Outcome::Failure(
-            "The game folder \"" + gamePath + "\" does not exist.\nCheck the game " +
-            "installation, or delete \"qm.cfg\" and start Quillon again to search for it; " +
+            "The game folder \"" + PathForMessage(gamePath) + "\" does not exist.\nCheck the " +
+            "game installation, or delete \"qm.cfg\" and start Quillon again to search for it; " +
             "your assignments are kept until you close Quillon.");
     }
-    *script += GenerateScriptBody(table);
+    std::string script = std::move(read.content);
+    script += GenerateScriptBody(table);
     const std::string destination = gamePath + kScriptFileName;
-    if (const Outcome written = WriteFileReplacing(destination, *script); !written.Succeeded()) {
-        return Outcome::Failure("The script \"" + destination +
+    if (const Outcome written = WriteFileReplacing(destination, script); !written.Succeeded()) {
+        return Outcome::Failure("The script \"" + PathForMessage(destination) +
                                 "\" could not be written: " + written.Message() +
                                 ".\nCheck that the game folder can be written to, then export "
                                 "again; your assignments are kept.");
