@@ -3,6 +3,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -25,6 +26,10 @@ class FakeView : public View {
     std::vector<std::pair<std::string, std::string>> messages;  // text, title
     std::vector<std::string> prompts;
     std::deque<std::string> answers;  // input box answers; the empty text when none is queued
+    std::vector<std::string> questions;
+    std::deque<Answer> replies;  // to the questions; Cancel when none is queued
+    std::vector<std::string> chooserStarts;
+    std::deque<std::optional<std::string>> chosenFolders;  // nothing: cancelled
     // Run while a box is open, as the window would go on meanwhile.
     std::function<void()> whileBoxOpen;
     // What each box saw of the current key: whether every keypad key was shown.
@@ -56,6 +61,26 @@ class FakeView : public View {
         std::string answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+    Answer AskYesNoCancel(const std::string& question, const std::string&) override {
+        questions.push_back(question);
+        BoxOpen();
+        if (replies.empty()) {
+            return Answer::Cancel;
+        }
+        const Answer reply = replies.front();
+        replies.pop_front();
+        return reply;
+    }
+    std::optional<std::string> ChooseFolder(const std::string&, const std::string& start) override {
+        chooserStarts.push_back(start);
+        BoxOpen();
+        if (chosenFolders.empty()) {
+            return std::nullopt;
+        }
+        std::optional<std::string> chosen = chosenFolders.front();
+        chosenFolders.pop_front();
+        return chosen;
     }
     std::unique_ptr<SearchProgressDisplay> OpenSearchProgress() override {
         return std::make_unique<Progress>(*this);

@@ -278,6 +278,121 @@ TEST_F(FormTest, AFailingStepSaysSoAndKeepsTheAssignments) {
     EXPECT_EQ(view.list.back(), "Ammo");
 }
 
+TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
+    EXPECT_TRUE(form.OnCloseRequested());
+    EXPECT_TRUE(view.questions.empty()) << "nothing changed: no question";
+
+    AssignMessage(3, 1);
+    view.replies = {View::Answer::Cancel};
+    EXPECT_FALSE(form.OnCloseRequested());
+    view.replies = {View::Answer::No};
+    EXPECT_TRUE(form.OnCloseRequested());
+    EXPECT_FALSE(std::filesystem::exists("game/qmvc.cfg")) << "No closes without exporting";
+    ASSERT_EQ(view.questions.size(), 2U);
+    EXPECT_EQ(view.questions[0], "Export the script before closing?");
+
+    // Yes with an export that fails: the failure is shown and the window stays.
+    std::filesystem::remove("qmscript.txt");
+    view.replies = {View::Answer::Yes};
+    EXPECT_FALSE(form.OnCloseRequested());
+    ASSERT_EQ(view.messages.size(), 1U);
+    EXPECT_NE(view.messages[0].first.find("qmscript.txt"), std::string::npos);
+
+    WriteFile("qmscript.txt", kTemplate);
+    view.replies = {View::Answer::Yes};
+    EXPECT_TRUE(form.OnCloseRequested());
+    EXPECT_NE(ReadFile("game/qmvc.cfg").find("vsay_team Medic;"), std::string::npos);
+
+    // Exported, deleted, assigned again as it was: nothing to lose.
+    form.OnDeleteClicked(0);
+    EXPECT_TRUE(form.HasUnexportedChanges());
+    AssignMessage(3, 1);
+    EXPECT_FALSE(form.HasUnexportedChanges());
+}
+
+TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
+    AssignMessage(2, 1);
+    form.OnExport();
+    const std::string firstGame = form.GamePath();
+
+    // A cancelled chooser, and a folder without the game's data file, change nothing.
+    form.OnChooseGameFolder();
+    EXPECT_EQ(view.chooserStarts.back(), firstGame);
+    std::filesystem::create_directories("elsewhere");
+    view.chosenFolders = {folder.Text() + "elsewhere"};
+    form.OnChooseGameFolder();
+    ASSERT_FALSE(view.messages.empty());
+    EXPECT_NE(view.messages.back().first.find("elsewhere"), std::string::npos);
+    EXPECT_NE(view.messages.back().first.find("sp_pak2.pk3"), std::string::npos);
+    EXPECT_EQ(form.GamePath(), firstGame);
+
+    // Another installation with a script of its own: its keys come back with it.
+    WriteFile("other/Main/SP_PAK2.PK3", "");
+    WriteFile("other/Main/qmvc.cfg", std::string(kTemplate) + "\r\nset try1b1  \"vsay Bye;\"\r\n");
+    form.OnKeypadClicked(5);
+    AssignMessage(3, 2);  // not exported
+    view.replies = {View::Answer::Cancel};
+    const std::string other = folder.Text() + "other" + kSeparator + "Main";
+    view.chosenFolders = {other};
+    form.OnChooseGameFolder();
+    EXPECT_EQ(form.GamePath(), firstGame) << "Cancel keeps the folder and the changes";
+    EXPECT_TRUE(form.HasUnexportedChanges());
+
+    view.replies = {View::Answer::No};
+    view.chosenFolders = {other};
+    form.OnChooseGameFolder();
+    ASSERT_EQ(view.questions.size(), 2U);
+    EXPECT_EQ(form.GamePath(), other + kSeparator);
+    EXPECT_EQ(ReadFile("qm.cfg"), other + kSeparator + "\r\n");
+    EXPECT_EQ(form.Keys().At(1, 1)->Label(), "Bye");
+    EXPECT_FALSE(form.Keys().IsUsed(5, 1)) << "the changes answered No to are gone";
+    EXPECT_FALSE(form.HasUnexportedChanges());
+    EXPECT_TRUE(view.list.empty()) << "key 5 is current and holds nothing there";
+}
+
+// A start in a game folder that holds a script: its keys are back, and what could not be read
+// is said once.
+TEST(FormStartUp, TheExportedScriptIsRestored) {
+    TempFolder folder;
+    WriteFile("qmscript.txt", kTemplate);
+    WriteFile("qm.cfg", folder.Text() + "game" + kSeparator + "\r\n");
+    WriteFile(std::filesystem::path("game") / "qmvc.cfg",
+              std::string(kTemplate) +
+                  "set try1b1  \"vsay_team Medic;set try1bb vstr try1b2\"\r\n"
+                  "set try1b2  \"vsay_team iamengineer;set try1bb vstr try1b1\"\r\n"
+                  "set try1b3  \";\"\r\n"
+                  "set try9b1  \"vsay_team Moonwalk;\"\r\n");
+    FakeView view;
+    Form form(view);
+    ASSERT_TRUE(form.OnStart());
+    EXPECT_EQ(view.list,
+              (std::vector<std::string>{"Medic    3     1", "I'm a Engineer    1     101"}));
+    ASSERT_EQ(view.messages.size(), 1U);
+    EXPECT_NE(view.messages[0].first.find("restored the messages of 1 keys"), std::string::npos)
+        << view.messages[0].first;
+    EXPECT_NE(view.messages[0].first.find("1 lines of it were not understood"), std::string::npos);
+    EXPECT_FALSE(form.HasUnexportedChanges());
+
+    // A script that cannot be read as one starts empty, says why, and writes nothing.
+    for (const bool asFolder : {true, false}) {
+        std::filesystem::remove_all(std::filesystem::path("game") / "qmvc.cfg");
+        if (asFolder) {
+            std::filesystem::create_directories(std::filesystem::path("game") / "qmvc.cfg");
+        } else {
+            WriteFile(std::filesystem::path("game") / "qmvc.cfg", std::string(2 << 20, 'x'));
+        }
+        FakeView again;
+        Form restarted(again);
+        ASSERT_TRUE(restarted.OnStart());
+        EXPECT_TRUE(again.list.empty());
+        ASSERT_EQ(again.messages.size(), 1U);
+        EXPECT_NE(again.messages[0].first.find(asFolder ? "it is a folder" : "larger than 1 MiB"),
+                  std::string::npos)
+            << again.messages[0].first;
+    }
+    EXPECT_EQ(std::filesystem::file_size(std::filesystem::path("game") / "qmvc.cfg"), 2U << 20);
+}
+
 TEST(FormStartUp, NoInstallationEndsTheProgramWithoutSettings) {
     TempFolder folder;
     FakeView view;

@@ -5,7 +5,12 @@
 
 #include "app/GameFolderLocator.h"
 #include "app/Program.h"
+#include "model/install/FolderSearch.h"
+#include "model/install/SettingsFile.h"
 #include "model/script/ScriptGenerator.h"
+#include "model/script/ScriptReader.h"
+#include "platform/Files.h"
+#include "platform/PathText.h"
 
 namespace quillon {
 namespace {
@@ -16,6 +21,12 @@ constexpr const char* kExportedMessage =
     "The script has been created and can be activated by typing the following in the console : "
     "/exec qmvc";
 constexpr const char* kExportedTitle = "Script compilation sucessful";
+constexpr const char* kCloseQuestion = "Export the script before closing?";
+constexpr const char* kChangeFolderQuestion =
+    "Export the script into the current game folder before changing it?";
+constexpr const char* kChooseFolderTitle = "Choose the game folder";
+// An exported script is some kilobytes; a far larger file is none of ours.
+constexpr size_t kLargestScript = 1024 * 1024;
 
 }  // namespace
 
@@ -50,6 +61,7 @@ bool Form::OnStart() {
         return false;
     }
     Guarded([&] {
+        RestoreKeys();
         menu_.Cancel();
         view_.ShowPage(kMainPage);
         shownPage_ = kMainPage;
@@ -73,6 +85,29 @@ void Form::SelectKey(int16_t key) {
     view_.ShowAssignments(lines);
 }
 
+void Form::RestoreKeys() {
+    const std::string script = gamePath_ + kScriptFileName;
+    const FileRead read = ReadRegularFile(script, kLargestScript);
+    keys_ = KeyTable();
+    if (read.status == FileRead::Status::Refused) {
+        Tell("Quillon could not read your keys from \"" + PathForMessage(script) +
+                 "\": " + read.reason + ".\nThe keypad starts empty; the script stays as it is " +
+                 "until you export.",
+             kProgramName);
+    } else if (read.status == FileRead::Status::Read) {
+        const RestoredKeys restored = ReadScriptAssignments(read.content);
+        keys_ = restored.table;
+        if (restored.linesNotUnderstood > 0) {
+            Tell("Quillon restored the messages of " + std::to_string(restored.keysRestored) +
+                     " keys from \"" + PathForMessage(script) + "\"; " +
+                     std::to_string(restored.linesNotUnderstood) +
+                     " lines of it were not understood and were left out.",
+                 kProgramName);
+        }
+    }
+    savedKeys_ = keys_;
+}
+
 void Form::ShowMenu() {
     if (menu_.Page() != shownPage_) {
         view_.ShowPage(menu_.Page());
@@ -85,18 +120,20 @@ void Form::ShowMenu() {
     }
 }
 
-void Form::Tell(const std::string& text, const std::string& title) {
+void Form::RevealCurrentKey() {
     if (started_) {
         view_.SetKeyVisible(currentKey_, true);
     }
+}
+
+void Form::Tell(const std::string& text, const std::string& title) {
+    RevealCurrentKey();
     view_.ShowMessageBox(text, title);
 }
 
 std::string Form::Ask(const std::string& prompt, const std::string& title,
                       const std::string& defaultAnswer) {
-    if (started_) {
-        view_.SetKeyVisible(currentKey_, true);
-    }
+    RevealCurrentKey();
     return view_.ShowInputBox(prompt, title, defaultAnswer);
 }
 
@@ -144,15 +181,74 @@ void Form::OnMenuLineClicked(int16_t line) {
     menu_.PickLine(line);
 }
 
+bool Form::Export() {
+    const Outcome written = WriteConsoleScript(keys_, gamePath_);
+    if (!written.Succeeded()) {
+        Tell(written.Message(), kProgramName);
+        return false;
+    }
+    savedKeys_ = keys_;
+    Tell(kExportedMessage, kExportedTitle);
+    return true;
+}
+
+bool Form::OfferToExport(const std::string& question) {
+    if (!HasUnexportedChanges()) {
+        return true;
+    }
+    RevealCurrentKey();
+    switch (view_.AskYesNoCancel(question, kProgramName)) {
+        case View::Answer::Yes:
+            return Export();
+        case View::Answer::No:
+            return true;
+        case View::Answer::Cancel:
+            break;
+    }
+    return false;
+}
+
 void Form::OnExport() {
+    Guarded([&] { Export(); });
+}
+
+void Form::OnChooseGameFolder() {
     Guarded([&] {
-        const Outcome written = WriteConsoleScript(keys_, gamePath_);
-        if (written.Succeeded()) {
-            Tell(kExportedMessage, kExportedTitle);
-        } else {
-            Tell(written.Message(), kProgramName);
+        RevealCurrentKey();
+        const std::optional<std::string> chosen = view_.ChooseFolder(kChooseFolderTitle, gamePath_);
+        if (!chosen || chosen->empty()) {
+            return;
         }
+        const std::string folder = EnsureTrailingBackslash(*chosen);
+        if (!HoldsGameDataFile(folder)) {
+            Tell("The folder \"" + PathForMessage(folder) + "\" does not hold the game's data " +
+                     "file \"" + kGameDataFile + "\".\nChoose the game's Main folder, the one " +
+                     "that holds that file; the game folder stays \"" + PathForMessage(gamePath_) +
+                     "\".",
+                 kProgramName);
+            return;
+        }
+        if (!OfferToExport(kChangeFolderQuestion)) {
+            return;
+        }
+        if (const Outcome saved = WriteSettingsFile(folder); !saved.Succeeded()) {
+            Tell("Quillon now uses the game folder \"" + PathForMessage(folder) +
+                     "\" but could not remember it in \"" + kSettingsFileName +
+                     "\": " + saved.Message() + ".",
+                 kProgramName);
+        }
+        gamePath_ = folder;
+        menu_.Cancel();
+        ShowMenu();
+        RestoreKeys();
+        SelectKey(currentKey_);
     });
+}
+
+bool Form::OnCloseRequested() {
+    bool mayClose = false;
+    Guarded([&] { mayClose = OfferToExport(kCloseQuestion); });
+    return mayClose;
 }
 
 void Form::OnMenuTick() {

@@ -24,9 +24,12 @@ class Form {
     void OnCancelClicked();
     // `selectedIndex` is the line of the assignment list the user selected; -1 for none.
     void OnDeleteClicked(int16_t selectedIndex);
-    // A click on line 1..8 of the menu picture.
+    // A click on line 1..8 of the menu picture, or that digit pressed on the keyboard.
     void OnMenuLineClicked(int16_t line);
     void OnExport();
+    void OnChooseGameFolder();
+    // The window is about to close; false when it is to stay open.
+    bool OnCloseRequested();
     void OnMenuTick();   // every 50 ms: the voice menu acts on the recorded click
     void OnBlinkTick();  // every 75 ms: the current key blinks
 
@@ -34,14 +37,24 @@ class Form {
     int16_t CurrentKey() const { return currentKey_; }
     const MenuNavigator& Menu() const { return menu_; }
     const std::string& GamePath() const { return gamePath_; }
+    // Whether the key table differs from what was last restored or exported.
+    bool HasUnexportedChanges() const { return keys_ != savedKeys_; }
 
   private:
     enum class BlinkPhase { KeyShown, KeyHidden };
 
     void SelectKey(int16_t key);
+    // Rebuilds the key table from the script in the game folder, and says so when part of it
+    // could not be read.
+    void RestoreKeys();
+    bool Export();
+    // When the table holds unexported changes, asks whether to export them first; false when
+    // the step that asked is not to go on.
+    bool OfferToExport(const std::string& question);
     // Brings the picture and the prompt in line with the menu.
     void ShowMenu();
     // The boxes: while one is open the current key is shown, whatever the blink.
+    void RevealCurrentKey();
     void Tell(const std::string& text, const std::string& title);
     std::string Ask(const std::string& prompt, const std::string& title,
                     const std::string& defaultAnswer);
@@ -51,6 +64,7 @@ class Form {
 
     View& view_;
     KeyTable keys_;
+    KeyTable savedKeys_;  // as last restored or exported
     MenuNavigator menu_;
     int16_t currentKey_ = kFirstAssignableKey;
     BlinkPhase blinkPhase_ = BlinkPhase::KeyHidden;  // the first tick shows the key

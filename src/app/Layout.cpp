@@ -53,8 +53,12 @@ const std::array<Rect, 8> kMenuLines = {{
 }};
 // clang-format on
 
-const MenuItem kFileMenu = {"fileMenu", "&File", ""};
-const MenuItem kExportItem = {"exportScript", "&Export Script", "F12"};
+const Menu kFileMenu = {"fileMenu", "&File"};
+const std::array<MenuItem, 3> kFileMenuItems = {{
+    {Command::ExportScript, "exportScript", "&Export Script", "F12"},
+    {Command::ChooseGameFolder, "gameFolder", "Game &Folder...", ""},
+    {Command::Exit, "exit", "E&xit", ""},
+}};
 
 FontSpec SpecOf(Font font) {
     switch (font) {

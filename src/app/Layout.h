@@ -53,7 +53,16 @@ struct KeypadButton {
     int16_t tabIndex;
 };
 
+// What a menu item does.
+enum class Command { ExportScript, ChooseGameFolder, Exit };
+
+struct Menu {
+    const char* name;
+    const char* caption;  // '&' marks the access key
+};
+
 struct MenuItem {
+    Command command;
     const char* name;
     const char* caption;   // '&' marks the access key
     const char* shortcut;  // "" for none
@@ -79,8 +88,8 @@ extern const std::array<KeypadButton, 23> kKeypad;
 // front of a lower one.
 extern const std::array<Rect, 8> kMenuLines;
 
-extern const MenuItem kFileMenu;
-extern const MenuItem kExportItem;  // the only item of the file menu
+extern const Menu kFileMenu;
+extern const std::array<MenuItem, 3> kFileMenuItems;
 
 // The timers' intervals in milliseconds.
 constexpr int kMenuTickInterval = 50;

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -53,6 +54,12 @@ class View {
     virtual void ShowMessageBox(const std::string& text, const std::string& title) = 0;
     virtual std::string ShowInputBox(const std::string& prompt, const std::string& title,
                                      const std::string& defaultAnswer) = 0;
+    enum class Answer { Yes, No, Cancel };
+    virtual Answer AskYesNoCancel(const std::string& question, const std::string& title) = 0;
+
+    // The platform's folder chooser, opened at `start`; nothing when it is cancelled.
+    virtual std::optional<std::string> ChooseFolder(const std::string& title,
+                                                    const std::string& start) = 0;
 
     // A window that shows a drive search until it is destroyed.
     virtual std::unique_ptr<SearchProgressDisplay> OpenSearchProgress() = 0;

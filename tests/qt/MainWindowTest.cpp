@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -61,14 +62,14 @@ class Answerer {
     std::function<void(Box*)> answer_;
 };
 
-// Reads the next message box and presses OK.
+// Reads the next message box and presses one of its buttons, OK unless told otherwise.
 class MessageAnswerer : public Answerer<QMessageBox> {
   public:
-    MessageAnswerer()
-        : Answerer<QMessageBox>([this](QMessageBox* box) {
+    explicit MessageAnswerer(QMessageBox::StandardButton press = QMessageBox::Ok)
+        : Answerer<QMessageBox>([this, press](QMessageBox* box) {
               text = box->text();
               title = box->windowTitle();
-              box->button(QMessageBox::Ok)->click();
+              box->button(press)->click();
           }) {}
     QString text;
     QString title;
@@ -88,6 +89,16 @@ class InputAnswerer : public Answerer<QInputDialog> {
           }) {}
     QString prompt;
     QString title;
+};
+
+// Types a folder into the next folder chooser and chooses it.
+class FolderAnswerer : public Answerer<QFileDialog> {
+  public:
+    explicit FolderAnswerer(const QString& folder)
+        : Answerer<QFileDialog>([folder](QFileDialog* chooser) {
+              chooser->findChild<QLineEdit*>("fileNameEdit")->setText(folder);
+              QMetaObject::invokeMethod(chooser, "accept", Qt::QueuedConnection);
+          }) {}
 };
 
 // Watches for the search progress window while a search runs; presses its Cancel when asked to.
@@ -268,6 +279,57 @@ TEST_F(MainWindowTest, TheClassIsAnsweredInItsBoxAndDeleteRemovesOnlyThePickedLi
     EXPECT_EQ(list->item(1)->text(), "I'm a Medic");
     EXPECT_TRUE(list->selectedItems().isEmpty());
     EXPECT_EQ(window->TheForm().Keys().UsedCount(1), 2);
+}
+
+TEST_F(MainWindowTest, DigitsPickLinesAndTheFileMenuChangesTheFolderAndCloses) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    Find<QListWidget>("assignments")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
+    QTest::qWait(2 * layout::kMenuTickInterval);
+    EXPECT_FALSE(Menu().InProgress()) << "outside an assignment the digits do nothing";
+
+    // The game's way: 2 for Requests on the main row, 1 for Medic on the keypad.
+    Click("assignButton");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_2);
+    ASSERT_TRUE(WaitForTick());
+    EXPECT_EQ(Menu().Page(), 3);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_1, Qt::KeypadModifier);
+    ASSERT_TRUE(WaitForTick());
+    ASSERT_EQ(Find<QListWidget>("assignments")->count(), 1);
+    EXPECT_EQ(Find<QListWidget>("assignments")->item(0)->text(), "Medic");
+
+    // File > Game Folder..., to another installation; the change is not exported first.
+    WriteFile("other/Main/sp_pak2.pk3", "");
+    const QString other = QString::fromStdString(folder.Text()) + "other/Main";
+    FolderAnswerer chosen(other);
+    MessageAnswerer notFirst(QMessageBox::No);
+    window->findChild<QAction*>("gameFolder")->trigger();
+    EXPECT_TRUE(WaitFor([&] { return chosen.answered && notFirst.answered; }));
+    EXPECT_EQ(notFirst.text, "Export the script into the current game folder before changing it?");
+    EXPECT_EQ(window->TheForm().GamePath(), other.toStdString() + "/");
+    EXPECT_EQ(ReadFile("qm.cfg"), other.toStdString() + "/\r\n");
+    EXPECT_EQ(Find<QListWidget>("assignments")->count(), 0);
+
+    // File > Exit asks while there is something to lose: Cancel keeps the window, No closes it.
+    Click("assignButton");
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_4);
+    ASSERT_TRUE(WaitForTick());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
+    ASSERT_TRUE(WaitFor([&] { return Find<QListWidget>("assignments")->count() == 1; }));
+    {
+        MessageAnswerer stay(QMessageBox::Cancel);
+        window->findChild<QAction*>("exit")->trigger();
+        EXPECT_EQ(stay.text, "Export the script before closing?");
+        EXPECT_TRUE(window->isVisible());
+    }
+    MessageAnswerer leave(QMessageBox::No);
+    window->close();
+    EXPECT_TRUE(leave.answered);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_FALSE(fs::exists("other/Main/qmvc.cfg"));
 }
 
 // A first start: no settings file, and drive C of a Wine prefix of the test's own holds a game.

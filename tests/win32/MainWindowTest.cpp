@@ -56,11 +56,15 @@ HWND WaitForBox(const std::wstring& title, bool inputBox) {
 
 // Answers the next box with the given title as a person would, on a thread of its own while
 // the window's thread waits inside the box. A message box is read and closed with OK; an input
-// box gets `typed` (not empty) by keyboard, over its default answer, and Enter.
+// box gets `typed` (not empty) by keyboard, over its default answer, and Enter. A message box
+// is closed with `button`.
 class BoxAnswerer {
   public:
-    explicit BoxAnswerer(std::wstring title, std::wstring typed = {})
-        : title_(std::move(title)), typed_(std::move(typed)), thread_([this] { Answer(); }) {}
+    explicit BoxAnswerer(std::wstring title, std::wstring typed = {}, int button = IDOK)
+        : title_(std::move(title)),
+          typed_(std::move(typed)),
+          button_(button),
+          thread_([this] { Answer(); }) {}
     ~BoxAnswerer() { Text(); }
 
     // The text of the box, once it has been answered.
@@ -82,7 +86,7 @@ class BoxAnswerer {
         text_ = TextOf(inputBox ? FindWindowExW(box, nullptr, L"Static", nullptr)
                                 : GetDlgItem(box, kMessageTextId));
         if (!inputBox) {
-            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button_), 0);
             return;
         }
         const HWND edit = FindWindowExW(box, nullptr, L"Edit", nullptr);
@@ -95,6 +99,7 @@ class BoxAnswerer {
 
     std::wstring title_;
     std::wstring typed_;
+    int button_;
     std::wstring text_;
     std::thread thread_;
 };
@@ -174,9 +179,15 @@ class Win32WindowTest : public ::testing::Test {
 
     const MenuNavigator& Menu() { return window.TheForm().Menu(); }
 
-    void PressF12() {
-        MSG key{window.Handle(), WM_KEYDOWN, VK_F12, 0, 0, {}};
-        TranslateAcceleratorW(window.Handle(), window.Accelerators(), &key);
+    // A key pressed while the window is active, through the program's keyboard shortcuts.
+    void PressKey(WPARAM key) {
+        MSG down{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
+        TranslateAcceleratorW(window.Handle(), window.Accelerators(), &down);
+        Pump(10);
+    }
+
+    void Choose(layout::Command command) {
+        SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(MainWindow::IdOf(command), 0), 0);
     }
 
     TempFolder folder;
@@ -208,7 +219,7 @@ TEST_F(Win32WindowTest, TheRoadByMouseExportsTheScript) {
     EXPECT_TRUE(PumpUntil([&] { return !IsWindowEnabled(cancel); }));
 
     BoxAnswerer answer(L"Script compilation sucessful");
-    PressF12();
+    PressKey(VK_F12);
     EXPECT_EQ(answer.Text(),
               L"The script has been created and can be activated by typing the following in the "
               L"console : /exec qmvc");
@@ -307,6 +318,85 @@ TEST_F(Win32WindowTest, TheClassIsTypedIntoItsBoxAndDeleteRemovesOnlyThePickedLi
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), LB_ERR);
     EXPECT_EQ(window.TheForm().Keys().UsedCount(1), 2);
     EXPECT_EQ(window.TheForm().Keys().At(1, 1)->Label(), "Ammo");
+}
+
+TEST_F(Win32WindowTest, DigitsPickLinesAndExitAsksWhenSomethingWouldBeLost) {
+    PressKey('2');
+    Pump(2 * layout::kMenuTickInterval);
+    EXPECT_FALSE(Menu().InProgress()) << "outside an assignment the digits do nothing";
+
+    // The game's way: 2 for Requests on the main row, 1 for Medic on the keypad.
+    Click(Role::AssignButton);
+    PressKey('2');
+    ASSERT_TRUE(WaitForTick());
+    EXPECT_EQ(Menu().Page(), 3);
+    PressKey(VK_NUMPAD1);
+    ASSERT_TRUE(WaitForTick());
+    EXPECT_EQ(window.TheForm().Keys().At(1, 1)->Label(), "Medic");
+
+    {
+        BoxAnswerer stay(L"Quillon", {}, IDCANCEL);
+        Choose(layout::Command::Exit);
+        EXPECT_EQ(stay.Text(), L"Export the script before closing?");
+    }
+    EXPECT_TRUE(IsWindow(window.Handle()));
+    BoxAnswerer leave(L"Quillon", {}, IDNO);
+    Choose(layout::Command::Exit);
+    EXPECT_FALSE(leave.Text().empty());
+    EXPECT_FALSE(IsWindow(window.Handle()));
+    EXPECT_FALSE(fs::exists("game/qmvc.cfg"));
+}
+
+// Answers the system's folder picker, on a thread of its own: types the folder into the
+// picker's field with Enter, which opens it, then presses OK to choose it; with no folder,
+// presses Cancel.
+class FolderPickerAnswerer {
+  public:
+    explicit FolderPickerAnswerer(std::wstring folder)
+        : folder_(std::move(folder)), thread_([this] { Answer(); }) {}
+    ~FolderPickerAnswerer() { thread_.join(); }
+
+  private:
+    void Answer() {
+        const HWND picker = WaitForBox(L"Choose the game folder", true);
+        if (picker == nullptr) {
+            return;
+        }
+        if (folder_.empty()) {
+            PostMessageW(picker, WM_COMMAND, IDCANCEL, 0);
+            return;
+        }
+        const HWND edit = FindWindowExW(picker, nullptr, L"Edit", nullptr);
+        for (const wchar_t typed : folder_) {
+            PostMessageW(edit, WM_CHAR, typed, 1);
+        }
+        PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
+        for (int waited = 0; waited < 3000 && IsWindow(picker); waited += 300) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            PostMessageW(picker, WM_COMMAND, IDOK, 0);
+        }
+    }
+
+    std::wstring folder_;
+    std::thread thread_;
+};
+
+TEST_F(Win32WindowTest, TheGameFolderIsChosenInTheSystemsFolderPicker) {
+    const std::string game = folder.Text() + "game\\";
+    {
+        FolderPickerAnswerer cancelled({});
+        Choose(layout::Command::ChooseGameFolder);
+    }
+    EXPECT_EQ(window.TheForm().GamePath(), game);
+
+    WriteFile("other\\Main\\sp_pak2.pk3", "");
+    const std::string other = folder.Text() + "other\\Main";
+    {
+        FolderPickerAnswerer typed(WideFromText(other));
+        Choose(layout::Command::ChooseGameFolder);
+    }
+    EXPECT_EQ(window.TheForm().GamePath(), other + "\\");
+    EXPECT_EQ(ReadFile("qm.cfg"), other + "\\\r\n");
 }
 
 // A first start: no settings file, and drive Q, which the test run maps to a folder of its own,

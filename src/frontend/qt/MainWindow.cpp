@@ -1,6 +1,8 @@
 #include "MainWindow.h"
 
 #include <QApplication>
+#include <QCloseEvent>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QInputDialog>
 #include <QLabel>
@@ -8,6 +10,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShortcut>
 #include <algorithm>
 
 #include "Fonts.h"
@@ -82,6 +85,7 @@ MainWindow::MainWindow() {
     setCentralWidget(client);
     BuildControls(client);
     BuildMenu();
+    BuildMenuLineKeys();
     setFixedSize(sizeHint());
 
     connect(&menuTimer_, &QTimer::timeout, this, [this] { form_.OnMenuTick(); });
@@ -181,10 +185,46 @@ void MainWindow::BuildKeypad(QWidget* frame, std::vector<std::pair<int, QWidget*
 void MainWindow::BuildMenu() {
     QMenu* file = menuBar()->addMenu(Text(layout::kFileMenu.caption));
     file->setObjectName(Text(layout::kFileMenu.name));
-    QAction* exportScript = file->addAction(Text(layout::kExportItem.caption));
-    exportScript->setObjectName(Text(layout::kExportItem.name));
-    exportScript->setShortcut(QKeySequence(Text(layout::kExportItem.shortcut)));
-    connect(exportScript, &QAction::triggered, this, [this] { form_.OnExport(); });
+    for (const layout::MenuItem& item : layout::kFileMenuItems) {
+        QAction* action = file->addAction(Text(item.caption));
+        action->setObjectName(Text(item.name));
+        action->setShortcut(QKeySequence(Text(item.shortcut)));
+        connect(action, &QAction::triggered, this, [this, command = item.command] {
+            switch (command) {
+                case layout::Command::ExportScript:
+                    form_.OnExport();
+                    break;
+                case layout::Command::ChooseGameFolder:
+                    form_.OnChooseGameFolder();
+                    break;
+                case layout::Command::Exit:
+                    close();
+                    break;
+            }
+        });
+    }
+}
+
+// The digits 1..8, on the main keys or the keypad, pick menu lines as in the game, whichever
+// control has the focus.
+void MainWindow::BuildMenuLineKeys() {
+    for (int16_t line = 1; line <= kLinesPerPage; ++line) {
+        const int key = Qt::Key_0 + line;
+        for (const QKeySequence& keys :
+             {QKeySequence(key), QKeySequence(Qt::KeypadModifier | key)}) {
+            auto* shortcut = new QShortcut(keys, this);
+            connect(shortcut, &QShortcut::activated, this,
+                    [this, line] { form_.OnMenuLineClicked(line); });
+        }
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (form_.OnCloseRequested()) {
+        event->accept();
+    } else {
+        event->ignore();
+    }
 }
 
 int16_t MainWindow::SelectedAssignment() const {
@@ -249,6 +289,32 @@ std::string MainWindow::ShowInputBox(const std::string& prompt, const std::strin
         label->setWordWrap(true);
     }
     return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : std::string();
+}
+
+View::Answer MainWindow::AskYesNoCancel(const std::string& question, const std::string& title) {
+    QMessageBox box(QMessageBox::Question, Text(title), Text(question),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+    box.setDefaultButton(QMessageBox::Yes);
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
+std::optional<std::string> MainWindow::ChooseFolder(const std::string& title,
+                                                    const std::string& start) {
+    QFileDialog chooser(this, Text(title), Text(start));
+    chooser.setObjectName("folderChooser");
+    chooser.setFileMode(QFileDialog::Directory);
+    chooser.setOption(QFileDialog::ShowDirsOnly);
+    if (chooser.exec() != QDialog::Accepted || chooser.selectedFiles().isEmpty()) {
+        return std::nullopt;
+    }
+    return chooser.selectedFiles().front().toStdString();
 }
 
 std::unique_ptr<SearchProgressDisplay> MainWindow::OpenSearchProgress() {

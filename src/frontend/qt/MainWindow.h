@@ -38,11 +38,18 @@ class MainWindow : public QMainWindow, public View {
     void ShowMessageBox(const std::string& text, const std::string& title) override;
     std::string ShowInputBox(const std::string& prompt, const std::string& title,
                              const std::string& defaultAnswer) override;
+    Answer AskYesNoCancel(const std::string& question, const std::string& title) override;
+    std::optional<std::string> ChooseFolder(const std::string& title,
+                                            const std::string& start) override;
     std::unique_ptr<SearchProgressDisplay> OpenSearchProgress() override;
     void EndProgram() override;
 
+  protected:
+    void closeEvent(QCloseEvent* event) override;
+
   private:
     void BuildControls(QWidget* client);
+    void BuildMenuLineKeys();
     void BuildKeypad(QWidget* frame, std::vector<std::pair<int, QWidget*>>& focusOrder);
     void BuildMenu();
     int16_t SelectedAssignment() const;

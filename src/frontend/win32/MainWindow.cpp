@@ -7,6 +7,7 @@
 #include <functional>
 #include <vector>
 
+#include "FolderChooser.h"
 #include "Fonts.h"
 #include "InputBox.h"
 #include "SearchProgressWindow.h"
@@ -169,14 +170,27 @@ MainWindow::~MainWindow() {
 void MainWindow::BuildMenu() {
     const HMENU bar = CreateMenu();
     const HMENU file = CreatePopupMenu();
-    const std::wstring item =
-        Wide(layout::kExportItem.caption) + L"\t" + Wide(layout::kExportItem.shortcut);
-    AppendMenuW(file, MF_STRING, kExportId, item.c_str());
+    std::vector<ACCEL> keys;
+    for (const layout::MenuItem& item : layout::kFileMenuItems) {
+        std::wstring caption = Wide(item.caption);
+        if (*item.shortcut != '\0') {
+            caption += L"\t" + Wide(item.shortcut);
+        }
+        AppendMenuW(file, MF_STRING, static_cast<UINT_PTR>(IdOf(item.command)), caption.c_str());
+    }
     AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file),
                 Wide(layout::kFileMenu.caption).c_str());
     SetMenu(window_, bar);  // the window owns its menu from here on
-    ACCEL f12{FVIRTKEY, VK_F12, kExportId};
-    accelerators_.reset(CreateAcceleratorTableW(&f12, 1));
+
+    keys.push_back({FVIRTKEY, VK_F12, static_cast<WORD>(IdOf(layout::Command::ExportScript))});
+    // The digits 1..8, on the main keys or the keypad, pick menu lines as in the game, whichever
+    // control has the focus.
+    for (WORD line = 1; line <= static_cast<WORD>(kLinesPerPage); ++line) {
+        const WORD id = static_cast<WORD>(kMenuLineId + line);
+        keys.push_back({FVIRTKEY, static_cast<WORD>('0' + line), id});
+        keys.push_back({FVIRTKEY, static_cast<WORD>(VK_NUMPAD0 + line), id});
+    }
+    accelerators_.reset(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
 }
 
 HWND MainWindow::CreateControl(const wchar_t* type, const std::wstring& text, DWORD style,
@@ -264,7 +278,9 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             return 0;
         case WM_CLOSE:
-            DestroyWindow(window_);
+            if (form_.OnCloseRequested()) {
+                DestroyWindow(window_);
+            }
             return 0;
         case WM_DESTROY:
             PostQuitMessage(0);
@@ -297,8 +313,12 @@ void MainWindow::OnCommand(int id) {
         const LRESULT selected =
             SendMessageW(Control(layout::Role::AssignmentList), LB_GETCURSEL, 0, 0);
         form_.OnDeleteClicked(selected == LB_ERR ? int16_t{-1} : static_cast<int16_t>(selected));
-    } else if (id == kExportId) {
+    } else if (id == IdOf(layout::Command::ExportScript)) {
         form_.OnExport();
+    } else if (id == IdOf(layout::Command::ChooseGameFolder)) {
+        form_.OnChooseGameFolder();
+    } else if (id == IdOf(layout::Command::Exit)) {
+        SendMessageW(window_, WM_CLOSE, 0, 0);
     }
 }
 
@@ -356,6 +376,25 @@ std::string MainWindow::ShowInputBox(const std::string& prompt, const std::strin
                                      const std::string& defaultAnswer) {
     return TextFromWide(RunInputBox(BoxOwner(), WideFromText(prompt), WideFromText(title),
                                     WideFromText(defaultAnswer)));
+}
+
+View::Answer MainWindow::AskYesNoCancel(const std::string& question, const std::string& title) {
+    switch (MessageBoxW(BoxOwner(), WideFromText(question).c_str(), WideFromText(title).c_str(),
+                        MB_YESNOCANCEL | MB_ICONQUESTION)) {
+        case IDYES:
+            return Answer::Yes;
+        case IDNO:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
+std::optional<std::string> MainWindow::ChooseFolder(const std::string& title,
+                                                    const std::string& start) {
+    const std::optional<std::wstring> chosen =
+        RunFolderChooser(BoxOwner(), WideFromText(title), WideFromText(start));
+    return chosen ? std::optional(TextFromWide(*chosen)) : std::nullopt;
 }
 
 std::unique_ptr<SearchProgressDisplay> MainWindow::OpenSearchProgress() {

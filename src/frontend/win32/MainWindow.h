@@ -18,9 +18,9 @@ class MainWindow : public View {
   public:
     // Control ids; none is IDOK or IDCANCEL, so Enter and Esc press no button by themselves.
     static constexpr int kKeypadId = 100;    // + key number
-    static constexpr int kMenuLineId = 200;  // + line number
-    static constexpr int kExportId = 400;
+    static constexpr int kMenuLineId = 200;  // + line number; also the digit keys
     static int IdOf(layout::Role role) { return 300 + static_cast<int>(role); }
+    static int IdOf(layout::Command command) { return 400 + static_cast<int>(command); }
 
     MainWindow();
     ~MainWindow() override;
@@ -43,6 +43,9 @@ class MainWindow : public View {
     void ShowMessageBox(const std::string& text, const std::string& title) override;
     std::string ShowInputBox(const std::string& prompt, const std::string& title,
                              const std::string& defaultAnswer) override;
+    Answer AskYesNoCancel(const std::string& question, const std::string& title) override;
+    std::optional<std::string> ChooseFolder(const std::string& title,
+                                            const std::string& start) override;
     std::unique_ptr<SearchProgressDisplay> OpenSearchProgress() override;
     void EndProgram() override;
 

@@ -1,5 +1,6 @@
 #include "model/install/FolderSearch.h"
 
+#include <algorithm>
 #include <unordered_set>
 
 #include "model/install/ParallelWalk.h"
@@ -41,6 +42,13 @@ bool IsUsableMatch(const std::string& path) {
     const std::string folder = FolderOfFile(path);
     return folder.size() + kRoomBesideMatch <= kLongestPath && SettingsCanHold(folder) &&
            PathReachable(path);
+}
+
+bool HoldsGameDataFile(const std::string& folder) {
+    FolderListing listing;
+    return ListFolder(folder, kGameDataFile, listing) == ListOutcome::Listed &&
+           std::any_of(listing.entries.begin(), listing.entries.end(),
+                       [](const FolderEntry& entry) { return !entry.isFolder; });
 }
 
 SearchResult SearchFolder(const std::string& folder, const std::string& pattern) {

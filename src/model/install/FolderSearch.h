@@ -25,6 +25,9 @@ using SearchProgressCallback =
 // A match that cannot is passed over, and the walk goes on.
 bool IsUsableMatch(const std::string& path);
 
+// Whether the folder (ending in the separator) holds the game's data file, in any letter case.
+bool HoldsGameDataFile(const std::string& folder);
+
 // Walks `folder` (ending in the separator) and every folder below it depth first, in the order
 // the file system lists them, and keeps the last entry whose name matches `pattern`. Folders
 // whose names begin with a full stop are not entered; each real folder is walked once, however
