@@ -5,6 +5,7 @@
 #include <string>
 
 #include "FakeView.h"
+#include "FakeWinePrefix.h"
 #include "TempFolder.h"
 #include "app/GameFolderLocator.h"
 #include "model/install/DriveRoot.h"
@@ -73,17 +74,9 @@ TEST(SettingsFile, IsFoundWhateverItsLetterCase) {
 // A Wine prefix of the test's own whose drive C holds a game.
 class WineDriveTest : public ::testing::Test {
   protected:
-    WineDriveTest() {
-        WriteFile(folder.Path() / "prefix/drive_c/Program Files/RTCW/Main/sp_pak2.pk3", "");
-        fs::create_directories(folder.Path() / "prefix/dosdevices");
-        fs::create_directory_symlink("../drive_c", folder.Path() / "prefix/dosdevices/c:");
-        setenv("WINEPREFIX", (folder.Path() / "prefix").c_str(), 1);
-        driveC = fs::canonical(folder.Path() / "prefix/drive_c").string() + "/";
-    }
-    ~WineDriveTest() override { unsetenv("WINEPREFIX"); }
-
     TempFolder folder;
-    std::string driveC;
+    test::FakeWinePrefix prefix{folder.Path(), "Program Files/RTCW/Main"};
+    const std::string& driveC = prefix.driveC;
 };
 
 TEST_F(WineDriveTest, DriveAnswersMapToWineDrives) {

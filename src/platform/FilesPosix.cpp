@@ -34,24 +34,6 @@ class UniqueFd {
     int fd_;
 };
 
-// Removes a file with the holder unless kept.
-class TemporaryFile {
-  public:
-    explicit TemporaryFile(std::string path) : path_(std::move(path)) {}
-    ~TemporaryFile() {
-        if (!path_.empty()) {
-            unlink(path_.c_str());
-        }
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-    void Keep() { path_.clear(); }
-
-  private:
-    std::string path_;
-};
-
 std::string SystemReason(int error) {
     return std::strerror(error);
 }

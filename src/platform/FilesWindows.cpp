@@ -30,24 +30,6 @@ class UniqueHandle {
     HANDLE handle_;
 };
 
-// Removes a file with the holder unless kept.
-class TemporaryFile {
-  public:
-    explicit TemporaryFile(std::wstring path) : path_(std::move(path)) {}
-    ~TemporaryFile() {
-        if (!path_.empty()) {
-            DeleteFileW(path_.c_str());
-        }
-    }
-    TemporaryFile(const TemporaryFile&) = delete;
-    TemporaryFile& operator=(const TemporaryFile&) = delete;
-
-    void Keep() { path_.clear(); }
-
-  private:
-    std::wstring path_;
-};
-
 // The system's words for an error code, without the line break it ends in.
 std::string SystemReason(DWORD error) {
     wchar_t* text = nullptr;

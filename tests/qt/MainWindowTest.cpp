@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <functional>
 
+#include "FakeWinePrefix.h"
 #include "MainWindow.h"
 #include "MenuGeometry.h"
 #include "ScriptText.h"
@@ -335,16 +336,10 @@ TEST_F(MainWindowTest, DigitsPickLinesAndTheFileMenuChangesTheFolderAndCloses) {
 // A first start: no settings file, and drive C of a Wine prefix of the test's own holds a game.
 class FirstStartTest : public ::testing::Test {
   protected:
-    FirstStartTest() {
-        WriteFile(folder.Path() / "prefix/drive_c/Games/RTCW/Main/sp_pak2.pk3", "");
-        fs::create_directories(folder.Path() / "prefix/dosdevices");
-        fs::create_directory_symlink("../drive_c", folder.Path() / "prefix/dosdevices/c:");
-        setenv("WINEPREFIX", (folder.Path() / "prefix").c_str(), 1);
-        WriteFile("qmscript.txt", "// test\r\n");
-    }
-    ~FirstStartTest() override { unsetenv("WINEPREFIX"); }
+    FirstStartTest() { WriteFile("qmscript.txt", "// test\r\n"); }
 
     TempFolder folder;
+    test::FakeWinePrefix prefix{folder.Path(), "Games/RTCW/Main"};
 };
 
 TEST_F(FirstStartTest, AsksForTheDriveShowsTheSearchAndRemembersTheFolder) {
@@ -354,8 +349,7 @@ TEST_F(FirstStartTest, AsksForTheDriveShowsTheSearchAndRemembersTheFolder) {
     ASSERT_TRUE(window.TheForm().OnStart());
     EXPECT_EQ(drive.title, "RTCW Install drive");
     EXPECT_TRUE(progress.seen);
-    const std::string game =
-        fs::canonical(folder.Path() / "prefix/drive_c").string() + "/Games/RTCW/Main/";
+    const std::string game = prefix.driveC + "Games/RTCW/Main/";
     EXPECT_EQ(window.TheForm().GamePath(), game);
     EXPECT_EQ(ReadFile("qm.cfg"), game + "\r\n");
 }
