@@ -27,7 +27,8 @@ class FakeView : public View {
     std::vector<std::string> prompts;
     std::deque<std::string> answers;  // input box answers; the empty text when none is queued
     std::vector<std::string> questions;
-    std::deque<Answer> replies;  // to the questions; Cancel when none is queued
+    std::deque<bool> yesNoReplies;  // No when none is queued
+    std::deque<Answer> replies;     // to the questions; Cancel when none is queued
     std::vector<std::string> chooserStarts;
     std::deque<std::optional<std::string>> chosenFolders;  // nothing: cancelled
     // Run while a box is open, as the window would go on meanwhile.
@@ -61,6 +62,16 @@ class FakeView : public View {
         std::string answer = answers.front();
         answers.pop_front();
         return answer;
+    }
+    bool AskYesNo(const std::string& question, const std::string&) override {
+        questions.push_back(question);
+        BoxOpen();
+        if (yesNoReplies.empty()) {
+            return false;
+        }
+        const bool yes = yesNoReplies.front();
+        yesNoReplies.pop_front();
+        return yes;
     }
     Answer AskYesNoCancel(const std::string& question, const std::string&) override {
         questions.push_back(question);

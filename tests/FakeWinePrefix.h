@@ -11,7 +11,7 @@
 namespace quillon::test {
 
 // A Wine prefix of the test's own, in `base`, whose drive C holds the game at `install` (below
-// drive_c); WINEPREFIX names it while the object lives.
+// drive_c); WINEPREFIX names it, and HOME is an empty folder beside it, while the object lives.
 class FakeWinePrefix {
   public:
     FakeWinePrefix(const std::filesystem::path& base, const std::string& install) {
@@ -22,12 +22,22 @@ class FakeWinePrefix {
         fs::create_directory_symlink("../drive_c", prefix / "dosdevices/c:");
         setenv("WINEPREFIX", prefix.c_str(), 1);
         driveC = fs::canonical(prefix / "drive_c").string() + "/";
+        const char* home = std::getenv("HOME");
+        previousHome_ = home != nullptr ? home : "";
+        fs::create_directories(base / "home");
+        setenv("HOME", (base / "home").c_str(), 1);
     }
-    ~FakeWinePrefix() { unsetenv("WINEPREFIX"); }
+    ~FakeWinePrefix() {
+        unsetenv("WINEPREFIX");
+        setenv("HOME", previousHome_.c_str(), 1);
+    }
     FakeWinePrefix(const FakeWinePrefix&) = delete;
     FakeWinePrefix& operator=(const FakeWinePrefix&) = delete;
 
     std::string driveC;  // the real folder of drive C, ending in the separator
+
+  private:
+    std::string previousHome_;
 };
 
 }  // namespace quillon::test

@@ -93,7 +93,7 @@ TEST_F(WineDriveTest, SearchesOnceThenRemembersTheFolder) {
     FakeView view;
     view.answers = {"c"};
     const std::string expected = driveC + "Program Files/RTCW/Main/";
-    EXPECT_EQ(LocateGameFolder(view), expected);
+    EXPECT_EQ(LocateGameFolder(view, {}), expected);
     EXPECT_EQ(view.prompts.size(), 1U);
     EXPECT_GE(view.progressReports, 1);
     EXPECT_FALSE(view.progressOpen);
@@ -103,14 +103,14 @@ TEST_F(WineDriveTest, SearchesOnceThenRemembersTheFolder) {
     // The next start uses the settings without asking, even when the folder has gone.
     fs::remove_all(folder.Path() / "prefix/drive_c/Program Files");
     FakeView again;
-    EXPECT_EQ(LocateGameFolder(again), expected);
+    EXPECT_EQ(LocateGameFolder(again, {}), expected);
     EXPECT_TRUE(again.prompts.empty());
 
     // A settings file in another letter case is not this program's: ask again.
     fs::rename(kSettingsFileName, "QM.CFG");
     FakeView third;
     third.answers = {"C"};
-    EXPECT_EQ(LocateGameFolder(third), "");
+    EXPECT_EQ(LocateGameFolder(third, {}), "");
     EXPECT_EQ(third.prompts.size(), 1U);
     EXPECT_FALSE(fs::exists(kSettingsFileName));
 }
@@ -122,7 +122,7 @@ TEST_F(WineDriveTest, CancelledSearchSaysSoAndWritesNothing) {
         EXPECT_EQ(progress.root.back(), '/');
         return false;
     };
-    EXPECT_EQ(LocateGameFolder(view), "");
+    EXPECT_EQ(LocateGameFolder(view, {}), "");
     ASSERT_EQ(view.messages.size(), 1U);
     EXPECT_EQ(view.messages[0].first,
               "Quillon will now exit as the search for Return to Castle Wolfenstein was "

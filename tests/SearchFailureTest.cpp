@@ -51,7 +51,7 @@ TEST(SettingsFile, AHugeOrStrangeFileMeansAskingForTheDrive) {
     TempFolder folder;
     auto locate = [] {
         FakeView view;
-        LocateGameFolder(view);  // the drive prompt is cancelled: nothing is found
+        LocateGameFolder(view, {});  // the drive prompt is cancelled: nothing is found
         return view;
     };
 

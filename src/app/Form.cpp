@@ -6,6 +6,7 @@
 #include "app/GameFolderLocator.h"
 #include "app/Program.h"
 #include "model/install/FolderSearch.h"
+#include "model/install/KnownPlaces.h"
 #include "model/install/SettingsFile.h"
 #include "model/script/ScriptGenerator.h"
 #include "model/script/ScriptReader.h"
@@ -53,7 +54,7 @@ void Form::Guarded(Handler handler) {
 bool Form::OnStart() {
     bool located = false;
     Guarded([&] {
-        gamePath_ = LocateGameFolder(view_);
+        gamePath_ = LocateGameFolder(view_, KnownPlacesOfThisMachine());
         located = !gamePath_.empty();
     });
     if (!located) {

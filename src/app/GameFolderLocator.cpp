@@ -13,9 +13,16 @@
 namespace quillon {
 namespace {
 
+#ifdef _WIN32
 constexpr const char* kDrivePrompt =
     "This may take a few seconds while Quillon searches for Wolfenstein. Please enter the drive "
     "letter where you installed RTCW (eg C)";
+#else
+// Here a drive letter means a Wine drive, and a folder may be answered instead.
+constexpr const char* kDrivePrompt =
+    "This may take a few seconds while Quillon searches for Wolfenstein. Please enter the drive "
+    "letter where you installed RTCW (eg C), or a folder to search (eg /home/you/Games)";
+#endif
 constexpr const char* kDriveTitle = "RTCW Install drive";
 constexpr const char* kDriveDefault = "C";
 constexpr const char* kNotFoundMessage =
@@ -30,19 +37,21 @@ SearchResult SearchForGame(View& view, const std::string& root) {
     });
 }
 
-}  // namespace
+// The first of the installations found at the known places that the user takes; empty when
+// there is none or all are declined.
+std::string OfferKnownInstallations(View& view, const KnownPlaces& places) {
+    for (const std::string& folder : ProbeKnownPlaces(places)) {
+        if (view.AskYesNo("Quillon found Return to Castle Wolfenstein in:\n" +
+                              PathForMessage(folder) + "\nUse this folder?",
+                          kProgramName)) {
+            return folder;
+        }
+    }
+    return {};
+}
 
-std::string LocateGameFolder(View& view) {
-    const RememberedFolder remembered = ReadSettingsFile();
-    if (remembered.gamePath) {
-        return *remembered.gamePath;
-    }
-    if (!remembered.refusal.empty()) {
-        view.ShowMessageBox("The settings file \"" + std::string(kSettingsFileName) + "\" in " +
-                                CurrentFolderText() + " cannot be used: " + remembered.refusal +
-                                ".\nQuillon will search for the game instead.",
-                            kProgramName);
-    }
+// Asks for a drive and searches it; the game folder found, or empty after saying why not.
+std::string SearchAskedDrive(View& view) {
     const std::string answer = view.ShowInputBox(kDrivePrompt, kDriveTitle, kDriveDefault);
     const std::optional<std::string> root = RootForDriveAnswer(answer);
     const SearchResult result = root ? SearchForGame(view, *root) : SearchResult();
@@ -53,6 +62,28 @@ std::string LocateGameFolder(View& view) {
     const std::string gamePath = FolderOfFile(result.match);
     if (gamePath.empty()) {
         view.ShowMessageBox(kNotFoundMessage, kProgramName);
+    }
+    return gamePath;
+}
+
+}  // namespace
+
+std::string LocateGameFolder(View& view, const KnownPlaces& places) {
+    const RememberedFolder remembered = ReadSettingsFile();
+    if (remembered.gamePath) {
+        return *remembered.gamePath;
+    }
+    if (!remembered.refusal.empty()) {
+        view.ShowMessageBox("The settings file \"" + std::string(kSettingsFileName) + "\" in " +
+                                CurrentFolderText() + " cannot be used: " + remembered.refusal +
+                                ".\nQuillon will search for the game instead.",
+                            kProgramName);
+    }
+    std::string gamePath = OfferKnownInstallations(view, places);
+    if (gamePath.empty()) {
+        gamePath = SearchAskedDrive(view);
+    }
+    if (gamePath.empty()) {
         return {};
     }
     if (const Outcome saved = WriteSettingsFile(gamePath); !saved.Succeeded()) {

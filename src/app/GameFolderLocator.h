@@ -3,12 +3,14 @@
 #include <string>
 
 #include "app/View.h"
+#include "model/install/KnownPlaces.h"
 
 namespace quillon {
 
-// Finds the game folder: from the settings file when it holds one, else by asking for a drive
-// and searching it, remembering the folder found. Returns the folder, ending in the separator,
-// or the empty text after telling the user that no installation was found.
-std::string LocateGameFolder(View& view);
+// Finds the game folder: from the settings file when it holds one; else it offers, one by one,
+// the installations found at the known places; else, or when all are declined, it asks for a
+// drive and searches it. The folder chosen or found is remembered. Returns the folder, ending in
+// the separator, or the empty text after telling the user that no installation was found.
+std::string LocateGameFolder(View& view, const KnownPlaces& places);
 
 }  // namespace quillon

@@ -54,6 +54,8 @@ class View {
     virtual void ShowMessageBox(const std::string& text, const std::string& title) = 0;
     virtual std::string ShowInputBox(const std::string& prompt, const std::string& title,
                                      const std::string& defaultAnswer) = 0;
+    // A question with Yes, the default, and No.
+    virtual bool AskYesNo(const std::string& question, const std::string& title) = 0;
     enum class Answer { Yes, No, Cancel };
     virtual Answer AskYesNoCancel(const std::string& question, const std::string& title) = 0;
 

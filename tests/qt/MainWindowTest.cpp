@@ -365,5 +365,36 @@ TEST_F(FirstStartTest, CancellingTheSearchEndsTheProgramAndRemembersNothing) {
     EXPECT_FALSE(fs::exists("qm.cfg"));
 }
 
+// A first start where the game sits where a Wine prefix's installer puts it: the probe finds it.
+class OfferedStartTest : public ::testing::Test {
+  protected:
+    OfferedStartTest() { WriteFile("qmscript.txt", "// test\r\n"); }
+
+    TempFolder folder;
+    test::FakeWinePrefix prefix{folder.Path(),
+                                "Program Files (x86)/Return to Castle Wolfenstein/Main"};
+    const std::string game =
+        prefix.driveC + "Program Files (x86)/Return to Castle Wolfenstein/Main/";
+};
+
+TEST_F(OfferedStartTest, TheFolderFoundIsOfferedAndYesTakesIt) {
+    qt::MainWindow window;
+    MessageAnswerer yes(QMessageBox::Yes);
+    ASSERT_TRUE(window.TheForm().OnStart());
+    EXPECT_EQ(yes.text.toStdString(),
+              "Quillon found Return to Castle Wolfenstein in:\n" + game + "\nUse this folder?");
+    EXPECT_EQ(ReadFile("qm.cfg"), game + "\r\n");
+}
+
+TEST_F(OfferedStartTest, NoLeadsToTheDrivePrompt) {
+    qt::MainWindow window;
+    MessageAnswerer no(QMessageBox::No);
+    InputAnswerer drive("C");
+    ASSERT_TRUE(window.TheForm().OnStart());
+    EXPECT_TRUE(no.answered);
+    EXPECT_EQ(drive.title, "RTCW Install drive");
+    EXPECT_EQ(window.TheForm().GamePath(), game) << "the search finds it too";
+}
+
 }  // namespace
 }  // namespace quillon

@@ -12,6 +12,7 @@
 #include "MenuGeometry.h"
 #include "ScriptText.h"
 #include "TempFolder.h"
+#include "TestRegistryKey.h"
 #include "app/Layout.h"
 #include "platform/WideText.h"
 
@@ -451,6 +452,32 @@ TEST_F(Win32FirstStartTest, CancellingTheSearchEndsTheProgramAndRemembersNothing
     EXPECT_FALSE(started);
     EXPECT_NE(farewell.Text().find(L"exit"), std::wstring::npos);
     EXPECT_FALSE(fs::exists("qm.cfg"));
+}
+
+// A first start where an installer's registry entry names the game's folder: it is offered.
+TEST_F(Win32FirstStartTest, TheInstallationFoundIsOfferedBeforeTheDrivePrompt) {
+    WriteFile("Installed\\Main\\sp_pak2.pk3", "");
+    test::TestRegistryKey entry(
+        L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QuillonWindowTest");
+    entry.Set(L"DisplayName", L"Return to Castle Wolfenstein");
+    entry.Set(L"InstallLocation", (folder.Path() / "Installed").wstring());
+    const std::string game = folder.Text() + "Installed\\Main\\";
+    {
+        MainWindow window;
+        BoxAnswerer no(L"Quillon", {}, IDNO);
+        BoxAnswerer drive(L"RTCW Install drive", L"Q");
+        ASSERT_TRUE(window.TheForm().OnStart());
+        EXPECT_EQ(no.Text(), WideFromText("Quillon found Return to Castle Wolfenstein in:\n" +
+                                          game + "\nUse this folder?"));
+        EXPECT_EQ(window.TheForm().GamePath(), "Q:\\Games\\RTCW\\Main\\");
+    }
+    std::filesystem::remove("qm.cfg");
+    Pump(10);
+    MainWindow window;
+    BoxAnswerer yes(L"Quillon", {}, IDYES);
+    ASSERT_TRUE(window.TheForm().OnStart());
+    EXPECT_EQ(window.TheForm().GamePath(), game);
+    EXPECT_EQ(ReadFile("qm.cfg"), game + "\r\n");
 }
 
 }  // namespace

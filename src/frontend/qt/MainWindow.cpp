@@ -291,6 +291,13 @@ std::string MainWindow::ShowInputBox(const std::string& prompt, const std::strin
     return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : std::string();
 }
 
+bool MainWindow::AskYesNo(const std::string& question, const std::string& title) {
+    QMessageBox box(QMessageBox::Question, Text(title), Text(question),
+                    QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+}
+
 View::Answer MainWindow::AskYesNoCancel(const std::string& question, const std::string& title) {
     QMessageBox box(QMessageBox::Question, Text(title), Text(question),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);

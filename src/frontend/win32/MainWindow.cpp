@@ -378,6 +378,11 @@ std::string MainWindow::ShowInputBox(const std::string& prompt, const std::strin
                                     WideFromText(defaultAnswer)));
 }
 
+bool MainWindow::AskYesNo(const std::string& question, const std::string& title) {
+    return MessageBoxW(BoxOwner(), WideFromText(question).c_str(), WideFromText(title).c_str(),
+                       MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON1) == IDYES;
+}
+
 View::Answer MainWindow::AskYesNoCancel(const std::string& question, const std::string& title) {
     switch (MessageBoxW(BoxOwner(), WideFromText(question).c_str(), WideFromText(title).c_str(),
                         MB_YESNOCANCEL | MB_ICONQUESTION)) {

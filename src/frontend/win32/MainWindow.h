@@ -43,6 +43,7 @@ class MainWindow : public View {
     void ShowMessageBox(const std::string& text, const std::string& title) override;
     std::string ShowInputBox(const std::string& prompt, const std::string& title,
                              const std::string& defaultAnswer) override;
+    bool AskYesNo(const std::string& question, const std::string& title) override;
     Answer AskYesNoCancel(const std::string& question, const std::string& title) override;
     std::optional<std::string> ChooseFolder(const std::string& title,
                                             const std::string& start) override;

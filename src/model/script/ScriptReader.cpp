@@ -4,24 +4,12 @@
 #include <cctype>
 #include <optional>
 
+#include "platform/TextCase.h"
+
 namespace quillon {
 namespace {
 
 constexpr const char* kAliasStart = "set try";
-
-// The game's console matches commands and voice names without regard to letter case.
-bool SameIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (size_t i = 0; i < a.size(); ++i) {
-        if (std::tolower(static_cast<unsigned char>(a[i])) !=
-            std::tolower(static_cast<unsigned char>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
-}
 
 std::optional<Assignment> AssignmentForCommand(const std::string& command) {
     for (const VoiceMessage& message : kVoiceMessages) {

@@ -1,0 +1,230 @@
+#include "model/install/KnownPlaces.h"
+
+#include <cstdlib>
+#include <optional>
+#include <set>
+#include <system_error>
+
+#include "model/install/FolderSearch.h"
+#include "model/install/KeyValues.h"
+#include "model/install/SettingsFile.h"
+#include "platform/Files.h"
+#include "platform/FolderListing.h"
+#include "platform/PathText.h"
+#include "platform/TextCase.h"
+
+#ifdef _WIN32
+#include "platform/Registry.h"
+#endif
+
+namespace quillon {
+namespace {
+
+constexpr const char* kSteamAppManifest = "appmanifest_9010.acf";  // the game's Steam app id
+constexpr const char* kInstallFolderName = "Return to Castle Wolfenstein";
+constexpr size_t kLargestSteamFile = 1024 * 1024;
+
+std::string Below(const std::string& folder, const std::string& name) {
+    return EnsureTrailingBackslash(folder) + name;
+}
+
+std::vector<KeyValue> ReadKeyValues(const std::string& file) {
+    const FileRead read = ReadRegularFile(file, kLargestSteamFile);
+    return read.status == FileRead::Status::Read ? ParseKeyValues(read.content)
+                                                 : std::vector<KeyValue>();
+}
+
+const KeyValue* TopLevel(const std::vector<KeyValue>& nodes, const std::string& key) {
+    for (const KeyValue& node : nodes) {
+        if (SameIgnoringCase(node.key, key)) {
+            return &node;
+        }
+    }
+    return nullptr;
+}
+
+// A Steam root is a library itself; libraryfolders.vdf names the others: numbered blocks with a
+// "path" now, numbered keys whose values are paths in older files.
+std::vector<std::string> SteamLibraries(const std::string& root) {
+    std::vector<std::string> libraries{root};
+    const std::vector<KeyValue> nodes =
+        ReadKeyValues(Below(Below(root, "steamapps"), "libraryfolders.vdf"));
+    const KeyValue* folders = TopLevel(nodes, "libraryfolders");
+    if (folders == nullptr) {
+        return libraries;
+    }
+    for (const KeyValue& entry : folders->children) {
+        const bool numbered =
+            !entry.key.empty() && entry.key.find_first_not_of("0123456789") == std::string::npos;
+        if (entry.isBlock) {
+            if (const KeyValue* path = entry.Child("path"); path != nullptr && !path->isBlock) {
+                libraries.push_back(path->value);
+            }
+        } else if (numbered && !entry.value.empty()) {
+            libraries.push_back(entry.value);
+        }
+    }
+    return libraries;
+}
+
+// The game's install folder in a Steam library: the one its app manifest names, else the usual.
+std::string SteamInstallFolder(const std::string& library) {
+    const std::string steamapps = Below(library, "steamapps");
+    const std::vector<KeyValue> nodes = ReadKeyValues(Below(steamapps, kSteamAppManifest));
+    std::string name = kInstallFolderName;
+    if (const KeyValue* state = TopLevel(nodes, "AppState")) {
+        const KeyValue* installdir = state->Child("installdir");
+        // A name, never a path: the probe looks in the library and nowhere else.
+        if (installdir != nullptr && !installdir->value.empty() && installdir->value != "." &&
+            installdir->value != ".." &&
+            installdir->value.find_first_of("/\\") == std::string::npos) {
+            name = installdir->value;
+        }
+    }
+    return Below(Below(steamapps, "common"), name);
+}
+
+// The Main folder of an install folder, in any letter case, when it holds the data file.
+std::optional<std::string> GameFolderIn(const std::string& install) {
+    FolderListing listing;
+    if (ListFolder(EnsureTrailingBackslash(install), "", listing) != ListOutcome::Listed) {
+        return std::nullopt;
+    }
+    for (const FolderEntry& entry : listing.entries) {
+        if (entry.isFolder && SameIgnoringCase(entry.name, "Main")) {
+            const std::string main = EnsureTrailingBackslash(Below(install, entry.name));
+            if (HoldsGameDataFile(main)) {
+                return main;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
+std::vector<std::string> DefaultInstallFolders(const std::string& driveC) {
+    std::vector<std::string> folders;
+    for (const char* parent : {"Program Files (x86)", "Program Files", "GOG Games"}) {
+        folders.push_back(Below(Below(driveC, parent), kInstallFolderName));
+    }
+    return folders;
+}
+
+#ifdef _WIN32
+void AddRegistryPlaces(KnownPlaces& places) {
+    if (const auto steam =
+            RegistryText(RegistryRoot::CurrentUser, "Software\\Valve\\Steam", "SteamPath")) {
+        places.steamRoots.push_back(*steam);
+    }
+    places.steamRoots.push_back("C:\\Program Files (x86)\\Steam");
+
+    const std::string uninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
+    for (const RegistryRoot root : {RegistryRoot::LocalMachine, RegistryRoot::CurrentUser}) {
+        for (const RegistryView view : {RegistryView::Bits64, RegistryView::Bits32}) {
+            for (const std::string& entry : RegistrySubkeys(root, uninstall, view)) {
+                const std::string key = uninstall + "\\" + entry;
+                const auto name = RegistryText(root, key, "DisplayName", view);
+                const auto location = RegistryText(root, key, "InstallLocation", view);
+                if (name && location && ContainsIgnoringCase(*name, "Wolfenstein")) {
+                    places.installFolders.push_back(*location);
+                }
+            }
+        }
+    }
+    const std::string gog = "SOFTWARE\\WOW6432Node\\GOG.com\\Games";
+    for (const std::string& game : RegistrySubkeys(RegistryRoot::LocalMachine, gog)) {
+        if (const auto path = RegistryText(RegistryRoot::LocalMachine, gog + "\\" + game, "path")) {
+            places.installFolders.push_back(*path);
+        }
+    }
+    for (const std::string& folder : DefaultInstallFolders("C:\\")) {
+        places.installFolders.push_back(folder);
+    }
+}
+#else
+// The subfolders of a folder.
+std::vector<std::string> SubfoldersOf(const std::string& folder) {
+    std::vector<std::string> found;
+    FolderListing listing;
+    if (ListFolder(EnsureTrailingBackslash(folder), "", listing) == ListOutcome::Listed) {
+        for (const FolderEntry& entry : listing.entries) {
+            if (entry.isFolder) {
+                found.push_back(Below(folder, entry.name));
+            }
+        }
+    }
+    return found;
+}
+
+void AddHomePlaces(KnownPlaces& places) {
+    const char* home = std::getenv("HOME");
+    const char* prefix = std::getenv("WINEPREFIX");
+    if (prefix != nullptr && *prefix != '\0') {
+        places.winePrefixes.push_back(prefix);
+    }
+    if (home == nullptr || *home == '\0') {
+        return;
+    }
+    const std::string own = home;
+    for (const char* steam : {".steam/steam", ".local/share/Steam",
+                              ".var/app/com.valvesoftware.Steam/.local/share/Steam",
+                              "snap/steam/common/.local/share/Steam"}) {
+        places.steamRoots.push_back(Below(own, steam));
+    }
+    places.winePrefixes.push_back(Below(own, ".wine"));
+    for (const std::string& game : SubfoldersOf(Below(own, "Games"))) {
+        if (IsFolder(Below(game, "drive_c"))) {
+            places.winePrefixes.push_back(game);
+        }
+    }
+    for (const char* managed : {".local/share/bottles/bottles", ".PlayOnLinux/wineprefix"}) {
+        for (const std::string& bottle : SubfoldersOf(Below(own, managed))) {
+            places.winePrefixes.push_back(bottle);
+        }
+    }
+}
+#endif
+
+}  // namespace
+
+KnownPlaces KnownPlacesOfThisMachine() {
+    KnownPlaces places;
+#ifdef _WIN32
+    AddRegistryPlaces(places);
+#else
+    AddHomePlaces(places);
+#endif
+    return places;
+}
+
+std::vector<std::string> ProbeKnownPlaces(const KnownPlaces& places) {
+    std::vector<std::string> candidates;
+    for (const std::string& root : places.steamRoots) {
+        for (const std::string& library : SteamLibraries(root)) {
+            candidates.push_back(SteamInstallFolder(library));
+        }
+    }
+    candidates.insert(candidates.end(), places.installFolders.begin(), places.installFolders.end());
+    for (const std::string& prefix : places.winePrefixes) {
+        for (const std::string& folder : DefaultInstallFolders(Below(prefix, "drive_c"))) {
+            candidates.push_back(folder);
+        }
+    }
+
+    std::vector<std::string> found;
+    std::set<std::string> seen;  // real folders, however reached
+    for (const std::string& candidate : candidates) {
+        const std::optional<std::string> game = GameFolderIn(candidate);
+        if (!game || !SettingsCanHold(*game)) {
+            continue;
+        }
+        std::error_code error;
+        const std::string real =
+            TextFromPath(std::filesystem::canonical(PathFromText(*game), error));
+        if (seen.insert(error ? *game : real).second) {
+            found.push_back(*game);
+        }
+    }
+    return found;
+}
+
+}  // namespace quillon

@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+
+#include "FakeView.h"
+#include "TempFolder.h"
+#include "app/GameFolderLocator.h"
+#include "model/install/KeyValues.h"
+#include "model/install/KnownPlaces.h"
+#include "model/install/SettingsFile.h"
+
+#ifdef _WIN32
+#include "TestRegistryKey.h"
+#endif
+
+namespace quillon {
+namespace {
+
+namespace fs = std::filesystem;
+using test::FakeView;
+using test::ReadFile;
+using test::TempFolder;
+using test::WriteFile;
+
+// The game installed in `install`: its Main folder with the data file, in the letter case
+// given. Returns the game folder as the probe reports it.
+std::string Install(const TempFolder& folder, const std::string& install,
+                    const std::string& main = "Main", const std::string& data = "sp_pak2.pk3") {
+    const fs::path below = fs::path(install).make_preferred();
+    WriteFile(folder.Path() / below / main / data, "");
+    return TextFromPath(folder.Path() / below / main / "");
+}
+
+std::string Quoted(const fs::path& path) {
+    std::string text;
+    for (const char c : TextFromPath(path)) {
+        if (c == '\\' || c == '"') {
+            text += '\\';
+        }
+        text += c;
+    }
+    return "\"" + text + "\"";
+}
+
+TEST(KeyValues, ReadsSteamFilesAndSurvivesBrokenOnes) {
+    const std::vector<KeyValue> nodes = ParseKeyValues(
+        "// comment\n\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"C:\\\\Steam "
+        "\\\"x\\\"\"\n"
+        "\t\t\"apps\" { \"9010\" \"123\" }\n\t}\n\tcontentstatsid bare\n}\n");
+    ASSERT_EQ(nodes.size(), 1U);
+    const KeyValue* library = nodes[0].Child("0");
+    ASSERT_NE(library, nullptr);
+    EXPECT_EQ(library->Child("PATH")->value, "C:\\Steam \"x\"");
+    EXPECT_EQ(nodes[0].Child("contentstatsid")->value, "bare");
+
+    // Truncated and unbalanced texts keep what was read before the fault.
+    const std::vector<KeyValue> truncated =
+        ParseKeyValues("\"a\" \"1\" \"b\" { \"c\" \"2\" \"d\" \"3");
+    ASSERT_EQ(truncated.size(), 2U);
+    EXPECT_EQ(truncated[1].Child("c")->value, "2");
+    EXPECT_EQ(ParseKeyValues("}}} \"a\" \"1\"").size(), 0U);
+    EXPECT_EQ(ParseKeyValues("\"a\" { } } \"b\" \"2\"").size(), 1U);
+
+    // Nesting far past any Steam file, and a megabyte of noise: read, without harm.
+    EXPECT_EQ(ParseKeyValues(std::string(100000, '{')).size(), 0U);
+    const std::vector<KeyValue> deep = ParseKeyValues("\"a\" " + std::string(100000, '{'));
+    EXPECT_LE(deep.size(), 1U);
+    std::string noise(1 << 20, '\0');
+    for (size_t i = 0; i < noise.size(); ++i) {
+        noise[i] = "{}\"\\ /ab\n"[i * 7919 % 10];
+    }
+    ParseKeyValues(noise);
+}
+
+TEST(KnownPlaces, SteamLibrariesInBothFormats) {
+    TempFolder folder;
+    // A root whose file uses the current format and names a second library, where the app
+    // manifest names another install folder; a library that no longer exists.
+    const fs::path root = folder.Path() / "steam";
+    const fs::path second = folder.Path() / "games-disk";
+    WriteFile(root / "steamapps" / "libraryfolders.vdf",
+              "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t" + Quoted(root) +
+                  "\n\t}\n\t\"1\"\n\t{\n\t\t\"path\"\t\t" + Quoted(second) +
+                  "\n\t}\n\t\"2\"\n\t{\n"
+                  "\t\t\"path\"\t\t" +
+                  Quoted(folder.Path() / "gone") + "\n\t}\n}\n");
+    WriteFile(second / "steamapps" / "appmanifest_9010.acf",
+              "\"AppState\"\n{\n\t\"appid\"\t\t\"9010\"\n\t\"installdir\"\t\t\"RtCW\"\n}\n");
+    const std::string fromManifest = Install(folder, "games-disk/steamapps/common/RtCW", "main");
+
+    // An older root: numbered keys whose values are paths, and the usual install folder.
+    const fs::path old = folder.Path() / "old-steam";
+    const fs::path third = folder.Path() / "third";
+    WriteFile(old / "steamapps" / "libraryfolders.vdf",
+              "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1\"\n\t\"1\"\t\t" +
+                  Quoted(third) + "\n}\n");
+    const std::string usual = Install(folder, "third/steamapps/common/Return to Castle Wolfenstein",
+                                      "MAIN", "SP_PAK2.PK3");
+
+    KnownPlaces places;
+    places.steamRoots = {TextFromPath(root), TextFromPath(old),
+                         TextFromPath(folder.Path() / "none")};
+    EXPECT_EQ(ProbeKnownPlaces(places), (std::vector<std::string>{fromManifest, usual}));
+
+    // A manifest whose install folder is a path leads nowhere else.
+    WriteFile(second / "steamapps" / "appmanifest_9010.acf",
+              "\"AppState\" { \"installdir\" \"../../third/steamapps/common/Return to Castle "
+              "Wolfenstein\" }");
+    EXPECT_EQ(ProbeKnownPlaces(places), std::vector<std::string>{usual});
+}
+
+TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
+    TempFolder folder;
+    const std::string installer = Install(folder, "Installed RTCW");
+    const std::string wine =
+        Install(folder, "prefix/drive_c/GOG Games/Return to Castle Wolfenstein");
+    WriteFile(folder.Path() / "prefix/drive_c/Program Files/Return to Castle Wolfenstein/Main/x",
+              "");
+
+    KnownPlaces places;
+    places.winePrefixes = {TextFromPath(folder.Path() / "prefix")};
+    places.installFolders = {TextFromPath(folder.Path() / "Installed RTCW"),
+                             TextFromPath(folder.Path() / "nothing here"),
+                             TextFromPath((folder.Path() / "prefix/drive_c/GOG Games/Return to "
+                                                           "Castle Wolfenstein")
+                                              .make_preferred())};
+    EXPECT_EQ(ProbeKnownPlaces(places), (std::vector<std::string>{installer, wine}));
+    EXPECT_TRUE(ProbeKnownPlaces({}).empty());
+}
+
+#ifndef _WIN32
+// The places below a home folder of the test's own.
+TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
+    TempFolder folder;
+    Install(folder, "home/.local/share/Steam/steamapps/common/Return to Castle Wolfenstein");
+    fs::create_directories(folder.Path() / "home/.steam");
+    fs::create_directory_symlink("../.local/share/Steam", folder.Path() / "home/.steam/steam");
+    const std::string game = Install(folder,
+                                     "home/Games/rtcw/drive_c/Program Files (x86)/Return "
+                                     "to Castle Wolfenstein");
+    const std::string bottle = Install(folder,
+                                       "home/.local/share/bottles/bottles/Games/drive_c/"
+                                       "Program Files/Return to Castle Wolfenstein");
+    const char* home = std::getenv("HOME");
+    const std::string previous = home != nullptr ? home : "";
+    setenv("HOME", (folder.Path() / "home").c_str(), 1);
+    unsetenv("WINEPREFIX");
+    const std::vector<std::string> found = ProbeKnownPlaces(KnownPlacesOfThisMachine());
+    setenv("HOME", previous.c_str(), 1);
+    // Steam reached twice (through ~/.steam/steam and directly) is one folder.
+    ASSERT_EQ(found.size(), 3U);
+    EXPECT_EQ(found[0], TextFromPath(folder.Path() / "home/.steam/steam/steamapps/common/Return "
+                                                     "to Castle Wolfenstein/Main/"));
+    EXPECT_EQ(found[1], game);
+    EXPECT_EQ(found[2], bottle);
+}
+#endif
+
+TEST(KnownPlaces, FindsAreOfferedInTurnBeforeTheDrivePrompt) {
+    TempFolder folder;
+    const std::string first = Install(folder, "first");
+    const std::string second = Install(folder, "second");
+    KnownPlaces places;
+    places.installFolders = {TextFromPath(folder.Path() / "first"),
+                             TextFromPath(folder.Path() / "second")};
+
+    FakeView declined;
+    declined.yesNoReplies = {false, false};
+    EXPECT_EQ(LocateGameFolder(declined, places), "") << "the drive prompt is cancelled";
+    ASSERT_EQ(declined.questions.size(), 2U);
+    EXPECT_EQ(declined.questions[0],
+              "Quillon found Return to Castle Wolfenstein in:\n" + first + "\nUse this folder?");
+    EXPECT_EQ(declined.prompts.size(), 1U) << "after the last No, the drive prompt";
+
+    FakeView taken;
+    taken.yesNoReplies = {false, true};
+    EXPECT_EQ(LocateGameFolder(taken, places), second);
+    EXPECT_TRUE(taken.prompts.empty());
+    EXPECT_EQ(ReadFile(kSettingsFileName), second + "\r\n");
+
+    fs::remove(kSettingsFileName);
+    FakeView nothing;
+    EXPECT_EQ(LocateGameFolder(nothing, {}), "");
+    EXPECT_TRUE(nothing.questions.empty());
+    EXPECT_EQ(nothing.prompts.size(), 1U) << "nothing found: the drive prompt at once";
+}
+
+#ifdef _WIN32
+TEST(KnownPlaces, TheRegistryOfThisMachine) {
+    TempFolder folder;
+    const std::string installed = Install(folder, "From an installer");
+    const std::string steam =
+        Install(folder, "Steam/steamapps/common/Return to Castle Wolfenstein");
+    {
+        test::TestRegistryKey entry(
+            L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QuillonTestEntry");
+        entry.Set(L"DisplayName", L"Return to Castle Wolfenstein (test)");
+        entry.Set(L"InstallLocation", (folder.Path() / "From an installer").wstring());
+        test::TestRegistryKey other(
+            L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QuillonTestOther");
+        other.Set(L"DisplayName", L"Some other game");
+        other.Set(L"InstallLocation", folder.Path().wstring());
+        test::TestRegistryKey valve(L"Software\\Valve\\Steam");
+        valve.Set(L"SteamPath", (folder.Path() / "Steam").wstring());
+        EXPECT_EQ(ProbeKnownPlaces(KnownPlacesOfThisMachine()),
+                  (std::vector<std::string>{steam, installed}));
+    }
+    EXPECT_TRUE(ProbeKnownPlaces(KnownPlacesOfThisMachine()).empty()) << "the keys are gone";
+}
+#endif
+
+}  // namespace
+}  // namespace quillon
