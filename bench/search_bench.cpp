@@ -9,6 +9,7 @@
 #include <string>
 
 #include "model/install/FolderSearch.h"
+#include "platform/FolderListing.h"
 #include "platform/PathText.h"
 
 int main(int argc, char** argv) {
@@ -40,6 +41,10 @@ int main(int argc, char** argv) {
                 sequential ? "sequential" : "parallel",
                 static_cast<long long>(result.foldersWalked),
                 static_cast<long long>(result.filesSeen), took.count());
+    std::printf("opens per folder %.3f\n", result.foldersWalked > 0
+                                               ? static_cast<double>(quillon::FolderOpenCount()) /
+                                                     static_cast<double>(result.foldersWalked)
+                                               : 0.0);
     std::printf("match %s\n", result.match.empty() ? "(none)" : result.match.c_str());
     return 0;
 }

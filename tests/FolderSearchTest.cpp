@@ -60,8 +60,12 @@ TEST(FolderSearch, LastMatchInWalkOrderWinsWhateverTheCaseOrName) {
     ExpectBothWalksFind(folder.Text(), expected);
     EXPECT_EQ(expected.find(".hidden"), std::string::npos);
 
+    // Each folder is opened once, its identity and its entries read through that one open.
+    const int64_t opensBefore = FolderOpenCount();
     const SearchResult result = SearchDrive(folder.Text(), kGameDataFile);
+    EXPECT_EQ(FolderOpenCount() - opensBefore, result.foldersWalked);
     EXPECT_EQ(result.foldersWalked, SearchFolder(folder.Text(), kGameDataFile).foldersWalked);
+    EXPECT_EQ(FolderOpenCount() - opensBefore, 2 * result.foldersWalked);
     EXPECT_EQ(result.filesSeen, 45);
 
     // A wildcard pattern matches by the platform's rules, case ignored.

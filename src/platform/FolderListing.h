@@ -11,19 +11,22 @@
 
 namespace quillon {
 
-// Identifies a real folder however it is reached (device and inode; volume and file id).
+// Identifies a real folder however it is reached: device and inode; on Windows the volume's
+// serial number and the 128-bit file id, which is unique on ReFS too.
 struct FolderId {
     uint64_t device = 0;
     uint64_t file = 0;
+    uint64_t fileHigh = 0;  // the upper half of a 128-bit file id
 
     bool operator==(const FolderId& other) const {
-        return device == other.device && file == other.file;
+        return device == other.device && file == other.file && fileHigh == other.fileHigh;
     }
 };
 
 struct FolderIdHash {
     size_t operator()(const FolderId& id) const {
-        return static_cast<size_t>(id.file * 0x9E3779B97F4A7C15ULL ^ id.device);
+        return static_cast<size_t>(
+            (id.file ^ id.fileHigh * 0xC2B2AE3D27D4EB4FULL) * 0x9E3779B97F4A7C15ULL ^ id.device);
     }
 };
 
@@ -65,6 +68,9 @@ ListOutcome ListFolderReading(EntryReader read, const std::string& folder,
                               const std::string& pattern, FolderListing& listing,
                               const OpenFolder* parent = nullptr, const std::string& name = {});
 #endif
+
+// How many times a folder was opened for listing, in this process so far.
+int64_t FolderOpenCount();
 
 // How many listed folders a walk may keep open at once, for opening their subfolders relative to
 // them: a share of the files the process may open.

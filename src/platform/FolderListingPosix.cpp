@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 
@@ -14,6 +15,8 @@
 
 namespace quillon {
 namespace {
+
+std::atomic<int64_t> folderOpens{0};
 
 bool HasWildcard(const std::string& pattern) {
     return pattern.find_first_of("*?[\\") != std::string::npos;
@@ -43,6 +46,10 @@ bool IsFolderEntry(int folderFd, unsigned char type, const char* name) {
 }
 
 }  // namespace
+
+int64_t FolderOpenCount() {
+    return folderOpens;
+}
 
 size_t FoldersKeptOpenAtMost() {
     // A quarter of the limit leaves room for the folders being listed and for everything else.
@@ -74,8 +81,13 @@ ListOutcome ListFolderReading(EntryReader read, const std::string& folder,
                               const OpenFolder* parent, const std::string& name) {
     constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
     // Opening relative to the parent spares the system walking the whole path again.
-    int fd = parent != nullptr ? openat(parent->fd, name.c_str(), kFlags) : -1;
+    int fd = -1;
+    if (parent != nullptr) {
+        ++folderOpens;
+        fd = openat(parent->fd, name.c_str(), kFlags);
+    }
     if (fd < 0) {
+        ++folderOpens;
         fd = open(folder.c_str(), kFlags);
     }
     if (fd < 0) {
