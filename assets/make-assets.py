@@ -122,21 +122,35 @@ def save_ico(paletted, path):
         out.write(directory + entry + image)
 
 
-def icon():
+def draw_icon(size):
+    """The window icon, drawn at `size` pixels square from its 32-pixel design."""
     red = (200, 16, 16)
-    image = Image.new("RGB", (32, 32), (0, 0, 0))
+    scale = size / 32
+    image = Image.new("RGB", (size, size), (0, 0, 0))
     draw = ImageDraw.Draw(image)
+
+    def at(points):
+        return [(x * scale, y * scale) for x, y in points]
+
     # The emblem: a ring with a cross of four wedges.
-    draw.ellipse([8, 1, 23, 16], outline=red, width=2)
-    draw.polygon([(16, 3), (18, 8), (16, 9), (14, 8)], fill=red)
-    draw.polygon([(16, 14), (18, 9), (16, 8), (14, 9)], fill=red)
-    draw.polygon([(10, 9), (15, 7), (16, 9), (15, 10)], fill=red)
-    draw.polygon([(22, 9), (17, 7), (16, 9), (17, 10)], fill=red)
-    font = ImageFont.truetype(SERIF_BOLD, 10)
-    draw.text((16, 29), "Voice", font=font, fill=red, anchor="ms")
-    paletted = image.convert("P", palette=Image.ADAPTIVE, colors=256)
+    draw.ellipse(at([(8, 1), (23, 16)]), outline=red, width=max(2, round(2 * scale)))
+    draw.polygon(at([(16, 3), (18, 8), (16, 9), (14, 8)]), fill=red)
+    draw.polygon(at([(16, 14), (18, 9), (16, 8), (14, 9)]), fill=red)
+    draw.polygon(at([(10, 9), (15, 7), (16, 9), (15, 10)]), fill=red)
+    draw.polygon(at([(22, 9), (17, 7), (16, 9), (17, 10)]), fill=red)
+    font = ImageFont.truetype(SERIF_BOLD, round(10 * scale))
+    draw.text((16 * scale, 29 * scale), "Voice", font=font, fill=red, anchor="ms")
+    return image.convert("P", palette=Image.ADAPTIVE, colors=256)
+
+
+def icon():
+    paletted = draw_icon(32)
     paletted.save(os.path.join(HERE, "icon.bmp"))
     save_ico(paletted, os.path.join(HERE, "icon.ico"))
+    # The desktop's icon theme takes PNGs of several sizes.
+    os.makedirs(os.path.join(HERE, "icons"), exist_ok=True)
+    for size in (32, 64, 128, 256):
+        draw_icon(size).save(os.path.join(HERE, "icons", "quillon-%d.png" % size), optimize=True)
 
 
 def main():

@@ -246,6 +246,15 @@ void Form::OnChooseGameFolder() {
     });
 }
 
+void Form::OnAbout() {
+    Guarded([&] {
+        Tell(std::string(kProgramName) + " " + kProgramVersion + "\n" + kProgramDescription +
+                 "\n\nThe settings file \"" + kSettingsFileName + "\" and the template \"" +
+                 kTemplateFileName + "\" are in " + CurrentFolderText() + ".",
+             std::string("About ") + kProgramName);
+    });
+}
+
 bool Form::OnCloseRequested() {
     bool mayClose = false;
     Guarded([&] { mayClose = OfferToExport(kCloseQuestion); });

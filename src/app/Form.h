@@ -28,6 +28,7 @@ class Form {
     void OnMenuLineClicked(int16_t line);
     void OnExport();
     void OnChooseGameFolder();
+    void OnAbout();
     // The window is about to close; false when it is to stay open.
     bool OnCloseRequested();
     void OnMenuTick();   // every 50 ms: the voice menu acts on the recorded click

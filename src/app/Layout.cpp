@@ -53,11 +53,15 @@ const std::array<Rect, 8> kMenuLines = {{
 }};
 // clang-format on
 
-const Menu kFileMenu = {"fileMenu", "&File"};
-const std::array<MenuItem, 3> kFileMenuItems = {{
-    {Command::ExportScript, "exportScript", "&Export Script", "F12"},
-    {Command::ChooseGameFolder, "gameFolder", "Game &Folder...", ""},
-    {Command::Exit, "exit", "E&xit", ""},
+const std::array<Menu, 2> kMenus = {{
+    {"fileMenu",
+     "&File",
+     {
+         {Command::ExportScript, "exportScript", "&Export Script", "F12"},
+         {Command::ChooseGameFolder, "gameFolder", "Game &Folder...", ""},
+         {Command::Exit, "exit", "E&xit", ""},
+     }},
+    {"helpMenu", "&Help", {{Command::About, "about", "&About Quillon", ""}}},
 }};
 
 FontSpec SpecOf(Font font) {

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <vector>
 
 namespace quillon::layout {
 
@@ -54,18 +55,19 @@ struct KeypadButton {
 };
 
 // What a menu item does.
-enum class Command { ExportScript, ChooseGameFolder, Exit };
-
-struct Menu {
-    const char* name;
-    const char* caption;  // '&' marks the access key
-};
+enum class Command { ExportScript, ChooseGameFolder, Exit, About };
 
 struct MenuItem {
     Command command;
     const char* name;
     const char* caption;   // '&' marks the access key
     const char* shortcut;  // "" for none
+};
+
+struct Menu {
+    const char* name;
+    const char* caption;  // '&' marks the access key
+    std::vector<MenuItem> items;
 };
 
 constexpr int16_t kClientWidth = 481;
@@ -88,8 +90,8 @@ extern const std::array<KeypadButton, 23> kKeypad;
 // front of a lower one.
 extern const std::array<Rect, 8> kMenuLines;
 
-extern const Menu kFileMenu;
-extern const std::array<MenuItem, 3> kFileMenuItems;
+// The menu bar, left to right.
+extern const std::array<Menu, 2> kMenus;
 
 // The timers' intervals in milliseconds.
 constexpr int kMenuTickInterval = 50;

@@ -326,6 +326,14 @@ TEST_F(MainWindowTest, DigitsPickLinesAndTheFileMenuChangesTheFolderAndCloses) {
         EXPECT_EQ(stay.text, "Export the script before closing?");
         EXPECT_TRUE(window->isVisible());
     }
+    {
+        MessageAnswerer about;
+        window->findChild<QAction*>("about")->trigger();
+        EXPECT_EQ(about.title, "About Quillon");
+        EXPECT_TRUE(about.text.startsWith("Quillon " QUILLON_VERSION "\n"))
+            << about.text.toStdString();
+        EXPECT_TRUE(about.text.contains(QString::fromStdString(folder.Path().string())));
+    }
     MessageAnswerer leave(QMessageBox::No);
     window->close();
     EXPECT_TRUE(leave.answered);

@@ -336,6 +336,11 @@ TEST_F(Win32WindowTest, DigitsPickLinesAndExitAsksWhenSomethingWouldBeLost) {
     EXPECT_EQ(window.TheForm().Keys().At(1, 1)->Label(), "Medic");
 
     {
+        BoxAnswerer about(L"About Quillon");
+        Choose(layout::Command::About);
+        EXPECT_EQ(about.Text().rfind(L"Quillon " QUILLON_VERSION_WIDE L"\n", 0), 0U);
+    }
+    {
         BoxAnswerer stay(L"Quillon", {}, IDCANCEL);
         Choose(layout::Command::Exit);
         EXPECT_EQ(stay.Text(), L"Export the script before closing?");

@@ -183,26 +183,35 @@ void MainWindow::BuildKeypad(QWidget* frame, std::vector<std::pair<int, QWidget*
 }
 
 void MainWindow::BuildMenu() {
-    QMenu* file = menuBar()->addMenu(Text(layout::kFileMenu.caption));
-    file->setObjectName(Text(layout::kFileMenu.name));
-    for (const layout::MenuItem& item : layout::kFileMenuItems) {
-        QAction* action = file->addAction(Text(item.caption));
-        action->setObjectName(Text(item.name));
-        action->setShortcut(QKeySequence(Text(item.shortcut)));
-        connect(action, &QAction::triggered, this, [this, command = item.command] {
-            switch (command) {
-                case layout::Command::ExportScript:
-                    form_.OnExport();
-                    break;
-                case layout::Command::ChooseGameFolder:
-                    form_.OnChooseGameFolder();
-                    break;
-                case layout::Command::Exit:
-                    close();
-                    break;
-            }
-        });
+    for (const layout::Menu& menu : layout::kMenus) {
+        QMenu* built = menuBar()->addMenu(Text(menu.caption));
+        built->setObjectName(Text(menu.name));
+        for (const layout::MenuItem& item : menu.items) {
+            AddMenuItem(built, item);
+        }
     }
+}
+
+void MainWindow::AddMenuItem(QMenu* menu, const layout::MenuItem& item) {
+    QAction* action = menu->addAction(Text(item.caption));
+    action->setObjectName(Text(item.name));
+    action->setShortcut(QKeySequence(Text(item.shortcut)));
+    connect(action, &QAction::triggered, this, [this, command = item.command] {
+        switch (command) {
+            case layout::Command::ExportScript:
+                form_.OnExport();
+                break;
+            case layout::Command::ChooseGameFolder:
+                form_.OnChooseGameFolder();
+                break;
+            case layout::Command::Exit:
+                close();
+                break;
+            case layout::Command::About:
+                form_.OnAbout();
+                break;
+        }
+    });
 }
 
 // The digits 1..8, on the main keys or the keypad, pick menu lines as in the game, whichever

@@ -7,9 +7,11 @@
 #include <memory>
 
 #include "app/Form.h"
+#include "app/Layout.h"
 #include "app/View.h"
 
 class QLabel;
+class QMenu;
 class QListWidget;
 class QPushButton;
 
@@ -53,6 +55,7 @@ class MainWindow : public QMainWindow, public View {
     void BuildMenuLineKeys();
     void BuildKeypad(QWidget* frame, std::vector<std::pair<int, QWidget*>>& focusOrder);
     void BuildMenu();
+    void AddMenuItem(QMenu* menu, const layout::MenuItem& item);
     int16_t SelectedAssignment() const;
 
     QListWidget* assignments_ = nullptr;

@@ -169,19 +169,21 @@ MainWindow::~MainWindow() {
 
 void MainWindow::BuildMenu() {
     const HMENU bar = CreateMenu();
-    const HMENU file = CreatePopupMenu();
-    std::vector<ACCEL> keys;
-    for (const layout::MenuItem& item : layout::kFileMenuItems) {
-        std::wstring caption = Wide(item.caption);
-        if (*item.shortcut != '\0') {
-            caption += L"\t" + Wide(item.shortcut);
+    for (const layout::Menu& menu : layout::kMenus) {
+        const HMENU popup = CreatePopupMenu();
+        for (const layout::MenuItem& item : menu.items) {
+            std::wstring caption = Wide(item.caption);
+            if (*item.shortcut != '\0') {
+                caption += L"\t" + Wide(item.shortcut);
+            }
+            AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(IdOf(item.command)),
+                        caption.c_str());
         }
-        AppendMenuW(file, MF_STRING, static_cast<UINT_PTR>(IdOf(item.command)), caption.c_str());
+        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Wide(menu.caption).c_str());
     }
-    AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(file),
-                Wide(layout::kFileMenu.caption).c_str());
     SetMenu(window_, bar);  // the window owns its menu from here on
 
+    std::vector<ACCEL> keys;
     keys.push_back({FVIRTKEY, VK_F12, static_cast<WORD>(IdOf(layout::Command::ExportScript))});
     // The digits 1..8, on the main keys or the keypad, pick menu lines as in the game, whichever
     // control has the focus.
@@ -319,6 +321,8 @@ void MainWindow::OnCommand(int id) {
         form_.OnChooseGameFolder();
     } else if (id == IdOf(layout::Command::Exit)) {
         SendMessageW(window_, WM_CLOSE, 0, 0);
+    } else if (id == IdOf(layout::Command::About)) {
+        form_.OnAbout();
     }
 }
 

@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# Builds the Debian package from a Linux build folder, unpacks it into a temporary root (it is
+# never installed), checks what it holds, validates its desktop entry and metadata, and starts
+# the unpacked program as a desktop menu would: from a folder with no Quillon files, with a home
+# of its own. The program must show its window and work in ~/.config/quillon, which then holds
+# the default template.
+#   tests/package/check-deb.sh BUILD_FOLDER
+set -euo pipefail
+build=$(cd "$1" && pwd)
+work=$(mktemp -d)
+program=
+cleanup() {
+    if [ -n "$program" ]; then kill "$program" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+cpack --config "$build/CPackConfig.cmake" -B "$work/dist" >/dev/null
+deb=$(ls "$work"/dist/quillon_*_amd64.deb)
+root=$work/root
+dpkg-deb -x "$deb" "$root"
+
+expected="usr/bin/quillon
+usr/share/applications/quillon.desktop
+usr/share/doc/quillon/changelog.gz
+usr/share/doc/quillon/copyright
+usr/share/icons/hicolor/128x128/apps/quillon.png
+usr/share/icons/hicolor/256x256/apps/quillon.png
+usr/share/icons/hicolor/32x32/apps/quillon.png
+usr/share/icons/hicolor/64x64/apps/quillon.png
+usr/share/man/man6/quillon.6.gz
+usr/share/metainfo/io.github.quillon.Quillon.metainfo.xml
+usr/share/quillon/qmscript.txt"
+actual=$(cd "$root" && find . -type f | sed 's|^\./||' | sort)
+if [ "$actual" != "$expected" ]; then
+    echo "The package holds:"; echo "$actual"; echo "instead of:"; echo "$expected"
+    exit 1
+fi
+dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "no dependency on Qt"; exit 1; }
+desktop-file-validate "$root/usr/share/applications/quillon.desktop"
+appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.quillon.Quillon.metainfo.xml" >/dev/null
+
+# A first start from the desktop menu: an empty current folder and a home of its own, whose
+# config folder already names a game folder, so that no prompt waits.
+home=$work/home
+mkdir -p "$home/.config/quillon" "$work/game" "$work/elsewhere"
+printf '%s/game/\r\n' "$work" >"$home/.config/quillon/qm.cfg"
+(cd "$work/elsewhere" && HOME=$home XDG_CONFIG_HOME= exec "$root/usr/bin/quillon") \
+    >"$work/output" 2>&1 &
+program=$!
+for _ in $(seq 200); do
+    if xdotool search --onlyvisible --name '^Quillon$' >/dev/null 2>&1; then
+        break
+    fi
+    kill -0 "$program" 2>/dev/null || { echo "quillon ended:"; cat "$work/output"; exit 1; }
+    sleep 0.1
+done
+xdotool search --onlyvisible --name '^Quillon$' >/dev/null || { echo "no window"; exit 1; }
+cmp "$root/usr/share/quillon/qmscript.txt" "$home/.config/quillon/qmscript.txt"
+[ -z "$(ls -A "$work/elsewhere")" ] || { echo "files left in the current folder"; exit 1; }
+echo "1 passed, 0 failed"

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds the Windows zip from a Windows build folder, unpacks it into a temporary folder, and
+# runs the unpacked quillon.exe under Wine from there, with no build folder on the path, until
+# it has exported a script. Needs a display.
+#   tests/package/check-zip.sh BUILD_FOLDER
+set -euo pipefail
+build=$(cd "$1" && pwd)
+work=$(mktemp -d)
+program=
+manager=
+cleanup() {
+    if [ -n "$program" ]; then kill "$program" 2>/dev/null || true; fi
+    if [ -n "$manager" ]; then kill "$manager" 2>/dev/null || true; fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+cpack --config "$build/CPackConfig.cmake" -B "$work/dist" >/dev/null
+(cd "$work" && cmake -E tar xf dist/quillon-*-windows.zip)
+folder=$work/Quillon
+for file in quillon.exe qmscript.txt README.txt; do
+    [ -f "$folder/$file" ] || { echo "the zip lacks $file"; exit 1; }
+done
+grep -q $'\r$' "$folder/README.txt" || { echo "README.txt has no CR LF line ends"; exit 1; }
+
+mkdir -p "$work/game"
+printf 'Z:%s\\game\\\r\n' "${work//\//\\}" >"$folder/qm.cfg"
+# A window manager, so that the window takes the keyboard as on a desktop.
+openbox >/dev/null 2>&1 &
+manager=$!
+(cd "$folder" && PATH=/usr/bin:/bin exec wine quillon.exe) >"$work/output" 2>&1 &
+program=$!
+for _ in $(seq 300); do
+    window=$(xdotool search --onlyvisible --name '^Quillon$' 2>/dev/null | head -n 1) && break
+    sleep 0.1
+done
+[ -n "${window:-}" ] || { echo "no window"; cat "$work/output"; exit 1; }
+for _ in $(seq 100); do
+    xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
+    xdotool key --window "$window" F12 >/dev/null 2>&1 || true
+    [ -f "$work/game/qmvc.cfg" ] && break
+    sleep 0.3
+done
+[ -f "$work/game/qmvc.cfg" ] || { echo "no script exported"; exit 1; }
+cmp <(head -c "$(stat -c %s "$folder/qmscript.txt")" "$work/game/qmvc.cfg") "$folder/qmscript.txt"
+echo "1 passed, 0 failed"
