@@ -1,6 +1,7 @@
 #include "app/Form.h"
 
 #include <exception>
+#include <optional>
 #include <vector>
 
 #include "app/GameFolderLocator.h"
@@ -35,12 +36,17 @@ template <typename Handler>
 void Form::Guarded(Handler handler) {
     const bool outermost = !handlerRunning_;
     handlerRunning_ = true;
+    std::optional<std::string> failure;
     try {
         handler();
     } catch (const std::exception& error) {
+        failure = error.what();
+    } catch (...) {
+        failure = "an unknown error";
+    }
+    if (failure) {
         try {
-            Tell(std::string("Quillon could not finish that step: ") + error.what() +
-                     "\nYour assignments are kept.",
+            Tell("Quillon could not finish that step: " + *failure + "\nYour assignments are kept.",
                  kProgramName);
         } catch (...) {
             // Nothing more can be said; the assignments are kept all the same.
