@@ -174,6 +174,15 @@ class MainWindowTest : public ::testing::Test {
 
     const MenuNavigator& Menu() { return window->TheForm().Menu(); }
 
+    // A menu item by its access keys: Alt and the menu's key, then the item's key.
+    void ChooseFromMenu(Qt::Key menu, Qt::Key item) {
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(QApplication::focusWidget(), menu, Qt::AltModifier);
+        ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+        QTest::keyClick(QApplication::activePopupWidget(), item);
+    }
+
     TempFolder folder;
     std::unique_ptr<qt::MainWindow> window;
 };
@@ -203,11 +212,7 @@ TEST_F(MainWindowTest, TheRoadByMouseExportsTheScript) {
     // The menu by its access keys: Alt+F, then E.
     fs::remove("game/qmvc.cfg");
     MessageAnswerer again;
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F, Qt::AltModifier);
-    ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
-    QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_E);
+    ChooseFromMenu(Qt::Key_F, Qt::Key_E);
     EXPECT_TRUE(WaitFor([&] { return !again.title.isEmpty(); }));
     EXPECT_EQ(ReadFile("game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
 }
@@ -305,7 +310,7 @@ TEST_F(MainWindowTest, DigitsPickLinesAndTheFileMenuChangesTheFolderAndCloses) {
     const QString other = QString::fromStdString(folder.Text()) + "other/Main";
     FolderAnswerer chosen(other);
     MessageAnswerer notFirst(QMessageBox::No);
-    window->findChild<QAction*>("gameFolder")->trigger();
+    ChooseFromMenu(Qt::Key_F, Qt::Key_F);  // File > Game Folder...
     EXPECT_TRUE(WaitFor([&] { return chosen.answered && notFirst.answered; }));
     EXPECT_EQ(notFirst.text, "Export the script into the current game folder before changing it?");
     EXPECT_EQ(window->TheForm().GamePath(), other.toStdString() + "/");
@@ -322,13 +327,13 @@ TEST_F(MainWindowTest, DigitsPickLinesAndTheFileMenuChangesTheFolderAndCloses) {
     ASSERT_TRUE(WaitFor([&] { return Find<QListWidget>("assignments")->count() == 1; }));
     {
         MessageAnswerer stay(QMessageBox::Cancel);
-        window->findChild<QAction*>("exit")->trigger();
+        ChooseFromMenu(Qt::Key_F, Qt::Key_X);  // File > Exit
         EXPECT_EQ(stay.text, "Export the script before closing?");
         EXPECT_TRUE(window->isVisible());
     }
     {
         MessageAnswerer about;
-        window->findChild<QAction*>("about")->trigger();
+        ChooseFromMenu(Qt::Key_H, Qt::Key_A);  // Help > About Quillon
         EXPECT_EQ(about.title, "About Quillon");
         EXPECT_TRUE(about.text.startsWith("Quillon " QUILLON_VERSION "\n"))
             << about.text.toStdString();
