@@ -11,8 +11,8 @@
 #ifndef _WIN32
 #include <sys/resource.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
-#include <unistd.h>
+
+#include "ChildProcess.h"
 #endif
 
 namespace quillon {
@@ -76,27 +76,21 @@ TEST(ExportFailure, FailuresSayWhyAndKeepTheEarlierScript) {
 TEST(ExportFailure, MessagesShowLongAndOddPathsWhole) {
     TempFolder folder;
     WriteFile("qmscript.txt", "// t\r\n");
-    const KeyTable table = TableSaying(2, 1);
-
-    const std::string start = folder.Text() + "start-of-the-path" + kSeparator;
-    std::string deep = start;
+    std::string deep = folder.Text();
     for (int level = 0; level < 40; ++level) {
         deep += "folder" + std::to_string(level) + kSeparator;
     }
     deep += "end-of-the-path" + std::string(1, kSeparator);
-    const std::string failure = WriteConsoleScript(table, deep).Message();
-    const size_t open = failure.find('"');
-    const size_t close = failure.find('"', open + 1);
-    ASSERT_NE(close, std::string::npos) << failure;
-    const std::string shown = failure.substr(open + 1, close - open - 1);
-    EXPECT_LE(shown.size(), 200U) << shown;
-    EXPECT_EQ(shown.rfind(folder.Text().substr(0, 20), 0), 0U) << "the start is kept: " << shown;
-    EXPECT_NE(shown.find("end-of-the-path"), std::string::npos) << "the end is kept: " << shown;
-    EXPECT_NE(shown.find("..."), std::string::npos) << shown;
+    const std::string failure = WriteConsoleScript(TableSaying(2, 1), deep).Message();
+    const std::string shown = failure.substr(failure.find('"') + 1);
+    EXPECT_LE(shown.find('"'), 200U) << failure;
+    EXPECT_EQ(shown.rfind(folder.Text().substr(0, 20), 0), 0U) << "the start is kept: " << failure;
+    EXPECT_NE(shown.find("end-of-the-path"), std::string::npos) << "and the end: " << failure;
+    EXPECT_NE(shown.find("..."), std::string::npos) << failure;
 
     // A NUL or a line break in a path does not end or break the message.
     const std::string odd = folder.Text() + std::string("a\0b\nc", 5) + kSeparator;
-    const std::string message = WriteConsoleScript(table, odd).Message();
+    const std::string message = WriteConsoleScript(TableSaying(2, 1), odd).Message();
     EXPECT_NE(message.find("a?b?c"), std::string::npos) << message;
     EXPECT_NE(message.find("your assignments are kept"), std::string::npos) << message;
 }
@@ -196,31 +190,13 @@ TEST(ExportFailure, AFileSizeLimitFailsTheWriteAndKeepsTheProgram) {
     TempFolder folder;
     WriteFile("qmscript.txt", std::string(1 << 20, '/') + "\r\n");
     WriteFile("qmvc.cfg", "earlier script");
-    int channel[2];
-    ASSERT_EQ(pipe(channel), 0);
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        close(channel[0]);
+    const test::ChildEnd end = test::RunInChild([&] {
         const rlimit limit{64 * 1024, 64 * 1024};
         setrlimit(RLIMIT_FSIZE, &limit);
-        const Outcome outcome = WriteConsoleScript(TableSaying(2, 2), folder.Text());
-        const std::string& message = outcome.Message();
-        const ssize_t written = write(channel[1], message.data(), message.size());
-        _exit(written == static_cast<ssize_t>(message.size()) && !outcome.Succeeded() ? 0 : 1);
-    }
-    close(channel[1]);
-    std::string message;
-    char buffer[512];
-    for (ssize_t got; (got = read(channel[0], buffer, sizeof buffer)) > 0;) {
-        message.append(buffer, static_cast<size_t>(got));
-    }
-    close(channel[0]);
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status)) << "the child was ended by signal " << WTERMSIG(status);
-    EXPECT_EQ(WEXITSTATUS(status), 0);
-    EXPECT_NE(message.find("File too large"), std::string::npos) << message;
+        return WriteConsoleScript(TableSaying(2, 2), folder.Text()).Message();
+    });
+    ASSERT_TRUE(end.exited) << "the child was ended by signal " << end.signal;
+    EXPECT_NE(end.said.find("File too large"), std::string::npos) << end.said;
     EXPECT_EQ(ReadFile("qmvc.cfg"), "earlier script");
     EXPECT_EQ(NamesIn(folder.Path()), kTemplateAndScript) << "no partial file is left behind";
 }

@@ -56,42 +56,22 @@ class FakeView : public View {
                              const std::string&) override {
         prompts.push_back(text);
         BoxOpen();
-        if (answers.empty()) {
-            return {};
-        }
-        std::string answer = answers.front();
-        answers.pop_front();
-        return answer;
+        return Next(answers, {});
     }
     bool AskYesNo(const std::string& question, const std::string&) override {
         questions.push_back(question);
         BoxOpen();
-        if (yesNoReplies.empty()) {
-            return false;
-        }
-        const bool yes = yesNoReplies.front();
-        yesNoReplies.pop_front();
-        return yes;
+        return Next(yesNoReplies, false);
     }
     Answer AskYesNoCancel(const std::string& question, const std::string&) override {
         questions.push_back(question);
         BoxOpen();
-        if (replies.empty()) {
-            return Answer::Cancel;
-        }
-        const Answer reply = replies.front();
-        replies.pop_front();
-        return reply;
+        return Next(replies, Answer::Cancel);
     }
     std::optional<std::string> ChooseFolder(const std::string&, const std::string& start) override {
         chooserStarts.push_back(start);
         BoxOpen();
-        if (chosenFolders.empty()) {
-            return std::nullopt;
-        }
-        std::optional<std::string> chosen = chosenFolders.front();
-        chosenFolders.pop_front();
-        return chosen;
+        return Next(chosenFolders, std::nullopt);
     }
     std::unique_ptr<SearchProgressDisplay> OpenSearchProgress() override {
         return std::make_unique<Progress>(*this);
@@ -99,6 +79,17 @@ class FakeView : public View {
     void EndProgram() override { ended = true; }
 
   private:
+    // The next queued answer, or what a person who only closes the box gives.
+    template <typename Reply>
+    static Reply Next(std::deque<Reply>& queue, typename std::deque<Reply>::value_type closed) {
+        if (queue.empty()) {
+            return closed;
+        }
+        Reply next = queue.front();
+        queue.pop_front();
+        return next;
+    }
+
     class Progress : public SearchProgressDisplay {
       public:
         explicit Progress(FakeView& view) : view_(view) { view_.progressOpen = true; }

@@ -159,24 +159,5 @@ TEST(FolderSearch, ParallelWalkAgreesWithTheSequentialOneOnALargerTree) {
     }
 }
 
-TEST(FolderSearch, ProgressIsReportedAndCancelFindsNothing) {
-    TempFolder folder;
-    WriteFile(folder.Path() / "Games/Main/sp_pak2.pk3", "");
-    int reports = 0;
-    const SearchResult cancelled =
-        SearchDrive(folder.Text(), kGameDataFile, [&](int64_t, const std::string&) {
-            ++reports;
-            return false;
-        });
-    EXPECT_EQ(reports, 1);
-    EXPECT_TRUE(cancelled.cancelled);
-    EXPECT_EQ(cancelled.match, "");
-
-    const SearchResult completed =
-        SearchDrive(folder.Text(), kGameDataFile, [](int64_t, const std::string&) { return true; });
-    EXPECT_FALSE(completed.cancelled);
-    EXPECT_NE(completed.match, "");
-}
-
 }  // namespace
 }  // namespace quillon

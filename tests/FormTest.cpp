@@ -4,7 +4,6 @@
 #include <string>
 
 #include "FakeView.h"
-#include "ScriptText.h"
 #include "TempFolder.h"
 #include "app/Form.h"
 
@@ -73,32 +72,6 @@ class FormTest : public ::testing::Test {
     FailingView view;
     Form form{view};
 };
-
-TEST_F(FormTest, TheRoadOfOneAssignmentEndsInTheScript) {
-    form.OnKeypadClicked(5);  // "8"
-    form.OnBlinkTick();
-    EXPECT_EQ(view.currentKey, "8");
-
-    form.OnAssignClicked();
-    EXPECT_EQ(view.prompt, "Please select a command");
-    form.OnMenuTick();
-    EXPECT_TRUE(view.cancelEnabled);
-    PickLine(2);
-    EXPECT_EQ(view.pageShown, 3);
-    PickLine(1);
-    EXPECT_EQ(view.list, std::vector<std::string>{"Medic"});
-    EXPECT_EQ(view.pageShown, 1);
-    EXPECT_EQ(view.prompt, "");
-    form.OnMenuTick();
-    EXPECT_FALSE(view.cancelEnabled);
-
-    EXPECT_EQ(Exported(), kTemplate + test::RoadScriptBody());
-    ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_EQ(view.messages[0].second, "Script compilation sucessful");
-    EXPECT_EQ(view.messages[0].first,
-              "The script has been created and can be activated by typing the following in the "
-              "console : /exec qmvc");
-}
 
 TEST_F(FormTest, ClassPromptTakesTheFirstLetterAndAnythingElseLeavesNothing) {
     view.answers = {"engineer", "MEDIC", " s", "x-ray", ""};
@@ -225,37 +198,25 @@ TEST_F(FormTest, AbandonedPicksLeaveNothingBehind) {
     EXPECT_FALSE(SlotOf(1, 3));
 }
 
-TEST_F(FormTest, KeypadNumLockAndMenuLinesOutsideAnAssignment) {
-    form.OnMenuLineClicked(1);
-    form.OnMenuTick();
-    EXPECT_FALSE(form.Menu().InProgress());
-    EXPECT_FALSE(view.cancelEnabled);
-
-    form.OnKeypadClicked(0);
-    ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_EQ(view.messages[0].first, "Num Lock cannot be scripted with Quillon...");
-    EXPECT_EQ(view.messages[0].second, "Quillon");
-    EXPECT_EQ(form.CurrentKey(), 1);
-
-    // The current key blinks; every other key stays shown.
-    form.OnBlinkTick();
-    EXPECT_TRUE(view.visible[1]);
-    EXPECT_EQ(view.currentKey, "/");
-    form.OnBlinkTick();
-    EXPECT_FALSE(view.visible[1]);
-    form.OnKeypadClicked(20);
-    form.OnBlinkTick();
-    EXPECT_TRUE(view.visible[1]);
-    EXPECT_EQ(view.currentKey, "Del");
-
+TEST_F(FormTest, TheKeypadDuringAnAssignmentAndTheBlinkAfterIt) {
     // During an assignment the keypad is dead, and of two clicks within one tick the first counts.
     form.OnAssignClicked();
     form.OnKeypadClicked(3);
-    EXPECT_EQ(form.CurrentKey(), 20);
+    EXPECT_EQ(form.CurrentKey(), 1);
     form.OnMenuLineClicked(2);
     form.OnMenuLineClicked(1);
     form.OnMenuTick();
     EXPECT_EQ(view.pageShown, 3);
+
+    // A key hidden by the blink is shown again once another key is current.
+    form.OnCancelClicked();
+    form.OnBlinkTick();
+    form.OnBlinkTick();
+    ASSERT_FALSE(view.visible[1]);
+    form.OnKeypadClicked(20);
+    form.OnBlinkTick();
+    EXPECT_TRUE(view.visible[1]);
+    EXPECT_EQ(view.currentKey, "Del");
 }
 
 TEST_F(FormTest, AFailingStepSaysSoAndKeepsTheAssignments) {

@@ -11,6 +11,10 @@
 #include "model/install/DriveRoot.h"
 #include "model/install/SettingsFile.h"
 
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
+
 namespace quillon {
 namespace {
 
@@ -20,24 +24,32 @@ using test::ReadFile;
 using test::TempFolder;
 using test::WriteFile;
 
-TEST(SettingsFile, ReadsTheWholeLineAndTreatsUnusableFilesAsAbsent) {
+// What the settings file holds is read back exactly as it was written: blanks, quotes and
+// commas included. Anything else is read as well as it can be, or is no path at all.
+TEST(SettingsFile, ReadsBackWhatItWroteAndNoMore) {
     TempFolder folder;
     EXPECT_FALSE(ReadSettingsFile().gamePath);
+    const std::string s(1, kSeparator);
+    for (const std::string& path :
+         {s + " leading blank" + s, "\"quoted\"" + s, s + "trailing blank " + s,
+          "Games, Old" + s + "RTCW" + s, "\tx" + s, s + "games" + s + "\"x\" y" + s}) {
+        ASSERT_TRUE(WriteSettingsFile(path).Succeeded()) << path;
+        EXPECT_EQ(ReadSettingsFile().gamePath, path) << ReadFile(kSettingsFileName);
+    }
+    for (const std::string& path : {s + "a\nb" + s, s + "a\rb" + s}) {
+        const Outcome saved = WriteSettingsFile(path);
+        EXPECT_NE(saved.Message().find("line break"), std::string::npos) << saved.Message();
+    }
+    EXPECT_EQ(ReadSettingsFile().gamePath, s + "games" + s + "\"x\" y" + s) << "left as it was";
 
-    const std::string game = std::string("Games, Old") + kSeparator + "RTCW" + kSeparator;
-    ASSERT_TRUE(WriteSettingsFile(game).Succeeded());
-    EXPECT_EQ(ReadFile(kSettingsFileName), game + "\r\n");
-    EXPECT_EQ(ReadSettingsFile().gamePath, game) << "a comma does not cut the path";
-
-    WriteFile(kSettingsFileName, "\"" + game + "\"\r\n");
-    EXPECT_EQ(ReadSettingsFile().gamePath, game);
-    WriteFile(kSettingsFileName, "Games" + std::string(1, kSeparator) + "Main");
-    EXPECT_EQ(ReadSettingsFile().gamePath,
-              "Games" + std::string(1, kSeparator) + "Main" + kSeparator);
-
+    // Lines written by hand.
+    const std::string game = s + "games" + s + "x" + s;
+    EXPECT_EQ(GameFolderFromSettings("  " + game + "\r\n"), game);
+    EXPECT_EQ(GameFolderFromSettings("\t" + game + "  \r\n"), game);
+    EXPECT_EQ(GameFolderFromSettings("  \"" + s + "my x" + s + "\"  \r\n"), s + "my x" + s);
+    EXPECT_EQ(GameFolderFromSettings("Games" + s + "Main"), "Games" + s + "Main" + s);
     for (const char* unusable : {"", "\r\n", "  \r\nsecond line\r\n", "\"\"", "  \"  \"  "}) {
-        WriteFile(kSettingsFileName, unusable);
-        EXPECT_FALSE(ReadSettingsFile().gamePath) << unusable;
+        EXPECT_FALSE(GameFolderFromSettings(unusable)) << unusable;
     }
     fs::remove(kSettingsFileName);
     fs::create_directory(kSettingsFileName);
@@ -45,14 +57,35 @@ TEST(SettingsFile, ReadsTheWholeLineAndTreatsUnusableFilesAsAbsent) {
     EXPECT_FALSE(WriteSettingsFile(game).Succeeded());
 }
 
-TEST(SettingsFile, BlanksAroundThePathAreNotPartOfIt) {
-    const std::string s(1, kSeparator);
-    const std::string game = s + "games" + s + "x" + s;
-    EXPECT_EQ(GameFolderFromSettings("  " + game + "\r\n"), game);
-    EXPECT_EQ(GameFolderFromSettings("\t" + game + "  \r\n"), game);
-    EXPECT_EQ(GameFolderFromSettings("  \"" + s + "my x" + s + "\"  \r\n"), s + "my x" + s);
-    EXPECT_EQ(GameFolderFromSettings("\" " + s + "\"x\"" + s + "\"\r\n"), " " + s + "\"x\"" + s)
-        << "a quoted field runs to its last quote";
+// Settings files that hold no usable path: the program asks for the drive, as for an empty one,
+// and says why when the file itself is the trouble.
+TEST(SettingsFile, AHugeOrStrangeFileMeansAskingForTheDrive) {
+    TempFolder folder;
+    auto locate = [] {
+        FakeView view;
+        LocateGameFolder(view, {});  // the drive prompt is cancelled: nothing is found
+        return view;
+    };
+
+    WriteFile(kSettingsFileName, std::string(10 * 1024 * 1024, 'x') + "\r\n");
+    FakeView view = locate();
+    EXPECT_EQ(view.prompts.size(), 1U);
+    ASSERT_EQ(view.messages.size(), 2U);
+    EXPECT_NE(view.messages[0].first.find("larger than 1 MiB"), std::string::npos);
+
+    WriteFile(kSettingsFileName, std::string(100 * 1024, 'x') + "\r\n");
+    view = locate();
+    EXPECT_EQ(view.prompts.size(), 1U);
+    EXPECT_EQ(view.messages.size(), 1U) << "a line that is no path is simply not one";
+
+#ifndef _WIN32
+    fs::remove(kSettingsFileName);
+    ASSERT_EQ(mkfifo(kSettingsFileName, 0600), 0);
+    view = locate();
+    EXPECT_EQ(view.prompts.size(), 1U);
+    ASSERT_EQ(view.messages.size(), 2U);
+    EXPECT_NE(view.messages[0].first.find("not a regular file"), std::string::npos);
+#endif
 }
 
 #ifdef _WIN32

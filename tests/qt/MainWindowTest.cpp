@@ -40,11 +40,11 @@ bool WaitFor(const std::function<bool()>& condition, int milliseconds = 2000) {
 }
 
 // Answers the next modal box of type Box as a person would, once it is open: `answer` reads it
-// and presses its buttons.
+// and presses its buttons, or returns false when the box is not the one it waits for.
 template <typename Box>
 class Answerer {
   public:
-    explicit Answerer(std::function<void(Box*)> answer) : answer_(std::move(answer)) {
+    explicit Answerer(std::function<bool(Box*)> answer) : answer_(std::move(answer)) {
         QTimer::singleShot(10, [this] { Poll(); });
     }
     bool answered = false;
@@ -52,25 +52,28 @@ class Answerer {
   private:
     void Poll() {
         auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
-        if (box == nullptr) {
+        if (box == nullptr || !answer_(box)) {
             QTimer::singleShot(10, [this] { Poll(); });
             return;
         }
-        answer_(box);
         answered = true;
     }
 
-    std::function<void(Box*)> answer_;
+    std::function<bool(Box*)> answer_;
 };
 
-// Reads the next message box and presses one of its buttons, OK unless told otherwise.
+// Reads the next message box that has the button and presses it, OK unless told otherwise.
 class MessageAnswerer : public Answerer<QMessageBox> {
   public:
     explicit MessageAnswerer(QMessageBox::StandardButton press = QMessageBox::Ok)
         : Answerer<QMessageBox>([this, press](QMessageBox* box) {
+              if (box->button(press) == nullptr) {
+                  return false;
+              }
               text = box->text();
               title = box->windowTitle();
               box->button(press)->click();
+              return true;
           }) {}
     QString text;
     QString title;
@@ -87,6 +90,7 @@ class InputAnswerer : public Answerer<QInputDialog> {
               edit->selectAll();
               QTest::keyClicks(edit, answer);
               box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+              return true;
           }) {}
     QString prompt;
     QString title;
@@ -99,6 +103,7 @@ class FolderAnswerer : public Answerer<QFileDialog> {
         : Answerer<QFileDialog>([folder](QFileDialog* chooser) {
               chooser->findChild<QLineEdit*>("fileNameEdit")->setText(folder);
               QMetaObject::invokeMethod(chooser, "accept", Qt::QueuedConnection);
+              return true;
           }) {}
 };
 
@@ -217,7 +222,7 @@ TEST_F(MainWindowTest, TheRoadByMouseExportsTheScript) {
     EXPECT_EQ(ReadFile("game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
 }
 
-TEST_F(MainWindowTest, NumLockAndClicksBesideTheLinesChangeNothing) {
+TEST_F(MainWindowTest, WhatMustDoNothingDoesNothing) {
     {
         MessageAnswerer answer;
         QTest::mouseClick(KeyOf(Client(), 0), Qt::LeftButton);
@@ -225,8 +230,20 @@ TEST_F(MainWindowTest, NumLockAndClicksBesideTheLinesChangeNothing) {
         EXPECT_EQ(answer.title, "Quillon");
     }
     EXPECT_EQ(window->TheForm().CurrentKey(), 1);
+    // Enter and Esc on a control that is no button; then Esc on Cancel, which is no Esc button.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    Find<QListWidget>("assignments")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    QTest::qWait(2 * layout::kMenuTickInterval);
+    EXPECT_FALSE(Menu().InProgress());
+    Find<QPushButton>("assignButton")->setFocus();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_TRUE(Menu().InProgress());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    EXPECT_TRUE(Menu().InProgress());
 
-    Click("assignButton");
     for (const int row : {130, 160, 181, 241, 260, 310}) {  // above, between and below the lines
         ClickAt({test::kMenuLineColumn, row});
     }
@@ -239,24 +256,8 @@ TEST_F(MainWindowTest, NumLockAndClicksBesideTheLinesChangeNothing) {
     ClickAt({test::kMenuLineColumn, 201});
     EXPECT_TRUE(WaitForTick());
     EXPECT_EQ(Menu().Page(), 5);
-
     Click("cancelButton");
-    EXPECT_EQ(Menu().Page(), 1);
     EXPECT_EQ(Find<QLabel>("prompt")->text(), "");
-}
-
-TEST_F(MainWindowTest, EnterAndEscPressOnlyTheFocusedButton) {
-    Find<QListWidget>("assignments")->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    QTest::qWait(2 * layout::kMenuTickInterval);
-    EXPECT_FALSE(Menu().InProgress());
-
-    Find<QPushButton>("assignButton")->setFocus();
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_TRUE(Menu().InProgress());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_TRUE(Menu().InProgress()) << "Cancel is no Esc button";
 }
 
 TEST_F(MainWindowTest, TheClassIsAnsweredInItsBoxAndDeleteRemovesOnlyThePickedLine) {
@@ -346,51 +347,19 @@ TEST_F(MainWindowTest, DigitsPickLinesAndTheFileMenuChangesTheFolderAndCloses) {
     EXPECT_FALSE(fs::exists("other/Main/qmvc.cfg"));
 }
 
-// A first start: no settings file, and drive C of a Wine prefix of the test's own holds a game.
+// A first start where the game sits where a Wine prefix's installer puts it: the probe finds it,
+// and so does a search of drive C.
 class FirstStartTest : public ::testing::Test {
   protected:
     FirstStartTest() { WriteFile("qmscript.txt", "// test\r\n"); }
 
     TempFolder folder;
-    test::FakeWinePrefix prefix{folder.Path(), "Games/RTCW/Main"};
-};
-
-TEST_F(FirstStartTest, AsksForTheDriveShowsTheSearchAndRemembersTheFolder) {
-    qt::MainWindow window;
-    InputAnswerer drive("c");
-    ProgressWatcher progress(false);
-    ASSERT_TRUE(window.TheForm().OnStart());
-    EXPECT_EQ(drive.title, "RTCW Install drive");
-    EXPECT_TRUE(progress.seen);
-    const std::string game = prefix.driveC + "Games/RTCW/Main/";
-    EXPECT_EQ(window.TheForm().GamePath(), game);
-    EXPECT_EQ(ReadFile("qm.cfg"), game + "\r\n");
-}
-
-TEST_F(FirstStartTest, CancellingTheSearchEndsTheProgramAndRemembersNothing) {
-    qt::MainWindow window;
-    InputAnswerer drive("C");
-    ProgressWatcher progress(true);
-    MessageAnswerer farewell;
-    EXPECT_FALSE(window.TheForm().OnStart());
-    EXPECT_TRUE(progress.seen);
-    EXPECT_TRUE(farewell.answered);
-    EXPECT_FALSE(fs::exists("qm.cfg"));
-}
-
-// A first start where the game sits where a Wine prefix's installer puts it: the probe finds it.
-class OfferedStartTest : public ::testing::Test {
-  protected:
-    OfferedStartTest() { WriteFile("qmscript.txt", "// test\r\n"); }
-
-    TempFolder folder;
     test::FakeWinePrefix prefix{folder.Path(),
                                 "Program Files (x86)/Return to Castle Wolfenstein/Main"};
-    const std::string game =
-        prefix.driveC + "Program Files (x86)/Return to Castle Wolfenstein/Main/";
+    const std::string game = prefix.driveC + "Program Files (x86)/Return to Castle Wolfenstein/Main/";
 };
 
-TEST_F(OfferedStartTest, TheFolderFoundIsOfferedAndYesTakesIt) {
+TEST_F(FirstStartTest, TheFolderFoundIsOfferedAndYesTakesIt) {
     qt::MainWindow window;
     MessageAnswerer yes(QMessageBox::Yes);
     ASSERT_TRUE(window.TheForm().OnStart());
@@ -399,14 +368,29 @@ TEST_F(OfferedStartTest, TheFolderFoundIsOfferedAndYesTakesIt) {
     EXPECT_EQ(ReadFile("qm.cfg"), game + "\r\n");
 }
 
-TEST_F(OfferedStartTest, NoLeadsToTheDrivePrompt) {
+TEST_F(FirstStartTest, NoLeadsToTheDrivePromptAndTheSearchShowsItself) {
     qt::MainWindow window;
     MessageAnswerer no(QMessageBox::No);
-    InputAnswerer drive("C");
+    InputAnswerer drive("c");
+    ProgressWatcher progress(false);
     ASSERT_TRUE(window.TheForm().OnStart());
     EXPECT_TRUE(no.answered);
     EXPECT_EQ(drive.title, "RTCW Install drive");
-    EXPECT_EQ(window.TheForm().GamePath(), game) << "the search finds it too";
+    EXPECT_TRUE(progress.seen);
+    EXPECT_EQ(window.TheForm().GamePath(), game);
+    EXPECT_EQ(ReadFile("qm.cfg"), game + "\r\n");
+}
+
+TEST_F(FirstStartTest, CancellingTheSearchEndsTheProgramAndRemembersNothing) {
+    qt::MainWindow window;
+    MessageAnswerer no(QMessageBox::No);
+    InputAnswerer drive("C");
+    ProgressWatcher progress(true);
+    MessageAnswerer farewell;
+    EXPECT_FALSE(window.TheForm().OnStart());
+    EXPECT_TRUE(progress.seen);
+    EXPECT_TRUE(farewell.text.contains("cancelled"));
+    EXPECT_FALSE(fs::exists("qm.cfg"));
 }
 
 }  // namespace

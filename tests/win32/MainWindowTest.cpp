@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <atomic>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -13,7 +12,6 @@
 #include "ScriptText.h"
 #include "TempFolder.h"
 #include "TestRegistryKey.h"
-#include "app/Layout.h"
 #include "platform/WideText.h"
 
 namespace quillon {
@@ -22,7 +20,6 @@ namespace {
 namespace fs = std::filesystem;
 using layout::Role;
 using test::ReadFile;
-using test::TempFolder;
 using test::WriteFile;
 using win32::MainWindow;
 
@@ -32,19 +29,15 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
-void Pump(int milliseconds);
+constexpr int kMessageTextId = 0xFFFF;  // the text of a message box
 
-// A message box's text has this id.
-constexpr int kMessageTextId = 0xFFFF;
-
-// Waits, beside the window's thread, for a box with the given title to be shown, which it is
-// once its controls are made and filled: a message box, or an input box with its edit field.
-// nullptr after 5 s.
-HWND WaitForBox(const std::wstring& title, bool inputBox) {
+// Waits for a shown box with that title: with an edit field (an input box, the folder picker)
+// or a message text. nullptr after 5 s.
+HWND WaitForBox(const std::wstring& title, bool withEdit) {
     for (int waited = 0; waited < 5000; waited += 10) {
         for (HWND box = FindWindowExW(nullptr, nullptr, L"#32770", title.c_str()); box != nullptr;
              box = FindWindowExW(nullptr, box, L"#32770", title.c_str())) {
-            const bool fits = inputBox ? FindWindowExW(box, nullptr, L"Edit", nullptr) != nullptr
+            const bool fits = withEdit ? FindWindowExW(box, nullptr, L"Edit", nullptr) != nullptr
                                        : GetDlgItem(box, kMessageTextId) != nullptr;
             if (fits && IsWindowVisible(box)) {
                 return box;
@@ -55,21 +48,36 @@ HWND WaitForBox(const std::wstring& title, bool inputBox) {
     return nullptr;
 }
 
-// Answers the next box with the given title as a person would, on a thread of its own while
-// the window's thread waits inside the box. A message box is read and closed with OK; an input
-// box gets `typed` (not empty) by keyboard, over its default answer, and Enter. A message box
-// is closed with `button`.
+// Types into a box's edit field, over what it holds, and presses Enter, as a keyboard would.
+void Type(HWND box, const std::wstring& text) {
+    const HWND edit = FindWindowExW(box, nullptr, L"Edit", nullptr);
+    for (const wchar_t typed : text) {
+        PostMessageW(edit, WM_CHAR, typed, 1);
+    }
+    PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
+}
+
+// Answers the next box with that title on a thread of its own, while the window's thread waits
+// inside the box: a message box is read and closed with `button`; an input box gets `typed`.
 class BoxAnswerer {
   public:
-    explicit BoxAnswerer(std::wstring title, std::wstring typed = {}, int button = IDOK)
-        : title_(std::move(title)),
-          typed_(std::move(typed)),
-          button_(button),
-          thread_([this] { Answer(); }) {}
+    BoxAnswerer(std::wstring title, int button = IDOK, std::wstring typed = {})
+        : thread_([this, title = std::move(title), button, typed = std::move(typed)] {
+              const HWND box = WaitForBox(title, !typed.empty());
+              if (box == nullptr) {
+                  return;
+              }
+              if (typed.empty()) {
+                  text_ = TextOf(GetDlgItem(box, kMessageTextId));
+                  PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+              } else {
+                  text_ = TextOf(FindWindowExW(box, nullptr, L"Static", nullptr));
+                  Type(box, typed);
+              }
+          }) {}
     ~BoxAnswerer() { Text(); }
 
-    // The text of the box, once it has been answered.
-    std::wstring Text() {
+    std::wstring Text() {  // once answered
         if (thread_.joinable()) {
             thread_.join();
         }
@@ -77,38 +85,34 @@ class BoxAnswerer {
     }
 
   private:
-    void Answer() {
-        const bool inputBox = !typed_.empty();
-        const HWND box = WaitForBox(title_, inputBox);
-        if (box == nullptr) {
-            return;
-        }
-        // An input box's prompt is its first label.
-        text_ = TextOf(inputBox ? FindWindowExW(box, nullptr, L"Static", nullptr)
-                                : GetDlgItem(box, kMessageTextId));
-        if (!inputBox) {
-            PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button_), 0);
-            return;
-        }
-        const HWND edit = FindWindowExW(box, nullptr, L"Edit", nullptr);
-        for (const wchar_t typed : typed_) {
-            PostMessageW(edit, WM_CHAR, typed, 1);
-        }
-        PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
-        PostMessageW(edit, WM_KEYUP, VK_RETURN, 0xC0000001);
-    }
-
-    std::wstring title_;
-    std::wstring typed_;
-    int button_;
     std::wstring text_;
     std::thread thread_;
 };
 
-// Lets the window handle its messages, timer ticks included, for a while.
-void Pump(int milliseconds) {
+// Answers the system's folder picker: the folder typed with Enter opens it, and OK chooses it;
+// with no folder, Cancel.
+std::thread PickFolder(std::wstring folder) {
+    return std::thread([folder = std::move(folder)] {
+        const HWND picker = WaitForBox(L"Choose the game folder", true);
+        if (picker != nullptr && folder.empty()) {
+            PostMessageW(picker, WM_COMMAND, IDCANCEL, 0);
+        }
+        if (picker == nullptr || folder.empty()) {
+            return;
+        }
+        Type(picker, folder);
+        for (int waited = 0; waited < 3000 && IsWindow(picker); waited += 300) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(300));
+            PostMessageW(picker, WM_COMMAND, IDOK, 0);
+        }
+    });
+}
+
+// Lets the window handle its messages, timer ticks included: for a while, or until the
+// condition holds (two seconds at the most).
+bool Pump(int milliseconds, const std::function<bool()>& until = nullptr) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
-    while (std::chrono::steady_clock::now() < end) {
+    while (std::chrono::steady_clock::now() < end && !(until && until())) {
         MSG message;
         while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
             TranslateMessage(&message);
@@ -116,17 +120,13 @@ void Pump(int milliseconds) {
         }
         Sleep(5);
     }
+    return !until || until();
 }
-
-// Lets the window run until the condition holds, for two seconds at the most.
 bool PumpUntil(const std::function<bool()>& condition) {
-    for (int waited = 0; waited < 2000 && !condition(); waited += 10) {
-        Pump(10);
-    }
-    return condition();
+    return Pump(2000, condition);
 }
 
-// A press and release of the left button on a window, at a point of its client area.
+// A press of the left button on one window and its release on another, at points of theirs.
 void PressAndRelease(HWND pressed, POINT at, HWND released, POINT releasedAt) {
     SendMessageW(pressed, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(at.x, at.y));
     SendMessageW(released, WM_LBUTTONUP, 0, MAKELPARAM(releasedAt.x, releasedAt.y));
@@ -145,7 +145,6 @@ class Win32WindowTest : public ::testing::Test {
 
     HWND Control(int id) { return GetDlgItem(window.Handle(), id); }
     HWND Control(Role role) { return Control(MainWindow::IdOf(role)); }
-
     void Click(HWND button) {
         SendMessageW(button, BM_CLICK, 0, 0);
         Pump(10);
@@ -159,39 +158,33 @@ class Win32WindowTest : public ::testing::Test {
         MapWindowPoints(window.Handle(), target, &local, 1);
         return {target, local};
     }
-
     void ClickAt(int x, int y) {
         const auto [target, local] = At(x, y);
-        ASSERT_NE(target, nullptr);
         PressAndRelease(target, local, target, local);
     }
-
     void ClickLine(int line) {
         ClickAt(test::kMenuLineColumn, test::MenuLineRow(line));
         EXPECT_TRUE(WaitForTick());
     }
-
-    // Until a menu tick has acted on the recorded click.
     bool WaitForTick() {
-        return PumpUntil([&] {
-            return window.TheForm().Menu().CurrentState() != MenuNavigator::State::LinePicked;
-        });
+        return PumpUntil([&] { return Menu().CurrentState() != MenuNavigator::State::LinePicked; });
     }
-
     const MenuNavigator& Menu() { return window.TheForm().Menu(); }
 
-    // A key pressed while the window is active, through the program's keyboard shortcuts.
+    // A key pressed on the focused control: first the program's shortcuts, then the dialog
+    // keyboard handling, as the message loop of the program does.
     void PressKey(WPARAM key) {
         MSG down{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
-        TranslateAcceleratorW(window.Handle(), window.Accelerators(), &down);
+        if (!TranslateAcceleratorW(window.Handle(), window.Accelerators(), &down)) {
+            IsDialogMessageW(window.Handle(), &down);
+        }
         Pump(10);
     }
-
     void Choose(layout::Command command) {
         SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(MainWindow::IdOf(command), 0), 0);
     }
 
-    TempFolder folder;
+    test::TempFolder folder;
     MainWindow window;
 };
 
@@ -227,19 +220,39 @@ TEST_F(Win32WindowTest, TheRoadByMouseExportsTheScript) {
     EXPECT_EQ(ReadFile("game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
 }
 
-TEST_F(Win32WindowTest, NumLockAndClicksBesideTheLinesChangeNothing) {
+TEST_F(Win32WindowTest, WhatMustDoNothingDoesNothing) {
     {
         BoxAnswerer answer(L"Quillon");
         Click(Control(MainWindow::kKeypadId + 0));
         EXPECT_EQ(answer.Text(), L"Num Lock cannot be scripted with Quillon...");
     }
     EXPECT_EQ(window.TheForm().CurrentKey(), 1);
+    PressKey('2');  // a digit outside an assignment
+    SetFocus(Control(Role::AssignmentList));
+    PressKey(VK_RETURN);  // Enter and Esc on a control that is no button
+    PressKey(VK_ESCAPE);
+    Pump(2 * layout::kMenuTickInterval);
+    EXPECT_FALSE(Menu().InProgress());
 
-    Click(Role::AssignButton);
+    SetFocus(Control(Role::AssignButton));
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(Menu().InProgress());
+    PressKey(VK_ESCAPE);
+    EXPECT_TRUE(Menu().InProgress()) << "Cancel is no Esc button";
+
+    // Clicks above, between and below the lines and right of them; a press on one line, or on
+    // the picture, let go on another; a release off the line that holds the mouse.
     for (const int row : {130, 160, 181, 241, 260, 310}) {
         ClickAt(test::kMenuLineColumn, row);
     }
     ClickAt(221, 150);
+    const auto [first, firstAt] = At(test::kMenuLineColumn, test::MenuLineRow(1));
+    const auto [third, thirdAt] = At(test::kMenuLineColumn, test::MenuLineRow(3));
+    const auto [picture, pictureAt] = At(221, 150);
+    ASSERT_NE(first, third);
+    PressAndRelease(first, firstAt, third, thirdAt);
+    PressAndRelease(picture, pictureAt, third, thirdAt);
+    PressAndRelease(first, firstAt, first, POINT{firstAt.x, firstAt.y + 40});
     Pump(3 * layout::kMenuTickInterval);
     EXPECT_EQ(Menu().CurrentState(), MenuNavigator::State::Waiting);
     EXPECT_EQ(Menu().Page(), 1);
@@ -247,64 +260,29 @@ TEST_F(Win32WindowTest, NumLockAndClicksBesideTheLinesChangeNothing) {
     ClickAt(test::kMenuLineColumn, 201);  // lines 3 and 4 share this row; 4, in front, takes it
     EXPECT_TRUE(WaitForTick());
     EXPECT_EQ(Menu().Page(), 5);
-
     Click(Role::CancelButton);
     EXPECT_EQ(Menu().Page(), 1);
 }
 
-TEST_F(Win32WindowTest, ALineCountsOnlyWhenPressedAndReleasedOnIt) {
+TEST_F(Win32WindowTest, TheClassIsTypedDigitsPickAndDeleteRemovesOnlyThePickedLine) {
     Click(Role::AssignButton);
-    const auto [first, firstAt] = At(test::kMenuLineColumn, test::MenuLineRow(1));
-    const auto [third, thirdAt] = At(test::kMenuLineColumn, test::MenuLineRow(3));
-    const auto [picture, pictureAt] = At(221, 150);
-    ASSERT_NE(first, third);
-
-    PressAndRelease(first, firstAt, third, thirdAt);      // pressed on line 1, let go on line 3
-    PressAndRelease(picture, pictureAt, third, thirdAt);  // pressed on the picture
-    // Pressed on line 1 and let go below it: the line, holding the mouse, hears the release.
-    PressAndRelease(first, firstAt, first, POINT{firstAt.x, firstAt.y + 40});
-    Pump(3 * layout::kMenuTickInterval);
-    EXPECT_EQ(Menu().CurrentState(), MenuNavigator::State::Waiting);
-    EXPECT_EQ(Menu().Page(), 1);
-
-    ClickLine(3);
-    EXPECT_EQ(Menu().Page(), 4);
-}
-
-TEST_F(Win32WindowTest, EnterPressesOnlyTheFocusedButton) {
-    // A key pressed on the focused control, through the dialog keyboard handling of the
-    // program's message loop.
-    auto press = [&](WPARAM key) {
-        MSG down{GetFocus(), WM_KEYDOWN, key, 0, 0, {}};
-        IsDialogMessageW(window.Handle(), &down);
-        Pump(10);
-    };
-    SetFocus(Control(Role::AssignmentList));
-    press(VK_RETURN);
-    press(VK_ESCAPE);
-    EXPECT_FALSE(Menu().InProgress());
-
-    SetFocus(Control(Role::AssignButton));
-    press(VK_RETURN);
-    EXPECT_TRUE(Menu().InProgress());
-    press(VK_ESCAPE);
-    EXPECT_TRUE(Menu().InProgress()) << "Cancel is no Esc button";
-}
-
-TEST_F(Win32WindowTest, TheClassIsTypedIntoItsBoxAndDeleteRemovesOnlyThePickedLine) {
-    for (const int line : {1, 2}) {
-        Click(Role::AssignButton);
-        ClickLine(2);
-        ClickLine(line);
-    }
+    ClickLine(2);
+    ClickLine(1);
+    // The game's way: 2 for Requests on the main row, 2 for Ammo on the keypad.
+    Click(Role::AssignButton);
+    PressKey('2');
+    ASSERT_TRUE(WaitForTick());
+    PressKey(VK_NUMPAD2);
+    ASSERT_TRUE(WaitForTick());
     {
-        BoxAnswerer answer(L"Select a class", L"medic");
+        BoxAnswerer answer(L"Select a class", IDOK, L"medic");
         Click(Role::AssignButton);
         ClickLine(6);
         EXPECT_NE(answer.Text().find(L"(E)-Engineer"), std::wstring::npos);
     }
     const HWND list = Control(Role::AssignmentList);
     ASSERT_TRUE(PumpUntil([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 3; }));
+    EXPECT_EQ(window.TheForm().Keys().At(1, 2)->Label(), "Ammo");
     EXPECT_EQ(window.TheForm().Keys().At(1, 3)->Label(), "I'm a Medic");
 
     // The player clicks the first line and presses Delete twice: only that line goes.
@@ -317,96 +295,47 @@ TEST_F(Win32WindowTest, TheClassIsTypedIntoItsBoxAndDeleteRemovesOnlyThePickedLi
     Click(Role::DeleteButton);
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), LB_ERR);
-    EXPECT_EQ(window.TheForm().Keys().UsedCount(1), 2);
     EXPECT_EQ(window.TheForm().Keys().At(1, 1)->Label(), "Ammo");
 }
 
-TEST_F(Win32WindowTest, DigitsPickLinesAndExitAsksWhenSomethingWouldBeLost) {
-    PressKey('2');
-    Pump(2 * layout::kMenuTickInterval);
-    EXPECT_FALSE(Menu().InProgress()) << "outside an assignment the digits do nothing";
-
-    // The game's way: 2 for Requests on the main row, 1 for Medic on the keypad.
-    Click(Role::AssignButton);
-    PressKey('2');
-    ASSERT_TRUE(WaitForTick());
-    EXPECT_EQ(Menu().Page(), 3);
-    PressKey(VK_NUMPAD1);
-    ASSERT_TRUE(WaitForTick());
-    EXPECT_EQ(window.TheForm().Keys().At(1, 1)->Label(), "Medic");
-
+TEST_F(Win32WindowTest, TheFileAndHelpMenus) {
     {
         BoxAnswerer about(L"About Quillon");
         Choose(layout::Command::About);
         EXPECT_EQ(about.Text().rfind(L"Quillon " QUILLON_VERSION_WIDE L"\n", 0), 0U);
     }
+    // Game Folder...: the picker cancelled, then a folder typed into it.
+    std::thread cancelled = PickFolder({});
+    Choose(layout::Command::ChooseGameFolder);
+    cancelled.join();
+    EXPECT_EQ(window.TheForm().GamePath(), folder.Text() + "game\\");
+    WriteFile("other\\Main\\sp_pak2.pk3", "");
+    const std::string other = folder.Text() + "other\\Main";
+    std::thread typed = PickFolder(WideFromText(other));
+    Choose(layout::Command::ChooseGameFolder);
+    typed.join();
+    EXPECT_EQ(window.TheForm().GamePath(), other + "\\");
+    EXPECT_EQ(ReadFile("qm.cfg"), other + "\\\r\n");
+
+    // Exit asks while something would be lost: Cancel keeps the window, No closes it.
+    Click(Role::AssignButton);
+    ClickLine(2);
+    ClickLine(1);
     {
-        BoxAnswerer stay(L"Quillon", {}, IDCANCEL);
+        BoxAnswerer stay(L"Quillon", IDCANCEL);
         Choose(layout::Command::Exit);
         EXPECT_EQ(stay.Text(), L"Export the script before closing?");
     }
     EXPECT_TRUE(IsWindow(window.Handle()));
-    BoxAnswerer leave(L"Quillon", {}, IDNO);
+    BoxAnswerer leave(L"Quillon", IDNO);
     Choose(layout::Command::Exit);
     EXPECT_FALSE(leave.Text().empty());
     EXPECT_FALSE(IsWindow(window.Handle()));
-    EXPECT_FALSE(fs::exists("game/qmvc.cfg"));
+    EXPECT_FALSE(fs::exists("other/Main/qmvc.cfg"));
 }
 
-// Answers the system's folder picker, on a thread of its own: types the folder into the
-// picker's field with Enter, which opens it, then presses OK to choose it; with no folder,
-// presses Cancel.
-class FolderPickerAnswerer {
-  public:
-    explicit FolderPickerAnswerer(std::wstring folder)
-        : folder_(std::move(folder)), thread_([this] { Answer(); }) {}
-    ~FolderPickerAnswerer() { thread_.join(); }
-
-  private:
-    void Answer() {
-        const HWND picker = WaitForBox(L"Choose the game folder", true);
-        if (picker == nullptr) {
-            return;
-        }
-        if (folder_.empty()) {
-            PostMessageW(picker, WM_COMMAND, IDCANCEL, 0);
-            return;
-        }
-        const HWND edit = FindWindowExW(picker, nullptr, L"Edit", nullptr);
-        for (const wchar_t typed : folder_) {
-            PostMessageW(edit, WM_CHAR, typed, 1);
-        }
-        PostMessageW(edit, WM_KEYDOWN, VK_RETURN, 1);
-        for (int waited = 0; waited < 3000 && IsWindow(picker); waited += 300) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(300));
-            PostMessageW(picker, WM_COMMAND, IDOK, 0);
-        }
-    }
-
-    std::wstring folder_;
-    std::thread thread_;
-};
-
-TEST_F(Win32WindowTest, TheGameFolderIsChosenInTheSystemsFolderPicker) {
-    const std::string game = folder.Text() + "game\\";
-    {
-        FolderPickerAnswerer cancelled({});
-        Choose(layout::Command::ChooseGameFolder);
-    }
-    EXPECT_EQ(window.TheForm().GamePath(), game);
-
-    WriteFile("other\\Main\\sp_pak2.pk3", "");
-    const std::string other = folder.Text() + "other\\Main";
-    {
-        FolderPickerAnswerer typed(WideFromText(other));
-        Choose(layout::Command::ChooseGameFolder);
-    }
-    EXPECT_EQ(window.TheForm().GamePath(), other + "\\");
-    EXPECT_EQ(ReadFile("qm.cfg"), other + "\\\r\n");
-}
-
-// A first start: no settings file, and drive Q, which the test run maps to a folder of its own,
-// holds a game.
+// A first start: no settings file; drive Q, which the test run maps to a folder of its own,
+// holds a game, and an installer's registry entry names another.
 class Win32FirstStartTest : public ::testing::Test {
   protected:
     Win32FirstStartTest() {
@@ -419,48 +348,24 @@ class Win32FirstStartTest : public ::testing::Test {
         fs::remove_all("Q:\\Games", ignored);
     }
 
-    TempFolder folder;
+    test::TempFolder folder;
 };
 
 // Presses the Cancel button of the search progress window as soon as it appears.
 LRESULT CALLBACK CancelTheSearch(int code, WPARAM wParam, LPARAM lParam) {
     if (code == HCBT_CREATEWND) {
         const auto* create = reinterpret_cast<CBT_CREATEWNDW*>(lParam)->lpcs;
-        const auto button = reinterpret_cast<HWND>(wParam);
         if (create->hwndParent != nullptr && create->lpszName != nullptr &&
             !IS_INTRESOURCE(create->lpszName) && std::wstring(create->lpszName) == L"Cancel" &&
             TextOf(create->hwndParent) == L"Quillon") {
-            PostMessageW(button, BM_CLICK, 0, 0);
+            PostMessageW(reinterpret_cast<HWND>(wParam), BM_CLICK, 0, 0);
         }
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-TEST_F(Win32FirstStartTest, AsksForTheDriveSearchesAndRemembersTheFolder) {
-    ASSERT_TRUE(fs::exists("Q:\\Games\\RTCW\\Main\\sp_pak2.pk3")) << "drive Q is not mapped";
-    MainWindow window;
-    BoxAnswerer drive(L"RTCW Install drive", L"q");
-    ASSERT_TRUE(window.TheForm().OnStart());
-    EXPECT_NE(drive.Text().find(L"drive letter"), std::wstring::npos);
-    EXPECT_EQ(window.TheForm().GamePath(), "Q:\\Games\\RTCW\\Main\\");
-    EXPECT_EQ(ReadFile("qm.cfg"), "Q:\\Games\\RTCW\\Main\\\r\n");
-}
-
-TEST_F(Win32FirstStartTest, CancellingTheSearchEndsTheProgramAndRemembersNothing) {
-    ASSERT_TRUE(fs::exists("Q:\\Games\\RTCW\\Main\\sp_pak2.pk3")) << "drive Q is not mapped";
-    MainWindow window;
-    BoxAnswerer drive(L"RTCW Install drive", L"Q");
-    const HHOOK hook = SetWindowsHookExW(WH_CBT, CancelTheSearch, nullptr, GetCurrentThreadId());
-    BoxAnswerer farewell(L"Quillon");
-    const bool started = window.TheForm().OnStart();
-    UnhookWindowsHookEx(hook);
-    EXPECT_FALSE(started);
-    EXPECT_NE(farewell.Text().find(L"exit"), std::wstring::npos);
-    EXPECT_FALSE(fs::exists("qm.cfg"));
-}
-
-// A first start where an installer's registry entry names the game's folder: it is offered.
 TEST_F(Win32FirstStartTest, TheInstallationFoundIsOfferedBeforeTheDrivePrompt) {
+    ASSERT_TRUE(fs::exists("Q:\\Games\\RTCW\\Main\\sp_pak2.pk3")) << "drive Q is not mapped";
     WriteFile("Installed\\Main\\sp_pak2.pk3", "");
     test::TestRegistryKey entry(
         L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QuillonWindowTest");
@@ -468,21 +373,37 @@ TEST_F(Win32FirstStartTest, TheInstallationFoundIsOfferedBeforeTheDrivePrompt) {
     entry.Set(L"InstallLocation", (folder.Path() / "Installed").wstring());
     const std::string game = folder.Text() + "Installed\\Main\\";
     {
+        // No: the drive prompt, a letter typed, the search finds the game and remembers it.
         MainWindow window;
-        BoxAnswerer no(L"Quillon", {}, IDNO);
-        BoxAnswerer drive(L"RTCW Install drive", L"Q");
+        BoxAnswerer no(L"Quillon", IDNO);
+        BoxAnswerer drive(L"RTCW Install drive", IDOK, L"q");
         ASSERT_TRUE(window.TheForm().OnStart());
         EXPECT_EQ(no.Text(), WideFromText("Quillon found Return to Castle Wolfenstein in:\n" +
                                           game + "\nUse this folder?"));
+        EXPECT_NE(drive.Text().find(L"drive letter"), std::wstring::npos);
         EXPECT_EQ(window.TheForm().GamePath(), "Q:\\Games\\RTCW\\Main\\");
+        EXPECT_EQ(ReadFile("qm.cfg"), "Q:\\Games\\RTCW\\Main\\\r\n");
     }
-    std::filesystem::remove("qm.cfg");
+    fs::remove("qm.cfg");
     Pump(10);
     MainWindow window;
-    BoxAnswerer yes(L"Quillon", {}, IDYES);
+    BoxAnswerer yes(L"Quillon", IDYES);
     ASSERT_TRUE(window.TheForm().OnStart());
     EXPECT_EQ(window.TheForm().GamePath(), game);
     EXPECT_EQ(ReadFile("qm.cfg"), game + "\r\n");
+}
+
+TEST_F(Win32FirstStartTest, CancellingTheSearchEndsTheProgramAndRemembersNothing) {
+    ASSERT_TRUE(fs::exists("Q:\\Games\\RTCW\\Main\\sp_pak2.pk3")) << "drive Q is not mapped";
+    MainWindow window;
+    BoxAnswerer drive(L"RTCW Install drive", IDOK, L"Q");
+    const HHOOK hook = SetWindowsHookExW(WH_CBT, CancelTheSearch, nullptr, GetCurrentThreadId());
+    BoxAnswerer farewell(L"Quillon");
+    const bool started = window.TheForm().OnStart();
+    UnhookWindowsHookEx(hook);
+    EXPECT_FALSE(started);
+    EXPECT_NE(farewell.Text().find(L"cancelled"), std::wstring::npos);
+    EXPECT_FALSE(fs::exists("qm.cfg"));
 }
 
 }  // namespace
