@@ -45,7 +45,16 @@ std::string CurrentFolderText() {
                  : "\"" + PathForMessage(TextFromPath(folder)) + "\"";
 }
 
-std::string TooLargeReason(size_t limit) {
+std::optional<std::string> RefusalOf(FileKind kind, uint64_t size, size_t limit) {
+    if (kind == FileKind::Folder) {
+        return "it is a folder";
+    }
+    if (kind == FileKind::Other) {
+        return "it is not a regular file";
+    }
+    if (size <= limit) {
+        return std::nullopt;
+    }
     constexpr size_t kMebibyte = 1024 * 1024;
     return "it is larger than " + (limit >= kMebibyte && limit % kMebibyte == 0
                                        ? std::to_string(limit / kMebibyte) + " MiB"

@@ -91,16 +91,11 @@ FileRead ReadRegularFile(const std::string& fileName, size_t limit) {
         result.reason = SystemReason(errno);
         return result;
     }
-    if (S_ISDIR(info.st_mode)) {
-        result.reason = "it is a folder";
-        return result;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        result.reason = "it is not a regular file";
-        return result;
-    }
-    if (static_cast<uint64_t>(info.st_size) > limit) {
-        result.reason = TooLargeReason(limit);
+    const FileKind kind = S_ISDIR(info.st_mode)   ? FileKind::Folder
+                          : S_ISREG(info.st_mode) ? FileKind::Regular
+                                                  : FileKind::Other;
+    if (const auto refusal = RefusalOf(kind, static_cast<uint64_t>(info.st_size), limit)) {
+        result.reason = *refusal;
         return result;
     }
     std::string content(static_cast<size_t>(info.st_size), '\0');

@@ -70,7 +70,7 @@ FileRead ReadRegularFile(const std::string& fileName, size_t limit) {
     }
     result.status = FileRead::Status::Refused;
     if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        result.reason = "it is a folder";
+        result.reason = *RefusalOf(FileKind::Folder, 0, limit);
         return result;
     }
     const UniqueHandle file(CreateFileW(path.c_str(), GENERIC_READ,
@@ -81,12 +81,11 @@ FileRead ReadRegularFile(const std::string& fileName, size_t limit) {
         return result;
     }
     LARGE_INTEGER size{};
-    if (GetFileType(file.Get()) != FILE_TYPE_DISK || !GetFileSizeEx(file.Get(), &size)) {
-        result.reason = "it is not a regular file";
-        return result;
-    }
-    if (static_cast<uint64_t>(size.QuadPart) > limit) {
-        result.reason = TooLargeReason(limit);
+    const bool regular =
+        GetFileType(file.Get()) == FILE_TYPE_DISK && GetFileSizeEx(file.Get(), &size);
+    if (const auto refusal = RefusalOf(regular ? FileKind::Regular : FileKind::Other,
+                                       static_cast<uint64_t>(size.QuadPart), limit)) {
+        result.reason = *refusal;
         return result;
     }
     std::string content(static_cast<size_t>(size.QuadPart), '\0');

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <system_error>
 #include <utility>
@@ -34,7 +36,9 @@ class TemporaryFile {
     std::filesystem::path path_;
 };
 
-// Why a file over the limit of ReadRegularFile is refused ("it is larger than 16 MiB").
-std::string TooLargeReason(size_t limit);
+// What ReadRegularFile found at a path, and why it refuses to read it: nothing for a regular file
+// within the limit ("it is larger than 16 MiB", "it is a folder", ...).
+enum class FileKind { Regular, Folder, Other };
+std::optional<std::string> RefusalOf(FileKind kind, uint64_t size, size_t limit);
 
 }  // namespace quillon
