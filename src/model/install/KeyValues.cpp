@@ -106,13 +106,17 @@ class Reader {
 
 }  // namespace
 
-const KeyValue* KeyValue::Child(const std::string& name) const {
-    for (const KeyValue& child : children) {
-        if (SameIgnoringCase(child.key, name)) {
-            return &child;
+const KeyValue* FindKey(const std::vector<KeyValue>& nodes, const std::string& key) {
+    for (const KeyValue& node : nodes) {
+        if (SameIgnoringCase(node.key, key)) {
+            return &node;
         }
     }
     return nullptr;
+}
+
+const KeyValue* KeyValue::Child(const std::string& name) const {
+    return FindKey(children, name);
 }
 
 std::vector<KeyValue> ParseKeyValues(const std::string& text) {

@@ -19,6 +19,9 @@ struct KeyValue {
     const KeyValue* Child(const std::string& name) const;
 };
 
+// The first of the nodes with that key, letter case ignored; nullptr when there is none.
+const KeyValue* FindKey(const std::vector<KeyValue>& nodes, const std::string& key);
+
 // Reads the top-level nodes of such a text. Strings may be quoted (with \" and \\ escapes) or
 // bare; // starts a comment. Malformed or truncated input gives the nodes read before the fault,
 // and blocks nested deeper than a sane depth are not entered: any text is read without harm.

@@ -34,22 +34,13 @@ std::vector<KeyValue> ReadKeyValues(const std::string& file) {
                                                  : std::vector<KeyValue>();
 }
 
-const KeyValue* TopLevel(const std::vector<KeyValue>& nodes, const std::string& key) {
-    for (const KeyValue& node : nodes) {
-        if (SameIgnoringCase(node.key, key)) {
-            return &node;
-        }
-    }
-    return nullptr;
-}
-
 // A Steam root is a library itself; libraryfolders.vdf names the others: numbered blocks with a
 // "path" now, numbered keys whose values are paths in older files.
 std::vector<std::string> SteamLibraries(const std::string& root) {
     std::vector<std::string> libraries{root};
     const std::vector<KeyValue> nodes =
         ReadKeyValues(Below(Below(root, "steamapps"), "libraryfolders.vdf"));
-    const KeyValue* folders = TopLevel(nodes, "libraryfolders");
+    const KeyValue* folders = FindKey(nodes, "libraryfolders");
     if (folders == nullptr) {
         return libraries;
     }
@@ -72,7 +63,7 @@ std::string SteamInstallFolder(const std::string& library) {
     const std::string steamapps = Below(library, "steamapps");
     const std::vector<KeyValue> nodes = ReadKeyValues(Below(steamapps, kSteamAppManifest));
     std::string name = kInstallFolderName;
-    if (const KeyValue* state = TopLevel(nodes, "AppState")) {
+    if (const KeyValue* state = FindKey(nodes, "AppState")) {
         const KeyValue* installdir = state->Child("installdir");
         // A name, never a path: the probe looks in the library and nowhere else.
         if (installdir != nullptr && !installdir->value.empty() && installdir->value != "." &&
@@ -84,18 +75,26 @@ std::string SteamInstallFolder(const std::string& library) {
     return Below(Below(steamapps, "common"), name);
 }
 
+// The names of the subfolders of a folder.
+std::vector<std::string> SubfolderNames(const std::string& folder) {
+    std::vector<std::string> names;
+    FolderListing listing;
+    if (ListFolder(EnsureTrailingBackslash(folder), "", listing) == ListOutcome::Listed) {
+        for (const FolderEntry& entry : listing.entries) {
+            if (entry.isFolder) {
+                names.push_back(entry.name);
+            }
+        }
+    }
+    return names;
+}
+
 // The Main folder of an install folder, in any letter case, when it holds the data file.
 std::optional<std::string> GameFolderIn(const std::string& install) {
-    FolderListing listing;
-    if (ListFolder(EnsureTrailingBackslash(install), "", listing) != ListOutcome::Listed) {
-        return std::nullopt;
-    }
-    for (const FolderEntry& entry : listing.entries) {
-        if (entry.isFolder && SameIgnoringCase(entry.name, "Main")) {
-            const std::string main = EnsureTrailingBackslash(Below(install, entry.name));
-            if (HoldsGameDataFile(main)) {
-                return main;
-            }
+    for (const std::string& name : SubfolderNames(install)) {
+        const std::string main = EnsureTrailingBackslash(Below(install, name));
+        if (SameIgnoringCase(name, "Main") && HoldsGameDataFile(main)) {
+            return main;
         }
     }
     return std::nullopt;
@@ -141,20 +140,6 @@ void AddRegistryPlaces(KnownPlaces& places) {
     }
 }
 #else
-// The subfolders of a folder.
-std::vector<std::string> SubfoldersOf(const std::string& folder) {
-    std::vector<std::string> found;
-    FolderListing listing;
-    if (ListFolder(EnsureTrailingBackslash(folder), "", listing) == ListOutcome::Listed) {
-        for (const FolderEntry& entry : listing.entries) {
-            if (entry.isFolder) {
-                found.push_back(Below(folder, entry.name));
-            }
-        }
-    }
-    return found;
-}
-
 void AddHomePlaces(KnownPlaces& places) {
     const char* home = std::getenv("HOME");
     const char* prefix = std::getenv("WINEPREFIX");
@@ -171,14 +156,15 @@ void AddHomePlaces(KnownPlaces& places) {
         places.steamRoots.push_back(Below(own, steam));
     }
     places.winePrefixes.push_back(Below(own, ".wine"));
-    for (const std::string& game : SubfoldersOf(Below(own, "Games"))) {
-        if (IsFolder(Below(game, "drive_c"))) {
-            places.winePrefixes.push_back(game);
+    const std::string games = Below(own, "Games");
+    for (const std::string& name : SubfolderNames(games)) {
+        if (IsFolder(Below(Below(games, name), "drive_c"))) {
+            places.winePrefixes.push_back(Below(games, name));
         }
     }
     for (const char* managed : {".local/share/bottles/bottles", ".PlayOnLinux/wineprefix"}) {
-        for (const std::string& bottle : SubfoldersOf(Below(own, managed))) {
-            places.winePrefixes.push_back(bottle);
+        for (const std::string& name : SubfolderNames(Below(own, managed))) {
+            places.winePrefixes.push_back(Below(Below(own, managed), name));
         }
     }
 }
