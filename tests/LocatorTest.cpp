@@ -147,22 +147,6 @@ TEST_F(WineDriveTest, SearchesOnceThenRemembersTheFolder) {
     EXPECT_EQ(third.prompts.size(), 1U);
     EXPECT_FALSE(fs::exists(kSettingsFileName));
 }
-
-TEST_F(WineDriveTest, CancelledSearchSaysSoAndWritesNothing) {
-    FakeView view;
-    view.answers = {"C"};
-    view.onProgress = [](const SearchProgress& progress) {
-        EXPECT_EQ(progress.root.back(), '/');
-        return false;
-    };
-    EXPECT_EQ(LocateGameFolder(view, {}), "");
-    ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_EQ(view.messages[0].first,
-              "Quillon will now exit as the search for Return to Castle Wolfenstein was "
-              "cancelled...");
-    EXPECT_EQ(view.messages[0].second, "Quillon");
-    EXPECT_FALSE(fs::exists(kSettingsFileName));
-}
 #endif
 
 }  // namespace
