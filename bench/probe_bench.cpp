@@ -11,14 +11,15 @@
 
 int main(int argc, char** argv) {
     const int rounds = argc > 1 ? std::atoi(argv[1]) : 100;
+    quillon::FileSystem& files = quillon::RealFileSystem();
     std::size_t found = 0;
     const auto start = std::chrono::steady_clock::now();
     for (int round = 0; round < rounds; ++round) {
-        found = quillon::ProbeKnownPlaces(quillon::KnownPlacesOfThisMachine()).size();
+        found = quillon::ProbeKnownPlaces(files, quillon::KnownPlacesOfThisMachine(files)).size();
     }
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
     for (const std::string& folder :
-         quillon::ProbeKnownPlaces(quillon::KnownPlacesOfThisMachine())) {
+         quillon::ProbeKnownPlaces(files, quillon::KnownPlacesOfThisMachine(files))) {
         std::printf("found %s\n", folder.c_str());
     }
     std::printf("probe %.3f ms (mean of %d), %zu found\n", took.count() / rounds, rounds, found);

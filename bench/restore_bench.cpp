@@ -11,7 +11,7 @@
 
 #include "model/script/ScriptGenerator.h"
 #include "model/script/ScriptReader.h"
-#include "platform/Files.h"
+#include "platform/FileSystem.h"
 
 int main(int argc, char** argv) {
     using namespace quillon;
@@ -20,7 +20,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 1000;
-    const FileRead head = ReadRegularFile(argv[1], 1 << 20);
+    const FileRead head = RealFileSystem().ReadRegularFile(argv[1], 1 << 20);
     KeyTable full;
     size_t next = 0;
     for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     const auto start = std::chrono::steady_clock::now();
     int restoredKeys = 0;
     for (int round = 0; round < rounds; ++round) {
-        const FileRead script = ReadRegularFile(path, 1 << 20);
+        const FileRead script = RealFileSystem().ReadRegularFile(path, 1 << 20);
         restoredKeys += ReadScriptAssignments(script.content).keysRestored;
     }
     const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;

@@ -31,10 +31,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     root = quillon::EnsureTrailingBackslash(root);
+    quillon::FileSystem& files = quillon::RealFileSystem();
 
     const auto start = std::chrono::steady_clock::now();
     const quillon::SearchResult result =
-        sequential ? quillon::SearchFolder(root, pattern) : quillon::SearchDrive(root, pattern);
+        sequential ? quillon::SearchFolder(files, root, pattern)
+                   : quillon::SearchDrive(files, root, pattern);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
 
     std::printf("walk %s\nfolders %lld\nfiles %lld\nseconds %.3f\n",

@@ -1,14 +1,21 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
 
+#include "FaultyFileSystem.h"
 #include "TempFolder.h"
 #include "model/script/ScriptGenerator.h"
+#include "platform/PathText.h"
 
-#ifndef _WIN32
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/resource.h>
 #include <sys/stat.h>
 
@@ -19,14 +26,16 @@ namespace quillon {
 namespace {
 
 namespace fs = std::filesystem;
+using test::FaultyFileSystem;
 using test::ReadFile;
 using test::TempFolder;
 using test::WriteFile;
+using Step = FaultyFileSystem::Step;
 
 KeyTable TableSaying(int16_t page, int16_t line) {
     KeyTable table;
     for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
-        table.Append(key, *Assignment::FromNumbers(page, line));
+        EXPECT_TRUE(table.Append(key, *Assignment::FromNumbers(page, line)));
     }
     return table;
 }
@@ -43,157 +52,182 @@ std::vector<std::string> NamesIn(const fs::path& folder) {
 
 const std::vector<std::string> kTemplateAndScript = {"qmscript.txt", "qmvc.cfg"};
 
-TEST(ExportFailure, FailuresSayWhyAndKeepTheEarlierScript) {
+// A working folder that is also the game folder, with a template and an earlier script.
+class ExportFailure : public ::testing::Test {
+  protected:
+    ExportFailure() {
+        WriteFile("qmscript.txt", "// t\r\n");
+        WriteFile("qmvc.cfg", "earlier script");
+    }
+
+    Outcome Export(const KeyTable& table) {
+        return WriteConsoleScript(files, table, folder.Text(), folder.Text());
+    }
+    Outcome Export() { return Export(TableSaying(3, 1)); }
+
+    // The export failed with `words` in its message and left everything as it was.
+    void ExpectFailedAndUntouched(const Outcome& outcome, const std::string& words) {
+        EXPECT_FALSE(outcome.Succeeded());
+        EXPECT_NE(outcome.Message().find(words), std::string::npos) << outcome.Message();
+        EXPECT_NE(outcome.Message().find("your assignments are kept"), std::string::npos);
+        EXPECT_EQ(ReadFile("qmvc.cfg"), "earlier script");
+        for (const std::string& name : NamesIn(folder.Path())) {
+            EXPECT_EQ(name.rfind("qmvc.cfg.", 0), std::string::npos) << "left behind: " << name;
+        }
+    }
+
     TempFolder folder;
-    const KeyTable table = TableSaying(3, 1);
+    FaultyFileSystem files;
+};
 
-    // No template in the current folder.
-    std::string failure = WriteConsoleScript(table, folder.Text()).Message();
-    EXPECT_NE(failure.find("\"qmscript.txt\""), std::string::npos) << failure;
-    EXPECT_FALSE(fs::exists("qmvc.cfg"));
+TEST_F(ExportFailure, EveryFailingStepSaysWhyAndKeepsTheEarlierScript) {
+    files.Plant(Step::Create, test::Denied(), "qmvc.cfg", 1);
+    ExpectFailedAndUntouched(Export(), "no new file could be made beside it (Permission denied)");
+    files.Plant(Step::Write, test::Failure("No space left on device"), "qmvc.cfg", 1, 1);
+    files.writeAtMost = 3;  // the failure comes part-way, after a short write
+    ExpectFailedAndUntouched(Export(), "could not be written: No space left on device");
+    files.Plant(Step::Flush, test::Failure("Input/output error"), "qmvc.cfg", 1);
+    ExpectFailedAndUntouched(Export(), "Input/output error");
+    files.Plant(Step::Replace, test::Denied(), "qmvc.cfg", 1);
+    ExpectFailedAndUntouched(Export(), "Permission denied");
 
-    WriteFile("qmscript.txt", "// t\r\n");
-    WriteFile("qmvc.cfg", "earlier script");
-
-    // A game folder that has gone.
-    failure = WriteConsoleScript(table, folder.Text() + "gone" + kSeparator).Message();
-    EXPECT_NE(failure.find("gone"), std::string::npos) << failure;
-    EXPECT_FALSE(WriteConsoleScript(table, "").Succeeded());
-    EXPECT_EQ(ReadFile("qmvc.cfg"), "earlier script");
-
-    // A script that cannot be replaced: its name is taken by a folder. The system says why.
-    fs::remove("qmvc.cfg");
-    fs::create_directories(fs::path("qmvc.cfg") / "inside");
-    failure = WriteConsoleScript(table, folder.Text()).Message();
-    EXPECT_NE(failure.find("could not be written: "), std::string::npos) << failure;
-#ifndef _WIN32
-    EXPECT_NE(failure.find("Is a directory"), std::string::npos) << failure;
-#endif
-    EXPECT_TRUE(fs::is_directory(fs::path("qmvc.cfg") / "inside"));
-    EXPECT_EQ(NamesIn(folder.Path()), kTemplateAndScript) << "no new file is left behind";
+    // Short writes are only slower: the whole script lands.
+    ASSERT_TRUE(Export().Succeeded());
+    EXPECT_EQ(ReadFile("qmvc.cfg"), "// t\r\n" + GenerateScriptBody(TableSaying(3, 1)));
 }
 
-TEST(ExportFailure, MessagesShowLongAndOddPathsWhole) {
-    TempFolder folder;
+TEST_F(ExportFailure, ADiskThatTakesNothingFailsInsteadOfHanging) {
+    files.writeAtMost = 0;
+    ExpectFailedAndUntouched(Export(), "the disk took no more of it");
+}
+
+// Another program puts its own file in place between our replace and our check.
+TEST_F(ExportFailure, AScriptReplacedBeforeTheCheckIsNoSuccess) {
+    files.afterReplace = [](const std::string& destination) {
+        WriteFile(PathFromText(destination), "another program's");
+    };
+    const Outcome outcome = Export();
+    EXPECT_FALSE(outcome.Succeeded());
+    EXPECT_NE(outcome.Message().find("another program replaced it"), std::string::npos);
+
+    // One that cannot be read back is no success either, and says why.
+    files.afterReplace = nullptr;
+    files.Plant(Step::Read, test::Denied(), "qmvc.cfg", 1);
+    const Outcome unread = Export();
+    EXPECT_FALSE(unread.Succeeded());
+    EXPECT_NE(unread.Message().find("could not be read back (Permission denied)"),
+              std::string::npos)
+        << unread.Message();
+}
+
+TEST_F(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopiedToAGameFolderThatExists) {
+    fs::remove("qmscript.txt");
+    ExpectFailedAndUntouched(Export(), "\"qmscript.txt\" could not be read in \"" +
+                                           PathForMessage(folder.Text()) + "\"");
+    fs::create_directory("qmscript.txt");
+    ExpectFailedAndUntouched(Export(), "it is a folder");
+    fs::remove("qmscript.txt");
+    WriteFile("qmscript.txt", "");
+    fs::resize_file("qmscript.txt", kLargestTemplate + 1);
+    ExpectFailedAndUntouched(Export(), "larger than 16 MiB");
+    fs::remove("qmscript.txt");
+#ifndef _WIN32
+    // A pipe in the template's place would hold a reader forever.
+    ASSERT_EQ(mkfifo("qmscript.txt", 0600), 0);
+    ExpectFailedAndUntouched(Export(), "not a regular file");
+    fs::remove("qmscript.txt");
+#endif
+    files.Plant(Step::Read, test::Denied(), "qmscript.txt", 1);
     WriteFile("qmscript.txt", "// t\r\n");
+    ExpectFailedAndUntouched(Export(), "cannot be used: Permission denied");
+
+    // A game folder that has gone, and one whose name is no folder at all.
+    for (const std::string& game : {folder.Text() + "gone" + kSeparator, std::string()}) {
+        const Outcome outcome = WriteConsoleScript(files, TableSaying(3, 1), folder.Text(), game);
+        EXPECT_NE(outcome.Message().find("does not exist"), std::string::npos);
+    }
+}
+
+TEST_F(ExportFailure, MessagesShowLongAndOddPathsWhole) {
     std::string deep = folder.Text();
     for (int level = 0; level < 40; ++level) {
         deep += "folder" + std::to_string(level) + kSeparator;
     }
     deep += "end-of-the-path" + std::string(1, kSeparator);
-    const std::string failure = WriteConsoleScript(TableSaying(2, 1), deep).Message();
+    const std::string failure =
+        WriteConsoleScript(files, TableSaying(2, 1), folder.Text(), deep).Message();
     const std::string shown = failure.substr(failure.find('"') + 1);
     EXPECT_LE(shown.find('"'), 200U) << failure;
     EXPECT_EQ(shown.rfind(folder.Text().substr(0, 20), 0), 0U) << "the start is kept: " << failure;
     EXPECT_NE(shown.find("end-of-the-path"), std::string::npos) << "and the end: " << failure;
-    EXPECT_NE(shown.find("..."), std::string::npos) << failure;
 
     // A NUL or a line break in a path does not end or break the message.
     const std::string odd = folder.Text() + std::string("a\0b\nc", 5) + kSeparator;
-    const std::string message = WriteConsoleScript(TableSaying(2, 1), odd).Message();
+    const std::string message =
+        WriteConsoleScript(files, TableSaying(2, 1), folder.Text(), odd).Message();
     EXPECT_NE(message.find("a?b?c"), std::string::npos) << message;
-    EXPECT_NE(message.find("your assignments are kept"), std::string::npos) << message;
 }
 
-// Two Quillon windows, or one started twice, export into one game folder at the same moment.
-TEST(ExportFailure, TwoExportsAtOnceLeaveOneWholeScript) {
-    TempFolder folder;
-    WriteFile("qmscript.txt", std::string(1 << 20, '/') + "\r\n");
-    const KeyTable first = TableSaying(3, 1);
-    const KeyTable second = TableSaying(6, 4);
-    const std::string firstScript = ReadFile("qmscript.txt") + GenerateScriptBody(first);
-    const std::string secondScript = ReadFile("qmscript.txt") + GenerateScriptBody(second);
-    for (int trial = 0; trial < 60; ++trial) {
-        Outcome firstOutcome = Outcome::Success();
-        Outcome secondOutcome = Outcome::Success();
-        std::thread other([&] { secondOutcome = WriteConsoleScript(second, folder.Text()); });
-        firstOutcome = WriteConsoleScript(first, folder.Text());
-        other.join();
-
-        const std::string landed = ReadFile("qmvc.cfg");
-        ASSERT_TRUE(landed == firstScript || landed == secondScript)
-            << "trial " << trial << ": a mixed script of " << landed.size() << " bytes";
-        // The export whose script landed says so.
-        EXPECT_TRUE(landed == firstScript ? firstOutcome.Succeeded() : secondOutcome.Succeeded())
-            << "trial " << trial;
-        for (const Outcome& outcome : {firstOutcome, secondOutcome}) {
-            if (!outcome.Succeeded()) {
-                EXPECT_NE(outcome.Message().find("another program replaced it"), std::string::npos)
-                    << outcome.Message();
-            }
-        }
-        ASSERT_EQ(NamesIn(folder.Path()), kTemplateAndScript) << "trial " << trial;
-    }
-}
-
-// What an earlier crash, or somebody else, left under the names a careless writer would use.
-TEST(ExportFailure, LeftoversBesideTheScriptDoNotMatter) {
-    TempFolder folder;
-    WriteFile("qmscript.txt", "// t\r\n");
-    const KeyTable table = TableSaying(4, 1);
-    const std::string expected = "// t\r\n" + GenerateScriptBody(table);
-
+// What an earlier crash, or somebody else, left under the names a careless writer would use;
+// and a script whose name is taken by a folder.
+TEST_F(ExportFailure, LeftoversBesideTheScriptDoNotMatter) {
+    const std::string expected = "// t\r\n" + GenerateScriptBody(TableSaying(3, 1));
     fs::create_directories(fs::path("qmvc.cfg.new") / "inside");
-    EXPECT_TRUE(WriteConsoleScript(table, folder.Text()).Succeeded());
+    ASSERT_TRUE(Export().Succeeded());
     EXPECT_EQ(ReadFile("qmvc.cfg"), expected);
     fs::remove_all("qmvc.cfg.new");
-
-    WriteFile("qmvc.cfg.new", "left over");
-    fs::permissions("qmvc.cfg.new", fs::perms::owner_read);
-    EXPECT_TRUE(WriteConsoleScript(table, folder.Text()).Succeeded());
-    fs::permissions("qmvc.cfg.new", fs::perms::owner_all);
-    EXPECT_EQ(ReadFile("qmvc.cfg.new"), "left over");
-    fs::remove("qmvc.cfg.new");
 
 #ifndef _WIN32
     // A link planted under that name never leads the script outside the game folder.
     const fs::path outside = folder.Path() / "outside.txt";
     WriteFile(outside, "not the game's");
-    fs::create_directory("game");
-    fs::create_symlink(outside, fs::path("game") / "qmvc.cfg.new");
-    EXPECT_TRUE(WriteConsoleScript(table, folder.Text() + "game/").Succeeded());
+    fs::create_symlink(outside, "qmvc.cfg.new");
+    ASSERT_TRUE(Export().Succeeded());
     EXPECT_EQ(ReadFile(outside), "not the game's");
-    EXPECT_EQ(ReadFile(fs::path("game") / "qmvc.cfg"), expected);
+    fs::remove("qmvc.cfg.new");
+    fs::remove(outside);
 #endif
-}
 
-TEST(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopied) {
-    TempFolder folder;
-    const KeyTable table = TableSaying(5, 1);
-    WriteFile("qmvc.cfg", "earlier script");
-
-    // Larger than any template: refused without copying it.
-    WriteFile("qmscript.txt", "");
-    fs::resize_file("qmscript.txt", 17 * 1024 * 1024);
-    std::string failure = WriteConsoleScript(table, folder.Text()).Message();
-    EXPECT_NE(failure.find("larger than 16 MiB"), std::string::npos) << failure;
-    fs::remove("qmscript.txt");
-
-    fs::create_directory("qmscript.txt");
-    failure = WriteConsoleScript(table, folder.Text()).Message();
-    EXPECT_NE(failure.find("it is a folder"), std::string::npos) << failure;
-    fs::remove("qmscript.txt");
-
-#ifndef _WIN32
-    // A pipe in the template's place would hold a reader forever.
-    ASSERT_EQ(mkfifo("qmscript.txt", 0600), 0);
-    failure = WriteConsoleScript(table, folder.Text()).Message();
-    EXPECT_NE(failure.find("not a regular file"), std::string::npos) << failure;
-#endif
-    EXPECT_EQ(ReadFile("qmvc.cfg"), "earlier script");
+    fs::remove("qmvc.cfg");
+    fs::create_directories(fs::path("qmvc.cfg") / "inside");
+    const std::string failure = Export().Message();
+    EXPECT_NE(failure.find("could not be written: "), std::string::npos) << failure;
+    EXPECT_TRUE(fs::is_directory(fs::path("qmvc.cfg") / "inside"));
+    EXPECT_EQ(NamesIn(folder.Path()), kTemplateAndScript) << "no new file is left behind";
 }
 
 #ifndef _WIN32
+// The new script can always be read by the player and never be written by others, unless the
+// earlier one could: a mode-000 script, and a link to a device that anybody may write.
+TEST_F(ExportFailure, TheNewScriptIsTheOwnersToReadAndWrite) {
+    chmod("qmvc.cfg", 0);
+    ASSERT_TRUE(Export().Succeeded());
+    struct stat info {};
+    ASSERT_EQ(stat("qmvc.cfg", &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0600U);
+    chmod("qmvc.cfg", 0664);
+    ASSERT_TRUE(Export().Succeeded());
+    ASSERT_EQ(stat("qmvc.cfg", &info), 0);
+    EXPECT_EQ(info.st_mode & 0777, 0664U) << "the player's own choice is kept";
+
+    fs::remove("qmvc.cfg");
+    fs::create_symlink("/dev/null", "qmvc.cfg");
+    const mode_t mask = umask(022);
+    ASSERT_TRUE(Export().Succeeded());
+    umask(mask);
+    ASSERT_EQ(lstat("qmvc.cfg", &info), 0);
+    EXPECT_TRUE(S_ISREG(info.st_mode));
+    EXPECT_EQ(info.st_mode & 0777, 0644U);
+}
+
 // Under a file-size limit the write fails like any other, and the program lives on. Run in a
 // child process, since the limit and the signal belong to the whole process.
-TEST(ExportFailure, AFileSizeLimitFailsTheWriteAndKeepsTheProgram) {
-    TempFolder folder;
+TEST_F(ExportFailure, AFileSizeLimitFailsTheWriteAndKeepsTheProgram) {
     WriteFile("qmscript.txt", std::string(1 << 20, '/') + "\r\n");
-    WriteFile("qmvc.cfg", "earlier script");
     const test::ChildEnd end = test::RunInChild([&] {
         const rlimit limit{64 * 1024, 64 * 1024};
         setrlimit(RLIMIT_FSIZE, &limit);
-        return WriteConsoleScript(TableSaying(2, 2), folder.Text()).Message();
+        return Export().Message();
     });
     ASSERT_TRUE(end.exited) << "the child was ended by signal " << end.signal;
     EXPECT_NE(end.said.find("File too large"), std::string::npos) << end.said;
@@ -201,6 +235,53 @@ TEST(ExportFailure, AFileSizeLimitFailsTheWriteAndKeepsTheProgram) {
     EXPECT_EQ(NamesIn(folder.Path()), kTemplateAndScript) << "no partial file is left behind";
 }
 #endif
+
+// Only a file the system says is not there counts as missing; every other failure to open it
+// is a refusal that the player is told about.
+TEST(FileErrors, OnlyAMissingFileIsMissing) {
+#ifdef _WIN32
+    EXPECT_EQ(SystemError(ERROR_FILE_NOT_FOUND).kind, FileError::Kind::Missing);
+    EXPECT_EQ(SystemError(ERROR_ACCESS_DENIED).kind, FileError::Kind::Denied);
+    EXPECT_EQ(SystemError(ERROR_TOO_MANY_OPEN_FILES).kind, FileError::Kind::OutOfHandles);
+    EXPECT_EQ(SystemError(ERROR_CRC).kind, FileError::Kind::Other);
+#else
+    EXPECT_EQ(SystemError(ENOENT).kind, FileError::Kind::Missing);
+    EXPECT_EQ(SystemError(EACCES).kind, FileError::Kind::Denied);
+    EXPECT_EQ(SystemError(EMFILE).kind, FileError::Kind::OutOfHandles);
+    for (const int refused : {EIO, ELOOP}) {
+        EXPECT_EQ(SystemError(refused).kind, FileError::Kind::Other) << refused;
+    }
+    TempFolder folder;
+    fs::create_symlink("loop", "loop");
+    const FileRead read = RealFileSystem().ReadRegularFile("loop", 100);
+    EXPECT_EQ(read.status, FileRead::Status::Refused);
+    EXPECT_EQ(read.reason, std::strerror(ELOOP));
+#endif
+}
+
+// Two Quillon windows export into one game folder at the same moment: the file is always one
+// whole script, and the export whose script stayed says it succeeded.
+TEST_F(ExportFailure, TwoExportsAtOnceLeaveOneWholeScript) {
+    WriteFile("qmscript.txt", std::string(1 << 20, '/') + "\r\n");
+    const KeyTable first = TableSaying(3, 1);
+    const KeyTable second = TableSaying(6, 4);
+    const std::string firstScript = ReadFile("qmscript.txt") + GenerateScriptBody(first);
+    const std::string secondScript = ReadFile("qmscript.txt") + GenerateScriptBody(second);
+    for (int trial = 0; trial < 20; ++trial) {
+        Outcome firstOutcome = Outcome::Success();
+        Outcome secondOutcome = Outcome::Success();
+        std::thread other([&] { secondOutcome = Export(second); });
+        firstOutcome = Export(first);
+        other.join();
+
+        const std::string landed = ReadFile("qmvc.cfg");
+        ASSERT_TRUE(landed == firstScript || landed == secondScript)
+            << "trial " << trial << ": a mixed script of " << landed.size() << " bytes";
+        EXPECT_TRUE(landed == firstScript ? firstOutcome.Succeeded() : secondOutcome.Succeeded())
+            << "trial " << trial;
+        ASSERT_EQ(NamesIn(folder.Path()), kTemplateAndScript) << "trial " << trial;
+    }
+}
 
 }  // namespace
 }  // namespace quillon

@@ -38,8 +38,8 @@ void LastInWalkOrder(const fs::path& folder, std::string& last) {
 }
 
 void ExpectBothWalksFind(const std::string& root, const std::string& expected) {
-    EXPECT_EQ(SearchFolder(root, kGameDataFile).match, expected);
-    EXPECT_EQ(SearchDrive(root, kGameDataFile).match, expected);
+    EXPECT_EQ(SearchFolder(RealFileSystem(), root, kGameDataFile).match, expected);
+    EXPECT_EQ(SearchDrive(RealFileSystem(), root, kGameDataFile).match, expected);
 }
 
 TEST(FolderSearch, LastMatchInWalkOrderWinsWhateverTheCaseOrName) {
@@ -62,9 +62,9 @@ TEST(FolderSearch, LastMatchInWalkOrderWinsWhateverTheCaseOrName) {
 
     // Each folder is opened once, its identity and its entries read through that one open.
     const int64_t opensBefore = FolderOpenCount();
-    const SearchResult result = SearchDrive(folder.Text(), kGameDataFile);
+    const SearchResult result = SearchDrive(RealFileSystem(), folder.Text(), kGameDataFile);
     EXPECT_EQ(FolderOpenCount() - opensBefore, result.foldersWalked);
-    EXPECT_EQ(result.foldersWalked, SearchFolder(folder.Text(), kGameDataFile).foldersWalked);
+    EXPECT_EQ(result.foldersWalked, SearchFolder(RealFileSystem(), folder.Text(), kGameDataFile).foldersWalked);
     EXPECT_EQ(FolderOpenCount() - opensBefore, 2 * result.foldersWalked);
     EXPECT_EQ(result.filesSeen, 45);
 
@@ -73,9 +73,9 @@ TEST(FolderSearch, LastMatchInWalkOrderWinsWhateverTheCaseOrName) {
     EXPECT_FALSE(NameMatchesPattern("sp_pak2.pk3.bak", kGameDataFile));
 
     // Nothing below a folder that cannot be listed, and nothing in an empty tree.
-    EXPECT_EQ(SearchDrive(folder.Text() + "missing/", kGameDataFile).match, "");
+    EXPECT_EQ(SearchDrive(RealFileSystem(), folder.Text() + "missing/", kGameDataFile).match, "");
     fs::create_directory(root / "empty");
-    EXPECT_EQ(SearchDrive(folder.Text() + "empty", kGameDataFile).match, "");
+    EXPECT_EQ(SearchDrive(RealFileSystem(), folder.Text() + "empty", kGameDataFile).match, "");
 }
 
 #ifdef _WIN32
@@ -93,7 +93,7 @@ TEST(FolderSearch, PathsPastTheClassicLimitAreWalked) {
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     CloseHandle(file);
 
-    const std::string match = SearchDrive(folder.Text(), kGameDataFile).match;
+    const std::string match = SearchDrive(RealFileSystem(), folder.Text(), kGameDataFile).match;
     EXPECT_GT(match.size(), 300U);
     EXPECT_EQ(match.rfind(folder.Text(), 0), 0U);
     EXPECT_EQ(match.substr(match.size() - 12), "\\sp_pak2.pk3");
@@ -131,8 +131,8 @@ TEST(FolderSearch, LinksAreFollowedButEveryRealFolderIsWalkedOnce) {
     fs::create_symlink(root / "nowhere", root / "drive/broken");
 
     const std::string start = folder.Text() + "drive/";
-    const SearchResult sequential = SearchFolder(start, kGameDataFile);
-    const SearchResult parallel = SearchDrive(start, kGameDataFile);
+    const SearchResult sequential = SearchFolder(RealFileSystem(), start, kGameDataFile);
+    const SearchResult parallel = SearchDrive(RealFileSystem(), start, kGameDataFile);
     EXPECT_FALSE(sequential.match.empty());
     EXPECT_EQ(parallel.match, sequential.match);
     EXPECT_EQ(sequential.foldersWalked, 5);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "FakeView.h"
+#include "FaultyFileSystem.h"
 #include "TempFolder.h"
 #include "app/Form.h"
 
@@ -70,7 +71,8 @@ class FormTest : public ::testing::Test {
 
     TempFolder folder;
     FailingView view;
-    Form form{view};
+    test::FaultyFileSystem files;
+    Form form{view, files, folder.Text()};
 };
 
 TEST_F(FormTest, ClassPromptTakesTheFirstLetterAndAnythingElseLeavesNothing) {
@@ -309,6 +311,12 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     EXPECT_FALSE(form.Keys().IsUsed(5, 1)) << "the changes answered No to are gone";
     EXPECT_FALSE(form.HasUnexportedChanges());
     EXPECT_TRUE(view.list.empty()) << "key 5 is current and holds nothing there";
+
+    // A folder without a script of its own starts with no keys at all.
+    WriteFile("empty/Main/sp_pak2.pk3", "");
+    view.chosenFolders = {folder.Text() + "empty" + kSeparator + "Main"};
+    form.OnChooseGameFolder();
+    EXPECT_EQ(form.Keys(), KeyTable());
 }
 
 // A start in a game folder that holds a script: its keys are back, and what could not be read
@@ -324,7 +332,7 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
                   "set try1b3  \";\"\r\n"
                   "set try9b1  \"vsay_team Moonwalk;\"\r\n");
     FakeView view;
-    Form form(view);
+    Form form(view, RealFileSystem(), folder.Text());
     ASSERT_TRUE(form.OnStart());
     EXPECT_EQ(view.list,
               (std::vector<std::string>{"Medic    3     1", "I'm a Engineer    1     101"}));
@@ -343,7 +351,7 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
             WriteFile(std::filesystem::path("game") / "qmvc.cfg", std::string(2 << 20, 'x'));
         }
         FakeView again;
-        Form restarted(again);
+        Form restarted(again, RealFileSystem(), folder.Text());
         ASSERT_TRUE(restarted.OnStart());
         EXPECT_TRUE(again.list.empty());
         ASSERT_EQ(again.messages.size(), 1U);
@@ -354,11 +362,29 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
     EXPECT_EQ(std::filesystem::file_size(std::filesystem::path("game") / "qmvc.cfg"), 2U << 20);
 }
 
+// A script that exists but cannot be read: the keypad starts empty, the message gives the
+// system's reason, and the script is left for the player to look at.
+TEST(FormStartUp, AnUnreadableScriptSaysWhyAndIsLeftAlone) {
+    TempFolder folder;
+    WriteFile("qm.cfg", folder.Text() + "\r\n");
+    WriteFile("qmvc.cfg", "set try1b1  \"vsay Hi;\"\r\n");
+    test::FaultyFileSystem files;
+    files.Plant(test::FaultyFileSystem::Step::Read, test::Denied(), "qmvc.cfg");
+    FakeView view;
+    Form form(view, files, folder.Text());
+    ASSERT_TRUE(form.OnStart());
+    EXPECT_EQ(form.Keys(), KeyTable());
+    ASSERT_EQ(view.messages.size(), 1U);
+    EXPECT_NE(view.messages[0].first.find("could not read your keys"), std::string::npos);
+    EXPECT_NE(view.messages[0].first.find("Permission denied"), std::string::npos);
+    EXPECT_EQ(ReadFile("qmvc.cfg"), "set try1b1  \"vsay Hi;\"\r\n");
+}
+
 TEST(FormStartUp, NoInstallationEndsTheProgramWithoutSettings) {
     TempFolder folder;
     FakeView view;
     view.answers = {""};
-    Form form(view);
+    Form form(view, RealFileSystem(), folder.Text());
     EXPECT_FALSE(form.OnStart());
     EXPECT_TRUE(view.ended);
     ASSERT_EQ(view.messages.size(), 1U);

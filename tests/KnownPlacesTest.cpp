@@ -65,8 +65,18 @@ TEST(KeyValues, ReadsSteamFilesAndSurvivesBrokenOnes) {
 
     // Nesting far past any Steam file, and a megabyte of noise: read, without harm.
     EXPECT_EQ(ParseKeyValues(std::string(100000, '{')).size(), 0U);
-    const std::vector<KeyValue> deep = ParseKeyValues("\"a\" " + std::string(100000, '{'));
-    EXPECT_LE(deep.size(), 1U);
+    std::string nested;
+    for (int level = 0; level < 100000; ++level) {
+        nested += "\"a\" { ";
+    }
+    const std::vector<KeyValue> deep = ParseKeyValues(nested);
+    int levels = 0;
+    for (const std::vector<KeyValue>* below = &deep; !below->empty();
+         below = &below->front().children) {
+        ++levels;
+    }
+    EXPECT_GT(levels, 1) << "what was read before the fault is kept";
+    EXPECT_LE(levels, 16) << "no deeper than any Steam file";
     std::string noise(1 << 20, '\0');
     for (size_t i = 0; i < noise.size(); ++i) {
         noise[i] = "{}\"\\ /ab\n"[i * 7919 % 10];
@@ -102,13 +112,13 @@ TEST(KnownPlaces, SteamLibrariesInBothFormats) {
     KnownPlaces places;
     places.steamRoots = {TextFromPath(root), TextFromPath(old),
                          TextFromPath(folder.Path() / "none")};
-    EXPECT_EQ(ProbeKnownPlaces(places), (std::vector<std::string>{fromManifest, usual}));
+    EXPECT_EQ(ProbeKnownPlaces(RealFileSystem(), places), (std::vector<std::string>{fromManifest, usual}));
 
-    // A manifest whose install folder is a path leads nowhere else.
+    // A manifest whose install folder is a path leads nowhere else, not even to a game there.
+    Install(folder, "elsewhere");
     WriteFile(second / "steamapps" / "appmanifest_9010.acf",
-              "\"AppState\" { \"installdir\" \"../../third/steamapps/common/Return to Castle "
-              "Wolfenstein\" }");
-    EXPECT_EQ(ProbeKnownPlaces(places), std::vector<std::string>{usual});
+              "\"AppState\" { \"installdir\" \"../../../elsewhere\" }");
+    EXPECT_EQ(ProbeKnownPlaces(RealFileSystem(), places), std::vector<std::string>{usual});
 }
 
 TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
@@ -126,8 +136,8 @@ TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
                              TextFromPath((folder.Path() / "prefix/drive_c/GOG Games/Return to "
                                                            "Castle Wolfenstein")
                                               .make_preferred())};
-    EXPECT_EQ(ProbeKnownPlaces(places), (std::vector<std::string>{installer, wine}));
-    EXPECT_TRUE(ProbeKnownPlaces({}).empty());
+    EXPECT_EQ(ProbeKnownPlaces(RealFileSystem(), places), (std::vector<std::string>{installer, wine}));
+    EXPECT_TRUE(ProbeKnownPlaces(RealFileSystem(), {}).empty());
 }
 
 #ifndef _WIN32
@@ -147,7 +157,7 @@ TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
     const std::string previous = home != nullptr ? home : "";
     setenv("HOME", (folder.Path() / "home").c_str(), 1);
     unsetenv("WINEPREFIX");
-    const std::vector<std::string> found = ProbeKnownPlaces(KnownPlacesOfThisMachine());
+    const std::vector<std::string> found = ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem()));
     setenv("HOME", previous.c_str(), 1);
     // Steam reached twice (through ~/.steam/steam and directly) is one folder.
     ASSERT_EQ(found.size(), 3U);
@@ -168,7 +178,7 @@ TEST(KnownPlaces, FindsAreOfferedInTurnBeforeTheDrivePrompt) {
 
     FakeView declined;
     declined.yesNoReplies = {false, false};
-    EXPECT_EQ(LocateGameFolder(declined, places), "") << "the drive prompt is cancelled";
+    EXPECT_EQ(LocateGameFolder(declined, RealFileSystem(), folder.Text(), places), "") << "the drive prompt is cancelled";
     ASSERT_EQ(declined.questions.size(), 2U);
     EXPECT_EQ(declined.questions[0],
               "Quillon found Return to Castle Wolfenstein in:\n" + first + "\nUse this folder?");
@@ -176,13 +186,13 @@ TEST(KnownPlaces, FindsAreOfferedInTurnBeforeTheDrivePrompt) {
 
     FakeView taken;
     taken.yesNoReplies = {false, true};
-    EXPECT_EQ(LocateGameFolder(taken, places), second);
+    EXPECT_EQ(LocateGameFolder(taken, RealFileSystem(), folder.Text(), places), second);
     EXPECT_TRUE(taken.prompts.empty());
     EXPECT_EQ(ReadFile(kSettingsFileName), second + "\r\n");
 
     fs::remove(kSettingsFileName);
     FakeView nothing;
-    EXPECT_EQ(LocateGameFolder(nothing, {}), "");
+    EXPECT_EQ(LocateGameFolder(nothing, RealFileSystem(), folder.Text(), {}), "");
     EXPECT_TRUE(nothing.questions.empty());
     EXPECT_EQ(nothing.prompts.size(), 1U) << "nothing found: the drive prompt at once";
 }
@@ -204,10 +214,10 @@ TEST(KnownPlaces, TheRegistryOfThisMachine) {
         other.Set(L"InstallLocation", folder.Path().wstring());
         test::TestRegistryKey valve(L"Software\\Valve\\Steam");
         valve.Set(L"SteamPath", (folder.Path() / "Steam").wstring());
-        EXPECT_EQ(ProbeKnownPlaces(KnownPlacesOfThisMachine()),
+        EXPECT_EQ(ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem())),
                   (std::vector<std::string>{steam, installed}));
     }
-    EXPECT_TRUE(ProbeKnownPlaces(KnownPlacesOfThisMachine()).empty()) << "the keys are gone";
+    EXPECT_TRUE(ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem())).empty()) << "the keys are gone";
 }
 #endif
 

@@ -28,19 +28,19 @@ using test::WriteFile;
 // commas included. Anything else is read as well as it can be, or is no path at all.
 TEST(SettingsFile, ReadsBackWhatItWroteAndNoMore) {
     TempFolder folder;
-    EXPECT_FALSE(ReadSettingsFile().gamePath);
+    EXPECT_FALSE(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath);
     const std::string s(1, kSeparator);
     for (const std::string& path :
          {s + " leading blank" + s, "\"quoted\"" + s, s + "trailing blank " + s,
           "Games, Old" + s + "RTCW" + s, "\tx" + s, s + "games" + s + "\"x\" y" + s}) {
-        ASSERT_TRUE(WriteSettingsFile(path).Succeeded()) << path;
-        EXPECT_EQ(ReadSettingsFile().gamePath, path) << ReadFile(kSettingsFileName);
+        ASSERT_TRUE(WriteSettingsFile(RealFileSystem(), folder.Text(), path).Succeeded()) << path;
+        EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath, path) << ReadFile(kSettingsFileName);
     }
     for (const std::string& path : {s + "a\nb" + s, s + "a\rb" + s}) {
-        const Outcome saved = WriteSettingsFile(path);
+        const Outcome saved = WriteSettingsFile(RealFileSystem(), folder.Text(), path);
         EXPECT_NE(saved.Message().find("line break"), std::string::npos) << saved.Message();
     }
-    EXPECT_EQ(ReadSettingsFile().gamePath, s + "games" + s + "\"x\" y" + s) << "left as it was";
+    EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath, s + "games" + s + "\"x\" y" + s) << "left as it was";
 
     // Lines written by hand.
     const std::string game = s + "games" + s + "x" + s;
@@ -48,22 +48,24 @@ TEST(SettingsFile, ReadsBackWhatItWroteAndNoMore) {
     EXPECT_EQ(GameFolderFromSettings("\t" + game + "  \r\n"), game);
     EXPECT_EQ(GameFolderFromSettings("  \"" + s + "my x" + s + "\"  \r\n"), s + "my x" + s);
     EXPECT_EQ(GameFolderFromSettings("Games" + s + "Main"), "Games" + s + "Main" + s);
-    for (const char* unusable : {"", "\r\n", "  \r\nsecond line\r\n", "\"\"", "  \"  \"  "}) {
+    for (const std::string& unusable :
+         std::vector<std::string>{"", "\r\n", "  \r\nsecond line\r\n", "\"\"", "  \"  \"  ",
+                                  std::string("/a\0b/", 5)}) {
         EXPECT_FALSE(GameFolderFromSettings(unusable)) << unusable;
     }
     fs::remove(kSettingsFileName);
     fs::create_directory(kSettingsFileName);
-    EXPECT_FALSE(ReadSettingsFile().gamePath) << "a folder in its place cannot be read";
-    EXPECT_FALSE(WriteSettingsFile(game).Succeeded());
+    EXPECT_FALSE(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath) << "a folder in its place cannot be read";
+    EXPECT_FALSE(WriteSettingsFile(RealFileSystem(), folder.Text(), game).Succeeded());
 }
 
 // Settings files that hold no usable path: the program asks for the drive, as for an empty one,
 // and says why when the file itself is the trouble.
 TEST(SettingsFile, AHugeOrStrangeFileMeansAskingForTheDrive) {
     TempFolder folder;
-    auto locate = [] {
+    auto locate = [&] {
         FakeView view;
-        LocateGameFolder(view, {});  // the drive prompt is cancelled: nothing is found
+        LocateGameFolder(view, RealFileSystem(), folder.Text(), {});  // the drive prompt is cancelled: nothing is found
         return view;
     };
 
@@ -91,17 +93,17 @@ TEST(SettingsFile, AHugeOrStrangeFileMeansAskingForTheDrive) {
 #ifdef _WIN32
 TEST(DriveRoot, DriveAnswersNameTheDriveRoot) {
     for (const char* answer : {"C", "c", "C:", "c:\\", "C:/", " C", "C \t"}) {
-        EXPECT_EQ(RootForDriveAnswer(answer), "C:\\") << answer;
+        EXPECT_EQ(RootForDriveAnswer(RealFileSystem(), answer), "C:\\") << answer;
     }
     for (const char* answer : {"", "  ", "CC", "C:\\x", "1", "C:\\\\", "C D"}) {
-        EXPECT_FALSE(RootForDriveAnswer(answer)) << answer;
+        EXPECT_FALSE(RootForDriveAnswer(RealFileSystem(), answer)) << answer;
     }
 }
 
 TEST(SettingsFile, IsFoundWhateverItsLetterCase) {
     TempFolder folder;
     WriteFile("QM.CFG", "C:\\Games\\RTCW\\Main\\\r\n");
-    EXPECT_EQ(ReadSettingsFile().gamePath, "C:\\Games\\RTCW\\Main\\");
+    EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath, "C:\\Games\\RTCW\\Main\\");
 }
 #else
 // A Wine prefix of the test's own whose drive C holds a game.
@@ -114,19 +116,19 @@ class WineDriveTest : public ::testing::Test {
 
 TEST_F(WineDriveTest, DriveAnswersMapToWineDrives) {
     for (const char* answer : {"C", "c", "C:", "c:\\", "C:/", " C", "C "}) {
-        EXPECT_EQ(RootForDriveAnswer(answer), driveC) << answer;
+        EXPECT_EQ(RootForDriveAnswer(RealFileSystem(), answer), driveC) << answer;
     }
     for (const char* answer : {"", " ", "D", "CC", "C:\\x", "1", "C;", "C D"}) {
-        EXPECT_FALSE(RootForDriveAnswer(answer)) << answer;
+        EXPECT_FALSE(RootForDriveAnswer(RealFileSystem(), answer)) << answer;
     }
-    EXPECT_EQ(RootForDriveAnswer("/srv/games"), "/srv/games/");
+    EXPECT_EQ(RootForDriveAnswer(RealFileSystem(), "/srv/games"), "/srv/games/");
 }
 
 TEST_F(WineDriveTest, SearchesOnceThenRemembersTheFolder) {
     FakeView view;
     view.answers = {"c"};
     const std::string expected = driveC + "Program Files/RTCW/Main/";
-    EXPECT_EQ(LocateGameFolder(view, {}), expected);
+    EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.Text(), {}), expected);
     EXPECT_EQ(view.prompts.size(), 1U);
     EXPECT_GE(view.progressReports, 1);
     EXPECT_FALSE(view.progressOpen);
@@ -136,14 +138,14 @@ TEST_F(WineDriveTest, SearchesOnceThenRemembersTheFolder) {
     // The next start uses the settings without asking, even when the folder has gone.
     fs::remove_all(folder.Path() / "prefix/drive_c/Program Files");
     FakeView again;
-    EXPECT_EQ(LocateGameFolder(again, {}), expected);
+    EXPECT_EQ(LocateGameFolder(again, RealFileSystem(), folder.Text(), {}), expected);
     EXPECT_TRUE(again.prompts.empty());
 
     // A settings file in another letter case is not this program's: ask again.
     fs::rename(kSettingsFileName, "QM.CFG");
     FakeView third;
     third.answers = {"C"};
-    EXPECT_EQ(LocateGameFolder(third, {}), "");
+    EXPECT_EQ(LocateGameFolder(third, RealFileSystem(), folder.Text(), {}), "");
     EXPECT_EQ(third.prompts.size(), 1U);
     EXPECT_FALSE(fs::exists(kSettingsFileName));
 }

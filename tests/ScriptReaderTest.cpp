@@ -61,7 +61,9 @@ TEST(ScriptReader, HandEditedScriptsGiveWhatCanBeRead) {
         "set try30b1  \"vsay Hi;\"\n"         // no such key: not understood
         "set try4b4  \"vsay Hi;\"\n"          // no such slot: not understood
         "set try5bb \"vstr try5b1\"\n"        // a pointer: not part of the table
-        "set try6b1  \"vsay Bye;\"";          // the last line, without a line end
+        "set try07b1  \"vsay Hi;\"\n"        // another variable than key 7's: not understood
+        "set try6b1  \"vsay Hi;\"\n"
+        "set try6b1  \"vsay Bye;\"";          // set again, the last line: the later one wins
     const RestoredKeys restored = ReadScriptAssignments(script);
     KeyTable expected;
     expected.Append(1, *Assignment::FromNumbers(3, 1));  // packed into slot 1
@@ -70,7 +72,7 @@ TEST(ScriptReader, HandEditedScriptsGiveWhatCanBeRead) {
     expected.Append(6, *Assignment::FromNumbers(6, 5));
     EXPECT_EQ(restored.table, expected);
     EXPECT_EQ(restored.keysRestored, 3);
-    EXPECT_EQ(restored.linesNotUnderstood, 5);
+    EXPECT_EQ(restored.linesNotUnderstood, 6);
     EXPECT_EQ(restored.table.At(1, 1)->Label(), "Medic");
 }
 

@@ -3,14 +3,13 @@
 #ifndef _WIN32
 
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdlib>
 #include <string>
 
-#include "ChildProcess.h"
+#include "FaultyFileSystem.h"
 #include "TempFolder.h"
 #include "model/install/FolderSearch.h"
 
@@ -64,29 +63,36 @@ TEST(FolderSearch, MatchesWhosePathCannotBeUsedArePassedOver) {
     MakeDeepInstall(folder.Text() + "deep", 200, 25, 25);  // 5,000 characters
 
     const std::string expected = folder.Text() + "good/Main/sp_pak2.pk3";
-    EXPECT_EQ(SearchDrive(folder.Text(), kGameDataFile).match, expected);
-    EXPECT_EQ(SearchFolder(folder.Text(), kGameDataFile).match, expected);
+    EXPECT_EQ(SearchDrive(RealFileSystem(), folder.Text(), kGameDataFile).match, expected);
+    EXPECT_EQ(SearchFolder(RealFileSystem(), folder.Text(), kGameDataFile).match, expected);
     RemoveDeep(folder.Text() + "deep");
 }
 
-// The parallel walk gives the sequential walk's result on a tree far deeper than the files the
-// process may open.
-TEST(FolderSearch, ADeepTreeUnderALowFileLimitIsWalkedWhole) {
+// A walk that runs out of file handles part-way tries the folder again, and when handles stay
+// out, walks again one folder at a time: either way it finds what the sequential walk finds.
+TEST(FolderSearch, RunningOutOfHandlesPartWayStillFindsTheGame) {
     TempFolder folder;
-    mkdir((folder.Text() + "d").c_str(), 0755);
-    const std::string game =
-        folder.Text() + "d/" + MakeDeepInstall(folder.Text() + "d", 1, 2000, 1900) + "sp_pak2.pk3";
-    const test::ChildEnd end = test::RunInChild([&] {
-        const rlimit limit{64, 64};
-        setrlimit(RLIMIT_NOFILE, &limit);
-        const std::string parallel = SearchDrive(folder.Text(), kGameDataFile).match;
-        const std::string sequential = SearchFolder(folder.Text(), kGameDataFile).match;
-        return parallel == sequential && parallel == game ? std::string()
-                                                          : "the walks disagree, or missed it";
-    });
-    RemoveDeep(folder.Text() + "d");
-    EXPECT_TRUE(end.exited);
-    EXPECT_EQ(end.said, "");
+    for (const char* install : {"a/b/c/Main/sp_pak2.pk3", "a/d/Main/sp_pak2.pk3", "e/f/g/x.dat"}) {
+        WriteFile(folder.Path() / install, "");
+    }
+    const std::string expected = SearchFolder(RealFileSystem(), folder.Text(), kGameDataFile).match;
+    ASSERT_FALSE(expected.empty());
+    const int folders = 10;
+    const FileError outOfHandles{FileError::Kind::OutOfHandles, "Too many open files"};
+    // The walk tries a folder 200 times more before it gives up on itself.
+    for (const int failures : {3, 201}) {
+        test::FaultyFileSystem files;
+        files.keptOpenAtMost = 2;
+        files.Plant(test::FaultyFileSystem::Step::List, outOfHandles, "a/d/", failures);
+        const SearchResult result = SearchDrive(files, folder.Text(), kGameDataFile);
+        EXPECT_EQ(result.match, expected) << failures;
+        const int listings = files.Taken(test::FaultyFileSystem::Step::List);
+        if (failures == 3) {
+            EXPECT_EQ(listings, folders + failures) << "tried again, and nothing twice";
+        } else {
+            EXPECT_GT(listings, 2 * folders) << "walked again one folder at a time";
+        }
+    }
 }
 
 }  // namespace

@@ -6,12 +6,12 @@
 
 #include "app/GameFolderLocator.h"
 #include "app/Program.h"
+#include "app/WorkingFolder.h"
 #include "model/install/FolderSearch.h"
 #include "model/install/KnownPlaces.h"
 #include "model/install/SettingsFile.h"
 #include "model/script/ScriptGenerator.h"
 #include "model/script/ScriptReader.h"
-#include "platform/Files.h"
 #include "platform/PathText.h"
 
 namespace quillon {
@@ -60,7 +60,14 @@ void Form::Guarded(Handler handler) {
 bool Form::OnStart() {
     bool located = false;
     Guarded([&] {
-        gamePath_ = LocateGameFolder(view_, KnownPlacesOfThisMachine());
+        if (workingFolder_.empty()) {
+            const WorkingFolder working = ChooseWorkingFolder(files_);
+            workingFolder_ = working.folder;
+            if (!working.problem.empty()) {
+                Tell(working.problem, kProgramName);
+            }
+        }
+        gamePath_ = LocateGameFolder(view_, files_, workingFolder_, KnownPlacesOfThisMachine(files_));
         located = !gamePath_.empty();
     });
     if (!located) {
@@ -94,7 +101,7 @@ void Form::SelectKey(int16_t key) {
 
 void Form::RestoreKeys() {
     const std::string script = gamePath_ + kScriptFileName;
-    const FileRead read = ReadRegularFile(script, kLargestScript);
+    const FileRead read = files_.ReadRegularFile(script, kLargestScript);
     keys_ = KeyTable();
     if (read.status == FileRead::Status::Refused) {
         Tell("Quillon could not read your keys from \"" + PathForMessage(script) +
@@ -189,7 +196,7 @@ void Form::OnMenuLineClicked(int16_t line) {
 }
 
 bool Form::Export() {
-    const Outcome written = WriteConsoleScript(keys_, gamePath_);
+    const Outcome written = WriteConsoleScript(files_, keys_, workingFolder_, gamePath_);
     if (!written.Succeeded()) {
         Tell(written.Message(), kProgramName);
         return false;
@@ -227,7 +234,7 @@ void Form::OnChooseGameFolder() {
             return;
         }
         const std::string folder = EnsureTrailingBackslash(*chosen);
-        if (!HoldsGameDataFile(folder)) {
+        if (!HoldsGameDataFile(files_, folder)) {
             Tell("The folder \"" + PathForMessage(folder) + "\" does not hold the game's data " +
                      "file \"" + kGameDataFile + "\".\nChoose the game's Main folder, the one " +
                      "that holds that file; the game folder stays \"" + PathForMessage(gamePath_) +
@@ -238,7 +245,7 @@ void Form::OnChooseGameFolder() {
         if (!OfferToExport(kChangeFolderQuestion)) {
             return;
         }
-        if (const Outcome saved = WriteSettingsFile(folder); !saved.Succeeded()) {
+        if (const Outcome saved = WriteSettingsFile(files_, workingFolder_, folder); !saved.Succeeded()) {
             Tell("Quillon now uses the game folder \"" + PathForMessage(folder) +
                      "\" but could not remember it in \"" + kSettingsFileName +
                      "\": " + saved.Message() + ".",
@@ -256,7 +263,7 @@ void Form::OnAbout() {
     Guarded([&] {
         Tell(std::string(kProgramName) + " " + kProgramVersion + "\n" + kProgramDescription +
                  "\n\nThe settings file \"" + kSettingsFileName + "\" and the template \"" +
-                 kTemplateFileName + "\" are in " + CurrentFolderText() + ".",
+                 kTemplateFileName + "\" are in \"" + PathForMessage(workingFolder_) + "\".",
              std::string("About ") + kProgramName);
     });
 }

@@ -2,10 +2,12 @@
 
 #include <cstdint>
 #include <string>
+#include <utility>
 
 #include "app/View.h"
 #include "model/keys/KeyTable.h"
 #include "model/menu/MenuNavigator.h"
+#include "platform/FileSystem.h"
 
 namespace quillon {
 
@@ -13,10 +15,13 @@ namespace quillon {
 // window raises. Front ends forward their events here and carry out what it tells the view.
 class Form {
   public:
-    explicit Form(View& view) : view_(view) {}
+    // `workingFolder` holds the settings file and the template; when empty, the start-up
+    // chooses it.
+    explicit Form(View& view, FileSystem& files = RealFileSystem(), std::string workingFolder = {})
+        : view_(view), files_(files), workingFolder_(std::move(workingFolder)) {}
 
-    // The start-up sequence, run once before the window is first shown: finds the game folder
-    // and selects key 1. Returns false when the program has to end instead.
+    // The start-up sequence, run once before the window is first shown: chooses the working
+    // folder, finds the game folder, restores its keys and selects key 1. Returns false when the program has to end instead.
     bool OnStart();
 
     void OnKeypadClicked(int16_t key);
@@ -38,6 +43,7 @@ class Form {
     int16_t CurrentKey() const { return currentKey_; }
     const MenuNavigator& Menu() const { return menu_; }
     const std::string& GamePath() const { return gamePath_; }
+    const std::string& WorkingFolderPath() const { return workingFolder_; }
     // Whether the key table differs from what was last restored or exported.
     bool HasUnexportedChanges() const { return keys_ != savedKeys_; }
 
@@ -64,6 +70,8 @@ class Form {
     void Guarded(Handler handler);
 
     View& view_;
+    FileSystem& files_;
+    std::string workingFolder_;
     KeyTable keys_;
     KeyTable savedKeys_;  // as last restored or exported
     MenuNavigator menu_;

@@ -7,7 +7,6 @@
 #include "model/install/DriveRoot.h"
 #include "model/install/FolderSearch.h"
 #include "model/install/SettingsFile.h"
-#include "platform/Files.h"
 #include "platform/PathText.h"
 
 namespace quillon {
@@ -30,17 +29,17 @@ constexpr const char* kNotFoundMessage =
 constexpr const char* kCancelledMessage =
     "Quillon will now exit as the search for Return to Castle Wolfenstein was cancelled...";
 
-SearchResult SearchForGame(View& view, const std::string& root) {
+SearchResult SearchForGame(View& view, FileSystem& files, const std::string& root) {
     const std::unique_ptr<SearchProgressDisplay> display = view.OpenSearchProgress();
-    return SearchDrive(root, kGameDataFile, [&](int64_t walked, const std::string& folder) {
+    return SearchDrive(files, root, kGameDataFile, [&](int64_t walked, const std::string& folder) {
         return display->Show({root, walked, folder});
     });
 }
 
 // The first of the installations found at the known places that the user takes; empty when
 // there is none or all are declined.
-std::string OfferKnownInstallations(View& view, const KnownPlaces& places) {
-    for (const std::string& folder : ProbeKnownPlaces(places)) {
+std::string OfferKnownInstallations(View& view, FileSystem& files, const KnownPlaces& places) {
+    for (const std::string& folder : ProbeKnownPlaces(files, places)) {
         if (view.AskYesNo("Quillon found Return to Castle Wolfenstein in:\n" +
                               PathForMessage(folder) + "\nUse this folder?",
                           kProgramName)) {
@@ -51,10 +50,10 @@ std::string OfferKnownInstallations(View& view, const KnownPlaces& places) {
 }
 
 // Asks for a drive and searches it; the game folder found, or empty after saying why not.
-std::string SearchAskedDrive(View& view) {
+std::string SearchAskedDrive(View& view, FileSystem& files) {
     const std::string answer = view.ShowInputBox(kDrivePrompt, kDriveTitle, kDriveDefault);
-    const std::optional<std::string> root = RootForDriveAnswer(answer);
-    const SearchResult result = root ? SearchForGame(view, *root) : SearchResult();
+    const std::optional<std::string> root = RootForDriveAnswer(files, answer);
+    const SearchResult result = root ? SearchForGame(view, files, *root) : SearchResult();
     if (result.cancelled) {
         view.ShowMessageBox(kCancelledMessage, kProgramName);
         return {};
@@ -68,25 +67,26 @@ std::string SearchAskedDrive(View& view) {
 
 }  // namespace
 
-std::string LocateGameFolder(View& view, const KnownPlaces& places) {
-    const RememberedFolder remembered = ReadSettingsFile();
+std::string LocateGameFolder(View& view, FileSystem& files, const std::string& workingFolder,
+                             const KnownPlaces& places) {
+    const RememberedFolder remembered = ReadSettingsFile(files, workingFolder);
     if (remembered.gamePath) {
         return *remembered.gamePath;
     }
     if (!remembered.refusal.empty()) {
-        view.ShowMessageBox("The settings file \"" + std::string(kSettingsFileName) + "\" in " +
-                                CurrentFolderText() + " cannot be used: " + remembered.refusal +
+        view.ShowMessageBox("The settings file \"" + std::string(kSettingsFileName) + "\" in \"" +
+                                PathForMessage(workingFolder) + "\" cannot be used: " + remembered.refusal +
                                 ".\nQuillon will search for the game instead.",
                             kProgramName);
     }
-    std::string gamePath = OfferKnownInstallations(view, places);
+    std::string gamePath = OfferKnownInstallations(view, files, places);
     if (gamePath.empty()) {
-        gamePath = SearchAskedDrive(view);
+        gamePath = SearchAskedDrive(view, files);
     }
     if (gamePath.empty()) {
         return {};
     }
-    if (const Outcome saved = WriteSettingsFile(gamePath); !saved.Succeeded()) {
+    if (const Outcome saved = WriteSettingsFile(files, workingFolder, gamePath); !saved.Succeeded()) {
         view.ShowMessageBox("Quillon found the game in \"" + PathForMessage(gamePath) +
                                 "\" but could not remember it in \"" + kSettingsFileName + "\": " +
                                 saved.Message() + ".\nIt will search again at the next start.",

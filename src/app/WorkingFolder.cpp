@@ -2,73 +2,97 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <string>
 #include <system_error>
 
 #include "model/install/SettingsFile.h"
 #include "model/script/ScriptGenerator.h"
-#include "platform/Files.h"
 #include "platform/PathText.h"
 
 namespace quillon {
-
-#ifdef _WIN32
-Outcome UseWorkingFolder() {
-    return Outcome::Success();  // the portable folder is the working folder
-}
-#else
 namespace {
 
-namespace fs = std::filesystem;
+std::string CurrentFolder() {
+    std::error_code error;
+    const std::filesystem::path current = std::filesystem::current_path(error);
+    return error ? std::string() : EnsureTrailingBackslash(TextFromPath(current));
+}
 
-fs::path ConfigFolder() {
+#ifndef _WIN32
+// The folder of its own, ending in the separator; empty where there is no home to put it in.
+std::string ConfigFolder() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && fs::path(config).is_absolute()) {
-        return fs::path(config) / "quillon";
+    if (config != nullptr && config[0] == '/') {
+        return EnsureTrailingBackslash(config) + "quillon/";
     }
     const char* home = std::getenv("HOME");
-    return home != nullptr && *home != '\0' ? fs::path(home) / ".config" / "quillon" : fs::path();
+    return home != nullptr && *home != '\0' ? EnsureTrailingBackslash(home) + ".config/quillon/"
+                                            : std::string();
 }
 
 // The default template as installed beside the program: <prefix>/share/quillon.
-fs::path InstalledTemplate() {
-    std::error_code error;
-    const fs::path program = fs::read_symlink("/proc/self/exe", error);
-    return error ? fs::path()
-                 : program.parent_path().parent_path() / "share" / "quillon" / kTemplateFileName;
+std::string InstalledTemplate(FileSystem& files) {
+    const std::optional<std::string> program = files.RealPath("/proc/self/exe");
+    if (!program) {
+        return {};
+    }
+    const std::filesystem::path prefix = PathFromText(*program).parent_path().parent_path();
+    return TextFromPath(prefix / "share" / "quillon" / kTemplateFileName);
 }
+
+// Makes the folder and every missing folder above it.
+FileStep MakeFolders(FileSystem& files, const std::string& folder) {
+    for (size_t end = folder.find('/', 1); end != std::string::npos;
+         end = folder.find('/', end + 1)) {
+        if (FileStep failed = files.MakeFolder(folder.substr(0, end))) {
+            return failed;
+        }
+    }
+    return std::nullopt;
+}
+#endif
 
 }  // namespace
 
-Outcome UseWorkingFolder() {
-    std::error_code error;
-    if (fs::exists(kSettingsFileName, error) || fs::exists(kTemplateFileName, error)) {
-        return Outcome::Success();
+WorkingFolder ChooseWorkingFolder(FileSystem& files) {
+    const std::string current = CurrentFolder();
+#ifdef _WIN32
+    (void)files;
+    return {current, {}};  // the portable folder is the working folder
+#else
+    if (files.Exists(current + kSettingsFileName) || files.Exists(current + kTemplateFileName)) {
+        return {current, {}};
     }
-    const fs::path folder = ConfigFolder();
-    if (folder.empty()) {
-        return Outcome::Failure(
-            "Quillon found no home folder to keep its settings in; it keeps "
-            "them in the current folder.");
+    const std::string own = ConfigFolder();
+    if (own.empty()) {
+        return {current,
+                "Quillon found no home folder to keep its settings in; it keeps them in \"" +
+                    PathForMessage(current) + "\"."};
     }
-    fs::create_directories(folder, error);
-    const fs::path copy = folder / kTemplateFileName;
-    if (!error && !fs::exists(copy, error)) {
-        const fs::path installed = InstalledTemplate();
-        if (fs::is_regular_file(installed, error)) {
-            fs::copy_file(installed, copy, error);
-        }
+    if (const FileStep failed = MakeFolders(files, own)) {
+        return {current, "Quillon could not make the folder \"" + PathForMessage(own) +
+                             "\" for its settings: " + failed->reason + ".\nIt keeps them in \"" +
+                             PathForMessage(current) + "\"."};
     }
-    if (!error) {
-        fs::current_path(folder, error);
+    if (files.Exists(own + kTemplateFileName)) {
+        return {own, {}};
     }
-    if (error) {
-        return Outcome::Failure("Quillon could not keep its settings in \"" +
-                                PathForMessage(TextFromPath(folder)) + "\": " + error.message() +
-                                ".\nIt keeps them in the current folder.");
+    const std::string installed = InstalledTemplate(files);
+    const FileRead read = files.ReadRegularFile(installed, kLargestTemplate);
+    const Outcome copied = read.status == FileRead::Status::Read
+                               ? WriteFileReplacing(files, own + kTemplateFileName, read.content)
+                               : Outcome::Failure(read.status == FileRead::Status::Missing
+                                                      ? "there is none at \"" +
+                                                            PathForMessage(installed) + "\""
+                                                      : "\"" + PathForMessage(installed) +
+                                                            "\" cannot be used: " + read.reason);
+    if (!copied.Succeeded()) {
+        return {own, "Quillon keeps its settings in \"" + PathForMessage(own) +
+                         "\", but could not put the default template \"" + kTemplateFileName +
+                         "\" there: " + copied.Message() + ".\nPut a template of that name there " +
+                         "before you export."};
     }
-    return Outcome::Success();
-}
+    return {own, {}};
 #endif
+}
 
 }  // namespace quillon

@@ -1,11 +1,9 @@
 #include "platform/Files.h"
 
-#include <system_error>
-
-#include "platform/NewFile.h"
-#include "platform/PathText.h"
+#include "platform/FileSystem.h"
 
 #ifdef _WIN32
+#include "platform/PathText.h"
 #include "platform/WideText.h"
 #endif
 
@@ -27,24 +25,6 @@ std::string TextFromPath(const std::filesystem::path& path) {
 #endif
 }
 
-bool IsFolder(const std::string& path) {
-    std::error_code error;
-    return std::filesystem::is_directory(PathFromText(path), error);
-}
-
-bool PathReachable(const std::string& path) {
-    std::error_code error;
-    return path.size() <= kLongestPath && path.find('\0') == std::string::npos &&
-           std::filesystem::exists(PathFromText(path), error);
-}
-
-std::string CurrentFolderText() {
-    std::error_code error;
-    const std::filesystem::path folder = std::filesystem::current_path(error);
-    return error ? std::string("the current folder")
-                 : "\"" + PathForMessage(TextFromPath(folder)) + "\"";
-}
-
 std::optional<std::string> RefusalOf(FileKind kind, uint64_t size, size_t limit) {
     if (kind == FileKind::Folder) {
         return "it is a folder";
@@ -61,14 +41,39 @@ std::optional<std::string> RefusalOf(FileKind kind, uint64_t size, size_t limit)
                                        : std::to_string(limit) + " bytes");
 }
 
-Outcome WriteFileReplacing(const std::string& destination, const std::string& content) {
-    if (Outcome placed = PutNewFileInPlace(destination, content); !placed.Succeeded()) {
-        return placed;
+Outcome WriteFileReplacing(FileSystem& files, const std::string& destination,
+                           const std::string& content) {
+    FileError error;
+    const std::unique_ptr<NewFile> file = files.CreateNewFileBeside(destination, error);
+    if (!file) {
+        return Outcome::Failure("no new file could be made beside it (" + error.reason + ")");
     }
+    for (size_t done = 0; done < content.size();) {
+        size_t written = 0;
+        if (const FileStep failed =
+                file->Write(content.data() + done, content.size() - done, written)) {
+            return Outcome::Failure(failed->reason);
+        }
+        if (written == 0) {
+            // A disk that takes nothing and says nothing would keep this loop going forever.
+            return Outcome::Failure("the disk took no more of it");
+        }
+        done += written;
+    }
+    if (const FileStep failed = file->FlushAndClose()) {
+        return Outcome::Failure(failed->reason);
+    }
+    if (const FileStep failed = files.Replace(file->Path(), destination)) {
+        return Outcome::Failure(failed->reason);
+    }
+    file->Keep();
     // Another program writing the same file at the same moment may have put its own in place
     // after ours; then ours did not land, and saying so is the truth.
-    const FileRead landed = ReadRegularFile(destination, content.size());
-    if (landed.status != FileRead::Status::Read || landed.content != content) {
+    const FileRead landed = files.ReadRegularFile(destination, content.size());
+    if (landed.status != FileRead::Status::Read) {
+        return Outcome::Failure("it could not be read back (" + landed.reason + ")");
+    }
+    if (landed.content != content) {
         return Outcome::Failure("another program replaced it at the same moment");
     }
     return Outcome::Success();

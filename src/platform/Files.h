@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/Outcome.h"
 
@@ -22,29 +25,45 @@ constexpr size_t kLongestPath = 4095;  // PATH_MAX, less its NUL
 std::filesystem::path PathFromText(const std::string& text);
 std::string TextFromPath(const std::filesystem::path& path);
 
+// What the system said when a step on a file failed: the kind of failure, which decides what
+// the program does next, and the system's own words for it.
+struct FileError {
+    enum class Kind {
+        Missing,       // no such file or folder
+        Denied,        // no right to do it
+        OutOfHandles,  // the process may open no more files just now
+        Other,
+    };
+    Kind kind = Kind::Other;
+    std::string reason;
+};
+
+// The kind and the words of an error code of the system (errno; on Windows, GetLastError()).
+FileError SystemError(int code);
+
 // What reading a file gave.
 struct FileRead {
     enum class Status { Read, Missing, Refused };
     Status status = Status::Missing;
     std::string content;  // when read: the whole file
     std::string reason;   // when refused: why, as a phrase ("it is not a regular file")
+
+    static FileRead Whole(std::string content) {
+        return {Status::Read, std::move(content), {}};
+    }
+    static FileRead RefusedFor(std::string reason) {
+        return {Status::Refused, {}, std::move(reason)};
+    }
+    // A file that could not be opened or read: missing only when the system says there is none.
+    static FileRead Failed(const FileError& error) {
+        return {error.kind == FileError::Kind::Missing ? Status::Missing : Status::Refused, {},
+                error.reason};
+    }
 };
 
-// Reads a regular file whole when it holds at most `limit` bytes. A folder, a pipe, a device, a
-// larger file and one that cannot be read are refused with the reason; nothing waits on a pipe.
-FileRead ReadRegularFile(const std::string& fileName, size_t limit);
-
-bool IsFolder(const std::string& path);
-
-// Whether the path leads to a file or folder that the system can reach by that path.
-bool PathReachable(const std::string& path);
-
-std::string CurrentFolderText();
-
-// Writes `content` to a new file beside `destination`, under a name of its own that nobody else
-// has (created exclusively, never through a link), and then puts it in the destination's place
-// in one step. A failure, or another program replacing the destination at the same moment,
-// never leaves a mixed or partial file; the failure says why, in the system's words.
-Outcome WriteFileReplacing(const std::string& destination, const std::string& content);
+// Why a file of that kind and size is not read: nothing for a regular file within the limit
+// ("it is larger than 16 MiB", "it is a folder", ...).
+enum class FileKind { Regular, Folder, Other };
+std::optional<std::string> RefusalOf(FileKind kind, uint64_t size, size_t limit);
 
 }  // namespace quillon

@@ -11,7 +11,9 @@
 #include <cerrno>
 #include <cstring>
 
+#include "platform/Files.h"
 #include "platform/FolderListing.h"
+#include "platform/SystemHandle.h"
 
 namespace quillon {
 namespace {
@@ -63,12 +65,10 @@ bool NameMatchesPattern(const std::string& name, const std::string& pattern) {
 }
 
 struct OpenFolder {
-    explicit OpenFolder(int descriptor) : fd(descriptor) {}
-    ~OpenFolder() { close(fd); }
-    OpenFolder(const OpenFolder&) = delete;
-    OpenFolder& operator=(const OpenFolder&) = delete;
+    explicit OpenFolder(int descriptor) : handle(descriptor) {}
+    int Descriptor() const { return handle.Get(); }
 
-    const int fd;
+    SystemHandle handle;
 };
 
 ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
@@ -84,15 +84,15 @@ ListOutcome ListFolderReading(EntryReader read, const std::string& folder,
     int fd = -1;
     if (parent != nullptr) {
         ++folderOpens;
-        fd = openat(parent->fd, name.c_str(), kFlags);
+        fd = openat(parent->Descriptor(), name.c_str(), kFlags);
     }
     if (fd < 0) {
         ++folderOpens;
         fd = open(folder.c_str(), kFlags);
     }
     if (fd < 0) {
-        return errno == EMFILE || errno == ENFILE ? ListOutcome::OutOfHandles
-                                                  : ListOutcome::Unlistable;
+        return SystemError(errno).kind == FileError::Kind::OutOfHandles ? ListOutcome::OutOfHandles
+                                                                        : ListOutcome::Unlistable;
     }
     listing.open = std::make_shared<OpenFolder>(fd);
     struct stat self {};

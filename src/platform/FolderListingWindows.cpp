@@ -10,6 +10,7 @@
 
 #include "platform/FolderListing.h"
 #include "platform/PathText.h"
+#include "platform/SystemHandle.h"
 #include "platform/WideText.h"
 
 namespace quillon {
@@ -20,11 +21,6 @@ struct OpenFolder {};
 namespace {
 
 std::atomic<int64_t> folderOpens{0};
-
-struct HandleRelease {
-    void operator()(HANDLE handle) const { CloseHandle(handle); }
-};
-using OwnedHandle = std::unique_ptr<void, HandleRelease>;
 
 ListOutcome Failed() {
     const DWORD error = GetLastError();
@@ -122,18 +118,18 @@ ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
                        FolderListing& listing, const OpenFolder*, const std::string&) {
     const std::wstring path = LongPathForm(WideFromText(folder));
     ++folderOpens;
-    const HANDLE opened = CreateFileW(path.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (opened == INVALID_HANDLE_VALUE) {
+    const SystemHandle handle(CreateFileW(
+        path.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
+        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+        FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!handle.IsOpen()) {
         return Failed();
     }
-    const OwnedHandle handle(opened);
-    listing.id = IdentityOf(handle.get());
+    listing.id = IdentityOf(handle.Get());
     listing.entries.clear();
     listing.filesSeen = 0;
     const std::wstring widePattern = WideFromText(pattern);
-    if (!ListThroughHandle(handle.get(), widePattern, listing)) {
+    if (!ListThroughHandle(handle.Get(), widePattern, listing)) {
         listing.entries.clear();
         listing.filesSeen = 0;
         ListByPath(path, widePattern, listing);

@@ -6,7 +6,7 @@
 namespace quillon {
 
 // The outcome of a step that can fail: success, or a failure with the message that says why.
-class Outcome {
+class [[nodiscard]] Outcome {
   public:
     static Outcome Success() { return Outcome(true, {}); }
     static Outcome Failure(std::string message) { return Outcome(false, std::move(message)); }

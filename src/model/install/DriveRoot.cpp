@@ -2,7 +2,6 @@
 
 #include <cctype>
 #include <cstdlib>
-#include <filesystem>
 
 #include "platform/Files.h"
 #include "platform/PathText.h"
@@ -36,7 +35,7 @@ std::string WinePrefix() {
 
 }  // namespace
 
-std::optional<std::string> RootForDriveAnswer(const std::string& typed) {
+std::optional<std::string> RootForDriveAnswer(FileSystem& files, const std::string& typed) {
     // Blanks around the answer are slips of the keyboard, not part of it.
     const size_t first = typed.find_first_not_of(" \t");
     const std::string answer = first == std::string::npos
@@ -52,17 +51,17 @@ std::optional<std::string> RootForDriveAnswer(const std::string& typed) {
         return std::nullopt;
     }
 #ifdef _WIN32
+    (void)files;  // a drive letter names its root as it is
     return std::string(1, *letter) + ":\\";
 #else
     const std::string device =
         WinePrefix() + "/dosdevices/" +
         static_cast<char>(std::tolower(static_cast<unsigned char>(*letter))) + ":";
-    std::error_code error;
-    const std::filesystem::path folder = std::filesystem::canonical(device, error);
-    if (error || !std::filesystem::is_directory(folder, error)) {
+    const std::optional<std::string> folder = files.RealPath(device);
+    if (!folder || !files.IsFolder(*folder)) {
         return std::nullopt;
     }
-    return EnsureTrailingBackslash(TextFromPath(folder));
+    return EnsureTrailingBackslash(*folder);
 #endif
 }
 

@@ -3,6 +3,8 @@
 #include <optional>
 #include <string>
 
+#include "platform/FileSystem.h"
+
 namespace quillon {
 
 // The folder to search for the answer to the drive prompt: "C", "c", "C:" and "C:\" all mean
@@ -10,6 +12,6 @@ namespace quillon {
 // drive to ($WINEPREFIX/dosdevices/c:, the prefix ~/.wine by default), and an answer beginning
 // with "/" names a folder directly. Blanks around the answer do not count. Nothing for any other
 // answer.
-std::optional<std::string> RootForDriveAnswer(const std::string& answer);
+std::optional<std::string> RootForDriveAnswer(FileSystem& files, const std::string& answer);
 
 }  // namespace quillon

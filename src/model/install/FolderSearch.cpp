@@ -5,8 +5,6 @@
 
 #include "model/install/ParallelWalk.h"
 #include "model/install/SettingsFile.h"
-#include "platform/Files.h"
-#include "platform/FolderListing.h"
 #include "platform/PathText.h"
 
 namespace quillon {
@@ -17,10 +15,10 @@ using IdSet = std::unordered_set<FolderId, FolderIdHash>;
 // Room for the names of the files written beside the data file, and their temporary names.
 constexpr size_t kRoomBesideMatch = 64;
 
-void WalkSequentially(const std::string& folder, const std::string& pattern, IdSet& walked,
+void WalkSequentially(FileSystem& files, const std::string& folder, const std::string& pattern, IdSet& walked,
                       SearchResult& result) {
     FolderListing listing;
-    if (ListFolder(folder, pattern, listing) != ListOutcome::Listed ||
+    if (files.ListFolder(folder, pattern, listing) != ListOutcome::Listed ||
         !walked.insert(listing.id).second) {
         return;
     }
@@ -29,8 +27,8 @@ void WalkSequentially(const std::string& folder, const std::string& pattern, IdS
     result.filesSeen += listing.filesSeen;
     for (const FolderEntry& entry : listing.entries) {
         if (entry.isFolder) {
-            WalkSequentially(folder + entry.name + kSeparator, pattern, walked, result);
-        } else if (IsUsableMatch(folder + entry.name)) {
+            WalkSequentially(files, folder + entry.name + kSeparator, pattern, walked, result);
+        } else if (IsUsableMatch(files, folder + entry.name)) {
             result.match = folder + entry.name;
         }
     }
@@ -38,34 +36,35 @@ void WalkSequentially(const std::string& folder, const std::string& pattern, IdS
 
 }  // namespace
 
-bool IsUsableMatch(const std::string& path) {
+bool IsUsableMatch(FileSystem& files, const std::string& path) {
     const std::string folder = FolderOfFile(path);
     return folder.size() + kRoomBesideMatch <= kLongestPath && SettingsCanHold(folder) &&
-           PathReachable(path);
+           files.Exists(path);
 }
 
-bool HoldsGameDataFile(const std::string& folder) {
+bool HoldsGameDataFile(FileSystem& files, const std::string& folder) {
     FolderListing listing;
-    return ListFolder(folder, kGameDataFile, listing) == ListOutcome::Listed &&
+    return files.ListFolder(folder, kGameDataFile, listing) == ListOutcome::Listed &&
            std::any_of(listing.entries.begin(), listing.entries.end(),
                        [](const FolderEntry& entry) { return !entry.isFolder; });
 }
 
-SearchResult SearchFolder(const std::string& folder, const std::string& pattern) {
+SearchResult SearchFolder(FileSystem& files, const std::string& folder,
+                          const std::string& pattern) {
     IdSet walked;
     SearchResult result;
-    WalkSequentially(folder, pattern, walked, result);
+    WalkSequentially(files, folder, pattern, walked, result);
     return result;
 }
 
-SearchResult SearchDrive(const std::string& root, const std::string& pattern,
+SearchResult SearchDrive(FileSystem& files, const std::string& root, const std::string& pattern,
                          const SearchProgressCallback& progress) {
     const std::string start = EnsureTrailingBackslash(root);
-    SearchResult result = WalkInParallel(start, pattern, progress);
+    SearchResult result = WalkInParallel(files, start, pattern, progress);
     if (result.outOfHandles) {
         // Some folder could not be opened for want of file handles, even after waiting: the
         // walk that holds one folder open at a time still gives the right answer.
-        return SearchFolder(start, pattern);
+        return SearchFolder(files, start, pattern);
     }
     return result;
 }

@@ -4,6 +4,8 @@
 #include <functional>
 #include <string>
 
+#include "platform/FileSystem.h"
+
 namespace quillon {
 
 constexpr const char* kGameDataFile = "sp_pak2.pk3";
@@ -23,21 +25,22 @@ using SearchProgressCallback =
 // Whether a match can serve as the game's data file: its folder can be remembered (the settings
 // file holds no line break) and reached by its path, with room for the files written beside it.
 // A match that cannot is passed over, and the walk goes on.
-bool IsUsableMatch(const std::string& path);
+bool IsUsableMatch(FileSystem& files, const std::string& path);
 
 // Whether the folder (ending in the separator) holds the game's data file, in any letter case.
-bool HoldsGameDataFile(const std::string& folder);
+bool HoldsGameDataFile(FileSystem& files, const std::string& folder);
 
 // Walks `folder` (ending in the separator) and every folder below it depth first, in the order
 // the file system lists them, and keeps the last entry whose name matches `pattern`. Folders
 // whose names begin with a full stop are not entered; each real folder is walked once, however
 // many links lead to it.
-SearchResult SearchFolder(const std::string& folder, const std::string& pattern);
+SearchResult SearchFolder(FileSystem& files, const std::string& folder,
+                          const std::string& pattern);
 
 // The same walk from `root`, reading folders on several threads; its match is always the one
 // SearchFolder finds, however deep the tree and however few files the process may open. A
 // cancelled search finds nothing.
-SearchResult SearchDrive(const std::string& root, const std::string& pattern,
+SearchResult SearchDrive(FileSystem& files, const std::string& root, const std::string& pattern,
                          const SearchProgressCallback& progress = nullptr);
 
 }  // namespace quillon

@@ -3,13 +3,11 @@
 #include <cstdlib>
 #include <optional>
 #include <set>
-#include <system_error>
 
 #include "model/install/FolderSearch.h"
 #include "model/install/KeyValues.h"
 #include "model/install/SettingsFile.h"
-#include "platform/Files.h"
-#include "platform/FolderListing.h"
+#include "platform/FileSystem.h"
 #include "platform/PathText.h"
 #include "platform/TextCase.h"
 
@@ -28,18 +26,18 @@ std::string Below(const std::string& folder, const std::string& name) {
     return EnsureTrailingBackslash(folder) + name;
 }
 
-std::vector<KeyValue> ReadKeyValues(const std::string& file) {
-    const FileRead read = ReadRegularFile(file, kLargestSteamFile);
+std::vector<KeyValue> ReadKeyValues(FileSystem& files, const std::string& file) {
+    const FileRead read = files.ReadRegularFile(file, kLargestSteamFile);
     return read.status == FileRead::Status::Read ? ParseKeyValues(read.content)
                                                  : std::vector<KeyValue>();
 }
 
 // A Steam root is a library itself; libraryfolders.vdf names the others: numbered blocks with a
 // "path" now, numbered keys whose values are paths in older files.
-std::vector<std::string> SteamLibraries(const std::string& root) {
+std::vector<std::string> SteamLibraries(FileSystem& files, const std::string& root) {
     std::vector<std::string> libraries{root};
     const std::vector<KeyValue> nodes =
-        ReadKeyValues(Below(Below(root, "steamapps"), "libraryfolders.vdf"));
+        ReadKeyValues(files, Below(Below(root, "steamapps"), "libraryfolders.vdf"));
     const KeyValue* folders = FindKey(nodes, "libraryfolders");
     if (folders == nullptr) {
         return libraries;
@@ -59,9 +57,9 @@ std::vector<std::string> SteamLibraries(const std::string& root) {
 }
 
 // The game's install folder in a Steam library: the one its app manifest names, else the usual.
-std::string SteamInstallFolder(const std::string& library) {
+std::string SteamInstallFolder(FileSystem& files, const std::string& library) {
     const std::string steamapps = Below(library, "steamapps");
-    const std::vector<KeyValue> nodes = ReadKeyValues(Below(steamapps, kSteamAppManifest));
+    const std::vector<KeyValue> nodes = ReadKeyValues(files, Below(steamapps, kSteamAppManifest));
     std::string name = kInstallFolderName;
     if (const KeyValue* state = FindKey(nodes, "AppState")) {
         const KeyValue* installdir = state->Child("installdir");
@@ -76,10 +74,10 @@ std::string SteamInstallFolder(const std::string& library) {
 }
 
 // The names of the subfolders of a folder.
-std::vector<std::string> SubfolderNames(const std::string& folder) {
+std::vector<std::string> SubfolderNames(FileSystem& files, const std::string& folder) {
     std::vector<std::string> names;
     FolderListing listing;
-    if (ListFolder(EnsureTrailingBackslash(folder), "", listing) == ListOutcome::Listed) {
+    if (files.ListFolder(EnsureTrailingBackslash(folder), "", listing) == ListOutcome::Listed) {
         for (const FolderEntry& entry : listing.entries) {
             if (entry.isFolder) {
                 names.push_back(entry.name);
@@ -90,10 +88,10 @@ std::vector<std::string> SubfolderNames(const std::string& folder) {
 }
 
 // The Main folder of an install folder, in any letter case, when it holds the data file.
-std::optional<std::string> GameFolderIn(const std::string& install) {
-    for (const std::string& name : SubfolderNames(install)) {
+std::optional<std::string> GameFolderIn(FileSystem& files, const std::string& install) {
+    for (const std::string& name : SubfolderNames(files, install)) {
         const std::string main = EnsureTrailingBackslash(Below(install, name));
-        if (SameIgnoringCase(name, "Main") && HoldsGameDataFile(main)) {
+        if (SameIgnoringCase(name, "Main") && HoldsGameDataFile(files, main)) {
             return main;
         }
     }
@@ -140,7 +138,7 @@ void AddRegistryPlaces(KnownPlaces& places) {
     }
 }
 #else
-void AddHomePlaces(KnownPlaces& places) {
+void AddHomePlaces(FileSystem& files, KnownPlaces& places) {
     const char* home = std::getenv("HOME");
     const char* prefix = std::getenv("WINEPREFIX");
     if (prefix != nullptr && *prefix != '\0') {
@@ -157,13 +155,13 @@ void AddHomePlaces(KnownPlaces& places) {
     }
     places.winePrefixes.push_back(Below(own, ".wine"));
     const std::string games = Below(own, "Games");
-    for (const std::string& name : SubfolderNames(games)) {
-        if (IsFolder(Below(Below(games, name), "drive_c"))) {
+    for (const std::string& name : SubfolderNames(files, games)) {
+        if (files.IsFolder(Below(Below(games, name), "drive_c"))) {
             places.winePrefixes.push_back(Below(games, name));
         }
     }
     for (const char* managed : {".local/share/bottles/bottles", ".PlayOnLinux/wineprefix"}) {
-        for (const std::string& name : SubfolderNames(Below(own, managed))) {
+        for (const std::string& name : SubfolderNames(files, Below(own, managed))) {
             places.winePrefixes.push_back(Below(Below(own, managed), name));
         }
     }
@@ -172,21 +170,22 @@ void AddHomePlaces(KnownPlaces& places) {
 
 }  // namespace
 
-KnownPlaces KnownPlacesOfThisMachine() {
+KnownPlaces KnownPlacesOfThisMachine(FileSystem& files) {
     KnownPlaces places;
 #ifdef _WIN32
+    (void)files;  // the registry names the places
     AddRegistryPlaces(places);
 #else
-    AddHomePlaces(places);
+    AddHomePlaces(files, places);
 #endif
     return places;
 }
 
-std::vector<std::string> ProbeKnownPlaces(const KnownPlaces& places) {
+std::vector<std::string> ProbeKnownPlaces(FileSystem& files, const KnownPlaces& places) {
     std::vector<std::string> candidates;
     for (const std::string& root : places.steamRoots) {
-        for (const std::string& library : SteamLibraries(root)) {
-            candidates.push_back(SteamInstallFolder(library));
+        for (const std::string& library : SteamLibraries(files, root)) {
+            candidates.push_back(SteamInstallFolder(files, library));
         }
     }
     candidates.insert(candidates.end(), places.installFolders.begin(), places.installFolders.end());
@@ -199,14 +198,11 @@ std::vector<std::string> ProbeKnownPlaces(const KnownPlaces& places) {
     std::vector<std::string> found;
     std::set<std::string> seen;  // real folders, however reached
     for (const std::string& candidate : candidates) {
-        const std::optional<std::string> game = GameFolderIn(candidate);
+        const std::optional<std::string> game = GameFolderIn(files, candidate);
         if (!game || !SettingsCanHold(*game)) {
             continue;
         }
-        std::error_code error;
-        const std::string real =
-            TextFromPath(std::filesystem::canonical(PathFromText(*game), error));
-        if (seen.insert(error ? *game : real).second) {
+        if (seen.insert(files.RealPath(*game).value_or(*game)).second) {
             found.push_back(*game);
         }
     }

@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/FileSystem.h"
+
 namespace quillon {
 
 // Where the game's stores and installers put it on this machine.
@@ -15,11 +17,11 @@ struct KnownPlaces {
 // The places of this machine: on Linux, Steam's folders below the home folder and the Wine
 // prefixes of WINEPREFIX, ~/.wine, ~/Games, Bottles and PlayOnLinux; on Windows, Steam's folder
 // from the registry, the installers' and GOG's registry entries, and the default folders.
-KnownPlaces KnownPlacesOfThisMachine();
+KnownPlaces KnownPlacesOfThisMachine(FileSystem& files);
 
 // The game folders (the Main folder that holds the game's data file, ending in the separator)
 // at those places, in the order Steam, installers, Wine, each real folder once. Lists only the
 // places themselves: no tree is walked.
-std::vector<std::string> ProbeKnownPlaces(const KnownPlaces& places);
+std::vector<std::string> ProbeKnownPlaces(FileSystem& files, const KnownPlaces& places);
 
 }  // namespace quillon

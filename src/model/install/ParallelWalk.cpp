@@ -12,8 +12,7 @@
 #include <unordered_map>
 #include <vector>
 
-#include "platform/Files.h"
-#include "platform/FolderListing.h"
+#include "platform/FileSystem.h"
 
 namespace quillon {
 namespace {
@@ -69,8 +68,8 @@ using Clock = std::chrono::steady_clock;
 
 class Walk {
   public:
-    Walk(const std::string& pattern, const SearchProgressCallback& progress)
-        : pattern_(pattern), progress_(progress) {}
+    Walk(FileSystem& files, const std::string& pattern, const SearchProgressCallback& progress)
+        : fileSystem_(files), pattern_(pattern), progress_(progress) {}
 
     SearchResult Run(const std::string& root) {
         shared_.push_back({root, nullptr, 0, nullptr});
@@ -91,7 +90,7 @@ class Walk {
 
         SearchResult result;
         result.foldersWalked = folders_;
-        result.filesSeen = files_;
+        result.filesSeen = filesSeen_;
         result.cancelled = cancelled_;
         result.outOfHandles = outOfHandles_;
         if (!cancelled_ && !outOfHandles_ && root_ != nullptr) {
@@ -177,13 +176,13 @@ class Walk {
     ListOutcome ListTask(Task& task, FolderListing& listing) {
         const std::string& name = task.parent ? task.parent->entries[task.entry].name : task.path;
         const OpenFolder* parent = task.openParent ? task.openParent->Get() : nullptr;
-        ListOutcome outcome = ListFolder(task.path, pattern_, listing, parent, name);
+        ListOutcome outcome = fileSystem_.ListFolder(task.path, pattern_, listing, parent, name);
         for (int retry = 0;
              outcome == ListOutcome::OutOfHandles && retry < kHandleRetries && !cancelled_;
              ++retry) {
             task.openParent.reset();
             std::this_thread::sleep_for(kHandleRetryPause);
-            outcome = ListFolder(task.path, pattern_, listing);
+            outcome = fileSystem_.ListFolder(task.path, pattern_, listing);
         }
         return outcome;
     }
@@ -227,7 +226,7 @@ class Walk {
             return;  // reached before through another link
         }
         ++folders_;
-        files_ += listing.filesSeen;
+        filesSeen_ += listing.filesSeen;
         folder->entries = std::move(listing.entries);
         folder->children.resize(folder->entries.size());
         const bool hasSubfolders =
@@ -269,7 +268,7 @@ class Walk {
             const FolderEntry& entry = frame.folder->entries[i];
             ListedFolder* child = frame.folder->children[i];
             if (!entry.isFolder) {
-                if (IsUsableMatch(path + entry.name)) {
+                if (IsUsableMatch(fileSystem_, path + entry.name)) {
                     match = path + entry.name;
                 }
             } else if (child != nullptr && !child->walked) {
@@ -282,6 +281,7 @@ class Walk {
         return match;
     }
 
+    FileSystem& fileSystem_;
     const std::string& pattern_;
     const SearchProgressCallback& progress_;
 
@@ -293,19 +293,19 @@ class Walk {
     std::atomic<bool> cancelled_{false};
     std::atomic<bool> outOfHandles_{false};
     std::atomic<size_t> keptOpen_{0};
-    const size_t keptOpenAtMost_ = FoldersKeptOpenAtMost();
+    const size_t keptOpenAtMost_ = fileSystem_.FoldersKeptOpenAtMost();
 
     std::array<Shard, kShards> shards_;
     ListedFolder* root_ = nullptr;  // set by whichever thread lists the root, read after joining
     std::atomic<int64_t> folders_{0};
-    std::atomic<int64_t> files_{0};
+    std::atomic<int64_t> filesSeen_{0};
 };
 
 }  // namespace
 
-SearchResult WalkInParallel(const std::string& root, const std::string& pattern,
+SearchResult WalkInParallel(FileSystem& files, const std::string& root, const std::string& pattern,
                             const SearchProgressCallback& progress) {
-    return Walk(pattern, progress).Run(root);
+    return Walk(files, pattern, progress).Run(root);
 }
 
 }  // namespace quillon

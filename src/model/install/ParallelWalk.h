@@ -8,7 +8,7 @@ namespace quillon {
 
 // SearchFolder's walk, with the folders read on several threads. The result is always the
 // sequential walk's.
-SearchResult WalkInParallel(const std::string& root, const std::string& pattern,
+SearchResult WalkInParallel(FileSystem& files, const std::string& root, const std::string& pattern,
                             const SearchProgressCallback& progress);
 
 }  // namespace quillon

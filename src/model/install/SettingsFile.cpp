@@ -1,6 +1,5 @@
 #include "model/install/SettingsFile.h"
 
-#include "platform/Files.h"
 #include "platform/PathText.h"
 
 namespace quillon {
@@ -31,14 +30,17 @@ std::optional<std::string> GameFolderFromSettings(const std::string& content) {
     } else {
         path = line.substr(start, line.find_last_not_of(kBlanks) + 1 - start);
     }
-    if (path.find_first_not_of(kBlanks) == std::string::npos || path.size() >= kLongestPath) {
+    // A NUL would end the path early wherever the system reads it: such a path is none.
+    if (path.find_first_not_of(kBlanks) == std::string::npos || path.size() >= kLongestPath ||
+        path.find('\0') != std::string::npos) {
         return std::nullopt;
     }
     return EnsureTrailingBackslash(path);
 }
 
-RememberedFolder ReadSettingsFile() {
-    const FileRead read = ReadRegularFile(kSettingsFileName, kLargestSettingsFile);
+RememberedFolder ReadSettingsFile(FileSystem& files, const std::string& workingFolder) {
+    const FileRead read =
+        files.ReadRegularFile(workingFolder + kSettingsFileName, kLargestSettingsFile);
     RememberedFolder remembered;
     if (read.status == FileRead::Status::Read) {
         remembered.gamePath = GameFolderFromSettings(read.content);
@@ -52,12 +54,13 @@ bool SettingsCanHold(const std::string& gamePath) {
     return gamePath.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
 }
 
-Outcome WriteSettingsFile(const std::string& gamePath) {
+Outcome WriteSettingsFile(FileSystem& files, const std::string& workingFolder,
+                          const std::string& gamePath) {
     if (!SettingsCanHold(gamePath)) {
         return Outcome::Failure("the folder's name holds a line break, which the file cannot hold");
     }
     const std::string line = NeedsQuotes(gamePath) ? "\"" + gamePath + "\"" : gamePath;
-    return WriteFileReplacing(kSettingsFileName, line + "\r\n");
+    return WriteFileReplacing(files, workingFolder + kSettingsFileName, line + "\r\n");
 }
 
 }  // namespace quillon

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/FileSystem.h"
 #include "platform/Outcome.h"
 
 namespace quillon {
@@ -14,18 +15,19 @@ constexpr const char* kSettingsFileName = "qm.cfg";
 // line holds no path, or one longer than any path the system can use.
 std::optional<std::string> GameFolderFromSettings(const std::string& content);
 
-// What the settings file of the current folder gave.
+// What the settings file of the working folder (a folder text ending in the separator) gave.
 struct RememberedFolder {
     std::optional<std::string> gamePath;  // nothing when the file is absent or holds no path
     std::string refusal;  // why the file itself could not be used (a pipe, say); else empty
 };
-RememberedFolder ReadSettingsFile();
+RememberedFolder ReadSettingsFile(FileSystem& files, const std::string& workingFolder);
 
 // Whether the settings file can hold the path: its one line cannot hold a line break.
 bool SettingsCanHold(const std::string& gamePath);
 
 // Remembers the game folder as the settings file's one line, in quotes when blanks or a quote
 // at its ends would otherwise be lost, so that it reads back exactly as written.
-Outcome WriteSettingsFile(const std::string& gamePath);
+[[nodiscard]] Outcome WriteSettingsFile(FileSystem& files, const std::string& workingFolder,
+                                        const std::string& gamePath);
 
 }  // namespace quillon

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "model/keys/Assignment.h"
+#include "model/menu/Assignment.h"
 #include "model/keys/Keypad.h"
 
 namespace quillon {

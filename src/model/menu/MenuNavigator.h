@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "model/keys/Assignment.h"
+#include "model/menu/Assignment.h"
 
 namespace quillon {
 

@@ -3,15 +3,12 @@
 #include <optional>
 #include <utility>
 
-#include "platform/Files.h"
 #include "platform/PathText.h"
 
 namespace quillon {
 namespace {
 
 constexpr const char* kLineEnd = "\r\n";
-// A template this large is no template; copying it would only fill the game folder.
-constexpr size_t kLargestTemplate = 16 * 1024 * 1024;
 
 std::string CommandPart(const std::optional<Assignment>& slot) {
     return slot ? slot->Command() : ";";
@@ -53,21 +50,23 @@ std::string GenerateScriptBody(const KeyTable& table) {
     return body;
 }
 
-Outcome WriteConsoleScript(const KeyTable& table, const std::string& gamePath) {
-    FileRead read = ReadRegularFile(kTemplateFileName, kLargestTemplate);
+Outcome WriteConsoleScript(FileSystem& files, const KeyTable& table,
+                           const std::string& workingFolder, const std::string& gamePath) {
+    FileRead read = files.ReadRegularFile(workingFolder + kTemplateFileName, kLargestTemplate);
+    const std::string templateFolder = "\"" + PathForMessage(workingFolder) + "\"";
     if (read.status == FileRead::Status::Missing) {
         return Outcome::Failure("The template \"" + std::string(kTemplateFileName) +
-                                "\" could not be read in " + CurrentFolderText() +
+                                "\" could not be read in " + templateFolder +
                                 ".\nPut the template there and export again; your " +
                                 "assignments are kept.");
     }
     if (read.status == FileRead::Status::Refused) {
         return Outcome::Failure("The template \"" + std::string(kTemplateFileName) + "\" in " +
-                                CurrentFolderText() + " cannot be used: " + read.reason +
+                                templateFolder + " cannot be used: " + read.reason +
                                 ".\nPut a text file of that name there and export again; your " +
                                 "assignments are kept.");
     }
-    if (gamePath.empty() || !IsFolder(gamePath)) {
+    if (gamePath.empty() || !files.IsFolder(gamePath)) {
         return Outcome::Failure(
             "The game folder \"" + PathForMessage(gamePath) + "\" does not exist.\nCheck the " +
             "game installation, or delete \"qm.cfg\" and start Quillon again to search for it; " +
@@ -76,7 +75,7 @@ Outcome WriteConsoleScript(const KeyTable& table, const std::string& gamePath) {
     std::string script = std::move(read.content);
     script += GenerateScriptBody(table);
     const std::string destination = gamePath + kScriptFileName;
-    if (const Outcome written = WriteFileReplacing(destination, script); !written.Succeeded()) {
+    if (const Outcome written = WriteFileReplacing(files, destination, script); !written.Succeeded()) {
         return Outcome::Failure("The script \"" + PathForMessage(destination) +
                                 "\" could not be written: " + written.Message() +
                                 ".\nCheck that the game folder can be written to, then export "

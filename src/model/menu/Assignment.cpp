@@ -1,4 +1,4 @@
-#include "model/keys/Assignment.h"
+#include "model/menu/Assignment.h"
 
 namespace quillon {
 

@@ -1,0 +1,73 @@
+#pragma once
+
+#include <cstddef>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "platform/Files.h"
+#include "platform/FolderListing.h"
+
+namespace quillon {
+
+// A step that succeeds or fails with the system's error.
+using FileStep = std::optional<FileError>;
+
+// A file being written under a new name of its own, removed when it is dropped before it was
+// put in place.
+class NewFile {
+  public:
+    virtual ~NewFile() = default;
+    virtual const std::string& Path() const = 0;
+    // Writes some of the bytes, as the system's write does; `written` says how many.
+    [[nodiscard]] virtual FileStep Write(const char* data, size_t size, size_t& written) = 0;
+    // Puts what was written on the disk and closes the file.
+    [[nodiscard]] virtual FileStep FlushAndClose() = 0;
+    // The file is in place: dropping it no longer removes it.
+    virtual void Keep() = 0;
+};
+
+// Every way the program touches the file system, so that tests can make any step fail with any
+// error, whoever runs them. The real one is the system's; see RealFileSystem().
+class FileSystem {
+  public:
+    virtual ~FileSystem() = default;
+
+    // Reads a regular file whole when it holds at most `limit` bytes. A folder, a pipe, a
+    // device, a larger file and one that cannot be read are refused with the reason; nothing
+    // waits on a pipe.
+    [[nodiscard]] virtual FileRead ReadRegularFile(const std::string& path, size_t limit) = 0;
+    virtual bool IsFolder(const std::string& path) = 0;
+    // Whether the path leads to a file or folder that the system can reach by that path.
+    virtual bool Exists(const std::string& path) = 0;
+    // The path with every link and "." or ".." resolved; nothing when it leads nowhere.
+    virtual std::optional<std::string> RealPath(const std::string& path) = 0;
+
+    // Makes a new, empty file beside `destination` under a name that nobody else has, created
+    // exclusively and never through a link, with the permissions the destination should have.
+    [[nodiscard]] virtual std::unique_ptr<NewFile> CreateNewFileBeside(
+        const std::string& destination, FileError& error) = 0;
+    // Puts the file `from` in the place of `to` in one step.
+    [[nodiscard]] virtual FileStep Replace(const std::string& from, const std::string& to) = 0;
+    [[nodiscard]] virtual FileStep MakeFolder(const std::string& path) = 0;
+
+    // Lists `folder` (ending in the separator); see FolderListing.h.
+    [[nodiscard]] virtual ListOutcome ListFolder(const std::string& folder,
+                                                 const std::string& pattern,
+                                                 FolderListing& listing,
+                                                 const OpenFolder* parent = nullptr,
+                                                 const std::string& name = {}) = 0;
+    // How many listed folders a walk may keep open at once.
+    virtual size_t FoldersKeptOpenAtMost() = 0;
+};
+
+// The system's file system.
+FileSystem& RealFileSystem();
+
+// Writes `content` to a new file beside `destination` and then puts it in the destination's
+// place in one step. A failure, or another program replacing the destination at the same
+// moment, never leaves a mixed or partial file; the failure says why, in the system's words.
+[[nodiscard]] Outcome WriteFileReplacing(FileSystem& files, const std::string& destination,
+                                         const std::string& content);
+
+}  // namespace quillon

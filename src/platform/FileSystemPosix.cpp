@@ -1,0 +1,217 @@
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <string>
+#include <system_error>
+#include <utility>
+
+#include "platform/FileSystem.h"
+#include "platform/SystemHandle.h"
+
+namespace quillon {
+
+FileError SystemError(int code) {
+    FileError error;
+    error.reason = std::strerror(code);
+    switch (code) {
+        case ENOENT:
+        case ENOTDIR:
+            error.kind = FileError::Kind::Missing;
+            break;
+        case EACCES:
+        case EPERM:
+        case EROFS:
+            error.kind = FileError::Kind::Denied;
+            break;
+        case EMFILE:
+        case ENFILE:
+            error.kind = FileError::Kind::OutOfHandles;
+            break;
+        default:
+            error.kind = FileError::Kind::Other;
+            break;
+    }
+    return error;
+}
+
+namespace {
+
+FileError LastError() {
+    return SystemError(errno);
+}
+
+// A write past the file-size limit raises SIGXFSZ, which would end the program with every
+// assignment lost; ignored, the write fails with EFBIG like any other failure.
+void IgnoreFileSizeSignal() {
+    static const bool ignored = [] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        return true;
+    }();
+    (void)ignored;
+}
+
+// The permissions of a new file that takes the place of `destination`: those of the regular file
+// there, but always readable and writable by its owner, so that the player and the program can
+// read it back; for anything else there (nothing, a link, a device) the usual ones for a new file.
+mode_t PermissionsFor(const std::string& destination) {
+    struct stat existing {};
+    if (lstat(destination.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
+        return (existing.st_mode & 0777) | 0600;
+    }
+    const mode_t mask = umask(022);
+    umask(mask);
+    return 0666 & ~mask;
+}
+
+class PosixNewFile : public NewFile {
+  public:
+    PosixNewFile(std::string path, SystemHandle file)
+        : path_(std::move(path)), file_(std::move(file)) {}
+    ~PosixNewFile() override {
+        file_.Close();
+        if (!kept_) {
+            unlink(path_.c_str());
+        }
+    }
+
+    const std::string& Path() const override { return path_; }
+    int Descriptor() const { return file_.Get(); }
+
+    FileStep Write(const char* data, size_t size, size_t& written) override {
+        written = 0;
+        ssize_t done = -1;
+        do {
+            done = ::write(file_.Get(), data, size);
+        } while (done < 0 && errno == EINTR);
+        if (done < 0) {
+            return LastError();
+        }
+        written = static_cast<size_t>(done);
+        return std::nullopt;
+    }
+
+    FileStep FlushAndClose() override {
+        if (fsync(file_.Get()) != 0) {
+            return LastError();
+        }
+        if (!file_.Close()) {
+            return LastError();
+        }
+        return std::nullopt;
+    }
+
+    void Keep() override { kept_ = true; }
+
+  private:
+    std::string path_;
+    SystemHandle file_;
+    bool kept_ = false;
+};
+
+class PosixFileSystem : public FileSystem {
+  public:
+    FileRead ReadRegularFile(const std::string& path, size_t limit) override {
+        FileRead result;
+        // Not blocking, so that a pipe in the file's place cannot hold the program.
+        const SystemHandle file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+        if (!file.IsOpen()) {
+            return FileRead::Failed(LastError());
+        }
+        struct stat info {};
+        if (fstat(file.Get(), &info) != 0) {
+            return FileRead::Failed(LastError());
+        }
+        const FileKind kind = S_ISDIR(info.st_mode)   ? FileKind::Folder
+                              : S_ISREG(info.st_mode) ? FileKind::Regular
+                                                      : FileKind::Other;
+        if (const auto refusal = RefusalOf(kind, static_cast<uint64_t>(info.st_size), limit)) {
+            return FileRead::RefusedFor(*refusal);
+        }
+        std::string content(static_cast<size_t>(info.st_size), '\0');
+        size_t done = 0;
+        while (done < content.size()) {
+            const ssize_t got = ::read(file.Get(), content.data() + done, content.size() - done);
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got < 0) {
+                return FileRead::Failed(LastError());
+            }
+            if (got == 0) {
+                break;  // it shrank meanwhile
+            }
+            done += static_cast<size_t>(got);
+        }
+        content.resize(done);
+        return FileRead::Whole(std::move(content));
+    }
+
+    bool IsFolder(const std::string& path) override {
+        struct stat info {};
+        return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+    }
+
+    bool Exists(const std::string& path) override {
+        struct stat info {};
+        return path.size() <= kLongestPath && path.find('\0') == std::string::npos &&
+               stat(path.c_str(), &info) == 0;
+    }
+
+    std::optional<std::string> RealPath(const std::string& path) override {
+        std::error_code error;
+        const std::filesystem::path real = std::filesystem::canonical(PathFromText(path), error);
+        return error ? std::nullopt : std::optional<std::string>(TextFromPath(real));
+    }
+
+    std::unique_ptr<NewFile> CreateNewFileBeside(const std::string& destination,
+                                                 FileError& error) override {
+        IgnoreFileSizeSignal();
+        std::string name = destination + ".XXXXXX";
+        SystemHandle file(mkostemp(name.data(), O_CLOEXEC));
+        if (!file.IsOpen()) {
+            error = LastError();
+            return nullptr;
+        }
+        auto created = std::make_unique<PosixNewFile>(name, SystemHandle(file.Release()));
+        if (fchmod(created->Descriptor(), PermissionsFor(destination)) != 0) {
+            error = LastError();
+            return nullptr;
+        }
+        return created;
+    }
+
+    FileStep Replace(const std::string& from, const std::string& to) override {
+        if (rename(from.c_str(), to.c_str()) != 0) {
+            return LastError();
+        }
+        return std::nullopt;
+    }
+
+    FileStep MakeFolder(const std::string& path) override {
+        if (mkdir(path.c_str(), 0777) != 0 && !(errno == EEXIST && IsFolder(path))) {
+            return LastError();
+        }
+        return std::nullopt;
+    }
+
+    ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
+                           FolderListing& listing, const OpenFolder* parent,
+                           const std::string& name) override {
+        return quillon::ListFolder(folder, pattern, listing, parent, name);
+    }
+
+    size_t FoldersKeptOpenAtMost() override { return quillon::FoldersKeptOpenAtMost(); }
+};
+
+}  // namespace
+
+FileSystem& RealFileSystem() {
+    static PosixFileSystem files;
+    return files;
+}
+
+}  // namespace quillon

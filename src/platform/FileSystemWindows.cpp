@@ -1,0 +1,231 @@
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
+#include <system_error>
+#include <utility>
+
+#include "platform/FileSystem.h"
+#include "platform/PathText.h"
+#include "platform/SystemHandle.h"
+#include "platform/WideText.h"
+
+namespace quillon {
+
+FileError SystemError(int code) {
+    FileError error;
+    const DWORD number = static_cast<DWORD>(code);
+    wchar_t* text = nullptr;
+    const DWORD length = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, number, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring reason = length > 0 ? std::wstring(text, length) : std::wstring();
+    LocalFree(text);
+    // The system's words end in a full stop and a line break; the messages go on after them.
+    while (!reason.empty() && (reason.back() == L'\n' || reason.back() == L'\r' ||
+                               reason.back() == L' ' || reason.back() == L'.')) {
+        reason.pop_back();
+    }
+    error.reason = reason.empty() ? "error " + std::to_string(number) : TextFromWide(reason);
+    switch (number) {
+        case ERROR_FILE_NOT_FOUND:
+        case ERROR_PATH_NOT_FOUND:
+            error.kind = FileError::Kind::Missing;
+            break;
+        case ERROR_ACCESS_DENIED:
+        case ERROR_WRITE_PROTECT:
+        case ERROR_PRIVILEGE_NOT_HELD:
+            error.kind = FileError::Kind::Denied;
+            break;
+        case ERROR_TOO_MANY_OPEN_FILES:
+        case ERROR_NOT_ENOUGH_MEMORY:
+            error.kind = FileError::Kind::OutOfHandles;
+            break;
+        default:
+            error.kind = FileError::Kind::Other;
+            break;
+    }
+    return error;
+}
+
+namespace {
+
+FileError LastError() {
+    return SystemError(static_cast<int>(GetLastError()));
+}
+
+// A name for the new file that no other writer picks: the process, a counter and the time.
+std::wstring UniqueName(const std::wstring& destination) {
+    static LONG counter = 0;
+    const LONG serial = InterlockedIncrement(&counter);
+    LARGE_INTEGER now{};
+    QueryPerformanceCounter(&now);
+    return destination + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" +
+           std::to_wstring(serial) + L"-" + std::to_wstring(now.QuadPart % 1000000) + L".tmp";
+}
+
+class WindowsNewFile : public NewFile {
+  public:
+    WindowsNewFile(std::wstring path, SystemHandle file)
+        : widePath_(std::move(path)), path_(TextFromWide(widePath_)), file_(std::move(file)) {}
+    ~WindowsNewFile() override {
+        file_.Close();
+        if (!kept_) {
+            DeleteFileW(widePath_.c_str());
+        }
+    }
+
+    const std::string& Path() const override { return path_; }
+
+    FileStep Write(const char* data, size_t size, size_t& written) override {
+        DWORD done = 0;
+        const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size, 1 << 20));
+        written = 0;
+        if (!WriteFile(file_.Get(), data, chunk, &done, nullptr)) {
+            return LastError();
+        }
+        written = done;
+        return std::nullopt;
+    }
+
+    FileStep FlushAndClose() override {
+        if (!FlushFileBuffers(file_.Get()) || !file_.Close()) {
+            return LastError();
+        }
+        return std::nullopt;
+    }
+
+    void Keep() override { kept_ = true; }
+
+  private:
+    std::wstring widePath_;
+    std::string path_;
+    SystemHandle file_;
+    bool kept_ = false;
+};
+
+class WindowsFileSystem : public FileSystem {
+  public:
+    FileRead ReadRegularFile(const std::string& fileName, size_t limit) override {
+        const std::wstring path = LongPathForm(WideFromText(fileName));
+        const DWORD attributes = GetFileAttributesW(path.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            return FileRead::Failed(LastError());
+        }
+        if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+            return FileRead::RefusedFor(*RefusalOf(FileKind::Folder, 0, limit));
+        }
+        const SystemHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
+                                            nullptr));
+        if (!file.IsOpen()) {
+            return FileRead::Failed(LastError());
+        }
+        LARGE_INTEGER size{};
+        const bool regular =
+            GetFileType(file.Get()) == FILE_TYPE_DISK && GetFileSizeEx(file.Get(), &size);
+        if (const auto refusal = RefusalOf(regular ? FileKind::Regular : FileKind::Other,
+                                           static_cast<uint64_t>(size.QuadPart), limit)) {
+            return FileRead::RefusedFor(*refusal);
+        }
+        std::string content(static_cast<size_t>(size.QuadPart), '\0');
+        size_t done = 0;
+        while (done < content.size()) {
+            DWORD got = 0;
+            const DWORD wanted =
+                static_cast<DWORD>(std::min<size_t>(content.size() - done, 1 << 20));
+            if (!ReadFile(file.Get(), content.data() + done, wanted, &got, nullptr)) {
+                return FileRead::Failed(LastError());
+            }
+            if (got == 0) {
+                break;  // it shrank meanwhile
+            }
+            done += got;
+        }
+        content.resize(done);
+        return FileRead::Whole(std::move(content));
+    }
+
+    bool IsFolder(const std::string& path) override {
+        const DWORD attributes = GetFileAttributesW(LongPathForm(WideFromText(path)).c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES &&
+               (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+    }
+
+    bool Exists(const std::string& path) override {
+        return path.size() <= kLongestPath && path.find('\0') == std::string::npos &&
+               GetFileAttributesW(LongPathForm(WideFromText(path)).c_str()) !=
+                   INVALID_FILE_ATTRIBUTES;
+    }
+
+    std::optional<std::string> RealPath(const std::string& path) override {
+        std::error_code error;
+        const std::filesystem::path real = std::filesystem::canonical(PathFromText(path), error);
+        return error ? std::nullopt : std::optional<std::string>(TextFromPath(real));
+    }
+
+    std::unique_ptr<NewFile> CreateNewFileBeside(const std::string& destination,
+                                                 FileError& error) override {
+        const std::wstring target = LongPathForm(WideFromText(destination));
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            std::wstring name = UniqueName(target);
+            SystemHandle created(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                             FILE_ATTRIBUTE_NORMAL, nullptr));
+            if (created.IsOpen()) {
+                return std::make_unique<WindowsNewFile>(std::move(name), std::move(created));
+            }
+            if (GetLastError() != ERROR_FILE_EXISTS) {
+                break;
+            }
+        }
+        error = LastError();
+        return nullptr;
+    }
+
+    FileStep Replace(const std::string& from, const std::string& to) override {
+        const std::wstring source = LongPathForm(WideFromText(from));
+        const std::wstring target = LongPathForm(WideFromText(to));
+        // While another program has the destination open (a second Quillon checking its own
+        // export, a virus scanner), the system refuses to replace it for a moment: try again.
+        constexpr int kReplaceAttempts = 100;
+        constexpr DWORD kReplacePause = 10;
+        for (int attempt = 1;; ++attempt) {
+            if (MoveFileExW(source.c_str(), target.c_str(),
+                            MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+                return std::nullopt;
+            }
+            const DWORD error = GetLastError();
+            if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) ||
+                attempt == kReplaceAttempts) {
+                return SystemError(static_cast<int>(error));
+            }
+            Sleep(kReplacePause);
+        }
+    }
+
+    FileStep MakeFolder(const std::string& path) override {
+        if (!CreateDirectoryW(LongPathForm(WideFromText(path)).c_str(), nullptr) &&
+            !(GetLastError() == ERROR_ALREADY_EXISTS && IsFolder(path))) {
+            return LastError();
+        }
+        return std::nullopt;
+    }
+
+    ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
+                           FolderListing& listing, const OpenFolder* parent,
+                           const std::string& name) override {
+        return quillon::ListFolder(folder, pattern, listing, parent, name);
+    }
+
+    size_t FoldersKeptOpenAtMost() override { return quillon::FoldersKeptOpenAtMost(); }
+};
+
+}  // namespace
+
+FileSystem& RealFileSystem() {
+    static WindowsFileSystem files;
+    return files;
+}
+
+}  // namespace quillon

@@ -1,0 +1,157 @@
+#pragma once
+
+#include <cstddef>
+#include <functional>
+#include <map>
+#include <memory>
+#include <mutex>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "platform/FileSystem.h"
+
+namespace quillon::test {
+
+// The system's file system with faults that a test plants: any step on any path can fail with
+// any error, whoever runs the test.
+class FaultyFileSystem : public FileSystem {
+  public:
+    enum class Step { Read, Create, Write, Flush, Replace, MakeFolder, List };
+
+    // Fails `step` on every path that holds `pathPart`, after letting `spared` such steps pass,
+    // `times` times (forever when negative).
+    void Plant(Step step, FileError error, std::string pathPart = {}, int times = -1,
+               int spared = 0) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        faults_.push_back({step, std::move(error), std::move(pathPart), times, spared});
+    }
+
+    // Each write takes at most this many bytes, as a system may.
+    size_t writeAtMost = static_cast<size_t>(-1);
+    // Runs after a replace succeeded, before anything else: another program at that moment.
+    std::function<void(const std::string& destination)> afterReplace;
+    size_t keptOpenAtMost = RealFileSystem().FoldersKeptOpenAtMost();
+
+    int Taken(Step step) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        return taken_[step];
+    }
+
+    FileRead ReadRegularFile(const std::string& path, size_t limit) override {
+        if (auto error = Fault(Step::Read, path)) {
+            return FileRead::Failed(*error);
+        }
+        return real_.ReadRegularFile(path, limit);
+    }
+    bool IsFolder(const std::string& path) override { return real_.IsFolder(path); }
+    bool Exists(const std::string& path) override { return real_.Exists(path); }
+    std::optional<std::string> RealPath(const std::string& path) override {
+        return real_.RealPath(path);
+    }
+    std::unique_ptr<NewFile> CreateNewFileBeside(const std::string& destination,
+                                                 FileError& error) override {
+        if (auto fault = Fault(Step::Create, destination)) {
+            error = *fault;
+            return nullptr;
+        }
+        std::unique_ptr<NewFile> file = real_.CreateNewFileBeside(destination, error);
+        return file ? std::make_unique<Faulty>(*this, std::move(file), destination) : nullptr;
+    }
+    FileStep Replace(const std::string& from, const std::string& to) override {
+        if (auto error = Fault(Step::Replace, to)) {
+            return error;
+        }
+        FileStep done = real_.Replace(from, to);
+        if (!done && afterReplace) {
+            afterReplace(to);
+        }
+        return done;
+    }
+    FileStep MakeFolder(const std::string& path) override {
+        if (auto error = Fault(Step::MakeFolder, path)) {
+            return error;
+        }
+        return real_.MakeFolder(path);
+    }
+    ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
+                           FolderListing& listing, const OpenFolder* parent,
+                           const std::string& name) override {
+        if (auto error = Fault(Step::List, folder)) {
+            return error->kind == FileError::Kind::OutOfHandles ? ListOutcome::OutOfHandles
+                                                                : ListOutcome::Unlistable;
+        }
+        return real_.ListFolder(folder, pattern, listing, parent, name);
+    }
+    size_t FoldersKeptOpenAtMost() override { return keptOpenAtMost; }
+
+  private:
+    struct Planted {
+        Step step;
+        FileError error;
+        std::string pathPart;
+        int times;
+        int spared;
+    };
+
+    // The new file of a write, whose own steps can fail too.
+    class Faulty : public NewFile {
+      public:
+        Faulty(FaultyFileSystem& owner, std::unique_ptr<NewFile> file, std::string destination)
+            : owner_(owner), file_(std::move(file)), destination_(std::move(destination)) {}
+        const std::string& Path() const override { return file_->Path(); }
+        FileStep Write(const char* data, size_t size, size_t& written) override {
+            written = 0;
+            if (auto error = owner_.Fault(Step::Write, destination_)) {
+                return error;
+            }
+            return file_->Write(data, std::min(size, owner_.writeAtMost), written);
+        }
+        FileStep FlushAndClose() override {
+            if (auto error = owner_.Fault(Step::Flush, destination_)) {
+                return error;
+            }
+            return file_->FlushAndClose();
+        }
+        void Keep() override { file_->Keep(); }
+
+      private:
+        FaultyFileSystem& owner_;
+        std::unique_ptr<NewFile> file_;
+        std::string destination_;
+    };
+
+    std::optional<FileError> Fault(Step step, const std::string& path) {
+        std::lock_guard<std::mutex> lock(mutex_);
+        ++taken_[step];
+        for (Planted& fault : faults_) {
+            if (fault.step != step || fault.times == 0 ||
+                path.find(fault.pathPart) == std::string::npos) {
+                continue;
+            }
+            if (fault.spared > 0) {
+                --fault.spared;
+                continue;
+            }
+            if (fault.times > 0) {
+                --fault.times;
+            }
+            return fault.error;
+        }
+        return std::nullopt;
+    }
+
+    FileSystem& real_ = RealFileSystem();
+    std::mutex mutex_;
+    std::vector<Planted> faults_;
+    std::map<Step, int> taken_;
+};
+
+inline FileError Denied() {
+    return {FileError::Kind::Denied, "Permission denied"};
+}
+inline FileError Failure(const char* reason) {
+    return {FileError::Kind::Other, reason};
+}
+
+}  // namespace quillon::test
