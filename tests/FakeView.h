@@ -39,6 +39,7 @@ class FakeView : public View {
     int progressReports = 0;
     bool progressOpen = false;
     bool ended = false;
+    bool closeRequested = false;
 
     void ShowAssignments(const std::vector<std::string>& lines) override { list = lines; }
     void AppendAssignment(const std::string& line) override { list.push_back(line); }
@@ -76,6 +77,7 @@ class FakeView : public View {
     std::unique_ptr<SearchProgressDisplay> OpenSearchProgress() override {
         return std::make_unique<Progress>(*this);
     }
+    void CloseWindow() override { closeRequested = true; }
     void EndProgram() override { ended = true; }
 
   private:

@@ -65,7 +65,7 @@ class FormTest : public ::testing::Test {
     }
 
     std::string Exported() {
-        form.OnExport();
+        form.OnMenuCommand(layout::Command::ExportScript);
         return ReadFile(std::filesystem::path("game") / "qmvc.cfg");
     }
 
@@ -117,7 +117,7 @@ TEST_F(FormTest, TicksWhileABoxIsOpenDoNothingAndTheCurrentKeyStaysShown) {
     form.OnBlinkTick();
     ASSERT_FALSE(view.visible[1]);
     form.OnKeypadClicked(0);  // Num Lock answers with a box
-    form.OnExport();
+    form.OnMenuCommand(layout::Command::ExportScript);
     EXPECT_EQ(view.allKeysShownInBox, (std::vector<bool>{true, true, true}));
     EXPECT_TRUE(view.visible[1]);
     EXPECT_EQ(view.currentKey, "/");
@@ -242,6 +242,8 @@ TEST_F(FormTest, AFailingStepSaysSoAndKeepsTheAssignments) {
 }
 
 TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
+    form.OnMenuCommand(layout::Command::Exit);
+    EXPECT_TRUE(view.closeRequested) << "Exit closes the window as its close box does";
     EXPECT_TRUE(form.OnCloseRequested());
     EXPECT_TRUE(view.questions.empty()) << "nothing changed: no question";
 
@@ -275,15 +277,15 @@ TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
 
 TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     AssignMessage(2, 1);
-    form.OnExport();
+    form.OnMenuCommand(layout::Command::ExportScript);
     const std::string firstGame = form.GamePath();
 
     // A cancelled chooser, and a folder without the game's data file, change nothing.
-    form.OnChooseGameFolder();
+    form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_EQ(view.chooserStarts.back(), firstGame);
     std::filesystem::create_directories("elsewhere");
     view.chosenFolders = {folder.Text() + "elsewhere"};
-    form.OnChooseGameFolder();
+    form.OnMenuCommand(layout::Command::ChooseGameFolder);
     ASSERT_FALSE(view.messages.empty());
     EXPECT_NE(view.messages.back().first.find("elsewhere"), std::string::npos);
     EXPECT_NE(view.messages.back().first.find("sp_pak2.pk3"), std::string::npos);
@@ -297,13 +299,13 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     view.replies = {View::Answer::Cancel};
     const std::string other = folder.Text() + "other" + kSeparator + "Main";
     view.chosenFolders = {other};
-    form.OnChooseGameFolder();
+    form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_EQ(form.GamePath(), firstGame) << "Cancel keeps the folder and the changes";
     EXPECT_TRUE(form.HasUnexportedChanges());
 
     view.replies = {View::Answer::No};
     view.chosenFolders = {other};
-    form.OnChooseGameFolder();
+    form.OnMenuCommand(layout::Command::ChooseGameFolder);
     ASSERT_EQ(view.questions.size(), 2U);
     EXPECT_EQ(form.GamePath(), other + kSeparator);
     EXPECT_EQ(ReadFile("qm.cfg"), other + kSeparator + "\r\n");
@@ -315,7 +317,7 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     // A folder without a script of its own starts with no keys at all.
     WriteFile("empty/Main/sp_pak2.pk3", "");
     view.chosenFolders = {folder.Text() + "empty" + kSeparator + "Main"};
-    form.OnChooseGameFolder();
+    form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_EQ(form.Keys(), KeyTable());
 }
 

@@ -67,7 +67,8 @@ bool Form::OnStart() {
                 Tell(working.problem, kProgramName);
             }
         }
-        gamePath_ = LocateGameFolder(view_, files_, workingFolder_, KnownPlacesOfThisMachine(files_));
+        gamePath_ =
+            LocateGameFolder(view_, files_, workingFolder_, KnownPlacesOfThisMachine(files_));
         located = !gamePath_.empty();
     });
     if (!located) {
@@ -222,50 +223,60 @@ bool Form::OfferToExport(const std::string& question) {
     return false;
 }
 
-void Form::OnExport() {
-    Guarded([&] { Export(); });
+void Form::OnMenuCommand(layout::Command command) {
+    switch (command) {
+        case layout::Command::ExportScript:
+            Guarded([&] { Export(); });
+            break;
+        case layout::Command::ChooseGameFolder:
+            Guarded([&] { ChooseGameFolder(); });
+            break;
+        case layout::Command::Exit:
+            Guarded([&] { view_.CloseWindow(); });
+            break;
+        case layout::Command::About:
+            Guarded([&] { ShowAbout(); });
+            break;
+    }
 }
 
-void Form::OnChooseGameFolder() {
-    Guarded([&] {
-        RevealCurrentKey();
-        const std::optional<std::string> chosen = view_.ChooseFolder(kChooseFolderTitle, gamePath_);
-        if (!chosen || chosen->empty()) {
-            return;
-        }
-        const std::string folder = EnsureTrailingBackslash(*chosen);
-        if (!HoldsGameDataFile(files_, folder)) {
-            Tell("The folder \"" + PathForMessage(folder) + "\" does not hold the game's data " +
-                     "file \"" + kGameDataFile + "\".\nChoose the game's Main folder, the one " +
-                     "that holds that file; the game folder stays \"" + PathForMessage(gamePath_) +
-                     "\".",
-                 kProgramName);
-            return;
-        }
-        if (!OfferToExport(kChangeFolderQuestion)) {
-            return;
-        }
-        if (const Outcome saved = WriteSettingsFile(files_, workingFolder_, folder); !saved.Succeeded()) {
-            Tell("Quillon now uses the game folder \"" + PathForMessage(folder) +
-                     "\" but could not remember it in \"" + kSettingsFileName +
-                     "\": " + saved.Message() + ".",
-                 kProgramName);
-        }
-        gamePath_ = folder;
-        menu_.Cancel();
-        ShowMenu();
-        RestoreKeys();
-        SelectKey(currentKey_);
-    });
+void Form::ChooseGameFolder() {
+    RevealCurrentKey();
+    const std::optional<std::string> chosen = view_.ChooseFolder(kChooseFolderTitle, gamePath_);
+    if (!chosen || chosen->empty()) {
+        return;
+    }
+    const std::string folder = EnsureTrailingBackslash(*chosen);
+    if (!HoldsGameDataFile(files_, folder)) {
+        Tell("The folder \"" + PathForMessage(folder) + "\" does not hold the game's data " +
+                 "file \"" + kGameDataFile + "\".\nChoose the game's Main folder, the one " +
+                 "that holds that file; the game folder stays \"" + PathForMessage(gamePath_) +
+                 "\".",
+             kProgramName);
+        return;
+    }
+    if (!OfferToExport(kChangeFolderQuestion)) {
+        return;
+    }
+    if (const Outcome saved = WriteSettingsFile(files_, workingFolder_, folder);
+        !saved.Succeeded()) {
+        Tell("Quillon now uses the game folder \"" + PathForMessage(folder) +
+                 "\" but could not remember it in \"" + kSettingsFileName +
+                 "\": " + saved.Message() + ".",
+             kProgramName);
+    }
+    gamePath_ = folder;
+    menu_.Cancel();
+    ShowMenu();
+    RestoreKeys();
+    SelectKey(currentKey_);
 }
 
-void Form::OnAbout() {
-    Guarded([&] {
-        Tell(std::string(kProgramName) + " " + kProgramVersion + "\n" + kProgramDescription +
-                 "\n\nThe settings file \"" + kSettingsFileName + "\" and the template \"" +
-                 kTemplateFileName + "\" are in \"" + PathForMessage(workingFolder_) + "\".",
-             std::string("About ") + kProgramName);
-    });
+void Form::ShowAbout() {
+    Tell(std::string(kProgramName) + " " + kProgramVersion + "\n" + kProgramDescription +
+             "\n\nThe settings file \"" + kSettingsFileName + "\" and the template \"" +
+             kTemplateFileName + "\" are in \"" + PathForMessage(workingFolder_) + "\".",
+         std::string("About ") + kProgramName);
 }
 
 bool Form::OnCloseRequested() {

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "app/Layout.h"
 #include "app/View.h"
 #include "model/keys/KeyTable.h"
 #include "model/menu/MenuNavigator.h"
@@ -21,7 +22,8 @@ class Form {
         : view_(view), files_(files), workingFolder_(std::move(workingFolder)) {}
 
     // The start-up sequence, run once before the window is first shown: chooses the working
-    // folder, finds the game folder, restores its keys and selects key 1. Returns false when the program has to end instead.
+    // folder, finds the game folder, restores its keys and selects key 1. Returns false when the
+    // program has to end instead.
     bool OnStart();
 
     void OnKeypadClicked(int16_t key);
@@ -31,9 +33,8 @@ class Form {
     void OnDeleteClicked(int16_t selectedIndex);
     // A click on line 1..8 of the menu picture, or that digit pressed on the keyboard.
     void OnMenuLineClicked(int16_t line);
-    void OnExport();
-    void OnChooseGameFolder();
-    void OnAbout();
+    // A command of the menu bar, or its shortcut.
+    void OnMenuCommand(layout::Command command);
     // The window is about to close; false when it is to stay open.
     bool OnCloseRequested();
     void OnMenuTick();   // every 50 ms: the voice menu acts on the recorded click
@@ -55,6 +56,8 @@ class Form {
     // could not be read.
     void RestoreKeys();
     bool Export();
+    void ChooseGameFolder();
+    void ShowAbout();
     // When the table holds unexported changes, asks whether to export them first; false when
     // the step that asked is not to go on.
     bool OfferToExport(const std::string& question);

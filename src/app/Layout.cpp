@@ -1,5 +1,7 @@
 #include "app/Layout.h"
 
+#include <string>
+
 namespace quillon::layout {
 
 // clang-format off
@@ -15,7 +17,7 @@ const std::array<Control, 9> kControls = {{
     {Role::CurrentKey,      "currentKey",      ControlKind::Label,   {9, 135, 76, 19},     "",                     Font::ArialBold, true,  true,  true,  -1},
 }};
 
-const std::array<KeypadButton, 23> kKeypad = {{
+const std::array<KeypadButton, kKeyCount> kKeypad = {{
     {{120, 21, 28, 28},  Font::SmallFonts, 1},
     {{150, 21, 28, 28},  Font::Terminal,   2},
     {{180, 21, 28, 28},  Font::Terminal,   3},
@@ -41,7 +43,7 @@ const std::array<KeypadButton, 23> kKeypad = {{
     {{69, 51, 28, 28},   Font::SmallFonts, 23},
 }};
 
-const std::array<Rect, 8> kMenuLines = {{
+const std::array<Rect, kLinesPerPage> kMenuLines = {{
     {6, 141, 214, 19},
     {6, 162, 214, 19},
     {6, 183, 214, 19},
@@ -63,6 +65,28 @@ const std::array<Menu, 2> kMenus = {{
      }},
     {"helpMenu", "&Help", {{Command::About, "about", "&About Quillon", ""}}},
 }};
+
+std::optional<KeyStroke> KeyStrokeOf(const char* shortcut) {
+    const std::string text = shortcut;
+    if (text.size() < 2 || text.size() > 3 || text[0] != 'F' ||
+        text.find_first_not_of("0123456789", 1) != std::string::npos) {
+        return std::nullopt;
+    }
+    const int number = std::stoi(text.substr(1));
+    if (number < 1 || number > 24) {
+        return std::nullopt;
+    }
+    return KeyStroke{KeyStroke::Kind::Function, static_cast<int16_t>(number)};
+}
+
+std::vector<MenuLineKey> MenuLineKeys() {
+    std::vector<MenuLineKey> keys;
+    for (int16_t line = 1; line <= kLinesPerPage; ++line) {
+        keys.push_back({{KeyStroke::Kind::Digit, line}, line});
+        keys.push_back({{KeyStroke::Kind::KeypadDigit, line}, line});
+    }
+    return keys;
+}
 
 FontSpec SpecOf(Font font) {
     switch (font) {

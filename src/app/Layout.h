@@ -2,7 +2,11 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <vector>
+
+#include "model/keys/Keypad.h"
+#include "model/menu/VoiceMenu.h"
 
 namespace quillon::layout {
 
@@ -84,14 +88,34 @@ FontSpec SpecOf(Font font);
 extern const std::array<Control, 9> kControls;
 
 // The keypad buttons, by key number; their captions are the keys' own.
-extern const std::array<KeypadButton, 23> kKeypad;
+extern const std::array<KeypadButton, kKeyCount> kKeypad;
 
 // The hot-spots over the menu picture, one per line (index 0 is line 1); a higher index lies in
 // front of a lower one.
-extern const std::array<Rect, 8> kMenuLines;
+extern const std::array<Rect, kLinesPerPage> kMenuLines;
 
 // The menu bar, left to right.
 extern const std::array<Menu, 2> kMenus;
+
+// A key of the keyboard, as every toolkit can name it.
+struct KeyStroke {
+    enum class Kind { Function, Digit, KeypadDigit };
+    Kind kind;
+    int16_t number;  // F1..F24: 1..24; a digit: 0..9
+};
+
+// The key stroke of a menu item's shortcut ("F12"); nothing for none.
+std::optional<KeyStroke> KeyStrokeOf(const char* shortcut);
+
+// The keys that pick line 1..8 of the menu picture, whichever control has the focus: the line's
+// digit on the main keys and on the keypad, as in the game.
+struct MenuLineKey {
+    KeyStroke stroke;
+    int16_t line;
+};
+std::vector<MenuLineKey> MenuLineKeys();
+
+constexpr size_t kFontCount = static_cast<size_t>(Font::SmallFonts) + 1;
 
 // The timers' intervals in milliseconds.
 constexpr int kMenuTickInterval = 50;

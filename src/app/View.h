@@ -43,7 +43,7 @@ class View {
     virtual void RemoveAssignment(int16_t index) = 0;
 
     virtual void SetPrompt(const std::string& text) = 0;  // above the menu picture
-    virtual void ShowPage(int16_t page) = 0;              // the menu picture of page 1..7
+    virtual void ShowPage(int16_t page) = 0;  // the menu picture of a page of the voice menu
     virtual void SetCancelEnabled(bool enabled) = 0;
 
     // The keypad: the current key blinks, and its caption is shown apart.
@@ -65,6 +65,9 @@ class View {
 
     // A window that shows a drive search until it is destroyed.
     virtual std::unique_ptr<SearchProgressDisplay> OpenSearchProgress() = 0;
+
+    // Closes the window as its close box would: the form is asked first.
+    virtual void CloseWindow() = 0;
 
     // Ends the program at once; the window is not shown again.
     virtual void EndProgram() = 0;

@@ -31,6 +31,18 @@ QString Text(const char* text) {
     return QString::fromUtf8(text);
 }
 
+QKeySequence SequenceOf(const layout::KeyStroke& stroke) {
+    switch (stroke.kind) {
+        case layout::KeyStroke::Kind::Function:
+            return QKeySequence(Qt::Key_F1 + stroke.number - 1);
+        case layout::KeyStroke::Kind::Digit:
+            return QKeySequence(Qt::Key_0 + stroke.number);
+        case layout::KeyStroke::Kind::KeypadDigit:
+            break;
+    }
+    return QKeySequence(Qt::KeypadModifier | (Qt::Key_0 + stroke.number));
+}
+
 QRect Geometry(const layout::Rect& rect) {
     return {rect.x, rect.y, rect.width, rect.height};
 }
@@ -195,36 +207,18 @@ void MainWindow::BuildMenu() {
 void MainWindow::AddMenuItem(QMenu* menu, const layout::MenuItem& item) {
     QAction* action = menu->addAction(Text(item.caption));
     action->setObjectName(Text(item.name));
-    action->setShortcut(QKeySequence(Text(item.shortcut)));
-    connect(action, &QAction::triggered, this, [this, command = item.command] {
-        switch (command) {
-            case layout::Command::ExportScript:
-                form_.OnExport();
-                break;
-            case layout::Command::ChooseGameFolder:
-                form_.OnChooseGameFolder();
-                break;
-            case layout::Command::Exit:
-                close();
-                break;
-            case layout::Command::About:
-                form_.OnAbout();
-                break;
-        }
-    });
+    if (const std::optional<layout::KeyStroke> stroke = layout::KeyStrokeOf(item.shortcut)) {
+        action->setShortcut(SequenceOf(*stroke));
+    }
+    connect(action, &QAction::triggered, this,
+            [this, command = item.command] { form_.OnMenuCommand(command); });
 }
 
-// The digits 1..8, on the main keys or the keypad, pick menu lines as in the game, whichever
-// control has the focus.
 void MainWindow::BuildMenuLineKeys() {
-    for (int16_t line = 1; line <= kLinesPerPage; ++line) {
-        const int key = Qt::Key_0 + line;
-        for (const QKeySequence& keys :
-             {QKeySequence(key), QKeySequence(Qt::KeypadModifier | key)}) {
-            auto* shortcut = new QShortcut(keys, this);
-            connect(shortcut, &QShortcut::activated, this,
-                    [this, line] { form_.OnMenuLineClicked(line); });
-        }
+    for (const layout::MenuLineKey& key : layout::MenuLineKeys()) {
+        auto* shortcut = new QShortcut(SequenceOf(key.stroke), this);
+        connect(shortcut, &QShortcut::activated, this,
+                [this, line = key.line] { form_.OnMenuLineClicked(line); });
     }
 }
 
@@ -265,9 +259,7 @@ void MainWindow::SetPrompt(const std::string& text) {
 }
 
 void MainWindow::ShowPage(int16_t page) {
-    if (page >= 1 && page <= kPageCount) {
-        menuPicture_->SetPicture(pages_[page]);
-    }
+    menuPicture_->SetPicture(pages_.at(page));
 }
 
 void MainWindow::SetCancelEnabled(bool enabled) {
@@ -335,6 +327,10 @@ std::optional<std::string> MainWindow::ChooseFolder(const std::string& title,
 
 std::unique_ptr<SearchProgressDisplay> MainWindow::OpenSearchProgress() {
     return std::make_unique<SearchProgressWindow>();
+}
+
+void MainWindow::CloseWindow() {
+    close();
 }
 
 void MainWindow::EndProgram() {

@@ -45,6 +45,7 @@ class MainWindow : public QMainWindow, public View {
     std::optional<std::string> ChooseFolder(const std::string& title,
                                             const std::string& start) override;
     std::unique_ptr<SearchProgressDisplay> OpenSearchProgress() override;
+    void CloseWindow() override;
     void EndProgram() override;
 
   protected:
@@ -63,8 +64,8 @@ class MainWindow : public QMainWindow, public View {
     QLabel* currentKey_ = nullptr;
     QPushButton* cancel_ = nullptr;
     PictureBox* menuPicture_ = nullptr;
-    std::array<QPushButton*, 23> keypad_{};
-    std::array<QPixmap, 8> pages_;  // by page number 1..7
+    std::array<QPushButton*, kKeyCount> keypad_{};
+    std::array<QPixmap, kPageCount + 1> pages_;  // by page number
     QTimer menuTimer_;
     QTimer blinkTimer_;
     Form form_{*this};

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "FolderChooser.h"
@@ -136,6 +137,30 @@ void RegisterClasses(HINSTANCE instance, WNDPROC mainProc) {
     RegisterClassExW(&line);
 }
 
+WORD VirtualKeyOf(const layout::KeyStroke& stroke) {
+    switch (stroke.kind) {
+        case layout::KeyStroke::Kind::Function:
+            return static_cast<WORD>(VK_F1 + stroke.number - 1);
+        case layout::KeyStroke::Kind::Digit:
+            return static_cast<WORD>('0' + stroke.number);
+        case layout::KeyStroke::Kind::KeypadDigit:
+            break;
+    }
+    return static_cast<WORD>(VK_NUMPAD0 + stroke.number);
+}
+
+// The menu command whose item has this id, if any.
+std::optional<layout::Command> CommandOf(int id) {
+    for (const layout::Menu& menu : layout::kMenus) {
+        for (const layout::MenuItem& item : menu.items) {
+            if (MainWindow::IdOf(item.command) == id) {
+                return item.command;
+            }
+        }
+    }
+    return std::nullopt;
+}
+
 }  // namespace
 
 MainWindow::MainWindow() {
@@ -184,13 +209,18 @@ void MainWindow::BuildMenu() {
     SetMenu(window_, bar);  // the window owns its menu from here on
 
     std::vector<ACCEL> keys;
-    keys.push_back({FVIRTKEY, VK_F12, static_cast<WORD>(IdOf(layout::Command::ExportScript))});
-    // The digits 1..8, on the main keys or the keypad, pick menu lines as in the game, whichever
-    // control has the focus.
-    for (WORD line = 1; line <= static_cast<WORD>(kLinesPerPage); ++line) {
-        const WORD id = static_cast<WORD>(kMenuLineId + line);
-        keys.push_back({FVIRTKEY, static_cast<WORD>('0' + line), id});
-        keys.push_back({FVIRTKEY, static_cast<WORD>(VK_NUMPAD0 + line), id});
+    for (const layout::Menu& menu : layout::kMenus) {
+        for (const layout::MenuItem& item : menu.items) {
+            if (const std::optional<layout::KeyStroke> stroke =
+                    layout::KeyStrokeOf(item.shortcut)) {
+                keys.push_back(
+                    {FVIRTKEY, VirtualKeyOf(*stroke), static_cast<WORD>(IdOf(item.command))});
+            }
+        }
+    }
+    for (const layout::MenuLineKey& key : layout::MenuLineKeys()) {
+        keys.push_back(
+            {FVIRTKEY, VirtualKeyOf(key.stroke), static_cast<WORD>(kMenuLineId + key.line)});
     }
     accelerators_.reset(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
 }
@@ -315,14 +345,8 @@ void MainWindow::OnCommand(int id) {
         const LRESULT selected =
             SendMessageW(Control(layout::Role::AssignmentList), LB_GETCURSEL, 0, 0);
         form_.OnDeleteClicked(selected == LB_ERR ? int16_t{-1} : static_cast<int16_t>(selected));
-    } else if (id == IdOf(layout::Command::ExportScript)) {
-        form_.OnExport();
-    } else if (id == IdOf(layout::Command::ChooseGameFolder)) {
-        form_.OnChooseGameFolder();
-    } else if (id == IdOf(layout::Command::Exit)) {
-        SendMessageW(window_, WM_CLOSE, 0, 0);
-    } else if (id == IdOf(layout::Command::About)) {
-        form_.OnAbout();
+    } else if (const std::optional<layout::Command> command = CommandOf(id)) {
+        form_.OnMenuCommand(*command);
     }
 }
 
@@ -350,11 +374,8 @@ void MainWindow::SetPrompt(const std::string& text) {
 }
 
 void MainWindow::ShowPage(int16_t page) {
-    if (page < 1 || page > kPageCount) {
-        return;
-    }
     const HWND picture = Control(layout::Role::MenuPicture);
-    const HBITMAP wanted = pages_[page].get();
+    const HBITMAP wanted = pages_.at(page).get();
     if (reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)) != wanted) {
         SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(wanted));
     }
@@ -408,6 +429,10 @@ std::optional<std::string> MainWindow::ChooseFolder(const std::string& title,
 
 std::unique_ptr<SearchProgressDisplay> MainWindow::OpenSearchProgress() {
     return std::make_unique<SearchProgressWindow>(BoxOwner());
+}
+
+void MainWindow::CloseWindow() {
+    SendMessageW(window_, WM_CLOSE, 0, 0);
 }
 
 void MainWindow::EndProgram() {

@@ -48,6 +48,7 @@ class MainWindow : public View {
     std::optional<std::string> ChooseFolder(const std::string& title,
                                             const std::string& start) override;
     std::unique_ptr<SearchProgressDisplay> OpenSearchProgress() override;
+    void CloseWindow() override;
     void EndProgram() override;
 
   private:
@@ -64,8 +65,8 @@ class MainWindow : public View {
     // Boxes belong to the window once it is shown; before that, at start-up, to nobody.
     HWND BoxOwner() const { return IsWindowVisible(window_) ? window_ : nullptr; }
 
-    std::array<OwnedBitmap, 8> pages_;  // by page number 1..7
-    std::array<OwnedFont, 4> fonts_;    // by layout::Font; none for the default font
+    std::array<OwnedBitmap, kPageCount + 1> pages_;   // by page number
+    std::array<OwnedFont, layout::kFontCount> fonts_;  // by layout::Font; none for the default
     OwnedAccelerators accelerators_;
     HWND window_ = nullptr;  // destroyed with this object
     Form form_{*this};
