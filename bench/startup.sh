@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Measures start-up: the time from starting the program until its window is shown, and its
 # resident memory then. Runs on a private virtual display, with a settings file so that no
-# prompt waits.
+# prompt waits. On Linux each run also times a minimal Qt window (one label), started in turn
+# with Quillon, and the medians and their ratio close the report.
 #   bench/startup.sh [linux|windows] [RUNS]     (windows: quillon.exe under Wine)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,8 +24,9 @@ if [ "$kind" = windows ]; then
     ls -l build/windows/src/frontend/win32/quillon.exe
 else
     cmake --preset default >/dev/null
-    cmake --build --preset default --parallel "$jobs" --target quillon >/dev/null
+    cmake --build --preset default --parallel "$jobs" --target quillon minimal_window >/dev/null
     program=("$PWD/build/default/src/frontend/qt/quillon")
+    minimal=("$PWD/build/default/bench/minimal_window")
     printf '%s/game/\r\n' "$work" >"$work/qm.cfg"
 fi
 
@@ -45,14 +47,18 @@ if [ "$kind" = windows ]; then
     wine cmd /c exit >/dev/null 2>&1 </dev/null
 fi
 
-for run in $(seq "${2:-5}"); do
+# Starts a program and waits for its window titled $1; prints "milliseconds kibibytes".
+time_window() {
+    local title=$1
+    shift
+    local start shown pid rss
     start=$(date +%s%N)
     # exec: the process started here is the program itself (Wine runs it in the same process).
-    (cd "$work" && exec "${program[@]}") >/dev/null 2>"$work/stderr" &
+    (cd "$work" && exec "$@") >/dev/null 2>"$work/stderr" &
     pid=$!
-    until xdotool search --onlyvisible --name '^Quillon$' >/dev/null 2>&1; do
+    until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
         if ! kill -0 "$pid" 2>/dev/null; then
-            echo "run $run: the program ended before showing its window:" >&2
+            echo "the program ended before showing its window:" >&2
             cat "$work/stderr" >&2
             exit 1
         fi
@@ -61,8 +67,32 @@ for run in $(seq "${2:-5}"); do
     shown=$(date +%s%N)
     sleep 0.5
     rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
-    echo "run $run: window shown after $(((shown - start) / 1000000)) ms, resident ${rss} KiB"
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    while xdotool search --name '^Quillon$' >/dev/null 2>&1; do sleep 0.01; done
+    while xdotool search --name "^$title\$" >/dev/null 2>&1; do sleep 0.01; done
+    echo "$(((shown - start) / 1000000)) $rss"
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+: >"$work/quillon.times"
+: >"$work/minimal.times"
+for run in $(seq "${2:-5}"); do
+    read -r ms rss < <(time_window Quillon "${program[@]}")
+    echo "run $run: window shown after $ms ms, resident $rss KiB"
+    echo "$ms $rss" >>"$work/quillon.times"
+    if [ "$kind" != windows ]; then
+        read -r ms rss < <(time_window "Minimal window" "${minimal[@]}")
+        echo "run $run: minimal Qt window shown after $ms ms, resident $rss KiB"
+        echo "$ms $rss" >>"$work/minimal.times"
+    fi
 done
+if [ "$kind" != windows ]; then
+    quillon_ms=$(cut -d' ' -f1 "$work/quillon.times" | median)
+    minimal_ms=$(cut -d' ' -f1 "$work/minimal.times" | median)
+    quillon_kb=$(cut -d' ' -f2 "$work/quillon.times" | median)
+    minimal_kb=$(cut -d' ' -f2 "$work/minimal.times" | median)
+    echo "median: Quillon $quillon_ms ms, $quillon_kb KiB; minimal $minimal_ms ms, $minimal_kb KiB"
+    awk -v q="$quillon_ms" -v m="$minimal_ms" -v qk="$quillon_kb" -v mk="$minimal_kb" \
+        'BEGIN { printf "ratio: time %.2f, memory %.2f\n", q / m, qk / mk }'
+fi
