@@ -34,9 +34,8 @@ int main(int argc, char** argv) {
     quillon::FileSystem& files = quillon::RealFileSystem();
 
     const auto start = std::chrono::steady_clock::now();
-    const quillon::SearchResult result =
-        sequential ? quillon::SearchFolder(files, root, pattern)
-                   : quillon::SearchDrive(files, root, pattern);
+    const quillon::SearchResult result = sequential ? quillon::SearchFolder(files, root, pattern)
+                                                    : quillon::SearchDrive(files, root, pattern);
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
 
     std::printf("walk %s\nfolders %lld\nfiles %lld\nseconds %.3f\n",

@@ -64,7 +64,8 @@ TEST(FolderSearch, LastMatchInWalkOrderWinsWhateverTheCaseOrName) {
     const int64_t opensBefore = FolderOpenCount();
     const SearchResult result = SearchDrive(RealFileSystem(), folder.Text(), kGameDataFile);
     EXPECT_EQ(FolderOpenCount() - opensBefore, result.foldersWalked);
-    EXPECT_EQ(result.foldersWalked, SearchFolder(RealFileSystem(), folder.Text(), kGameDataFile).foldersWalked);
+    EXPECT_EQ(result.foldersWalked,
+              SearchFolder(RealFileSystem(), folder.Text(), kGameDataFile).foldersWalked);
     EXPECT_EQ(FolderOpenCount() - opensBefore, 2 * result.foldersWalked);
     EXPECT_EQ(result.filesSeen, 45);
 

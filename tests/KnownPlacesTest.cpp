@@ -112,7 +112,8 @@ TEST(KnownPlaces, SteamLibrariesInBothFormats) {
     KnownPlaces places;
     places.steamRoots = {TextFromPath(root), TextFromPath(old),
                          TextFromPath(folder.Path() / "none")};
-    EXPECT_EQ(ProbeKnownPlaces(RealFileSystem(), places), (std::vector<std::string>{fromManifest, usual}));
+    EXPECT_EQ(ProbeKnownPlaces(RealFileSystem(), places),
+              (std::vector<std::string>{fromManifest, usual}));
 
     // A manifest whose install folder is a path leads nowhere else, not even to a game there.
     Install(folder, "elsewhere");
@@ -136,7 +137,8 @@ TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
                              TextFromPath((folder.Path() / "prefix/drive_c/GOG Games/Return to "
                                                            "Castle Wolfenstein")
                                               .make_preferred())};
-    EXPECT_EQ(ProbeKnownPlaces(RealFileSystem(), places), (std::vector<std::string>{installer, wine}));
+    EXPECT_EQ(ProbeKnownPlaces(RealFileSystem(), places),
+              (std::vector<std::string>{installer, wine}));
     EXPECT_TRUE(ProbeKnownPlaces(RealFileSystem(), {}).empty());
 }
 
@@ -157,7 +159,8 @@ TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
     const std::string previous = home != nullptr ? home : "";
     setenv("HOME", (folder.Path() / "home").c_str(), 1);
     unsetenv("WINEPREFIX");
-    const std::vector<std::string> found = ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem()));
+    const std::vector<std::string> found =
+        ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem()));
     setenv("HOME", previous.c_str(), 1);
     // Steam reached twice (through ~/.steam/steam and directly) is one folder.
     ASSERT_EQ(found.size(), 3U);
@@ -178,7 +181,8 @@ TEST(KnownPlaces, FindsAreOfferedInTurnBeforeTheDrivePrompt) {
 
     FakeView declined;
     declined.yesNoReplies = {false, false};
-    EXPECT_EQ(LocateGameFolder(declined, RealFileSystem(), folder.Text(), places), "") << "the drive prompt is cancelled";
+    EXPECT_EQ(LocateGameFolder(declined, RealFileSystem(), folder.Text(), places), "")
+        << "the drive prompt is cancelled";
     ASSERT_EQ(declined.questions.size(), 2U);
     EXPECT_EQ(declined.questions[0],
               "Quillon found Return to Castle Wolfenstein in:\n" + first + "\nUse this folder?");
@@ -217,7 +221,9 @@ TEST(KnownPlaces, TheRegistryOfThisMachine) {
         EXPECT_EQ(ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem())),
                   (std::vector<std::string>{steam, installed}));
     }
-    EXPECT_TRUE(ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem())).empty()) << "the keys are gone";
+    EXPECT_TRUE(
+        ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem())).empty())
+        << "the keys are gone";
 }
 #endif
 

@@ -34,13 +34,16 @@ TEST(SettingsFile, ReadsBackWhatItWroteAndNoMore) {
          {s + " leading blank" + s, "\"quoted\"" + s, s + "trailing blank " + s,
           "Games, Old" + s + "RTCW" + s, "\tx" + s, s + "games" + s + "\"x\" y" + s}) {
         ASSERT_TRUE(WriteSettingsFile(RealFileSystem(), folder.Text(), path).Succeeded()) << path;
-        EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath, path) << ReadFile(kSettingsFileName);
+        EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath, path)
+            << ReadFile(kSettingsFileName);
     }
     for (const std::string& path : {s + "a\nb" + s, s + "a\rb" + s}) {
         const Outcome saved = WriteSettingsFile(RealFileSystem(), folder.Text(), path);
         EXPECT_NE(saved.Message().find("line break"), std::string::npos) << saved.Message();
     }
-    EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath, s + "games" + s + "\"x\" y" + s) << "left as it was";
+    EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath,
+              s + "games" + s + "\"x\" y" + s)
+        << "left as it was";
 
     // Lines written by hand.
     const std::string game = s + "games" + s + "x" + s;
@@ -48,14 +51,14 @@ TEST(SettingsFile, ReadsBackWhatItWroteAndNoMore) {
     EXPECT_EQ(GameFolderFromSettings("\t" + game + "  \r\n"), game);
     EXPECT_EQ(GameFolderFromSettings("  \"" + s + "my x" + s + "\"  \r\n"), s + "my x" + s);
     EXPECT_EQ(GameFolderFromSettings("Games" + s + "Main"), "Games" + s + "Main" + s);
-    for (const std::string& unusable :
-         std::vector<std::string>{"", "\r\n", "  \r\nsecond line\r\n", "\"\"", "  \"  \"  ",
-                                  std::string("/a\0b/", 5)}) {
+    for (const std::string& unusable : std::vector<std::string>{
+             "", "\r\n", "  \r\nsecond line\r\n", "\"\"", "  \"  \"  ", std::string("/a\0b/", 5)}) {
         EXPECT_FALSE(GameFolderFromSettings(unusable)) << unusable;
     }
     fs::remove(kSettingsFileName);
     fs::create_directory(kSettingsFileName);
-    EXPECT_FALSE(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath) << "a folder in its place cannot be read";
+    EXPECT_FALSE(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath)
+        << "a folder in its place cannot be read";
     EXPECT_FALSE(WriteSettingsFile(RealFileSystem(), folder.Text(), game).Succeeded());
 }
 
@@ -65,7 +68,8 @@ TEST(SettingsFile, AHugeOrStrangeFileMeansAskingForTheDrive) {
     TempFolder folder;
     auto locate = [&] {
         FakeView view;
-        LocateGameFolder(view, RealFileSystem(), folder.Text(), {});  // the drive prompt is cancelled: nothing is found
+        LocateGameFolder(view, RealFileSystem(), folder.Text(),
+                         {});  // the drive prompt is cancelled: nothing is found
         return view;
     };
 
@@ -103,7 +107,8 @@ TEST(DriveRoot, DriveAnswersNameTheDriveRoot) {
 TEST(SettingsFile, IsFoundWhateverItsLetterCase) {
     TempFolder folder;
     WriteFile("QM.CFG", "C:\\Games\\RTCW\\Main\\\r\n");
-    EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath, "C:\\Games\\RTCW\\Main\\");
+    EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath,
+              "C:\\Games\\RTCW\\Main\\");
 }
 #else
 // A Wine prefix of the test's own whose drive C holds a game.

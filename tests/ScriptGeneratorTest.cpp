@@ -66,7 +66,8 @@ TEST(ScriptGenerator, WholeFileWithClassAnnouncementAndGlobalMessage) {
     for (const std::string templateText :
          {"// mine\r\nbind KP_END \"vstr try11bb\"\r\n", "// no line break at the end"}) {
         WriteFile("qmscript.txt", templateText);
-        ASSERT_TRUE(WriteConsoleScript(RealFileSystem(), table, folder.Text(), folder.Text()).Succeeded());
+        ASSERT_TRUE(
+            WriteConsoleScript(RealFileSystem(), table, folder.Text(), folder.Text()).Succeeded());
         EXPECT_EQ(ReadFile("qmvc.cfg"), templateText + expected);
     }
 }
@@ -79,9 +80,11 @@ TEST(ScriptGenerator, EmptyTableWritesNoPointerAndExportsRepeatIdentically) {
     WriteFile("qmscript.txt", "// t\r\n");
     Assign(table, 22, 1, 7, 6);
     Assign(table, 22, 2, 5, 3);
-    ASSERT_TRUE(WriteConsoleScript(RealFileSystem(), table, folder.Text(), folder.Text()).Succeeded());
+    ASSERT_TRUE(
+        WriteConsoleScript(RealFileSystem(), table, folder.Text(), folder.Text()).Succeeded());
     const std::string first = ReadFile("qmvc.cfg");
-    ASSERT_TRUE(WriteConsoleScript(RealFileSystem(), table, folder.Text(), folder.Text()).Succeeded());
+    ASSERT_TRUE(
+        WriteConsoleScript(RealFileSystem(), table, folder.Text(), folder.Text()).Succeeded());
     EXPECT_EQ(ReadFile("qmvc.cfg"), first);
     EXPECT_NE(first.find("set try22b1  \"vsay GoodGame;set try22bb vstr try22b2\"\r\n"
                          "set try22b2  \"vsay_team Thanks;set try22bb vstr try22b1\"\r\n"

@@ -61,9 +61,9 @@ TEST(ScriptReader, HandEditedScriptsGiveWhatCanBeRead) {
         "set try30b1  \"vsay Hi;\"\n"         // no such key: not understood
         "set try4b4  \"vsay Hi;\"\n"          // no such slot: not understood
         "set try5bb \"vstr try5b1\"\n"        // a pointer: not part of the table
-        "set try07b1  \"vsay Hi;\"\n"        // another variable than key 7's: not understood
+        "set try07b1  \"vsay Hi;\"\n"         // another variable than key 7's: not understood
         "set try6b1  \"vsay Hi;\"\n"
-        "set try6b1  \"vsay Bye;\"";          // set again, the last line: the later one wins
+        "set try6b1  \"vsay Bye;\"";  // set again, the last line: the later one wins
     const RestoredKeys restored = ReadScriptAssignments(script);
     KeyTable expected;
     expected.Append(1, *Assignment::FromNumbers(3, 1));  // packed into slot 1

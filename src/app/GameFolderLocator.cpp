@@ -75,8 +75,8 @@ std::string LocateGameFolder(View& view, FileSystem& files, const std::string& w
     }
     if (!remembered.refusal.empty()) {
         view.ShowMessageBox("The settings file \"" + std::string(kSettingsFileName) + "\" in \"" +
-                                PathForMessage(workingFolder) + "\" cannot be used: " + remembered.refusal +
-                                ".\nQuillon will search for the game instead.",
+                                PathForMessage(workingFolder) + "\" cannot be used: " +
+                                remembered.refusal + ".\nQuillon will search for the game instead.",
                             kProgramName);
     }
     std::string gamePath = OfferKnownInstallations(view, files, places);
@@ -86,7 +86,8 @@ std::string LocateGameFolder(View& view, FileSystem& files, const std::string& w
     if (gamePath.empty()) {
         return {};
     }
-    if (const Outcome saved = WriteSettingsFile(files, workingFolder, gamePath); !saved.Succeeded()) {
+    if (const Outcome saved = WriteSettingsFile(files, workingFolder, gamePath);
+        !saved.Succeeded()) {
         view.ShowMessageBox("Quillon found the game in \"" + PathForMessage(gamePath) +
                                 "\" but could not remember it in \"" + kSettingsFileName + "\": " +
                                 saved.Message() + ".\nIt will search again at the next start.",

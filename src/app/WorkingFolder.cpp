@@ -78,13 +78,13 @@ WorkingFolder ChooseWorkingFolder(FileSystem& files) {
     }
     const std::string installed = InstalledTemplate(files);
     const FileRead read = files.ReadRegularFile(installed, kLargestTemplate);
-    const Outcome copied = read.status == FileRead::Status::Read
-                               ? WriteFileReplacing(files, own + kTemplateFileName, read.content)
-                               : Outcome::Failure(read.status == FileRead::Status::Missing
-                                                      ? "there is none at \"" +
-                                                            PathForMessage(installed) + "\""
-                                                      : "\"" + PathForMessage(installed) +
-                                                            "\" cannot be used: " + read.reason);
+    const Outcome copied =
+        read.status == FileRead::Status::Read
+            ? WriteFileReplacing(files, own + kTemplateFileName, read.content)
+            : Outcome::Failure(read.status == FileRead::Status::Missing
+                                   ? "there is none at \"" + PathForMessage(installed) + "\""
+                                   : "\"" + PathForMessage(installed) +
+                                         "\" cannot be used: " + read.reason);
     if (!copied.Succeeded()) {
         return {own, "Quillon keeps its settings in \"" + PathForMessage(own) +
                          "\", but could not put the default template \"" + kTemplateFileName +

@@ -53,8 +53,7 @@ class FileSystem {
 
     // Lists `folder` (ending in the separator); see FolderListing.h.
     [[nodiscard]] virtual ListOutcome ListFolder(const std::string& folder,
-                                                 const std::string& pattern,
-                                                 FolderListing& listing,
+                                                 const std::string& pattern, FolderListing& listing,
                                                  const OpenFolder* parent = nullptr,
                                                  const std::string& name = {}) = 0;
     // How many listed folders a walk may keep open at once.

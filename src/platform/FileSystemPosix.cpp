@@ -6,10 +6,10 @@
 #include <csignal>
 #include <cstring>
 #include <string>
-#include <system_error>
 #include <utility>
 
 #include "platform/FileSystem.h"
+#include "platform/SystemFileSystem.h"
 #include "platform/SystemHandle.h"
 
 namespace quillon {
@@ -112,7 +112,7 @@ class PosixNewFile : public NewFile {
     bool kept_ = false;
 };
 
-class PosixFileSystem : public FileSystem {
+class PosixFileSystem : public SystemFileSystem {
   public:
     FileRead ReadRegularFile(const std::string& path, size_t limit) override {
         FileRead result;
@@ -161,12 +161,6 @@ class PosixFileSystem : public FileSystem {
                stat(path.c_str(), &info) == 0;
     }
 
-    std::optional<std::string> RealPath(const std::string& path) override {
-        std::error_code error;
-        const std::filesystem::path real = std::filesystem::canonical(PathFromText(path), error);
-        return error ? std::nullopt : std::optional<std::string>(TextFromPath(real));
-    }
-
     std::unique_ptr<NewFile> CreateNewFileBeside(const std::string& destination,
                                                  FileError& error) override {
         IgnoreFileSizeSignal();
@@ -197,14 +191,6 @@ class PosixFileSystem : public FileSystem {
         }
         return std::nullopt;
     }
-
-    ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
-                           FolderListing& listing, const OpenFolder* parent,
-                           const std::string& name) override {
-        return quillon::ListFolder(folder, pattern, listing, parent, name);
-    }
-
-    size_t FoldersKeptOpenAtMost() override { return quillon::FoldersKeptOpenAtMost(); }
 };
 
 }  // namespace

@@ -2,11 +2,11 @@
 
 #include <algorithm>
 #include <string>
-#include <system_error>
 #include <utility>
 
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
+#include "platform/SystemFileSystem.h"
 #include "platform/SystemHandle.h"
 #include "platform/WideText.h"
 
@@ -104,7 +104,7 @@ class WindowsNewFile : public NewFile {
     bool kept_ = false;
 };
 
-class WindowsFileSystem : public FileSystem {
+class WindowsFileSystem : public SystemFileSystem {
   public:
     FileRead ReadRegularFile(const std::string& fileName, size_t limit) override {
         const std::wstring path = LongPathForm(WideFromText(fileName));
@@ -115,10 +115,9 @@ class WindowsFileSystem : public FileSystem {
         if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
             return FileRead::RefusedFor(*RefusalOf(FileKind::Folder, 0, limit));
         }
-        const SystemHandle file(CreateFileW(path.c_str(), GENERIC_READ,
-                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL,
-                                            nullptr));
+        const SystemHandle file(CreateFileW(
+            path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.IsOpen()) {
             return FileRead::Failed(LastError());
         }
@@ -157,12 +156,6 @@ class WindowsFileSystem : public FileSystem {
         return path.size() <= kLongestPath && path.find('\0') == std::string::npos &&
                GetFileAttributesW(LongPathForm(WideFromText(path)).c_str()) !=
                    INVALID_FILE_ATTRIBUTES;
-    }
-
-    std::optional<std::string> RealPath(const std::string& path) override {
-        std::error_code error;
-        const std::filesystem::path real = std::filesystem::canonical(PathFromText(path), error);
-        return error ? std::nullopt : std::optional<std::string>(TextFromPath(real));
     }
 
     std::unique_ptr<NewFile> CreateNewFileBeside(const std::string& destination,
@@ -211,14 +204,6 @@ class WindowsFileSystem : public FileSystem {
         }
         return std::nullopt;
     }
-
-    ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
-                           FolderListing& listing, const OpenFolder* parent,
-                           const std::string& name) override {
-        return quillon::ListFolder(folder, pattern, listing, parent, name);
-    }
-
-    size_t FoldersKeptOpenAtMost() override { return quillon::FoldersKeptOpenAtMost(); }
 };
 
 }  // namespace

@@ -1,6 +1,9 @@
 #include "platform/Files.h"
 
+#include <system_error>
+
 #include "platform/FileSystem.h"
+#include "platform/SystemFileSystem.h"
 
 #ifdef _WIN32
 #include "platform/PathText.h"
@@ -39,6 +42,22 @@ std::optional<std::string> RefusalOf(FileKind kind, uint64_t size, size_t limit)
     return "it is larger than " + (limit >= kMebibyte && limit % kMebibyte == 0
                                        ? std::to_string(limit / kMebibyte) + " MiB"
                                        : std::to_string(limit) + " bytes");
+}
+
+std::optional<std::string> SystemFileSystem::RealPath(const std::string& path) {
+    std::error_code error;
+    const std::filesystem::path real = std::filesystem::canonical(PathFromText(path), error);
+    return error ? std::nullopt : std::optional<std::string>(TextFromPath(real));
+}
+
+ListOutcome SystemFileSystem::ListFolder(const std::string& folder, const std::string& pattern,
+                                         FolderListing& listing, const OpenFolder* parent,
+                                         const std::string& name) {
+    return quillon::ListFolder(folder, pattern, listing, parent, name);
+}
+
+size_t SystemFileSystem::FoldersKeptOpenAtMost() {
+    return quillon::FoldersKeptOpenAtMost();
 }
 
 Outcome WriteFileReplacing(FileSystem& files, const std::string& destination,

@@ -48,15 +48,14 @@ struct FileRead {
     std::string content;  // when read: the whole file
     std::string reason;   // when refused: why, as a phrase ("it is not a regular file")
 
-    static FileRead Whole(std::string content) {
-        return {Status::Read, std::move(content), {}};
-    }
+    static FileRead Whole(std::string content) { return {Status::Read, std::move(content), {}}; }
     static FileRead RefusedFor(std::string reason) {
         return {Status::Refused, {}, std::move(reason)};
     }
     // A file that could not be opened or read: missing only when the system says there is none.
     static FileRead Failed(const FileError& error) {
-        return {error.kind == FileError::Kind::Missing ? Status::Missing : Status::Refused, {},
+        return {error.kind == FileError::Kind::Missing ? Status::Missing : Status::Refused,
+                {},
                 error.reason};
     }
 };

@@ -118,10 +118,10 @@ ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
                        FolderListing& listing, const OpenFolder*, const std::string&) {
     const std::wstring path = LongPathForm(WideFromText(folder));
     ++folderOpens;
-    const SystemHandle handle(CreateFileW(
-        path.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
-        FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-        FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    const SystemHandle handle(CreateFileW(path.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
+                                          FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                          nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                          nullptr));
     if (!handle.IsOpen()) {
         return Failed();
     }

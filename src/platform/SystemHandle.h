@@ -15,15 +15,21 @@ class SystemHandle {
   public:
 #ifdef _WIN32
     using Native = HANDLE;
-    static Native Invalid() { return INVALID_HANDLE_VALUE; }
+    static Native Invalid() {
+        return INVALID_HANDLE_VALUE;
+    }
 #else
     using Native = int;
-    static constexpr Native Invalid() { return -1; }
+    static constexpr Native Invalid() {
+        return -1;
+    }
 #endif
 
     SystemHandle() = default;
     explicit SystemHandle(Native handle) : handle_(handle) {}
-    ~SystemHandle() { Close(); }
+    ~SystemHandle() {
+        Close();
+    }
     SystemHandle(SystemHandle&& other) noexcept : handle_(other.Release()) {}
     SystemHandle& operator=(SystemHandle&& other) noexcept {
         if (this != &other) {
@@ -35,9 +41,15 @@ class SystemHandle {
     SystemHandle(const SystemHandle&) = delete;
     SystemHandle& operator=(const SystemHandle&) = delete;
 
-    bool IsOpen() const { return handle_ != Invalid(); }
-    Native Get() const { return handle_; }
-    Native Release() { return std::exchange(handle_, Invalid()); }
+    bool IsOpen() const {
+        return handle_ != Invalid();
+    }
+    Native Get() const {
+        return handle_;
+    }
+    Native Release() {
+        return std::exchange(handle_, Invalid());
+    }
 
     // Closes now; false when closing reports a failure (a write that did not reach the disk).
     bool Close() {

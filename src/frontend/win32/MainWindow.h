@@ -65,7 +65,7 @@ class MainWindow : public View {
     // Boxes belong to the window once it is shown; before that, at start-up, to nobody.
     HWND BoxOwner() const { return IsWindowVisible(window_) ? window_ : nullptr; }
 
-    std::array<OwnedBitmap, kPageCount + 1> pages_;   // by page number
+    std::array<OwnedBitmap, kPageCount + 1> pages_;    // by page number
     std::array<OwnedFont, layout::kFontCount> fonts_;  // by layout::Font; none for the default
     OwnedAccelerators accelerators_;
     HWND window_ = nullptr;  // destroyed with this object

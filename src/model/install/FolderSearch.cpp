@@ -15,8 +15,8 @@ using IdSet = std::unordered_set<FolderId, FolderIdHash>;
 // Room for the names of the files written beside the data file, and their temporary names.
 constexpr size_t kRoomBesideMatch = 64;
 
-void WalkSequentially(FileSystem& files, const std::string& folder, const std::string& pattern, IdSet& walked,
-                      SearchResult& result) {
+void WalkSequentially(FileSystem& files, const std::string& folder, const std::string& pattern,
+                      IdSet& walked, SearchResult& result) {
     FolderListing listing;
     if (files.ListFolder(folder, pattern, listing) != ListOutcome::Listed ||
         !walked.insert(listing.id).second) {

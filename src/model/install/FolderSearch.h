@@ -34,8 +34,7 @@ bool HoldsGameDataFile(FileSystem& files, const std::string& folder);
 // the file system lists them, and keeps the last entry whose name matches `pattern`. Folders
 // whose names begin with a full stop are not entered; each real folder is walked once, however
 // many links lead to it.
-SearchResult SearchFolder(FileSystem& files, const std::string& folder,
-                          const std::string& pattern);
+SearchResult SearchFolder(FileSystem& files, const std::string& folder, const std::string& pattern);
 
 // The same walk from `root`, reading folders on several threads; its match is always the one
 // SearchFolder finds, however deep the tree and however few files the process may open. A

@@ -5,8 +5,8 @@
 #include <optional>
 #include <string>
 
-#include "model/menu/Assignment.h"
 #include "model/keys/Keypad.h"
+#include "model/menu/Assignment.h"
 
 namespace quillon {
 

@@ -75,7 +75,8 @@ Outcome WriteConsoleScript(FileSystem& files, const KeyTable& table,
     std::string script = std::move(read.content);
     script += GenerateScriptBody(table);
     const std::string destination = gamePath + kScriptFileName;
-    if (const Outcome written = WriteFileReplacing(files, destination, script); !written.Succeeded()) {
+    if (const Outcome written = WriteFileReplacing(files, destination, script);
+        !written.Succeeded()) {
         return Outcome::Failure("The script \"" + PathForMessage(destination) +
                                 "\" could not be written: " + written.Message() +
                                 ".\nCheck that the game folder can be written to, then export "
