@@ -1,7 +1,5 @@
 #include "app/Layout.h"
 
-#include <string>
-
 namespace quillon::layout {
 
 // clang-format off
@@ -59,24 +57,16 @@ const std::array<Menu, 2> kMenus = {{
     {"fileMenu",
      "&File",
      {
-         {Command::ExportScript, "exportScript", "&Export Script", "F12"},
-         {Command::ChooseGameFolder, "gameFolder", "Game &Folder...", ""},
-         {Command::Exit, "exit", "E&xit", ""},
+         {Command::ExportScript, "exportScript", "&Export Script",
+          KeyStroke{KeyStroke::Kind::Function, 12}},
+         {Command::ChooseGameFolder, "gameFolder", "Game &Folder...", std::nullopt},
+         {Command::Exit, "exit", "E&xit", std::nullopt},
      }},
-    {"helpMenu", "&Help", {{Command::About, "about", "&About Quillon", ""}}},
+    {"helpMenu", "&Help", {{Command::About, "about", "&About Quillon", std::nullopt}}},
 }};
 
-std::optional<KeyStroke> KeyStrokeOf(const char* shortcut) {
-    const std::string text = shortcut;
-    if (text.size() < 2 || text.size() > 3 || text[0] != 'F' ||
-        text.find_first_not_of("0123456789", 1) != std::string::npos) {
-        return std::nullopt;
-    }
-    const int number = std::stoi(text.substr(1));
-    if (number < 1 || number > 24) {
-        return std::nullopt;
-    }
-    return KeyStroke{KeyStroke::Kind::Function, static_cast<int16_t>(number)};
+std::string KeyName(const KeyStroke& stroke) {
+    return (stroke.kind == KeyStroke::Kind::Function ? "F" : "") + std::to_string(stroke.number);
 }
 
 std::vector<MenuLineKey> MenuLineKeys() {

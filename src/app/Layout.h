@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "model/keys/Keypad.h"
@@ -61,11 +62,21 @@ struct KeypadButton {
 // What a menu item does.
 enum class Command { ExportScript, ChooseGameFolder, Exit, About };
 
+// A key of the keyboard, as every toolkit can name it.
+struct KeyStroke {
+    enum class Kind { Function, Digit, KeypadDigit };
+    Kind kind;
+    int16_t number;  // F1..F24: 1..24; a digit: 0..9
+};
+
+// The key's name as menus show it beside an item ("F12").
+std::string KeyName(const KeyStroke& stroke);
+
 struct MenuItem {
     Command command;
     const char* name;
-    const char* caption;   // '&' marks the access key
-    const char* shortcut;  // "" for none
+    const char* caption;  // '&' marks the access key
+    std::optional<KeyStroke> shortcut;
 };
 
 struct Menu {
@@ -96,16 +107,6 @@ extern const std::array<Rect, kLinesPerPage> kMenuLines;
 
 // The menu bar, left to right.
 extern const std::array<Menu, 2> kMenus;
-
-// A key of the keyboard, as every toolkit can name it.
-struct KeyStroke {
-    enum class Kind { Function, Digit, KeypadDigit };
-    Kind kind;
-    int16_t number;  // F1..F24: 1..24; a digit: 0..9
-};
-
-// The key stroke of a menu item's shortcut ("F12"); nothing for none.
-std::optional<KeyStroke> KeyStrokeOf(const char* shortcut);
 
 // The keys that pick line 1..8 of the menu picture, whichever control has the focus: the line's
 // digit on the main keys and on the keypad, as in the game.

@@ -15,27 +15,13 @@
 namespace quillon {
 
 FileError SystemError(int code) {
-    FileError error;
-    error.reason = std::strerror(code);
-    switch (code) {
-        case ENOENT:
-        case ENOTDIR:
-            error.kind = FileError::Kind::Missing;
-            break;
-        case EACCES:
-        case EPERM:
-        case EROFS:
-            error.kind = FileError::Kind::Denied;
-            break;
-        case EMFILE:
-        case ENFILE:
-            error.kind = FileError::Kind::OutOfHandles;
-            break;
-        default:
-            error.kind = FileError::Kind::Other;
-            break;
-    }
-    return error;
+    using Kind = FileError::Kind;
+    static const CodeKind kKinds[] = {
+        {ENOENT, Kind::Missing},      {ENOTDIR, Kind::Missing}, {EACCES, Kind::Denied},
+        {EPERM, Kind::Denied},        {EROFS, Kind::Denied},    {EMFILE, Kind::OutOfHandles},
+        {ENFILE, Kind::OutOfHandles},
+    };
+    return {KindOfCode(code, kKinds), std::strerror(code)};
 }
 
 namespace {
@@ -115,7 +101,6 @@ class PosixNewFile : public NewFile {
 class PosixFileSystem : public SystemFileSystem {
   public:
     FileRead ReadRegularFile(const std::string& path, size_t limit) override {
-        FileRead result;
         // Not blocking, so that a pipe in the file's place cannot hold the program.
         const SystemHandle file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
         if (!file.IsOpen()) {

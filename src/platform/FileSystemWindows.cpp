@@ -13,7 +13,16 @@
 namespace quillon {
 
 FileError SystemError(int code) {
-    FileError error;
+    using Kind = FileError::Kind;
+    static const CodeKind kKinds[] = {
+        {ERROR_FILE_NOT_FOUND, Kind::Missing},
+        {ERROR_PATH_NOT_FOUND, Kind::Missing},
+        {ERROR_ACCESS_DENIED, Kind::Denied},
+        {ERROR_WRITE_PROTECT, Kind::Denied},
+        {ERROR_PRIVILEGE_NOT_HELD, Kind::Denied},
+        {ERROR_TOO_MANY_OPEN_FILES, Kind::OutOfHandles},
+        {ERROR_NOT_ENOUGH_MEMORY, Kind::OutOfHandles},
+    };
     const DWORD number = static_cast<DWORD>(code);
     wchar_t* text = nullptr;
     const DWORD length = FormatMessageW(
@@ -26,26 +35,8 @@ FileError SystemError(int code) {
                                reason.back() == L' ' || reason.back() == L'.')) {
         reason.pop_back();
     }
-    error.reason = reason.empty() ? "error " + std::to_string(number) : TextFromWide(reason);
-    switch (number) {
-        case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND:
-            error.kind = FileError::Kind::Missing;
-            break;
-        case ERROR_ACCESS_DENIED:
-        case ERROR_WRITE_PROTECT:
-        case ERROR_PRIVILEGE_NOT_HELD:
-            error.kind = FileError::Kind::Denied;
-            break;
-        case ERROR_TOO_MANY_OPEN_FILES:
-        case ERROR_NOT_ENOUGH_MEMORY:
-            error.kind = FileError::Kind::OutOfHandles;
-            break;
-        default:
-            error.kind = FileError::Kind::Other;
-            break;
-    }
-    return error;
+    return {KindOfCode(code, kKinds),
+            reason.empty() ? "error " + std::to_string(number) : TextFromWide(reason)};
 }
 
 namespace {

@@ -207,8 +207,8 @@ void MainWindow::BuildMenu() {
 void MainWindow::AddMenuItem(QMenu* menu, const layout::MenuItem& item) {
     QAction* action = menu->addAction(Text(item.caption));
     action->setObjectName(Text(item.name));
-    if (const std::optional<layout::KeyStroke> stroke = layout::KeyStrokeOf(item.shortcut)) {
-        action->setShortcut(SequenceOf(*stroke));
+    if (item.shortcut) {
+        action->setShortcut(SequenceOf(*item.shortcut));
     }
     connect(action, &QAction::triggered, this,
             [this, command = item.command] { form_.OnMenuCommand(command); });

@@ -198,8 +198,8 @@ void MainWindow::BuildMenu() {
         const HMENU popup = CreatePopupMenu();
         for (const layout::MenuItem& item : menu.items) {
             std::wstring caption = Wide(item.caption);
-            if (*item.shortcut != '\0') {
-                caption += L"\t" + Wide(item.shortcut);
+            if (item.shortcut) {
+                caption += L"\t" + WideFromText(layout::KeyName(*item.shortcut));
             }
             AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(IdOf(item.command)),
                         caption.c_str());
@@ -211,10 +211,9 @@ void MainWindow::BuildMenu() {
     std::vector<ACCEL> keys;
     for (const layout::Menu& menu : layout::kMenus) {
         for (const layout::MenuItem& item : menu.items) {
-            if (const std::optional<layout::KeyStroke> stroke =
-                    layout::KeyStrokeOf(item.shortcut)) {
-                keys.push_back(
-                    {FVIRTKEY, VirtualKeyOf(*stroke), static_cast<WORD>(IdOf(item.command))});
+            if (item.shortcut) {
+                keys.push_back({FVIRTKEY, VirtualKeyOf(*item.shortcut),
+                                static_cast<WORD>(IdOf(item.command))});
             }
         }
     }
