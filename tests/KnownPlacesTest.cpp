@@ -137,6 +137,10 @@ TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
                              TextFromPath((folder.Path() / "prefix/drive_c/GOG Games/Return to "
                                                            "Castle Wolfenstein")
                                               .make_preferred())};
+#ifndef _WIN32
+    Install(folder, "line\nbreak");  // a folder the settings file cannot hold
+    places.installFolders.push_back(folder.Text() + "line\nbreak");
+#endif
     EXPECT_EQ(ProbeKnownPlaces(RealFileSystem(), places),
               (std::vector<std::string>{installer, wine}));
     EXPECT_TRUE(ProbeKnownPlaces(RealFileSystem(), {}).empty());

@@ -120,9 +120,12 @@ class WineDriveTest : public ::testing::Test {
 };
 
 TEST_F(WineDriveTest, DriveAnswersMapToWineDrives) {
-    for (const char* answer : {"C", "c", "C:", "c:\\", "C:/", " C", "C "}) {
+    for (const char* answer : {"C", "c", "C:", "c:\\", "C:/", "\tC", "C "}) {
         EXPECT_EQ(RootForDriveAnswer(RealFileSystem(), answer), driveC) << answer;
     }
+    // A drive whose link leads to a file is no drive.
+    WriteFile(folder.Path() / "file", "");
+    fs::create_symlink(folder.Path() / "file", folder.Path() / "prefix/dosdevices/d:");
     for (const char* answer : {"", " ", "D", "CC", "C:\\x", "1", "C;", "C D"}) {
         EXPECT_FALSE(RootForDriveAnswer(RealFileSystem(), answer)) << answer;
     }

@@ -61,11 +61,16 @@ TEST(FolderSearch, MatchesWhosePathCannotBeUsedArePassedOver) {
     WriteFile(folder.Path() / "line\nbreak/Main/sp_pak2.pk3", "");
     mkdir((folder.Text() + "deep").c_str(), 0755);
     MakeDeepInstall(folder.Text() + "deep", 200, 25, 25);  // 5,000 characters
+    // Within 64 characters of the longest path: reachable, but no room for the files beside it.
+    const std::string room = folder.Text() + "room";
+    mkdir(room.c_str(), 0755);
+    MakeDeepInstall(room, (kLongestPath - 40 - room.size()) / 20 - 1, 20, 20);
 
     const std::string expected = folder.Text() + "good/Main/sp_pak2.pk3";
     EXPECT_EQ(SearchDrive(RealFileSystem(), folder.Text(), kGameDataFile).match, expected);
     EXPECT_EQ(SearchFolder(RealFileSystem(), folder.Text(), kGameDataFile).match, expected);
     RemoveDeep(folder.Text() + "deep");
+    RemoveDeep(room);
 }
 
 // A walk that runs out of file handles part-way tries the folder again, and when handles stay
