@@ -8,7 +8,7 @@
 #include <thread>
 #include <vector>
 
-#include "FaultyFileSystem.h"
+#include "platform/FaultyFileSystem.h"
 #include "TempFolder.h"
 #include "model/script/ScriptGenerator.h"
 #include "platform/PathText.h"
@@ -24,7 +24,6 @@ namespace quillon {
 namespace {
 
 namespace fs = std::filesystem;
-using test::FaultyFileSystem;
 using test::ReadFile;
 using test::TempFolder;
 using test::WriteFile;
@@ -79,14 +78,14 @@ class ExportFailure : public ::testing::Test {
 };
 
 TEST_F(ExportFailure, EveryFailingStepSaysWhyAndKeepsTheEarlierScript) {
-    files.Plant(Step::Create, test::Denied(), "qmvc.cfg", 1);
+    files.Plant(Step::Create, Denied(), "qmvc.cfg", 1);
     ExpectFailedAndUntouched(Export(), "no new file could be made beside it (Permission denied)");
-    files.Plant(Step::Write, test::Failure("No space left on device"), "qmvc.cfg", 1, 1);
+    files.Plant(Step::Write, Failure("No space left on device"), "qmvc.cfg", 1, 1);
     files.writeAtMost = 3;  // the failure comes part-way, after a short write
     ExpectFailedAndUntouched(Export(), "could not be written: No space left on device");
-    files.Plant(Step::Flush, test::Failure("Input/output error"), "qmvc.cfg", 1);
+    files.Plant(Step::Flush, Failure("Input/output error"), "qmvc.cfg", 1);
     ExpectFailedAndUntouched(Export(), "Input/output error");
-    files.Plant(Step::Replace, test::Denied(), "qmvc.cfg", 1);
+    files.Plant(Step::Replace, Denied(), "qmvc.cfg", 1);
     ExpectFailedAndUntouched(Export(), "Permission denied");
 
     // Short writes are only slower: the whole script lands.
@@ -110,7 +109,7 @@ TEST_F(ExportFailure, AScriptReplacedBeforeTheCheckIsNoSuccess) {
 
     // One that cannot be read back is no success either, and says why.
     files.afterReplace = nullptr;
-    files.Plant(Step::Read, test::Denied(), "qmvc.cfg", 1);
+    files.Plant(Step::Read, Denied(), "qmvc.cfg", 1);
     const Outcome unread = Export();
     EXPECT_FALSE(unread.Succeeded());
     EXPECT_NE(unread.Message().find("could not be read back (Permission denied)"),
@@ -135,7 +134,7 @@ TEST_F(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopiedToAGameFolderThatExi
     ExpectFailedAndUntouched(Export(), "not a regular file");
     fs::remove("qmscript.txt");
 #endif
-    files.Plant(Step::Read, test::Denied(), "qmscript.txt", 1);
+    files.Plant(Step::Read, Denied(), "qmscript.txt", 1);
     WriteFile("qmscript.txt", "// t\r\n");
     ExpectFailedAndUntouched(Export(), "cannot be used: Permission denied");
 

@@ -22,7 +22,6 @@ class FakeView : public View {
     std::string currentKey;
     int16_t pageShown = 1;
     std::vector<bool> visible = std::vector<bool>(kKeyCount, true);
-    bool cancelEnabled = true;
     std::vector<std::pair<std::string, std::string>> messages;  // text, title
     std::vector<std::string> prompts;
     std::deque<std::string> answers;  // input box answers; the empty text when none is queued
@@ -35,7 +34,6 @@ class FakeView : public View {
     std::function<void()> whileBoxOpen;
     // What each box saw of the current key: whether every keypad key was shown.
     std::vector<bool> allKeysShownInBox;
-    std::function<bool(const SearchProgress&)> onProgress;
     int progressReports = 0;
     bool progressOpen = false;
     bool ended = false;
@@ -46,7 +44,7 @@ class FakeView : public View {
     void RemoveAssignment(int16_t index) override { list.erase(list.begin() + index); }
     void SetPrompt(const std::string& text) override { prompt = text; }
     void ShowPage(int16_t page) override { pageShown = page; }
-    void SetCancelEnabled(bool enabled) override { cancelEnabled = enabled; }
+    void SetCancelEnabled(bool) override {}
     void SetKeyVisible(int16_t key, bool shown) override { visible.at(key) = shown; }
     void ShowCurrentKey(const std::string& caption) override { currentKey = caption; }
     void ShowMessageBox(const std::string& text, const std::string& title) override {
@@ -96,9 +94,9 @@ class FakeView : public View {
       public:
         explicit Progress(FakeView& view) : view_(view) { view_.progressOpen = true; }
         ~Progress() override { view_.progressOpen = false; }
-        bool Show(const SearchProgress& progress) override {
+        bool Show(const SearchProgress&) override {
             ++view_.progressReports;
-            return view_.onProgress ? view_.onProgress(progress) : true;
+            return true;
         }
 
       private:

@@ -54,10 +54,20 @@ TEST(FolderSearch, LastMatchInWalkOrderWinsWhateverTheCaseOrName) {
     for (int i = 0; i < 40; ++i) {
         WriteFile(root / ("many/dir" + std::to_string(i)) / "file.dat", "");
     }
+    // Installs at different depths, so that the threads reach them in any order.
+    for (int i = 0; i < 12; ++i) {
+        fs::path path = root / "deep";
+        for (int depth = 0; depth <= i % 5; ++depth) {
+            path /= "d" + std::to_string((i * 7 + depth) % 4);
+        }
+        WriteFile(path / ("Main" + std::to_string(i)) / "sp_pak2.pk3", "");
+    }
     std::string expected;
     LastInWalkOrder(root, expected);
     ASSERT_FALSE(expected.empty());
-    ExpectBothWalksFind(folder.Text(), expected);
+    for (int run = 0; run < 20; ++run) {
+        ExpectBothWalksFind(folder.Text(), expected);
+    }
     EXPECT_EQ(expected.find(".hidden"), std::string::npos);
 
     // Each folder is opened once, its identity and its entries read through that one open.
@@ -67,7 +77,7 @@ TEST(FolderSearch, LastMatchInWalkOrderWinsWhateverTheCaseOrName) {
     EXPECT_EQ(result.foldersWalked,
               SearchFolder(RealFileSystem(), folder.Text(), kGameDataFile).foldersWalked);
     EXPECT_EQ(FolderOpenCount() - opensBefore, 2 * result.foldersWalked);
-    EXPECT_EQ(result.filesSeen, 45);
+    EXPECT_EQ(result.filesSeen, 57);
 
     // A wildcard pattern matches by the platform's rules, case ignored.
     EXPECT_TRUE(NameMatchesPattern("SP_PAK2.PK3", "sp_pak?.*"));
@@ -140,25 +150,6 @@ TEST(FolderSearch, LinksAreFollowedButEveryRealFolderIsWalkedOnce) {
     EXPECT_EQ(parallel.foldersWalked, 5);
 }
 #endif
-
-TEST(FolderSearch, ParallelWalkAgreesWithTheSequentialOneOnALargerTree) {
-    TempFolder folder;
-    const fs::path root = folder.Path();
-    // A tree whose installs lie at different depths, so that threads reach them in any order.
-    for (int i = 0; i < 12; ++i) {
-        fs::path path = root;
-        for (int depth = 0; depth <= i % 5; ++depth) {
-            path /= "d" + std::to_string((i * 7 + depth) % 4);
-        }
-        WriteFile(path / ("Main" + std::to_string(i)) / "sp_pak2.pk3", "");
-        WriteFile(path / "noise.dat", "");
-    }
-    std::string expected;
-    LastInWalkOrder(root, expected);
-    for (int run = 0; run < 20; ++run) {
-        ExpectBothWalksFind(folder.Text(), expected);
-    }
-}
 
 }  // namespace
 }  // namespace quillon

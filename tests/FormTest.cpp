@@ -4,7 +4,7 @@
 #include <string>
 
 #include "FakeView.h"
-#include "FaultyFileSystem.h"
+#include "platform/FaultyFileSystem.h"
 #include "TempFolder.h"
 #include "app/Form.h"
 
@@ -71,7 +71,7 @@ class FormTest : public ::testing::Test {
 
     TempFolder folder;
     FailingView view;
-    test::FaultyFileSystem files;
+    FaultyFileSystem files;
     Form form{view, files, folder.Text()};
 };
 
@@ -203,7 +203,7 @@ TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
     EXPECT_EQ(view.questions, (Lines(2, "Export the script before closing?")));
 
     // Yes with an export that fails: the failure is shown and the window stays.
-    files.Plant(test::FaultyFileSystem::Step::Replace, test::Denied(), "qmvc.cfg", 1);
+    files.Plant(FaultyFileSystem::Step::Replace, Denied(), "qmvc.cfg", 1);
     view.replies = {View::Answer::Yes, View::Answer::Yes};
     EXPECT_FALSE(form.OnCloseRequested());
     ASSERT_EQ(view.messages.size(), 1U);
@@ -278,8 +278,8 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
     EXPECT_NE(view.messages[0].first.find("1 lines of it were not understood"), std::string::npos);
     EXPECT_FALSE(form.HasUnexportedChanges());
 
-    test::FaultyFileSystem files;
-    files.Plant(test::FaultyFileSystem::Step::Read, test::Denied(), "qmvc.cfg");
+    FaultyFileSystem files;
+    files.Plant(FaultyFileSystem::Step::Read, Denied(), "qmvc.cfg");
     FakeView again;
     Form restarted(again, files, folder.Text());
     ASSERT_TRUE(restarted.OnStart());

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "FaultyFileSystem.h"
+#include "platform/FaultyFileSystem.h"
 #include "TempFolder.h"
 #include "model/install/FolderSearch.h"
 
@@ -86,12 +86,12 @@ TEST(FolderSearch, RunningOutOfHandlesPartWayStillFindsTheGame) {
     const FileError outOfHandles{FileError::Kind::OutOfHandles, "Too many open files"};
     // The walk tries a folder 200 times more before it gives up on itself.
     for (const int failures : {3, 201}) {
-        test::FaultyFileSystem files;
+        FaultyFileSystem files;
         files.keptOpenAtMost = 2;
-        files.Plant(test::FaultyFileSystem::Step::List, outOfHandles, "a/d/", failures);
+        files.Plant(FaultyFileSystem::Step::List, outOfHandles, "a/d/", failures);
         const SearchResult result = SearchDrive(files, folder.Text(), kGameDataFile);
         EXPECT_EQ(result.match, expected) << failures;
-        const int listings = files.Taken(test::FaultyFileSystem::Step::List);
+        const int listings = files.Taken(FaultyFileSystem::Step::List);
         if (failures == 3) {
             EXPECT_EQ(listings, folders + failures) << "tried again, and nothing twice";
         } else {

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "FakeView.h"
-#include "FaultyFileSystem.h"
+#include "platform/FaultyFileSystem.h"
 #include "TempFolder.h"
 #include "app/Form.h"
 #include "app/WorkingFolder.h"
@@ -31,7 +31,7 @@ TEST(WorkingFolder, AFolderOfItsOwnIsMadeAndWhatIsMissingIsSaid) {
     TempFolder folder;
     const ConfigHome config(folder.Text() + "config");
     const std::string own = folder.Text() + "config/quillon/";
-    test::FaultyFileSystem files;
+    FaultyFileSystem files;
 
     // No default template beside this test program: the folder serves, and the player is told.
     WorkingFolder chosen = ChooseWorkingFolder(files);
@@ -49,7 +49,7 @@ TEST(WorkingFolder, AFolderOfItsOwnIsMadeAndWhatIsMissingIsSaid) {
 
     // A folder that cannot be made: the current one, and why.
     const ConfigHome elsewhere(folder.Text() + "refused");
-    files.Plant(test::FaultyFileSystem::Step::MakeFolder, test::Denied(), "refused");
+    files.Plant(FaultyFileSystem::Step::MakeFolder, Denied(), "refused");
     chosen = ChooseWorkingFolder(files);
     EXPECT_EQ(chosen.folder, folder.Text());
     EXPECT_NE(chosen.problem.find("Permission denied"), std::string::npos) << chosen.problem;

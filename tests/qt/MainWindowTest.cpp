@@ -248,6 +248,11 @@ TEST_F(MainWindowTest, WhatMustDoNothingDoesNothing) {
         ClickAt({test::kMenuLineColumn, row});
     }
     ClickAt({221, 150});  // the strip right of the lines
+    // A press on one line let go on another, where the mouse is no longer on the line pressed.
+    QWidget* first = Client()->childAt({test::kMenuLineColumn, test::MenuLineRow(1)});
+    QTest::mousePress(first, Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::mouseRelease(first, Qt::LeftButton, {},
+                        first->mapFrom(Client(), QPoint(test::kMenuLineColumn, test::MenuLineRow(3))));
     QTest::qWait(3 * layout::kMenuTickInterval);
     EXPECT_EQ(Menu().CurrentState(), MenuNavigator::State::Waiting);
     EXPECT_EQ(Menu().Page(), 1);
@@ -314,7 +319,8 @@ TEST_F(MainWindowTest, DigitsPickLinesAndTheFileMenuChangesTheFolderAndCloses) {
         ChooseFromMenu(Qt::Key_H, Qt::Key_A);  // Help > About Quillon
         EXPECT_TRUE(about.text.startsWith("Quillon " QUILLON_VERSION "\n"));
     }
-    // File > Exit asks while there is something to lose: Cancel keeps the window, No closes it.
+    // File > Exit asks while there is something to lose: Cancel keeps the window, Yes exports
+    // and closes it.
     Click("assignButton");
     ClickLine(4);
     ClickLine(1);
@@ -324,11 +330,12 @@ TEST_F(MainWindowTest, DigitsPickLinesAndTheFileMenuChangesTheFolderAndCloses) {
         EXPECT_EQ(stay.text, "Export the script before closing?");
         EXPECT_TRUE(window->isVisible());
     }
-    MessageAnswerer leave(QMessageBox::No);
+    MessageAnswerer exportFirst(QMessageBox::Yes);
+    MessageAnswerer exported;
     window->close();
-    EXPECT_TRUE(leave.answered);
+    EXPECT_TRUE(exportFirst.answered);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_FALSE(fs::exists("other/Main/qmvc.cfg"));
+    EXPECT_TRUE(fs::exists("other/Main/qmvc.cfg"));
 }
 
 // A first start where the game sits where a Wine prefix's installer puts it: the probe finds it,

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <algorithm>
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <optional>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -11,10 +13,11 @@
 
 #include "platform/FileSystem.h"
 
-namespace quillon::test {
+namespace quillon {
 
-// The system's file system with faults that a test plants: any step on any path can fail with
-// any error, whoever runs the test.
+// The system's file system with faults planted in it: any step on any path can fail with any
+// error, whoever runs the program. Tests put it in the real one's place to reach what the
+// system seldom does (a full disk, a refused rename, no file handles left).
 class FaultyFileSystem : public FileSystem {
   public:
     enum class Step { Read, Create, Write, Flush, Replace, MakeFolder, List };
@@ -147,6 +150,7 @@ class FaultyFileSystem : public FileSystem {
     std::map<Step, int> taken_;
 };
 
+// The faults most often planted.
 inline FileError Denied() {
     return {FileError::Kind::Denied, "Permission denied"};
 }
@@ -154,4 +158,4 @@ inline FileError Failure(const char* reason) {
     return {FileError::Kind::Other, reason};
 }
 
-}  // namespace quillon::test
+}  // namespace quillon
