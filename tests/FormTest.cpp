@@ -264,7 +264,10 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
 TEST(FormStartUp, TheExportedScriptIsRestored) {
     TempFolder folder;
     WriteFile("qm.cfg", folder.Text() + "\r\n");
-    const std::string script = std::string(kTemplate) +
+    // A template that sets a key's variable itself is no key that could not be read.
+    const std::string templateText = std::string(kTemplate) + "set try2b1 \"echo hello\"\r\n";
+    WriteFile("qmscript.txt", templateText);
+    const std::string script = templateText +
                                "set try1b1  \"vsay_team Medic;set try1bb vstr try1b2\"\r\n"
                                "set try1b2  \"vsay_team iamengineer;set try1bb vstr try1b1\"\r\n"
                                "set try9b1  \"vsay_team Moonwalk;\"\r\n";

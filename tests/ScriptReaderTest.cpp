@@ -48,22 +48,22 @@ TEST(ScriptReader, ExportedTablesComeBackWholeAndExportTheSameBytes) {
     EXPECT_EQ(ReadScriptAssignments(GenerateScriptBody(all)).table, all);
 }
 
-TEST(ScriptReader, HandEditedScriptsGiveWhatCanBeRead) {
+// Every line here sets a slot the way the game's console takes it, whatever the spacing, letter
+// case and line ends; lines that set a slot to anything else are counted.
+TEST(ScriptReader, HandEditedScriptsAreReadAsTheConsoleReadsThem) {
     const std::string script =
-        "// my own notes\n"
-        "set try1b1  \";\"\n"                                         // empty slot 1
-        "set try1b2  \"VSAY_TEAM medic;set try1bb vstr try1b1\"\r\n"  // letter case differs
-        "set try1b3  \"vsay hi;set try1bb vstr try1b1\"\n"
-        "set try2b1  \"vsay_team iamLIEUTENANT;\"\n"
-        "set try2b2  \"vsay_team Dance;\"\n"  // no such message: not understood
-        "set try2b3  \"say hello;\"\n"        // no voice command: not understood
-        "set try3b1  \"vsay_team Medic\"\n"   // no closing ';': not understood
-        "set try30b1  \"vsay Hi;\"\n"         // no such key: not understood
-        "set try4b4  \"vsay Hi;\"\n"          // no such slot: not understood
-        "set try5bb \"vstr try5b1\"\n"        // a pointer: not part of the table
-        "set try07b1  \"vsay Hi;\"\n"         // another variable than key 7's: not understood
+        "// my own notes; set try9b1 \"vsay Hi;\"\n"                  // a comment runs to the end
+        "set try1b1  \";\"\n"                                          // empty slot 1
+        "  \tset   try1b2 \"VSAY_TEAM   medic ; set try1bb  vstr try1b1\"\r\r\n"  // blanks, case
+        "SET TRY1B3 \"vsay hi;set try1bb vstr try1b1\"\r"                 // capitals, lone CR
+        "seta try2b1 \"vsay_team iamLIEUTENANT\"; set try2b2 \"vsay_team Dance;\"\n"  // no such
+        "set try2b3  \"say hello;\"\n"             // no voice command: not understood
+        "set try3b1  \"vsay Hi;set try4bb vstr try4b1\"\n"  // another key's pointer: not understood
+        "set try5bb \"vstr try5b1\" // the pointer\n"
+        "set try5bb \"vstr try5b7\"\n"             // a pointer to no slot: not understood
+        "set try07b1  \"vsay Hi;\"\n"              // another variable than key 7's
         "set try6b1  \"vsay Hi;\"\n"
-        "set try6b1  \"vsay Bye;\"";  // set again, the last line: the later one wins
+        "set try6b1 vsay Bye";                     // set again, the last line: the later one wins
     const RestoredKeys restored = ReadScriptAssignments(script);
     KeyTable expected;
     expected.Append(1, *Assignment::FromNumbers(3, 1));  // packed into slot 1
@@ -72,8 +72,17 @@ TEST(ScriptReader, HandEditedScriptsGiveWhatCanBeRead) {
     expected.Append(6, *Assignment::FromNumbers(6, 5));
     EXPECT_EQ(restored.table, expected);
     EXPECT_EQ(restored.keysRestored, 3);
-    EXPECT_EQ(restored.linesNotUnderstood, 6);
-    EXPECT_EQ(restored.table.At(1, 1)->Label(), "Medic");
+    EXPECT_EQ(restored.linesNotUnderstood, 4);
+
+    // What Quillon writes for that table reads back as that table.
+    EXPECT_EQ(ReadScriptAssignments(GenerateScriptBody(restored.table)).table, expected);
+
+    // Lines of the template are the template's, not keys that could not be read.
+    const std::string templateText = "set try2b3 \"say hello\"\r\nbind KP_5 \"vstr try5bb\"\r\n";
+    const RestoredKeys withTemplate =
+        ReadScriptAssignments(templateText + GenerateScriptBody(expected), templateText);
+    EXPECT_EQ(withTemplate.table, expected);
+    EXPECT_EQ(withTemplate.linesNotUnderstood, 0);
 }
 
 TEST(ScriptReader, JunkIsReadWithoutHarm) {
@@ -82,24 +91,22 @@ TEST(ScriptReader, JunkIsReadWithoutHarm) {
     for (char& c : junk) {
         c = static_cast<char>(random());
     }
-    const RestoredKeys fromJunk = ReadScriptAssignments(junk);
-    EXPECT_EQ(fromJunk.keysRestored, 0);
+    EXPECT_EQ(ReadScriptAssignments(junk).keysRestored, 0);
 
-    // NUL bytes, invalid UTF-8 and lone carriage returns around a good line.
+    // NUL bytes, invalid UTF-8, unclosed quotes and truncated lines around a good line.
     const std::string odd = std::string("set try1b1  \"vsay Hi;\0\"\n", 24) +
-                            "\xff\xfe set try2b1  \"vsay Hi;\"\r\r\n"
+                            "\xff\xfe set try2b1  \"vsay Hi;\"\n"
                             "set try3b1  \"vsay Hi;\"\n"
                             "set try\n"
-                            "set try4\n"
-                            "set try4b\n"
                             "set try4b1\n"
                             "set try4b1  \"\n"
-                            "set try007b1  \"vsay Hi;\"\n";
+                            "set try5b1  \"vsay Hi;\n";
     const RestoredKeys fromOdd = ReadScriptAssignments(odd);
     KeyTable expected;
     expected.Append(3, *Assignment::FromNumbers(6, 4));
+    expected.Append(5, *Assignment::FromNumbers(6, 4));
     EXPECT_EQ(fromOdd.table, expected);
-    EXPECT_EQ(fromOdd.linesNotUnderstood, 7);
+    EXPECT_EQ(fromOdd.linesNotUnderstood, 2);
 }
 
 }  // namespace

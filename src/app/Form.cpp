@@ -110,7 +110,10 @@ void Form::RestoreKeys() {
                  "until you export.",
              kProgramName);
     } else if (read.status == FileRead::Status::Read) {
-        const RestoredKeys restored = ReadScriptAssignments(read.content);
+        // The template's own lines are no keys, even where they set a key's variable.
+        const FileRead templateRead =
+            files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestTemplate);
+        const RestoredKeys restored = ReadScriptAssignments(read.content, templateRead.content);
         keys_ = restored.table;
         if (restored.linesNotUnderstood > 0) {
             Tell("Quillon restored the messages of " + std::to_string(restored.keysRestored) +

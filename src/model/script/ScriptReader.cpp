@@ -3,13 +3,82 @@
 #include <array>
 #include <cctype>
 #include <optional>
+#include <set>
 
+#include "model/script/ConsoleCommands.h"
 #include "platform/TextCase.h"
 
 namespace quillon {
 namespace {
 
-constexpr const char* kAliasStart = "set try";
+// One of the variables the script sets for a key: a slot 1..3, or the pointer (slot 0).
+struct KeyVariable {
+    int key = 0;
+    int slot = 0;
+};
+constexpr int kPointer = 0;
+
+// The decimal number at the start of `text`, as the game writes it (no leading zero), and where
+// it ends; nothing when there is none.
+std::optional<int> LeadingNumber(const std::string& text, size_t& end) {
+    end = 0;
+    while (end < text.size() && end < 3 && std::isdigit(static_cast<unsigned char>(text[end]))) {
+        ++end;
+    }
+    if (end == 0 || (end > 1 && text[0] == '0')) {
+        return std::nullopt;
+    }
+    return std::stoi(text.substr(0, end));
+}
+
+// The key and slot of a variable name "tryKbS" or "tryKbb", in any letter case.
+std::optional<KeyVariable> VariableOf(const std::string& name) {
+    if (name.size() < 6 || !SameIgnoringCase(name.substr(0, 3), "try")) {
+        return std::nullopt;
+    }
+    const std::string rest = name.substr(3);
+    size_t end = 0;
+    const std::optional<int> key = LeadingNumber(rest, end);
+    if (!key || *key < kFirstAssignableKey || *key > kLastKey || rest.size() != end + 2 ||
+        std::tolower(static_cast<unsigned char>(rest[end])) != 'b') {
+        return std::nullopt;
+    }
+    const char slot = static_cast<char>(std::tolower(static_cast<unsigned char>(rest[end + 1])));
+    if (slot == 'b') {
+        return KeyVariable{*key, kPointer};
+    }
+    if (slot < '1' || slot >= '1' + kSlotsPerKey) {
+        return std::nullopt;
+    }
+    return KeyVariable{*key, slot - '0'};
+}
+
+bool IsSetCommand(const std::string& word) {
+    for (const char* set : {"set", "seta", "sets", "setu"}) {
+        if (SameIgnoringCase(word, set)) {
+            return true;
+        }
+    }
+    return false;
+}
+
+// The words from `first` on, joined by single blanks, as the console passes them on.
+std::string WordsFrom(const std::vector<std::string>& words, size_t first) {
+    std::string joined;
+    for (size_t at = first; at < words.size(); ++at) {
+        joined += (at > first ? " " : "") + words[at];
+    }
+    return joined;
+}
+
+// Whether the words point the key's pointer at one of its slots: "vstr tryKbN".
+bool PointsAtASlot(const std::vector<std::string>& words, size_t first, int key) {
+    if (words.size() != first + 2 || !SameIgnoringCase(words[first], "vstr")) {
+        return false;
+    }
+    const std::optional<KeyVariable> target = VariableOf(words[first + 1]);
+    return target && target->key == key && target->slot != kPointer;
+}
 
 std::optional<Assignment> AssignmentForCommand(const std::string& command) {
     for (const VoiceMessage& message : kVoiceMessages) {
@@ -26,97 +95,60 @@ std::optional<Assignment> AssignmentForCommand(const std::string& command) {
     return std::nullopt;
 }
 
-// Reads a decimal number of one or two digits at `at`, advancing past it; 0 when there is none.
-int ReadNumber(const std::string& text, size_t& at) {
-    int number = 0;
-    int digits = 0;
-    while (at < text.size() && digits < 3 && std::isdigit(static_cast<unsigned char>(text[at]))) {
-        number = number * 10 + (text[at] - '0');
-        ++at;
-        ++digits;
+// What a slot's value says: at most one known voice message, then at most the cycle part that
+// points the key's pointer at a slot, in any spacing. Nothing when it says anything else; an
+// empty slot is an empty assignment.
+std::optional<std::optional<Assignment>> SlotValue(const std::string& value, int key) {
+    std::optional<Assignment> said;
+    bool spoke = false;
+    bool cycled = false;
+    for (const std::string& command : CommandsOf(value)) {
+        const std::vector<std::string> words = WordsOf(command);
+        const bool voice = SameIgnoringCase(words[0], "vsay") ||
+                           SameIgnoringCase(words[0], "vsay_team");
+        if (voice && !spoke && !cycled) {
+            said = AssignmentForCommand(words[0] + " " + WordsFrom(words, 1));
+            if (!said) {
+                return std::nullopt;
+            }
+            spoke = true;
+        } else if (!cycled && words.size() >= 2 && IsSetCommand(words[0]) &&
+                   VariableOf(words[1]) && VariableOf(words[1])->key == key &&
+                   VariableOf(words[1])->slot == kPointer && PointsAtASlot(words, 2, key)) {
+            cycled = true;
+        } else {
+            return std::nullopt;
+        }
     }
-    return digits == 0 || digits > 2 || (digits == 2 && text[at - 2] == '0') ? 0 : number;
-}
-
-enum class LineKind { Other, Slot, Pointer, NotUnderstood };
-
-struct SlotLine {
-    int key = 0;
-    int slot = 0;
-    std::optional<Assignment> assignment;  // nothing for an empty slot
-};
-
-// One line of the script: a slot alias, a pointer alias, something else of ours that says
-// nothing known, or a line that is not ours at all.
-LineKind ReadLine(const std::string& line, SlotLine& read) {
-    if (line.compare(0, 7, kAliasStart) != 0) {
-        return LineKind::Other;
-    }
-    size_t at = 7;
-    const int key = ReadNumber(line, at);
-    if (key < kFirstAssignableKey || key > kLastKey || at >= line.size() || line[at] != 'b') {
-        return LineKind::NotUnderstood;
-    }
-    const std::string k = std::to_string(key);
-    ++at;
-    if (line.compare(at, std::string::npos, "b \"vstr try" + k + "b1\"") == 0) {
-        return LineKind::Pointer;
-    }
-    const int slot = ReadNumber(line, at);
-    if (slot < 1 || slot > kSlotsPerKey || line.compare(at, 3, "  \"") != 0 || line.back() != '"' ||
-        line.size() < at + 4) {
-        return LineKind::NotUnderstood;
-    }
-    std::string content = line.substr(at + 3, line.size() - at - 4);
-    // The cycle part: "set tryKbb vstr tryKbN" after the command part.
-    const std::string cyclePrefix = "set try" + k + "bb vstr try" + k + "b";
-    const size_t cycle = content.rfind(cyclePrefix);
-    if (cycle != std::string::npos && content.size() == cycle + cyclePrefix.size() + 1 &&
-        content.back() >= '1' && content.back() <= '3') {
-        content.resize(cycle);
-    }
-    if (content.empty() || content.back() != ';') {
-        return LineKind::NotUnderstood;
-    }
-    content.pop_back();
-    read.key = key;
-    read.slot = slot;
-    if (content.empty()) {
-        read.assignment.reset();
-        return LineKind::Slot;
-    }
-    read.assignment = AssignmentForCommand(content);
-    return read.assignment ? LineKind::Slot : LineKind::NotUnderstood;
+    return said;
 }
 
 }  // namespace
 
-RestoredKeys ReadScriptAssignments(const std::string& script) {
+RestoredKeys ReadScriptAssignments(const std::string& script, const std::string& templateText) {
+    const std::vector<std::string> templateCommands = CommandsOf(templateText);
+    const std::set<std::string> ofTheTemplate(templateCommands.begin(), templateCommands.end());
     // Slot by slot as the file sets them; a slot set twice keeps the later, as in the game.
     std::array<std::array<std::optional<Assignment>, kSlotsPerKey>, kKeyCount> slots{};
     RestoredKeys restored;
-    size_t start = 0;
-    while (start < script.size()) {
-        size_t end = script.find('\n', start);
-        if (end == std::string::npos) {
-            end = script.size();
+    for (const std::string& command : CommandsOf(script)) {
+        const std::vector<std::string> words = WordsOf(command);
+        const std::optional<KeyVariable> variable =
+            words.size() >= 2 && IsSetCommand(words[0]) ? VariableOf(words[1]) : std::nullopt;
+        if (!variable) {
+            continue;  // not one of ours
         }
-        std::string line = script.substr(start, end - start);
-        start = end + 1;
-        if (!line.empty() && line.back() == '\r') {
-            line.pop_back();
-        }
-        SlotLine read;
-        switch (ReadLine(line, read)) {
-            case LineKind::Slot:
-                slots[read.key][read.slot - 1] = read.assignment;
-                break;
-            case LineKind::NotUnderstood:
+        const std::string value = WordsFrom(words, 2);
+        if (variable->slot == kPointer) {
+            if (!PointsAtASlot(WordsOf(value), 0, variable->key) &&
+                ofTheTemplate.count(command) == 0) {
                 ++restored.linesNotUnderstood;
-                break;
-            case LineKind::Pointer:
-            case LineKind::Other:
-                break;
+            }
+        } else if (const auto said = words.size() > 2 ? SlotValue(value, variable->key)
+                                                      : std::nullopt) {
+            slots[variable->key][variable->slot - 1] = *said;
+        } else if (ofTheTemplate.count(command) == 0) {
+            ++restored.linesNotUnderstood;
         }
     }
     for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {

@@ -10,14 +10,17 @@ namespace quillon {
 struct RestoredKeys {
     KeyTable table;
     int keysRestored = 0;        // keys that got at least one assignment
-    int linesNotUnderstood = 0;  // alias lines of the script's own kind that said nothing known
+    int linesNotUnderstood = 0;  // commands that set a key's variable to something not understood
 };
 
-// Rebuilds the key table from the text of a console script this program exported: the slot
-// aliases "set tryKbS" of keys 1..22, slots 1..3, whose commands are messages of the voice menu
-// or class announcements (voice names in any letter case). A key's slots are packed in slot
-// order. The pointer aliases, the template and any other line are not part of the table; an
-// alias line that says nothing known is skipped and counted.
-RestoredKeys ReadScriptAssignments(const std::string& script);
+// Rebuilds the key table from a console script, read as the game's console reads it: the slot
+// variables "tryKbS" of keys 1..22, slots 1..3 (names in any letter case, any spacing, "set" or
+// its kin), whose values say one message of the voice menu or a class announcement, optionally
+// followed by the part that points the key's pointer "tryKbb" at another slot. A key's slots are
+// packed in slot order; a slot set twice keeps the later value. A command that sets one of these
+// variables to anything else is counted, unless it is a command of `templateText`, the template
+// the script begins with. Other commands are not part of the table.
+RestoredKeys ReadScriptAssignments(const std::string& script,
+                                   const std::string& templateText = {});
 
 }  // namespace quillon
