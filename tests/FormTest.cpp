@@ -201,6 +201,7 @@ TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
     EXPECT_TRUE(form.OnCloseRequested());
     EXPECT_FALSE(fs::exists("game/qmvc.cfg")) << "No closes without exporting";
     EXPECT_EQ(view.questions, (Lines(2, "Export the script before closing?")));
+    AssignMessage(3, 2);
 
     // Yes with an export that fails: the failure is shown and the window stays.
     files.Plant(FaultyFileSystem::Step::Replace, Denied(), "qmvc.cfg", 1);
@@ -212,10 +213,45 @@ TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
     EXPECT_NE(ReadFile("game/qmvc.cfg").find("vsay_team Medic;"), std::string::npos);
 
     // Exported, deleted, assigned again as it was: nothing to lose.
-    form.OnDeleteClicked(0);
+    form.OnDeleteClicked(1);
     EXPECT_TRUE(form.HasUnexportedChanges());
-    AssignMessage(3, 1);
+    AssignMessage(3, 2);
     EXPECT_FALSE(form.HasUnexportedChanges());
+}
+
+// Changes not exported are kept in a recovery file until they are exported or dropped; a start
+// after an ending nobody asked about (a crash, a power cut) offers them.
+TEST_F(FormTest, UnexportedChangesOutliveAnEndingNobodyAskedAbout) {
+    AssignMessage(3, 1);
+    files.Plant(FaultyFileSystem::Step::Replace, Denied(), "qmrecovery.cfg", 1);
+    AssignMessage(3, 2);  // a recovery file that cannot be written says nothing
+    EXPECT_TRUE(view.messages.empty());
+    ASSERT_TRUE(fs::exists("qmrecovery.cfg"));
+    for (const bool restore : {true, false}) {
+        FakeView next;
+        next.yesNoReplies = {restore};
+        Form restarted(next, files, folder.Text());
+        ASSERT_TRUE(restarted.OnStart());
+        EXPECT_EQ(next.questions,
+                  Lines{"Quillon was closed with changes that were not exported. Restore them?"});
+        EXPECT_EQ(restarted.Keys().IsUsed(1, 1), restore);
+        EXPECT_EQ(restarted.HasUnexportedChanges(), restore) << "restored, still to be exported";
+        EXPECT_EQ(fs::exists("qmrecovery.cfg"), restore) << "No drops them";
+    }
+    // Exported, dropped at closing, or undone by hand: the file goes.
+    Exported();
+    EXPECT_FALSE(fs::exists("qmrecovery.cfg"));
+    form.OnKeypadClicked(2);
+    AssignMessage(3, 3);
+    view.replies = {View::Answer::No};
+    EXPECT_TRUE(form.OnCloseRequested());
+    EXPECT_FALSE(fs::exists("qmrecovery.cfg"));
+    EXPECT_TRUE(form.OnCloseRequested());
+    EXPECT_EQ(view.questions.size(), 1U) << "asked once on the way out";
+    AssignMessage(3, 2);
+    ASSERT_TRUE(fs::exists("qmrecovery.cfg"));
+    form.OnDeleteClicked(1);
+    EXPECT_FALSE(fs::exists("qmrecovery.cfg"));
 }
 
 TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {

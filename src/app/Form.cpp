@@ -27,6 +27,11 @@ constexpr const char* kCloseQuestion = "Export the script before closing?";
 constexpr const char* kChangeFolderQuestion =
     "Export the script into the current game folder before changing it?";
 constexpr const char* kChooseFolderTitle = "Choose the game folder";
+constexpr const char* kRecoveryQuestion =
+    "Quillon was closed with changes that were not exported. Restore them?";
+// The unexported changes, in the working folder, as the script's generated part.
+constexpr const char* kRecoveryFileName = "qmrecovery.cfg";
+constexpr const char* kRecoveryHeader = "// Quillon's changes that were not exported\r\n";
 // An exported script is some kilobytes; a far larger file is none of ours.
 constexpr size_t kLargestScript = 1024 * 1024;
 
@@ -77,6 +82,7 @@ bool Form::OnStart() {
     }
     Guarded([&] {
         RestoreKeys();
+        OfferRecovery();
         menu_.Cancel();
         view_.ShowPage(kMainPage);
         shownPage_ = kMainPage;
@@ -98,6 +104,39 @@ void Form::SelectKey(int16_t key) {
         }
     }
     view_.ShowAssignments(lines);
+}
+
+void Form::KeepRecovery() {
+    if (!HasUnexportedChanges()) {
+        DiscardRecovery();
+        return;
+    }
+    // A recovery file that cannot be written leaves the player no worse off than before it
+    // existed; every step of the window would otherwise say so.
+    (void)WriteFileReplacing(files_, workingFolder_ + kRecoveryFileName,
+                             kRecoveryHeader + GenerateScriptBody(keys_));
+}
+
+void Form::DiscardRecovery() {
+    (void)files_.Remove(workingFolder_ + kRecoveryFileName);
+}
+
+void Form::OfferRecovery() {
+    const FileRead read = files_.ReadRegularFile(workingFolder_ + kRecoveryFileName, kLargestScript);
+    if (read.status != FileRead::Status::Read) {
+        return;
+    }
+    const KeyTable recovered = ReadScriptAssignments(read.content).table;
+    if (recovered == keys_) {
+        DiscardRecovery();
+        return;
+    }
+    RevealCurrentKey();
+    if (view_.AskYesNo(kRecoveryQuestion, kProgramName)) {
+        keys_ = recovered;
+    } else {
+        DiscardRecovery();
+    }
 }
 
 void Form::RestoreKeys() {
@@ -192,6 +231,7 @@ void Form::OnDeleteClicked(int16_t selectedIndex) {
         }
         keys_.Remove(currentKey_, selectedIndex);
         view_.RemoveAssignment(selectedIndex);
+        KeepRecovery();
     });
 }
 
@@ -206,6 +246,7 @@ bool Form::Export() {
         return false;
     }
     savedKeys_ = keys_;
+    DiscardRecovery();
     Tell(kExportedMessage, kExportedTitle);
     return true;
 }
@@ -272,6 +313,7 @@ void Form::ChooseGameFolder() {
     menu_.Cancel();
     ShowMenu();
     RestoreKeys();
+    DiscardRecovery();
     SelectKey(currentKey_);
 }
 
@@ -284,7 +326,15 @@ void Form::ShowAbout() {
 
 bool Form::OnCloseRequested() {
     bool mayClose = false;
-    Guarded([&] { mayClose = OfferToExport(kCloseQuestion); });
+    Guarded([&] {
+        mayClose = OfferToExport(kCloseQuestion);
+        if (mayClose) {
+            // Exported, or dropped by the player's choice: nothing is left to ask about, should
+            // the window be asked again on its way out.
+            savedKeys_ = keys_;
+            DiscardRecovery();
+        }
+    });
     return mayClose;
 }
 
@@ -301,6 +351,7 @@ void Form::OnMenuTick() {
         }
         if (step.picked && keys_.Append(currentKey_, *step.picked)) {
             view_.AppendAssignment(step.picked->Label());
+            KeepRecovery();
         }
         ShowMenu();
     });

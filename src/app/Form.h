@@ -52,6 +52,12 @@ class Form {
     enum class BlinkPhase { KeyShown, KeyHidden };
 
     void SelectKey(int16_t key);
+    // Keeps the unexported changes in the recovery file, or removes it when there are none, so
+    // that an ending nobody asked about (a crash, a power cut) loses nothing.
+    void KeepRecovery();
+    void DiscardRecovery();
+    // At start: offers the changes a run that ended without asking left behind.
+    void OfferRecovery();
     // Rebuilds the key table from the script in the game folder, and says so when part of it
     // could not be read.
     void RestoreKeys();

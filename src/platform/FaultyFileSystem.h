@@ -20,7 +20,7 @@ namespace quillon {
 // system seldom does (a full disk, a refused rename, no file handles left).
 class FaultyFileSystem : public FileSystem {
   public:
-    enum class Step { Read, Create, Write, Flush, Replace, MakeFolder, List };
+    enum class Step { Read, Create, Write, Flush, Replace, MakeFolder, Remove, List };
 
     // Fails `step` on every path that holds `pathPart`, after letting `spared` such steps pass,
     // `times` times (forever when negative).
@@ -76,6 +76,12 @@ class FaultyFileSystem : public FileSystem {
             return error;
         }
         return real_.MakeFolder(path);
+    }
+    FileStep Remove(const std::string& path) override {
+        if (auto error = Fault(Step::Remove, path)) {
+            return error;
+        }
+        return real_.Remove(path);
     }
     ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
                            FolderListing& listing, const OpenFolder* parent,

@@ -50,6 +50,8 @@ class FileSystem {
     // Puts the file `from` in the place of `to` in one step.
     [[nodiscard]] virtual FileStep Replace(const std::string& from, const std::string& to) = 0;
     [[nodiscard]] virtual FileStep MakeFolder(const std::string& path) = 0;
+    // Removes a file; one that is not there is no failure.
+    [[nodiscard]] virtual FileStep Remove(const std::string& path) = 0;
 
     // Lists `folder` (ending in the separator); see FolderListing.h.
     [[nodiscard]] virtual ListOutcome ListFolder(const std::string& folder,

@@ -170,6 +170,13 @@ class PosixFileSystem : public SystemFileSystem {
         return std::nullopt;
     }
 
+    FileStep Remove(const std::string& path) override {
+        if (unlink(path.c_str()) != 0 && errno != ENOENT) {
+            return LastError();
+        }
+        return std::nullopt;
+    }
+
     FileStep MakeFolder(const std::string& path) override {
         if (mkdir(path.c_str(), 0777) != 0 && !(errno == EEXIST && IsFolder(path))) {
             return LastError();

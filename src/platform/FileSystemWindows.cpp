@@ -188,6 +188,14 @@ class WindowsFileSystem : public SystemFileSystem {
         }
     }
 
+    FileStep Remove(const std::string& path) override {
+        if (!DeleteFileW(LongPathForm(WideFromText(path)).c_str()) &&
+            GetLastError() != ERROR_FILE_NOT_FOUND) {
+            return LastError();
+        }
+        return std::nullopt;
+    }
+
     FileStep MakeFolder(const std::string& path) override {
         if (!CreateDirectoryW(LongPathForm(WideFromText(path)).c_str(), nullptr) &&
             !(GetLastError() == ERROR_ALREADY_EXISTS && IsFolder(path))) {

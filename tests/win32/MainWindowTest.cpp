@@ -311,13 +311,14 @@ TEST_F(Win32WindowTest, TheFileAndHelpMenus) {
     typed.join();
     EXPECT_EQ(window.TheForm().GamePath(), other + "\\");
 
-    // Exit asks while something would be lost: Cancel keeps the window, No closes it.
+    // The end of the session, and Exit, ask while something would be lost: Cancel keeps the
+    // session and the window, No closes it.
     Click(Role::AssignButton);
     ClickLine(2);
     ClickLine(1);
     {
         BoxAnswerer stay(L"Quillon", IDCANCEL);
-        Choose(layout::Command::Exit);
+        EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
         EXPECT_EQ(stay.Text(), L"Export the script before closing?");
     }
     EXPECT_TRUE(IsWindow(window.Handle()));

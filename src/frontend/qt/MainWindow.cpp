@@ -10,6 +10,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSessionManager>
 #include <QShortcut>
 #include <algorithm>
 
@@ -102,6 +103,16 @@ MainWindow::MainWindow() {
 
     connect(&menuTimer_, &QTimer::timeout, this, [this] { form_.OnMenuTick(); });
     connect(&blinkTimer_, &QTimer::timeout, this, [this] { form_.OnBlinkTick(); });
+    // At the end of the desktop session the close question is asked too, where the session
+    // manager lets a program ask.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, [this](QSessionManager& manager) {
+        if (manager.allowsInteraction()) {
+            if (!form_.OnCloseRequested()) {
+                manager.cancel();
+            }
+            manager.release();
+        }
+    });
     menuTimer_.start(layout::kMenuTickInterval);
     blinkTimer_.start(layout::kBlinkInterval);
 }

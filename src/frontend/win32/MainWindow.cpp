@@ -313,6 +313,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 DestroyWindow(window_);
             }
             return 0;
+        case WM_QUERYENDSESSION:  // the user logs off or the system shuts down
+            return form_.OnCloseRequested() ? TRUE : FALSE;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
