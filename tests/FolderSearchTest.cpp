@@ -82,6 +82,9 @@ TEST(FolderSearch, LastMatchInWalkOrderWinsWhateverTheCaseOrName) {
     // A wildcard pattern matches by the platform's rules, case ignored.
     EXPECT_TRUE(NameMatchesPattern("SP_PAK2.PK3", "sp_pak?.*"));
     EXPECT_FALSE(NameMatchesPattern("sp_pak2.pk3.bak", kGameDataFile));
+    EXPECT_TRUE(NameMatchesPattern("MP_PAK0.PK3", kGameFolderFiles));
+    EXPECT_TRUE(NameMatchesPattern("wolfconfig_mp.cfg", kGameFolderFiles));
+    EXPECT_FALSE(NameMatchesPattern("mp_pak0.pk3;", kGameFolderFiles));
 
     // Nothing below a folder that cannot be listed, and nothing in an empty tree.
     EXPECT_EQ(SearchDrive(RealFileSystem(), folder.Text() + "missing/", kGameDataFile).match, "");

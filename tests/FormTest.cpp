@@ -288,9 +288,10 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     EXPECT_FALSE(form.HasUnexportedChanges());
     EXPECT_TRUE(view.list.empty()) << "key 5 is current and holds nothing there";
 
-    // A folder without a script of its own starts with no keys at all.
-    WriteFile("empty/Main/sp_pak2.pk3", "");
-    view.chosenFolders = {folder.Text() + "empty" + kSeparator + "Main"};
+    // A folder without a script of its own starts with no keys at all; the engine's own folder
+    // in the home folder, with the game's configuration, is a game folder too.
+    WriteFile("empty/main/wolfconfig_mp.cfg", "");
+    view.chosenFolders = {folder.Text() + "empty" + kSeparator + "main"};
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_EQ(form.Keys(), KeyTable());
 }

@@ -125,6 +125,7 @@ TEST(KnownPlaces, SteamLibrariesInBothFormats) {
 TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
     TempFolder folder;
     const std::string installer = Install(folder, "Installed RTCW");
+    const std::string multiplayer = Install(folder, "Multiplayer only", "Main", "MP_PAK0.PK3");
     const std::string wine =
         Install(folder, "prefix/drive_c/GOG Games/Return to Castle Wolfenstein");
     WriteFile(folder.Path() / "prefix/drive_c/Program Files/Return to Castle Wolfenstein/Main/x",
@@ -134,15 +135,19 @@ TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
     places.winePrefixes = {TextFromPath(folder.Path() / "prefix")};
     places.installFolders = {TextFromPath(folder.Path() / "Installed RTCW"),
                              TextFromPath(folder.Path() / "nothing here"),
+                             TextFromPath(folder.Path() / "Multiplayer only"),
                              TextFromPath((folder.Path() / "prefix/drive_c/GOG Games/Return to "
                                                            "Castle Wolfenstein")
                                               .make_preferred())};
 #ifndef _WIN32
     Install(folder, "line\nbreak");  // a folder the settings file cannot hold
+    fs::create_directories(folder.Path() / "dangling/Main");
+    fs::create_symlink(folder.Path() / "gone", folder.Path() / "dangling/Main/sp_pak2.pk3");
     places.installFolders.push_back(folder.Text() + "line\nbreak");
+    places.installFolders.push_back(folder.Text() + "dangling");
 #endif
     EXPECT_EQ(ProbeKnownPlaces(RealFileSystem(), places),
-              (std::vector<std::string>{installer, wine}));
+              (std::vector<std::string>{installer, multiplayer, wine}));
     EXPECT_TRUE(ProbeKnownPlaces(RealFileSystem(), {}).empty());
 }
 
@@ -159,6 +164,7 @@ TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
     const std::string bottle = Install(folder,
                                        "home/.local/share/bottles/bottles/Games/drive_c/"
                                        "Program Files/Return to Castle Wolfenstein");
+    WriteFile(folder.Path() / "home/.wolf/main/wolfconfig_mp.cfg", "");  // the engine's own
     const char* home = std::getenv("HOME");
     const std::string previous = home != nullptr ? home : "";
     setenv("HOME", (folder.Path() / "home").c_str(), 1);
@@ -167,11 +173,12 @@ TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
         ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem()));
     setenv("HOME", previous.c_str(), 1);
     // Steam reached twice (through ~/.steam/steam and directly) is one folder.
-    ASSERT_EQ(found.size(), 3U);
+    ASSERT_EQ(found.size(), 4U);
     EXPECT_EQ(found[0], TextFromPath(folder.Path() / "home/.steam/steam/steamapps/common/Return "
                                                      "to Castle Wolfenstein/Main/"));
     EXPECT_EQ(found[1], game);
     EXPECT_EQ(found[2], bottle);
+    EXPECT_EQ(found[3], TextFromPath(folder.Path() / "home/.wolf/main/"));
 }
 #endif
 

@@ -291,11 +291,11 @@ void Form::ChooseGameFolder() {
         return;
     }
     const std::string folder = EnsureTrailingBackslash(*chosen);
-    if (!HoldsGameDataFile(files_, folder)) {
-        Tell("The folder \"" + PathForMessage(folder) + "\" does not hold the game's data " +
-                 "file \"" + kGameDataFile + "\".\nChoose the game's Main folder, the one " +
-                 "that holds that file; the game folder stays \"" + PathForMessage(gamePath_) +
-                 "\".",
+    if (!IsGameFolder(files_, folder)) {
+        Tell("The folder \"" + PathForMessage(folder) + "\" holds none of the game's files \"" +
+                 kGameDataFile + "\", \"mp_pak0.pk3\" and \"wolfconfig_mp.cfg\".\nChoose the " +
+                 "game's Main folder, the one that holds them; the game folder stays \"" +
+                 PathForMessage(gamePath_) + "\".",
              kProgramName);
         return;
     }

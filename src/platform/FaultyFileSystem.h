@@ -48,6 +48,7 @@ class FaultyFileSystem : public FileSystem {
         return real_.ReadRegularFile(path, limit);
     }
     bool IsFolder(const std::string& path) override { return real_.IsFolder(path); }
+    bool IsRegularFile(const std::string& path) override { return real_.IsRegularFile(path); }
     bool Exists(const std::string& path) override { return real_.Exists(path); }
     std::optional<std::string> RealPath(const std::string& path) override {
         return real_.RealPath(path);

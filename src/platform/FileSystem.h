@@ -38,6 +38,8 @@ class FileSystem {
     // waits on a pipe.
     [[nodiscard]] virtual FileRead ReadRegularFile(const std::string& path, size_t limit) = 0;
     virtual bool IsFolder(const std::string& path) = 0;
+    // Whether the path leads, through any links, to a regular file.
+    virtual bool IsRegularFile(const std::string& path) = 0;
     // Whether the path leads to a file or folder that the system can reach by that path.
     virtual bool Exists(const std::string& path) = 0;
     // The path with every link and "." or ".." resolved; nothing when it leads nowhere.

@@ -140,6 +140,11 @@ class PosixFileSystem : public SystemFileSystem {
         return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
     }
 
+    bool IsRegularFile(const std::string& path) override {
+        struct stat info {};
+        return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    }
+
     bool Exists(const std::string& path) override {
         struct stat info {};
         return path.size() <= kLongestPath && path.find('\0') == std::string::npos &&

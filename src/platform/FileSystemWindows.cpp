@@ -143,6 +143,12 @@ class WindowsFileSystem : public SystemFileSystem {
                (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
     }
 
+    bool IsRegularFile(const std::string& path) override {
+        const DWORD attributes = GetFileAttributesW(LongPathForm(WideFromText(path)).c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES &&
+               (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
+    }
+
     bool Exists(const std::string& path) override {
         return path.size() <= kLongestPath && path.find('\0') == std::string::npos &&
                GetFileAttributesW(LongPathForm(WideFromText(path)).c_str()) !=

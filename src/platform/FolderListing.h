@@ -76,8 +76,8 @@ int64_t FolderOpenCount();
 // them: a share of the files the process may open.
 size_t FoldersKeptOpenAtMost();
 
-// True when `name` matches `pattern` by the platform's file-name wildcard rules, letter case
-// ignored.
+// True when `name` matches `pattern`, or one of several separated by ";", by the platform's
+// file-name wildcard rules, letter case ignored.
 bool NameMatchesPattern(const std::string& name, const std::string& pattern);
 
 }  // namespace quillon

@@ -10,6 +10,8 @@
 #include <atomic>
 #include <cerrno>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "platform/Files.h"
 #include "platform/FolderListing.h"
@@ -20,18 +22,34 @@ namespace {
 
 std::atomic<int64_t> folderOpens{0};
 
-bool HasWildcard(const std::string& pattern) {
-    return pattern.find_first_of("*?[\\") != std::string::npos;
-}
-
-// Without wildcards, the wildcard match ignoring case is a plain comparison ignoring case; the
-// walk compares every file name, so this shortcut matters.
-bool Matches(const char* name, const std::string& pattern, bool wildcard) {
-    if (!wildcard) {
-        return strcasecmp(name, pattern.c_str()) == 0;
+// A pattern, or several separated by ";" as Windows takes them.
+class NamePattern {
+  public:
+    explicit NamePattern(const std::string& patterns) {
+        for (size_t start = 0; start <= patterns.size();) {
+            const size_t end = std::min(patterns.find(';', start), patterns.size());
+            parts_.push_back(patterns.substr(start, end - start));
+            start = end + 1;
+        }
+        wildcard_ = patterns.find_first_of("*?[\\") != std::string::npos;
     }
-    return fnmatch(pattern.c_str(), name, FNM_CASEFOLD) == 0;
-}
+
+    // Without wildcards, the wildcard match ignoring case is a plain comparison ignoring case;
+    // the walk compares every file name, so this shortcut matters.
+    bool Matches(const char* name) const {
+        for (const std::string& part : parts_) {
+            if (wildcard_ ? fnmatch(part.c_str(), name, FNM_CASEFOLD) == 0
+                          : strcasecmp(name, part.c_str()) == 0) {
+                return true;
+            }
+        }
+        return false;
+    }
+
+  private:
+    std::vector<std::string> parts_;
+    bool wildcard_ = false;
+};
 
 constexpr size_t kBufferSize = 32 * 1024;
 
@@ -61,7 +79,7 @@ size_t FoldersKeptOpenAtMost() {
 }
 
 bool NameMatchesPattern(const std::string& name, const std::string& pattern) {
-    return Matches(name.c_str(), pattern, HasWildcard(pattern));
+    return NamePattern(pattern).Matches(name.c_str());
 }
 
 struct OpenFolder {
@@ -103,7 +121,7 @@ ListOutcome ListFolderReading(EntryReader read, const std::string& folder,
     listing.entries.clear();
     listing.filesSeen = 0;
 
-    const bool wildcard = HasWildcard(pattern);
+    const NamePattern matching(pattern);
     alignas(dirent64) char buffer[kBufferSize];
     // Read with getdents64 straight into a buffer: opendir would add a second fstat and an
     // allocation per folder, and a drive holds many folders.
@@ -118,7 +136,7 @@ ListOutcome ListFolderReading(EntryReader read, const std::string& folder,
                 }
             } else {
                 ++listing.filesSeen;
-                if (Matches(entry->d_name, pattern, wildcard)) {
+                if (matching.Matches(entry->d_name)) {
                     listing.entries.push_back({entry->d_name, false});
                 }
             }

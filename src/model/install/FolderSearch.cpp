@@ -39,14 +39,16 @@ void WalkSequentially(FileSystem& files, const std::string& folder, const std::s
 bool IsUsableMatch(FileSystem& files, const std::string& path) {
     const std::string folder = FolderOfFile(path);
     return folder.size() + kRoomBesideMatch <= kLongestPath && SettingsCanHold(folder) &&
-           files.Exists(path);
+           files.IsRegularFile(path);
 }
 
-bool HoldsGameDataFile(FileSystem& files, const std::string& folder) {
+bool IsGameFolder(FileSystem& files, const std::string& folder) {
     FolderListing listing;
-    return files.ListFolder(folder, kGameDataFile, listing) == ListOutcome::Listed &&
+    return files.ListFolder(folder, kGameFolderFiles, listing) == ListOutcome::Listed &&
            std::any_of(listing.entries.begin(), listing.entries.end(),
-                       [](const FolderEntry& entry) { return !entry.isFolder; });
+                       [&](const FolderEntry& entry) {
+                           return !entry.isFolder && files.IsRegularFile(folder + entry.name);
+                       });
 }
 
 SearchResult SearchFolder(FileSystem& files, const std::string& folder,

@@ -9,6 +9,10 @@
 namespace quillon {
 
 constexpr const char* kGameDataFile = "sp_pak2.pk3";
+// The files that make a folder a game folder, in any letter case: the single-player data file,
+// the multiplayer one (a multiplayer-only installation has no other), or the game's own
+// configuration, as a pattern of the folder listing.
+constexpr const char* kGameFolderFiles = "sp_pak2.pk3;mp_pak0.pk3;wolfconfig_mp.cfg";
 
 struct SearchResult {
     std::string match;  // the full path of the last match in walk order; empty when none
@@ -22,13 +26,14 @@ struct SearchResult {
 using SearchProgressCallback =
     std::function<bool(int64_t foldersWalked, const std::string& currentFolder)>;
 
-// Whether a match can serve as the game's data file: its folder can be remembered (the settings
-// file holds no line break) and reached by its path, with room for the files written beside it.
-// A match that cannot is passed over, and the walk goes on.
+// Whether a match can serve to find the game: a regular file (no dangling link), whose folder can
+// be remembered (the settings file holds no line break) and reached by its path, with room for
+// the files written beside it. A match that cannot is passed over, and the walk goes on.
 bool IsUsableMatch(FileSystem& files, const std::string& path);
 
-// Whether the folder (ending in the separator) holds the game's data file, in any letter case.
-bool HoldsGameDataFile(FileSystem& files, const std::string& folder);
+// Whether the folder (ending in the separator) is a game folder: it holds one of the game
+// folder files as a regular file.
+bool IsGameFolder(FileSystem& files, const std::string& folder);
 
 // Walks `folder` (ending in the separator) and every folder below it depth first, in the order
 // the file system lists them, and keeps the last entry whose name matches `pattern`. Folders

@@ -12,6 +12,7 @@
 #include "platform/TextCase.h"
 
 #ifdef _WIN32
+#include "platform/KnownFolders.h"
 #include "platform/Registry.h"
 #endif
 
@@ -91,7 +92,7 @@ std::vector<std::string> SubfolderNames(FileSystem& files, const std::string& fo
 std::optional<std::string> GameFolderIn(FileSystem& files, const std::string& install) {
     for (const std::string& name : SubfolderNames(files, install)) {
         const std::string main = EnsureTrailingBackslash(Below(install, name));
-        if (SameIgnoringCase(name, "Main") && HoldsGameDataFile(files, main)) {
+        if (SameIgnoringCase(name, "Main") && IsGameFolder(files, main)) {
             return main;
         }
     }
@@ -136,6 +137,9 @@ void AddRegistryPlaces(KnownPlaces& places) {
     for (const std::string& folder : DefaultInstallFolders("C:\\")) {
         places.installFolders.push_back(folder);
     }
+    if (const std::string documents = DocumentsFolder(); !documents.empty()) {
+        places.homePaths.push_back(Below(Below(documents, "RTCW"), "main"));
+    }
 }
 #else
 void AddHomePlaces(FileSystem& files, KnownPlaces& places) {
@@ -154,6 +158,7 @@ void AddHomePlaces(FileSystem& files, KnownPlaces& places) {
         places.steamRoots.push_back(Below(own, steam));
     }
     places.winePrefixes.push_back(Below(own, ".wine"));
+    places.homePaths.push_back(Below(own, ".wolf/main"));
     const std::string games = Below(own, "Games");
     for (const std::string& name : SubfolderNames(files, games)) {
         if (files.IsFolder(Below(Below(games, name), "drive_c"))) {
@@ -195,10 +200,18 @@ std::vector<std::string> ProbeKnownPlaces(FileSystem& files, const KnownPlaces& 
         }
     }
 
+    std::vector<std::optional<std::string>> games;
+    for (const std::string& candidate : candidates) {
+        games.push_back(GameFolderIn(files, candidate));
+    }
+    for (const std::string& home : places.homePaths) {
+        const std::string folder = EnsureTrailingBackslash(home);
+        games.push_back(IsGameFolder(files, folder) ? std::optional(folder) : std::nullopt);
+    }
+
     std::vector<std::string> found;
     std::set<std::string> seen;  // real folders, however reached
-    for (const std::string& candidate : candidates) {
-        const std::optional<std::string> game = GameFolderIn(files, candidate);
+    for (const std::optional<std::string>& game : games) {
         if (!game || !SettingsCanHold(*game)) {
             continue;
         }
