@@ -58,7 +58,7 @@ class ExportFailure : public ::testing::Test {
     }
 
     Outcome Export(const KeyTable& table) {
-        return WriteConsoleScript(files, table, folder.Text(), folder.Text());
+        return WriteConsoleScript(files, table, folder.Text(), folder.Text()).outcome;
     }
     Outcome Export() { return Export(TableSaying(3, 1)); }
 
@@ -125,8 +125,11 @@ TEST_F(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopiedToAGameFolderThatExi
     ExpectFailedAndUntouched(Export(), "it is a folder");
     fs::remove("qmscript.txt");
     WriteFile("qmscript.txt", "");
-    fs::resize_file("qmscript.txt", kLargestTemplate + 1);
-    ExpectFailedAndUntouched(Export(), "larger than 16 MiB");
+    fs::resize_file("qmscript.txt", kLargestScript + 1);
+    ExpectFailedAndUntouched(Export(), "larger than 1 MiB");
+    // Whatever Quillon writes, it reads back: a script past that size is not written.
+    fs::resize_file("qmscript.txt", kLargestScript - 100);
+    ExpectFailedAndUntouched(Export(), "is too large: the script would be");
     fs::remove("qmscript.txt");
 #ifndef _WIN32
     // A pipe in the template's place would hold a reader forever.
@@ -140,7 +143,8 @@ TEST_F(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopiedToAGameFolderThatExi
 
     // A game folder that has gone, and one whose name is no folder at all.
     for (const std::string& game : {folder.Text() + "gone" + kSeparator, std::string()}) {
-        const Outcome outcome = WriteConsoleScript(files, TableSaying(3, 1), folder.Text(), game);
+        const Outcome outcome =
+            WriteConsoleScript(files, TableSaying(3, 1), folder.Text(), game).outcome;
         EXPECT_NE(outcome.Message().find("does not exist"), std::string::npos);
     }
 }
@@ -149,13 +153,15 @@ TEST_F(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopiedToAGameFolderThatExi
 TEST_F(ExportFailure, MessagesShowLongAndOddPathsWhole) {
     const std::string deep = folder.Text() + std::string(300, 'x') + "end-of-the-path" + kSeparator;
     const std::string odd = folder.Text() + std::string("a\0b\nc", 5) + kSeparator;
-    const std::string cut = WriteConsoleScript(files, KeyTable(), folder.Text(), deep).Message();
+    const std::string cut =
+        WriteConsoleScript(files, KeyTable(), folder.Text(), deep).outcome.Message();
     const std::string shown = cut.substr(cut.find('"') + 1);
     EXPECT_LE(shown.find('"'), 200U) << cut;
     EXPECT_EQ(shown.rfind(folder.Text().substr(0, 20), 0), 0U) << "the start is kept: " << cut;
     EXPECT_NE(shown.find("..."), std::string::npos) << cut;
     EXPECT_NE(shown.find("end-of-the-path"), std::string::npos) << "the end is kept: " << cut;
-    const std::string message = WriteConsoleScript(files, KeyTable(), folder.Text(), odd).Message();
+    const std::string message =
+        WriteConsoleScript(files, KeyTable(), folder.Text(), odd).outcome.Message();
     EXPECT_NE(message.find("a?b?c"), std::string::npos) << message;
 }
 
@@ -214,7 +220,7 @@ TEST_F(ExportFailure, TheNewScriptIsTheOwnersToReadAndWrite) {
 // Under a file-size limit the write fails like any other, and the program lives on: the
 // signal the system sends would end it.
 TEST_F(ExportFailure, AFileSizeLimitFailsTheWriteAndKeepsTheProgram) {
-    WriteFile("qmscript.txt", std::string(1 << 20, '/') + "\r\n");
+    WriteFile("qmscript.txt", std::string(1 << 19, '/') + "\r\n");
     rlimit before{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
     const rlimit limit{64 * 1024, before.rlim_max};
@@ -251,7 +257,7 @@ TEST(FileErrors, OnlyAMissingFileIsMissing) {
 // Two Quillon windows export into one game folder at the same moment: the file is always one
 // whole script, and the export whose script stayed says it succeeded.
 TEST_F(ExportFailure, TwoExportsAtOnceLeaveOneWholeScript) {
-    WriteFile("qmscript.txt", std::string(1 << 20, '/') + "\r\n");
+    WriteFile("qmscript.txt", std::string(1 << 19, '/') + "\r\n");
     const KeyTable first = TableSaying(3, 1);
     const KeyTable second = TableSaying(6, 4);
     const std::string firstScript = ReadFile("qmscript.txt") + GenerateScriptBody(first);

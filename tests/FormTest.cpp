@@ -7,6 +7,7 @@
 #include "platform/FaultyFileSystem.h"
 #include "TempFolder.h"
 #include "app/Form.h"
+#include "model/script/ScriptGenerator.h"
 
 namespace quillon {
 namespace {
@@ -187,6 +188,19 @@ TEST_F(FormTest, AFailingStepSaysSoAndKeepsTheAssignments) {
     EXPECT_NE(Exported().find("set try1b1  \"vsay_team Medic;\""), std::string::npos);
     AssignMessage(3, 2);
     EXPECT_EQ(view.list.back(), "Ammo");
+}
+
+// A script the game would not run is exported all the same, and the player is told why.
+TEST_F(FormTest, AScriptTooLongForTheGameIsSaidToBeSo) {
+    WriteFile("qmscript.txt", "// " + std::string(kGameScriptLimit, 'x') + "\r\n");
+    Exported();
+    ASSERT_EQ(view.messages.size(), 2U);
+    EXPECT_EQ(view.messages[0].second, "Script compilation sucessful");
+    const std::string size = std::to_string(fs::file_size("game/qmvc.cfg"));
+    EXPECT_NE(view.messages[1].first.find("The script is " + size + " bytes long"),
+              std::string::npos)
+        << view.messages[1].first;
+    EXPECT_NE(view.messages[1].first.find("131072"), std::string::npos);
 }
 
 TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {

@@ -32,8 +32,6 @@ constexpr const char* kRecoveryQuestion =
 // The unexported changes, in the working folder, as the script's generated part.
 constexpr const char* kRecoveryFileName = "qmrecovery.cfg";
 constexpr const char* kRecoveryHeader = "// Quillon's changes that were not exported\r\n";
-// An exported script is some kilobytes; a far larger file is none of ours.
-constexpr size_t kLargestScript = 1024 * 1024;
 
 }  // namespace
 
@@ -151,7 +149,7 @@ void Form::RestoreKeys() {
     } else if (read.status == FileRead::Status::Read) {
         // The template's own lines are no keys, even where they set a key's variable.
         const FileRead templateRead =
-            files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestTemplate);
+            files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestScript);
         const RestoredKeys restored = ReadScriptAssignments(read.content, templateRead.content);
         keys_ = restored.table;
         if (restored.linesNotUnderstood > 0) {
@@ -240,14 +238,17 @@ void Form::OnMenuLineClicked(int16_t line) {
 }
 
 bool Form::Export() {
-    const Outcome written = WriteConsoleScript(files_, keys_, workingFolder_, gamePath_);
-    if (!written.Succeeded()) {
-        Tell(written.Message(), kProgramName);
+    const ScriptWritten written = WriteConsoleScript(files_, keys_, workingFolder_, gamePath_);
+    if (!written.outcome.Succeeded()) {
+        Tell(written.outcome.Message(), kProgramName);
         return false;
     }
     savedKeys_ = keys_;
     DiscardRecovery();
     Tell(kExportedMessage, kExportedTitle);
+    if (const std::string warning = ScriptSizeWarning(written.size); !warning.empty()) {
+        Tell(warning, kProgramName);
+    }
     return true;
 }
 

@@ -77,7 +77,7 @@ WorkingFolder ChooseWorkingFolder(FileSystem& files) {
         return {own, {}};
     }
     const std::string installed = InstalledTemplate(files);
-    const FileRead read = files.ReadRegularFile(installed, kLargestTemplate);
+    const FileRead read = files.ReadRegularFile(installed, kLargestScript);
     const Outcome copied =
         read.status == FileRead::Status::Read
             ? WriteFileReplacing(files, own + kTemplateFileName, read.content)

@@ -28,6 +28,10 @@ int NextSlot(const KeyTable& table, int16_t key, int16_t slot) {
     }
 }
 
+ScriptWritten Failed(std::string message) {
+    return {Outcome::Failure(std::move(message)), 0};
+}
+
 }  // namespace
 
 std::string GenerateScriptBody(const KeyTable& table) {
@@ -50,39 +54,56 @@ std::string GenerateScriptBody(const KeyTable& table) {
     return body;
 }
 
-Outcome WriteConsoleScript(FileSystem& files, const KeyTable& table,
+ScriptWritten WriteConsoleScript(FileSystem& files, const KeyTable& table,
                            const std::string& workingFolder, const std::string& gamePath) {
-    FileRead read = files.ReadRegularFile(workingFolder + kTemplateFileName, kLargestTemplate);
+    FileRead read = files.ReadRegularFile(workingFolder + kTemplateFileName, kLargestScript);
     const std::string templateFolder = "\"" + PathForMessage(workingFolder) + "\"";
     if (read.status == FileRead::Status::Missing) {
-        return Outcome::Failure("The template \"" + std::string(kTemplateFileName) +
+        return Failed("The template \"" + std::string(kTemplateFileName) +
                                 "\" could not be read in " + templateFolder +
                                 ".\nPut the template there and export again; your " +
                                 "assignments are kept.");
     }
     if (read.status == FileRead::Status::Refused) {
-        return Outcome::Failure("The template \"" + std::string(kTemplateFileName) + "\" in " +
+        return Failed("The template \"" + std::string(kTemplateFileName) + "\" in " +
                                 templateFolder + " cannot be used: " + read.reason +
                                 ".\nPut a text file of that name there and export again; your " +
                                 "assignments are kept.");
     }
     if (gamePath.empty() || !files.IsFolder(gamePath)) {
-        return Outcome::Failure(
+        return Failed(
             "The game folder \"" + PathForMessage(gamePath) + "\" does not exist.\nCheck the " +
             "game installation, or delete \"qm.cfg\" and start Quillon again to search for it; " +
             "your assignments are kept until you close Quillon.");
     }
     std::string script = std::move(read.content);
     script += GenerateScriptBody(table);
+    if (script.size() > kLargestScript) {
+        return Failed("The template \"" + std::string(kTemplateFileName) + "\" in " +
+                      templateFolder + " is too large: the script would be " +
+                      std::to_string(script.size()) + " bytes, more than Quillon reads back (" +
+                      std::to_string(kLargestScript) + ").\nShorten the template and export " +
+                      "again; your assignments are kept.");
+    }
     const std::string destination = gamePath + kScriptFileName;
     if (const Outcome written = WriteFileReplacing(files, destination, script);
         !written.Succeeded()) {
-        return Outcome::Failure("The script \"" + PathForMessage(destination) +
+        return Failed("The script \"" + PathForMessage(destination) +
                                 "\" could not be written: " + written.Message() +
                                 ".\nCheck that the game folder can be written to, then export "
                                 "again; your assignments are kept.");
     }
-    return Outcome::Success();
+    return {Outcome::Success(), script.size()};
+}
+
+std::string ScriptSizeWarning(size_t size) {
+    if (size <= kGameScriptLimit) {
+        return {};
+    }
+    return "The script is " + std::to_string(size) + " bytes long. Return to Castle Wolfenstein " +
+           "runs no script longer than " + std::to_string(kGameScriptLimit) + " bytes: \"/exec " +
+           "qmvc\" would run none of it.\nShorten the template \"" + kTemplateFileName +
+           "\" (later engines take up to " + std::to_string(kLaterEnginesScriptLimit) + " bytes).";
 }
 
 }  // namespace quillon

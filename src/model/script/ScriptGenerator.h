@@ -10,19 +10,33 @@ namespace quillon {
 
 constexpr const char* kTemplateFileName = "qmscript.txt";
 constexpr const char* kScriptFileName = "qmvc.cfg";
-// A template this large is no template; copying it would only fill the game folder.
-constexpr size_t kLargestTemplate = 16 * 1024 * 1024;
+// The largest script Quillon reads back; it writes none larger, so that whatever it exports, it
+// restores.
+constexpr size_t kLargestScript = 1024 * 1024;
+// The largest script the original game runs: it runs none of a longer one. Later engines take
+// kLaterEnginesScriptLimit.
+constexpr size_t kGameScriptLimit = 16384;
+constexpr size_t kLaterEnginesScriptLimit = 131072;
 
 // The generated part of the console script: for every key 1..22 an empty line, its three slot
 // aliases and, when slot 1 is used, its pointer alias. Lines end in CR LF.
 std::string GenerateScriptBody(const KeyTable& table);
 
+struct ScriptWritten {
+    Outcome outcome;
+    size_t size = 0;  // the script's length in bytes, once written
+};
+
 // Writes the template from the working folder followed by the generated part to the script in
 // `gamePath` (folders end in the separator), replacing the earlier script only once the new one
 // is complete. A failure says what went wrong and what to do; the earlier script is then left as
 // it was.
-[[nodiscard]] Outcome WriteConsoleScript(FileSystem& files, const KeyTable& table,
-                                         const std::string& workingFolder,
-                                         const std::string& gamePath);
+[[nodiscard]] ScriptWritten WriteConsoleScript(FileSystem& files, const KeyTable& table,
+                                               const std::string& workingFolder,
+                                               const std::string& gamePath);
+
+// What to tell the player about a script of `size` bytes that the game would not run; nothing
+// for one it runs.
+std::string ScriptSizeWarning(size_t size);
 
 }  // namespace quillon
