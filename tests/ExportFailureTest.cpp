@@ -8,9 +8,9 @@
 #include <thread>
 #include <vector>
 
-#include "platform/FaultyFileSystem.h"
 #include "TempFolder.h"
 #include "model/script/ScriptGenerator.h"
+#include "platform/FaultyFileSystem.h"
 #include "platform/PathText.h"
 
 #ifdef _WIN32

@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -38,6 +39,7 @@ class FakeView : public View {
     bool progressOpen = false;
     bool ended = false;
     bool closeRequested = false;
+    std::map<layout::Command, bool> checked;
 
     void ShowAssignments(const std::vector<std::string>& lines) override { list = lines; }
     void AppendAssignment(const std::string& line) override { list.push_back(line); }
@@ -45,6 +47,7 @@ class FakeView : public View {
     void SetPrompt(const std::string& text) override { prompt = text; }
     void ShowPage(int16_t page) override { pageShown = page; }
     void SetCancelEnabled(bool) override {}
+    void SetMenuItemChecked(layout::Command command, bool on) override { checked[command] = on; }
     void SetKeyVisible(int16_t key, bool shown) override { visible.at(key) = shown; }
     void ShowCurrentKey(const std::string& caption) override { currentKey = caption; }
     void ShowMessageBox(const std::string& text, const std::string& title) override {

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "FakeView.h"
-#include "platform/FaultyFileSystem.h"
 #include "TempFolder.h"
 #include "app/Form.h"
 #include "model/script/ScriptGenerator.h"
+#include "platform/FaultyFileSystem.h"
 
 namespace quillon {
 namespace {
@@ -308,6 +308,72 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     view.chosenFolders = {folder.Text() + "empty" + kSeparator + "main"};
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_EQ(form.Keys(), KeyTable());
+}
+
+// The menu item shows whether the game runs the script at its start, and changes only that line.
+TEST_F(FormTest, TheScriptRunAtGameStartIsOneLineOfAutoexec) {
+    const auto shown = [&] { return view.checked.at(layout::Command::LoadScriptAtGameStart); };
+    EXPECT_FALSE(shown());
+    form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+    EXPECT_EQ(ReadFile("game/autoexec.cfg"), "exec qmvc\r\n");
+    EXPECT_TRUE(shown());
+    WriteFile("game/autoexec.cfg", "seta name \"me\"\nEXEC qmvc.cfg\nbind x y");
+    form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+    EXPECT_EQ(ReadFile("game/autoexec.cfg"), "seta name \"me\"\nbind x y");
+    EXPECT_FALSE(shown());
+
+    // A write that fails says so and leaves the file and the mark as they were.
+    files.Plant(FaultyFileSystem::Step::Flush, Failure("Input/output error"), "autoexec", 1);
+    form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+    ASSERT_EQ(view.messages.size(), 1U);
+    EXPECT_NE(view.messages[0].first.find("Input/output error"), std::string::npos);
+    EXPECT_EQ(ReadFile("game/autoexec.cfg"), "seta name \"me\"\nbind x y");
+    EXPECT_FALSE(shown());
+
+    // Another game folder shows its own.
+    WriteFile("other/Main/mp_pak0.pk3", "");
+    WriteFile("other/Main/autoexec.cfg", "exec qmvc\n");
+    view.chosenFolders = {folder.Text() + "other" + kSeparator + "Main"};
+    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    EXPECT_TRUE(shown());
+}
+
+// Where Windows lets only administrators write, the game's files go to the folder's VirtualStore
+// copy, where the game run without those rights looks first, and the player is told.
+TEST(FormVirtualStore, WhatWindowsRefusesInProgramFilesGoesToTheVirtualStore) {
+    TempFolder folder;
+    const std::string game = folder.Text() + "Program Files" + kSeparator + "RTCW" + kSeparator;
+    const ProtectedFolders protectedFolders{{folder.Text() + "Program Files"},
+                                            folder.Text() + "Local"};
+    const std::string copy = VirtualStoreCopy(game, protectedFolders);
+    WriteFile(PathFromText(game + "sp_pak2.pk3"), "");
+    WriteFile(PathFromText(game + "qmvc.cfg"), "set try1b1 \"vsay Hi;\"\r\n");
+    WriteFile("qmscript.txt", "// t\r\n");
+    WriteFile("qm.cfg", game + "\r\n");
+    FaultyFileSystem files;
+    files.Plant(FaultyFileSystem::Step::Create, Denied(), game);  // the folder itself, not the copy
+    FakeView view;
+    Form form(view, files, folder.Text(), protectedFolders);
+    ASSERT_TRUE(form.OnStart());
+    EXPECT_TRUE(form.Keys().IsUsed(1, 1)) << "read from the folder while it has no copy";
+
+    form.OnMenuCommand(layout::Command::ExportScript);
+    ASSERT_EQ(view.messages.size(), 2U);
+    EXPECT_EQ(view.messages[0].second, "Script compilation sucessful");
+    EXPECT_NE(view.messages[1].first.find("Quillon put \"qmvc.cfg\" in \"" + copy),
+              std::string::npos)
+        << view.messages[1].first;
+    EXPECT_NE(ReadFile(PathFromText(copy + "qmvc.cfg")).find("// t\r\n"), std::string::npos);
+    form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+    EXPECT_EQ(ReadFile(PathFromText(copy + "autoexec.cfg")), "exec qmvc\r\n");
+
+    // The copy now comes first, for reading and for writing.
+    WriteFile(PathFromText(copy + "qmvc.cfg"), "set try2b1 \"vsay Bye;\"\r\n");
+    FakeView again;
+    Form restarted(again, files, folder.Text(), protectedFolders);
+    ASSERT_TRUE(restarted.OnStart());
+    EXPECT_TRUE(restarted.Keys().IsUsed(2, 1));
+    EXPECT_TRUE(again.checked.at(layout::Command::LoadScriptAtGameStart));
 }
 
 // A start in a game folder that holds a script: its keys are back, and what could not be read

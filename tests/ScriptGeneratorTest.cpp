@@ -64,9 +64,8 @@ TEST(ScriptGenerator, WholeFileWithClassAnnouncementAndGlobalMessage) {
     for (const std::string templateText :
          {"// mine\r\nbind KP_END \"vstr try11bb\"\r\n", "// no line break at the end"}) {
         WriteFile("qmscript.txt", templateText);
-        ASSERT_TRUE(
-            WriteConsoleScript(RealFileSystem(), table, folder.Text(), folder.Text())
-                .outcome.Succeeded());
+        ASSERT_TRUE(WriteConsoleScript(RealFileSystem(), table, folder.Text(), folder.Text())
+                        .outcome.Succeeded());
         EXPECT_EQ(ReadFile("qmvc.cfg"), templateText + expected);
     }
 }

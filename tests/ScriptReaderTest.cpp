@@ -52,18 +52,18 @@ TEST(ScriptReader, ExportedTablesComeBackWholeAndExportTheSameBytes) {
 // case and line ends; lines that set a slot to anything else are counted.
 TEST(ScriptReader, HandEditedScriptsAreReadAsTheConsoleReadsThem) {
     const std::string script =
-        "// my own notes; set try9b1 \"vsay Hi;\"\n"                  // a comment runs to the end
-        "set try1b1  \";\"\n"                                          // empty slot 1
+        "// my own notes; set try9b1 \"vsay Hi;\"\n"  // a comment runs to the end
+        "set try1b1  \";\"\n"                         // empty slot 1
         "  \tset   try1b2 \"VSAY_TEAM   medic ; set try1bb  vstr try1b1\"\r\r\n"  // blanks, case
-        "SET TRY1B3 \"vsay hi;set try1bb vstr try1b1\"\r"                 // capitals, lone CR
+        "SET TRY1B3 \"vsay hi;set try1bb vstr try1b1\"\r"  // capitals, lone CR
         "seta try2b1 \"vsay_team iamLIEUTENANT\"; set try2b2 \"vsay_team Dance;\"\n"  // no such
-        "set try2b3  \"say hello;\"\n"             // no voice command: not understood
+        "set try2b3  \"say hello;\"\n"                      // no voice command: not understood
         "set try3b1  \"vsay Hi;set try4bb vstr try4b1\"\n"  // another key's pointer: not understood
         "set try5bb \"vstr try5b1\" // the pointer\n"
-        "set try5bb \"vstr try5b7\"\n"             // a pointer to no slot: not understood
-        "set try07b1  \"vsay Hi;\"\n"              // another variable than key 7's
+        "set try5bb \"vstr try5b7\"\n"  // a pointer to no slot: not understood
+        "set try07b1  \"vsay Hi;\"\n"   // another variable than key 7's
         "set try6b1  \"vsay Hi;\"\n"
-        "set try6b1 vsay Bye";                     // set again, the last line: the later one wins
+        "set try6b1 vsay Bye";  // set again, the last line: the later one wins
     const RestoredKeys restored = ReadScriptAssignments(script);
     KeyTable expected;
     expected.Append(1, *Assignment::FromNumbers(3, 1));  // packed into slot 1

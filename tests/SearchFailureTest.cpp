@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/FaultyFileSystem.h"
 #include "TempFolder.h"
 #include "model/install/FolderSearch.h"
+#include "platform/FaultyFileSystem.h"
 
 namespace quillon {
 namespace {

@@ -6,10 +6,10 @@
 #include <string>
 
 #include "FakeView.h"
-#include "platform/FaultyFileSystem.h"
 #include "TempFolder.h"
 #include "app/Form.h"
 #include "app/WorkingFolder.h"
+#include "platform/FaultyFileSystem.h"
 
 namespace quillon {
 namespace {

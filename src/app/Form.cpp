@@ -10,6 +10,7 @@
 #include "model/install/FolderSearch.h"
 #include "model/install/KnownPlaces.h"
 #include "model/install/SettingsFile.h"
+#include "model/script/Autoexec.h"
 #include "model/script/ScriptGenerator.h"
 #include "model/script/ScriptReader.h"
 #include "platform/PathText.h"
@@ -81,6 +82,7 @@ bool Form::OnStart() {
     Guarded([&] {
         RestoreKeys();
         OfferRecovery();
+        ShowScriptRunAtStart();
         menu_.Cancel();
         view_.ShowPage(kMainPage);
         shownPage_ = kMainPage;
@@ -120,7 +122,8 @@ void Form::DiscardRecovery() {
 }
 
 void Form::OfferRecovery() {
-    const FileRead read = files_.ReadRegularFile(workingFolder_ + kRecoveryFileName, kLargestScript);
+    const FileRead read =
+        files_.ReadRegularFile(workingFolder_ + kRecoveryFileName, kLargestScript);
     if (read.status != FileRead::Status::Read) {
         return;
     }
@@ -138,7 +141,7 @@ void Form::OfferRecovery() {
 }
 
 void Form::RestoreKeys() {
-    const std::string script = gamePath_ + kScriptFileName;
+    const std::string script = FolderTheGameReads(kScriptFileName) + kScriptFileName;
     const FileRead read = files_.ReadRegularFile(script, kLargestScript);
     keys_ = KeyTable();
     if (read.status == FileRead::Status::Refused) {
@@ -238,18 +241,100 @@ void Form::OnMenuLineClicked(int16_t line) {
 }
 
 bool Form::Export() {
-    const ScriptWritten written = WriteConsoleScript(files_, keys_, workingFolder_, gamePath_);
-    if (!written.outcome.Succeeded()) {
-        Tell(written.outcome.Message(), kProgramName);
+    size_t size = 0;
+    std::string storedIn;
+    const Outcome written = WriteForTheGame(
+        kScriptFileName,
+        [&](const std::string& folder) {
+            const ScriptWritten script = WriteConsoleScript(files_, keys_, workingFolder_, folder);
+            size = script.size;
+            return script.outcome;
+        },
+        storedIn);
+    if (!written.Succeeded()) {
+        Tell(written.Message(), kProgramName);
         return false;
     }
     savedKeys_ = keys_;
     DiscardRecovery();
     Tell(kExportedMessage, kExportedTitle);
-    if (const std::string warning = ScriptSizeWarning(written.size); !warning.empty()) {
+    TellStoredIn(kScriptFileName, storedIn);
+    if (const std::string warning = ScriptSizeWarning(size); !warning.empty()) {
         Tell(warning, kProgramName);
     }
     return true;
+}
+
+std::string Form::FolderTheGameReads(const std::string& name) const {
+    const std::string copy = VirtualStoreCopy(gamePath_, protectedFolders_);
+    return !copy.empty() && files_.IsRegularFile(copy + name) ? copy : gamePath_;
+}
+
+Outcome Form::WriteForTheGame(const std::string& name,
+                              const std::function<Outcome(const std::string&)>& write,
+                              std::string& storedIn) {
+    const std::string folder = FolderTheGameReads(name);
+    const Outcome written = write(folder);
+    const std::string copy = VirtualStoreCopy(gamePath_, protectedFolders_);
+    if (written.Succeeded() || !written.Refused() || copy.empty() || folder == copy ||
+        MakeFolders(files_, copy)) {
+        return written;
+    }
+    const Outcome stored = write(copy);
+    if (stored.Succeeded()) {
+        storedIn = copy;
+    }
+    return stored;
+}
+
+void Form::TellStoredIn(const std::string& name, const std::string& folder) {
+    if (!folder.empty()) {
+        Tell(
+            "Windows lets only administrators change the files in Program Files, and keeps what "
+            "other programs write there apart for each user. Quillon put \"" +
+                name + "\" in \"" + PathForMessage(folder) +
+                "\": the game finds it there when it "
+                "runs without administrator rights.",
+            kProgramName);
+    }
+}
+
+void Form::ShowScriptRunAtStart() {
+    const std::string folder = FolderTheGameReads(kAutoexecFileName);
+    const FileRead autoexec = files_.ReadRegularFile(folder + kAutoexecFileName, kLargestScript);
+    view_.SetMenuItemChecked(
+        layout::Command::LoadScriptAtGameStart,
+        autoexec.status == FileRead::Status::Read && RunsScript(autoexec.content));
+}
+
+void Form::ToggleScriptRunAtStart() {
+    const std::string path = FolderTheGameReads(kAutoexecFileName) + kAutoexecFileName;
+    const FileRead autoexec = files_.ReadRegularFile(path, kLargestScript);
+    if (autoexec.status == FileRead::Status::Refused) {
+        Tell("Quillon could not read \"" + PathForMessage(path) + "\": " + autoexec.reason +
+                 ".\nIt is left as it was.",
+             kProgramName);
+        return;
+    }
+    const std::string changed = WithScriptRun(autoexec.content, !RunsScript(autoexec.content));
+    std::string storedIn;
+    const Outcome written = WriteForTheGame(
+        kAutoexecFileName,
+        [&](const std::string& folder) {
+            const std::string destination = folder + kAutoexecFileName;
+            const Outcome replaced = WriteFileReplacing(files_, destination, changed);
+            return replaced.Succeeded()
+                       ? replaced
+                       : replaced.Saying("\"" + PathForMessage(destination) +
+                                         "\" could not be written: " + replaced.Message() +
+                                         ".\nIt is left as it was.");
+        },
+        storedIn);
+    if (!written.Succeeded()) {
+        Tell(written.Message(), kProgramName);
+    }
+    TellStoredIn(kAutoexecFileName, storedIn);
+    ShowScriptRunAtStart();
 }
 
 bool Form::OfferToExport(const std::string& question) {
@@ -275,6 +360,9 @@ void Form::OnMenuCommand(layout::Command command) {
             break;
         case layout::Command::ChooseGameFolder:
             Guarded([&] { ChooseGameFolder(); });
+            break;
+        case layout::Command::LoadScriptAtGameStart:
+            Guarded([&] { ToggleScriptRunAtStart(); });
             break;
         case layout::Command::Exit:
             Guarded([&] { view_.CloseWindow(); });
@@ -315,6 +403,7 @@ void Form::ChooseGameFolder() {
     ShowMenu();
     RestoreKeys();
     DiscardRecovery();
+    ShowScriptRunAtStart();
     SelectKey(currentKey_);
 }
 

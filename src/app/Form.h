@@ -1,11 +1,13 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <utility>
 
 #include "app/Layout.h"
 #include "app/View.h"
+#include "model/install/VirtualStore.h"
 #include "model/keys/KeyTable.h"
 #include "model/menu/MenuNavigator.h"
 #include "platform/FileSystem.h"
@@ -18,8 +20,13 @@ class Form {
   public:
     // `workingFolder` holds the settings file and the template; when empty, the start-up
     // chooses it.
-    explicit Form(View& view, FileSystem& files = RealFileSystem(), std::string workingFolder = {})
-        : view_(view), files_(files), workingFolder_(std::move(workingFolder)) {}
+    // `protectedFolders` are where Windows lets only administrators write.
+    explicit Form(View& view, FileSystem& files = RealFileSystem(), std::string workingFolder = {},
+                  ProtectedFolders protectedFolders = ProtectedFoldersOfThisMachine())
+        : view_(view),
+          files_(files),
+          workingFolder_(std::move(workingFolder)),
+          protectedFolders_(std::move(protectedFolders)) {}
 
     // The start-up sequence, run once before the window is first shown: chooses the working
     // folder, finds the game folder, restores its keys and selects key 1. Returns false when the
@@ -62,6 +69,19 @@ class Form {
     // could not be read.
     void RestoreKeys();
     bool Export();
+    // The folder from which the game reads its file `name`: the game folder's VirtualStore copy
+    // when that holds the file, else the game folder.
+    std::string FolderTheGameReads(const std::string& name) const;
+    // Writes a file for the game with `write(folder)`, in the folder the game reads it from; when
+    // Windows refuses that for want of rights below Program Files, in the game folder's
+    // VirtualStore copy, made as needed. `storedIn` names that copy when it was used.
+    Outcome WriteForTheGame(const std::string& name,
+                            const std::function<Outcome(const std::string&)>& write,
+                            std::string& storedIn);
+    // Tells where a file went instead of the game folder, and why.
+    void TellStoredIn(const std::string& name, const std::string& folder);
+    void ToggleScriptRunAtStart();
+    void ShowScriptRunAtStart();
     void ChooseGameFolder();
     void ShowAbout();
     // When the table holds unexported changes, asks whether to export them first; false when
@@ -81,6 +101,7 @@ class Form {
     View& view_;
     FileSystem& files_;
     std::string workingFolder_;
+    ProtectedFolders protectedFolders_;
     KeyTable keys_;
     KeyTable savedKeys_;  // as last restored or exported
     MenuNavigator menu_;

@@ -31,9 +31,10 @@ constexpr const char* kCancelledMessage =
 
 SearchResult SearchForGame(View& view, FileSystem& files, const std::string& root) {
     const std::unique_ptr<SearchProgressDisplay> display = view.OpenSearchProgress();
-    return SearchDrive(files, root, kGameFolderFiles, [&](int64_t walked, const std::string& folder) {
-        return display->Show({root, walked, folder});
-    });
+    return SearchDrive(files, root, kGameFolderFiles,
+                       [&](int64_t walked, const std::string& folder) {
+                           return display->Show({root, walked, folder});
+                       });
 }
 
 // The first of the installations found at the known places that the user takes; empty when

@@ -60,6 +60,8 @@ const std::array<Menu, 2> kMenus = {{
          {Command::ExportScript, "exportScript", "&Export Script",
           KeyStroke{KeyStroke::Kind::Function, 12}},
          {Command::ChooseGameFolder, "gameFolder", "Game &Folder...", std::nullopt},
+         {Command::LoadScriptAtGameStart, "loadAtGameStart", "Load Script at Game &Start",
+          std::nullopt, true},
          {Command::Exit, "exit", "E&xit", std::nullopt},
      }},
     {"helpMenu", "&Help", {{Command::About, "about", "&About Quillon", std::nullopt}}},

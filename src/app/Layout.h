@@ -60,7 +60,7 @@ struct KeypadButton {
 };
 
 // What a menu item does.
-enum class Command { ExportScript, ChooseGameFolder, Exit, About };
+enum class Command { ExportScript, ChooseGameFolder, LoadScriptAtGameStart, Exit, About };
 
 // A key of the keyboard, as every toolkit can name it.
 struct KeyStroke {
@@ -77,6 +77,7 @@ struct MenuItem {
     const char* name;
     const char* caption;  // '&' marks the access key
     std::optional<KeyStroke> shortcut;
+    bool checkable = false;  // shows a check mark, set by the form
 };
 
 struct Menu {

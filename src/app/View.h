@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "app/Layout.h"
+
 namespace quillon {
 
 // What a drive search tells the person waiting for it.
@@ -45,6 +47,8 @@ class View {
     virtual void SetPrompt(const std::string& text) = 0;  // above the menu picture
     virtual void ShowPage(int16_t page) = 0;  // the menu picture of a page of the voice menu
     virtual void SetCancelEnabled(bool enabled) = 0;
+    // The check mark of a checkable menu item.
+    virtual void SetMenuItemChecked(layout::Command command, bool checked) = 0;
 
     // The keypad: the current key blinks, and its caption is shown apart.
     virtual void SetKeyVisible(int16_t key, bool visible) = 0;

@@ -39,16 +39,6 @@ std::string InstalledTemplate(FileSystem& files) {
     return TextFromPath(prefix / "share" / "quillon" / kTemplateFileName);
 }
 
-// Makes the folder and every missing folder above it.
-FileStep MakeFolders(FileSystem& files, const std::string& folder) {
-    for (size_t end = folder.find('/', 1); end != std::string::npos;
-         end = folder.find('/', end + 1)) {
-        if (FileStep failed = files.MakeFolder(folder.substr(0, end))) {
-            return failed;
-        }
-    }
-    return std::nullopt;
-}
 #endif
 
 }  // namespace

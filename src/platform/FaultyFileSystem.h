@@ -4,9 +4,9 @@
 #include <cstddef>
 #include <functional>
 #include <map>
-#include <optional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -22,8 +22,9 @@ class FaultyFileSystem : public FileSystem {
   public:
     enum class Step { Read, Create, Write, Flush, Replace, MakeFolder, Remove, List };
 
-    // Fails `step` on every path that holds `pathPart`, after letting `spared` such steps pass,
-    // `times` times (forever when negative).
+    // Fails `step` on every path that holds `pathPart` (that begins with it, when it is a whole
+    // path from the root), after letting `spared` such steps pass, `times` times (forever when
+    // negative).
     void Plant(Step step, FileError error, std::string pathPart = {}, int times = -1,
                int spared = 0) {
         std::lock_guard<std::mutex> lock(mutex_);
@@ -135,8 +136,7 @@ class FaultyFileSystem : public FileSystem {
         std::lock_guard<std::mutex> lock(mutex_);
         ++taken_[step];
         for (Planted& fault : faults_) {
-            if (fault.step != step || fault.times == 0 ||
-                path.find(fault.pathPart) == std::string::npos) {
+            if (fault.step != step || fault.times == 0 || !Holds(path, fault.pathPart)) {
                 continue;
             }
             if (fault.spared > 0) {
@@ -149,6 +149,11 @@ class FaultyFileSystem : public FileSystem {
             return fault.error;
         }
         return std::nullopt;
+    }
+
+    static bool Holds(const std::string& path, const std::string& part) {
+        const bool whole = (!part.empty() && part[0] == '/') || (part.size() > 1 && part[1] == ':');
+        return whole ? path.rfind(part, 0) == 0 : path.find(part) != std::string::npos;
     }
 
     FileSystem& real_ = RealFileSystem();

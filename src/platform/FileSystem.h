@@ -67,6 +67,9 @@ class FileSystem {
 // The system's file system.
 FileSystem& RealFileSystem();
 
+// Makes the folder and every missing folder above it.
+[[nodiscard]] FileStep MakeFolders(FileSystem& files, const std::string& folder);
+
 // Writes `content` to a new file beside `destination` and then puts it in the destination's
 // place in one step. A failure, or another program replacing the destination at the same
 // moment, never leaves a mixed or partial file; the failure says why, in the system's words.

@@ -60,12 +60,36 @@ size_t SystemFileSystem::FoldersKeptOpenAtMost() {
     return quillon::FoldersKeptOpenAtMost();
 }
 
+FileStep MakeFolders(FileSystem& files, const std::string& folder) {
+    // From the first separator after the root: "/", or "C:\".
+    const size_t root = folder.size() > 2 && folder[1] == ':' ? 3 : 1;
+    for (size_t end = folder.find(kSeparator, root); end != std::string::npos;
+         end = folder.find(kSeparator, end + 1)) {
+        if (FileStep failed = files.MakeFolder(folder.substr(0, end))) {
+            return failed;
+        }
+    }
+    if (folder.empty() || folder.back() == kSeparator) {
+        return std::nullopt;
+    }
+    return files.MakeFolder(folder);
+}
+
+namespace {
+
+Outcome FailureOf(const FileError& error, std::string message) {
+    return error.kind == FileError::Kind::Denied ? Outcome::Refusal(std::move(message))
+                                                 : Outcome::Failure(std::move(message));
+}
+
+}  // namespace
+
 Outcome WriteFileReplacing(FileSystem& files, const std::string& destination,
                            const std::string& content) {
     FileError error;
     const std::unique_ptr<NewFile> file = files.CreateNewFileBeside(destination, error);
     if (!file) {
-        return Outcome::Failure("no new file could be made beside it (" + error.reason + ")");
+        return FailureOf(error, "no new file could be made beside it (" + error.reason + ")");
     }
     for (size_t done = 0; done < content.size();) {
         size_t written = 0;
@@ -83,7 +107,7 @@ Outcome WriteFileReplacing(FileSystem& files, const std::string& destination,
         return Outcome::Failure(failed->reason);
     }
     if (const FileStep failed = files.Replace(file->Path(), destination)) {
-        return Outcome::Failure(failed->reason);
+        return FailureOf(*failed, failed->reason);
     }
     file->Keep();
     // Another program writing the same file at the same moment may have put its own in place

@@ -251,8 +251,9 @@ TEST_F(MainWindowTest, WhatMustDoNothingDoesNothing) {
     // A press on one line let go on another, where the mouse is no longer on the line pressed.
     QWidget* first = Client()->childAt({test::kMenuLineColumn, test::MenuLineRow(1)});
     QTest::mousePress(first, Qt::LeftButton, {}, QPoint(5, 5));
-    QTest::mouseRelease(first, Qt::LeftButton, {},
-                        first->mapFrom(Client(), QPoint(test::kMenuLineColumn, test::MenuLineRow(3))));
+    QTest::mouseRelease(
+        first, Qt::LeftButton, {},
+        first->mapFrom(Client(), QPoint(test::kMenuLineColumn, test::MenuLineRow(3))));
     QTest::qWait(3 * layout::kMenuTickInterval);
     EXPECT_EQ(Menu().CurrentState(), MenuNavigator::State::Waiting);
     EXPECT_EQ(Menu().Page(), 1);
@@ -314,6 +315,11 @@ TEST_F(MainWindowTest, DigitsPickLinesAndTheFileMenuChangesTheFolderAndCloses) {
     EXPECT_EQ(window->TheForm().GamePath(), other.toStdString() + "/");
     EXPECT_EQ(Find<QListWidget>("assignments")->count(), 0);
 
+    // File > Load Script at Game Start puts the line into autoexec.cfg, and shows it.
+    ChooseFromMenu(Qt::Key_F, Qt::Key_S);
+    EXPECT_TRUE(WaitFor([] { return fs::exists("other/Main/autoexec.cfg"); }));
+    EXPECT_EQ(ReadFile("other/Main/autoexec.cfg"), "exec qmvc\r\n");
+    EXPECT_TRUE(window->findChild<QAction*>("loadAtGameStart")->isChecked());
     {
         MessageAnswerer about;
         ChooseFromMenu(Qt::Key_H, Qt::Key_A);  // Help > About Quillon

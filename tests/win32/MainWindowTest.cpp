@@ -311,6 +311,13 @@ TEST_F(Win32WindowTest, TheFileAndHelpMenus) {
     typed.join();
     EXPECT_EQ(window.TheForm().GamePath(), other + "\\");
 
+    // Load Script at Game Start puts the line into autoexec.cfg, and shows its check mark.
+    const UINT item = static_cast<UINT>(MainWindow::IdOf(layout::Command::LoadScriptAtGameStart));
+    EXPECT_EQ(GetMenuState(GetMenu(window.Handle()), item, MF_BYCOMMAND) & MF_CHECKED, 0U);
+    Choose(layout::Command::LoadScriptAtGameStart);
+    EXPECT_EQ(ReadFile("other\\Main\\autoexec.cfg"), "exec qmvc\r\n");
+    EXPECT_NE(GetMenuState(GetMenu(window.Handle()), item, MF_BYCOMMAND) & MF_CHECKED, 0U);
+
     // The end of the session, and Exit, ask while something would be lost: Cancel keeps the
     // session and the window, No closes it.
     Click(Role::AssignButton);

@@ -217,6 +217,8 @@ void MainWindow::BuildMenu() {
 
 void MainWindow::AddMenuItem(QMenu* menu, const layout::MenuItem& item) {
     QAction* action = menu->addAction(Text(item.caption));
+    action->setCheckable(item.checkable);
+    menuActions_[item.command] = action;
     action->setObjectName(Text(item.name));
     if (item.shortcut) {
         action->setShortcut(SequenceOf(*item.shortcut));
@@ -275,6 +277,10 @@ void MainWindow::ShowPage(int16_t page) {
 
 void MainWindow::SetCancelEnabled(bool enabled) {
     cancel_->setEnabled(enabled);
+}
+
+void MainWindow::SetMenuItemChecked(layout::Command command, bool checked) {
+    menuActions_.at(command)->setChecked(checked);
 }
 
 void MainWindow::SetKeyVisible(int16_t key, bool visible) {

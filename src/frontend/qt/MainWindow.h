@@ -4,6 +4,7 @@
 #include <QPixmap>
 #include <QTimer>
 #include <array>
+#include <map>
 #include <memory>
 
 #include "app/Form.h"
@@ -35,6 +36,7 @@ class MainWindow : public QMainWindow, public View {
     void SetPrompt(const std::string& text) override;
     void ShowPage(int16_t page) override;
     void SetCancelEnabled(bool enabled) override;
+    void SetMenuItemChecked(layout::Command command, bool checked) override;
     void SetKeyVisible(int16_t key, bool visible) override;
     void ShowCurrentKey(const std::string& caption) override;
     void ShowMessageBox(const std::string& text, const std::string& title) override;
@@ -64,6 +66,7 @@ class MainWindow : public QMainWindow, public View {
     QLabel* currentKey_ = nullptr;
     QPushButton* cancel_ = nullptr;
     PictureBox* menuPicture_ = nullptr;
+    std::map<layout::Command, QAction*> menuActions_;
     std::array<QPushButton*, kKeyCount> keypad_{};
     std::array<QPixmap, kPageCount + 1> pages_;  // by page number
     QTimer menuTimer_;

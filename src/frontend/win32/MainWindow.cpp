@@ -386,6 +386,11 @@ void MainWindow::SetCancelEnabled(bool enabled) {
     EnableWindow(Control(layout::Role::CancelButton), enabled ? TRUE : FALSE);
 }
 
+void MainWindow::SetMenuItemChecked(layout::Command command, bool checked) {
+    CheckMenuItem(GetMenu(window_), static_cast<UINT>(IdOf(command)),
+                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
+}
+
 void MainWindow::SetKeyVisible(int16_t key, bool visible) {
     ShowWindow(Control(kKeypadId + key), visible ? SW_SHOWNA : SW_HIDE);
 }

@@ -38,6 +38,7 @@ class MainWindow : public View {
     void SetPrompt(const std::string& text) override;
     void ShowPage(int16_t page) override;
     void SetCancelEnabled(bool enabled) override;
+    void SetMenuItemChecked(layout::Command command, bool checked) override;
     void SetKeyVisible(int16_t key, bool visible) override;
     void ShowCurrentKey(const std::string& caption) override;
     void ShowMessageBox(const std::string& text, const std::string& title) override;

@@ -55,20 +55,20 @@ std::string GenerateScriptBody(const KeyTable& table) {
 }
 
 ScriptWritten WriteConsoleScript(FileSystem& files, const KeyTable& table,
-                           const std::string& workingFolder, const std::string& gamePath) {
+                                 const std::string& workingFolder, const std::string& gamePath) {
     FileRead read = files.ReadRegularFile(workingFolder + kTemplateFileName, kLargestScript);
     const std::string templateFolder = "\"" + PathForMessage(workingFolder) + "\"";
     if (read.status == FileRead::Status::Missing) {
         return Failed("The template \"" + std::string(kTemplateFileName) +
-                                "\" could not be read in " + templateFolder +
-                                ".\nPut the template there and export again; your " +
-                                "assignments are kept.");
+                      "\" could not be read in " + templateFolder +
+                      ".\nPut the template there and export again; your " +
+                      "assignments are kept.");
     }
     if (read.status == FileRead::Status::Refused) {
         return Failed("The template \"" + std::string(kTemplateFileName) + "\" in " +
-                                templateFolder + " cannot be used: " + read.reason +
-                                ".\nPut a text file of that name there and export again; your " +
-                                "assignments are kept.");
+                      templateFolder + " cannot be used: " + read.reason +
+                      ".\nPut a text file of that name there and export again; your " +
+                      "assignments are kept.");
     }
     if (gamePath.empty() || !files.IsFolder(gamePath)) {
         return Failed(
@@ -88,10 +88,11 @@ ScriptWritten WriteConsoleScript(FileSystem& files, const KeyTable& table,
     const std::string destination = gamePath + kScriptFileName;
     if (const Outcome written = WriteFileReplacing(files, destination, script);
         !written.Succeeded()) {
-        return Failed("The script \"" + PathForMessage(destination) +
-                                "\" could not be written: " + written.Message() +
-                                ".\nCheck that the game folder can be written to, then export "
-                                "again; your assignments are kept.");
+        return {written.Saying("The script \"" + PathForMessage(destination) +
+                               "\" could not be written: " + written.Message() +
+                               ".\nCheck that the game folder can be written to, then export "
+                               "again; your assignments are kept."),
+                0};
     }
     return {Outcome::Success(), script.size()};
 }

@@ -104,17 +104,17 @@ std::optional<std::optional<Assignment>> SlotValue(const std::string& value, int
     bool cycled = false;
     for (const std::string& command : CommandsOf(value)) {
         const std::vector<std::string> words = WordsOf(command);
-        const bool voice = SameIgnoringCase(words[0], "vsay") ||
-                           SameIgnoringCase(words[0], "vsay_team");
+        const bool voice =
+            SameIgnoringCase(words[0], "vsay") || SameIgnoringCase(words[0], "vsay_team");
         if (voice && !spoke && !cycled) {
             said = AssignmentForCommand(words[0] + " " + WordsFrom(words, 1));
             if (!said) {
                 return std::nullopt;
             }
             spoke = true;
-        } else if (!cycled && words.size() >= 2 && IsSetCommand(words[0]) &&
-                   VariableOf(words[1]) && VariableOf(words[1])->key == key &&
-                   VariableOf(words[1])->slot == kPointer && PointsAtASlot(words, 2, key)) {
+        } else if (!cycled && words.size() >= 2 && IsSetCommand(words[0]) && VariableOf(words[1]) &&
+                   VariableOf(words[1])->key == key && VariableOf(words[1])->slot == kPointer &&
+                   PointsAtASlot(words, 2, key)) {
             cycled = true;
         } else {
             return std::nullopt;
@@ -144,8 +144,8 @@ RestoredKeys ReadScriptAssignments(const std::string& script, const std::string&
                 ofTheTemplate.count(command) == 0) {
                 ++restored.linesNotUnderstood;
             }
-        } else if (const auto said = words.size() > 2 ? SlotValue(value, variable->key)
-                                                      : std::nullopt) {
+        } else if (const auto said =
+                       words.size() > 2 ? SlotValue(value, variable->key) : std::nullopt) {
             slots[variable->key][variable->slot - 1] = *said;
         } else if (ofTheTemplate.count(command) == 0) {
             ++restored.linesNotUnderstood;
