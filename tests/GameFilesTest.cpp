@@ -4,6 +4,7 @@
 
 #include "model/install/VirtualStore.h"
 #include "model/script/Autoexec.h"
+#include "platform/FileSystem.h"
 
 namespace quillon {
 namespace {
@@ -39,6 +40,11 @@ TEST(VirtualStore, OnlyFoldersBelowProgramFilesHaveACopy) {
               "C:\\Users\\me\\AppData\\Local\\VirtualStore\\PROGRAM FILES (X86)\\RTCW\\Main\\");
     EXPECT_EQ(VirtualStoreCopy("C:\\Program Files Extra\\RTCW\\Main\\", folders), "");
     EXPECT_EQ(VirtualStoreCopy("D:\\Games\\RTCW\\Main\\", folders), "");
+    // This machine's come from the system.
+    const ProtectedFolders system = ProtectedFoldersOfThisMachine();
+    ASSERT_FALSE(system.programFiles.empty());
+    EXPECT_NE(system.programFiles.front().find("Program Files"), std::string::npos);
+    EXPECT_TRUE(RealFileSystem().IsFolder(system.localAppData)) << system.localAppData;
 #else
     const ProtectedFolders folders{{"/pf"}, "/local"};
     EXPECT_EQ(VirtualStoreCopy("/pf/RTCW/Main/", folders), "/local/VirtualStore/pf/RTCW/Main/");
