@@ -203,7 +203,9 @@ TEST_F(MainWindowTest, TheRoadByMouseExportsTheScript) {
 
     Click("assignButton");
     EXPECT_TRUE(WaitFor([&] { return Find<QPushButton>("cancelButton")->isEnabled(); }));
+    const QImage mainPage = Find<QWidget>("menuPicture")->grab().toImage();
     ClickLine(2);
+    EXPECT_NE(Find<QWidget>("menuPicture")->grab().toImage(), mainPage) << "the Requests page";
     ClickLine(1);
     EXPECT_EQ(Find<QListWidget>("assignments")->count(), 1);
     EXPECT_EQ(Find<QListWidget>("assignments")->item(0)->text(), "Medic");

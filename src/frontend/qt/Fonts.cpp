@@ -2,13 +2,14 @@
 
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <array>
+#include <optional>
 
 namespace quillon::qt {
 
-QFont FontFor(layout::Font font, const QFont& standard) {
-    if (font == layout::Font::Default) {
-        return standard;
-    }
+namespace {
+
+QFont Resolve(layout::Font font, const QFont& standard) {
     const layout::FontSpec wanted = layout::SpecOf(font);
     QFont result(QString::fromUtf8(wanted.face));
     result.setPointSizeF(wanted.points);
@@ -32,6 +33,21 @@ QFont FontFor(layout::Font font, const QFont& standard) {
     result.setPointSizeF(wanted.points);
     result.setBold(wanted.bold);
     return result;
+}
+
+}  // namespace
+
+QFont FontFor(layout::Font font, const QFont& standard) {
+    if (font == layout::Font::Default) {
+        return standard;
+    }
+    // Each font is looked up once: many controls share one, and the lookups slow the start.
+    static std::array<std::optional<QFont>, layout::kFontCount> resolved;
+    std::optional<QFont>& known = resolved.at(static_cast<size_t>(font));
+    if (!known) {
+        known = Resolve(font, standard);
+    }
+    return *known;
 }
 
 }  // namespace quillon::qt

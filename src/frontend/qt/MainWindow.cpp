@@ -85,9 +85,6 @@ QWidget* Create(const layout::Control& control, QWidget* parent) {
 MainWindow::MainWindow() {
     setWindowTitle(Text(kProgramName));
     setWindowIcon(QIcon(QPixmap(":/icon.bmp")));
-    for (int16_t page = 1; page <= kPageCount; ++page) {
-        pages_[page] = QPixmap(QString(":/pages/page%1.bmp").arg(page));
-    }
 
     auto* client = new QWidget(this);
     client->setFixedSize(layout::kClientWidth, layout::kClientHeight);
@@ -151,7 +148,7 @@ void MainWindow::BuildControls(QWidget* client) {
                 break;
             case layout::Role::MenuPicture:
                 menuPicture_ = static_cast<PictureBox*>(widget);
-                menuPicture_->SetPicture(pages_[kMainPage]);
+                menuPicture_->SetPicture(Page(kMainPage));
                 break;
             case layout::Role::CurrentKey:
                 currentKey_ = static_cast<QLabel*>(widget);
@@ -175,7 +172,6 @@ void MainWindow::BuildControls(QWidget* client) {
     // No default button: Enter presses a button only while it has the focus.
     for (QPushButton* button : client->findChildren<QPushButton*>()) {
         button->setAutoDefault(true);
-        button->setDefault(false);
     }
     std::sort(focusOrder.begin(), focusOrder.end(),
               [](const auto& a, const auto& b) { return a.first < b.first; });
@@ -264,7 +260,15 @@ void MainWindow::RemoveAssignment(int16_t index) {
     delete assignments_->takeItem(index);
     // Qt would move the selection to a neighbour, and a second Delete would remove that too.
     assignments_->setCurrentItem(nullptr);
-    assignments_->clearSelection();
+}
+
+const QPixmap& MainWindow::Page(int16_t page) {
+    // Loaded when first shown: most runs never open most pages, and the window shows sooner.
+    QPixmap& picture = pages_.at(page);
+    if (picture.isNull()) {
+        picture = QPixmap(QString(":/pages/page%1.bmp").arg(page));
+    }
+    return picture;
 }
 
 void MainWindow::SetPrompt(const std::string& text) {
@@ -272,7 +276,7 @@ void MainWindow::SetPrompt(const std::string& text) {
 }
 
 void MainWindow::ShowPage(int16_t page) {
-    menuPicture_->SetPicture(pages_.at(page));
+    menuPicture_->SetPicture(Page(page));
 }
 
 void MainWindow::SetCancelEnabled(bool enabled) {

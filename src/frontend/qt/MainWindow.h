@@ -60,6 +60,7 @@ class MainWindow : public QMainWindow, public View {
     void BuildMenu();
     void AddMenuItem(QMenu* menu, const layout::MenuItem& item);
     int16_t SelectedAssignment() const;
+    const QPixmap& Page(int16_t page);
 
     QListWidget* assignments_ = nullptr;
     QLabel* prompt_ = nullptr;
