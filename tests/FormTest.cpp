@@ -254,6 +254,7 @@ TEST_F(FormTest, UnexportedChangesOutliveAnEndingNobodyAskedAbout) {
     }
     // Exported, dropped at closing, or undone by hand: the file goes.
     Exported();
+    EXPECT_FALSE(form.HasUnexportedChanges());
     EXPECT_FALSE(fs::exists("qmrecovery.cfg"));
     form.OnKeypadClicked(2);
     AssignMessage(3, 3);

@@ -190,26 +190,17 @@ TEST(KnownPlaces, FindsAreOfferedInTurnBeforeTheDrivePrompt) {
     places.installFolders = {TextFromPath(folder.Path() / "first"),
                              TextFromPath(folder.Path() / "second")};
 
-    FakeView declined;
-    declined.yesNoReplies = {false, false};
-    EXPECT_EQ(LocateGameFolder(declined, RealFileSystem(), folder.Text(), places), "")
-        << "the drive prompt is cancelled";
-    ASSERT_EQ(declined.questions.size(), 2U);
-    EXPECT_EQ(declined.questions[0],
-              "Quillon found Return to Castle Wolfenstein in:\n" + first + "\nUse this folder?");
-    EXPECT_EQ(declined.prompts.size(), 1U) << "after the last No, the drive prompt";
-
-    FakeView taken;
-    taken.yesNoReplies = {false, true};
-    EXPECT_EQ(LocateGameFolder(taken, RealFileSystem(), folder.Text(), places), second);
-    EXPECT_TRUE(taken.prompts.empty());
+    // Declined in turn, the drive prompt (cancelled) follows the last; the second taken.
+    for (const bool takeSecond : {false, true}) {
+        FakeView view;
+        view.yesNoReplies = {false, takeSecond};
+        EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.Text(), places),
+                  takeSecond ? second : "");
+        ASSERT_EQ(view.questions.size(), 2U);
+        EXPECT_NE(view.questions[0].find(first), std::string::npos);
+        EXPECT_EQ(view.prompts.size(), takeSecond ? 0U : 1U);
+    }
     EXPECT_EQ(ReadFile(kSettingsFileName), second + "\r\n");
-
-    fs::remove(kSettingsFileName);
-    FakeView nothing;
-    EXPECT_EQ(LocateGameFolder(nothing, RealFileSystem(), folder.Text(), {}), "");
-    EXPECT_TRUE(nothing.questions.empty());
-    EXPECT_EQ(nothing.prompts.size(), 1U) << "nothing found: the drive prompt at once";
 }
 
 #ifdef _WIN32

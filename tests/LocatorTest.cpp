@@ -119,10 +119,8 @@ TEST_F(WineDriveTest, SearchesOnceThenRemembersTheFolder) {
     view.answers = {"c"};
     const std::string expected = driveC + "Program Files/RTCW/Main/";
     EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.Text(), {}), expected);
-    EXPECT_EQ(view.prompts.size(), 1U);
     EXPECT_GE(view.progressReports, 1);
-    EXPECT_FALSE(view.progressOpen);
-    EXPECT_TRUE(view.messages.empty());
+    EXPECT_FALSE(view.progressOpen) << "the progress window lives as long as the search";
     EXPECT_EQ(ReadFile(kSettingsFileName), expected + "\r\n");
 
     // The next start uses the settings without asking, even when the folder has gone.

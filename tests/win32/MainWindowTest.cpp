@@ -203,7 +203,12 @@ TEST_F(Win32WindowTest, TheRoadByMouseExportsTheScript) {
     const HWND cancel = Control(Role::CancelButton);
     Click(Role::AssignButton);
     EXPECT_TRUE(PumpUntil([&] { return IsWindowEnabled(cancel) != FALSE; }));
+    const auto picture = [&] {
+        return SendMessageW(Control(Role::MenuPicture), STM_GETIMAGE, IMAGE_BITMAP, 0);
+    };
+    const LRESULT mainPage = picture();
     ClickLine(2);
+    EXPECT_NE(picture(), mainPage) << "the Requests page";
     ClickLine(1);
     wchar_t line[64] = {};
     SendMessageW(Control(Role::AssignmentList), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
