@@ -143,14 +143,16 @@ TEST(FolderSearch, LinksAreFollowedButEveryRealFolderIsWalkedOnce) {
     fs::create_directory_symlink(root / "drive", root / "drive/Games/Main/loop");
     fs::create_directory_symlink("../Other", root / "drive/Games/to-other");
     fs::create_symlink(root / "nowhere", root / "drive/broken");
+    WriteFile(root / "outside/Main/readme.txt", "");  // reached only through a link
+    fs::create_directory_symlink(root / "outside", root / "drive/linked");
 
     const std::string start = folder.Text() + "drive/";
     const SearchResult sequential = SearchFolder(RealFileSystem(), start, kGameDataFile);
     const SearchResult parallel = SearchDrive(RealFileSystem(), start, kGameDataFile);
     EXPECT_FALSE(sequential.match.empty());
     EXPECT_EQ(parallel.match, sequential.match);
-    EXPECT_EQ(sequential.foldersWalked, 5);
-    EXPECT_EQ(parallel.foldersWalked, 5);
+    EXPECT_EQ(sequential.foldersWalked, 7);
+    EXPECT_EQ(parallel.foldersWalked, 7);
 }
 #endif
 

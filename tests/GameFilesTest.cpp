@@ -29,6 +29,8 @@ TEST(Autoexec, TheScriptRunIsRemovedAndNothingElse) {
     EXPECT_EQ(WithScriptRun("a\r\nexec qmvc\r\nb\n  EXEC qmvc.cfg ; \rc", false), "a\r\nb\nc");
     EXPECT_EQ(WithScriptRun("exec qmvc", false), "");
     EXPECT_EQ(WithScriptRun("bind a b\n", false), "bind a b\n");
+    // A line of the player's own that does more keeps it all: only Quillon's own line goes.
+    EXPECT_EQ(WithScriptRun("bind a b; exec qmvc\n", false), "bind a b; exec qmvc\n");
 }
 
 // The copy where Windows keeps, for each user, what programs write below Program Files.
