@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -22,6 +23,8 @@
 
 namespace quillon {
 namespace {
+
+using ::testing::HasSubstr;
 
 namespace fs = std::filesystem;
 using test::ReadFile;
@@ -65,8 +68,8 @@ class ExportFailure : public ::testing::Test {
     // The export failed with `words` in its message and left everything as it was.
     void ExpectFailedAndUntouched(const Outcome& outcome, const std::string& words) {
         EXPECT_FALSE(outcome.Succeeded());
-        EXPECT_NE(outcome.Message().find(words), std::string::npos) << outcome.Message();
-        EXPECT_NE(outcome.Message().find("your assignments are kept"), std::string::npos);
+        EXPECT_THAT(outcome.Message(), HasSubstr(words));
+        EXPECT_THAT(outcome.Message(), HasSubstr("your assignments are kept"));
         EXPECT_EQ(ReadFile("qmvc.cfg"), "earlier script");
         for (const std::string& name : NamesIn(folder.Path())) {
             EXPECT_EQ(name.rfind("qmvc.cfg.", 0), std::string::npos) << "left behind: " << name;
@@ -105,16 +108,14 @@ TEST_F(ExportFailure, AScriptReplacedBeforeTheCheckIsNoSuccess) {
     };
     const Outcome outcome = Export();
     EXPECT_FALSE(outcome.Succeeded());
-    EXPECT_NE(outcome.Message().find("another program replaced it"), std::string::npos);
+    EXPECT_THAT(outcome.Message(), HasSubstr("another program replaced it"));
 
     // One that cannot be read back is no success either, and says why.
     files.afterReplace = nullptr;
     files.Plant(Step::Read, Denied(), "qmvc.cfg", 1);
     const Outcome unread = Export();
     EXPECT_FALSE(unread.Succeeded());
-    EXPECT_NE(unread.Message().find("could not be read back (Permission denied)"),
-              std::string::npos)
-        << unread.Message();
+    EXPECT_THAT(unread.Message(), HasSubstr("could not be read back (Permission denied)"));
 }
 
 TEST_F(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopiedToAGameFolderThatExists) {
@@ -145,7 +146,7 @@ TEST_F(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopiedToAGameFolderThatExi
     for (const std::string& game : {folder.Text() + "gone" + kSeparator, std::string()}) {
         const Outcome outcome =
             WriteConsoleScript(files, TableSaying(3, 1), folder.Text(), game).outcome;
-        EXPECT_NE(outcome.Message().find("does not exist"), std::string::npos);
+        EXPECT_THAT(outcome.Message(), HasSubstr("does not exist"));
     }
 }
 
@@ -158,11 +159,11 @@ TEST_F(ExportFailure, MessagesShowLongAndOddPathsWhole) {
     const std::string shown = cut.substr(cut.find('"') + 1);
     EXPECT_LE(shown.find('"'), 200U) << cut;
     EXPECT_EQ(shown.rfind(folder.Text().substr(0, 20), 0), 0U) << "the start is kept: " << cut;
-    EXPECT_NE(shown.find("..."), std::string::npos) << cut;
-    EXPECT_NE(shown.find("end-of-the-path"), std::string::npos) << "the end is kept: " << cut;
+    EXPECT_THAT(shown, HasSubstr("..."));
+    EXPECT_THAT(shown, HasSubstr("end-of-the-path"));
     const std::string message =
         WriteConsoleScript(files, KeyTable(), folder.Text(), odd).outcome.Message();
-    EXPECT_NE(message.find("a?b?c"), std::string::npos) << message;
+    EXPECT_THAT(message, HasSubstr("a?b?c"));
 }
 
 // What an earlier crash, or somebody else, left under the name a careless writer would use;
@@ -182,7 +183,7 @@ TEST_F(ExportFailure, LeftoversBesideTheScriptDoNotMatter) {
     fs::remove("qmvc.cfg");
     fs::create_directories(fs::path("qmvc.cfg") / "inside");
     const std::string failure = Export().Message();
-    EXPECT_NE(failure.find("could not be written: "), std::string::npos) << failure;
+    EXPECT_THAT(failure, HasSubstr("could not be written: "));
     EXPECT_TRUE(fs::is_directory(fs::path("qmvc.cfg") / "inside"));
     EXPECT_EQ(NamesIn(folder.Path()), kTemplateAndScript) << "no new file is left behind";
 }

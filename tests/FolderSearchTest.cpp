@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -17,6 +18,9 @@
 
 namespace quillon {
 namespace {
+
+using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace fs = std::filesystem;
 using test::TempFolder;
@@ -68,7 +72,7 @@ TEST(FolderSearch, LastMatchInWalkOrderWinsWhateverTheCaseOrName) {
     for (int run = 0; run < 20; ++run) {
         ExpectBothWalksFind(folder.Text(), expected);
     }
-    EXPECT_EQ(expected.find(".hidden"), std::string::npos);
+    EXPECT_THAT(expected, Not(HasSubstr(".hidden")));
 
     // Each folder is opened once, its identity and its entries read through that one open.
     const int64_t opensBefore = FolderOpenCount();

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <stdexcept>
@@ -11,6 +12,8 @@
 
 namespace quillon {
 namespace {
+
+using ::testing::HasSubstr;
 
 namespace fs = std::filesystem;
 using test::FakeView;
@@ -185,7 +188,7 @@ TEST_F(FormTest, AFailingStepSaysSoAndKeepsTheAssignments) {
 
     // The program goes on: the assignment is there and the menu still works.
     form.OnCancelClicked();
-    EXPECT_NE(Exported().find("set try1b1  \"vsay_team Medic;\""), std::string::npos);
+    EXPECT_THAT(Exported(), HasSubstr("set try1b1  \"vsay_team Medic;\""));
     AssignMessage(3, 2);
     EXPECT_EQ(view.list.back(), "Ammo");
 }
@@ -197,10 +200,8 @@ TEST_F(FormTest, AScriptTooLongForTheGameIsSaidToBeSo) {
     ASSERT_EQ(view.messages.size(), 2U);
     EXPECT_EQ(view.messages[0].second, "Script compilation sucessful");
     const std::string size = std::to_string(fs::file_size("game/qmvc.cfg"));
-    EXPECT_NE(view.messages[1].first.find("The script is " + size + " bytes long"),
-              std::string::npos)
-        << view.messages[1].first;
-    EXPECT_NE(view.messages[1].first.find("131072"), std::string::npos);
+    EXPECT_THAT(view.messages[1].first, HasSubstr("The script is " + size + " bytes long"));
+    EXPECT_THAT(view.messages[1].first, HasSubstr("131072"));
 }
 
 TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
@@ -222,9 +223,9 @@ TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
     view.replies = {View::Answer::Yes, View::Answer::Yes};
     EXPECT_FALSE(form.OnCloseRequested());
     ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_NE(view.messages[0].first.find("Permission denied"), std::string::npos);
+    EXPECT_THAT(view.messages[0].first, HasSubstr("Permission denied"));
     EXPECT_TRUE(form.OnCloseRequested());
-    EXPECT_NE(ReadFile("game/qmvc.cfg").find("vsay_team Medic;"), std::string::npos);
+    EXPECT_THAT(ReadFile("game/qmvc.cfg"), HasSubstr("vsay_team Medic;"));
 
     // Exported, deleted, assigned again as it was: nothing to lose.
     form.OnDeleteClicked(1);
@@ -281,7 +282,7 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     view.chosenFolders = {folder.Text() + "elsewhere"};
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     ASSERT_EQ(view.messages.size(), 2U);  // the export's, and this one
-    EXPECT_NE(view.messages.back().first.find("sp_pak2.pk3"), std::string::npos);
+    EXPECT_THAT(view.messages.back().first, HasSubstr("sp_pak2.pk3"));
     EXPECT_EQ(form.GamePath(), firstGame);
 
     // Another installation with a script of its own: its keys come back with it.
@@ -327,7 +328,7 @@ TEST_F(FormTest, TheScriptRunAtGameStartIsOneLineOfAutoexec) {
     files.Plant(FaultyFileSystem::Step::Flush, Failure("Input/output error"), "autoexec", 1);
     form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
     ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_NE(view.messages[0].first.find("Input/output error"), std::string::npos);
+    EXPECT_THAT(view.messages[0].first, HasSubstr("Input/output error"));
     EXPECT_EQ(ReadFile("game/autoexec.cfg"), "seta name \"me\"\nbind x y");
     EXPECT_FALSE(shown());
 
@@ -361,10 +362,8 @@ TEST(FormVirtualStore, WhatWindowsRefusesInProgramFilesGoesToTheVirtualStore) {
     form.OnMenuCommand(layout::Command::ExportScript);
     ASSERT_EQ(view.messages.size(), 2U);
     EXPECT_EQ(view.messages[0].second, "Script compilation sucessful");
-    EXPECT_NE(view.messages[1].first.find("Quillon put \"qmvc.cfg\" in \"" + copy),
-              std::string::npos)
-        << view.messages[1].first;
-    EXPECT_NE(ReadFile(PathFromText(copy + "qmvc.cfg")).find("// t\r\n"), std::string::npos);
+    EXPECT_THAT(view.messages[1].first, HasSubstr("Quillon put \"qmvc.cfg\" in \"" + copy));
+    EXPECT_THAT(ReadFile(PathFromText(copy + "qmvc.cfg")), HasSubstr("// t\r\n"));
     form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
     EXPECT_EQ(ReadFile(PathFromText(copy + "autoexec.cfg")), "exec qmvc\r\n");
 
@@ -395,8 +394,8 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
     ASSERT_TRUE(form.OnStart());
     EXPECT_EQ(view.list, (Lines{"Medic    3     1", "I'm a Engineer    1     101"}));
     ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_NE(view.messages[0].first.find("restored the messages of 1 keys"), std::string::npos);
-    EXPECT_NE(view.messages[0].first.find("1 lines of it were not understood"), std::string::npos);
+    EXPECT_THAT(view.messages[0].first, HasSubstr("restored the messages of 1 keys"));
+    EXPECT_THAT(view.messages[0].first, HasSubstr("1 lines of it were not understood"));
     EXPECT_FALSE(form.HasUnexportedChanges());
 
     FaultyFileSystem files;
@@ -406,8 +405,8 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
     ASSERT_TRUE(restarted.OnStart());
     EXPECT_EQ(restarted.Keys(), KeyTable());
     ASSERT_EQ(again.messages.size(), 1U);
-    EXPECT_NE(again.messages[0].first.find("could not read your keys"), std::string::npos);
-    EXPECT_NE(again.messages[0].first.find("Permission denied"), std::string::npos);
+    EXPECT_THAT(again.messages[0].first, HasSubstr("could not read your keys"));
+    EXPECT_THAT(again.messages[0].first, HasSubstr("Permission denied"));
     EXPECT_EQ(ReadFile("qmvc.cfg"), script);
 }
 

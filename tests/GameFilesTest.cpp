@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +9,8 @@
 
 namespace quillon {
 namespace {
+
+using ::testing::HasSubstr;
 
 // Checked, the file runs the script once, in its own line ends; every other byte stays.
 TEST(Autoexec, TheScriptRunIsAddedOnceInTheFilesOwnLineEnds) {
@@ -45,7 +48,7 @@ TEST(VirtualStore, OnlyFoldersBelowProgramFilesHaveACopy) {
     // This machine's come from the system.
     const ProtectedFolders system = ProtectedFoldersOfThisMachine();
     ASSERT_FALSE(system.programFiles.empty());
-    EXPECT_NE(system.programFiles.front().find("Program Files"), std::string::npos);
+    EXPECT_THAT(system.programFiles.front(), HasSubstr("Program Files"));
     EXPECT_TRUE(RealFileSystem().IsFolder(system.localAppData)) << system.localAppData;
 #else
     const ProtectedFolders folders{{"/pf"}, "/local"};

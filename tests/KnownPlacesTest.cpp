@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -17,6 +18,8 @@
 
 namespace quillon {
 namespace {
+
+using ::testing::HasSubstr;
 
 namespace fs = std::filesystem;
 using test::FakeView;
@@ -197,7 +200,7 @@ TEST(KnownPlaces, FindsAreOfferedInTurnBeforeTheDrivePrompt) {
         EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.Text(), places),
                   takeSecond ? second : "");
         ASSERT_EQ(view.questions.size(), 2U);
-        EXPECT_NE(view.questions[0].find(first), std::string::npos);
+        EXPECT_THAT(view.questions[0], HasSubstr(first));
         EXPECT_EQ(view.prompts.size(), takeSecond ? 0U : 1U);
     }
     EXPECT_EQ(ReadFile(kSettingsFileName), second + "\r\n");

@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -13,6 +14,8 @@
 
 namespace quillon {
 namespace {
+
+using ::testing::HasSubstr;
 
 namespace fs = std::filesystem;
 using test::FakeView;
@@ -35,7 +38,7 @@ TEST(SettingsFile, ReadsBackWhatItWroteAndNoMore) {
     }
     for (const std::string& path : {s + "a\nb" + s, s + "a\rb" + s}) {
         const Outcome saved = WriteSettingsFile(RealFileSystem(), folder.Text(), path);
-        EXPECT_NE(saved.Message().find("line break"), std::string::npos) << saved.Message();
+        EXPECT_THAT(saved.Message(), HasSubstr("line break"));
     }
     EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath,
               s + "games" + s + "\"x\" y" + s)
@@ -72,7 +75,7 @@ TEST(SettingsFile, AHugeOrStrangeFileMeansAskingForTheDrive) {
         EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.Text(), {}), "");
         EXPECT_EQ(view.prompts.size(), 1U);
         ASSERT_EQ(view.messages.size(), why.empty() ? 1U : 2U);
-        EXPECT_NE(view.messages[0].first.find(why), std::string::npos);
+        EXPECT_THAT(view.messages[0].first, HasSubstr(why));
     }
 }
 

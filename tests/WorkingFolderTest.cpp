@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
@@ -13,6 +14,8 @@
 
 namespace quillon {
 namespace {
+
+using ::testing::HasSubstr;
 
 namespace fs = std::filesystem;
 using test::ReadFile;
@@ -37,9 +40,8 @@ TEST(WorkingFolder, AFolderOfItsOwnIsMadeAndWhatIsMissingIsSaid) {
     WorkingFolder chosen = ChooseWorkingFolder(files);
     EXPECT_EQ(chosen.folder, own);
     EXPECT_TRUE(fs::is_directory(own));
-    EXPECT_NE(chosen.problem.find("could not put the default template \"qmscript.txt\" there"),
-              std::string::npos)
-        << chosen.problem;
+    EXPECT_THAT(chosen.problem,
+                HasSubstr("could not put the default template \"qmscript.txt\" there"));
 
     // A template of the player's own there is kept as it is.
     WriteFile(own + "qmscript.txt", "mine");
@@ -52,7 +54,7 @@ TEST(WorkingFolder, AFolderOfItsOwnIsMadeAndWhatIsMissingIsSaid) {
     files.Plant(FaultyFileSystem::Step::MakeFolder, Denied(), "refused");
     chosen = ChooseWorkingFolder(files);
     EXPECT_EQ(chosen.folder, folder.Text());
-    EXPECT_NE(chosen.problem.find("Permission denied"), std::string::npos) << chosen.problem;
+    EXPECT_THAT(chosen.problem, HasSubstr("Permission denied"));
 
     // The current folder holds the settings: it stays the working folder.
     WriteFile("qm.cfg", "");
@@ -69,7 +71,7 @@ TEST(WorkingFolder, TheStartUpSaysWhereTheSettingsWent) {
     ASSERT_TRUE(form.OnStart());
     EXPECT_EQ(form.WorkingFolderPath(), folder.Text() + "config/quillon/");
     ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_NE(view.messages[0].first.find("could not put the default template"), std::string::npos);
+    EXPECT_THAT(view.messages[0].first, HasSubstr("could not put the default template"));
 }
 
 }  // namespace

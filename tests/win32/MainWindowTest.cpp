@@ -1,3 +1,4 @@
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -21,6 +22,7 @@ namespace fs = std::filesystem;
 using layout::Role;
 using test::ReadFile;
 using test::WriteFile;
+using ::testing::HasSubstr;
 using win32::MainWindow;
 
 std::wstring TextOf(HWND window) {
@@ -217,7 +219,7 @@ TEST_F(Win32WindowTest, TheRoadByMouseExportsTheScript) {
 
     BoxAnswerer answer(L"Script compilation sucessful");
     PressKey(VK_F12);
-    EXPECT_NE(answer.Text().find(L"/exec qmvc"), std::wstring::npos);
+    EXPECT_THAT(answer.Text(), HasSubstr(L"/exec qmvc"));
     EXPECT_EQ(ReadFile("game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
 }
 
@@ -279,7 +281,7 @@ TEST_F(Win32WindowTest, TheClassIsTypedDigitsPickAndDeleteRemovesOnlyThePickedLi
         BoxAnswerer answer(L"Select a class", IDOK, L"medic");
         Click(Role::AssignButton);
         ClickLine(6);
-        EXPECT_NE(answer.Text().find(L"(E)-Engineer"), std::wstring::npos);
+        EXPECT_THAT(answer.Text(), HasSubstr(L"(E)-Engineer"));
     }
     const HWND list = Control(Role::AssignmentList);
     ASSERT_TRUE(PumpUntil([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 3; }));
@@ -387,7 +389,7 @@ TEST_F(Win32FirstStartTest, TheInstallationFoundIsOfferedBeforeTheDrivePrompt) {
         ASSERT_TRUE(window.TheForm().OnStart());
         EXPECT_EQ(no.Text(), WideFromText("Quillon found Return to Castle Wolfenstein in:\n" +
                                           game + "\nUse this folder?"));
-        EXPECT_NE(drive.Text().find(L"drive letter"), std::wstring::npos);
+        EXPECT_THAT(drive.Text(), HasSubstr(L"drive letter"));
         EXPECT_EQ(window.TheForm().GamePath(), "Q:\\Games\\RTCW\\Main\\");
     }
     fs::remove("qm.cfg");
@@ -408,7 +410,7 @@ TEST_F(Win32FirstStartTest, CancellingTheSearchEndsTheProgramAndRemembersNothing
     const bool started = window.TheForm().OnStart();
     UnhookWindowsHookEx(hook);
     EXPECT_FALSE(started);
-    EXPECT_NE(farewell.Text().find(L"cancelled"), std::wstring::npos);
+    EXPECT_THAT(farewell.Text(), HasSubstr(L"cancelled"));
     EXPECT_FALSE(fs::exists("qm.cfg"));
 }
 
