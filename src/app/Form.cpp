@@ -4,8 +4,10 @@
 #include <optional>
 #include <vector>
 
+#include "app/GameFiles.h"
 #include "app/GameFolderLocator.h"
 #include "app/Program.h"
+#include "app/RecoveryFile.h"
 #include "app/WorkingFolder.h"
 #include "model/install/FolderSearch.h"
 #include "model/install/KnownPlaces.h"
@@ -30,9 +32,6 @@ constexpr const char* kChangeFolderQuestion =
 constexpr const char* kChooseFolderTitle = "Choose the game folder";
 constexpr const char* kRecoveryQuestion =
     "Quillon was closed with changes that were not exported. Restore them?";
-// The unexported changes, in the working folder, as the script's generated part.
-constexpr const char* kRecoveryFileName = "qmrecovery.cfg";
-constexpr const char* kRecoveryHeader = "// Quillon's changes that were not exported\r\n";
 
 }  // namespace
 
@@ -107,41 +106,32 @@ void Form::SelectKey(int16_t key) {
 }
 
 void Form::KeepRecovery() {
-    if (!HasUnexportedChanges()) {
+    if (HasUnexportedChanges()) {
+        RecoveryFile(files_, workingFolder_).Keep(keys_);
+    } else {
         DiscardRecovery();
-        return;
     }
-    // A recovery file that cannot be written leaves the player no worse off than before it
-    // existed; every step of the window would otherwise say so.
-    (void)WriteFileReplacing(files_, workingFolder_ + kRecoveryFileName,
-                             kRecoveryHeader + GenerateScriptBody(keys_));
 }
 
 void Form::DiscardRecovery() {
-    (void)files_.Remove(workingFolder_ + kRecoveryFileName);
+    RecoveryFile(files_, workingFolder_).Discard();
 }
 
 void Form::OfferRecovery() {
-    const FileRead read =
-        files_.ReadRegularFile(workingFolder_ + kRecoveryFileName, kLargestScript);
-    if (read.status != FileRead::Status::Read) {
-        return;
-    }
-    const KeyTable recovered = ReadScriptAssignments(read.content).table;
-    if (recovered == keys_) {
-        DiscardRecovery();
+    const std::optional<KeyTable> recovered = RecoveryFile(files_, workingFolder_).Read();
+    if (!recovered) {
         return;
     }
     RevealCurrentKey();
-    if (view_.AskYesNo(kRecoveryQuestion, kProgramName)) {
-        keys_ = recovered;
+    if (*recovered != keys_ && view_.AskYesNo(kRecoveryQuestion, kProgramName)) {
+        keys_ = *recovered;
     } else {
         DiscardRecovery();
     }
 }
 
 void Form::RestoreKeys() {
-    const std::string script = FolderTheGameReads(kScriptFileName) + kScriptFileName;
+    const std::string script = GameFolderFiles().FolderOf(kScriptFileName) + kScriptFileName;
     const FileRead read = files_.ReadRegularFile(script, kLargestScript);
     keys_ = KeyTable();
     if (read.status == FileRead::Status::Refused) {
@@ -243,7 +233,7 @@ void Form::OnMenuLineClicked(int16_t line) {
 bool Form::Export() {
     size_t size = 0;
     std::string storedIn;
-    const Outcome written = WriteForTheGame(
+    const Outcome written = GameFolderFiles().Write(
         kScriptFileName,
         [&](const std::string& folder) {
             const ScriptWritten script = WriteConsoleScript(files_, keys_, workingFolder_, folder);
@@ -265,26 +255,8 @@ bool Form::Export() {
     return true;
 }
 
-std::string Form::FolderTheGameReads(const std::string& name) const {
-    const std::string copy = VirtualStoreCopy(gamePath_, protectedFolders_);
-    return !copy.empty() && files_.IsRegularFile(copy + name) ? copy : gamePath_;
-}
-
-Outcome Form::WriteForTheGame(const std::string& name,
-                              const std::function<Outcome(const std::string&)>& write,
-                              std::string& storedIn) {
-    const std::string folder = FolderTheGameReads(name);
-    const Outcome written = write(folder);
-    const std::string copy = VirtualStoreCopy(gamePath_, protectedFolders_);
-    if (written.Succeeded() || !written.Refused() || copy.empty() || folder == copy ||
-        MakeFolders(files_, copy)) {
-        return written;
-    }
-    const Outcome stored = write(copy);
-    if (stored.Succeeded()) {
-        storedIn = copy;
-    }
-    return stored;
+GameFiles Form::GameFolderFiles() const {
+    return GameFiles(files_, gamePath_, protectedFolders_);
 }
 
 void Form::TellStoredIn(const std::string& name, const std::string& folder) {
@@ -300,7 +272,7 @@ void Form::TellStoredIn(const std::string& name, const std::string& folder) {
 }
 
 void Form::ShowScriptRunAtStart() {
-    const std::string folder = FolderTheGameReads(kAutoexecFileName);
+    const std::string folder = GameFolderFiles().FolderOf(kAutoexecFileName);
     const FileRead autoexec = files_.ReadRegularFile(folder + kAutoexecFileName, kLargestScript);
     view_.SetMenuItemChecked(
         layout::Command::LoadScriptAtGameStart,
@@ -308,7 +280,7 @@ void Form::ShowScriptRunAtStart() {
 }
 
 void Form::ToggleScriptRunAtStart() {
-    const std::string path = FolderTheGameReads(kAutoexecFileName) + kAutoexecFileName;
+    const std::string path = GameFolderFiles().FolderOf(kAutoexecFileName) + kAutoexecFileName;
     const FileRead autoexec = files_.ReadRegularFile(path, kLargestScript);
     if (autoexec.status == FileRead::Status::Refused) {
         Tell("Quillon could not read \"" + PathForMessage(path) + "\": " + autoexec.reason +
@@ -318,7 +290,7 @@ void Form::ToggleScriptRunAtStart() {
     }
     const std::string changed = WithScriptRun(autoexec.content, !RunsScript(autoexec.content));
     std::string storedIn;
-    const Outcome written = WriteForTheGame(
+    const Outcome written = GameFolderFiles().Write(
         kAutoexecFileName,
         [&](const std::string& folder) {
             const std::string destination = folder + kAutoexecFileName;

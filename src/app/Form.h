@@ -1,10 +1,10 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <utility>
 
+#include "app/GameFiles.h"
 #include "app/Layout.h"
 #include "app/View.h"
 #include "model/install/VirtualStore.h"
@@ -69,15 +69,8 @@ class Form {
     // could not be read.
     void RestoreKeys();
     bool Export();
-    // The folder from which the game reads its file `name`: the game folder's VirtualStore copy
-    // when that holds the file, else the game folder.
-    std::string FolderTheGameReads(const std::string& name) const;
-    // Writes a file for the game with `write(folder)`, in the folder the game reads it from; when
-    // Windows refuses that for want of rights below Program Files, in the game folder's
-    // VirtualStore copy, made as needed. `storedIn` names that copy when it was used.
-    Outcome WriteForTheGame(const std::string& name,
-                            const std::function<Outcome(const std::string&)>& write,
-                            std::string& storedIn);
+    // The files the game reads from the game folder, where it reads them.
+    GameFiles GameFolderFiles() const;
     // Tells where a file went instead of the game folder, and why.
     void TellStoredIn(const std::string& name, const std::string& folder);
     void ToggleScriptRunAtStart();
