@@ -61,6 +61,7 @@ TEST(ScriptReader, HandEditedScriptsAreReadAsTheConsoleReadsThem) {
         "set try3b1  \"vsay Hi;set try4bb vstr try4b1\"\n"  // another key's pointer: not understood
         "set try5bb \"vstr try5b1\" // the pointer\n"
         "set try5bb \"vstr try5b7\"\n"  // a pointer to no slot: not understood
+        "set try5bb \"vstr try6b1\"\n"  // to another key's slot: not understood
         "set try07b1  \"vsay Hi;\"\n"   // another variable than key 7's
         "set try6b1  \"vsay Hi;\"\n"
         "set try6b1 vsay Bye";  // set again, the last line: the later one wins
@@ -72,7 +73,7 @@ TEST(ScriptReader, HandEditedScriptsAreReadAsTheConsoleReadsThem) {
     expected.Append(6, *Assignment::FromNumbers(6, 5));
     EXPECT_EQ(restored.table, expected);
     EXPECT_EQ(restored.keysRestored, 3);
-    EXPECT_EQ(restored.linesNotUnderstood, 4);
+    EXPECT_EQ(restored.linesNotUnderstood, 5);
 
     // What Quillon writes for that table reads back as that table.
     EXPECT_EQ(ReadScriptAssignments(GenerateScriptBody(restored.table)).table, expected);
