@@ -254,6 +254,8 @@ TEST_F(FormTest, UnexportedChangesOutliveAnEndingNobodyAskedAbout) {
         EXPECT_EQ(fs::exists("qmrecovery.cfg"), restore) << "No drops them";
     }
     // Exported, dropped at closing, or undone by hand: the file goes.
+    AssignMessage(3, 1);
+    ASSERT_TRUE(fs::exists("qmrecovery.cfg"));
     Exported();
     EXPECT_FALSE(form.HasUnexportedChanges());
     EXPECT_FALSE(fs::exists("qmrecovery.cfg"));
