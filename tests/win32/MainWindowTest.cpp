@@ -287,17 +287,18 @@ TEST_F(Win32WindowTest, TheClassIsTypedDigitsPickAndDeleteRemovesOnlyThePickedLi
     ASSERT_TRUE(PumpUntil([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 3; }));
     EXPECT_EQ(window.TheForm().Keys().At(1, 3)->Label(), "I'm a Medic");
 
-    // The player clicks the first line and presses Delete twice: only that line goes.
+    // The player clicks the second line and presses Delete twice: only that line goes.
     RECT item{};
-    SendMessageW(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
     const POINT middle{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
     PressAndRelease(list, middle, list, middle);
-    ASSERT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
+    ASSERT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
     Click(Role::DeleteButton);
     Click(Role::DeleteButton);
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), LB_ERR);
-    EXPECT_EQ(window.TheForm().Keys().At(1, 1)->Label(), "Ammo");
+    EXPECT_EQ(window.TheForm().Keys().At(1, 1)->Label(), "Medic");
+    EXPECT_EQ(window.TheForm().Keys().At(1, 2)->Label(), "I'm a Medic");
 }
 
 TEST_F(Win32WindowTest, TheFileAndHelpMenus) {
