@@ -8,7 +8,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
 kind=${1:-linux}
-ensure_packages cmake make g++ libgtest-dev qt6-base-dev xvfb xdotool
+ensure_packages cmake make g++ libgtest-dev qt6-base-dev xvfb xdotool x11-utils
 
 work=$(mktemp -d)
 mkdir -p "$work/game"
@@ -34,7 +34,7 @@ fi
 Xvfb -displayfd 3 -noreset -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 cleanup() {
-    kill "$xvfb" 2>/dev/null || true
+    kill "${watcher:-}" "$xvfb" 2>/dev/null || true
     if [ "$kind" = windows ]; then wineserver -k 2>/dev/null || true; fi
     rm -rf "$work"
 }
@@ -47,36 +47,49 @@ if [ "$kind" = windows ]; then
     wine cmd /c exit >/dev/null 2>&1 </dev/null
 fi
 
-# Starts a program and waits for its window titled $1; prints "milliseconds kibibytes".
+# Every window mapped on the display is reported by one watcher as it happens, so the moment a
+# window shows is read to the millisecond, without polling.
+exec 4< <(stdbuf -oL xev -root -event substructure 2>/dev/null)
+watcher=$!
+sleep 0.5  # until it watches; it says nothing before the first event
+
+# Microseconds since the epoch, without starting a process.
+now() { echo "${EPOCHREALTIME/./}"; }
+
+# Starts a program and waits for its window titled $1 to be mapped; prints "milliseconds
+# kibibytes".
 time_window() {
     local title=$1
     shift
-    local start shown pid rss
-    start=$(date +%s%N)
+    local start shown pid rss line window
+    start=$(now)
     # exec: the process started here is the program itself (Wine runs it in the same process).
     (cd "$work" && exec "$@") >/dev/null 2>"$work/stderr" &
     pid=$!
-    until xdotool search --onlyvisible --name "^$title\$" >/dev/null 2>&1; do
-        if ! kill -0 "$pid" 2>/dev/null; then
+    while true; do
+        if read -r -t 1 line <&4 && [[ $line == MapNotify* ]]; then
+            shown=$(now)
+            read -r line <&4  # "event <root>, window <id>, override NO"
+            window=${line#*window }
+            [ "$(xdotool getwindowname "${window%%,*}" 2>/dev/null)" = "$title" ] && break
+        elif ! kill -0 "$pid" 2>/dev/null; then
             echo "the program ended before showing its window:" >&2
             cat "$work/stderr" >&2
             exit 1
         fi
-        sleep 0.002
     done
-    shown=$(date +%s%N)
     sleep 0.5
     rss=$(awk '/VmRSS/ {print $2}' "/proc/$pid/status")
     kill "$pid"
     wait "$pid" 2>/dev/null || true
-    while xdotool search --name "^$title\$" >/dev/null 2>&1; do sleep 0.01; done
-    echo "$(((shown - start) / 1000000)) $rss"
+    awk -v us=$((shown - start)) -v kb="$rss" 'BEGIN { printf "%.1f %s\n", us / 1000, kb }'
 }
 
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 : >"$work/quillon.times"
 : >"$work/minimal.times"
+time_window Quillon "${program[@]}" >/dev/null  # a first run fills the file caches; not counted
 for run in $(seq "${2:-5}"); do
     read -r ms rss < <(time_window Quillon "${program[@]}")
     echo "run $run: window shown after $ms ms, resident $rss KiB"
