@@ -1,7 +1,6 @@
 #include "Fonts.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <array>
 #include <optional>
 
@@ -9,27 +8,18 @@ namespace quillon::qt {
 
 namespace {
 
+// The wanted face where the system has it, else a stand-in. Asking for a face the system lacks
+// would make the font matcher sort every font it knows for a fallback, the slowest step of the
+// start-up.
 QFont Resolve(layout::Font font, const QFont& standard) {
     const layout::FontSpec wanted = layout::SpecOf(font);
-    QFont result(QString::fromUtf8(wanted.face));
-    result.setPointSizeF(wanted.points);
-    result.setBold(wanted.bold);
-    // Asking the font matcher for this one family is far quicker at start-up than listing every
-    // family the system has.
-    if (QFontInfo(result).family().compare(result.family(), Qt::CaseInsensitive) == 0) {
-        return result;
+    QString family = QString::fromUtf8(wanted.face);
+    if (!QFontDatabase::hasFamily(family)) {
+        family = font == layout::Font::Terminal
+                     ? QFontDatabase::systemFont(QFontDatabase::FixedFont).family()
+                     : standard.family();
     }
-    switch (font) {
-        case layout::Font::Terminal:
-            result = QFontDatabase::systemFont(QFontDatabase::FixedFont);
-            break;
-        case layout::Font::SmallFonts:
-        case layout::Font::ArialBold:
-            result = QFont(standard.family());
-            break;
-        case layout::Font::Default:
-            break;
-    }
+    QFont result(family);
     result.setPointSizeF(wanted.points);
     result.setBold(wanted.bold);
     return result;

@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "Fonts.h"
+#include "KeyButton.h"
 #include "PictureBox.h"
 #include "SearchProgressWindow.h"
 #include "app/Layout.h"
@@ -148,7 +149,6 @@ void MainWindow::BuildControls(QWidget* client) {
                 break;
             case layout::Role::MenuPicture:
                 menuPicture_ = static_cast<PictureBox*>(widget);
-                menuPicture_->SetPicture(Page(kMainPage));
                 break;
             case layout::Role::CurrentKey:
                 currentKey_ = static_cast<QLabel*>(widget);
@@ -184,17 +184,12 @@ void MainWindow::BuildControls(QWidget* client) {
 void MainWindow::BuildKeypad(QWidget* frame, std::vector<std::pair<int, QWidget*>>& focusOrder) {
     for (int16_t key = 0; key < kKeyCount; ++key) {
         const layout::KeypadButton& place = layout::kKeypad[key];
-        auto* button = new QPushButton(frame);
+        auto* button = new KeyButton(frame);
         button->setObjectName(QString("key%1").arg(key));
         button->setGeometry(Geometry(place.rect));
         button->setFont(FontFor(place.font, button->font()));
-        button->setStyleSheet("padding: 0px");
-        // A caption too wide for its key is shown on two lines, as on a real keypad.
-        QString caption = Text(KeyCaption(key));
-        if (button->fontMetrics().horizontalAdvance(caption) > place.rect.width - 4) {
-            caption.replace(' ', '\n');
-        }
-        button->setText(caption);
+        // A caption of two words is shown on two lines, as on a real keypad.
+        button->setText(Text(KeyCaption(key)).replace(' ', '\n'));
         connect(button, &QPushButton::clicked, this, [this, key] { form_.OnKeypadClicked(key); });
         keypad_[key] = button;
         focusOrder.emplace_back(place.tabIndex, button);
@@ -262,21 +257,12 @@ void MainWindow::RemoveAssignment(int16_t index) {
     assignments_->setCurrentItem(nullptr);
 }
 
-const QPixmap& MainWindow::Page(int16_t page) {
-    // Loaded when first shown: most runs never open most pages, and the window shows sooner.
-    QPixmap& picture = pages_.at(page);
-    if (picture.isNull()) {
-        picture = QPixmap(QString(":/pages/page%1.bmp").arg(page));
-    }
-    return picture;
-}
-
 void MainWindow::SetPrompt(const std::string& text) {
     prompt_->setText(Text(text));
 }
 
 void MainWindow::ShowPage(int16_t page) {
-    menuPicture_->SetPicture(Page(page));
+    menuPicture_->ShowPage(page);
 }
 
 void MainWindow::SetCancelEnabled(bool enabled) {

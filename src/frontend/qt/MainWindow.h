@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPixmap>
 #include <QTimer>
 #include <array>
 #include <map>
@@ -60,7 +59,6 @@ class MainWindow : public QMainWindow, public View {
     void BuildMenu();
     void AddMenuItem(QMenu* menu, const layout::MenuItem& item);
     int16_t SelectedAssignment() const;
-    const QPixmap& Page(int16_t page);
 
     QListWidget* assignments_ = nullptr;
     QLabel* prompt_ = nullptr;
@@ -69,7 +67,6 @@ class MainWindow : public QMainWindow, public View {
     PictureBox* menuPicture_ = nullptr;
     std::map<layout::Command, QAction*> menuActions_;
     std::array<QPushButton*, kKeyCount> keypad_{};
-    std::array<QPixmap, kPageCount + 1> pages_;  // by page number
     QTimer menuTimer_;
     QTimer blinkTimer_;
     Form form_{*this};

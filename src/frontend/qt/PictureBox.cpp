@@ -5,17 +5,21 @@
 
 namespace quillon::qt {
 
-void PictureBox::SetPicture(const QPixmap& picture) {
-    if (picture.cacheKey() != picture_.cacheKey()) {
-        picture_ = picture;
+void PictureBox::ShowPage(int16_t page) {
+    if (page != page_) {
+        page_ = page;
         update();
     }
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
+    QPixmap& picture = pages_.at(page_);
+    if (picture.isNull()) {
+        picture = QPixmap(QString(":/pages/page%1.bmp").arg(page_));
+    }
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    painter.drawPixmap(rect(), picture_);
+    painter.drawPixmap(rect(), picture);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -2,6 +2,10 @@
 
 #include <QPixmap>
 #include <QWidget>
+#include <array>
+#include <cstdint>
+
+#include "model/menu/VoiceMenu.h"
 
 namespace quillon::qt {
 
@@ -9,13 +13,15 @@ namespace quillon::qt {
 class PictureBox : public QWidget {
   public:
     explicit PictureBox(QWidget* parent) : QWidget(parent) {}
-    void SetPicture(const QPixmap& picture);
+    void ShowPage(int16_t page);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    QPixmap picture_;
+    // Loaded when first drawn: most runs never open most pages, and the window shows sooner.
+    std::array<QPixmap, kPageCount + 1> pages_;  // by page number
+    int16_t page_ = kMainPage;
 };
 
 // A line of the menu picture: an invisible area in front of it that takes the clicks on the line.
