@@ -1,5 +1,6 @@
 #!/usr/bin/python3
-"""Draws the voice-menu page pictures and the window icon into this folder.
+"""Draws the voice-menu page pictures, at one and at two times their size, and the window icon
+into this folder.
 
 Needs Pillow (Debian's python3-pil) and the DejaVu fonts (fonts-dejavu-core). The output is
 deterministic; the pictures are committed, so this runs only when they change:
@@ -7,6 +8,7 @@ deterministic; the pictures are committed, so this runs only when they change:
 """
 import os
 import random
+import re
 import struct
 import subprocess
 
@@ -32,75 +34,77 @@ SERIF_BOLD = font_file("DejaVuSerif-Bold.ttf", "DejaVu Serif:bold")
 WIDTH, HEIGHT = 212, 213
 WHITE, YELLOW = (255, 255, 255), (255, 255, 0)
 
-# The text each picture shows (it differs from the labels the program lists), by page number
-# from 1; the pictures are named page1.bmp and on.
-PAGES = [
-    ("main", WHITE, ["Statements", "Requests", "Commands", "Talk", "Global", "Function"]),
-    ("statements", WHITE, ["Path Cleared.", "Enemy weak!", "All clear", "Incoming",
-                           "Fire in the hole!", "I'm on defense.", "I'm attacking.",
-                           "Taking Fire!"]),
-    ("requests", WHITE, ["Medic!", "Ammo!", "I need backup!", "Need an engineer!", "Cover me!",
-                         "Hold your fire!", "Where to?"]),
-    ("commands", WHITE, ["Follow me!", "Let's go!", "Move!", "Clear the path!",
-                         "Defend our objective", "Disarm dynamite!"]),
-    ("talk", WHITE, ["Yes (Team)", "No (Team)", "Thanks", "You're welcome", "Sorry"]),
-    ("chat", YELLOW, ["Yes (Global)", "No (Global)", "Enemy Weak (Global)", "Hi!", "Bye",
-                      "Great Shot!", "Cheer/Celebrate", "More global chats"]),
-    ("chat2", YELLOW, ["Thanks", "Welcome", "Oops", "Sorry", "Hold Fire", "Good game"]),
-]
+# Each picture's colour and the seed of its grain, by page number from 1; the pictures are named
+# page1.bmp and on, page1@2x.bmp and on at twice the size.
+PAGES = [("main", WHITE), ("statements", WHITE), ("requests", WHITE), ("commands", WHITE),
+         ("talk", WHITE), ("chat", YELLOW), ("chat2", YELLOW)]
+
+
+def page_texts():
+    """The lines each page shows, from the program's own table of them."""
+    source = os.path.join(HERE, "..", "src", "model", "menu", "MenuPictureText.cpp")
+    with open(source, encoding="utf-8") as table:
+        body = table.read().split("kPageTexts = {{", 1)[1].split("}};", 1)[0]
+    pages = re.findall(r'\{"[^"]*",\s*\{(.*?)\}\}', body, re.S)
+    return [re.findall(r'"([^"]*)"', lines) for lines in pages]
+
 
 # The letters of line n stand on rows FIRST_ROW + PITCH * (n - 1) to LAST_ROW + PITCH * (n - 1).
 FIRST_ROW, LAST_ROW, PITCH = 38, 50, 20
 
 
-def ground(rng):
-    image = Image.new("RGB", (WIDTH, HEIGHT))
+def ground(rng, scale):
+    image = Image.new("RGB", (WIDTH * scale, HEIGHT * scale))
     pixels = image.load()
-    for y in range(HEIGHT):
-        for x in range(WIDTH):
+    for y in range(HEIGHT * scale):
+        for x in range(WIDTH * scale):
             v = 34 + rng.randint(-4, 4)
             pixels[x, y] = (v, v, v)
     return image
 
 
-def panel(image, rng):
+def panel(image, rng, scale):
     top, bottom, left, right = 23, 208, 1, 205
     pixels = image.load()
     band = 8
-    for y in range(top, bottom + 1):
-        t = ((y - top) // band * band) / (bottom - top)
+    for y in range(top * scale, (bottom + 1) * scale):
+        row = y // scale
+        t = ((row - top) // band * band) / (bottom - top)
         base = (68 + (102 - 68) * t, 85 + (153 - 85) * t, 70 + (119 - 70) * t)
-        for x in range(left, right + 1):
+        for x in range(left * scale, (right + 1) * scale):
             n = rng.randint(-2, 2)
             pixels[x, y] = tuple(int(c + n) for c in base)
 
 
-def tab(draw):
-    draw.rectangle([8, 1, 80, 22], fill=(20, 22, 20), outline=(60, 64, 60))
-    font = ImageFont.truetype(SERIF, 13)
-    draw.text((13, 17), "Message", font=font, fill=WHITE, anchor="ls")
+def tab(draw, scale):
+    draw.rectangle([8 * scale, 1 * scale, 81 * scale - 1, 23 * scale - 1], fill=(20, 22, 20),
+                   outline=(60, 64, 60), width=scale)
+    font = ImageFont.truetype(SERIF, 13 * scale)
+    draw.text((13 * scale, 17 * scale), "Message", font=font, fill=WHITE, anchor="ls")
 
 
-def lines(draw, colour, texts):
-    font = ImageFont.truetype(SERIF, 13)
+def lines(draw, colour, texts, scale):
+    font = ImageFont.truetype(SERIF, 13 * scale)
     for n, text in enumerate(texts, start=1):
-        baseline = LAST_ROW - 2 + PITCH * (n - 1)
+        baseline = (LAST_ROW - 2 + PITCH * (n - 1)) * scale
         label = "%d. %s" % (n, text)
-        left, top, right, bottom = draw.textbbox((10, baseline), label, font=font, anchor="ls")
-        assert top >= FIRST_ROW + PITCH * (n - 1) and bottom <= LAST_ROW + 1 + PITCH * (n - 1), \
-            (label, top, bottom)
-        assert right <= 204, (label, right)
-        draw.text((10, baseline), label, font=font, fill=colour, anchor="ls")
+        left, top, right, bottom = draw.textbbox((10 * scale, baseline), label, font=font,
+                                                 anchor="ls")
+        assert top >= (FIRST_ROW + PITCH * (n - 1)) * scale, (label, top)
+        assert bottom <= (LAST_ROW + 1 + PITCH * (n - 1)) * scale, (label, bottom)
+        assert right <= 204 * scale, (label, right)
+        draw.text((10 * scale, baseline), label, font=font, fill=colour, anchor="ls")
 
 
-def page_picture(number, name, colour, texts):
+def page_picture(number, name, colour, texts, scale):
     rng = random.Random(name)
-    image = ground(rng)
-    panel(image, rng)
+    image = ground(rng, scale)
+    panel(image, rng, scale)
     draw = ImageDraw.Draw(image)
-    tab(draw)
-    lines(draw, colour, texts)
-    image.save(os.path.join(HERE, "pages", "page%d.bmp" % number))
+    tab(draw, scale)
+    lines(draw, colour, texts, scale)
+    suffix = "" if scale == 1 else "@%dx" % scale
+    image.save(os.path.join(HERE, "pages", "page%d%s.bmp" % (number, suffix)))
 
 
 def save_ico(paletted, path):
@@ -155,8 +159,9 @@ def icon():
 
 def main():
     os.makedirs(os.path.join(HERE, "pages"), exist_ok=True)
-    for number, (name, colour, texts) in enumerate(PAGES, start=1):
-        page_picture(number, name, colour, texts)
+    for number, ((name, colour), texts) in enumerate(zip(PAGES, page_texts()), start=1):
+        for scale in (1, 2):
+            page_picture(number, name, colour, texts, scale)
     icon()
 
 

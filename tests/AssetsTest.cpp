@@ -53,65 +53,45 @@ bool IsText(const uint8_t* pixel) {
     return pixel[2] > 200 && pixel[1] > 200;
 }
 
-TEST(PagePictures, EveryLineStandsInsideItsHotSpot) {
+// Drawn as they are and at twice the size, for scaled displays.
+TEST(PagePictures, EveryLineStandsInsideItsHotSpotAtEitherSize) {
     const layout::Rect& frame = layout::ControlFor(layout::Role::MenuPicture).rect;
-    for (int16_t page = 1; page <= kPageCount; ++page) {
-        const std::string name = "page" + std::to_string(page);
-        const Picture picture =
-            ReadBmp(std::string(QUILLON_ASSETS_DIR) + "/pages/" + name + ".bmp");
-        ASSERT_EQ(picture.width, layout::kPagePictureWidth) << name;
-        ASSERT_EQ(picture.height, layout::kPagePictureHeight) << name;
+    for (int scale = 1; scale <= 2; ++scale)
+        for (int16_t page = 1; page <= kPageCount; ++page) {
+            const std::string name = "page" + std::to_string(page) + (scale == 2 ? "@2x" : "");
+            const Picture picture =
+                ReadBmp(std::string(QUILLON_ASSETS_DIR) + "/pages/" + name + ".bmp");
+            ASSERT_EQ(picture.width, layout::kPagePictureWidth * scale) << name;
+            ASSERT_EQ(picture.height, layout::kPagePictureHeight * scale) << name;
 
-        std::vector<int> textRowsPerLine(kLinesPerPage + 1, 0);
-        for (int y = 23; y < picture.height; ++y) {  // below the tab
-            bool hasText = false;
-            for (int x = 0; x < picture.width; ++x) {
-                hasText = hasText || IsText(picture.At(x, y));
-            }
-            if (!hasText) {
-                continue;
-            }
-            // Where the stretched picture puts this row in the window, and whose line that is.
-            const int top = frame.y + y * frame.height / picture.height;
-            const int bottom = frame.y + ((y + 1) * frame.height - 1) / picture.height;
-            int line = 0;
-            for (int16_t k = 0; k < kLinesPerPage; ++k) {
-                const layout::Rect& spot = layout::kMenuLines[k];
-                if (top >= spot.y && bottom < spot.y + spot.height) {
-                    line = k + 1;
+            std::vector<int> textRowsPerLine(kLinesPerPage + 1, 0);
+            for (int y = 23 * scale; y < picture.height; ++y) {  // below the tab
+                bool hasText = false;
+                for (int x = 0; x < picture.width; ++x) {
+                    hasText = hasText || IsText(picture.At(x, y));
                 }
+                if (!hasText) {
+                    continue;
+                }
+                // Where the stretched picture puts this row in the window, and whose line that is.
+                const int top = frame.y + y * frame.height / picture.height;
+                const int bottom = frame.y + ((y + 1) * frame.height - 1) / picture.height;
+                int line = 0;
+                for (int16_t k = 0; k < kLinesPerPage; ++k) {
+                    const layout::Rect& spot = layout::kMenuLines[k];
+                    if (top >= spot.y && bottom < spot.y + spot.height) {
+                        line = k + 1;
+                    }
+                }
+                ASSERT_NE(line, 0)
+                    << name << ": text on row " << y << " falls outside every menu line";
+                ++textRowsPerLine[line];
             }
-            ASSERT_NE(line, 0) << name << ": text on row " << y << " falls outside every menu line";
-            ++textRowsPerLine[line];
+            for (int16_t line = 1; line <= kLinesPerPage; ++line) {
+                EXPECT_EQ(textRowsPerLine[line] > 0, line <= PageLineCount(page))
+                    << name << " line " << line;
+            }
         }
-        for (int16_t line = 1; line <= kLinesPerPage; ++line) {
-            EXPECT_EQ(textRowsPerLine[line] > 0, line <= PageLineCount(page))
-                << name << " line " << line;
-        }
-    }
-}
-
-uint16_t Read16(const std::string& bytes, size_t at) {
-    return static_cast<uint16_t>(static_cast<uint8_t>(bytes[at]) |
-                                 static_cast<uint8_t>(bytes[at + 1]) << 8);
-}
-
-// The Windows icon is one 32 x 32 image in 256 colours: an 8-bit bitmap with its palette.
-TEST(WindowIcon, IsThirtyTwoPixelsInTwoHundredFiftySixColours) {
-    const std::string icon = test::ReadFile(std::string(QUILLON_ASSETS_DIR) + "/icon.ico");
-    ASSERT_GE(icon.size(), 6U + 16U + 40U);
-    EXPECT_EQ(Read16(icon, 2), 1) << "an icon";
-    ASSERT_EQ(Read16(icon, 4), 1) << "one image";
-    EXPECT_EQ(static_cast<uint8_t>(icon[6]), 32);
-    EXPECT_EQ(static_cast<uint8_t>(icon[7]), 32);
-    EXPECT_EQ(Read16(icon, 6 + 6), 8) << "bits per pixel in the directory";
-    const size_t image = Read32(icon, 6 + 12);
-    ASSERT_LE(image + 40, icon.size());
-    EXPECT_EQ(Read32(icon, image + 4), 32U);
-    EXPECT_EQ(Read32(icon, image + 8), 64U) << "colour and mask rows";
-    EXPECT_EQ(Read16(icon, image + 14), 8) << "bits per pixel in the bitmap";
-    const uint32_t colours = Read32(icon, image + 32);
-    EXPECT_TRUE(colours == 0 || colours == 256) << colours;
 }
 
 }  // namespace

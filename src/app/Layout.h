@@ -11,8 +11,9 @@
 
 namespace quillon::layout {
 
-// The fixed window layout, in pixels at 96 dots per inch. Every front end builds its window from
-// these tables and nothing else.
+// The fixed window layout, in pixels at 96 dots per inch; a front end scales it to the display.
+// Every front end builds its window from these tables and nothing else.
+constexpr int kDotsPerInch = 96;
 
 enum class ControlKind { Button, ListBox, Label, Frame, Picture };
 

@@ -13,9 +13,10 @@ void PictureBox::ShowPage(int16_t page) {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-    QPixmap& picture = pages_.at(page_);
+    const bool larger = devicePixelRatioF() > 1;
+    QPixmap& picture = pages_.at(larger ? 1 : 0).at(page_);
     if (picture.isNull()) {
-        picture = QPixmap(QString(":/pages/page%1.bmp").arg(page_));
+        picture = QPixmap(QString(":/pages/page%1%2.bmp").arg(page_).arg(larger ? "@2x" : ""));
     }
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

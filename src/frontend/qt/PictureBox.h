@@ -19,8 +19,9 @@ class PictureBox : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    // Loaded when first drawn: most runs never open most pages, and the window shows sooner.
-    std::array<QPixmap, kPageCount + 1> pages_;  // by page number
+    // Loaded when first drawn: most runs never open most pages, and the window shows sooner. By
+    // size (as drawn, and twice that for scaled displays), then by page number.
+    std::array<std::array<QPixmap, kPageCount + 1>, 2> pages_;
     int16_t page_ = kMainPage;
 };
 

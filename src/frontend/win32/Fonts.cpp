@@ -8,6 +8,9 @@
 namespace quillon::win32 {
 namespace {
 
+constexpr int kPointsPerInch = 72;
+constexpr int kStandardFontPoints = 8;  // the system's dialog font
+
 int CALLBACK NoteFound(const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
     *reinterpret_cast<bool*>(found) = true;
     return 0;
@@ -26,9 +29,16 @@ bool HasFace(const std::wstring& face) {
 
 }  // namespace
 
-OwnedFont CreateLayoutFont(layout::Font font) {
+OwnedFont CreateLayoutFont(layout::Font font, UINT dpi) {
     if (font == layout::Font::Default) {
-        return nullptr;
+        if (dpi == layout::kDotsPerInch) {
+            return nullptr;
+        }
+        LOGFONTW standard{};
+        GetObjectW(GetStockObject(DEFAULT_GUI_FONT), sizeof standard, &standard);
+        standard.lfHeight = -MulDiv(kStandardFontPoints, static_cast<int>(dpi), kPointsPerInch);
+        standard.lfWidth = 0;
+        return OwnedFont(CreateFontIndirectW(&standard));
     }
     const layout::FontSpec wanted = layout::SpecOf(font);
     std::wstring face = WideFromText(wanted.face);
@@ -40,7 +50,8 @@ OwnedFont CreateLayoutFont(layout::Font font) {
         charset = DEFAULT_CHARSET;
         pitch = fixed ? FIXED_PITCH | FF_MODERN : VARIABLE_PITCH | FF_SWISS;
     }
-    const int height = -static_cast<int>(std::lround(wanted.points * 96.0 / 72.0));
+    const int height =
+        -static_cast<int>(std::lround(wanted.points * dpi / static_cast<double>(kPointsPerInch)));
     return OwnedFont(CreateFontW(height, 0, 0, 0, wanted.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE,
                                  FALSE, charset, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                                  DEFAULT_QUALITY, pitch, face.c_str()));

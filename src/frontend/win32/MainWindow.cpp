@@ -149,6 +149,27 @@ WORD VirtualKeyOf(const layout::KeyStroke& stroke) {
     return static_cast<WORD>(VK_NUMPAD0 + stroke.number);
 }
 
+// A picture brought to another size by averaging, not by dropping or doubling pixels.
+OwnedBitmap ScaledBitmap(HBITMAP source, int width, int height) {
+    BITMAP size{};
+    GetObjectW(source, sizeof size, &size);
+    BITMAPINFO format{};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    OwnedBitmap scaled(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
+    const OwnedDc from(CreateCompatibleDC(nullptr));
+    const OwnedDc to(CreateCompatibleDC(nullptr));
+    const HGDIOBJ fromBefore = SelectObject(from.get(), source);
+    const HGDIOBJ toBefore = SelectObject(to.get(), scaled.get());
+    SetStretchBltMode(to.get(), HALFTONE);
+    SetBrushOrgEx(to.get(), 0, 0, nullptr);
+    StretchBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, size.bmWidth, size.bmHeight,
+               SRCCOPY);
+    SelectObject(from.get(), fromBefore);
+    SelectObject(to.get(), toBefore);
+    return scaled;
+}
+
 // The menu command whose item has this id, if any.
 std::optional<layout::Command> CommandOf(int id) {
     for (const layout::Menu& menu : layout::kMenus) {
@@ -166,22 +187,14 @@ std::optional<layout::Command> CommandOf(int id) {
 MainWindow::MainWindow() {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterClasses(instance, WindowProc);
-    for (int16_t page = 1; page <= kPageCount; ++page) {
-        pages_[page].reset(static_cast<HBITMAP>(LoadImageW(
-            instance, MAKEINTRESOURCEW(QUILLON_FIRST_PAGE + page - 1), IMAGE_BITMAP, 0, 0, 0)));
-    }
-    for (size_t font = 0; font < fonts_.size(); ++font) {
-        fonts_[font] = CreateLayoutFont(static_cast<layout::Font>(font));
-    }
-
-    RECT frame{0, 0, layout::kClientWidth, layout::kClientHeight};
-    AdjustWindowRectEx(&frame, kWindowStyle, TRUE, 0);
-    // The window procedure binds this object in WM_NCCREATE and sets window_.
+    // The window procedure binds this object in WM_NCCREATE and sets window_. It is sized once
+    // the dpi of the display it opens on is known.
     CreateWindowExW(0, kWindowClass, Wide(kProgramName).c_str(), kWindowStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
-                    nullptr, instance, this);
+                    CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+    dpi_ = GetDpiForWindow(window_);
     BuildMenu();
     BuildControls();
+    LayOut(nullptr);
     SetTimer(window_, kMenuTimer, layout::kMenuTickInterval, nullptr);
     SetTimer(window_, kBlinkTimer, layout::kBlinkInterval, nullptr);
 }
@@ -228,18 +241,63 @@ HWND MainWindow::CreateControl(const wchar_t* type, const std::wstring& text, DW
                                const layout::Rect& rect, int id, layout::Font font,
                                bool inKeyFrame) {
     const layout::Rect& frame = layout::ControlFor(layout::Role::KeyFrame).rect;
-    const int x = rect.x + (inKeyFrame ? frame.x : 0);
-    const int y = rect.y + (inKeyFrame ? frame.y : 0);
-    const HWND control =
-        CreateWindowExW(0, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, x, y, rect.width,
-                        rect.height, window_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                        GetModuleHandleW(nullptr), nullptr);
-    HFONT handle = fonts_[static_cast<size_t>(font)].get();
-    if (handle == nullptr) {
-        handle = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    }
-    SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(handle), FALSE);
+    const HWND control = CreateWindowExW(0, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0,
+                                         0, 0, 0, window_,
+                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                         GetModuleHandleW(nullptr), nullptr);
+    const int16_t x = static_cast<int16_t>(rect.x + (inKeyFrame ? frame.x : 0));
+    const int16_t y = static_cast<int16_t>(rect.y + (inKeyFrame ? frame.y : 0));
+    placements_.push_back({control, {x, y, rect.width, rect.height}, font});
     return control;
+}
+
+void MainWindow::LayOut(const RECT* suggested) {
+    std::array<OwnedFont, layout::kFontCount> fonts;
+    for (size_t font = 0; font < fonts.size(); ++font) {
+        fonts[font] = CreateLayoutFont(static_cast<layout::Font>(font), dpi_);
+    }
+    for (const Placement& placed : placements_) {
+        MoveWindow(placed.control, Scaled(placed.rect.x), Scaled(placed.rect.y),
+                   Scaled(placed.rect.width), Scaled(placed.rect.height), FALSE);
+        HFONT font = fonts[static_cast<size_t>(placed.font)].get();
+        if (font == nullptr) {
+            font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+        }
+        SendMessageW(placed.control, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    }
+    fonts_.swap(fonts);  // the fonts of the earlier dpi go once no control uses them
+
+    RECT frame{0, 0, Scaled(layout::kClientWidth), Scaled(layout::kClientHeight)};
+    AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, 0, dpi_);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    if (suggested != nullptr) {
+        SetWindowPos(window_, nullptr, suggested->left, suggested->top, width, height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    } else {
+        SetWindowPos(window_, nullptr, 0, 0, width, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    LoadPages();
+    InvalidateRect(window_, nullptr, TRUE);
+}
+
+void MainWindow::LoadPages() {
+    // At 96 dpi the pictures are shown as drawn. Above it the ones drawn at twice the size are
+    // brought to the picture's size in one smooth step, so the text stays sharp at any scale.
+    const bool larger = dpi_ > layout::kDotsPerInch;
+    const int first = larger ? QUILLON_FIRST_DOUBLE_PAGE : QUILLON_FIRST_PAGE;
+    RECT area{};
+    GetClientRect(Control(layout::Role::MenuPicture), &area);
+    std::array<OwnedBitmap, kPageCount + 1> pages;
+    for (int16_t page = 1; page <= kPageCount; ++page) {
+        OwnedBitmap drawn(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                                          MAKEINTRESOURCEW(first + page - 1),
+                                                          IMAGE_BITMAP, 0, 0, 0)));
+        pages[page] = larger ? ScaledBitmap(drawn.get(), area.right, area.bottom) : std::move(drawn);
+    }
+    pages_.swap(pages);
+    ShowPage(page_);  // before the pictures of the earlier dpi go
 }
 
 void MainWindow::BuildControls() {
@@ -263,11 +321,8 @@ void MainWindow::BuildControls() {
     // From the last line to the first, so that a higher line lies in front.
     steps.emplace_back(kMenuLinesRank, [this] {
         for (int16_t k = kLinesPerPage - 1; k >= 0; --k) {
-            const layout::Rect& rect = layout::kMenuLines[k];
-            CreateWindowExW(0, kMenuLineClass, L"", WS_CHILD | WS_VISIBLE, rect.x, rect.y,
-                            rect.width, rect.height, window_,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kMenuLineId + k + 1)),
-                            GetModuleHandleW(nullptr), nullptr);
+            CreateControl(kMenuLineClass, L"", 0, layout::kMenuLines[k], kMenuLineId + k + 1,
+                          layout::Font::Default, false);
         }
     });
     std::stable_sort(steps.begin(), steps.end(),
@@ -275,7 +330,6 @@ void MainWindow::BuildControls() {
     for (const auto& step : steps) {
         step.second();
     }
-    ShowPage(kMainPage);
 }
 
 LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -312,6 +366,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             if (form_.OnCloseRequested()) {
                 DestroyWindow(window_);
             }
+            return 0;
+        case WM_DPICHANGED:  // moved to a display of another scale, or its scale changed
+            dpi_ = HIWORD(wParam);
+            LayOut(reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_QUERYENDSESSION:  // the user logs off or the system shuts down
             return form_.OnCloseRequested() ? TRUE : FALSE;
@@ -375,6 +433,7 @@ void MainWindow::SetPrompt(const std::string& text) {
 }
 
 void MainWindow::ShowPage(int16_t page) {
+    page_ = page;
     const HWND picture = Control(layout::Role::MenuPicture);
     const HBITMAP wanted = pages_.at(page).get();
     if (reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)) != wanted) {

@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <vector>
 
 #include "OwnedHandles.h"
 #include "app/Form.h"
@@ -28,6 +29,7 @@ class MainWindow : public View {
     MainWindow& operator=(const MainWindow&) = delete;
 
     HWND Handle() const { return window_; }
+    UINT Dpi() const { return dpi_; }
     HACCEL Accelerators() const { return accelerators_.get(); }
     Form& TheForm() { return form_; }
 
@@ -61,12 +63,26 @@ class MainWindow : public View {
     void BuildMenu();
     HWND CreateControl(const wchar_t* type, const std::wstring& text, DWORD style,
                        const layout::Rect& rect, int id, layout::Font font, bool inKeyFrame);
+    // Places, sizes and letters every control for the window's dpi; the window goes to
+    // `suggested` when the system proposes a place.
+    void LayOut(const RECT* suggested);
+    void LoadPages();
+    int Scaled(int length) const { return MulDiv(length, static_cast<int>(dpi_), layout::kDotsPerInch); }
     HWND Control(int id) const { return GetDlgItem(window_, id); }
     HWND Control(layout::Role role) const { return Control(IdOf(role)); }
     // Boxes belong to the window once it is shown; before that, at start-up, to nobody.
     HWND BoxOwner() const { return IsWindowVisible(window_) ? window_ : nullptr; }
 
-    std::array<OwnedBitmap, kPageCount + 1> pages_;    // by page number
+    // Where each control stands at 96 dpi, in client coordinates, and its font.
+    struct Placement {
+        HWND control;
+        layout::Rect rect;
+        layout::Font font;
+    };
+    std::vector<Placement> placements_;
+    UINT dpi_ = layout::kDotsPerInch;
+    int16_t page_ = kMainPage;
+    std::array<OwnedBitmap, kPageCount + 1> pages_;    // by page number, for the dpi
     std::array<OwnedFont, layout::kFontCount> fonts_;  // by layout::Font; none for the default
     OwnedAccelerators accelerators_;
     HWND window_ = nullptr;  // destroyed with this object

@@ -15,6 +15,9 @@ struct GdiObjectRelease {
 struct AcceleratorRelease {
     void operator()(HACCEL table) const { DestroyAcceleratorTable(table); }
 };
+struct MemoryDcRelease {
+    void operator()(HDC dc) const { DeleteDC(dc); }
+};
 struct WindowRelease {
     void operator()(HWND window) const {
         if (IsWindow(window)) {
@@ -26,6 +29,7 @@ struct WindowRelease {
 using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectRelease>;
 using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectRelease>;
 using OwnedAccelerators = std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorRelease>;
+using OwnedDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcRelease>;
 using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowRelease>;
 
 }  // namespace quillon::win32
