@@ -21,6 +21,7 @@ class FakeView : public View {
     std::vector<std::string> list;
     std::string prompt;
     std::string currentKey;
+    std::map<layout::Role, std::string> spoken;
     int16_t pageShown = 1;
     std::vector<bool> visible = std::vector<bool>(kKeyCount, true);
     std::vector<std::pair<std::string, std::string>> messages;  // text, title
@@ -50,6 +51,7 @@ class FakeView : public View {
     void SetMenuItemChecked(layout::Command command, bool on) override { checked[command] = on; }
     void SetKeyVisible(int16_t key, bool shown) override { visible.at(key) = shown; }
     void ShowCurrentKey(const std::string& caption) override { currentKey = caption; }
+    void SetSpokenText(layout::Role role, const std::string& text) override { spoken[role] = text; }
     void ShowMessageBox(const std::string& text, const std::string& title) override {
         messages.emplace_back(text, title);
         BoxOpen();

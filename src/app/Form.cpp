@@ -12,6 +12,7 @@
 #include "model/install/FolderSearch.h"
 #include "model/install/KnownPlaces.h"
 #include "model/install/SettingsFile.h"
+#include "model/menu/MenuPictureText.h"
 #include "model/script/Autoexec.h"
 #include "model/script/ScriptGenerator.h"
 #include "model/script/ScriptReader.h"
@@ -83,8 +84,7 @@ bool Form::OnStart() {
         OfferRecovery();
         ShowScriptRunAtStart();
         menu_.Cancel();
-        view_.ShowPage(kMainPage);
-        shownPage_ = kMainPage;
+        ShowPage(kMainPage);
         view_.SetPrompt("");
         shownPrompt_.clear();
         SelectKey(kFirstAssignableKey);
@@ -94,8 +94,22 @@ bool Form::OnStart() {
     return true;
 }
 
+void Form::ShowPage(int16_t page) {
+    view_.ShowPage(page);
+    view_.SetSpokenText(layout::Role::MenuPicture, DescribePage(page));
+    shownPage_ = page;
+}
+
 void Form::SelectKey(int16_t key) {
     currentKey_ = key;
+    const std::string name = SpokenKeyName(key);
+    view_.SetSpokenText(layout::Role::CurrentKey, "Current key: " + name);
+    // "Messages of keypad 5", "Messages of Page Up": the word keypad is no name of its own.
+    const std::string keypad = "Keypad ";
+    view_.SetSpokenText(
+        layout::Role::AssignmentList,
+        "Messages of " +
+            (name.rfind(keypad, 0) == 0 ? "keypad " + name.substr(keypad.size()) : name));
     std::vector<std::string> lines;
     for (int16_t slot = 1; slot <= kSlotsPerKey; ++slot) {
         if (const std::optional<Assignment>& assignment = keys_.At(key, slot)) {
@@ -158,8 +172,7 @@ void Form::RestoreKeys() {
 
 void Form::ShowMenu() {
     if (menu_.Page() != shownPage_) {
-        view_.ShowPage(menu_.Page());
-        shownPage_ = menu_.Page();
+        ShowPage(menu_.Page());
     }
     const std::string prompt = menu_.InProgress() ? kSelectPrompt : "";
     if (prompt != shownPrompt_) {

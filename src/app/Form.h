@@ -59,6 +59,7 @@ class Form {
     enum class BlinkPhase { KeyShown, KeyHidden };
 
     void SelectKey(int16_t key);
+    void ShowPage(int16_t page);
     // Keeps the unexported changes in the recovery file, or removes it when there are none, so
     // that an ending nobody asked about (a crash, a power cut) loses nothing.
     void KeepRecovery();

@@ -50,6 +50,10 @@ class View {
     // The check mark of a checkable menu item.
     virtual void SetMenuItemChecked(layout::Command command, bool checked) = 0;
 
+    // What a screen reader says of a control whose meaning changes with the key or the page; a
+    // change is announced.
+    virtual void SetSpokenText(layout::Role role, const std::string& text) = 0;
+
     // The keypad: the current key blinks, and its caption is shown apart.
     virtual void SetKeyVisible(int16_t key, bool visible) = 0;
     virtual void ShowCurrentKey(const std::string& caption) = 0;

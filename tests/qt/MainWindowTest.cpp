@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
@@ -215,7 +216,61 @@ TEST_F(MainWindowTest, TheRoadByMouseExportsTheScript) {
     QTest::keyClick(window.get(), Qt::Key_F12);
     EXPECT_EQ(answer.title, "Script compilation sucessful");
     EXPECT_EQ(ReadFile("game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
+}
 
+// What a screen reader says of a control.
+QString Spoken(QObject* control) {
+    return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
+}
+
+TEST_F(MainWindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    const auto press = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    };
+    // Tab moves to any control that takes the focus, the keys of the keypad first.
+    const auto tabTo = [&](QWidget* control) {
+        for (int tabs = 0; tabs < 40 && !control->hasFocus(); ++tabs) {
+            press(Qt::Key_Tab);
+        }
+        return control->hasFocus();
+    };
+    ASSERT_TRUE(tabTo(KeyOf(Client(), 5)));
+    EXPECT_EQ(Spoken(KeyOf(Client(), 5)), "Keypad 8");
+    press(Qt::Key_Space);
+    EXPECT_EQ(window->TheForm().CurrentKey(), 5);
+    auto* list = Find<QListWidget>("assignments");
+    EXPECT_EQ(Spoken(list), "Messages of keypad 8");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(list)->role(), QAccessible::List);
+    EXPECT_EQ(Spoken(Find<QLabel>("currentKey")), "Current key: Keypad 8");
+
+    // Assign, then the game's digits: 2 for Requests, 1 for Medic; the picture reads its page.
+    auto* picture = Find<QWidget>("menuPicture");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(picture)->role(), QAccessible::Graphic);
+    for (const int line : {1, 2}) {
+        ASSERT_TRUE(tabTo(Find<QPushButton>("assignButton")));
+        press(Qt::Key_Return);
+        press(Qt::Key_2);
+        ASSERT_TRUE(WaitForTick());
+        EXPECT_TRUE(Spoken(picture).startsWith("Requests: 1 Medic!, 2 Ammo!, 3 I need backup!"));
+        press(Qt::Key_0 + line);
+        ASSERT_TRUE(WaitForTick());
+    }
+    EXPECT_EQ(Spoken(picture),
+              "Voice chat: 1 Statements, 2 Requests, 3 Commands, 4 Talk, "
+              "5 Global, 6 Function");
+    // The second line chosen on the list and deleted with the Delete key.
+    ASSERT_TRUE(tabTo(list));
+    press(Qt::Key_End);
+    press(Qt::Key_Delete);
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->text(), "Medic");
+
+    MessageAnswerer answer;
+    press(Qt::Key_F12);
+    EXPECT_EQ(answer.title, "Script compilation sucessful");
+    EXPECT_EQ(ReadFile("game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
     // The menu by its access keys: Alt+F, then E.
     fs::remove("game/qmvc.cfg");
     MessageAnswerer again;

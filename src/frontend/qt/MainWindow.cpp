@@ -1,5 +1,6 @@
 #include "MainWindow.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFileDialog>
@@ -125,13 +126,20 @@ void MainWindow::BuildControls(QWidget* client) {
             continue;
         }
         QWidget* widget = Create(control, control.inKeyFrame ? frame : client);
+        controls_[control.role] = widget;
         if (control.tabIndex >= 0) {
             focusOrder.emplace_back(control.tabIndex, widget);
         }
         switch (control.role) {
-            case layout::Role::AssignmentList:
+            case layout::Role::AssignmentList: {
                 assignments_ = static_cast<QListWidget*>(widget);
+                // The Delete key on the list does what the Delete command button does.
+                auto* deleteKey = new QShortcut(QKeySequence::Delete, assignments_, nullptr,
+                                                nullptr, Qt::WidgetShortcut);
+                connect(deleteKey, &QShortcut::activated, this,
+                        [this] { form_.OnDeleteClicked(SelectedAssignment()); });
                 break;
+            }
             case layout::Role::DeleteButton:
                 connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
                         [this] { form_.OnDeleteClicked(SelectedAssignment()); });
@@ -190,6 +198,7 @@ void MainWindow::BuildKeypad(QWidget* frame, std::vector<std::pair<int, QWidget*
         button->setFont(FontFor(place.font, button->font()));
         // A caption of two words is shown on two lines, as on a real keypad.
         button->setText(Text(KeyCaption(key)).replace(' ', '\n'));
+        button->setAccessibleName(Text(SpokenKeyName(key)));
         connect(button, &QPushButton::clicked, this, [this, key] { form_.OnKeypadClicked(key); });
         keypad_[key] = button;
         focusOrder.emplace_back(place.tabIndex, button);
@@ -279,6 +288,13 @@ void MainWindow::SetKeyVisible(int16_t key, bool visible) {
 
 void MainWindow::ShowCurrentKey(const std::string& caption) {
     currentKey_->setText(Text(caption));
+}
+
+void MainWindow::SetSpokenText(layout::Role role, const std::string& text) {
+    QWidget* control = controls_.at(role);
+    control->setAccessibleName(Text(text));
+    QAccessibleEvent changed(control, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void MainWindow::ShowMessageBox(const std::string& text, const std::string& title) {

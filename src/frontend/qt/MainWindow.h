@@ -38,6 +38,7 @@ class MainWindow : public QMainWindow, public View {
     void SetMenuItemChecked(layout::Command command, bool checked) override;
     void SetKeyVisible(int16_t key, bool visible) override;
     void ShowCurrentKey(const std::string& caption) override;
+    void SetSpokenText(layout::Role role, const std::string& text) override;
     void ShowMessageBox(const std::string& text, const std::string& title) override;
     std::string ShowInputBox(const std::string& prompt, const std::string& title,
                              const std::string& defaultAnswer) override;
@@ -65,6 +66,7 @@ class MainWindow : public QMainWindow, public View {
     QLabel* currentKey_ = nullptr;
     QPushButton* cancel_ = nullptr;
     PictureBox* menuPicture_ = nullptr;
+    std::map<layout::Role, QWidget*> controls_;
     std::map<layout::Command, QAction*> menuActions_;
     std::array<QPushButton*, kKeyCount> keypad_{};
     QTimer menuTimer_;

@@ -1,9 +1,25 @@
 #include "PictureBox.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace quillon::qt {
+namespace {
+
+QAccessibleInterface* AccessibleGraphic(const QString& className, QObject* object) {
+    if (className == QLatin1String(PictureBox::staticMetaObject.className())) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Graphic);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    static const bool installed = (QAccessible::installFactory(AccessibleGraphic), true);
+    static_cast<void>(installed);
+}
 
 void PictureBox::ShowPage(int16_t page) {
     if (page != page_) {

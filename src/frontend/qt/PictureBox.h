@@ -9,10 +9,12 @@
 
 namespace quillon::qt {
 
-// The menu picture: draws its page stretched to its own size, with a thin border on top.
+// The menu picture: draws its page stretched to its own size, with a thin border on top. Screen
+// readers know it as a graphic.
 class PictureBox : public QWidget {
+    Q_OBJECT
   public:
-    explicit PictureBox(QWidget* parent) : QWidget(parent) {}
+    explicit PictureBox(QWidget* parent);
     void ShowPage(int16_t page);
 
   protected:

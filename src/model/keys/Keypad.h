@@ -14,8 +14,9 @@ constexpr int16_t kLastKey = 22;
 constexpr int16_t kKeyCount = kLastKey + 1;
 
 struct KeyFacts {
-    const char* caption;   // what its button shows
-    const char* bindName;  // the game console's name of the key; "" for Num Lock
+    const char* caption;     // what its button shows
+    const char* bindName;    // the game console's name of the key; "" for Num Lock
+    const char* spokenName;  // what a screen reader says for it
 };
 
 // Every key, by number.
@@ -23,6 +24,10 @@ extern const std::array<KeyFacts, kKeyCount> kKeys;
 
 // The caption of key 0..22; the empty text for any other number.
 std::string KeyCaption(int16_t key);
+
+// The key's name for those who cannot see its button ("Keypad 5", "Page Up"); the empty text
+// for a number that is no key.
+std::string SpokenKeyName(int16_t key);
 
 // The game console's name of key 1..22 ("KP_SLASH"); the empty text for Num Lock.
 std::string BindName(int16_t key);
