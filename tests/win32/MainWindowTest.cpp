@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <oleacc.h>
+
 #include <chrono>
 #include <functional>
 #include <string>
@@ -223,6 +225,72 @@ TEST_F(Win32WindowTest, TheRoadByMouseExportsTheScript) {
     EXPECT_EQ(ReadFile("game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
 }
 
+// What a screen reader says of a control.
+std::wstring Spoken(HWND control) {
+    void* found = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                          __uuidof(IAccessible), &found))) {
+        return L"(no accessible object)";
+    }
+    auto* object = static_cast<IAccessible*>(found);
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    object->get_accName(self, &name);
+    std::wstring text = name != nullptr ? name : L"";
+    SysFreeString(name);
+    object->Release();
+    return text;
+}
+
+TEST_F(Win32WindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
+    SetFocus(Control(MainWindow::kKeypadId));
+    // Tab moves to any control that takes the focus, the keys of the keypad first, and shows it.
+    const auto tabTo = [&](HWND control) {
+        for (int tabs = 0; tabs < 40 && GetFocus() != control; ++tabs) {
+            PressKey(VK_TAB);
+        }
+        return GetFocus() == control;
+    };
+    const HWND key = Control(MainWindow::kKeypadId + 5);
+    ASSERT_TRUE(tabTo(key));
+    EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS, 0);
+    EXPECT_EQ(Spoken(key), L"Keypad 8");
+    PressKey(VK_RETURN);
+    EXPECT_EQ(window.TheForm().CurrentKey(), 5);
+    const HWND list = Control(Role::AssignmentList);
+    EXPECT_EQ(Spoken(list), L"Messages of keypad 8");
+    EXPECT_EQ(Spoken(Control(Role::CurrentKey)), L"Current key: Keypad 8");
+
+    // Assign, then the game's digits: 2 for Requests, 1 for Medic; the picture reads its page.
+    const HWND picture = Control(Role::MenuPicture);
+    for (const WPARAM line : {'1', '2'}) {
+        ASSERT_TRUE(tabTo(Control(Role::AssignButton)));
+        PressKey(VK_RETURN);
+        PressKey('2');
+        ASSERT_TRUE(WaitForTick());
+        EXPECT_EQ(Spoken(picture).rfind(L"Requests: 1 Medic!, 2 Ammo!, 3 I need backup!", 0), 0U);
+        PressKey(line);
+        ASSERT_TRUE(WaitForTick());
+    }
+    EXPECT_EQ(Spoken(picture),
+              L"Voice chat: 1 Statements, 2 Requests, 3 Commands, 4 Talk, "
+              L"5 Global, 6 Function");
+    // The second line chosen on the list and deleted with the Delete key.
+    ASSERT_TRUE(tabTo(list));
+    PressKey(VK_DOWN);
+    PressKey(VK_DOWN);
+    PressKey(VK_DELETE);
+    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
+    EXPECT_EQ(window.TheForm().Keys().At(5, 1)->Label(), "Medic");
+
+    BoxAnswerer answer(L"Script compilation sucessful");
+    PressKey(VK_F12);
+    EXPECT_THAT(answer.Text(), HasSubstr(L"/exec qmvc"));
+    EXPECT_EQ(ReadFile("game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
+}
+
 TEST_F(Win32WindowTest, WhatMustDoNothingDoesNothing) {
     {
         BoxAnswerer answer(L"Quillon");
@@ -342,6 +410,105 @@ TEST_F(Win32WindowTest, TheFileAndHelpMenus) {
     EXPECT_FALSE(leave.Text().empty());
     EXPECT_FALSE(IsWindow(window.Handle()));
     EXPECT_FALSE(fs::exists("other/Main/qmvc.cfg"));
+}
+
+// The display's dpi as Wine reads it for each program it starts, set for as long as the object
+// lives; the earlier value comes back after.
+class DisplayDpi {
+  public:
+    explicit DisplayDpi(DWORD dpi) {
+        RegCreateKeyExW(HKEY_CURRENT_USER, L"Control Panel\\Desktop", 0, nullptr, 0,
+                        KEY_READ | KEY_WRITE, nullptr, &key_, nullptr);
+        DWORD size = sizeof earlier_;
+        had_ = RegQueryValueExW(key_, L"LogPixels", nullptr, nullptr,
+                                reinterpret_cast<BYTE*>(&earlier_), &size) == ERROR_SUCCESS;
+        Set(dpi);
+    }
+    ~DisplayDpi() {
+        if (had_) {
+            Set(earlier_);
+        } else {
+            RegDeleteValueW(key_, L"LogPixels");
+        }
+        RegCloseKey(key_);
+    }
+    DisplayDpi(const DisplayDpi&) = delete;
+    DisplayDpi& operator=(const DisplayDpi&) = delete;
+
+  private:
+    void Set(DWORD dpi) {
+        RegSetValueExW(key_, L"LogPixels", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&dpi),
+                       sizeof dpi);
+    }
+    HKEY key_ = nullptr;
+    DWORD earlier_ = 0;
+    bool had_ = false;
+};
+
+// Runs this test again in a program of its own, which starts at 192 dpi.
+DWORD RunAtTwiceTheDpi(const std::wstring& test) {
+    const DisplayDpi doubled(192);
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring command = L"\"" + std::wstring(self) + L"\" --gtest_filter=" + test;
+    SetEnvironmentVariableW(L"QUILLON_TEST_AT_192_DPI", L"1");
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    const BOOL started = CreateProcessW(self, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                                        nullptr, &startup, &process);
+    SetEnvironmentVariableW(L"QUILLON_TEST_AT_192_DPI", nullptr);
+    if (!started) {
+        return GetLastError();
+    }
+    DWORD exitCode = 1;
+    if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) {
+        GetExitCodeProcess(process.hProcess, &exitCode);
+    } else {
+        TerminateProcess(process.hProcess, exitCode);  // the program this test started
+    }
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return exitCode;
+}
+
+// At 192 dpi the window, its controls and its fonts are twice the size, and a click lands on
+// the menu line under the mouse; moved to a 96-dpi display, the window is as at first.
+TEST_F(Win32WindowTest, AtTwiceTheDpiEverythingIsTwiceTheSize) {
+    if (GetEnvironmentVariableW(L"QUILLON_TEST_AT_192_DPI", nullptr, 0) == 0) {
+        EXPECT_EQ(RunAtTwiceTheDpi(L"Win32WindowTest.AtTwiceTheDpiEverythingIsTwiceTheSize"), 0U);
+        return;
+    }
+    ASSERT_EQ(window.Dpi(), 192U);
+    const auto client = [&] {
+        RECT area{};
+        GetClientRect(window.Handle(), &area);
+        return std::pair(area.right, area.bottom);
+    };
+    EXPECT_EQ(client(), std::pair(2L * layout::kClientWidth, 2L * layout::kClientHeight));
+    const HWND assign = Control(Role::AssignButton);
+    RECT place{};
+    GetWindowRect(assign, &place);
+    MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&place), 2);
+    const layout::Rect& wanted = layout::ControlFor(Role::AssignButton).rect;
+    EXPECT_EQ(place.left, 2 * wanted.x);
+    EXPECT_EQ(place.bottom, 2 * (wanted.y + wanted.height));
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(assign, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -21) << "8 points at 192 dpi";
+
+    Click(Role::AssignButton);
+    ClickAt(2 * test::kMenuLineColumn, 2 * test::MenuLineRow(2));
+    ASSERT_TRUE(WaitForTick());
+    EXPECT_EQ(Menu().Page(), 3);
+    ClickAt(2 * test::kMenuLineColumn, 2 * test::MenuLineRow(1));
+    ASSERT_TRUE(WaitForTick());
+    EXPECT_EQ(window.TheForm().Keys().At(1, 1)->Label(), "Medic");
+
+    RECT suggested{0, 0, 600, 400};
+    SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96),
+                 reinterpret_cast<LPARAM>(&suggested));
+    EXPECT_EQ(client(), std::pair(LONG{layout::kClientWidth}, LONG{layout::kClientHeight}));
 }
 
 // A first start: no settings file; drive Q, which the test run maps to a folder of its own,

@@ -1,39 +1,10 @@
 #include "FolderChooser.h"
 
-#include <objbase.h>
 #include <shobjidl.h>
 
-#include <memory>
+#include "Com.h"
 
 namespace quillon::win32 {
-namespace {
-
-// Releases a COM object with its holder.
-struct ComRelease {
-    void operator()(IUnknown* object) const { object->Release(); }
-};
-template <typename Interface>
-using ComHolder = std::unique_ptr<Interface, ComRelease>;
-
-// COM for the length of one call, where the thread has none yet.
-class ComApartment {
-  public:
-    ComApartment()
-        : initialized_(SUCCEEDED(
-              CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED | COINIT_DISABLE_OLE1DDE))) {}
-    ~ComApartment() {
-        if (initialized_) {
-            CoUninitialize();
-        }
-    }
-    ComApartment(const ComApartment&) = delete;
-    ComApartment& operator=(const ComApartment&) = delete;
-
-  private:
-    bool initialized_;
-};
-
-}  // namespace
 
 std::optional<std::wstring> RunFolderChooser(HWND owner, const std::wstring& title,
                                              const std::wstring& start) {

@@ -85,8 +85,8 @@ ControlType TypeOf(const layout::Control& control) {
         case layout::ControlKind::Button:
             return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP};
         case layout::ControlKind::ListBox:
-            return {WC_LISTBOXW,
-                    WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY};
+            return {WC_LISTBOXW, WS_BORDER | WS_VSCROLL | WS_TABSTOP | LBS_NOINTEGRALHEIGHT |
+                                     LBS_NOTIFY | LBS_WANTKEYBOARDINPUT};
         case layout::ControlKind::Label:
             return {WC_STATICW, (control.centred ? SS_CENTER : SS_LEFT) | border};
         case layout::ControlKind::Frame:
@@ -241,10 +241,9 @@ HWND MainWindow::CreateControl(const wchar_t* type, const std::wstring& text, DW
                                const layout::Rect& rect, int id, layout::Font font,
                                bool inKeyFrame) {
     const layout::Rect& frame = layout::ControlFor(layout::Role::KeyFrame).rect;
-    const HWND control = CreateWindowExW(0, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0,
-                                         0, 0, 0, window_,
-                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                         GetModuleHandleW(nullptr), nullptr);
+    const HWND control = CreateWindowExW(
+        0, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     const int16_t x = static_cast<int16_t>(rect.x + (inKeyFrame ? frame.x : 0));
     const int16_t y = static_cast<int16_t>(rect.y + (inKeyFrame ? frame.y : 0));
     placements_.push_back({control, {x, y, rect.width, rect.height}, font});
@@ -267,15 +266,20 @@ void MainWindow::LayOut(const RECT* suggested) {
     }
     fonts_.swap(fonts);  // the fonts of the earlier dpi go once no control uses them
 
-    RECT frame{0, 0, Scaled(layout::kClientWidth), Scaled(layout::kClientHeight)};
+    const SIZE client{Scaled(layout::kClientWidth), Scaled(layout::kClientHeight)};
+    RECT frame{0, 0, client.cx, client.cy};
     AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, 0, dpi_);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    if (suggested != nullptr) {
-        SetWindowPos(window_, nullptr, suggested->left, suggested->top, width, height,
-                     SWP_NOZORDER | SWP_NOACTIVATE);
-    } else {
-        SetWindowPos(window_, nullptr, 0, 0, width, height,
+    const POINT at = suggested != nullptr ? POINT{suggested->left, suggested->top} : POINT{};
+    const UINT move = (suggested != nullptr ? 0U : SWP_NOMOVE) | SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(window_, nullptr, at.x, at.y, frame.right - frame.left, frame.bottom - frame.top,
+                 move);
+    // The frame's parts may keep the size of another dpi for a while, and a narrow window
+    // wraps its menu bar: what the client area lacks, the window gets.
+    RECT shown{};
+    GetClientRect(window_, &shown);
+    if (shown.right != client.cx || shown.bottom != client.cy) {
+        SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + client.cx - shown.right,
+                     frame.bottom - frame.top + client.cy - shown.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     LoadPages();
@@ -291,10 +295,10 @@ void MainWindow::LoadPages() {
     GetClientRect(Control(layout::Role::MenuPicture), &area);
     std::array<OwnedBitmap, kPageCount + 1> pages;
     for (int16_t page = 1; page <= kPageCount; ++page) {
-        OwnedBitmap drawn(static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                          MAKEINTRESOURCEW(first + page - 1),
-                                                          IMAGE_BITMAP, 0, 0, 0)));
-        pages[page] = larger ? ScaledBitmap(drawn.get(), area.right, area.bottom) : std::move(drawn);
+        OwnedBitmap drawn(static_cast<HBITMAP>(LoadImageW(
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(first + page - 1), IMAGE_BITMAP, 0, 0, 0)));
+        pages[page] =
+            larger ? ScaledBitmap(drawn.get(), area.right, area.bottom) : std::move(drawn);
     }
     pages_.swap(pages);
     ShowPage(page_);  // before the pictures of the earlier dpi go
@@ -306,9 +310,10 @@ void MainWindow::BuildControls() {
     for (int16_t key = 0; key < kKeyCount; ++key) {
         const layout::KeypadButton& place = layout::kKeypad[key];
         steps.emplace_back(place.tabIndex, [this, key, &place] {
-            CreateControl(WC_BUTTONW, WideFromText(KeyCaption(key)),
-                          BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, place.rect, kKeypadId + key,
-                          place.font, true);
+            spokenNames_.Name(CreateControl(WC_BUTTONW, WideFromText(KeyCaption(key)),
+                                            BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, place.rect,
+                                            kKeypadId + key, place.font, true),
+                              WideFromText(SpokenKeyName(key)));
         });
     }
     for (const layout::Control& control : layout::kControls) {
@@ -367,6 +372,12 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 DestroyWindow(window_);
             }
             return 0;
+        case WM_VKEYTOITEM:  // a key on the assignment list: Delete deletes the chosen line
+            if (LOWORD(wParam) == VK_DELETE) {
+                OnCommand(IdOf(layout::Role::DeleteButton));
+                return -2;
+            }
+            return -1;
         case WM_DPICHANGED:  // moved to a display of another scale, or its scale changed
             dpi_ = HIWORD(wParam);
             LayOut(reinterpret_cast<const RECT*>(lParam));
@@ -456,6 +467,10 @@ void MainWindow::SetKeyVisible(int16_t key, bool visible) {
 
 void MainWindow::ShowCurrentKey(const std::string& caption) {
     SetWindowTextW(Control(layout::Role::CurrentKey), WideFromText(caption).c_str());
+}
+
+void MainWindow::SetSpokenText(layout::Role role, const std::string& text) {
+    spokenNames_.Name(Control(role), WideFromText(text));
 }
 
 void MainWindow::ShowMessageBox(const std::string& text, const std::string& title) {

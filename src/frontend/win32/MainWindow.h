@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "OwnedHandles.h"
+#include "SpokenNames.h"
 #include "app/Form.h"
 #include "app/Layout.h"
 #include "app/View.h"
@@ -43,6 +44,7 @@ class MainWindow : public View {
     void SetMenuItemChecked(layout::Command command, bool checked) override;
     void SetKeyVisible(int16_t key, bool visible) override;
     void ShowCurrentKey(const std::string& caption) override;
+    void SetSpokenText(layout::Role role, const std::string& text) override;
     void ShowMessageBox(const std::string& text, const std::string& title) override;
     std::string ShowInputBox(const std::string& prompt, const std::string& title,
                              const std::string& defaultAnswer) override;
@@ -67,7 +69,9 @@ class MainWindow : public View {
     // `suggested` when the system proposes a place.
     void LayOut(const RECT* suggested);
     void LoadPages();
-    int Scaled(int length) const { return MulDiv(length, static_cast<int>(dpi_), layout::kDotsPerInch); }
+    int Scaled(int length) const {
+        return MulDiv(length, static_cast<int>(dpi_), layout::kDotsPerInch);
+    }
     HWND Control(int id) const { return GetDlgItem(window_, id); }
     HWND Control(layout::Role role) const { return Control(IdOf(role)); }
     // Boxes belong to the window once it is shown; before that, at start-up, to nobody.
@@ -85,6 +89,7 @@ class MainWindow : public View {
     std::array<OwnedBitmap, kPageCount + 1> pages_;    // by page number, for the dpi
     std::array<OwnedFont, layout::kFontCount> fonts_;  // by layout::Font; none for the default
     OwnedAccelerators accelerators_;
+    SpokenNames spokenNames_;
     HWND window_ = nullptr;  // destroyed with this object
     Form form_{*this};
 };

@@ -1,0 +1,178 @@
+#include "SpokenNames.h"
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <atomic>
+
+namespace quillon::win32 {
+namespace {
+
+constexpr UINT_PTR kSubclassId = 1;
+
+// The system's accessible object of a control with another name. Its other answers, the roles
+// and the list's lines among them, are the system's.
+class NamedAccessible final : public IAccessible {
+  public:
+    NamedAccessible(IAccessible* standard, std::wstring name)
+        : standard_(standard), name_(std::move(name)) {}
+    NamedAccessible(const NamedAccessible&) = delete;
+    NamedAccessible& operator=(const NamedAccessible&) = delete;
+
+    // IUnknown
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID id, void** object) override {
+        if (object == nullptr) {
+            return E_POINTER;
+        }
+        if (id == __uuidof(IUnknown) || id == __uuidof(IDispatch) || id == __uuidof(IAccessible)) {
+            *object = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        return standard_->QueryInterface(id, object);
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) {
+            delete this;
+        }
+        return left;
+    }
+
+    // IDispatch
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        return standard_->GetTypeInfoCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
+        return standard_->GetTypeInfo(index, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID id, LPOLESTR* names, UINT count, LCID locale,
+                                            DISPID* ids) override {
+        return standard_->GetIDsOfNames(id, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID member, REFIID id, LCID locale, WORD flags,
+                                     DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
+                                     UINT* argumentError) override {
+        return standard_->Invoke(member, id, locale, flags, parameters, result, exception,
+                                 argumentError);
+    }
+
+    // IAccessible: the name of the control itself is ours.
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        if (child.vt == VT_I4 && child.lVal == CHILDID_SELF) {
+            if (name == nullptr) {
+                return E_POINTER;
+            }
+            *name = SysAllocString(name_.c_str());
+            return *name != nullptr ? S_OK : E_OUTOFMEMORY;
+        }
+        return standard_->get_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+        return standard_->get_accParent(parent);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
+        return standard_->get_accChildCount(count);
+    }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
+        return standard_->get_accChild(child, object);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        return standard_->get_accValue(child, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        return standard_->get_accDescription(child, text);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        return standard_->get_accRole(child, role);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        return standard_->get_accState(child, state);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+        return standard_->get_accHelp(child, help);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, long* topic) override {
+        return standard_->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+        return standard_->get_accKeyboardShortcut(child, shortcut);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override {
+        return standard_->get_accFocus(child);
+    }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
+        return standard_->get_accSelection(children);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        return standard_->get_accDefaultAction(child, action);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(long how, VARIANT child) override {
+        return standard_->accSelect(how, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width, long* height,
+                                          VARIANT child) override {
+        return standard_->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start, VARIANT* end) override {
+        return standard_->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(long x, long y, VARIANT* child) override {
+        return standard_->accHitTest(x, y, child);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        return standard_->accDoDefaultAction(child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+        return standard_->put_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+        return standard_->put_accValue(child, value);
+    }
+
+  private:
+    ~NamedAccessible() { standard_->Release(); }
+
+    IAccessible* standard_;  // owned: released with this object
+    std::wstring name_;
+    std::atomic<ULONG> references_{1};
+};
+
+}  // namespace
+
+SpokenNames::~SpokenNames() {
+    for (const auto& named : names_) {
+        RemoveWindowSubclass(named.first, ControlProc, kSubclassId);
+    }
+}
+
+void SpokenNames::Name(HWND control, const std::wstring& name) {
+    if (names_.count(control) == 0) {
+        SetWindowSubclass(control, ControlProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+    }
+    names_[control] = name;
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
+LRESULT CALLBACK SpokenNames::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR, DWORD_PTR self) {
+    auto* names = reinterpret_cast<SpokenNames*>(self);
+    if (message == WM_GETOBJECT && static_cast<long>(lParam) == OBJID_CLIENT) {
+        void* standard = nullptr;
+        if (SUCCEEDED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                                &standard))) {
+            auto* named =
+                new NamedAccessible(static_cast<IAccessible*>(standard), names->names_[control]);
+            const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, named);
+            named->Release();
+            return result;
+        }
+    } else if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(control, ControlProc, kSubclassId);
+        names->names_.erase(control);
+    }
+    return DefSubclassProc(control, message, wParam, lParam);
+}
+
+}  // namespace quillon::win32

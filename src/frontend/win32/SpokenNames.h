@@ -1,0 +1,29 @@
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <string>
+
+namespace quillon::win32 {
+
+// The names screen readers say for controls whose caption says too little ("5" is "Keypad 5").
+// A named control answers a screen reader with the system's own accessible object for it, in a
+// wrapper that gives the name; everything else about the control stays the system's.
+class SpokenNames {
+  public:
+    SpokenNames() = default;
+    ~SpokenNames();
+    SpokenNames(const SpokenNames&) = delete;
+    SpokenNames& operator=(const SpokenNames&) = delete;
+
+    // Names the control from now on, and tells screen readers that its name changed.
+    void Name(HWND control, const std::wstring& name);
+
+  private:
+    static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
+                                        UINT_PTR id, DWORD_PTR self);
+    std::map<HWND, std::wstring> names_;
+};
+
+}  // namespace quillon::win32
