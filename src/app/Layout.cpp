@@ -71,6 +71,10 @@ std::string KeyName(const KeyStroke& stroke) {
     return (stroke.kind == KeyStroke::Kind::Function ? "F" : "") + std::to_string(stroke.number);
 }
 
+std::string MenuLineSpokenName(int16_t line) {
+    return "Menu line " + std::to_string(line);
+}
+
 std::vector<MenuLineKey> MenuLineKeys() {
     std::vector<MenuLineKey> keys;
     for (int16_t line = 1; line <= kLinesPerPage; ++line) {

@@ -107,6 +107,9 @@ extern const std::array<KeypadButton, kKeyCount> kKeypad;
 // front of a lower one.
 extern const std::array<Rect, kLinesPerPage> kMenuLines;
 
+// What a screen reader says for the hot-spot of line 1..8 ("Menu line 3").
+std::string MenuLineSpokenName(int16_t line);
+
 // The menu bar, left to right.
 extern const std::array<Menu, 2> kMenus;
 

@@ -172,6 +172,7 @@ void MainWindow::BuildControls(QWidget* client) {
         auto* spot = new HotSpot(client);
         const int16_t line = static_cast<int16_t>(k + 1);
         spot->setObjectName(QString("menuLine%1").arg(line));
+        spot->setAccessibleName(Text(layout::MenuLineSpokenName(line)));
         spot->setGeometry(Geometry(layout::kMenuLines[k]));
         connect(spot, &HotSpot::clicked, this, [this, line] { form_.OnMenuLineClicked(line); });
     }

@@ -326,8 +326,10 @@ void MainWindow::BuildControls() {
     // From the last line to the first, so that a higher line lies in front.
     steps.emplace_back(kMenuLinesRank, [this] {
         for (int16_t k = kLinesPerPage - 1; k >= 0; --k) {
-            CreateControl(kMenuLineClass, L"", 0, layout::kMenuLines[k], kMenuLineId + k + 1,
-                          layout::Font::Default, false);
+            spokenNames_.Name(
+                CreateControl(kMenuLineClass, L"", 0, layout::kMenuLines[k], kMenuLineId + k + 1,
+                              layout::Font::Default, false),
+                WideFromText(layout::MenuLineSpokenName(static_cast<int16_t>(k + 1))));
         }
     });
     std::stable_sort(steps.begin(), steps.end(),
