@@ -294,8 +294,11 @@ void MainWindow::ShowCurrentKey(const std::string& caption) {
 void MainWindow::SetSpokenText(layout::Role role, const std::string& text) {
     QWidget* control = controls_.at(role);
     control->setAccessibleName(Text(text));
-    QAccessibleEvent changed(control, QAccessible::NameChanged);
-    QAccessible::updateAccessibility(&changed);
+    // A listening screen reader is told; without one, telling would only load plugins.
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(control, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
 }
 
 void MainWindow::ShowMessageBox(const std::string& text, const std::string& title) {
