@@ -176,6 +176,7 @@ TEST_F(FormTest, TheKeypadDuringAnAssignmentAndTheBlinkAfterIt) {
     form.OnBlinkTick();
     EXPECT_TRUE(view.visible[1]);
     EXPECT_EQ(view.currentKey, "Del");
+    EXPECT_EQ(view.spoken.at(layout::Role::AssignmentList), "Messages of Delete");
 }
 
 TEST_F(FormTest, AFailingStepSaysSoAndKeepsTheAssignments) {
