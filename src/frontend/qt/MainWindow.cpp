@@ -120,6 +120,7 @@ MainWindow::~MainWindow() = default;
 
 void MainWindow::BuildControls(QWidget* client) {
     std::vector<std::pair<int, QWidget*>> focusOrder;
+    const auto deleteChosenLine = [this] { form_.OnDeleteClicked(SelectedAssignment()); };
     QWidget* frame = Create(layout::ControlFor(layout::Role::KeyFrame), client);
     for (const layout::Control& control : layout::kControls) {
         if (control.role == layout::Role::KeyFrame) {
@@ -136,13 +137,12 @@ void MainWindow::BuildControls(QWidget* client) {
                 // The Delete key on the list does what the Delete command button does.
                 auto* deleteKey = new QShortcut(QKeySequence::Delete, assignments_, nullptr,
                                                 nullptr, Qt::WidgetShortcut);
-                connect(deleteKey, &QShortcut::activated, this,
-                        [this] { form_.OnDeleteClicked(SelectedAssignment()); });
+                connect(deleteKey, &QShortcut::activated, this, deleteChosenLine);
                 break;
             }
             case layout::Role::DeleteButton:
                 connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
-                        [this] { form_.OnDeleteClicked(SelectedAssignment()); });
+                        deleteChosenLine);
                 break;
             case layout::Role::Prompt:
                 prompt_ = static_cast<QLabel*>(widget);
