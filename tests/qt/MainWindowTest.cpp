@@ -193,26 +193,6 @@ class MainWindowTest : public ::testing::Test {
     std::unique_ptr<qt::MainWindow> window;
 };
 
-TEST_F(MainWindowTest, TheRoadByMouse) {
-    EXPECT_EQ(Client()->size(), QSize(layout::kClientWidth, layout::kClientHeight));
-
-    QTest::mouseClick(KeyOf(Client(), 5), Qt::LeftButton);
-    EXPECT_TRUE(WaitFor([&] { return Find<QLabel>("currentKey")->text() == "8"; }));
-    EXPECT_TRUE(WaitFor([&] { return !KeyOf(Client(), 5)->isVisible(); }))
-        << "the current key blinks";
-    EXPECT_TRUE(WaitFor([&] { return KeyOf(Client(), 5)->isVisible(); }));
-
-    Click("assignButton");
-    EXPECT_TRUE(WaitFor([&] { return Find<QPushButton>("cancelButton")->isEnabled(); }));
-    const QImage mainPage = Find<QWidget>("menuPicture")->grab().toImage();
-    ClickLine(2);
-    EXPECT_NE(Find<QWidget>("menuPicture")->grab().toImage(), mainPage) << "the Requests page";
-    ClickLine(1);
-    EXPECT_EQ(Find<QListWidget>("assignments")->count(), 1);
-    EXPECT_EQ(Find<QListWidget>("assignments")->item(0)->text(), "Medic");
-    EXPECT_TRUE(WaitFor([&] { return !Find<QPushButton>("cancelButton")->isEnabled(); }));
-}
-
 // What a screen reader says of a control.
 QString Spoken(QObject* control) {
     return QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name);
@@ -318,11 +298,23 @@ TEST_F(MainWindowTest, WhatMustDoNothingDoesNothing) {
     EXPECT_EQ(Find<QLabel>("prompt")->text(), "");
 }
 
-TEST_F(MainWindowTest, TheClassIsAnsweredInItsBoxAndDeleteRemovesOnlyThePickedLine) {
+// The road by mouse: a key clicked blinks, the lines clicked open a page and pick a message, the
+// class is typed into its box, and Delete takes only the line picked in the list.
+TEST_F(MainWindowTest, TheRoadByMouseAndTheClassBox) {
+    EXPECT_EQ(Client()->size(), QSize(layout::kClientWidth, layout::kClientHeight));
+    QTest::mouseClick(KeyOf(Client(), 5), Qt::LeftButton);
+    EXPECT_TRUE(WaitFor([&] { return Find<QLabel>("currentKey")->text() == "8"; }));
+    EXPECT_TRUE(WaitFor([&] { return !KeyOf(Client(), 5)->isVisible(); })) << "it blinks";
+    EXPECT_TRUE(WaitFor([&] { return KeyOf(Client(), 5)->isVisible(); }));
+    auto* cancel = Find<QPushButton>("cancelButton");
     for (const int line : {1, 2}) {
         Click("assignButton");
+        EXPECT_TRUE(WaitFor([&] { return cancel->isEnabled(); }));
+        const QImage mainPage = Find<QWidget>("menuPicture")->grab().toImage();
         ClickLine(2);
+        EXPECT_NE(Find<QWidget>("menuPicture")->grab().toImage(), mainPage) << "Requests";
         ClickLine(line);
+        EXPECT_TRUE(WaitFor([&] { return !cancel->isEnabled(); }));
     }
     Click("assignButton");
     InputAnswerer answer("medic");
@@ -343,7 +335,7 @@ TEST_F(MainWindowTest, TheClassIsAnsweredInItsBoxAndDeleteRemovesOnlyThePickedLi
     EXPECT_EQ(list->item(0)->text(), "Ammo");
     EXPECT_EQ(list->item(1)->text(), "I'm a Medic");
     EXPECT_TRUE(list->selectedItems().isEmpty());
-    EXPECT_EQ(window->TheForm().Keys().UsedCount(1), 2);
+    EXPECT_EQ(window->TheForm().Keys().UsedCount(5), 2);
 }
 
 TEST_F(MainWindowTest, DigitsPickLinesAndTheFileMenuChangesTheFolderAndCloses) {
@@ -396,8 +388,7 @@ TEST_F(MainWindowTest, DigitsPickLinesAndTheFileMenuChangesTheFolderAndCloses) {
     EXPECT_TRUE(fs::exists("other/Main/qmvc.cfg"));
 }
 
-// A first start where the game sits where a Wine prefix's installer puts it: the probe finds it,
-// and so does a search of drive C.
+// A first start where the game sits where a Wine prefix's installer puts it, which the probe finds.
 class FirstStartTest : public ::testing::Test {
   protected:
     FirstStartTest() { WriteFile("qmscript.txt", "// test\r\n"); }
@@ -409,35 +400,26 @@ class FirstStartTest : public ::testing::Test {
         prefix.driveC + "Program Files (x86)/Return to Castle Wolfenstein/Main/";
 };
 
-// No to the folder found: the drive prompt, and the search shows itself. Yes takes the folder.
+// Yes takes the folder found. At the next first start, No to it: the drive prompt, and the
+// search shows itself; cancelled, it ends the program and nothing is remembered.
 TEST_F(FirstStartTest, TheFolderFoundIsOfferedBeforeTheDriveIsSearched) {
     {
         qt::MainWindow window;
-        MessageAnswerer no(QMessageBox::No);
-        InputAnswerer drive("c");
-        ProgressWatcher progress(false);
+        MessageAnswerer yes(QMessageBox::Yes);
         ASSERT_TRUE(window.TheForm().OnStart());
-        EXPECT_EQ(no.text.toStdString(),
+        EXPECT_EQ(yes.text.toStdString(),
                   "Quillon found Return to Castle Wolfenstein in:\n" + game + "\nUse this folder?");
-        EXPECT_EQ(drive.title, "RTCW Install drive");
-        EXPECT_TRUE(progress.seen);
-        EXPECT_EQ(window.TheForm().GamePath(), game);
+        EXPECT_EQ(ReadFile("qm.cfg"), game + "\r\n");
     }
     fs::remove("qm.cfg");
     qt::MainWindow window;
-    MessageAnswerer yes(QMessageBox::Yes);
-    ASSERT_TRUE(window.TheForm().OnStart());
-    EXPECT_TRUE(yes.answered);
-    EXPECT_EQ(ReadFile("qm.cfg"), game + "\r\n");
-}
-
-TEST_F(FirstStartTest, CancellingTheSearchEndsTheProgramAndRemembersNothing) {
-    qt::MainWindow window;
     MessageAnswerer no(QMessageBox::No);
-    InputAnswerer drive("C");
+    InputAnswerer drive("c");
     ProgressWatcher progress(true);
     MessageAnswerer farewell;
     EXPECT_FALSE(window.TheForm().OnStart());
+    EXPECT_TRUE(no.answered);
+    EXPECT_EQ(drive.title, "RTCW Install drive");
     EXPECT_TRUE(progress.seen);
     EXPECT_TRUE(farewell.text.contains("cancelled"));
     EXPECT_FALSE(fs::exists("qm.cfg"));

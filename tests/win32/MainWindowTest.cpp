@@ -5,6 +5,8 @@
 
 #include <oleacc.h>
 
+#include <process.h>
+
 #include <chrono>
 #include <functional>
 #include <string>
@@ -192,34 +194,6 @@ class Win32WindowTest : public ::testing::Test {
     MainWindow window;
 };
 
-TEST_F(Win32WindowTest, TheRoadByMouse) {
-    RECT client{};
-    GetClientRect(window.Handle(), &client);
-    EXPECT_EQ(client.right, layout::kClientWidth);
-    EXPECT_EQ(client.bottom, layout::kClientHeight);
-
-    Click(Control(MainWindow::kKeypadId + 5));
-    EXPECT_TRUE(PumpUntil([&] { return TextOf(Control(Role::CurrentKey)) == L"8"; }));
-    const HWND key = Control(MainWindow::kKeypadId + 5);
-    EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(key); })) << "the current key blinks";
-    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(key) != FALSE; }));
-
-    const HWND cancel = Control(Role::CancelButton);
-    Click(Role::AssignButton);
-    EXPECT_TRUE(PumpUntil([&] { return IsWindowEnabled(cancel) != FALSE; }));
-    const auto picture = [&] {
-        return SendMessageW(Control(Role::MenuPicture), STM_GETIMAGE, IMAGE_BITMAP, 0);
-    };
-    const LRESULT mainPage = picture();
-    ClickLine(2);
-    EXPECT_NE(picture(), mainPage) << "the Requests page";
-    ClickLine(1);
-    wchar_t line[64] = {};
-    SendMessageW(Control(Role::AssignmentList), LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
-    EXPECT_EQ(std::wstring(line), L"Medic");
-    EXPECT_TRUE(PumpUntil([&] { return !IsWindowEnabled(cancel); }));
-}
-
 // What a screen reader says of a control.
 std::wstring Spoken(HWND control) {
     void* found = nullptr;
@@ -330,10 +304,30 @@ TEST_F(Win32WindowTest, WhatMustDoNothingDoesNothing) {
     EXPECT_EQ(Menu().Page(), 1);
 }
 
-TEST_F(Win32WindowTest, TheClassIsTypedDigitsPickAndDeleteRemovesOnlyThePickedLine) {
+// The road by mouse: a key clicked blinks, the lines clicked open a page and pick a message; the
+// digits pick too; the class is typed into its box; Delete takes only the line picked in the list.
+TEST_F(Win32WindowTest, TheRoadByMouseDigitsAndTheClassBox) {
+    RECT client{};
+    GetClientRect(window.Handle(), &client);
+    EXPECT_EQ(client.right, layout::kClientWidth);
+    EXPECT_EQ(client.bottom, layout::kClientHeight);
+    const HWND key = Control(MainWindow::kKeypadId + 5);
+    Click(key);
+    EXPECT_TRUE(PumpUntil([&] { return TextOf(Control(Role::CurrentKey)) == L"8"; }));
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(key); })) << "the current key blinks";
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(key) != FALSE; }));
+
+    const HWND cancel = Control(Role::CancelButton);
     Click(Role::AssignButton);
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowEnabled(cancel) != FALSE; }));
+    const auto picture = [&] {
+        return SendMessageW(Control(Role::MenuPicture), STM_GETIMAGE, IMAGE_BITMAP, 0);
+    };
+    const LRESULT mainPage = picture();
     ClickLine(2);
+    EXPECT_NE(picture(), mainPage) << "the Requests page";
     ClickLine(1);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindowEnabled(cancel); }));
     // The game's way: 2 for Requests on the main row, 2 for Ammo on the keypad.
     Click(Role::AssignButton);
     PressKey('2');
@@ -348,7 +342,7 @@ TEST_F(Win32WindowTest, TheClassIsTypedDigitsPickAndDeleteRemovesOnlyThePickedLi
     }
     const HWND list = Control(Role::AssignmentList);
     ASSERT_TRUE(PumpUntil([&] { return SendMessageW(list, LB_GETCOUNT, 0, 0) == 3; }));
-    EXPECT_EQ(window.TheForm().Keys().At(1, 3)->Label(), "I'm a Medic");
+    EXPECT_EQ(window.TheForm().Keys().At(5, 3)->Label(), "I'm a Medic");
 
     // The player clicks the second line and presses Delete twice: only that line goes.
     RECT item{};
@@ -360,8 +354,8 @@ TEST_F(Win32WindowTest, TheClassIsTypedDigitsPickAndDeleteRemovesOnlyThePickedLi
     Click(Role::DeleteButton);
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 2);
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), LB_ERR);
-    EXPECT_EQ(window.TheForm().Keys().At(1, 1)->Label(), "Medic");
-    EXPECT_EQ(window.TheForm().Keys().At(1, 2)->Label(), "I'm a Medic");
+    EXPECT_EQ(window.TheForm().Keys().At(5, 1)->Label(), "Medic");
+    EXPECT_EQ(window.TheForm().Keys().At(5, 2)->Label(), "I'm a Medic");
 }
 
 TEST_F(Win32WindowTest, TheFileAndHelpMenus) {
@@ -414,32 +408,16 @@ void SetDisplayDpi(DWORD dpi) {
                     sizeof dpi);
 }
 
-// Runs this test again in a program of its own, which starts at 192 dpi.
-DWORD RunAtTwiceTheDpi(const std::wstring& test) {
+// Runs this test again in a program of its own, which starts at 192 dpi; its exit code.
+intptr_t RunAtTwiceTheDpi(const std::wstring& test) {
     SetDisplayDpi(192);
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring command = L"\"" + std::wstring(self) + L"\" --gtest_filter=" + test;
-    SetEnvironmentVariableW(L"QUILLON_TEST_AT_192_DPI", L"1");
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    const BOOL started = CreateProcessW(self, command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                                        nullptr, &startup, &process);
-    SetEnvironmentVariableW(L"QUILLON_TEST_AT_192_DPI", nullptr);
-    if (!started) {
-        SetDisplayDpi(96);
-        return GetLastError();
-    }
-    DWORD exitCode = 1;
-    if (WaitForSingleObject(process.hProcess, 30000) == WAIT_OBJECT_0) {
-        GetExitCodeProcess(process.hProcess, &exitCode);
-    } else {
-        TerminateProcess(process.hProcess, exitCode);  // the program this test started
-    }
+    _wputenv(L"QUILLON_TEST_AT_192_DPI=1");
+    const intptr_t exitCode =
+        _wspawnl(_P_WAIT, self, L"tests", (L"--gtest_filter=" + test).c_str(), nullptr);
+    _wputenv(L"QUILLON_TEST_AT_192_DPI=");
     SetDisplayDpi(96);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
     return exitCode;
 }
 
@@ -447,7 +425,7 @@ DWORD RunAtTwiceTheDpi(const std::wstring& test) {
 // the menu line under the mouse; moved to a 96-dpi display, the window is as at first.
 TEST_F(Win32WindowTest, AtTwiceTheDpiEverythingIsTwiceTheSize) {
     if (GetEnvironmentVariableW(L"QUILLON_TEST_AT_192_DPI", nullptr, 0) == 0) {
-        EXPECT_EQ(RunAtTwiceTheDpi(L"Win32WindowTest.AtTwiceTheDpiEverythingIsTwiceTheSize"), 0U);
+        EXPECT_EQ(RunAtTwiceTheDpi(L"Win32WindowTest.AtTwiceTheDpiEverythingIsTwiceTheSize"), 0);
         return;
     }
     ASSERT_EQ(window.Dpi(), 192U);
@@ -471,7 +449,7 @@ TEST_F(Win32WindowTest, AtTwiceTheDpiEverythingIsTwiceTheSize) {
     Click(Role::AssignButton);
     ClickAt(2 * test::kMenuLineColumn, 2 * test::MenuLineRow(2));
     ASSERT_TRUE(WaitForTick());
-    EXPECT_EQ(Menu().Page(), 3);
+    ASSERT_EQ(Menu().Page(), 3);
     ClickAt(2 * test::kMenuLineColumn, 2 * test::MenuLineRow(1));
     ASSERT_TRUE(WaitForTick());
     EXPECT_EQ(window.TheForm().Keys().At(1, 1)->Label(), "Medic");
@@ -512,43 +490,34 @@ LRESULT CALLBACK CancelTheSearch(int code, WPARAM wParam, LPARAM lParam) {
     return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
+// Yes takes the installation an installer's registry entry names. A first start without it: the
+// drive prompt, and the search; its Cancel ends the program, and nothing is remembered.
 TEST_F(Win32FirstStartTest, TheInstallationFoundIsOfferedBeforeTheDrivePrompt) {
     ASSERT_TRUE(fs::exists("Q:\\Games\\RTCW\\Main\\sp_pak2.pk3")) << "drive Q is not mapped";
     WriteFile("Installed\\Main\\sp_pak2.pk3", "");
-    test::TestRegistryKey entry(
-        L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QuillonWindowTest");
-    entry.Set(L"DisplayName", L"Return to Castle Wolfenstein");
-    entry.Set(L"InstallLocation", (folder.Path() / "Installed").wstring());
     const std::string game = folder.Text() + "Installed\\Main\\";
     {
-        // No: the drive prompt, a letter typed, the search finds the game and remembers it.
+        test::TestRegistryKey entry(
+            L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QuillonWindowTest");
+        entry.Set(L"DisplayName", L"Return to Castle Wolfenstein");
+        entry.Set(L"InstallLocation", (folder.Path() / "Installed").wstring());
         MainWindow window;
-        BoxAnswerer no(L"Quillon", IDNO);
-        BoxAnswerer drive(L"RTCW Install drive", IDOK, L"q");
+        BoxAnswerer yes(L"Quillon", IDYES);
         ASSERT_TRUE(window.TheForm().OnStart());
-        EXPECT_EQ(no.Text(), WideFromText("Quillon found Return to Castle Wolfenstein in:\n" +
-                                          game + "\nUse this folder?"));
-        EXPECT_THAT(drive.Text(), HasSubstr(L"drive letter"));
-        EXPECT_EQ(window.TheForm().GamePath(), "Q:\\Games\\RTCW\\Main\\");
+        EXPECT_EQ(yes.Text(), WideFromText("Quillon found Return to Castle Wolfenstein in:\n" +
+                                           game + "\nUse this folder?"));
+        EXPECT_EQ(ReadFile("qm.cfg"), game + "\r\n");
     }
     fs::remove("qm.cfg");
     Pump(10);
     MainWindow window;
-    BoxAnswerer yes(L"Quillon", IDYES);
-    ASSERT_TRUE(window.TheForm().OnStart());
-    EXPECT_EQ(window.TheForm().GamePath(), game);
-    EXPECT_EQ(ReadFile("qm.cfg"), game + "\r\n");
-}
-
-TEST_F(Win32FirstStartTest, CancellingTheSearchEndsTheProgramAndRemembersNothing) {
-    ASSERT_TRUE(fs::exists("Q:\\Games\\RTCW\\Main\\sp_pak2.pk3")) << "drive Q is not mapped";
-    MainWindow window;
-    BoxAnswerer drive(L"RTCW Install drive", IDOK, L"Q");
+    BoxAnswerer drive(L"RTCW Install drive", IDOK, L"q");
     const HHOOK hook = SetWindowsHookExW(WH_CBT, CancelTheSearch, nullptr, GetCurrentThreadId());
     BoxAnswerer farewell(L"Quillon");
     const bool started = window.TheForm().OnStart();
     UnhookWindowsHookEx(hook);
     EXPECT_FALSE(started);
+    EXPECT_THAT(drive.Text(), HasSubstr(L"drive letter"));
     EXPECT_THAT(farewell.Text(), HasSubstr(L"cancelled"));
     EXPECT_FALSE(fs::exists("qm.cfg"));
 }
