@@ -127,7 +127,6 @@ void MainWindow::BuildControls(QWidget* client) {
             continue;
         }
         QWidget* widget = Create(control, control.inKeyFrame ? frame : client);
-        controls_[control.role] = widget;
         if (control.tabIndex >= 0) {
             focusOrder.emplace_back(control.tabIndex, widget);
         }
@@ -292,7 +291,7 @@ void MainWindow::ShowCurrentKey(const std::string& caption) {
 }
 
 void MainWindow::SetSpokenText(layout::Role role, const std::string& text) {
-    QWidget* control = controls_.at(role);
+    auto* control = centralWidget()->findChild<QWidget*>(Text(layout::ControlFor(role).name));
     control->setAccessibleName(Text(text));
     // A listening screen reader is told; without one, telling would only load plugins.
     if (QAccessible::isActive()) {

@@ -66,7 +66,6 @@ class MainWindow : public QMainWindow, public View {
     QLabel* currentKey_ = nullptr;
     QPushButton* cancel_ = nullptr;
     PictureBox* menuPicture_ = nullptr;
-    std::map<layout::Role, QWidget*> controls_;
     std::map<layout::Command, QAction*> menuActions_;
     std::array<QPushButton*, kKeyCount> keypad_{};
     QTimer menuTimer_;
