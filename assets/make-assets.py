@@ -34,23 +34,32 @@ SERIF_BOLD = font_file("DejaVuSerif-Bold.ttf", "DejaVu Serif:bold")
 WIDTH, HEIGHT = 212, 213
 WHITE, YELLOW = (255, 255, 255), (255, 255, 0)
 
-# Each picture's colour and the seed of its grain, by page number from 1; the pictures are named
-# page1.bmp and on, page1@2x.bmp and on at twice the size.
-PAGES = [("main", WHITE), ("statements", WHITE), ("requests", WHITE), ("commands", WHITE),
-         ("talk", WHITE), ("chat", YELLOW), ("chat2", YELLOW)]
+# Each game: the file of its profile, and for each page the seed of its grain and its colour.
+# The pictures are numbered across the games in this order: page1.bmp and on, page1@2x.bmp and on
+# at twice the size. The letters of line n stand on rows first + pitch * (n - 1) to
+# last + pitch * (n - 1), as the program's layout has it (PictureLinesOf).
+GAMES = [
+    {"profile": "ReturnToCastleWolfenstein.cpp", "first": 38, "last": 50, "pitch": 20, "size": 13,
+     "pages": [("main", WHITE), ("statements", WHITE), ("requests", WHITE), ("commands", WHITE),
+               ("talk", WHITE), ("chat", YELLOW), ("chat2", YELLOW)]},
+    {"profile": "EnemyTerritory.cpp", "first": 30, "last": 42, "pitch": 17, "size": 12,
+     "pages": [("et-main", WHITE), ("et-statements", WHITE), ("et-requests", WHITE),
+               ("et-commands", WHITE), ("et-talk", WHITE), ("et-global", YELLOW),
+               ("et-global2", YELLOW), ("et-objectives", WHITE)]},
+]
 
 
-def page_texts():
-    """The lines each page shows, from the program's own table of them."""
-    source = os.path.join(HERE, "..", "src", "model", "menu", "MenuPictureText.cpp")
+def page_texts(game):
+    """The lines each page of a game shows, from the program's own table of them."""
+    source = os.path.join(HERE, "..", "src", "model", "game", game["profile"])
     with open(source, encoding="utf-8") as table:
-        body = table.read().split("kPageTexts = {{", 1)[1].split("}};", 1)[0]
-    pages = re.findall(r'\{"[^"]*",\s*\{(.*?)\}\}', body, re.S)
-    return [re.findall(r'"([^"]*)"', lines) for lines in pages]
-
-
-# The letters of line n stand on rows FIRST_ROW + PITCH * (n - 1) to LAST_ROW + PITCH * (n - 1).
-FIRST_ROW, LAST_ROW, PITCH = 38, 50, 20
+        rows = re.findall(r'\{(\d+), (\d+), "([^"]*)",', table.read())
+    pages = [[] for _ in game["pages"]]
+    for page, line, text in rows:
+        lines = pages[int(page) - 1]
+        lines.extend([""] * (int(line) - len(lines)))
+        lines[int(line) - 1] = text
+    return pages
 
 
 def ground(rng, scale):
@@ -83,26 +92,27 @@ def tab(draw, scale):
     draw.text((13 * scale, 17 * scale), "Message", font=font, fill=WHITE, anchor="ls")
 
 
-def lines(draw, colour, texts, scale):
-    font = ImageFont.truetype(SERIF, 13 * scale)
+def lines(draw, colour, texts, game, scale):
+    font = ImageFont.truetype(SERIF, game["size"] * scale)
+    first, last, pitch = game["first"], game["last"], game["pitch"]
     for n, text in enumerate(texts, start=1):
-        baseline = (LAST_ROW - 2 + PITCH * (n - 1)) * scale
-        label = "%d. %s" % (n, text)
+        baseline = (last - 2 + pitch * (n - 1)) * scale
+        label = "%d. %s" % (n % 10, text)
         left, top, right, bottom = draw.textbbox((10 * scale, baseline), label, font=font,
                                                  anchor="ls")
-        assert top >= (FIRST_ROW + PITCH * (n - 1)) * scale, (label, top)
-        assert bottom <= (LAST_ROW + 1 + PITCH * (n - 1)) * scale, (label, bottom)
+        assert top >= (first + pitch * (n - 1)) * scale, (label, top)
+        assert bottom <= (last + 1 + pitch * (n - 1)) * scale, (label, bottom)
         assert right <= 204 * scale, (label, right)
         draw.text((10 * scale, baseline), label, font=font, fill=colour, anchor="ls")
 
 
-def page_picture(number, name, colour, texts, scale):
+def page_picture(number, name, colour, texts, game, scale):
     rng = random.Random(name)
     image = ground(rng, scale)
     panel(image, rng, scale)
     draw = ImageDraw.Draw(image)
     tab(draw, scale)
-    lines(draw, colour, texts, scale)
+    lines(draw, colour, texts, game, scale)
     suffix = "" if scale == 1 else "@%dx" % scale
     image.save(os.path.join(HERE, "pages", "page%d%s.bmp" % (number, suffix)))
 
@@ -159,9 +169,12 @@ def icon():
 
 def main():
     os.makedirs(os.path.join(HERE, "pages"), exist_ok=True)
-    for number, ((name, colour), texts) in enumerate(zip(PAGES, page_texts()), start=1):
-        for scale in (1, 2):
-            page_picture(number, name, colour, texts, scale)
+    number = 0
+    for game in GAMES:
+        for (name, colour), texts in zip(game["pages"], page_texts(game)):
+            number += 1
+            for scale in (1, 2):
+                page_picture(number, name, colour, texts, game, scale)
     icon()
 
 

@@ -18,9 +18,9 @@ int main(int argc, char** argv) {
         found = quillon::ProbeKnownPlaces(files, quillon::KnownPlacesOfThisMachine(files)).size();
     }
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-    for (const std::string& folder :
+    for (const quillon::FoundGame& game :
          quillon::ProbeKnownPlaces(files, quillon::KnownPlacesOfThisMachine(files))) {
-        std::printf("found %s\n", folder.c_str());
+        std::printf("found %s: %s\n", quillon::ProfileOf(game.game).name, game.folder.c_str());
     }
     std::printf("probe %.3f ms (mean of %d), %zu found\n", took.count() / rounds, rounds, found);
     return 0;

@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <string>
+#include <vector>
 
 #include "model/script/ScriptGenerator.h"
 #include "model/script/ScriptReader.h"
@@ -21,11 +22,18 @@ int main(int argc, char** argv) {
     }
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 1000;
     const FileRead head = RealFileSystem().ReadRegularFile(argv[1], 1 << 20);
+    const GameProfile& game = ReturnToCastleWolfenstein();
+    std::vector<Assignment> messages;
+    for (const MenuEntry& entry : game.menu) {
+        if (IsMessage(entry)) {
+            messages.emplace_back(entry);
+        }
+    }
     KeyTable full;
     size_t next = 0;
     for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
         for (int slot = 0; slot < kSlotsPerKey; ++slot) {
-            full.Append(key, Assignment(kVoiceMessages[next++ % kVoiceMessages.size()]));
+            full.Append(key, messages[next++ % messages.size()]);
         }
     }
     const std::string path = "restore_bench_qmvc.cfg";
@@ -35,7 +43,7 @@ int main(int argc, char** argv) {
     int restoredKeys = 0;
     for (int round = 0; round < rounds; ++round) {
         const FileRead script = RealFileSystem().ReadRegularFile(path, 1 << 20);
-        restoredKeys += ReadScriptAssignments(script.content).keysRestored;
+        restoredKeys += ReadScriptAssignments(game, script.content).keysRestored;
     }
     const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
     std::remove(path.c_str());

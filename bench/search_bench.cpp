@@ -14,7 +14,7 @@
 
 int main(int argc, char** argv) {
     std::string root;
-    std::string pattern = quillon::kGameDataFile;
+    std::string pattern = "sp_pak2.pk3";
     bool sequential = false;
     int positional = 0;
     for (int i = 1; i < argc; ++i) {

@@ -56,7 +56,7 @@ sleep 0.5  # until it watches; it says nothing before the first event
 # Microseconds since the epoch, without starting a process.
 now() { echo "${EPOCHREALTIME/./}"; }
 
-# Starts a program and waits for its window titled $1 to be mapped; prints "milliseconds
+# Starts a program and waits for its window whose title begins with $1 to be mapped; prints "milliseconds
 # kibibytes".
 time_window() {
     local title=$1
@@ -71,7 +71,7 @@ time_window() {
             shown=$(now)
             read -r line <&4  # "event <root>, window <id>, override NO"
             window=${line#*window }
-            [ "$(xdotool getwindowname "${window%%,*}" 2>/dev/null)" = "$title" ] && break
+            [[ "$(xdotool getwindowname "${window%%,*}" 2>/dev/null)" == "$title"* ]] && break
         elif ! kill -0 "$pid" 2>/dev/null; then
             echo "the program ended before showing its window:" >&2
             cat "$work/stderr" >&2

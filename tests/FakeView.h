@@ -22,6 +22,7 @@ class FakeView : public View {
     std::string prompt;
     std::string currentKey;
     std::map<layout::Role, std::string> spoken;
+    std::optional<Game> gameShown;
     int16_t pageShown = 1;
     std::vector<bool> visible = std::vector<bool>(kKeyCount, true);
     std::vector<std::pair<std::string, std::string>> messages;  // text, title
@@ -46,6 +47,7 @@ class FakeView : public View {
     void AppendAssignment(const std::string& line) override { list.push_back(line); }
     void RemoveAssignment(int16_t index) override { list.erase(list.begin() + index); }
     void SetPrompt(const std::string& text) override { prompt = text; }
+    void ShowGame(Game game) override { gameShown = game; }
     void ShowPage(int16_t page) override { pageShown = page; }
     void SetCancelEnabled(bool) override {}
     void SetMenuItemChecked(layout::Command command, bool on) override { checked[command] = on; }

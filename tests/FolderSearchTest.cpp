@@ -14,6 +14,7 @@
 #endif
 
 #include "model/install/FolderSearch.h"
+#include "model/install/GameFolders.h"
 #include "platform/FolderListing.h"
 
 namespace quillon {
@@ -23,6 +24,7 @@ using ::testing::HasSubstr;
 using ::testing::Not;
 
 namespace fs = std::filesystem;
+using test::kGameDataFile;
 using test::TempFolder;
 using test::WriteFile;
 
@@ -86,9 +88,11 @@ TEST(FolderSearch, LastMatchInWalkOrderWinsWhateverTheCaseOrName) {
     // A wildcard pattern matches by the platform's rules, case ignored.
     EXPECT_TRUE(NameMatchesPattern("SP_PAK2.PK3", "sp_pak?.*"));
     EXPECT_FALSE(NameMatchesPattern("sp_pak2.pk3.bak", kGameDataFile));
-    EXPECT_TRUE(NameMatchesPattern("MP_PAK0.PK3", kGameFolderFiles));
-    EXPECT_TRUE(NameMatchesPattern("wolfconfig_mp.cfg", kGameFolderFiles));
-    EXPECT_FALSE(NameMatchesPattern("mp_pak0.pk3;", kGameFolderFiles));
+    for (const char* name : {"MP_PAK0.PK3", "wolfconfig_mp.cfg", "mp_bin.pk3", "legacy_v2.83.pk3"}) {
+        EXPECT_TRUE(NameMatchesPattern(name, DriveSearchPattern())) << name;
+    }
+    EXPECT_FALSE(NameMatchesPattern("mp_pak0.pk3;", DriveSearchPattern()));
+    EXPECT_FALSE(NameMatchesPattern("pak0.pk3", DriveSearchPattern()));
 
     // Nothing below a folder that cannot be listed, and nothing in an empty tree.
     EXPECT_EQ(SearchDrive(RealFileSystem(), folder.Text() + "missing/", kGameDataFile).match, "");

@@ -196,7 +196,7 @@ TEST_F(FormTest, AFailingStepSaysSoAndKeepsTheAssignments) {
 
 // A script the game would not run is exported all the same, and the player is told why.
 TEST_F(FormTest, AScriptTooLongForTheGameIsSaidToBeSo) {
-    WriteFile("qmscript.txt", "// " + std::string(kGameScriptLimit, 'x') + "\r\n");
+    WriteFile("qmscript.txt", "// " + std::string(ReturnToCastleWolfenstein().scriptLimit, 'x') + "\r\n");
     Exported();
     ASSERT_EQ(view.messages.size(), 2U);
     EXPECT_EQ(view.messages[0].second, "Script compilation sucessful");
@@ -285,7 +285,7 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     view.chosenFolders = {folder.Text() + "elsewhere"};
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     ASSERT_EQ(view.messages.size(), 2U);  // the export's, and this one
-    EXPECT_THAT(view.messages.back().first, HasSubstr("sp_pak2.pk3"));
+    EXPECT_THAT(view.messages.back().first, HasSubstr("is no game folder"));
     EXPECT_EQ(form.GamePath(), firstGame);
 
     // Another installation with a script of its own: its keys come back with it.
@@ -313,6 +313,19 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     view.chosenFolders = {folder.Text() + "empty" + kSeparator + "main"};
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_EQ(form.Keys(), KeyTable());
+    EXPECT_EQ(view.gameShown, Game::ReturnToCastleWolfenstein);
+
+    // The etmain folder of ET: Legacy's user folder: the game, its menu and its keys follow the
+    // folder, and a class of the other game is no key of this one.
+    WriteFile(".etlegacy/etmain/qmvc.cfg", std::string(kTemplate) +
+                                               "\r\nset try1b1  \"vsay_team IamFieldOps;\"\r\n"
+                                               "set try2b1  \"vsay_team iamlieutenant;\"\r\n");
+    view.chosenFolders = {folder.Text() + ".etlegacy" + kSeparator + "etmain"};
+    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    EXPECT_EQ(view.gameShown, Game::EnemyTerritory);
+    EXPECT_EQ(form.Keys().At(1, 1)->Label(), "I'm a Field Ops");
+    EXPECT_FALSE(form.Keys().IsUsed(2, 1));
+    EXPECT_THAT(view.messages.back().first, HasSubstr("1 lines of it were not understood"));
 }
 
 // The menu item shows whether the game runs the script at its start, and changes only that line.

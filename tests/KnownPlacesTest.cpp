@@ -36,6 +36,15 @@ std::string Install(const TempFolder& folder, const std::string& install,
     return TextFromPath(folder.Path() / below / main / "");
 }
 
+// The game folders found at the places, in the order they are offered.
+std::vector<std::string> FoundFolders(const KnownPlaces& places) {
+    std::vector<std::string> folders;
+    for (const FoundGame& found : ProbeKnownPlaces(RealFileSystem(), places)) {
+        folders.push_back(found.folder);
+    }
+    return folders;
+}
+
 std::string Quoted(const fs::path& path) {
     std::string text;
     for (const char c : TextFromPath(path)) {
@@ -115,14 +124,14 @@ TEST(KnownPlaces, SteamLibrariesInBothFormats) {
     KnownPlaces places;
     places.steamRoots = {TextFromPath(root), TextFromPath(old),
                          TextFromPath(folder.Path() / "none")};
-    EXPECT_EQ(ProbeKnownPlaces(RealFileSystem(), places),
+    EXPECT_EQ(FoundFolders(places),
               (std::vector<std::string>{fromManifest, usual}));
 
     // A manifest whose install folder is a path leads nowhere else, not even to a game there.
     Install(folder, "elsewhere");
     WriteFile(second / "steamapps" / "appmanifest_9010.acf",
               "\"AppState\" { \"installdir\" \"../../../elsewhere\" }");
-    EXPECT_EQ(ProbeKnownPlaces(RealFileSystem(), places), std::vector<std::string>{usual});
+    EXPECT_EQ(FoundFolders(places), std::vector<std::string>{usual});
 }
 
 TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
@@ -149,9 +158,9 @@ TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
     places.installFolders.push_back(folder.Text() + "line\nbreak");
     places.installFolders.push_back(folder.Text() + "dangling");
 #endif
-    EXPECT_EQ(ProbeKnownPlaces(RealFileSystem(), places),
+    EXPECT_EQ(FoundFolders(places),
               (std::vector<std::string>{installer, multiplayer, wine}));
-    EXPECT_TRUE(ProbeKnownPlaces(RealFileSystem(), {}).empty());
+    EXPECT_TRUE(FoundFolders({}).empty());
 }
 
 #ifndef _WIN32
@@ -173,7 +182,7 @@ TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
     setenv("HOME", (folder.Path() / "home").c_str(), 1);
     unsetenv("WINEPREFIX");
     const std::vector<std::string> found =
-        ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem()));
+        FoundFolders(KnownPlacesOfThisMachine(RealFileSystem()));
     setenv("HOME", previous.c_str(), 1);
     // Steam reached twice (through ~/.steam/steam and directly) is one folder.
     ASSERT_EQ(found.size(), 4U);
@@ -223,11 +232,11 @@ TEST(KnownPlaces, TheRegistryOfThisMachine) {
         other.Set(L"InstallLocation", folder.Path().wstring());
         test::TestRegistryKey valve(L"Software\\Valve\\Steam");
         valve.Set(L"SteamPath", (folder.Path() / "Steam").wstring());
-        EXPECT_EQ(ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem())),
+        EXPECT_EQ(FoundFolders(KnownPlacesOfThisMachine(RealFileSystem())),
                   (std::vector<std::string>{steam, installed}));
     }
     EXPECT_TRUE(
-        ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem())).empty())
+        FoundFolders(KnownPlacesOfThisMachine(RealFileSystem())).empty())
         << "the keys are gone";
 }
 #endif

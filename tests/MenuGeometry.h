@@ -4,12 +4,12 @@
 
 namespace quillon::test {
 
-// The window row through the middle of the letters of menu line 1..8, where the stretched page
-// picture draws them; a click there is a click on that line.
-inline int MenuLineRow(int line) {
+// The window row through the middle of the letters of menu line 1..10 of the game's pages,
+// where the stretched page picture draws them; a click there is a click on that line.
+inline int MenuLineRow(int line, Game game = Game::ReturnToCastleWolfenstein) {
     const layout::Rect& picture = layout::ControlFor(layout::Role::MenuPicture).rect;
-    const int pictureRow =
-        (layout::kFirstLineTop + layout::kFirstLineBottom) / 2 + layout::kLinePitch * (line - 1);
+    const layout::PictureLines lines = layout::PictureLinesOf(game);
+    const int pictureRow = (lines.firstTop + lines.firstBottom) / 2 + lines.pitch * (line - 1);
     return picture.y + pictureRow * picture.height / layout::kPagePictureHeight;
 }
 

@@ -10,20 +10,24 @@
 namespace quillon {
 namespace {
 
-// Every assignment there is: the 39 messages and the four class announcements.
-std::vector<Assignment> EveryAssignment() {
+// Every assignment a game has: its menu's messages and its class announcements.
+std::vector<Assignment> EveryAssignment(const GameProfile& game) {
     std::vector<Assignment> every;
-    for (const VoiceMessage& message : kVoiceMessages) {
-        every.emplace_back(message);
+    for (const MenuEntry& entry : game.menu) {
+        if (IsMessage(entry)) {
+            every.emplace_back(entry);
+        }
     }
-    for (const PlayerClass& playerClass : kPlayerClasses) {
+    for (const PlayerClass& playerClass : game.classes) {
         every.emplace_back(playerClass);
     }
     return every;
 }
 
 TEST(ScriptReader, ExportedTablesComeBackWholeAndExportTheSameBytes) {
-    const std::vector<Assignment> every = EveryAssignment();
+  for (const Game game : kGames) {
+    const GameProfile& profile = ProfileOf(game);
+    const std::vector<Assignment> every = EveryAssignment(profile);
     std::mt19937 random(20261206);
     for (int round = 0; round < 400; ++round) {
         KeyTable table;
@@ -35,8 +39,8 @@ TEST(ScriptReader, ExportedTablesComeBackWholeAndExportTheSameBytes) {
         }
         const std::string script =
             "// template\r\nbind KP_END \"vstr try11bb\"\r\n" + GenerateScriptBody(table);
-        const RestoredKeys restored = ReadScriptAssignments(script);
-        ASSERT_EQ(restored.table, table) << "round " << round;
+        const RestoredKeys restored = ReadScriptAssignments(profile, script);
+        ASSERT_EQ(restored.table, table) << profile.name << ", round " << round;
         EXPECT_EQ(restored.linesNotUnderstood, 0);
         ASSERT_EQ(GenerateScriptBody(restored.table), GenerateScriptBody(table));
     }
@@ -45,7 +49,8 @@ TEST(ScriptReader, ExportedTablesComeBackWholeAndExportTheSameBytes) {
     for (size_t i = 0; i < every.size(); ++i) {
         all.Append(static_cast<int16_t>(1 + i / kSlotsPerKey), every[i]);
     }
-    EXPECT_EQ(ReadScriptAssignments(GenerateScriptBody(all)).table, all);
+    EXPECT_EQ(ReadScriptAssignments(profile, GenerateScriptBody(all)).table, all);
+  }
 }
 
 // Every line here sets a slot the way the game's console takes it, whatever the spacing, letter
@@ -65,23 +70,23 @@ TEST(ScriptReader, HandEditedScriptsAreReadAsTheConsoleReadsThem) {
         "set try07b1  \"vsay Hi;\"\n"   // another variable than key 7's
         "set try6b1  \"vsay Hi;\"\n"
         "set try6b1 vsay Bye";  // set again, the last line: the later one wins
-    const RestoredKeys restored = ReadScriptAssignments(script);
+    const RestoredKeys restored = ReadScriptAssignments(ReturnToCastleWolfenstein(), script);
     KeyTable expected;
-    expected.Append(1, *Assignment::FromNumbers(3, 1));  // packed into slot 1
-    expected.Append(1, *Assignment::FromNumbers(6, 4));
-    expected.Append(2, *Assignment::FromNumbers(1, 'l'));
-    expected.Append(6, *Assignment::FromNumbers(6, 5));
+    expected.Append(1, *Assignment::FromNumbers(ReturnToCastleWolfenstein(), 3, 1));  // packed into slot 1
+    expected.Append(1, *Assignment::FromNumbers(ReturnToCastleWolfenstein(), 6, 4));
+    expected.Append(2, *Assignment::FromNumbers(ReturnToCastleWolfenstein(), 1, 'l'));
+    expected.Append(6, *Assignment::FromNumbers(ReturnToCastleWolfenstein(), 6, 5));
     EXPECT_EQ(restored.table, expected);
     EXPECT_EQ(restored.keysRestored, 3);
     EXPECT_EQ(restored.linesNotUnderstood, 5);
 
     // What Quillon writes for that table reads back as that table.
-    EXPECT_EQ(ReadScriptAssignments(GenerateScriptBody(restored.table)).table, expected);
+    EXPECT_EQ(ReadScriptAssignments(ReturnToCastleWolfenstein(), GenerateScriptBody(restored.table)).table, expected);
 
     // Lines of the template are the template's, not keys that could not be read.
     const std::string templateText = "set try2b3 \"say hello\"\r\nbind KP_5 \"vstr try5bb\"\r\n";
     const RestoredKeys withTemplate =
-        ReadScriptAssignments(templateText + GenerateScriptBody(expected), templateText);
+        ReadScriptAssignments(ReturnToCastleWolfenstein(), templateText + GenerateScriptBody(expected), templateText);
     EXPECT_EQ(withTemplate.table, expected);
     EXPECT_EQ(withTemplate.linesNotUnderstood, 0);
 }
@@ -92,7 +97,7 @@ TEST(ScriptReader, JunkIsReadWithoutHarm) {
     for (char& c : junk) {
         c = static_cast<char>(random());
     }
-    EXPECT_EQ(ReadScriptAssignments(junk).keysRestored, 0);
+    EXPECT_EQ(ReadScriptAssignments(ReturnToCastleWolfenstein(), junk).keysRestored, 0);
 
     // NUL bytes, invalid UTF-8, unclosed quotes and truncated lines around a good line.
     const std::string odd = std::string("set try1b1  \"vsay Hi;\0\"\n", 24) +
@@ -102,10 +107,10 @@ TEST(ScriptReader, JunkIsReadWithoutHarm) {
                             "set try4b1\n"
                             "set try4b1  \"\n"
                             "set try5b1  \"vsay Hi;\n";
-    const RestoredKeys fromOdd = ReadScriptAssignments(odd);
+    const RestoredKeys fromOdd = ReadScriptAssignments(ReturnToCastleWolfenstein(), odd);
     KeyTable expected;
-    expected.Append(3, *Assignment::FromNumbers(6, 4));
-    expected.Append(5, *Assignment::FromNumbers(6, 4));
+    expected.Append(3, *Assignment::FromNumbers(ReturnToCastleWolfenstein(), 6, 4));
+    expected.Append(5, *Assignment::FromNumbers(ReturnToCastleWolfenstein(), 6, 4));
     EXPECT_EQ(fromOdd.table, expected);
     EXPECT_EQ(fromOdd.linesNotUnderstood, 2);
 }

@@ -16,6 +16,7 @@
 namespace quillon {
 namespace {
 
+using test::kGameDataFile;
 using test::TempFolder;
 using test::WriteFile;
 

@@ -9,6 +9,9 @@
 
 namespace quillon::test {
 
+// The data file of a single-player installation of the first game, which walks look for.
+constexpr const char* kGameDataFile = "sp_pak2.pk3";
+
 // A fresh folder that is the current folder for the lifetime of the object.
 class TempFolder {
   public:

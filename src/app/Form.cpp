@@ -9,10 +9,9 @@
 #include "app/Program.h"
 #include "app/RecoveryFile.h"
 #include "app/WorkingFolder.h"
-#include "model/install/FolderSearch.h"
+#include "model/install/GameFolders.h"
 #include "model/install/KnownPlaces.h"
 #include "model/install/SettingsFile.h"
-#include "model/menu/MenuPictureText.h"
 #include "model/script/Autoexec.h"
 #include "model/script/ScriptGenerator.h"
 #include "model/script/ScriptReader.h"
@@ -71,9 +70,12 @@ bool Form::OnStart() {
                 Tell(working.problem, kProgramName);
             }
         }
-        gamePath_ =
+        const std::string folder =
             LocateGameFolder(view_, files_, workingFolder_, KnownPlacesOfThisMachine(files_));
-        located = !gamePath_.empty();
+        located = !folder.empty();
+        if (located) {
+            UseGameFolder(folder);
+        }
     });
     if (!located) {
         view_.EndProgram();
@@ -94,9 +96,18 @@ bool Form::OnStart() {
     return true;
 }
 
+void Form::UseGameFolder(const std::string& folder) {
+    gamePath_ = folder;
+    // A remembered folder that no longer shows whose it is stays the first game's, as before
+    // there were others.
+    menu_.UseGame(ProfileOf(GameOfFolder(files_, folder).value_or(Game::ReturnToCastleWolfenstein)));
+    view_.ShowGame(Profile().game);
+    ShowPage(kMainPage);
+}
+
 void Form::ShowPage(int16_t page) {
     view_.ShowPage(page);
-    view_.SetSpokenText(layout::Role::MenuPicture, DescribePage(page));
+    view_.SetSpokenText(layout::Role::MenuPicture, DescribePage(Profile(), page));
     shownPage_ = page;
 }
 
@@ -121,7 +132,7 @@ void Form::SelectKey(int16_t key) {
 
 void Form::KeepRecovery() {
     if (HasUnexportedChanges()) {
-        RecoveryFile(files_, workingFolder_).Keep(keys_);
+        RecoveryFile(files_, workingFolder_).Keep(keys_, Profile());
     } else {
         DiscardRecovery();
     }
@@ -132,7 +143,7 @@ void Form::DiscardRecovery() {
 }
 
 void Form::OfferRecovery() {
-    const std::optional<KeyTable> recovered = RecoveryFile(files_, workingFolder_).Read();
+    const std::optional<KeyTable> recovered = RecoveryFile(files_, workingFolder_).Read(Profile());
     if (!recovered) {
         return;
     }
@@ -157,7 +168,7 @@ void Form::RestoreKeys() {
         // The template's own lines are no keys, even where they set a key's variable.
         const FileRead templateRead =
             files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestScript);
-        const RestoredKeys restored = ReadScriptAssignments(read.content, templateRead.content);
+        const RestoredKeys restored = ReadScriptAssignments(Profile(), read.content, templateRead.content);
         keys_ = restored.table;
         if (restored.linesNotUnderstood > 0) {
             Tell("Quillon restored the messages of " + std::to_string(restored.keysRestored) +
@@ -262,7 +273,7 @@ bool Form::Export() {
     DiscardRecovery();
     Tell(kExportedMessage, kExportedTitle);
     TellStoredIn(kScriptFileName, storedIn);
-    if (const std::string warning = ScriptSizeWarning(size); !warning.empty()) {
+    if (const std::string warning = ScriptSizeWarning(Profile(), size); !warning.empty()) {
         Tell(warning, kProgramName);
     }
     return true;
@@ -365,11 +376,14 @@ void Form::ChooseGameFolder() {
         return;
     }
     const std::string folder = EnsureTrailingBackslash(*chosen);
-    if (!IsGameFolder(files_, folder)) {
-        Tell("The folder \"" + PathForMessage(folder) + "\" holds none of the game's files \"" +
-                 kGameDataFile + "\", \"mp_pak0.pk3\" and \"wolfconfig_mp.cfg\".\nChoose the " +
-                 "game's Main folder, the one that holds them; the game folder stays \"" +
-                 PathForMessage(gamePath_) + "\".",
+    if (!GameOfFolder(files_, folder)) {
+        std::string choices;
+        for (const Game game : kGames) {
+            choices += std::string(choices.empty() ? "" : " or ") + "the " +
+                       ProfileOf(game).installSubfolder + " folder of " + ProfileOf(game).name;
+        }
+        Tell("The folder \"" + PathForMessage(folder) + "\" is no game folder.\nChoose " +
+                 choices + "; the game folder stays \"" + PathForMessage(gamePath_) + "\".",
              kProgramName);
         return;
     }
@@ -383,8 +397,7 @@ void Form::ChooseGameFolder() {
                  "\": " + saved.Message() + ".",
              kProgramName);
     }
-    gamePath_ = folder;
-    menu_.Cancel();
+    UseGameFolder(folder);
     ShowMenu();
     RestoreKeys();
     DiscardRecovery();
@@ -421,8 +434,9 @@ void Form::OnMenuTick() {
         view_.SetCancelEnabled(menu_.InProgress());
         MenuNavigator::Step step = menu_.Tick();
         if (step.classWanted) {
+            const ClassPrompt& prompt = Profile().classPrompt;
             step.picked =
-                menu_.AnswerClass(Ask(kClassPrompt, kClassPromptTitle, kClassPromptDefault));
+                menu_.AnswerClass(Ask(prompt.text, prompt.title, prompt.defaultAnswer));
         }
         if (step.picked && keys_.Append(currentKey_, *step.picked)) {
             view_.AppendAssignment(step.picked->Label());

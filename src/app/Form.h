@@ -51,6 +51,7 @@ class Form {
     int16_t CurrentKey() const { return currentKey_; }
     const MenuNavigator& Menu() const { return menu_; }
     const std::string& GamePath() const { return gamePath_; }
+    const GameProfile& Profile() const { return menu_.Profile(); }
     const std::string& WorkingFolderPath() const { return workingFolder_; }
     // Whether the key table differs from what was last restored or exported.
     bool HasUnexportedChanges() const { return keys_ != savedKeys_; }
@@ -58,6 +59,8 @@ class Form {
   private:
     enum class BlinkPhase { KeyShown, KeyHidden };
 
+    // Works in the game folder from now on, with the game it belongs to.
+    void UseGameFolder(const std::string& folder);
     void SelectKey(int16_t key);
     void ShowPage(int16_t page);
     // Keeps the unexported changes in the recovery file, or removes it when there are none, so
@@ -98,7 +101,7 @@ class Form {
     ProtectedFolders protectedFolders_;
     KeyTable keys_;
     KeyTable savedKeys_;  // as last restored or exported
-    MenuNavigator menu_;
+    MenuNavigator menu_{ReturnToCastleWolfenstein()};
     int16_t currentKey_ = kFirstAssignableKey;
     BlinkPhase blinkPhase_ = BlinkPhase::KeyHidden;  // the first tick shows the key
     int16_t shownPage_ = kMainPage;

@@ -6,6 +6,7 @@
 #include "app/Program.h"
 #include "model/install/DriveRoot.h"
 #include "model/install/FolderSearch.h"
+#include "model/install/GameFolders.h"
 #include "model/install/SettingsFile.h"
 #include "platform/PathText.h"
 
@@ -31,7 +32,7 @@ constexpr const char* kCancelledMessage =
 
 SearchResult SearchForGame(View& view, FileSystem& files, const std::string& root) {
     const std::unique_ptr<SearchProgressDisplay> display = view.OpenSearchProgress();
-    return SearchDrive(files, root, kGameFolderFiles,
+    return SearchDrive(files, root, DriveSearchPattern(),
                        [&](int64_t walked, const std::string& folder) {
                            return display->Show({root, walked, folder});
                        });
@@ -40,11 +41,11 @@ SearchResult SearchForGame(View& view, FileSystem& files, const std::string& roo
 // The first of the installations found at the known places that the user takes; empty when
 // there is none or all are declined.
 std::string OfferKnownInstallations(View& view, FileSystem& files, const KnownPlaces& places) {
-    for (const std::string& folder : ProbeKnownPlaces(files, places)) {
-        if (view.AskYesNo("Quillon found Return to Castle Wolfenstein in:\n" +
-                              PathForMessage(folder) + "\nUse this folder?",
+    for (const FoundGame& found : ProbeKnownPlaces(files, places)) {
+        if (view.AskYesNo("Quillon found " + std::string(ProfileOf(found.game).name) + " in:\n" +
+                              PathForMessage(found.folder) + "\nUse this folder?",
                           kProgramName)) {
-            return folder;
+            return found.folder;
         }
     }
     return {};
@@ -59,7 +60,7 @@ std::string SearchAskedDrive(View& view, FileSystem& files) {
         view.ShowMessageBox(kCancelledMessage, kProgramName);
         return {};
     }
-    const std::string gamePath = FolderOfFile(result.match);
+    const std::string gamePath = GameFolderOfMatch(files, result.match);
     if (gamePath.empty()) {
         view.ShowMessageBox(kNotFoundMessage, kProgramName);
     }

@@ -1,5 +1,9 @@
 #include "app/Layout.h"
 
+#include <algorithm>
+
+#include "app/Program.h"
+
 namespace quillon::layout {
 
 // clang-format off
@@ -41,7 +45,7 @@ const std::array<KeypadButton, kKeyCount> kKeypad = {{
     {{69, 51, 28, 28},   Font::SmallFonts, 23},
 }};
 
-const std::array<Rect, kLinesPerPage> kMenuLines = {{
+const MenuLineSpots kReturnToCastleWolfensteinLines = {{
     {6, 141, 214, 19},
     {6, 162, 214, 19},
     {6, 183, 214, 19},
@@ -52,6 +56,23 @@ const std::array<Rect, kLinesPerPage> kMenuLines = {{
     {6, 282, 214, 19},
 }};
 // clang-format on
+
+// Ten lines to a page: each spot covers its line's letters and the gap above them, as drawn
+// by the stretched picture.
+MenuLineSpots EvenlySpacedLines(Game game) {
+    const Rect& picture = ControlFor(Role::MenuPicture).rect;
+    const PictureLines lines = PictureLinesOf(game);
+    const auto windowRow = [&](int pictureRow) {
+        return static_cast<int16_t>(picture.y + pictureRow * picture.height / kPagePictureHeight);
+    };
+    MenuLineSpots spots{};
+    for (int16_t k = 0; k < ProfileOf(game).LinesPerPage(); ++k) {
+        const int top = lines.firstBottom + 2 - lines.pitch + lines.pitch * k;
+        spots[k] = {6, windowRow(top), 214,
+                    static_cast<int16_t>(windowRow(top + lines.pitch) - windowRow(top))};
+    }
+    return spots;
+}
 
 const std::array<Menu, 2> kMenus = {{
     {"fileMenu",
@@ -77,11 +98,37 @@ std::string MenuLineSpokenName(int16_t line) {
 
 std::vector<MenuLineKey> MenuLineKeys() {
     std::vector<MenuLineKey> keys;
-    for (int16_t line = 1; line <= kLinesPerPage; ++line) {
-        keys.push_back({{KeyStroke::Kind::Digit, line}, line});
-        keys.push_back({{KeyStroke::Kind::KeypadDigit, line}, line});
+    for (int16_t line = 1; line <= kMostLinesPerPage; ++line) {
+        const int16_t digit = line % 10;
+        keys.push_back({{KeyStroke::Kind::Digit, digit}, line});
+        keys.push_back({{KeyStroke::Kind::KeypadDigit, digit}, line});
     }
     return keys;
+}
+
+const MenuLineSpots& MenuLinesOf(Game game) {
+    static const MenuLineSpots kEnemyTerritoryLines = EvenlySpacedLines(Game::EnemyTerritory);
+    return game == Game::EnemyTerritory ? kEnemyTerritoryLines : kReturnToCastleWolfensteinLines;
+}
+
+PictureLines PictureLinesOf(Game game) {
+    return game == Game::EnemyTerritory ? PictureLines{30, 42, 17} : PictureLines{38, 50, 20};
+}
+
+int16_t PictureNumber(Game game, int16_t page) {
+    return static_cast<int16_t>(ProfileOf(game).firstPicture + page - 1);
+}
+
+int16_t PictureCount() {
+    int16_t count = 0;
+    for (const Game game : kGames) {
+        count = std::max(count, PictureNumber(game, ProfileOf(game).PageCount()));
+    }
+    return count;
+}
+
+std::string WindowTitle(Game game) {
+    return std::string(kProgramName) + " - " + ProfileOf(game).name;
 }
 
 FontSpec SpecOf(Font font) {

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "model/keys/Keypad.h"
-#include "model/menu/VoiceMenu.h"
+#include "model/game/GameProfile.h"
 
 namespace quillon::layout {
 
@@ -103,18 +103,19 @@ extern const std::array<Control, 9> kControls;
 // The keypad buttons, by key number; their captions are the keys' own.
 extern const std::array<KeypadButton, kKeyCount> kKeypad;
 
-// The hot-spots over the menu picture, one per line (index 0 is line 1); a higher index lies in
-// front of a lower one.
-extern const std::array<Rect, kLinesPerPage> kMenuLines;
+// The hot-spots over the menu picture of a game's pages, one per line (index 0 is line 1); a
+// higher index lies in front of a lower one. Lines its pages never have get an empty rectangle.
+using MenuLineSpots = std::array<Rect, kMostLinesPerPage>;
+const MenuLineSpots& MenuLinesOf(Game game);
 
-// What a screen reader says for the hot-spot of line 1..8 ("Menu line 3").
+// What a screen reader says for the hot-spot of line 1..10 ("Menu line 3").
 std::string MenuLineSpokenName(int16_t line);
 
 // The menu bar, left to right.
 extern const std::array<Menu, 2> kMenus;
 
-// The keys that pick line 1..8 of the menu picture, whichever control has the focus: the line's
-// digit on the main keys and on the keypad, as in the game.
+// The keys that pick line 1..10 of the menu picture, whichever control has the focus: the line's
+// digit on the main keys and on the keypad, 0 for line 10, as in the game.
 struct MenuLineKey {
     KeyStroke stroke;
     int16_t line;
@@ -128,12 +129,21 @@ constexpr int kMenuTickInterval = 50;
 constexpr int kBlinkInterval = 75;
 
 // The page pictures: 212 x 213 each, stretched into the menu picture. The letters of line n
-// stand on rows kFirstLineTop + kLinePitch * (n - 1) to kFirstLineBottom + kLinePitch * (n - 1).
+// stand on rows firstTop + pitch * (n - 1) to firstBottom + pitch * (n - 1).
 constexpr int16_t kPagePictureWidth = 212;
 constexpr int16_t kPagePictureHeight = 213;
-constexpr int16_t kFirstLineTop = 38;
-constexpr int16_t kFirstLineBottom = 50;
-constexpr int16_t kLinePitch = 20;
+struct PictureLines {
+    int16_t firstTop, firstBottom, pitch;
+};
+PictureLines PictureLinesOf(Game game);
+
+// The pictures of every game's pages are numbered from 1 across the games: page N of a game is
+// its first picture + N - 1.
+int16_t PictureNumber(Game game, int16_t page);
+int16_t PictureCount();
+
+// The window's title, which names the game of the game folder.
+std::string WindowTitle(Game game);
 
 const Control& ControlFor(Role role);
 

@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "model/game/GameProfile.h"
 #include "model/keys/KeyTable.h"
 #include "platform/FileSystem.h"
 
@@ -17,10 +18,11 @@ class RecoveryFile {
 
     // Writes the table, safely. A file that cannot be written leaves the player no worse off
     // than before it existed, so nothing is said.
-    void Keep(const KeyTable& keys) const;
+    void Keep(const KeyTable& keys, const GameProfile& game) const;
     void Discard() const;
-    // The table a run that ended without asking left behind.
-    std::optional<KeyTable> Read() const;
+    // The table a run that ended without asking left behind for the game; nothing when it left
+    // none, or left one for another game.
+    std::optional<KeyTable> Read(const GameProfile& game) const;
 
   private:
     static constexpr const char* kFileName = "qmrecovery.cfg";

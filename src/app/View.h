@@ -44,6 +44,8 @@ class View {
     virtual void AppendAssignment(const std::string& line) = 0;
     virtual void RemoveAssignment(int16_t index) = 0;
 
+    // The game of the game folder: the window's title, and the pictures and hot-spots of its menu.
+    virtual void ShowGame(Game game) = 0;
     virtual void SetPrompt(const std::string& text) = 0;  // above the menu picture
     virtual void ShowPage(int16_t page) = 0;  // the menu picture of a page of the voice menu
     virtual void SetCancelEnabled(bool enabled) = 0;

@@ -49,13 +49,13 @@ printf '%s/game/\r\n' "$work" >"$home/.config/quillon/qm.cfg"
     >"$work/output" 2>&1 &
 program=$!
 for _ in $(seq 200); do
-    if xdotool search --onlyvisible --name '^Quillon$' >/dev/null 2>&1; then
+    if xdotool search --onlyvisible --name '^Quillon - ' >/dev/null 2>&1; then
         break
     fi
     kill -0 "$program" 2>/dev/null || { echo "quillon ended:"; cat "$work/output"; exit 1; }
     sleep 0.1
 done
-xdotool search --onlyvisible --name '^Quillon$' >/dev/null || { echo "no window"; exit 1; }
+xdotool search --onlyvisible --name '^Quillon - ' >/dev/null || { echo "no window"; exit 1; }
 cmp "$root/usr/share/quillon/qmscript.txt" "$home/.config/quillon/qmscript.txt"
 [ -z "$(ls -A "$work/elsewhere")" ] || { echo "files left in the current folder"; exit 1; }
 echo "1 passed, 0 failed"

@@ -31,7 +31,7 @@ manager=$!
 (cd "$folder" && PATH=/usr/bin:/bin exec wine quillon.exe) >"$work/output" 2>&1 &
 program=$!
 for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name '^Quillon$' 2>/dev/null | head -n 1) && break
+    window=$(xdotool search --onlyvisible --name '^Quillon - ' 2>/dev/null | head -n 1) && break
     sleep 0.1
 done
 [ -n "${window:-}" ] || { echo "no window"; cat "$work/output"; exit 1; }

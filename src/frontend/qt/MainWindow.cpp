@@ -166,14 +166,14 @@ void MainWindow::BuildControls(QWidget* client) {
         }
     }
 
-    // Created in line order, so that a higher line lies in front.
-    for (int16_t k = 0; k < kLinesPerPage; ++k) {
+    // Created in line order, so that a higher line lies in front; placed by ShowGame.
+    for (int16_t k = 0; k < kMostLinesPerPage; ++k) {
         auto* spot = new HotSpot(client);
         const int16_t line = static_cast<int16_t>(k + 1);
         spot->setObjectName(QString("menuLine%1").arg(line));
         spot->setAccessibleName(Text(layout::MenuLineSpokenName(line)));
-        spot->setGeometry(Geometry(layout::kMenuLines[k]));
         connect(spot, &HotSpot::clicked, this, [this, line] { form_.OnMenuLineClicked(line); });
+        menuLines_[k] = spot;
     }
     BuildKeypad(frame, focusOrder);
 
@@ -270,8 +270,18 @@ void MainWindow::SetPrompt(const std::string& text) {
     prompt_->setText(Text(text));
 }
 
+void MainWindow::ShowGame(Game game) {
+    setWindowTitle(Text(layout::WindowTitle(game)));
+    for (size_t k = 0; k < menuLines_.size(); ++k) {
+        const layout::Rect& spot = layout::MenuLinesOf(game)[k];
+        menuLines_[k]->setGeometry(Geometry(spot));
+        menuLines_[k]->setVisible(spot.height > 0);
+    }
+    game_ = game;
+}
+
 void MainWindow::ShowPage(int16_t page) {
-    menuPicture_->ShowPage(page);
+    menuPicture_->ShowPicture(layout::PictureNumber(game_, page));
 }
 
 void MainWindow::SetCancelEnabled(bool enabled) {

@@ -17,6 +17,7 @@ class QPushButton;
 
 namespace quillon::qt {
 
+class HotSpot;
 class PictureBox;
 
 // The main window in Qt: builds every control from the layout tables, forwards every event to
@@ -33,6 +34,7 @@ class MainWindow : public QMainWindow, public View {
     void AppendAssignment(const std::string& line) override;
     void RemoveAssignment(int16_t index) override;
     void SetPrompt(const std::string& text) override;
+    void ShowGame(Game game) override;
     void ShowPage(int16_t page) override;
     void SetCancelEnabled(bool enabled) override;
     void SetMenuItemChecked(layout::Command command, bool checked) override;
@@ -66,6 +68,8 @@ class MainWindow : public QMainWindow, public View {
     QLabel* currentKey_ = nullptr;
     QPushButton* cancel_ = nullptr;
     PictureBox* menuPicture_ = nullptr;
+    std::array<HotSpot*, kMostLinesPerPage> menuLines_{};
+    Game game_ = Game::ReturnToCastleWolfenstein;
     std::map<layout::Command, QAction*> menuActions_;
     std::array<QPushButton*, kKeyCount> keypad_{};
     QTimer menuTimer_;

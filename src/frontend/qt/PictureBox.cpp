@@ -4,6 +4,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include "app/Layout.h"
+
 namespace quillon::qt {
 namespace {
 
@@ -17,22 +19,26 @@ QAccessibleInterface* AccessibleGraphic(const QString& className, QObject* objec
 }  // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
+    for (std::vector<QPixmap>& pictures : pictures_) {
+        pictures.resize(static_cast<size_t>(layout::PictureCount()) + 1);
+    }
     static const bool installed = (QAccessible::installFactory(AccessibleGraphic), true);
     static_cast<void>(installed);
 }
 
-void PictureBox::ShowPage(int16_t page) {
-    if (page != page_) {
-        page_ = page;
+void PictureBox::ShowPicture(int16_t picture) {
+    if (picture != picture_) {
+        picture_ = picture;
         update();
     }
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
     const bool larger = devicePixelRatioF() > 1;
-    QPixmap& picture = pages_.at(larger ? 1 : 0).at(page_);
+    QPixmap& picture = pictures_.at(larger ? 1 : 0).at(static_cast<size_t>(picture_));
     if (picture.isNull()) {
-        picture = QPixmap(QString(":/pages/page%1%2.bmp").arg(page_).arg(larger ? "@2x" : ""));
+        picture =
+            QPixmap(QString(":/pages/page%1%2.bmp").arg(picture_).arg(larger ? "@2x" : ""));
     }
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

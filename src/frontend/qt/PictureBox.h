@@ -4,27 +4,27 @@
 #include <QWidget>
 #include <array>
 #include <cstdint>
-
-#include "model/menu/VoiceMenu.h"
+#include <vector>
 
 namespace quillon::qt {
 
-// The menu picture: draws its page stretched to its own size, with a thin border on top. Screen
+// The menu picture: draws the picture of a page stretched to its own size, with a thin border on top. Screen
 // readers know it as a graphic.
 class PictureBox : public QWidget {
     Q_OBJECT
   public:
     explicit PictureBox(QWidget* parent);
-    void ShowPage(int16_t page);
+    // Picture 1 and on; see layout::PictureNumber.
+    void ShowPicture(int16_t picture);
 
   protected:
     void paintEvent(QPaintEvent* event) override;
 
   private:
     // Loaded when first drawn: most runs never open most pages, and the window shows sooner. By
-    // size (as drawn, and twice that for scaled displays), then by page number.
-    std::array<std::array<QPixmap, kPageCount + 1>, 2> pages_;
-    int16_t page_ = kMainPage;
+    // size (as drawn, and twice that for scaled displays), then by picture number.
+    std::array<std::vector<QPixmap>, 2> pictures_;
+    int16_t picture_ = 1;
 };
 
 // A line of the menu picture: an invisible area in front of it that takes the clicks on the line.

@@ -293,10 +293,11 @@ void MainWindow::LoadPages() {
     const int first = larger ? QUILLON_FIRST_DOUBLE_PAGE : QUILLON_FIRST_PAGE;
     RECT area{};
     GetClientRect(Control(layout::Role::MenuPicture), &area);
-    std::array<OwnedBitmap, kPageCount + 1> pages;
-    for (int16_t page = 1; page <= kPageCount; ++page) {
+    std::vector<OwnedBitmap> pages(static_cast<size_t>(ProfileOf(game_).PageCount()) + 1);
+    for (int16_t page = 1; page < static_cast<int16_t>(pages.size()); ++page) {
+        const int id = first + layout::PictureNumber(game_, page) - 1;
         OwnedBitmap drawn(static_cast<HBITMAP>(LoadImageW(
-            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(first + page - 1), IMAGE_BITMAP, 0, 0, 0)));
+            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0)));
         pages[page] =
             larger ? ScaledBitmap(drawn.get(), area.right, area.bottom) : std::move(drawn);
     }
@@ -323,12 +324,12 @@ void MainWindow::BuildControls() {
                           IdOf(control.role), control.font, control.inKeyFrame);
         });
     }
-    // From the last line to the first, so that a higher line lies in front.
+    // From the last line to the first, so that a higher line lies in front; placed by ShowGame.
     steps.emplace_back(kMenuLinesRank, [this] {
-        for (int16_t k = kLinesPerPage - 1; k >= 0; --k) {
+        for (int16_t k = kMostLinesPerPage - 1; k >= 0; --k) {
             spokenNames_.Name(
-                CreateControl(kMenuLineClass, L"", 0, layout::kMenuLines[k], kMenuLineId + k + 1,
-                              layout::Font::Default, false),
+                CreateControl(kMenuLineClass, L"", 0, layout::MenuLinesOf(game_)[k],
+                              kMenuLineId + k + 1, layout::Font::Default, false),
                 WideFromText(layout::MenuLineSpokenName(static_cast<int16_t>(k + 1))));
         }
     });
@@ -407,7 +408,7 @@ void MainWindow::PressFocusedButton() {
 void MainWindow::OnCommand(int id) {
     if (id >= kKeypadId && id < kKeypadId + kKeyCount) {
         form_.OnKeypadClicked(static_cast<int16_t>(id - kKeypadId));
-    } else if (id > kMenuLineId && id <= kMenuLineId + kLinesPerPage) {
+    } else if (id > kMenuLineId && id <= kMenuLineId + kMostLinesPerPage) {
         form_.OnMenuLineClicked(static_cast<int16_t>(id - kMenuLineId));
     } else if (id == IdOf(layout::Role::AssignButton)) {
         form_.OnAssignClicked();
@@ -443,6 +444,22 @@ void MainWindow::RemoveAssignment(int16_t index) {
 
 void MainWindow::SetPrompt(const std::string& text) {
     SetWindowTextW(Control(layout::Role::Prompt), WideFromText(text).c_str());
+}
+
+void MainWindow::ShowGame(Game game) {
+    SetWindowTextW(window_, WideFromText(layout::WindowTitle(game)).c_str());
+    game_ = game;
+    for (Placement& placed : placements_) {
+        const int line = GetDlgCtrlID(placed.control) - kMenuLineId;
+        if (line >= 1 && line <= kMostLinesPerPage) {
+            placed.rect = layout::MenuLinesOf(game)[static_cast<size_t>(line - 1)];
+            MoveWindow(placed.control, Scaled(placed.rect.x), Scaled(placed.rect.y),
+                       Scaled(placed.rect.width), Scaled(placed.rect.height), FALSE);
+            ShowWindow(placed.control, placed.rect.height > 0 ? SW_SHOWNA : SW_HIDE);
+        }
+    }
+    page_ = kMainPage;
+    LoadPages();
 }
 
 void MainWindow::ShowPage(int16_t page) {

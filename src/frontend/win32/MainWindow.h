@@ -39,6 +39,7 @@ class MainWindow : public View {
     void AppendAssignment(const std::string& line) override;
     void RemoveAssignment(int16_t index) override;
     void SetPrompt(const std::string& text) override;
+    void ShowGame(Game game) override;
     void ShowPage(int16_t page) override;
     void SetCancelEnabled(bool enabled) override;
     void SetMenuItemChecked(layout::Command command, bool checked) override;
@@ -85,8 +86,9 @@ class MainWindow : public View {
     };
     std::vector<Placement> placements_;
     UINT dpi_ = layout::kDotsPerInch;
+    Game game_ = Game::ReturnToCastleWolfenstein;
     int16_t page_ = kMainPage;
-    std::array<OwnedBitmap, kPageCount + 1> pages_;    // by page number, for the dpi
+    std::vector<OwnedBitmap> pages_;                   // the game's, by page number, for the dpi
     std::array<OwnedFont, layout::kFontCount> fonts_;  // by layout::Font; none for the default
     OwnedAccelerators accelerators_;
     SpokenNames spokenNames_;

@@ -1,6 +1,5 @@
 #include "model/install/FolderSearch.h"
 
-#include <algorithm>
 #include <unordered_set>
 
 #include "model/install/ParallelWalk.h"
@@ -40,15 +39,6 @@ bool IsUsableMatch(FileSystem& files, const std::string& path) {
     const std::string folder = FolderOfFile(path);
     return folder.size() + kRoomBesideMatch <= kLongestPath && SettingsCanHold(folder) &&
            files.IsRegularFile(path);
-}
-
-bool IsGameFolder(FileSystem& files, const std::string& folder) {
-    FolderListing listing;
-    return files.ListFolder(folder, kGameFolderFiles, listing) == ListOutcome::Listed &&
-           std::any_of(listing.entries.begin(), listing.entries.end(),
-                       [&](const FolderEntry& entry) {
-                           return !entry.isFolder && files.IsRegularFile(folder + entry.name);
-                       });
 }
 
 SearchResult SearchFolder(FileSystem& files, const std::string& folder,

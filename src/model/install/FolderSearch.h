@@ -8,12 +8,6 @@
 
 namespace quillon {
 
-constexpr const char* kGameDataFile = "sp_pak2.pk3";
-// The files that make a folder a game folder, in any letter case: the single-player data file,
-// the multiplayer one (a multiplayer-only installation has no other), or the game's own
-// configuration, as a pattern of the folder listing.
-constexpr const char* kGameFolderFiles = "sp_pak2.pk3;mp_pak0.pk3;wolfconfig_mp.cfg";
-
 struct SearchResult {
     std::string match;  // the full path of the last match in walk order; empty when none
     bool cancelled = false;
@@ -30,10 +24,6 @@ using SearchProgressCallback =
 // be remembered (the settings file holds no line break) and reached by its path, with room for
 // the files written beside it. A match that cannot is passed over, and the walk goes on.
 bool IsUsableMatch(FileSystem& files, const std::string& path);
-
-// Whether the folder (ending in the separator) is a game folder: it holds one of the game
-// folder files as a regular file.
-bool IsGameFolder(FileSystem& files, const std::string& folder);
 
 // Walks `folder` (ending in the separator) and every folder below it depth first, in the order
 // the file system lists them, and keeps the last entry whose name matches `pattern`. Folders

@@ -4,7 +4,7 @@
 #include <optional>
 #include <set>
 
-#include "model/install/FolderSearch.h"
+#include "model/install/GameFolders.h"
 #include "model/install/KeyValues.h"
 #include "model/install/SettingsFile.h"
 #include "platform/FileSystem.h"
@@ -19,8 +19,6 @@
 namespace quillon {
 namespace {
 
-constexpr const char* kSteamAppManifest = "appmanifest_9010.acf";  // the game's Steam app id
-constexpr const char* kInstallFolderName = "Return to Castle Wolfenstein";
 constexpr size_t kLargestSteamFile = 1024 * 1024;
 
 std::string Below(const std::string& folder, const std::string& name) {
@@ -58,10 +56,12 @@ std::vector<std::string> SteamLibraries(FileSystem& files, const std::string& ro
 }
 
 // The game's install folder in a Steam library: the one its app manifest names, else the usual.
-std::string SteamInstallFolder(FileSystem& files, const std::string& library) {
+std::string SteamInstallFolder(FileSystem& files, const std::string& library,
+                               const GameProfile& game) {
     const std::string steamapps = Below(library, "steamapps");
-    const std::vector<KeyValue> nodes = ReadKeyValues(files, Below(steamapps, kSteamAppManifest));
-    std::string name = kInstallFolderName;
+    const std::vector<KeyValue> nodes =
+        ReadKeyValues(files, Below(steamapps, game.steamAppManifest));
+    std::string name = game.installFolderNames.front();
     if (const KeyValue* state = FindKey(nodes, "AppState")) {
         const KeyValue* installdir = state->Child("installdir");
         // A name, never a path: the probe looks in the library and nowhere else.
@@ -88,26 +88,66 @@ std::vector<std::string> SubfolderNames(FileSystem& files, const std::string& fo
     return names;
 }
 
-// The Main folder of an install folder, in any letter case, when it holds the data file.
-std::optional<std::string> GameFolderIn(FileSystem& files, const std::string& install) {
+// The game folder of an installation (its Main or etmain, in any letter case), when it is one.
+std::optional<std::string> GameFolderIn(FileSystem& files, const std::string& install,
+                                        const GameProfile& game) {
     for (const std::string& name : SubfolderNames(files, install)) {
-        const std::string main = EnsureTrailingBackslash(Below(install, name));
-        if (SameIgnoringCase(name, "Main") && IsGameFolder(files, main)) {
-            return main;
+        const std::string folder = EnsureTrailingBackslash(Below(install, name));
+        if (SameIgnoringCase(name, game.installSubfolder) && IsGameFolder(files, folder, game)) {
+            return folder;
         }
     }
     return std::nullopt;
 }
 
-std::vector<std::string> DefaultInstallFolders(const std::string& driveC) {
+// The folders below drive C where installers put games.
+std::vector<std::string> ProgramFolders(const std::string& driveC) {
     std::vector<std::string> folders;
     for (const char* parent : {"Program Files (x86)", "Program Files", "GOG Games"}) {
-        folders.push_back(Below(Below(driveC, parent), kInstallFolderName));
+        folders.push_back(Below(driveC, parent));
     }
     return folders;
 }
 
+// The installations of a game at the places, in the order Steam, installers, Wine.
+std::vector<std::string> Installations(FileSystem& files, const KnownPlaces& places,
+                                       const GameProfile& game) {
+    std::vector<std::string> installs;
+    if (*game.steamAppManifest != '\0') {
+        for (const std::string& root : places.steamRoots) {
+            for (const std::string& library : SteamLibraries(files, root)) {
+                installs.push_back(SteamInstallFolder(files, library, game));
+            }
+        }
+    }
+    installs.insert(installs.end(), places.installFolders.begin(), places.installFolders.end());
+    std::vector<std::string> programFolders = places.programFolders;
+    for (const std::string& prefix : places.winePrefixes) {
+        for (const std::string& folder : ProgramFolders(Below(prefix, "drive_c"))) {
+            programFolders.push_back(folder);
+        }
+    }
+    for (const std::string& programs : programFolders) {
+        for (const char* name : game.installFolderNames) {
+            installs.push_back(Below(programs, name));
+        }
+    }
+    return installs;
+}
+
 #ifdef _WIN32
+// Whether an installer's name for what it installed names one of the games.
+bool NamesAGame(const std::string& name) {
+    for (const Game game : kGames) {
+        for (const char* known : ProfileOf(game).registryNames) {
+            if (ContainsIgnoringCase(name, known)) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 void AddRegistryPlaces(KnownPlaces& places) {
     if (const auto steam =
             RegistryText(RegistryRoot::CurrentUser, "Software\\Valve\\Steam", "SteamPath")) {
@@ -122,7 +162,7 @@ void AddRegistryPlaces(KnownPlaces& places) {
                 const std::string key = uninstall + "\\" + entry;
                 const auto name = RegistryText(root, key, "DisplayName", view);
                 const auto location = RegistryText(root, key, "InstallLocation", view);
-                if (name && location && ContainsIgnoringCase(*name, "Wolfenstein")) {
+                if (name && location && NamesAGame(*name)) {
                     places.installFolders.push_back(*location);
                 }
             }
@@ -134,12 +174,8 @@ void AddRegistryPlaces(KnownPlaces& places) {
             places.installFolders.push_back(*path);
         }
     }
-    for (const std::string& folder : DefaultInstallFolders("C:\\")) {
-        places.installFolders.push_back(folder);
-    }
-    if (const std::string documents = DocumentsFolder(); !documents.empty()) {
-        places.homePaths.push_back(Below(Below(documents, "RTCW"), "main"));
-    }
+    places.programFolders = ProgramFolders("C:\\");
+    places.userRoot = DocumentsFolder();
 }
 #else
 void AddHomePlaces(FileSystem& files, KnownPlaces& places) {
@@ -158,7 +194,7 @@ void AddHomePlaces(FileSystem& files, KnownPlaces& places) {
         places.steamRoots.push_back(Below(own, steam));
     }
     places.winePrefixes.push_back(Below(own, ".wine"));
-    places.homePaths.push_back(Below(own, ".wolf/main"));
+    places.userRoot = own;
     const std::string games = Below(own, "Games");
     for (const std::string& name : SubfolderNames(files, games)) {
         if (files.IsFolder(Below(Below(games, name), "drive_c"))) {
@@ -186,37 +222,41 @@ KnownPlaces KnownPlacesOfThisMachine(FileSystem& files) {
     return places;
 }
 
-std::vector<std::string> ProbeKnownPlaces(FileSystem& files, const KnownPlaces& places) {
-    std::vector<std::string> candidates;
-    for (const std::string& root : places.steamRoots) {
-        for (const std::string& library : SteamLibraries(files, root)) {
-            candidates.push_back(SteamInstallFolder(files, library));
-        }
-    }
-    candidates.insert(candidates.end(), places.installFolders.begin(), places.installFolders.end());
-    for (const std::string& prefix : places.winePrefixes) {
-        for (const std::string& folder : DefaultInstallFolders(Below(prefix, "drive_c"))) {
-            candidates.push_back(folder);
-        }
-    }
-
-    std::vector<std::optional<std::string>> games;
-    for (const std::string& candidate : candidates) {
-        games.push_back(GameFolderIn(files, candidate));
-    }
-    for (const std::string& home : places.homePaths) {
-        const std::string folder = EnsureTrailingBackslash(home);
-        games.push_back(IsGameFolder(files, folder) ? std::optional(folder) : std::nullopt);
-    }
-
-    std::vector<std::string> found;
+std::vector<FoundGame> ProbeKnownPlaces(FileSystem& files, const KnownPlaces& places) {
+    std::vector<FoundGame> found;
     std::set<std::string> seen;  // real folders, however reached
-    for (const std::optional<std::string>& game : games) {
-        if (!game || !SettingsCanHold(*game)) {
-            continue;
+    const auto offer = [&](const std::optional<std::string>& folder, Game game) {
+        if (folder && SettingsCanHold(*folder) &&
+            seen.insert(files.RealPath(*folder).value_or(*folder)).second) {
+            found.push_back({*folder, game});
         }
-        if (seen.insert(files.RealPath(*game).value_or(*game)).second) {
-            found.push_back(*game);
+    };
+    for (const Game game : kGames) {
+        const GameProfile& profile = ProfileOf(game);
+        std::vector<std::optional<std::string>> userFolders;
+#ifdef _WIN32
+        const std::vector<const char*>& below = profile.documentsFolders;
+#else
+        const std::vector<const char*>& below = profile.homeFolders;
+#endif
+        for (const char* name : below) {
+            const std::string folder = EnsureTrailingBackslash(Below(places.userRoot, name));
+            userFolders.push_back(!places.userRoot.empty() && IsGameFolder(files, folder, profile)
+                                      ? std::optional(folder)
+                                      : std::nullopt);
+        }
+        if (profile.userFoldersFirst) {
+            for (const auto& folder : userFolders) {
+                offer(folder, game);
+            }
+        }
+        for (const std::string& install : Installations(files, places, profile)) {
+            offer(GameFolderIn(files, install, profile), game);
+        }
+        if (!profile.userFoldersFirst) {
+            for (const auto& folder : userFolders) {
+                offer(folder, game);
+            }
         }
     }
     return found;

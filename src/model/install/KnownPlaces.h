@@ -3,28 +3,40 @@
 #include <string>
 #include <vector>
 
+#include "model/game/GameProfile.h"
 #include "platform/FileSystem.h"
 
 namespace quillon {
 
-// Where the game's stores and installers put it on this machine.
+// Where the games' stores and installers put them on this machine.
 struct KnownPlaces {
     std::vector<std::string> steamRoots;      // Steam's own folders, which hold steamapps
-    std::vector<std::string> installFolders;  // folders an installer named, and the defaults
+    std::vector<std::string> installFolders;  // installation folders an installer named
+    std::vector<std::string> programFolders;  // folders installers put games in, on drive C
     std::vector<std::string> winePrefixes;    // Wine prefixes, which hold drive_c
-    std::vector<std::string> homePaths;       // the engines' own main folders in the home folder
+    // The folder below which the games make their user folders: the home folder on Linux,
+    // Documents on Windows; empty when there is none.
+    std::string userRoot;
 };
 
 // The places of this machine: on Linux, Steam's folders below the home folder, the Wine
-// prefixes of WINEPREFIX, ~/.wine, ~/Games, Bottles and PlayOnLinux, and ~/.wolf/main; on
+// prefixes of WINEPREFIX, ~/.wine, ~/Games, Bottles and PlayOnLinux, and the home folder; on
 // Windows, Steam's folder from the registry, the installers' and GOG's registry entries, the
-// default folders, and Documents\RTCW\main.
+// usual folders for programs and games, and Documents.
 KnownPlaces KnownPlacesOfThisMachine(FileSystem& files);
 
-// The game folders at those places (each ending in the separator): the Main folder of an
-// installation, and a home path folder that holds the game's files; in the order Steam,
-// installers, Wine, home paths, each real folder once. Lists only the places themselves: no
-// tree is walked.
-std::vector<std::string> ProbeKnownPlaces(FileSystem& files, const KnownPlaces& places);
+// A game folder found, and its game.
+struct FoundGame {
+    std::string folder;  // ending in the separator
+    Game game;
+    bool operator==(const FoundGame& other) const {
+        return folder == other.folder && game == other.game;
+    }
+};
+
+// The game folders at those places: game by game, for each its user folders that hold the game's
+// marks, then the game folders of its installations (Steam's, the installers', Wine's); each
+// real folder once. Lists only the places themselves: no tree is walked.
+std::vector<FoundGame> ProbeKnownPlaces(FileSystem& files, const KnownPlaces& places);
 
 }  // namespace quillon

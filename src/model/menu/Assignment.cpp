@@ -2,15 +2,16 @@
 
 namespace quillon {
 
-std::optional<Assignment> Assignment::FromNumbers(int16_t page, int16_t line) {
+std::optional<Assignment> Assignment::FromNumbers(const GameProfile& game, int16_t page,
+                                                  int16_t line) {
     if (page == kMainPage) {
         if (line <= 0 || line > 127) {
             return std::nullopt;
         }
-        const PlayerClass* playerClass = FindClass(static_cast<char>(line));
+        const PlayerClass* playerClass = FindClass(game, static_cast<char>(line));
         return playerClass != nullptr ? std::optional(Assignment(*playerClass)) : std::nullopt;
     }
-    const VoiceMessage* message = FindMessage(page, line);
+    const MenuEntry* message = FindMessage(game, page, line);
     return message != nullptr ? std::optional(Assignment(*message)) : std::nullopt;
 }
 
@@ -23,12 +24,14 @@ int16_t Assignment::Line() const {
 }
 
 std::string Assignment::Label() const {
-    return IsClassAnnouncement() ? kClassLabelPrefix + std::string(playerClass_->name)
-                                 : message_->label;
+    if (IsClassAnnouncement()) {
+        return kClassLabelPrefix + std::string(playerClass_->name);
+    }
+    return message_->label != nullptr ? message_->label : message_->shown;
 }
 
 std::string Assignment::Command() const {
-    return IsClassAnnouncement() ? playerClass_->command : message_->command + std::string(";");
+    return IsClassAnnouncement() ? playerClass_->command : message_->action + std::string(";");
 }
 
 }  // namespace quillon

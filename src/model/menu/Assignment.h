@@ -11,12 +11,13 @@ namespace quillon {
 // What one slot of a key says: a message of the voice menu, or the announcement of a class.
 class Assignment {
   public:
-    explicit Assignment(const VoiceMessage& message) : message_(&message) {}
+    explicit Assignment(const MenuEntry& message) : message_(&message) {}
     explicit Assignment(const PlayerClass& playerClass) : playerClass_(&playerClass) {}
 
-    // The assignment that the numbers stand for: a menu page and line, or the main page and the
-    // character code of a class letter; nothing for numbers that stand for no message.
-    static std::optional<Assignment> FromNumbers(int16_t page, int16_t line);
+    // The assignment that the numbers stand for in the game's menu: a page and line, or the main
+    // page and the character code of a class letter; nothing for numbers that stand for no message.
+    static std::optional<Assignment> FromNumbers(const GameProfile& game, int16_t page,
+                                                 int16_t line);
 
     bool IsClassAnnouncement() const { return playerClass_ != nullptr; }
 
@@ -37,7 +38,7 @@ class Assignment {
     bool operator!=(const Assignment& other) const { return !(*this == other); }
 
   private:
-    const VoiceMessage* message_ = nullptr;
+    const MenuEntry* message_ = nullptr;
     const PlayerClass* playerClass_ = nullptr;
 };
 

@@ -11,10 +11,15 @@ void MenuNavigator::Begin() {
 }
 
 void MenuNavigator::PickLine(int16_t line) {
-    if (state_ == State::Waiting && line >= 1 && line <= kLinesPerPage) {
+    if (state_ == State::Waiting && line >= 1 && line <= kMostLinesPerPage) {
         state_ = State::LinePicked;
         pickedLine_ = line;
     }
+}
+
+void MenuNavigator::UseGame(const GameProfile& game) {
+    game_ = &game;
+    Cancel();
 }
 
 void MenuNavigator::Cancel() {
@@ -27,7 +32,7 @@ MenuNavigator::Step MenuNavigator::Tick() {
     if (state_ != State::LinePicked) {
         return {};
     }
-    const MenuLine entry = LineAt(page_, pickedLine_);
+    const MenuLine entry = LineAt(*game_, page_, pickedLine_);
     switch (entry.action) {
         case LineAction::Message:
             Cancel();
@@ -54,7 +59,7 @@ std::optional<Assignment> MenuNavigator::AnswerClass(const std::string& answer) 
     const char letter =
         answer.empty() ? '\0'
                        : static_cast<char>(std::tolower(static_cast<unsigned char>(answer[0])));
-    const PlayerClass* chosen = FindClass(letter);
+    const PlayerClass* chosen = FindClass(*game_, letter);
     return chosen != nullptr ? std::optional(Assignment(*chosen)) : std::nullopt;
 }
 

@@ -24,6 +24,12 @@ class MenuNavigator {
         std::optional<Assignment> picked;  // the message picked; the selection is over
     };
 
+    explicit MenuNavigator(const GameProfile& game) : game_(&game) {}
+
+    // The game whose menu it walks; a selection in progress is cancelled.
+    void UseGame(const GameProfile& game);
+    const GameProfile& Profile() const { return *game_; }
+
     State CurrentState() const { return state_; }
     bool InProgress() const { return state_ != State::Idle; }
     int16_t Page() const { return page_; }              // the page on show; the main page when idle
@@ -32,7 +38,7 @@ class MenuNavigator {
     // Starts a selection on the main page; a selection in progress starts over.
     void Begin();
 
-    // Records a click on line 1..8 while the menu waits for one; any other click is ignored.
+    // Records a click on a line (1..10) while the menu waits for one; any other click is ignored.
     void PickLine(int16_t line);
 
     // Leaves the menu without a message.
@@ -46,6 +52,7 @@ class MenuNavigator {
     std::optional<Assignment> AnswerClass(const std::string& answer);
 
   private:
+    const GameProfile* game_;
     State state_ = State::Idle;
     int16_t page_ = kMainPage;
     int16_t pickedLine_ = 0;

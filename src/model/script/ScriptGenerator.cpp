@@ -97,14 +97,14 @@ ScriptWritten WriteConsoleScript(FileSystem& files, const KeyTable& table,
     return {Outcome::Success(), script.size()};
 }
 
-std::string ScriptSizeWarning(size_t size) {
-    if (size <= kGameScriptLimit) {
+std::string ScriptSizeWarning(const GameProfile& game, size_t size) {
+    if (size <= game.scriptLimit) {
         return {};
     }
-    return "The script is " + std::to_string(size) + " bytes long. Return to Castle Wolfenstein " +
-           "runs no script longer than " + std::to_string(kGameScriptLimit) + " bytes: \"/exec " +
-           "qmvc\" would run none of it.\nShorten the template \"" + kTemplateFileName +
-           "\" (later engines take up to " + std::to_string(kLaterEnginesScriptLimit) + " bytes).";
+    return "The script is " + std::to_string(size) + " bytes long. " + game.name +
+           " runs no script longer than " + std::to_string(game.scriptLimit) + " bytes: \"/exec " +
+           "qmvc\" would run none of it.\nShorten the template \"" + kTemplateFileName + "\"" +
+           game.scriptLimitNote + ".";
 }
 
 }  // namespace quillon

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "model/game/GameProfile.h"
 #include "model/keys/KeyTable.h"
 #include "platform/FileSystem.h"
 #include "platform/Outcome.h"
@@ -13,10 +14,6 @@ constexpr const char* kScriptFileName = "qmvc.cfg";
 // The largest script Quillon reads back; it writes none larger, so that whatever it exports, it
 // restores.
 constexpr size_t kLargestScript = 1024 * 1024;
-// The largest script the original game runs: it runs none of a longer one. Later engines take
-// kLaterEnginesScriptLimit.
-constexpr size_t kGameScriptLimit = 16384;
-constexpr size_t kLaterEnginesScriptLimit = 131072;
 
 // The generated part of the console script: for every key 1..22 an empty line, its three slot
 // aliases and, when slot 1 is used, its pointer alias. Lines end in CR LF.
@@ -35,8 +32,8 @@ struct ScriptWritten {
                                                const std::string& workingFolder,
                                                const std::string& gamePath);
 
-// What to tell the player about a script of `size` bytes that the game would not run; nothing
-// for one it runs.
-std::string ScriptSizeWarning(size_t size);
+// What to tell the player about a script of `size` bytes that the game would not run (it runs
+// none of a script longer than its limit); nothing for one it runs.
+std::string ScriptSizeWarning(const GameProfile& game, size_t size);
 
 }  // namespace quillon

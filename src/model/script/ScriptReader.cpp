@@ -80,13 +80,14 @@ bool PointsAtASlot(const std::vector<std::string>& words, size_t first, int key)
     return target && target->key == key && target->slot != kPointer;
 }
 
-std::optional<Assignment> AssignmentForCommand(const std::string& command) {
-    for (const VoiceMessage& message : kVoiceMessages) {
-        if (SameIgnoringCase(command, message.command)) {
-            return Assignment(message);
+std::optional<Assignment> AssignmentForCommand(const GameProfile& game,
+                                               const std::string& command) {
+    for (const MenuEntry& entry : game.menu) {
+        if (IsMessage(entry) && SameIgnoringCase(command, entry.action)) {
+            return Assignment(entry);
         }
     }
-    for (const PlayerClass& playerClass : kPlayerClasses) {
+    for (const PlayerClass& playerClass : game.classes) {
         const std::string known(playerClass.command);  // ends in ";"
         if (SameIgnoringCase(command, known.substr(0, known.size() - 1))) {
             return Assignment(playerClass);
@@ -98,7 +99,8 @@ std::optional<Assignment> AssignmentForCommand(const std::string& command) {
 // What a slot's value says: at most one known voice message, then at most the cycle part that
 // points the key's pointer at a slot, in any spacing. Nothing when it says anything else; an
 // empty slot is an empty assignment.
-std::optional<std::optional<Assignment>> SlotValue(const std::string& value, int key) {
+std::optional<std::optional<Assignment>> SlotValue(const GameProfile& game,
+                                                   const std::string& value, int key) {
     std::optional<Assignment> said;
     bool spoke = false;
     bool cycled = false;
@@ -107,7 +109,7 @@ std::optional<std::optional<Assignment>> SlotValue(const std::string& value, int
         const bool voice =
             SameIgnoringCase(words[0], "vsay") || SameIgnoringCase(words[0], "vsay_team");
         if (voice && !spoke && !cycled) {
-            said = AssignmentForCommand(words[0] + " " + WordsFrom(words, 1));
+            said = AssignmentForCommand(game, words[0] + " " + WordsFrom(words, 1));
             if (!said) {
                 return std::nullopt;
             }
@@ -125,7 +127,8 @@ std::optional<std::optional<Assignment>> SlotValue(const std::string& value, int
 
 }  // namespace
 
-RestoredKeys ReadScriptAssignments(const std::string& script, const std::string& templateText) {
+RestoredKeys ReadScriptAssignments(const GameProfile& game, const std::string& script,
+                                   const std::string& templateText) {
     const std::vector<std::string> templateCommands = CommandsOf(templateText);
     const std::set<std::string> ofTheTemplate(templateCommands.begin(), templateCommands.end());
     // Slot by slot as the file sets them; a slot set twice keeps the later, as in the game.
@@ -145,7 +148,7 @@ RestoredKeys ReadScriptAssignments(const std::string& script, const std::string&
                 ++restored.linesNotUnderstood;
             }
         } else if (const auto said =
-                       words.size() > 2 ? SlotValue(value, variable->key) : std::nullopt) {
+                       words.size() > 2 ? SlotValue(game, value, variable->key) : std::nullopt) {
             slots[variable->key][variable->slot - 1] = *said;
         } else if (ofTheTemplate.count(command) == 0) {
             ++restored.linesNotUnderstood;

@@ -1,0 +1,95 @@
+#include "model/install/GameFolders.h"
+
+#include <algorithm>
+
+#include "platform/PathText.h"
+#include "platform/TextCase.h"
+
+namespace quillon {
+namespace {
+
+// The folder's own name and its parent, for a folder path ending in the separator.
+std::string NameOf(const std::string& folder) {
+    const std::string parent = FolderOfFile(folder.substr(0, folder.size() - 1));
+    return folder.substr(parent.size(), folder.size() - parent.size() - 1);
+}
+
+std::string ParentOf(const std::string& folder) {
+    return FolderOfFile(folder.substr(0, folder.size() - 1));
+}
+
+// Whether the folder holds a regular file matching `path`, which may begin with "../" and have a
+// folder part, in any letter case.
+bool HoldsFile(FileSystem& files, const std::string& folder, std::string path) {
+    std::string at = folder;
+    if (path.rfind("../", 0) == 0) {
+        at = ParentOf(folder);
+        path = path.substr(3);
+    }
+    if (at.empty()) {
+        return false;
+    }
+    const size_t slash = path.rfind('/');
+    if (slash != std::string::npos) {
+        at += path.substr(0, slash) + kSeparator;
+        path = path.substr(slash + 1);
+    }
+    FolderListing listing;
+    return files.ListFolder(at, path, listing) == ListOutcome::Listed &&
+           std::any_of(listing.entries.begin(), listing.entries.end(),
+                       [&](const FolderEntry& entry) {
+                           return !entry.isFolder && files.IsRegularFile(at + entry.name);
+                       });
+}
+
+bool HasMark(FileSystem& files, const std::string& folder, const FolderMark& mark) {
+    if (mark.parentName != nullptr) {
+        return files.IsFolder(folder) && SameIgnoringCase(NameOf(ParentOf(folder)), mark.parentName);
+    }
+    return std::all_of(mark.files.begin(), mark.files.end(),
+                       [&](const char* file) { return HoldsFile(files, folder, file); });
+}
+
+}  // namespace
+
+bool IsGameFolder(FileSystem& files, const std::string& folder, const GameProfile& game) {
+    if (folder.size() < 2 || (*game.folderName != '\0' && !SameIgnoringCase(NameOf(folder), game.folderName))) {
+        return false;
+    }
+    return std::any_of(game.marks.begin(), game.marks.end(),
+                       [&](const FolderMark& mark) { return HasMark(files, folder, mark); });
+}
+
+std::optional<Game> GameOfFolder(FileSystem& files, const std::string& folder) {
+    for (const Game game : kGames) {
+        if (IsGameFolder(files, folder, ProfileOf(game))) {
+            return game;
+        }
+    }
+    return std::nullopt;
+}
+
+std::string DriveSearchPattern() {
+    std::string pattern;
+    for (const Game game : kGames) {
+        pattern += (pattern.empty() ? "" : ";") + std::string(ProfileOf(game).searchPattern);
+    }
+    return pattern;
+}
+
+std::string GameFolderOfMatch(FileSystem& files, const std::string& match) {
+    const std::string folder = FolderOfFile(match);
+    if (folder.empty() || GameOfFolder(files, folder)) {
+        return folder;
+    }
+    for (const Game game : kGames) {
+        const std::string beside =
+            ParentOf(folder) + ProfileOf(game).installSubfolder + kSeparator;
+        if (IsGameFolder(files, beside, ProfileOf(game))) {
+            return beside;
+        }
+    }
+    return {};
+}
+
+}  // namespace quillon
