@@ -388,6 +388,51 @@ TEST_F(MainWindowTest, DigitsPickLinesAndTheFileMenuChangesTheFolderAndCloses) {
     EXPECT_TRUE(fs::exists("other/Main/qmvc.cfg"));
 }
 
+// ET: Legacy's user folder (as on Windows) chosen from the menu: the title names the game, and a message of each
+// of its pages (line 10 by the digit 0 and by a click) and a class reach the script byte for byte.
+TEST_F(MainWindowTest, EnemyTerritoryFromItsFolderToItsScript) {
+    fs::create_directories("ETLegacy/etmain");
+    FolderAnswerer chosen(QString::fromStdString(folder.Text() + "ETLegacy/etmain"));
+    ChooseFromMenu(Qt::Key_F, Qt::Key_F);
+    ASSERT_TRUE(WaitFor([&] { return chosen.answered; }));
+    EXPECT_EQ(window->windowTitle(), "Quillon - Wolfenstein: Enemy Territory");
+
+    const auto say = [&](const std::vector<int>& digits) {
+        Click("assignButton");
+        for (const int digit : digits) {
+            QTest::keyClick(window.get(), static_cast<Qt::Key>(Qt::Key_0 + digit));
+            ASSERT_TRUE(WaitForTick());
+        }
+    };
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    for (const std::vector<int>& digits : {std::vector{1, 0}, {2, 8}, {3, 9}}) {
+        say(digits);
+    }
+    QTest::mouseClick(KeyOf(Client(), 2), Qt::LeftButton);
+    for (const std::vector<int>& digits : {std::vector{4, 6}, {5, 7}, {5, 8, 6}}) {
+        say(digits);
+    }
+    QTest::mouseClick(KeyOf(Client(), 3), Qt::LeftButton);
+    Click("assignButton");
+    ClickAt({test::kMenuLineColumn, test::MenuLineRow(7, Game::EnemyTerritory)});
+    ASSERT_TRUE(WaitForTick());
+    ClickAt({test::kMenuLineColumn, test::MenuLineRow(10, Game::EnemyTerritory)});
+    ASSERT_TRUE(WaitForTick());
+    InputAnswerer covertOps("c");
+    say({6});
+    EXPECT_TRUE(WaitFor([&] { return covertOps.answered; }));
+    EXPECT_TRUE(covertOps.prompt.contains("(F)-Field Ops  (C)-Covert Ops"));
+    auto* list = Find<QListWidget>("assignments");
+    ASSERT_TRUE(WaitFor([&] { return list->count() == 2; }));
+    EXPECT_EQ(list->item(1)->text(), "I'm a Covert Ops");
+
+    MessageAnswerer exported;
+    ChooseFromMenu(Qt::Key_F, Qt::Key_E);
+    EXPECT_TRUE(WaitFor([&] { return exported.title == "Script compilation sucessful"; }));
+    EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"), "// test\r\n" + test::EnemyTerritoryScriptBody());
+}
+
 // A first start where the game sits where a Wine prefix's installer puts it, which the probe finds.
 class FirstStartTest : public ::testing::Test {
   protected:

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "MainWindow.h"
 #include "MenuGeometry.h"
@@ -399,6 +400,48 @@ TEST_F(Win32WindowTest, TheFileAndHelpMenus) {
     EXPECT_FALSE(leave.Text().empty());
     EXPECT_FALSE(IsWindow(window.Handle()));
     EXPECT_FALSE(fs::exists("other/Main/qmvc.cfg"));
+}
+
+// ET: Legacy's user folder chosen from the menu: the title names the game, and a message of each
+// of its pages (line 10 by the digit 0 and by a click) and a class reach the script byte for byte.
+TEST_F(Win32WindowTest, EnemyTerritoryFromItsFolderToItsScript) {
+    fs::create_directories("ETLegacy/etmain");
+    std::thread typed = PickFolder(WideFromText(folder.Text() + "ETLegacy\\etmain"));
+    Choose(layout::Command::ChooseGameFolder);
+    typed.join();
+    EXPECT_EQ(TextOf(window.Handle()), L"Quillon - Wolfenstein: Enemy Territory");
+
+    const auto say = [&](const std::vector<int>& digits) {
+        Click(Role::AssignButton);
+        for (const int digit : digits) {
+            PressKey('0' + digit);
+            ASSERT_TRUE(WaitForTick());
+        }
+    };
+    for (const std::vector<int>& digits : {std::vector{1, 0}, {2, 8}, {3, 9}}) {
+        say(digits);
+    }
+    Click(Control(MainWindow::kKeypadId + 2));
+    for (const std::vector<int>& digits : {std::vector{4, 6}, {5, 7}, {5, 8, 6}}) {
+        say(digits);
+    }
+    Click(Control(MainWindow::kKeypadId + 3));
+    Click(Role::AssignButton);
+    for (const int line : {7, 10}) {
+        ClickAt(test::kMenuLineColumn, test::MenuLineRow(line, Game::EnemyTerritory));
+        ASSERT_TRUE(WaitForTick());
+    }
+    {
+        BoxAnswerer covertOps(L"Select a class", IDOK, L"c");
+        say({6});
+        EXPECT_THAT(covertOps.Text(), HasSubstr(L"(F)-Field Ops  (C)-Covert Ops"));
+    }
+    EXPECT_TRUE(PumpUntil([&] { return window.TheForm().Keys().UsedCount(3) == 2; }));
+
+    BoxAnswerer exported(L"Script compilation sucessful");
+    PressKey(VK_F12);
+    EXPECT_FALSE(exported.Text().empty());
+    EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"), "// test\r\n" + test::EnemyTerritoryScriptBody());
 }
 
 // The display's dpi, which Wine reads from the registry as each program starts. Only the tests'
