@@ -1,8 +1,12 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "TempFolder.h"
 #ifdef _WIN32
@@ -163,6 +167,40 @@ TEST(FolderSearch, LinksAreFollowedButEveryRealFolderIsWalkedOnce) {
     EXPECT_EQ(parallel.foldersWalked, 7);
 }
 #endif
+
+// Which game a folder belongs to, by its name and the files that mark it; the drive search finds
+// either game, and ET: Legacy's own package leads to the etmain folder beside it.
+TEST(GameFolders, EachGameKnowsItsFoldersAndTheSearchFindsThem) {
+    TempFolder folder;
+    const auto at = [&](const std::string& path) {
+        std::string text = folder.Text() + path + "/";
+        std::replace(text.begin(), text.end(), '/', kSeparator);
+        return text;
+    };
+    WriteFile(folder.Path() / "rtcw/Main/mp_pak0.pk3", "");
+    WriteFile(folder.Path() / "rtcw/Main/pak0.pk3", "");
+    WriteFile(folder.Path() / "et/etmain/PAK0.pk3", "");
+    WriteFile(folder.Path() / "et/etmain/mp_bin.pk3", "");
+    WriteFile(folder.Path() / "half/etmain/pak0.pk3", "");
+    WriteFile(folder.Path() / "half/main/mp_bin.pk3", "");
+    fs::create_directories(folder.Path() / ".etwolf/etmain");
+    fs::create_directories(folder.Path() / ".etwolf/profiles");
+    WriteFile(folder.Path() / "Legacy/etmain/pak0.pk3", "");
+    WriteFile(folder.Path() / "Legacy/legacy/legacy_v2.83.1.pk3", "");
+    const std::vector<std::pair<std::string, std::optional<Game>>> folders = {
+        {"rtcw/Main", Game::ReturnToCastleWolfenstein}, {"et/etmain", Game::EnemyTerritory},
+        {"half/etmain", std::nullopt},                  {"half/main", std::nullopt},
+        {".etwolf/etmain", Game::EnemyTerritory},       {".etwolf/profiles", std::nullopt},
+        {"Legacy/etmain", Game::EnemyTerritory},        {"Legacy/legacy", std::nullopt}};
+    for (const auto& [path, game] : folders) {
+        EXPECT_EQ(GameOfFolder(RealFileSystem(), at(path)), game) << path;
+    }
+
+    const SearchResult found = SearchFolder(RealFileSystem(), at("Legacy"), DriveSearchPattern());
+    EXPECT_EQ(GameFolderOfMatch(RealFileSystem(), found.match), at("Legacy/etmain"));
+    EXPECT_EQ(GameFolderOfMatch(RealFileSystem(), at("half/main") + "mp_bin.pk3"), "");
+    EXPECT_EQ(GameFolderOfMatch(RealFileSystem(), ""), "");
+}
 
 }  // namespace
 }  // namespace quillon

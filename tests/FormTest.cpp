@@ -271,6 +271,16 @@ TEST_F(FormTest, UnexportedChangesOutliveAnEndingNobodyAskedAbout) {
     ASSERT_TRUE(fs::exists("qmrecovery.cfg"));
     form.OnDeleteClicked(1);
     EXPECT_FALSE(fs::exists("qmrecovery.cfg"));
+
+    // Changes kept for one game are never offered as another's.
+    AssignMessage(3, 1);
+    fs::create_directories("ETLegacy/etmain");
+    WriteFile("qm.cfg", folder.Text() + "ETLegacy" + kSeparator + "etmain" + kSeparator + "\r\n");
+    FakeView other;
+    Form territory(other, files, folder.Text());
+    ASSERT_TRUE(territory.OnStart());
+    EXPECT_TRUE(other.questions.empty());
+    EXPECT_EQ(territory.Keys(), KeyTable());
 }
 
 TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {

@@ -164,7 +164,18 @@ TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
 }
 
 #ifndef _WIN32
-// The places below a home folder of the test's own.
+// What the probe finds with a home folder of the test's own.
+std::vector<FoundGame> ProbeHome(const fs::path& home) {
+    const char* own = std::getenv("HOME");
+    const std::string previous = own != nullptr ? own : "";
+    setenv("HOME", home.c_str(), 1);
+    unsetenv("WINEPREFIX");
+    const std::vector<FoundGame> found =
+        ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem()));
+    setenv("HOME", previous.c_str(), 1);
+    return found;
+}
+
 TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
     TempFolder folder;
     Install(folder, "home/.local/share/Steam/steamapps/common/Return to Castle Wolfenstein");
@@ -177,20 +188,32 @@ TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
                                        "home/.local/share/bottles/bottles/Games/drive_c/"
                                        "Program Files/Return to Castle Wolfenstein");
     WriteFile(folder.Path() / "home/.wolf/main/wolfconfig_mp.cfg", "");  // the engine's own
-    const char* home = std::getenv("HOME");
-    const std::string previous = home != nullptr ? home : "";
-    setenv("HOME", (folder.Path() / "home").c_str(), 1);
-    unsetenv("WINEPREFIX");
-    const std::vector<std::string> found =
-        FoundFolders(KnownPlacesOfThisMachine(RealFileSystem()));
-    setenv("HOME", previous.c_str(), 1);
+    // Enemy Territory: ET: Legacy's user folder, also in its Flatpak, and ET 2.60b under Wine.
+    const std::string etmain = "etmain";
+    const std::string legacy = Install(folder, "home/.etlegacy", etmain, "etconfig.cfg");
+    const std::string flatpak = Install(folder, "home/.var/app/com.etlegacy.ETLegacy/.etlegacy",
+                                        etmain, "etconfig.cfg");
+    const std::string original = Install(
+        folder, "home/Games/et/drive_c/Program Files (x86)/Wolfenstein - Enemy Territory", etmain,
+        "pak0.pk3");
+    WriteFile(original + "mp_bin.pk3", "");
+    Install(folder, "home/Games/et/drive_c/Program Files/Wolfenstein - Enemy Territory", etmain,
+            "pak0.pk3");  // without the game's own binaries: some other game's
+
+    const std::vector<FoundGame> found = ProbeHome(folder.Path() / "home");
     // Steam reached twice (through ~/.steam/steam and directly) is one folder.
-    ASSERT_EQ(found.size(), 4U);
-    EXPECT_EQ(found[0], TextFromPath(folder.Path() / "home/.steam/steam/steamapps/common/Return "
-                                                     "to Castle Wolfenstein/Main/"));
-    EXPECT_EQ(found[1], game);
-    EXPECT_EQ(found[2], bottle);
-    EXPECT_EQ(found[3], TextFromPath(folder.Path() / "home/.wolf/main/"));
+    using G = Game;
+    EXPECT_EQ(found,
+              (std::vector<FoundGame>{
+                  {TextFromPath(folder.Path() / "home/.steam/steam/steamapps/common/Return to "
+                                                "Castle Wolfenstein/Main/"),
+                   G::ReturnToCastleWolfenstein},
+                  {game, G::ReturnToCastleWolfenstein},
+                  {bottle, G::ReturnToCastleWolfenstein},
+                  {TextFromPath(folder.Path() / "home/.wolf/main/"), G::ReturnToCastleWolfenstein},
+                  {legacy, G::EnemyTerritory},
+                  {flatpak, G::EnemyTerritory},
+                  {original, G::EnemyTerritory}}));
 }
 #endif
 
@@ -232,8 +255,14 @@ TEST(KnownPlaces, TheRegistryOfThisMachine) {
         other.Set(L"InstallLocation", folder.Path().wstring());
         test::TestRegistryKey valve(L"Software\\Valve\\Steam");
         valve.Set(L"SteamPath", (folder.Path() / "Steam").wstring());
+        const std::string territory = Install(folder, "ET", "ETMAIN", "mp_bin.pk3");
+        WriteFile(territory + "pak0.pk3", "");
+        test::TestRegistryKey legacy(
+            L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QuillonTestLegacy");
+        legacy.Set(L"DisplayName", L"ET: Legacy 2.83.1");
+        legacy.Set(L"InstallLocation", (folder.Path() / "ET").wstring());
         EXPECT_EQ(FoundFolders(KnownPlacesOfThisMachine(RealFileSystem())),
-                  (std::vector<std::string>{steam, installed}));
+                  (std::vector<std::string>{steam, installed, territory}));
     }
     EXPECT_TRUE(
         FoundFolders(KnownPlacesOfThisMachine(RealFileSystem())).empty())

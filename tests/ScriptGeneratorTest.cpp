@@ -70,5 +70,19 @@ TEST(ScriptGenerator, WholeFileWithClassAnnouncementAndGlobalMessage) {
     }
 }
 
+// Each game's own limit: the first game's warning as it always was, Enemy Territory's beside it.
+TEST(ScriptGenerator, TheSizeWarningIsEachGamesOwn) {
+    EXPECT_EQ(ScriptSizeWarning(ReturnToCastleWolfenstein(), 16384), "");
+    EXPECT_EQ(ScriptSizeWarning(ReturnToCastleWolfenstein(), 16385),
+              "The script is 16385 bytes long. Return to Castle Wolfenstein runs no script longer "
+              "than 16384 bytes: \"/exec qmvc\" would run none of it.\nShorten the template "
+              "\"qmscript.txt\" (later engines take up to 131072 bytes).");
+    EXPECT_EQ(ScriptSizeWarning(EnemyTerritory(), 131072), "");
+    EXPECT_EQ(ScriptSizeWarning(EnemyTerritory(), 131073),
+              "The script is 131073 bytes long. Wolfenstein: Enemy Territory runs no script longer "
+              "than 131072 bytes: \"/exec qmvc\" would run none of it.\nShorten the template "
+              "\"qmscript.txt\".");
+}
+
 }  // namespace
 }  // namespace quillon
