@@ -5,6 +5,7 @@
 #include <string>
 
 #include "FakeView.h"
+#include "FakeWinePrefix.h"
 #include "TempFolder.h"
 #include "app/Form.h"
 #include "model/script/ScriptGenerator.h"
@@ -336,6 +337,19 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     EXPECT_EQ(form.Keys().At(1, 1)->Label(), "I'm a Field Ops");
     EXPECT_FALSE(form.Keys().IsUsed(2, 1));
     EXPECT_THAT(view.messages.back().first, HasSubstr("1 lines of it were not understood"));
+
+#ifndef _WIN32
+    // An ET: Legacy installation: its game reads the scripts from the user folder, which is made.
+    const test::TemporaryHome home(folder.Path());
+    WriteFile("Legacy/etmain/pak0.pk3", "");
+    WriteFile("Legacy/legacy/legacy_v2.83.1.pk3", "");
+    view.chosenFolders = {folder.Text() + "Legacy/etmain"};
+    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    EXPECT_EQ(form.GamePath(), folder.Text() + "home/.etlegacy/etmain/");
+    EXPECT_TRUE(fs::is_directory("home/.etlegacy/etmain"));
+    EXPECT_THAT(view.messages.back().first, HasSubstr("reads your scripts from its user folder"));
+    EXPECT_EQ(ReadFile("qm.cfg"), form.GamePath() + "\r\n");
+#endif
 }
 
 // The menu item shows whether the game runs the script at its start, and changes only that line.

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "FakeView.h"
+#include "FakeWinePrefix.h"
 #include "TempFolder.h"
 #include "app/GameFolderLocator.h"
 #include "model/install/KeyValues.h"
@@ -164,16 +165,11 @@ TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
 }
 
 #ifndef _WIN32
-// What the probe finds with a home folder of the test's own.
-std::vector<FoundGame> ProbeHome(const fs::path& home) {
-    const char* own = std::getenv("HOME");
-    const std::string previous = own != nullptr ? own : "";
-    setenv("HOME", home.c_str(), 1);
+// What the probe finds with the home folder "home" in `base`.
+std::vector<FoundGame> ProbeHome(const fs::path& base) {
+    const test::TemporaryHome home(base);
     unsetenv("WINEPREFIX");
-    const std::vector<FoundGame> found =
-        ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem()));
-    setenv("HOME", previous.c_str(), 1);
-    return found;
+    return ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem()));
 }
 
 TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
@@ -200,7 +196,7 @@ TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
     Install(folder, "home/Games/et/drive_c/Program Files/Wolfenstein - Enemy Territory", etmain,
             "pak0.pk3");  // without the game's own binaries: some other game's
 
-    const std::vector<FoundGame> found = ProbeHome(folder.Path() / "home");
+    const std::vector<FoundGame> found = ProbeHome(folder.Path());
     // Steam reached twice (through ~/.steam/steam and directly) is one folder.
     using G = Game;
     EXPECT_EQ(found,

@@ -390,14 +390,16 @@ void Form::ChooseGameFolder() {
     if (!OfferToExport(kChangeFolderQuestion)) {
         return;
     }
-    if (const Outcome saved = WriteSettingsFile(files_, workingFolder_, folder);
+    const std::string scripts =
+        FolderForScripts(view_, files_, folder, KnownPlacesOfThisMachine(files_).userRoot);
+    if (const Outcome saved = WriteSettingsFile(files_, workingFolder_, scripts);
         !saved.Succeeded()) {
-        Tell("Quillon now uses the game folder \"" + PathForMessage(folder) +
+        Tell("Quillon now uses the game folder \"" + PathForMessage(scripts) +
                  "\" but could not remember it in \"" + kSettingsFileName +
                  "\": " + saved.Message() + ".",
              kProgramName);
     }
-    UseGameFolder(folder);
+    UseGameFolder(scripts);
     ShowMenu();
     RestoreKeys();
     DiscardRecovery();

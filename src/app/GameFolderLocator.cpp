@@ -69,6 +69,29 @@ std::string SearchAskedDrive(View& view, FileSystem& files) {
 
 }  // namespace
 
+std::string FolderForScripts(View& view, FileSystem& files, const std::string& folder,
+                             const std::string& userRoot) {
+    const std::string scripts = ScriptFolderOf(files, folder, userRoot);
+    if (scripts == folder) {
+        return folder;
+    }
+    const std::string name = ProfileOf(*GameOfFolder(files, folder)).name;
+    if (const FileStep failed = MakeFolders(files, scripts)) {
+        view.ShowMessageBox("The game reads your scripts from its user folder \"" +
+                                PathForMessage(scripts) + "\", which Quillon could not make: " +
+                                failed->reason + ".\nQuillon uses \"" + PathForMessage(folder) +
+                                "\" instead; start the game once and choose its user folder " +
+                                "with File, Game Folder....",
+                            kProgramName);
+        return folder;
+    }
+    view.ShowMessageBox("\"" + PathForMessage(folder) + "\" is an installation of " + name +
+                            ", whose game reads your scripts from its user folder. Quillon " +
+                            "uses that folder:\n" + PathForMessage(scripts),
+                        kProgramName);
+    return scripts;
+}
+
 std::string LocateGameFolder(View& view, FileSystem& files, const std::string& workingFolder,
                              const KnownPlaces& places) {
     const RememberedFolder remembered = ReadSettingsFile(files, workingFolder);
@@ -88,6 +111,7 @@ std::string LocateGameFolder(View& view, FileSystem& files, const std::string& w
     if (gamePath.empty()) {
         return {};
     }
+    gamePath = FolderForScripts(view, files, gamePath, places.userRoot);
     if (const Outcome saved = WriteSettingsFile(files, workingFolder, gamePath);
         !saved.Succeeded()) {
         view.ShowMessageBox("Quillon found the game in \"" + PathForMessage(gamePath) +

@@ -15,4 +15,10 @@ namespace quillon {
 std::string LocateGameFolder(View& view, FileSystem& files, const std::string& workingFolder,
                              const KnownPlaces& places);
 
+// The folder to work in for a game folder taken: where the game looks for the player's scripts.
+// When that is a user folder apart from the installation (ET: Legacy's), it is made when missing
+// and the player is told; should it not be made, the game folder itself serves.
+std::string FolderForScripts(View& view, FileSystem& files, const std::string& folder,
+                             const std::string& userRoot);
+
 }  // namespace quillon

@@ -91,11 +91,12 @@ const GameProfile& EnemyTerritory() {
         131072,
         "",
         8,
-        // The game folder is etmain: of an ET 2.60b installation, of an ET: Legacy installation,
-        // or the user folder either game makes (ET: Legacy's also in its Flatpak's home).
+        // The game folder is etmain: of an ET 2.60b installation, of an ET: Legacy installation
+        // (whose game reads the player's scripts from its user folder), or the user folder
+        // either game makes (ET: Legacy's also in its Flatpak's home).
         "etmain",
         {{{"pak0.pk3", "mp_bin.pk3"}},
-         {{"pak0.pk3", "../legacy/legacy_*.pk3"}},
+         {{"pak0.pk3", "../legacy/legacy_*.pk3"}, nullptr, 0},
          {{}, ".etwolf"},
          {{}, ".etlegacy"},
          {{}, "ETLegacy"}},

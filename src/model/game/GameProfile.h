@@ -42,10 +42,12 @@ struct ClassPrompt {
 // One way to know a folder whose scripts the game's console runs. Every file is there as a
 // regular file, in any letter case ("../" names a file of the folder's parent, and "*" in the
 // last part stands for any text); or, with `parentName`, the parent folder has that name (a user
-// folder that the game itself makes).
+// folder that the game itself makes). With `userFolder`, the game run from such an installation
+// reads the player's scripts from that user folder of the game's (counted from 0) instead.
 struct FolderMark {
     std::vector<const char*> files;
     const char* parentName = nullptr;
+    int userFolder = -1;
 };
 
 struct GameProfile {

@@ -69,6 +69,30 @@ std::optional<Game> GameOfFolder(FileSystem& files, const std::string& folder) {
     return std::nullopt;
 }
 
+const std::vector<const char*>& UserFolders(const GameProfile& game) {
+#ifdef _WIN32
+    return game.documentsFolders;
+#else
+    return game.homeFolders;
+#endif
+}
+
+std::string ScriptFolderOf(FileSystem& files, const std::string& folder,
+                           const std::string& userRoot) {
+    const std::optional<Game> game = GameOfFolder(files, folder);
+    if (!game || userRoot.empty()) {
+        return folder;
+    }
+    const GameProfile& profile = ProfileOf(*game);
+    for (const FolderMark& mark : profile.marks) {
+        if (mark.userFolder >= 0 && HasMark(files, folder, mark)) {
+            return EnsureTrailingBackslash(EnsureTrailingBackslash(userRoot) +
+                                           UserFolders(profile).at(static_cast<size_t>(mark.userFolder)));
+        }
+    }
+    return folder;
+}
+
 std::string DriveSearchPattern() {
     std::string pattern;
     for (const Game game : kGames) {

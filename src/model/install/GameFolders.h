@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/game/GameProfile.h"
 #include "platform/FileSystem.h"
@@ -14,6 +15,16 @@ bool IsGameFolder(FileSystem& files, const std::string& folder, const GameProfil
 
 // The game whose folder it is; nothing when it is no game's.
 std::optional<Game> GameOfFolder(FileSystem& files, const std::string& folder);
+
+// The folders the game makes for each user, below the home folder on Linux and below Documents
+// on Windows.
+const std::vector<const char*>& UserFolders(const GameProfile& game);
+
+// The folder where the game looks for the player's scripts when it runs from the game folder:
+// the folder itself, or for an installation whose game reads them from a user folder, that
+// folder below `userRoot` (the home folder, or Documents; it may not exist yet).
+std::string ScriptFolderOf(FileSystem& files, const std::string& folder,
+                           const std::string& userRoot);
 
 // The files a drive search looks for: those of every game.
 std::string DriveSearchPattern();

@@ -234,12 +234,7 @@ std::vector<FoundGame> ProbeKnownPlaces(FileSystem& files, const KnownPlaces& pl
     for (const Game game : kGames) {
         const GameProfile& profile = ProfileOf(game);
         std::vector<std::optional<std::string>> userFolders;
-#ifdef _WIN32
-        const std::vector<const char*>& below = profile.documentsFolders;
-#else
-        const std::vector<const char*>& below = profile.homeFolders;
-#endif
-        for (const char* name : below) {
+        for (const char* name : UserFolders(profile)) {
             const std::string folder = EnsureTrailingBackslash(Below(places.userRoot, name));
             userFolders.push_back(!places.userRoot.empty() && IsGameFolder(files, folder, profile)
                                       ? std::optional(folder)
