@@ -28,18 +28,18 @@ class NamePattern {
     explicit NamePattern(const std::string& patterns) {
         for (size_t start = 0; start <= patterns.size();) {
             const size_t end = std::min(patterns.find(';', start), patterns.size());
-            parts_.push_back(patterns.substr(start, end - start));
+            const std::string part = patterns.substr(start, end - start);
+            parts_.push_back({part, part.find_first_of("*?[\\") != std::string::npos});
             start = end + 1;
         }
-        wildcard_ = patterns.find_first_of("*?[\\") != std::string::npos;
     }
 
     // Without wildcards, the wildcard match ignoring case is a plain comparison ignoring case;
     // the walk compares every file name, so this shortcut matters.
     bool Matches(const char* name) const {
-        for (const std::string& part : parts_) {
-            if (wildcard_ ? fnmatch(part.c_str(), name, FNM_CASEFOLD) == 0
-                          : strcasecmp(name, part.c_str()) == 0) {
+        for (const Part& part : parts_) {
+            if (part.wildcard ? fnmatch(part.text.c_str(), name, FNM_CASEFOLD) == 0
+                              : strcasecmp(name, part.text.c_str()) == 0) {
                 return true;
             }
         }
@@ -47,8 +47,11 @@ class NamePattern {
     }
 
   private:
-    std::vector<std::string> parts_;
-    bool wildcard_ = false;
+    struct Part {
+        std::string text;
+        bool wildcard;
+    };
+    std::vector<Part> parts_;
 };
 
 constexpr size_t kBufferSize = 32 * 1024;
