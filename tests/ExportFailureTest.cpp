@@ -35,7 +35,8 @@ using Step = FaultyFileSystem::Step;
 KeyTable TableSaying(int16_t page, int16_t line) {
     KeyTable table;
     for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
-        EXPECT_TRUE(table.Append(key, *Assignment::FromNumbers(ReturnToCastleWolfenstein(), page, line)));
+        EXPECT_TRUE(
+            table.Append(key, *Assignment::FromNumbers(ReturnToCastleWolfenstein(), page, line)));
     }
     return table;
 }

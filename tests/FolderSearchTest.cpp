@@ -92,7 +92,8 @@ TEST(FolderSearch, LastMatchInWalkOrderWinsWhateverTheCaseOrName) {
     // A wildcard pattern matches by the platform's rules, case ignored.
     EXPECT_TRUE(NameMatchesPattern("SP_PAK2.PK3", "sp_pak?.*"));
     EXPECT_FALSE(NameMatchesPattern("sp_pak2.pk3.bak", kGameDataFile));
-    for (const char* name : {"MP_PAK0.PK3", "wolfconfig_mp.cfg", "mp_bin.pk3", "legacy_v2.83.pk3"}) {
+    for (const char* name :
+         {"MP_PAK0.PK3", "wolfconfig_mp.cfg", "mp_bin.pk3", "legacy_v2.83.pk3"}) {
         EXPECT_TRUE(NameMatchesPattern(name, DriveSearchPattern())) << name;
     }
     EXPECT_FALSE(NameMatchesPattern("mp_pak0.pk3;", DriveSearchPattern()));
@@ -188,10 +189,14 @@ TEST(GameFolders, EachGameKnowsItsFoldersAndTheSearchFindsThem) {
     WriteFile(folder.Path() / "Legacy/etmain/pak0.pk3", "");
     WriteFile(folder.Path() / "Legacy/legacy/legacy_v2.83.1.pk3", "");
     const std::vector<std::pair<std::string, std::optional<Game>>> folders = {
-        {"rtcw/Main", Game::ReturnToCastleWolfenstein}, {"et/etmain", Game::EnemyTerritory},
-        {"half/etmain", std::nullopt},                  {"half/main", std::nullopt},
-        {".etwolf/etmain", Game::EnemyTerritory},       {".etwolf/profiles", std::nullopt},
-        {"Legacy/etmain", Game::EnemyTerritory},        {"Legacy/legacy", std::nullopt}};
+        {"rtcw/Main", Game::ReturnToCastleWolfenstein},
+        {"et/etmain", Game::EnemyTerritory},
+        {"half/etmain", std::nullopt},
+        {"half/main", std::nullopt},
+        {".etwolf/etmain", Game::EnemyTerritory},
+        {".etwolf/profiles", std::nullopt},
+        {"Legacy/etmain", Game::EnemyTerritory},
+        {"Legacy/legacy", std::nullopt}};
     for (const auto& [path, game] : folders) {
         EXPECT_EQ(GameOfFolder(RealFileSystem(), at(path)), game) << path;
     }

@@ -197,7 +197,8 @@ TEST_F(FormTest, AFailingStepSaysSoAndKeepsTheAssignments) {
 
 // A script the game would not run is exported all the same, and the player is told why.
 TEST_F(FormTest, AScriptTooLongForTheGameIsSaidToBeSo) {
-    WriteFile("qmscript.txt", "// " + std::string(ReturnToCastleWolfenstein().scriptLimit, 'x') + "\r\n");
+    WriteFile("qmscript.txt",
+              "// " + std::string(ReturnToCastleWolfenstein().scriptLimit, 'x') + "\r\n");
     Exported();
     ASSERT_EQ(view.messages.size(), 2U);
     EXPECT_EQ(view.messages[0].second, "Script compilation sucessful");

@@ -125,8 +125,7 @@ TEST(KnownPlaces, SteamLibrariesInBothFormats) {
     KnownPlaces places;
     places.steamRoots = {TextFromPath(root), TextFromPath(old),
                          TextFromPath(folder.Path() / "none")};
-    EXPECT_EQ(FoundFolders(places),
-              (std::vector<std::string>{fromManifest, usual}));
+    EXPECT_EQ(FoundFolders(places), (std::vector<std::string>{fromManifest, usual}));
 
     // A manifest whose install folder is a path leads nowhere else, not even to a game there.
     Install(folder, "elsewhere");
@@ -159,8 +158,7 @@ TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
     places.installFolders.push_back(folder.Text() + "line\nbreak");
     places.installFolders.push_back(folder.Text() + "dangling");
 #endif
-    EXPECT_EQ(FoundFolders(places),
-              (std::vector<std::string>{installer, multiplayer, wine}));
+    EXPECT_EQ(FoundFolders(places), (std::vector<std::string>{installer, multiplayer, wine}));
     EXPECT_TRUE(FoundFolders({}).empty());
 }
 
@@ -187,11 +185,11 @@ TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
     // Enemy Territory: ET: Legacy's user folder, also in its Flatpak, and ET 2.60b under Wine.
     const std::string etmain = "etmain";
     const std::string legacy = Install(folder, "home/.etlegacy", etmain, "etconfig.cfg");
-    const std::string flatpak = Install(folder, "home/.var/app/com.etlegacy.ETLegacy/.etlegacy",
-                                        etmain, "etconfig.cfg");
-    const std::string original = Install(
-        folder, "home/Games/et/drive_c/Program Files (x86)/Wolfenstein - Enemy Territory", etmain,
-        "pak0.pk3");
+    const std::string flatpak =
+        Install(folder, "home/.var/app/com.etlegacy.ETLegacy/.etlegacy", etmain, "etconfig.cfg");
+    const std::string original =
+        Install(folder, "home/Games/et/drive_c/Program Files (x86)/Wolfenstein - Enemy Territory",
+                etmain, "pak0.pk3");
     WriteFile(original + "mp_bin.pk3", "");
     Install(folder, "home/Games/et/drive_c/Program Files/Wolfenstein - Enemy Territory", etmain,
             "pak0.pk3");  // without the game's own binaries: some other game's
@@ -260,8 +258,7 @@ TEST(KnownPlaces, TheRegistryOfThisMachine) {
         EXPECT_EQ(FoundFolders(KnownPlacesOfThisMachine(RealFileSystem())),
                   (std::vector<std::string>{steam, installed, territory}));
     }
-    EXPECT_TRUE(
-        FoundFolders(KnownPlacesOfThisMachine(RealFileSystem())).empty())
+    EXPECT_TRUE(FoundFolders(KnownPlacesOfThisMachine(RealFileSystem())).empty())
         << "the keys are gone";
 }
 #endif

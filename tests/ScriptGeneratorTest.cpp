@@ -17,7 +17,8 @@ using test::WriteFile;
 // Puts the message at page and line into the key's next free slot, which the test names.
 void Assign(KeyTable& table, int16_t key, int16_t slot, int16_t page, int16_t line) {
     ASSERT_EQ(table.UsedCount(key) + 1, slot);
-    const std::optional<Assignment> assignment = Assignment::FromNumbers(ReturnToCastleWolfenstein(), page, line);
+    const std::optional<Assignment> assignment =
+        Assignment::FromNumbers(ReturnToCastleWolfenstein(), page, line);
     ASSERT_TRUE(assignment) << page << "," << line;
     ASSERT_TRUE(table.Append(key, *assignment));
 }

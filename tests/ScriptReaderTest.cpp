@@ -25,32 +25,32 @@ std::vector<Assignment> EveryAssignment(const GameProfile& game) {
 }
 
 TEST(ScriptReader, ExportedTablesComeBackWholeAndExportTheSameBytes) {
-  for (const Game game : kGames) {
-    const GameProfile& profile = ProfileOf(game);
-    const std::vector<Assignment> every = EveryAssignment(profile);
-    std::mt19937 random(20261206);
-    for (int round = 0; round < 400; ++round) {
-        KeyTable table;
-        for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
-            const int count = std::uniform_int_distribution<int>(0, kSlotsPerKey)(random);
-            for (int slot = 0; slot < count; ++slot) {
-                table.Append(key, every[random() % every.size()]);
+    for (const Game game : kGames) {
+        const GameProfile& profile = ProfileOf(game);
+        const std::vector<Assignment> every = EveryAssignment(profile);
+        std::mt19937 random(20261206);
+        for (int round = 0; round < 400; ++round) {
+            KeyTable table;
+            for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
+                const int count = std::uniform_int_distribution<int>(0, kSlotsPerKey)(random);
+                for (int slot = 0; slot < count; ++slot) {
+                    table.Append(key, every[random() % every.size()]);
+                }
             }
+            const std::string script =
+                "// template\r\nbind KP_END \"vstr try11bb\"\r\n" + GenerateScriptBody(table);
+            const RestoredKeys restored = ReadScriptAssignments(profile, script);
+            ASSERT_EQ(restored.table, table) << profile.name << ", round " << round;
+            EXPECT_EQ(restored.linesNotUnderstood, 0);
+            ASSERT_EQ(GenerateScriptBody(restored.table), GenerateScriptBody(table));
         }
-        const std::string script =
-            "// template\r\nbind KP_END \"vstr try11bb\"\r\n" + GenerateScriptBody(table);
-        const RestoredKeys restored = ReadScriptAssignments(profile, script);
-        ASSERT_EQ(restored.table, table) << profile.name << ", round " << round;
-        EXPECT_EQ(restored.linesNotUnderstood, 0);
-        ASSERT_EQ(GenerateScriptBody(restored.table), GenerateScriptBody(table));
+        // Every assignment there is, on its own key, survives the trip.
+        KeyTable all;
+        for (size_t i = 0; i < every.size(); ++i) {
+            all.Append(static_cast<int16_t>(1 + i / kSlotsPerKey), every[i]);
+        }
+        EXPECT_EQ(ReadScriptAssignments(profile, GenerateScriptBody(all)).table, all);
     }
-    // Every assignment there is, on its own key, survives the trip.
-    KeyTable all;
-    for (size_t i = 0; i < every.size(); ++i) {
-        all.Append(static_cast<int16_t>(1 + i / kSlotsPerKey), every[i]);
-    }
-    EXPECT_EQ(ReadScriptAssignments(profile, GenerateScriptBody(all)).table, all);
-  }
 }
 
 // Every line here sets a slot the way the game's console takes it, whatever the spacing, letter
@@ -72,7 +72,8 @@ TEST(ScriptReader, HandEditedScriptsAreReadAsTheConsoleReadsThem) {
         "set try6b1 vsay Bye";  // set again, the last line: the later one wins
     const RestoredKeys restored = ReadScriptAssignments(ReturnToCastleWolfenstein(), script);
     KeyTable expected;
-    expected.Append(1, *Assignment::FromNumbers(ReturnToCastleWolfenstein(), 3, 1));  // packed into slot 1
+    expected.Append(
+        1, *Assignment::FromNumbers(ReturnToCastleWolfenstein(), 3, 1));  // packed into slot 1
     expected.Append(1, *Assignment::FromNumbers(ReturnToCastleWolfenstein(), 6, 4));
     expected.Append(2, *Assignment::FromNumbers(ReturnToCastleWolfenstein(), 1, 'l'));
     expected.Append(6, *Assignment::FromNumbers(ReturnToCastleWolfenstein(), 6, 5));
@@ -81,12 +82,14 @@ TEST(ScriptReader, HandEditedScriptsAreReadAsTheConsoleReadsThem) {
     EXPECT_EQ(restored.linesNotUnderstood, 5);
 
     // What Quillon writes for that table reads back as that table.
-    EXPECT_EQ(ReadScriptAssignments(ReturnToCastleWolfenstein(), GenerateScriptBody(restored.table)).table, expected);
+    EXPECT_EQ(ReadScriptAssignments(ReturnToCastleWolfenstein(), GenerateScriptBody(restored.table))
+                  .table,
+              expected);
 
     // Lines of the template are the template's, not keys that could not be read.
     const std::string templateText = "set try2b3 \"say hello\"\r\nbind KP_5 \"vstr try5bb\"\r\n";
-    const RestoredKeys withTemplate =
-        ReadScriptAssignments(ReturnToCastleWolfenstein(), templateText + GenerateScriptBody(expected), templateText);
+    const RestoredKeys withTemplate = ReadScriptAssignments(
+        ReturnToCastleWolfenstein(), templateText + GenerateScriptBody(expected), templateText);
     EXPECT_EQ(withTemplate.table, expected);
     EXPECT_EQ(withTemplate.linesNotUnderstood, 0);
 }

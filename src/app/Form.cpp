@@ -100,7 +100,8 @@ void Form::UseGameFolder(const std::string& folder) {
     gamePath_ = folder;
     // A remembered folder that no longer shows whose it is stays the first game's, as before
     // there were others.
-    menu_.UseGame(ProfileOf(GameOfFolder(files_, folder).value_or(Game::ReturnToCastleWolfenstein)));
+    menu_.UseGame(
+        ProfileOf(GameOfFolder(files_, folder).value_or(Game::ReturnToCastleWolfenstein)));
     view_.ShowGame(Profile().game);
     ShowPage(kMainPage);
 }
@@ -168,7 +169,8 @@ void Form::RestoreKeys() {
         // The template's own lines are no keys, even where they set a key's variable.
         const FileRead templateRead =
             files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestScript);
-        const RestoredKeys restored = ReadScriptAssignments(Profile(), read.content, templateRead.content);
+        const RestoredKeys restored =
+            ReadScriptAssignments(Profile(), read.content, templateRead.content);
         keys_ = restored.table;
         if (restored.linesNotUnderstood > 0) {
             Tell("Quillon restored the messages of " + std::to_string(restored.keysRestored) +
@@ -382,8 +384,8 @@ void Form::ChooseGameFolder() {
             choices += std::string(choices.empty() ? "" : " or ") + "the " +
                        ProfileOf(game).installSubfolder + " folder of " + ProfileOf(game).name;
         }
-        Tell("The folder \"" + PathForMessage(folder) + "\" is no game folder.\nChoose " +
-                 choices + "; the game folder stays \"" + PathForMessage(gamePath_) + "\".",
+        Tell("The folder \"" + PathForMessage(folder) + "\" is no game folder.\nChoose " + choices +
+                 "; the game folder stays \"" + PathForMessage(gamePath_) + "\".",
              kProgramName);
         return;
     }
@@ -437,8 +439,7 @@ void Form::OnMenuTick() {
         MenuNavigator::Step step = menu_.Tick();
         if (step.classWanted) {
             const ClassPrompt& prompt = Profile().classPrompt;
-            step.picked =
-                menu_.AnswerClass(Ask(prompt.text, prompt.title, prompt.defaultAnswer));
+            step.picked = menu_.AnswerClass(Ask(prompt.text, prompt.title, prompt.defaultAnswer));
         }
         if (step.picked && keys_.Append(currentKey_, *step.picked)) {
             view_.AppendAssignment(step.picked->Label());

@@ -1,7 +1,5 @@
 #include "app/Layout.h"
 
-#include <algorithm>
-
 #include "app/Program.h"
 
 namespace quillon::layout {
@@ -116,15 +114,15 @@ PictureLines PictureLinesOf(Game game) {
 }
 
 int16_t PictureNumber(Game game, int16_t page) {
-    return static_cast<int16_t>(ProfileOf(game).firstPicture + page - 1);
+    int16_t before = 0;
+    for (size_t k = 0; kGames.at(k) != game; ++k) {
+        before = static_cast<int16_t>(before + ProfileOf(kGames[k]).PageCount());
+    }
+    return static_cast<int16_t>(before + page);
 }
 
 int16_t PictureCount() {
-    int16_t count = 0;
-    for (const Game game : kGames) {
-        count = std::max(count, PictureNumber(game, ProfileOf(game).PageCount()));
-    }
-    return count;
+    return PictureNumber(kGames.back(), ProfileOf(kGames.back()).PageCount());
 }
 
 std::string WindowTitle(Game game) {

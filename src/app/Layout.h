@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "model/keys/Keypad.h"
 #include "model/game/GameProfile.h"
+#include "model/keys/Keypad.h"
 
 namespace quillon::layout {
 
@@ -137,8 +137,8 @@ struct PictureLines {
 };
 PictureLines PictureLinesOf(Game game);
 
-// The pictures of every game's pages are numbered from 1 across the games: page N of a game is
-// its first picture + N - 1.
+// The pictures of every game's pages are numbered from 1 across the games, in the order of
+// kGames: the assets' page1.bmp and on.
 int16_t PictureNumber(Game game, int16_t page);
 int16_t PictureCount();
 

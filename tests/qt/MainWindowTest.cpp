@@ -388,8 +388,9 @@ TEST_F(MainWindowTest, DigitsPickLinesAndTheFileMenuChangesTheFolderAndCloses) {
     EXPECT_TRUE(fs::exists("other/Main/qmvc.cfg"));
 }
 
-// ET: Legacy's user folder (as on Windows) chosen from the menu: the title names the game, and a message of each
-// of its pages (line 10 by the digit 0 and by a click) and a class reach the script byte for byte.
+// ET: Legacy's user folder (as on Windows) chosen from the menu: the title names the game, and a
+// message of each of its pages (line 10 by the digit 0 and by a click) and a class reach the script
+// byte for byte.
 TEST_F(MainWindowTest, EnemyTerritoryFromItsFolderToItsScript) {
     fs::create_directories("ETLegacy/etmain");
     FolderAnswerer chosen(QString::fromStdString(folder.Text() + "ETLegacy/etmain"));
@@ -430,7 +431,8 @@ TEST_F(MainWindowTest, EnemyTerritoryFromItsFolderToItsScript) {
     MessageAnswerer exported;
     ChooseFromMenu(Qt::Key_F, Qt::Key_E);
     EXPECT_TRUE(WaitFor([&] { return exported.title == "Script compilation sucessful"; }));
-    EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"), "// test\r\n" + test::EnemyTerritoryScriptBody());
+    EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"),
+              "// test\r\n" + test::EnemyTerritoryScriptBody());
 }
 
 // A first start where the game sits where a Wine prefix's installer puts it, which the probe finds.

@@ -441,7 +441,8 @@ TEST_F(Win32WindowTest, EnemyTerritoryFromItsFolderToItsScript) {
     BoxAnswerer exported(L"Script compilation sucessful");
     PressKey(VK_F12);
     EXPECT_FALSE(exported.Text().empty());
-    EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"), "// test\r\n" + test::EnemyTerritoryScriptBody());
+    EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"),
+              "// test\r\n" + test::EnemyTerritoryScriptBody());
 }
 
 // The display's dpi, which Wine reads from the registry as each program starts. Only the tests'

@@ -8,8 +8,8 @@
 
 namespace quillon::qt {
 
-// The menu picture: draws the picture of a page stretched to its own size, with a thin border on top. Screen
-// readers know it as a graphic.
+// The menu picture: draws the picture of a page stretched to its own size, with a thin border on
+// top. Screen readers know it as a graphic.
 class PictureBox : public QWidget {
     Q_OBJECT
   public:

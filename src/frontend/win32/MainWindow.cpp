@@ -296,8 +296,8 @@ void MainWindow::LoadPages() {
     std::vector<OwnedBitmap> pages(static_cast<size_t>(ProfileOf(game_).PageCount()) + 1);
     for (int16_t page = 1; page < static_cast<int16_t>(pages.size()); ++page) {
         const int id = first + layout::PictureNumber(game_, page) - 1;
-        OwnedBitmap drawn(static_cast<HBITMAP>(LoadImageW(
-            GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0)));
+        OwnedBitmap drawn(static_cast<HBITMAP>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0)));
         pages[page] =
             larger ? ScaledBitmap(drawn.get(), area.right, area.bottom) : std::move(drawn);
     }

@@ -90,7 +90,6 @@ const GameProfile& EnemyTerritory() {
          "Select a class", "S"},
         131072,
         "",
-        8,
         // The game folder is etmain: of an ET 2.60b installation, of an ET: Legacy installation
         // (whose game reads the player's scripts from its user folder), or the user folder
         // either game makes (ET: Legacy's also in its Flatpak's home).

@@ -60,8 +60,6 @@ struct GameProfile {
     // The largest script the game runs, and what to add when later engines take more.
     size_t scriptLimit;
     const char* scriptLimitNote;
-    // The page pictures are numbered across the games: page N is picture firstPicture + N - 1.
-    int16_t firstPicture;
 
     // Its folders: the game folder's own name ("" for any), and the marks of one, any of which
     // will do.

@@ -70,7 +70,6 @@ const GameProfile& ReturnToCastleWolfenstein() {
          "Select a class", "S"},
         16384,
         " (later engines take up to 131072 bytes)",
-        1,
         "",
         {{{"sp_pak2.pk3"}}, {{"mp_pak0.pk3"}}, {{"wolfconfig_mp.cfg"}}},
         "sp_pak2.pk3;mp_pak0.pk3;wolfconfig_mp.cfg",

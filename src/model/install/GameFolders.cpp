@@ -44,7 +44,8 @@ bool HoldsFile(FileSystem& files, const std::string& folder, std::string path) {
 
 bool HasMark(FileSystem& files, const std::string& folder, const FolderMark& mark) {
     if (mark.parentName != nullptr) {
-        return files.IsFolder(folder) && SameIgnoringCase(NameOf(ParentOf(folder)), mark.parentName);
+        return files.IsFolder(folder) &&
+               SameIgnoringCase(NameOf(ParentOf(folder)), mark.parentName);
     }
     return std::all_of(mark.files.begin(), mark.files.end(),
                        [&](const char* file) { return HoldsFile(files, folder, file); });
@@ -53,7 +54,8 @@ bool HasMark(FileSystem& files, const std::string& folder, const FolderMark& mar
 }  // namespace
 
 bool IsGameFolder(FileSystem& files, const std::string& folder, const GameProfile& game) {
-    if (folder.size() < 2 || (*game.folderName != '\0' && !SameIgnoringCase(NameOf(folder), game.folderName))) {
+    if (folder.size() < 2 ||
+        (*game.folderName != '\0' && !SameIgnoringCase(NameOf(folder), game.folderName))) {
         return false;
     }
     return std::any_of(game.marks.begin(), game.marks.end(),
@@ -86,8 +88,9 @@ std::string ScriptFolderOf(FileSystem& files, const std::string& folder,
     const GameProfile& profile = ProfileOf(*game);
     for (const FolderMark& mark : profile.marks) {
         if (mark.userFolder >= 0 && HasMark(files, folder, mark)) {
-            return EnsureTrailingBackslash(EnsureTrailingBackslash(userRoot) +
-                                           UserFolders(profile).at(static_cast<size_t>(mark.userFolder)));
+            return EnsureTrailingBackslash(
+                EnsureTrailingBackslash(userRoot) +
+                UserFolders(profile).at(static_cast<size_t>(mark.userFolder)));
         }
     }
     return folder;
@@ -107,8 +110,7 @@ std::string GameFolderOfMatch(FileSystem& files, const std::string& match) {
         return folder;
     }
     for (const Game game : kGames) {
-        const std::string beside =
-            ParentOf(folder) + ProfileOf(game).installSubfolder + kSeparator;
+        const std::string beside = ParentOf(folder) + ProfileOf(game).installSubfolder + kSeparator;
         if (IsGameFolder(files, beside, ProfileOf(game))) {
             return beside;
         }
