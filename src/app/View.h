@@ -18,7 +18,7 @@ struct SearchProgress {
 
     // The lines a progress window shows above the folder being walked.
     std::string SearchingLine() const {
-        return "Searching " + root + " for Return to Castle Wolfenstein...";
+        return "Searching " + root + " for Wolfenstein games...";
     }
     std::string WalkedLine() const { return std::to_string(foldersWalked) + " folders searched"; }
 };

@@ -8,7 +8,7 @@
 namespace quillon {
 namespace {
 
-// The folder's own name and its parent, for a folder path ending in the separator.
+// The folder's own name, and its parent folder, for a folder path ending in the separator.
 std::string NameOf(const std::string& folder) {
     const std::string parent = FolderOfFile(folder.substr(0, folder.size() - 1));
     return folder.substr(parent.size(), folder.size() - parent.size() - 1);
