@@ -278,11 +278,17 @@ TEST_F(FormTest, UnexportedChangesOutliveAnEndingNobodyAskedAbout) {
     AssignMessage(3, 1);
     fs::create_directories("ETLegacy/etmain");
     WriteFile("qm.cfg", folder.Text() + "ETLegacy" + kSeparator + "etmain" + kSeparator + "\r\n");
-    FakeView other;
-    Form territory(other, files, folder.Text());
-    ASSERT_TRUE(territory.OnStart());
-    EXPECT_TRUE(other.questions.empty());
-    EXPECT_EQ(territory.Keys(), KeyTable());
+    // The file names its game; one from before there were others is the first game's.
+    const std::string kept = ReadFile("qmrecovery.cfg");
+    for (const std::string& recovery :
+         {kept, kept.substr(0, kept.find("// game:")) + kept.substr(kept.find("\r\n\r\n"))}) {
+        WriteFile("qmrecovery.cfg", recovery);
+        FakeView other;
+        Form territory(other, files, folder.Text());
+        ASSERT_TRUE(territory.OnStart());
+        EXPECT_TRUE(other.questions.empty());
+        EXPECT_EQ(territory.Keys(), KeyTable());
+    }
 }
 
 TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {

@@ -140,6 +140,21 @@ TEST_F(WineDriveTest, SearchesOnceThenRemembersTheFolder) {
     EXPECT_EQ(third.prompts.size(), 1U);
     EXPECT_FALSE(fs::exists(kSettingsFileName));
 }
+
+// A folder answered instead of a drive: the search finds ET: Legacy's installation there, and
+// the game folder remembered is the user folder its game reads the scripts from.
+TEST_F(WineDriveTest, TheSearchFindsEnemyTerritoryAndTakesItsUserFolder) {
+    WriteFile(folder.Path() / "games/legacy/etmain/pak0.pk3", "");
+    WriteFile(folder.Path() / "games/legacy/legacy/legacy_v2.83.1.pk3", "");
+    FakeView view;
+    view.answers = {folder.Text() + "games"};
+    KnownPlaces places;
+    places.userRoot = folder.Text() + "home";
+    const std::string user = folder.Text() + "home/.etlegacy/etmain/";
+    EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.Text(), places), user);
+    EXPECT_TRUE(fs::is_directory(user));
+    EXPECT_EQ(ReadFile(kSettingsFileName), user + "\r\n");
+}
 #endif
 
 }  // namespace

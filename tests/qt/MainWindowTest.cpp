@@ -222,6 +222,7 @@ TEST_F(MainWindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
 
     // Assign, then the game's digits: 2 for Requests, 1 for Medic; the picture reads its page.
     auto* picture = Find<QWidget>("menuPicture");
+    EXPECT_FALSE(Find<QWidget>("menuLine9")->isVisible()) << "no such line, nothing to hear";
     EXPECT_EQ(QAccessible::queryAccessibleInterface(picture)->role(), QAccessible::Graphic);
     for (const int line : {1, 2}) {
         ASSERT_TRUE(tabTo(Find<QPushButton>("assignButton")));
@@ -338,75 +339,39 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheClassBox) {
     EXPECT_EQ(window->TheForm().Keys().UsedCount(5), 2);
 }
 
-TEST_F(MainWindowTest, DigitsPickLinesAndTheFileMenuChangesTheFolderAndCloses) {
-    // The game's way: 2 for Requests on the keypad, 1 for Medic on the main row.
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    Click("assignButton");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_2, Qt::KeypadModifier);
-    ASSERT_TRUE(WaitForTick());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_1);
-    ASSERT_TRUE(WaitForTick());
-    EXPECT_EQ(window->TheForm().Keys().At(1, 1)->Label(), "Medic");
-
-    // File > Game Folder..., to another installation; the change is not exported first.
-    WriteFile("other/Main/sp_pak2.pk3", "");
-    const QString other = QString::fromStdString(folder.Text()) + "other/Main";
-    FolderAnswerer chosen(other);
-    MessageAnswerer notFirst(QMessageBox::No);
-    ChooseFromMenu(Qt::Key_F, Qt::Key_F);
-    EXPECT_TRUE(WaitFor([&] { return chosen.answered && notFirst.answered; }));
-    EXPECT_EQ(window->TheForm().GamePath(), other.toStdString() + "/");
-    EXPECT_EQ(Find<QListWidget>("assignments")->count(), 0);
-
-    // File > Load Script at Game Start puts the line into autoexec.cfg, and shows it.
-    ChooseFromMenu(Qt::Key_F, Qt::Key_S);
-    EXPECT_TRUE(WaitFor([] { return fs::exists("other/Main/autoexec.cfg"); }));
-    EXPECT_EQ(ReadFile("other/Main/autoexec.cfg"), "exec qmvc\r\n");
-    EXPECT_TRUE(window->findChild<QAction*>("loadAtGameStart")->isChecked());
-    {
-        MessageAnswerer about;
-        ChooseFromMenu(Qt::Key_H, Qt::Key_A);  // Help > About Quillon
-        EXPECT_TRUE(about.text.startsWith("Quillon " QUILLON_VERSION "\n"));
-    }
-    // File > Exit asks while there is something to lose: Cancel keeps the window, Yes exports
-    // and closes it.
-    Click("assignButton");
-    ClickLine(4);
-    ClickLine(1);
-    {
-        MessageAnswerer stay(QMessageBox::Cancel);
-        ChooseFromMenu(Qt::Key_F, Qt::Key_X);
-        EXPECT_EQ(stay.text, "Export the script before closing?");
-        EXPECT_TRUE(window->isVisible());
-    }
-    MessageAnswerer exportFirst(QMessageBox::Yes);
-    MessageAnswerer exported;
-    window->close();
-    EXPECT_TRUE(exportFirst.answered);
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(fs::exists("other/Main/qmvc.cfg"));
-}
-
-// ET: Legacy's user folder (as on Windows) chosen from the menu: the title names the game, and a
-// message of each of its pages (line 10 by the digit 0 and by a click) and a class reach the script
-// byte for byte.
-TEST_F(MainWindowTest, EnemyTerritoryFromItsFolderToItsScript) {
-    fs::create_directories("ETLegacy/etmain");
-    FolderAnswerer chosen(QString::fromStdString(folder.Text() + "ETLegacy/etmain"));
-    ChooseFromMenu(Qt::Key_F, Qt::Key_F);
-    ASSERT_TRUE(WaitFor([&] { return chosen.answered; }));
-    EXPECT_EQ(window->windowTitle(), "Quillon - Wolfenstein: Enemy Territory");
-
+// The game's digits, and the File menu: Game Folder... to ET: Legacy's user folder (as on
+// Windows), where the title names the game and a message of each of its pages (line 10 by the
+// digit 0 and by a click) and a class reach the script byte for byte; then Load Script at Game
+// Start, About, and Exit.
+TEST_F(MainWindowTest, DigitsAndTheFileMenuFromOneGameToTheOther) {
+    const auto activate = [&] {
+        window->activateWindow();
+        return QTest::qWaitForWindowActive(window.get());
+    };
+    ASSERT_TRUE(activate());
+    // Digits on the main row, the first on the keypad: 2 and 1 are Requests and Medic.
     const auto say = [&](const std::vector<int>& digits) {
         Click("assignButton");
-        for (const int digit : digits) {
-            QTest::keyClick(window.get(), static_cast<Qt::Key>(Qt::Key_0 + digit));
+        for (size_t k = 0; k < digits.size(); ++k) {
+            QTest::keyClick(window.get(), static_cast<Qt::Key>(Qt::Key_0 + digits[k]),
+                            k == 0 ? Qt::KeypadModifier : Qt::NoModifier);
             ASSERT_TRUE(WaitForTick());
         }
     };
-    window->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    say({2, 1});
+    ASSERT_TRUE(window->TheForm().Keys().IsUsed(1, 1));
+    EXPECT_EQ(window->TheForm().Keys().At(1, 1)->Label(), "Medic");
+
+    // The change is not exported first.
+    fs::create_directories("ETLegacy/etmain");
+    FolderAnswerer chosen(QString::fromStdString(folder.Text() + "ETLegacy/etmain"));
+    MessageAnswerer notFirst(QMessageBox::No);
+    ChooseFromMenu(Qt::Key_F, Qt::Key_F);
+    EXPECT_TRUE(WaitFor([&] { return chosen.answered && notFirst.answered; }));
+    EXPECT_EQ(window->windowTitle(), "Quillon - Wolfenstein: Enemy Territory");
+    EXPECT_EQ(Find<QListWidget>("assignments")->count(), 0);
+    EXPECT_TRUE(Find<QWidget>("menuLine10")->isVisible());
+    ASSERT_TRUE(activate());
     for (const std::vector<int>& digits : {std::vector{1, 0}, {2, 8}, {3, 9}}) {
         say(digits);
     }
@@ -420,19 +385,44 @@ TEST_F(MainWindowTest, EnemyTerritoryFromItsFolderToItsScript) {
     ASSERT_TRUE(WaitForTick());
     ClickAt({test::kMenuLineColumn, test::MenuLineRow(10, Game::EnemyTerritory)});
     ASSERT_TRUE(WaitForTick());
-    InputAnswerer covertOps("c");
-    say({6});
-    EXPECT_TRUE(WaitFor([&] { return covertOps.answered; }));
-    EXPECT_TRUE(covertOps.prompt.contains("(F)-Field Ops  (C)-Covert Ops"));
-    auto* list = Find<QListWidget>("assignments");
-    ASSERT_TRUE(WaitFor([&] { return list->count() == 2; }));
-    EXPECT_EQ(list->item(1)->text(), "I'm a Covert Ops");
-
+    {
+        InputAnswerer covertOps("c");
+        say({6});
+        EXPECT_TRUE(WaitFor([&] { return covertOps.answered; }));
+        EXPECT_TRUE(covertOps.prompt.contains("(F)-Field Ops  (C)-Covert Ops"));
+    }
     MessageAnswerer exported;
     ChooseFromMenu(Qt::Key_F, Qt::Key_E);
     EXPECT_TRUE(WaitFor([&] { return exported.title == "Script compilation sucessful"; }));
-    EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"),
-              "// test\r\n" + test::EnemyTerritoryScriptBody());
+    const std::string script = "// test\r\n" + test::EnemyTerritoryScriptBody();
+    EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"), script);
+
+    // File > Load Script at Game Start puts the line into autoexec.cfg, and shows it.
+    ChooseFromMenu(Qt::Key_F, Qt::Key_S);
+    EXPECT_TRUE(WaitFor([] { return fs::exists("ETLegacy/etmain/autoexec.cfg"); }));
+    EXPECT_EQ(ReadFile("ETLegacy/etmain/autoexec.cfg"), "exec qmvc\r\n");
+    EXPECT_TRUE(window->findChild<QAction*>("loadAtGameStart")->isChecked());
+    ASSERT_TRUE(activate());
+    say({4, 1});  // a change to lose
+    {
+        MessageAnswerer about;
+        ChooseFromMenu(Qt::Key_H, Qt::Key_A);  // Help > About Quillon
+        EXPECT_TRUE(about.text.startsWith("Quillon " QUILLON_VERSION "\n"));
+    }
+    // File > Exit asks while there is something to lose: Cancel keeps the window, Yes exports
+    // and closes it.
+    {
+        MessageAnswerer stay(QMessageBox::Cancel);
+        ChooseFromMenu(Qt::Key_F, Qt::Key_X);
+        EXPECT_EQ(stay.text, "Export the script before closing?");
+        EXPECT_TRUE(window->isVisible());
+    }
+    MessageAnswerer exportFirst(QMessageBox::Yes);
+    MessageAnswerer exportedAgain;
+    window->close();
+    EXPECT_TRUE(exportFirst.answered);
+    EXPECT_FALSE(window->isVisible());
+    EXPECT_NE(ReadFile("ETLegacy/etmain/qmvc.cfg"), script);
 }
 
 // A first start where the game sits where a Wine prefix's installer puts it, which the probe finds.

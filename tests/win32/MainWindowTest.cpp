@@ -359,56 +359,26 @@ TEST_F(Win32WindowTest, TheRoadByMouseDigitsAndTheClassBox) {
     EXPECT_EQ(window.TheForm().Keys().At(5, 2)->Label(), "I'm a Medic");
 }
 
-TEST_F(Win32WindowTest, TheFileAndHelpMenus) {
+// The File and Help menus: About; Game Folder... cancelled, then ET: Legacy's user folder typed
+// into it, where the title names the game and a message of each of its pages (line 10 by the
+// digit 0 and by a click) and a class reach the script byte for byte; Load Script at Game
+// Start; and the end of the session and Exit.
+TEST_F(Win32WindowTest, TheFileAndHelpMenusFromOneGameToTheOther) {
     {
         BoxAnswerer about(L"About Quillon");
         Choose(layout::Command::About);
         EXPECT_EQ(about.Text().rfind(L"Quillon " QUILLON_VERSION_WIDE L"\n", 0), 0U);
     }
-    // Game Folder...: the picker cancelled, then a folder typed into it.
     std::thread cancelled = PickFolder({});
     Choose(layout::Command::ChooseGameFolder);
     cancelled.join();
     EXPECT_EQ(window.TheForm().GamePath(), folder.Text() + "game\\");
-    WriteFile("other\\Main\\sp_pak2.pk3", "");
-    const std::string other = folder.Text() + "other\\Main";
-    std::thread typed = PickFolder(WideFromText(other));
-    Choose(layout::Command::ChooseGameFolder);
-    typed.join();
-    EXPECT_EQ(window.TheForm().GamePath(), other + "\\");
-
-    // Load Script at Game Start puts the line into autoexec.cfg, and shows its check mark.
-    const UINT item = static_cast<UINT>(MainWindow::IdOf(layout::Command::LoadScriptAtGameStart));
-    EXPECT_EQ(GetMenuState(GetMenu(window.Handle()), item, MF_BYCOMMAND) & MF_CHECKED, 0U);
-    Choose(layout::Command::LoadScriptAtGameStart);
-    EXPECT_EQ(ReadFile("other\\Main\\autoexec.cfg"), "exec qmvc\r\n");
-    EXPECT_NE(GetMenuState(GetMenu(window.Handle()), item, MF_BYCOMMAND) & MF_CHECKED, 0U);
-
-    // The end of the session, and Exit, ask while something would be lost: Cancel keeps the
-    // session and the window, No closes it.
-    Click(Role::AssignButton);
-    ClickLine(2);
-    ClickLine(1);
-    {
-        BoxAnswerer stay(L"Quillon", IDCANCEL);
-        EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
-        EXPECT_EQ(stay.Text(), L"Export the script before closing?");
-    }
-    EXPECT_TRUE(IsWindow(window.Handle()));
-    BoxAnswerer leave(L"Quillon", IDNO);
-    Choose(layout::Command::Exit);
-    EXPECT_FALSE(leave.Text().empty());
-    EXPECT_FALSE(IsWindow(window.Handle()));
-    EXPECT_FALSE(fs::exists("other/Main/qmvc.cfg"));
-}
-
-// ET: Legacy's user folder chosen from the menu: the title names the game, and a message of each
-// of its pages (line 10 by the digit 0 and by a click) and a class reach the script byte for byte.
-TEST_F(Win32WindowTest, EnemyTerritoryFromItsFolderToItsScript) {
     fs::create_directories("ETLegacy/etmain");
-    std::thread typed = PickFolder(WideFromText(folder.Text() + "ETLegacy\\etmain"));
+    const std::string territory = folder.Text() + "ETLegacy\\etmain";
+    std::thread typed = PickFolder(WideFromText(territory));
     Choose(layout::Command::ChooseGameFolder);
     typed.join();
+    EXPECT_EQ(window.TheForm().GamePath(), territory + "\\");
     EXPECT_EQ(TextOf(window.Handle()), L"Quillon - Wolfenstein: Enemy Territory");
 
     const auto say = [&](const std::vector<int>& digits) {
@@ -437,12 +407,35 @@ TEST_F(Win32WindowTest, EnemyTerritoryFromItsFolderToItsScript) {
         EXPECT_THAT(covertOps.Text(), HasSubstr(L"(F)-Field Ops  (C)-Covert Ops"));
     }
     EXPECT_TRUE(PumpUntil([&] { return window.TheForm().Keys().UsedCount(3) == 2; }));
+    {
+        BoxAnswerer exported(L"Script compilation sucessful");
+        PressKey(VK_F12);
+        EXPECT_FALSE(exported.Text().empty());
+    }
+    const std::string script = "// test\r\n" + test::EnemyTerritoryScriptBody();
+    EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"), script);
 
-    BoxAnswerer exported(L"Script compilation sucessful");
-    PressKey(VK_F12);
-    EXPECT_FALSE(exported.Text().empty());
-    EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"),
-              "// test\r\n" + test::EnemyTerritoryScriptBody());
+    // Load Script at Game Start puts the line into autoexec.cfg, and shows its check mark.
+    const UINT item = static_cast<UINT>(MainWindow::IdOf(layout::Command::LoadScriptAtGameStart));
+    EXPECT_EQ(GetMenuState(GetMenu(window.Handle()), item, MF_BYCOMMAND) & MF_CHECKED, 0U);
+    Choose(layout::Command::LoadScriptAtGameStart);
+    EXPECT_EQ(ReadFile("ETLegacy/etmain/autoexec.cfg"), "exec qmvc\r\n");
+    EXPECT_NE(GetMenuState(GetMenu(window.Handle()), item, MF_BYCOMMAND) & MF_CHECKED, 0U);
+
+    // The end of the session, and Exit, ask while something would be lost: Cancel keeps the
+    // session and the window, No closes it.
+    say({4, 1});
+    {
+        BoxAnswerer stay(L"Quillon", IDCANCEL);
+        EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
+        EXPECT_EQ(stay.Text(), L"Export the script before closing?");
+    }
+    EXPECT_TRUE(IsWindow(window.Handle()));
+    BoxAnswerer leave(L"Quillon", IDNO);
+    Choose(layout::Command::Exit);
+    EXPECT_FALSE(leave.Text().empty());
+    EXPECT_FALSE(IsWindow(window.Handle()));
+    EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"), script);
 }
 
 // The display's dpi, which Wine reads from the registry as each program starts. Only the tests'
