@@ -227,6 +227,7 @@ TEST_F(Win32WindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
     ASSERT_TRUE(tabTo(key));
     EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS, 0);
     EXPECT_EQ(Spoken(key), L"Keypad 8");
+    EXPECT_FALSE(IsWindowVisible(Control(MainWindow::kMenuLineId + 9))) << "no such line";
     PressKey(VK_RETURN);
     EXPECT_EQ(window.TheForm().CurrentKey(), 5);
     const HWND list = Control(Role::AssignmentList);
@@ -380,6 +381,7 @@ TEST_F(Win32WindowTest, TheFileAndHelpMenusFromOneGameToTheOther) {
     typed.join();
     EXPECT_EQ(window.TheForm().GamePath(), territory + "\\");
     EXPECT_EQ(TextOf(window.Handle()), L"Quillon - Wolfenstein: Enemy Territory");
+    EXPECT_TRUE(IsWindowVisible(Control(MainWindow::kMenuLineId + 10)));
 
     const auto say = [&](const std::vector<int>& digits) {
         Click(Role::AssignButton);
