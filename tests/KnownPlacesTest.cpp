@@ -18,6 +18,12 @@
 #endif
 
 namespace quillon {
+
+// How a failing test shows a game found.
+void PrintTo(const FoundGame& found, std::ostream* out) {
+    *out << ProfileOf(found.game).name << " in " << found.folder;
+}
+
 namespace {
 
 using ::testing::HasSubstr;
@@ -196,18 +202,18 @@ TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
 
     const std::vector<FoundGame> found = ProbeHome(folder.Path());
     // Steam reached twice (through ~/.steam/steam and directly) is one folder.
-    using G = Game;
-    EXPECT_EQ(found,
-              (std::vector<FoundGame>{
-                  {TextFromPath(folder.Path() / "home/.steam/steam/steamapps/common/Return to "
-                                                "Castle Wolfenstein/Main/"),
-                   G::ReturnToCastleWolfenstein},
-                  {game, G::ReturnToCastleWolfenstein},
-                  {bottle, G::ReturnToCastleWolfenstein},
-                  {TextFromPath(folder.Path() / "home/.wolf/main/"), G::ReturnToCastleWolfenstein},
-                  {legacy, G::EnemyTerritory},
-                  {flatpak, G::EnemyTerritory},
-                  {original, G::EnemyTerritory}}));
+    EXPECT_EQ(
+        found,
+        (std::vector<FoundGame>{
+            {TextFromPath(folder.Path() / "home/.steam/steam/steamapps/common/Return to "
+                                          "Castle Wolfenstein/Main/"),
+             Game::ReturnToCastleWolfenstein},
+            {game, Game::ReturnToCastleWolfenstein},
+            {bottle, Game::ReturnToCastleWolfenstein},
+            {TextFromPath(folder.Path() / "home/.wolf/main/"), Game::ReturnToCastleWolfenstein},
+            {legacy, Game::EnemyTerritory},
+            {flatpak, Game::EnemyTerritory},
+            {original, Game::EnemyTerritory}}));
 }
 #endif
 
