@@ -38,7 +38,7 @@ class Form {
     void OnCancelClicked();
     // `selectedIndex` is the line of the assignment list the user selected; -1 for none.
     void OnDeleteClicked(int16_t selectedIndex);
-    // A click on line 1..8 of the menu picture, or that digit pressed on the keyboard.
+    // A click on line 1..10 of the menu picture, or its digit pressed on the keyboard (0 for 10).
     void OnMenuLineClicked(int16_t line);
     // A command of the menu bar, or its shortcut.
     void OnMenuCommand(layout::Command command);
