@@ -256,8 +256,7 @@ void MainWindow::LayOut(const RECT* suggested) {
         fonts[font] = CreateLayoutFont(static_cast<layout::Font>(font), dpi_);
     }
     for (const Placement& placed : placements_) {
-        MoveWindow(placed.control, Scaled(placed.rect.x), Scaled(placed.rect.y),
-                   Scaled(placed.rect.width), Scaled(placed.rect.height), FALSE);
+        Place(placed);
         HFONT font = fonts[static_cast<size_t>(placed.font)].get();
         if (font == nullptr) {
             font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
@@ -453,8 +452,7 @@ void MainWindow::ShowGame(Game game) {
         const int line = GetDlgCtrlID(placed.control) - kMenuLineId;
         if (line >= 1 && line <= kMostLinesPerPage) {
             placed.rect = layout::MenuLinesOf(game)[static_cast<size_t>(line - 1)];
-            MoveWindow(placed.control, Scaled(placed.rect.x), Scaled(placed.rect.y),
-                       Scaled(placed.rect.width), Scaled(placed.rect.height), FALSE);
+            Place(placed);
             ShowWindow(placed.control, placed.rect.height > 0 ? SW_SHOWNA : SW_HIDE);
         }
     }

@@ -84,6 +84,11 @@ class MainWindow : public View {
         layout::Rect rect;
         layout::Font font;
     };
+    // Moves the control to its place at the window's dpi.
+    void Place(const Placement& placed) const {
+        MoveWindow(placed.control, Scaled(placed.rect.x), Scaled(placed.rect.y),
+                   Scaled(placed.rect.width), Scaled(placed.rect.height), FALSE);
+    }
     std::vector<Placement> placements_;
     UINT dpi_ = layout::kDotsPerInch;
     Game game_ = Game::ReturnToCastleWolfenstein;

@@ -5,6 +5,8 @@
 
 #include <atomic>
 
+#include "Com.h"
+
 namespace quillon::win32 {
 namespace {
 
@@ -132,9 +134,9 @@ class NamedAccessible final : public IAccessible {
     }
 
   private:
-    ~NamedAccessible() { standard_->Release(); }
+    ~NamedAccessible() = default;  // only Release ends it
 
-    IAccessible* standard_;  // owned: released with this object
+    ComHolder<IAccessible> standard_;
     std::wstring name_;
     std::atomic<ULONG> references_{1};
 };
