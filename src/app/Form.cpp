@@ -392,8 +392,7 @@ void Form::ChooseGameFolder() {
     if (!OfferToExport(kChangeFolderQuestion)) {
         return;
     }
-    const std::string scripts =
-        FolderForScripts(view_, files_, folder, KnownPlacesOfThisMachine(files_).userRoot);
+    const std::string scripts = FolderForScripts(view_, files_, folder, UserRootOfThisMachine());
     if (const Outcome saved = WriteSettingsFile(files_, workingFolder_, scripts);
         !saved.Succeeded()) {
         Tell("Quillon now uses the game folder \"" + PathForMessage(scripts) +

@@ -447,6 +447,7 @@ void MainWindow::SetPrompt(const std::string& text) {
 
 void MainWindow::ShowGame(Game game) {
     SetWindowTextW(window_, WideFromText(layout::WindowTitle(game)).c_str());
+    const bool otherGame = game != game_;
     game_ = game;
     for (Placement& placed : placements_) {
         const int line = GetDlgCtrlID(placed.control) - kMenuLineId;
@@ -457,7 +458,9 @@ void MainWindow::ShowGame(Game game) {
         }
     }
     page_ = kMainPage;
-    LoadPages();
+    if (otherGame) {  // the window starts with the first game's pictures
+        LoadPages();
+    }
 }
 
 void MainWindow::ShowPage(int16_t page) {

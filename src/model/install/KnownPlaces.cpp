@@ -175,26 +175,23 @@ void AddRegistryPlaces(KnownPlaces& places) {
         }
     }
     places.programFolders = ProgramFolders("C:\\");
-    places.userRoot = DocumentsFolder();
 }
 #else
 void AddHomePlaces(FileSystem& files, KnownPlaces& places) {
-    const char* home = std::getenv("HOME");
     const char* prefix = std::getenv("WINEPREFIX");
     if (prefix != nullptr && *prefix != '\0') {
         places.winePrefixes.push_back(prefix);
     }
-    if (home == nullptr || *home == '\0') {
+    const std::string own = UserRootOfThisMachine();
+    if (own.empty()) {
         return;
     }
-    const std::string own = home;
     for (const char* steam : {".steam/steam", ".local/share/Steam",
                               ".var/app/com.valvesoftware.Steam/.local/share/Steam",
                               "snap/steam/common/.local/share/Steam"}) {
         places.steamRoots.push_back(Below(own, steam));
     }
     places.winePrefixes.push_back(Below(own, ".wine"));
-    places.userRoot = own;
     const std::string games = Below(own, "Games");
     for (const std::string& name : SubfolderNames(files, games)) {
         if (files.IsFolder(Below(Below(games, name), "drive_c"))) {
@@ -211,8 +208,18 @@ void AddHomePlaces(FileSystem& files, KnownPlaces& places) {
 
 }  // namespace
 
+std::string UserRootOfThisMachine() {
+#ifdef _WIN32
+    return DocumentsFolder();
+#else
+    const char* home = std::getenv("HOME");
+    return home != nullptr ? home : "";
+#endif
+}
+
 KnownPlaces KnownPlacesOfThisMachine(FileSystem& files) {
     KnownPlaces places;
+    places.userRoot = UserRootOfThisMachine();
 #ifdef _WIN32
     (void)files;  // the registry names the places
     AddRegistryPlaces(places);

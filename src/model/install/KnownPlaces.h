@@ -19,6 +19,10 @@ struct KnownPlaces {
     std::string userRoot;
 };
 
+// The folder below which the games make their user folders on this machine: the home folder on
+// Linux, Documents on Windows; empty when there is none.
+std::string UserRootOfThisMachine();
+
 // The places of this machine: on Linux, Steam's folders below the home folder, the Wine
 // prefixes of WINEPREFIX, ~/.wine, ~/Games, Bottles and PlayOnLinux, and the home folder; on
 // Windows, Steam's folder from the registry, the installers' and GOG's registry entries, the
