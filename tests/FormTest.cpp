@@ -54,19 +54,12 @@ class FormTest : public ::testing::Test {
         form.OnMenuTick();
     }
 
-    void AssignMessage(int16_t page, int16_t line) {
+    // Assign, then the lines picked on each page in turn, as the game's digits would pick them.
+    void Assign(std::initializer_list<int16_t> lines) {
         form.OnAssignClicked();
-        if (page == 7) {
-            PickLine(5);
-            PickLine(8);
-        } else if (page > 1) {
-            PickLine(static_cast<int16_t>(page - 1));
+        for (const int16_t line : lines) {
+            PickLine(line);
         }
-        PickLine(line);
-    }
-
-    const std::optional<Assignment>& SlotOf(int16_t key, int16_t slot) {
-        return form.Keys().At(key, slot);
     }
 
     std::string Exported() {
@@ -87,11 +80,11 @@ TEST_F(FormTest, TheClassIsTheAnswersFirstLetterAndTicksWaitForTheBox) {
         form.OnBlinkTick();
     };
     for (int i = 0; i < 4; ++i) {
-        AssignMessage(1, 6);
+        Assign({6});
     }
     EXPECT_EQ(view.list, (Lines{"I'm a Engineer", "I'm a Medic"}));
-    EXPECT_EQ(SlotOf(1, 2)->Line(), 'm');
-    EXPECT_FALSE(SlotOf(1, 3)) << "a rejected or closed box leaves nothing behind";
+    EXPECT_EQ(form.Keys().At(1, 2)->Line(), 'm');
+    EXPECT_FALSE(form.Keys().At(1, 3)) << "a rejected or closed box leaves nothing behind";
     EXPECT_EQ(view.prompts.size(), 4U) << "a tick while the box is open asks nothing more";
     EXPECT_EQ(view.pageShown, kMainPage);
     EXPECT_EQ(view.prompt, "");
@@ -107,9 +100,9 @@ TEST_F(FormTest, TheClassIsTheAnswersFirstLetterAndTicksWaitForTheBox) {
 }
 
 TEST_F(FormTest, AKeyTakesThreeAndDeletingMovesTheRestUp) {
-    AssignMessage(2, 1);
-    AssignMessage(7, 6);
-    AssignMessage(4, 5);
+    Assign({1, 1});
+    Assign({5, 8, 6});
+    Assign({3, 5});
     form.OnAssignClicked();
     EXPECT_FALSE(form.Menu().InProgress()) << "a full key takes no more";
     form.OnDeleteClicked(-1);  // nothing selected
@@ -117,7 +110,7 @@ TEST_F(FormTest, AKeyTakesThreeAndDeletingMovesTheRestUp) {
     EXPECT_EQ(form.Keys().UsedCount(1), 3);
     form.OnDeleteClicked(0);
     EXPECT_EQ(view.list, (Lines{"Good game", "Defend The Objective"}));
-    AssignMessage(5, 4);
+    Assign({4, 4});
 
     // Switching away and back lists the slots with their numbers.
     form.OnKeypadClicked(2);
@@ -128,8 +121,8 @@ TEST_F(FormTest, AKeyTakesThreeAndDeletingMovesTheRestUp) {
 }
 
 TEST_F(FormTest, AbandonedPicksLeaveNothingBehind) {
-    AssignMessage(2, 1);
-    AssignMessage(3, 2);
+    Assign({1, 1});
+    Assign({2, 2});
     form.OnAssignClicked();
     PickLine(5);
     PickLine(8);
@@ -155,7 +148,7 @@ TEST_F(FormTest, AbandonedPicksLeaveNothingBehind) {
     form.OnDeleteClicked(0);
     PickLine(4);
     EXPECT_EQ(view.list, (Lines{"Yes (TEAM)", "Hi"}));
-    EXPECT_FALSE(SlotOf(1, 3));
+    EXPECT_FALSE(form.Keys().At(1, 3));
 }
 
 TEST_F(FormTest, TheKeypadDuringAnAssignmentAndTheBlinkAfterIt) {
@@ -181,7 +174,7 @@ TEST_F(FormTest, TheKeypadDuringAnAssignmentAndTheBlinkAfterIt) {
 }
 
 TEST_F(FormTest, AFailingStepSaysSoAndKeepsTheAssignments) {
-    AssignMessage(3, 1);
+    Assign({2, 1});
     view.failNextPrompt = true;
     form.OnAssignClicked();
     ASSERT_EQ(view.messages.size(), 1U);
@@ -191,7 +184,7 @@ TEST_F(FormTest, AFailingStepSaysSoAndKeepsTheAssignments) {
     // The program goes on: the assignment is there and the menu still works.
     form.OnCancelClicked();
     EXPECT_THAT(Exported(), HasSubstr("set try1b1  \"vsay_team Medic;\""));
-    AssignMessage(3, 2);
+    Assign({2, 2});
     EXPECT_EQ(view.list.back(), "Ammo");
 }
 
@@ -213,13 +206,13 @@ TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
     EXPECT_TRUE(form.OnCloseRequested());
     EXPECT_TRUE(view.questions.empty()) << "nothing changed: no question";
 
-    AssignMessage(3, 1);
+    Assign({2, 1});
     view.replies = {View::Answer::Cancel, View::Answer::No};
     EXPECT_FALSE(form.OnCloseRequested());
     EXPECT_TRUE(form.OnCloseRequested());
     EXPECT_FALSE(fs::exists("game/qmvc.cfg")) << "No closes without exporting";
     EXPECT_EQ(view.questions, (Lines(2, "Export the script before closing?")));
-    AssignMessage(3, 2);
+    Assign({2, 2});
 
     // Yes with an export that fails: the failure is shown and the window stays.
     files.Plant(FaultyFileSystem::Step::Replace, Denied(), "qmvc.cfg", 1);
@@ -233,16 +226,16 @@ TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
     // Exported, deleted, assigned again as it was: nothing to lose.
     form.OnDeleteClicked(1);
     EXPECT_TRUE(form.HasUnexportedChanges());
-    AssignMessage(3, 2);
+    Assign({2, 2});
     EXPECT_FALSE(form.HasUnexportedChanges());
 }
 
 // Changes not exported are kept in a recovery file until they are exported or dropped; a start
 // after an ending nobody asked about (a crash, a power cut) offers them.
 TEST_F(FormTest, UnexportedChangesOutliveAnEndingNobodyAskedAbout) {
-    AssignMessage(3, 1);
+    Assign({2, 1});
     files.Plant(FaultyFileSystem::Step::Replace, Denied(), "qmrecovery.cfg", 1);
-    AssignMessage(3, 2);  // a recovery file that cannot be written says nothing
+    Assign({2, 2});  // a recovery file that cannot be written says nothing
     EXPECT_TRUE(view.messages.empty());
     ASSERT_TRUE(fs::exists("qmrecovery.cfg"));
     for (const bool restore : {true, false}) {
@@ -257,25 +250,25 @@ TEST_F(FormTest, UnexportedChangesOutliveAnEndingNobodyAskedAbout) {
         EXPECT_EQ(fs::exists("qmrecovery.cfg"), restore) << "No drops them";
     }
     // Exported, dropped at closing, or undone by hand: the file goes.
-    AssignMessage(3, 1);
+    Assign({2, 1});
     ASSERT_TRUE(fs::exists("qmrecovery.cfg"));
     Exported();
     EXPECT_FALSE(form.HasUnexportedChanges());
     EXPECT_FALSE(fs::exists("qmrecovery.cfg"));
     form.OnKeypadClicked(2);
-    AssignMessage(3, 3);
+    Assign({2, 3});
     view.replies = {View::Answer::No};
     EXPECT_TRUE(form.OnCloseRequested());
     EXPECT_FALSE(fs::exists("qmrecovery.cfg"));
     EXPECT_TRUE(form.OnCloseRequested());
     EXPECT_EQ(view.questions.size(), 1U) << "asked once on the way out";
-    AssignMessage(3, 2);
+    Assign({2, 2});
     ASSERT_TRUE(fs::exists("qmrecovery.cfg"));
     form.OnDeleteClicked(1);
     EXPECT_FALSE(fs::exists("qmrecovery.cfg"));
 
     // Changes kept for one game are never offered as another's.
-    AssignMessage(3, 1);
+    Assign({2, 1});
     fs::create_directories("ETLegacy/etmain");
     WriteFile("qm.cfg", folder.Text() + "ETLegacy" + kSeparator + "etmain" + kSeparator + "\r\n");
     // The file names its game; one from before there were others is the first game's.
@@ -292,7 +285,7 @@ TEST_F(FormTest, UnexportedChangesOutliveAnEndingNobodyAskedAbout) {
 }
 
 TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
-    AssignMessage(2, 1);
+    Assign({1, 1});
     Exported();
     const std::string firstGame = form.GamePath();
 
@@ -310,7 +303,7 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     WriteFile("other/Main/SP_PAK2.PK3", "");
     WriteFile("other/Main/qmvc.cfg", std::string(kTemplate) + "\r\nset try1b1  \"vsay Bye;\"\r\n");
     form.OnKeypadClicked(5);
-    AssignMessage(3, 2);  // not exported
+    Assign({2, 2});  // not exported
     const std::string other = folder.Text() + "other" + kSeparator + "Main";
     view.replies = {View::Answer::Cancel, View::Answer::No};
     view.chosenFolders = {other, other};
