@@ -1,10 +1,12 @@
 #pragma once
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 #include <map>
 #include <memory>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -42,11 +44,17 @@ class FakeView : public View {
     bool ended = false;
     bool closeRequested = false;
     std::map<layout::Command, bool> checked;
+    bool failNextPrompt = false;  // as a window torn down under the form might, once
 
     void ShowAssignments(const std::vector<std::string>& lines) override { list = lines; }
     void AppendAssignment(const std::string& line) override { list.push_back(line); }
     void RemoveAssignment(int16_t index) override { list.erase(list.begin() + index); }
-    void SetPrompt(const std::string& text) override { prompt = text; }
+    void SetPrompt(const std::string& text) override {
+        if (std::exchange(failNextPrompt, false)) {
+            throw std::runtime_error("the window is gone");
+        }
+        prompt = text;
+    }
     void ShowGame(Game game) override { gameShown = game; }
     void ShowPage(int16_t page) override { pageShown = page; }
     void SetCancelEnabled(bool) override {}
@@ -111,11 +119,8 @@ class FakeView : public View {
     };
 
     void BoxOpen() {
-        bool allShown = true;
-        for (const bool shown : visible) {
-            allShown = allShown && shown;
-        }
-        allKeysShownInBox.push_back(allShown);
+        allKeysShownInBox.push_back(
+            std::all_of(visible.begin(), visible.end(), [](bool shown) { return shown; }));
         if (whileBoxOpen) {
             whileBoxOpen();
         }

@@ -178,16 +178,13 @@ TEST(GameFolders, EachGameKnowsItsFoldersAndTheSearchFindsThem) {
         std::replace(text.begin(), text.end(), '/', kSeparator);
         return text;
     };
-    WriteFile(folder.Path() / "rtcw/Main/mp_pak0.pk3", "");
-    WriteFile(folder.Path() / "rtcw/Main/pak0.pk3", "");
-    WriteFile(folder.Path() / "et/etmain/PAK0.pk3", "");
-    WriteFile(folder.Path() / "et/etmain/mp_bin.pk3", "");
-    WriteFile(folder.Path() / "half/etmain/pak0.pk3", "");
-    WriteFile(folder.Path() / "half/main/mp_bin.pk3", "");
+    for (const char* file : {"rtcw/Main/mp_pak0.pk3", "rtcw/Main/pak0.pk3", "et/etmain/PAK0.pk3",
+                             "et/etmain/mp_bin.pk3", "half/etmain/pak0.pk3", "half/main/mp_bin.pk3",
+                             "Legacy/etmain/pak0.pk3", "Legacy/legacy/legacy_v2.83.1.pk3"}) {
+        WriteFile(folder.Path() / file, "");
+    }
     fs::create_directories(folder.Path() / ".etwolf/etmain");
     fs::create_directories(folder.Path() / ".etwolf/profiles");
-    WriteFile(folder.Path() / "Legacy/etmain/pak0.pk3", "");
-    WriteFile(folder.Path() / "Legacy/legacy/legacy_v2.83.1.pk3", "");
     const std::vector<std::pair<std::string, std::optional<Game>>> folders = {
         {"rtcw/Main", Game::ReturnToCastleWolfenstein},
         {"et/etmain", Game::EnemyTerritory},

@@ -1,7 +1,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 
 #include "FakeView.h"
@@ -24,18 +23,6 @@ using test::WriteFile;
 using Lines = std::vector<std::string>;
 
 constexpr const char* kTemplate = "// Quillon test template\r\nbind KP_UPARROW \"vstr try5bb\"\r\n";
-
-// A view whose prompt label fails once, as a window torn down under the form might.
-class FailingView : public FakeView {
-  public:
-    bool failNextPrompt = false;
-    void SetPrompt(const std::string& text) override {
-        if (std::exchange(failNextPrompt, false)) {
-            throw std::runtime_error("the window is gone");
-        }
-        FakeView::SetPrompt(text);
-    }
-};
 
 // A started program: the settings file names a game folder, the template lies beside it.
 class FormTest : public ::testing::Test {
@@ -68,7 +55,7 @@ class FormTest : public ::testing::Test {
     }
 
     TempFolder folder;
-    FailingView view;
+    FakeView view;
     FaultyFileSystem files;
     Form form{view, files, folder.Text()};
 };
@@ -317,14 +304,6 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     EXPECT_FALSE(form.Keys().IsUsed(5, 1)) << "the changes answered No to are gone";
     EXPECT_FALSE(form.HasUnexportedChanges());
     EXPECT_TRUE(view.list.empty()) << "key 5 is current and holds nothing there";
-
-    // A folder without a script of its own starts with no keys at all; the engine's own folder
-    // in the home folder, with the game's configuration, is a game folder too.
-    WriteFile("empty/main/wolfconfig_mp.cfg", "");
-    view.chosenFolders = {folder.Text() + "empty" + kSeparator + "main"};
-    form.OnMenuCommand(layout::Command::ChooseGameFolder);
-    EXPECT_EQ(form.Keys(), KeyTable());
-    EXPECT_EQ(view.gameShown, Game::ReturnToCastleWolfenstein);
 
     // The etmain folder of ET: Legacy's user folder: the game, its menu and its keys follow the
     // folder, and a class of the other game is no key of this one.

@@ -109,22 +109,19 @@ TEST(KnownPlaces, SteamLibrariesInBothFormats) {
     // manifest names another install folder; a library that no longer exists.
     const fs::path root = folder.Path() / "steam";
     const fs::path second = folder.Path() / "games-disk";
-    WriteFile(root / "steamapps" / "libraryfolders.vdf",
+    WriteFile(root / "steamapps/libraryfolders.vdf",
               "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t" + Quoted(root) +
-                  "\n\t}\n\t\"1\"\n\t{\n\t\t\"path\"\t\t" + Quoted(second) +
-                  "\n\t}\n\t\"2\"\n\t{\n"
-                  "\t\t\"path\"\t\t" +
-                  Quoted(folder.Path() / "gone") + "\n\t}\n}\n");
-    WriteFile(second / "steamapps" / "appmanifest_9010.acf",
-              "\"AppState\"\n{\n\t\"appid\"\t\t\"9010\"\n\t\"installdir\"\t\t\"RtCW\"\n}\n");
+                  "\n\t}\n\t\"1\" { \"path\" " + Quoted(second) + " }\n\t\"2\" { \"path\" " +
+                  Quoted(folder.Path() / "gone") + " }\n}\n");
+    WriteFile(second / "steamapps/appmanifest_9010.acf",
+              "\"AppState\" { \"appid\" \"9010\" \"installdir\" \"RtCW\" }");
     const std::string fromManifest = Install(folder, "games-disk/steamapps/common/RtCW", "main");
 
     // An older root: numbered keys whose values are paths, and the usual install folder.
     const fs::path old = folder.Path() / "old-steam";
     const fs::path third = folder.Path() / "third";
-    WriteFile(old / "steamapps" / "libraryfolders.vdf",
-              "\"LibraryFolders\"\n{\n\t\"TimeNextStatsReport\"\t\t\"1\"\n\t\"1\"\t\t" +
-                  Quoted(third) + "\n}\n");
+    WriteFile(old / "steamapps/libraryfolders.vdf",
+              "\"LibraryFolders\" { \"TimeNextStatsReport\" \"1\" \"1\" " + Quoted(third) + " }");
     const std::string usual = Install(folder, "third/steamapps/common/Return to Castle Wolfenstein",
                                       "MAIN", "SP_PAK2.PK3");
 
@@ -135,7 +132,7 @@ TEST(KnownPlaces, SteamLibrariesInBothFormats) {
 
     // A manifest whose install folder is a path leads nowhere else, not even to a game there.
     Install(folder, "elsewhere");
-    WriteFile(second / "steamapps" / "appmanifest_9010.acf",
+    WriteFile(second / "steamapps/appmanifest_9010.acf",
               "\"AppState\" { \"installdir\" \"../../../elsewhere\" }");
     EXPECT_EQ(FoundFolders(places), std::vector<std::string>{usual});
 }

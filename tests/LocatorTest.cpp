@@ -27,22 +27,22 @@ using test::WriteFile;
 // commas included. Anything else is read as well as it can be, or is no path at all.
 TEST(SettingsFile, ReadsBackWhatItWroteAndNoMore) {
     TempFolder folder;
-    EXPECT_FALSE(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath);
+    const auto read = [&] { return ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath; };
+    const auto write = [&](const std::string& path) {
+        return WriteSettingsFile(RealFileSystem(), folder.Text(), path);
+    };
+    EXPECT_FALSE(read());
     const std::string s(1, kSeparator);
     for (const std::string& path :
          {s + " leading blank" + s, "\"quoted\"" + s, s + "trailing blank " + s,
           "Games, Old" + s + "RTCW" + s, "\tx" + s, s + "games" + s + "\"x\" y" + s}) {
-        ASSERT_TRUE(WriteSettingsFile(RealFileSystem(), folder.Text(), path).Succeeded()) << path;
-        EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath, path)
-            << ReadFile(kSettingsFileName);
+        ASSERT_TRUE(write(path).Succeeded()) << path;
+        EXPECT_EQ(read(), path) << ReadFile(kSettingsFileName);
     }
     for (const std::string& path : {s + "a\nb" + s, s + "a\rb" + s}) {
-        const Outcome saved = WriteSettingsFile(RealFileSystem(), folder.Text(), path);
-        EXPECT_THAT(saved.Message(), HasSubstr("line break"));
+        EXPECT_THAT(write(path).Message(), HasSubstr("line break"));
     }
-    EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath,
-              s + "games" + s + "\"x\" y" + s)
-        << "left as it was";
+    EXPECT_EQ(read(), s + "games" + s + "\"x\" y" + s) << "left as it was";
 
     // Lines written by hand.
     const std::string game = s + "games" + s + "x" + s;
@@ -56,9 +56,8 @@ TEST(SettingsFile, ReadsBackWhatItWroteAndNoMore) {
     }
     fs::remove(kSettingsFileName);
     fs::create_directory(kSettingsFileName);
-    EXPECT_FALSE(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath)
-        << "a folder in its place cannot be read";
-    EXPECT_FALSE(WriteSettingsFile(RealFileSystem(), folder.Text(), game).Succeeded());
+    EXPECT_FALSE(read()) << "a folder in its place cannot be read";
+    EXPECT_FALSE(write(game).Succeeded());
 }
 
 // Settings files that hold no usable path: the program asks for the drive, as for an empty one,

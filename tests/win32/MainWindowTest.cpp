@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "Com.h"
 #include "MainWindow.h"
 #include "MenuGeometry.h"
 #include "ScriptText.h"
@@ -198,19 +199,17 @@ class Win32WindowTest : public ::testing::Test {
 // What a screen reader says of a control.
 std::wstring Spoken(HWND control) {
     void* found = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                          __uuidof(IAccessible), &found))) {
-        return L"(no accessible object)";
-    }
-    auto* object = static_cast<IAccessible*>(found);
+    AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                               &found);
+    const win32::ComHolder<IAccessible> object(static_cast<IAccessible*>(found));
     VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
+    self.vt = VT_I4;  // and CHILDID_SELF: the control itself
     BSTR name = nullptr;
-    object->get_accName(self, &name);
-    std::wstring text = name != nullptr ? name : L"";
+    if (!object || FAILED(object->get_accName(self, &name)) || name == nullptr) {
+        return L"(no name)";
+    }
+    const std::wstring text = name;
     SysFreeString(name);
-    object->Release();
     return text;
 }
 
