@@ -26,19 +26,10 @@ namespace quillon {
 namespace {
 
 namespace fs = std::filesystem;
+using QTest::qWaitFor;
 using test::ReadFile;
 using test::TempFolder;
 using test::WriteFile;
-
-bool WaitFor(const std::function<bool()>& condition, int milliseconds = 2000) {
-    for (int waited = 0; waited < milliseconds; waited += 10) {
-        if (condition()) {
-            return true;
-        }
-        QTest::qWait(10);
-    }
-    return condition();
-}
 
 // Answers the next modal box of type Box as a person would, once it is open: `answer` reads it
 // and presses its buttons, or returns false when the box is not the one it waits for.
@@ -146,7 +137,7 @@ class MainWindowTest : public ::testing::Test {
 
     // Waits until a menu tick has acted on the recorded click.
     bool WaitForTick() {
-        return WaitFor([&] {
+        return qWaitFor([&] {
             return window->TheForm().Menu().CurrentState() != MenuNavigator::State::LinePicked;
         });
     }
@@ -158,7 +149,7 @@ class MainWindowTest : public ::testing::Test {
         window->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
         QTest::keyClick(QApplication::focusWidget(), menu, Qt::AltModifier);
-        ASSERT_TRUE(WaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
+        ASSERT_TRUE(qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
         QTest::keyClick(QApplication::activePopupWidget(), item);
     }
 
@@ -274,18 +265,18 @@ TEST_F(MainWindowTest, WhatMustDoNothingDoesNothing) {
 TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
     EXPECT_EQ(Client()->size(), QSize(layout::kClientWidth, layout::kClientHeight));
     QTest::mouseClick(KeyOf(Client(), 5), Qt::LeftButton);
-    EXPECT_TRUE(WaitFor([&] { return Find<QLabel>("currentKey")->text() == "8"; }));
-    EXPECT_TRUE(WaitFor([&] { return !KeyOf(Client(), 5)->isVisible(); })) << "it blinks";
-    EXPECT_TRUE(WaitFor([&] { return KeyOf(Client(), 5)->isVisible(); }));
+    EXPECT_TRUE(qWaitFor([&] { return Find<QLabel>("currentKey")->text() == "8"; }));
+    EXPECT_TRUE(qWaitFor([&] { return !KeyOf(Client(), 5)->isVisible(); })) << "it blinks";
+    EXPECT_TRUE(qWaitFor([&] { return KeyOf(Client(), 5)->isVisible(); }));
     auto* cancel = Find<QPushButton>("cancelButton");
     for (const int line : {1, 2}) {
         Click("assignButton");
-        EXPECT_TRUE(WaitFor([&] { return cancel->isEnabled(); }));
+        EXPECT_TRUE(qWaitFor([&] { return cancel->isEnabled(); }));
         const QImage mainPage = Find<QWidget>("menuPicture")->grab().toImage();
         ClickLine(2);
         EXPECT_NE(Find<QWidget>("menuPicture")->grab().toImage(), mainPage) << "Requests";
         ClickLine(line);
-        EXPECT_TRUE(WaitFor([&] { return !cancel->isEnabled(); }));
+        EXPECT_TRUE(qWaitFor([&] { return !cancel->isEnabled(); }));
     }
     // The player picks the first line and presses Delete twice: only that line goes.
     auto* list = Find<QListWidget>("assignments");
@@ -303,7 +294,7 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
     FolderAnswerer chosen(QString::fromStdString(folder.Text() + "ETLegacy/etmain"));
     MessageAnswerer notFirst(QMessageBox::No);
     ChooseFromMenu(Qt::Key_F, Qt::Key_F);
-    EXPECT_TRUE(WaitFor([&] { return chosen.answered && notFirst.answered; }));
+    EXPECT_TRUE(qWaitFor([&] { return chosen.answered && notFirst.answered; }));
     EXPECT_EQ(window->windowTitle(), "Quillon - Wolfenstein: Enemy Territory");
     EXPECT_EQ(list->count(), 0);
     EXPECT_TRUE(Find<QWidget>("menuLine10")->isVisible());
@@ -333,19 +324,19 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
     {
         InputAnswerer covertOps("c");
         say({6});
-        EXPECT_TRUE(WaitFor([&] { return covertOps.answered; }));
+        EXPECT_TRUE(qWaitFor([&] { return covertOps.answered; }));
         EXPECT_EQ(covertOps.title, "Select a class");
         EXPECT_TRUE(covertOps.prompt.contains("(F)-Field Ops  (C)-Covert Ops"));
     }
     MessageAnswerer exported;
     ChooseFromMenu(Qt::Key_F, Qt::Key_E);
-    EXPECT_TRUE(WaitFor([&] { return exported.title == "Script compilation sucessful"; }));
+    EXPECT_TRUE(qWaitFor([&] { return exported.title == "Script compilation sucessful"; }));
     const std::string script = "// test\r\n" + test::EnemyTerritoryScriptBody();
     EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"), script);
 
     // File > Load Script at Game Start puts the line into autoexec.cfg, and shows it.
     ChooseFromMenu(Qt::Key_F, Qt::Key_S);
-    EXPECT_TRUE(WaitFor([] { return fs::exists("ETLegacy/etmain/autoexec.cfg"); }));
+    EXPECT_TRUE(qWaitFor([] { return fs::exists("ETLegacy/etmain/autoexec.cfg"); }));
     EXPECT_EQ(ReadFile("ETLegacy/etmain/autoexec.cfg"), "exec qmvc\r\n");
     EXPECT_TRUE(window->findChild<QAction*>("loadAtGameStart")->isChecked());
     ASSERT_TRUE(activate());
