@@ -261,7 +261,8 @@ TEST_F(MainWindowTest, WhatMustDoNothingDoesNothing) {
 // Delete takes only the line picked in the list. Then the File menu: Game Folder... to ET:
 // Legacy's user folder (as on Windows), where the title names the game, and messages picked by
 // the game's digits (line 10 by 0) and by clicks, and a class typed into its box, reach the
-// script byte for byte; Load Script at Game Start, About, and Exit.
+// script byte for byte; Load Script at Game Start as that folder's autoexec.cfg has it, About,
+// and Exit.
 TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
     EXPECT_EQ(Client()->size(), QSize(layout::kClientWidth, layout::kClientHeight));
     QTest::mouseClick(KeyOf(Client(), 5), Qt::LeftButton);
@@ -290,7 +291,7 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
     EXPECT_TRUE(list->selectedItems().isEmpty());
 
     // The change is not exported first.
-    fs::create_directories("ETLegacy/etmain");
+    WriteFile("ETLegacy/etmain/autoexec.cfg", "exec qmvc\r\n");
     FolderAnswerer chosen(QString::fromStdString(folder.Text() + "ETLegacy/etmain"));
     MessageAnswerer notFirst(QMessageBox::No);
     ChooseFromMenu(Qt::Key_F, Qt::Key_F);
@@ -334,11 +335,13 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
     const std::string script = "// test\r\n" + test::EnemyTerritoryScriptBody();
     EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"), script);
 
-    // File > Load Script at Game Start puts the line into autoexec.cfg, and shows it.
+    // File > Load Script at Game Start shows that autoexec.cfg runs the script, and takes the
+    // line out.
+    auto* atGameStart = window->findChild<QAction*>("loadAtGameStart");
+    EXPECT_TRUE(atGameStart->isChecked());
     ChooseFromMenu(Qt::Key_F, Qt::Key_S);
-    EXPECT_TRUE(qWaitFor([] { return fs::exists("ETLegacy/etmain/autoexec.cfg"); }));
-    EXPECT_EQ(ReadFile("ETLegacy/etmain/autoexec.cfg"), "exec qmvc\r\n");
-    EXPECT_TRUE(window->findChild<QAction*>("loadAtGameStart")->isChecked());
+    EXPECT_TRUE(qWaitFor([&] { return !atGameStart->isChecked(); }));
+    EXPECT_EQ(ReadFile("ETLegacy/etmain/autoexec.cfg"), "");
     ASSERT_TRUE(activate());
     say({4, 1});  // a change to lose
     {
