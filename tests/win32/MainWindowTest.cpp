@@ -312,10 +312,6 @@ TEST_F(Win32WindowTest, WhatMustDoNothingDoesNothing) {
 // typed into its box, reach the script byte for byte; Load Script at Game Start; and the end of
 // the session and Exit.
 TEST_F(Win32WindowTest, TheRoadByMouseAndTheMenusFromOneGameToTheOther) {
-    RECT client{};
-    GetClientRect(window.Handle(), &client);
-    EXPECT_EQ(client.right, layout::kClientWidth);
-    EXPECT_EQ(client.bottom, layout::kClientHeight);
     const HWND key = Control(MainWindow::kKeypadId + 5);
     Click(key);
     EXPECT_TRUE(PumpUntil([&] { return TextOf(Control(Role::CurrentKey)) == L"8"; }));
