@@ -35,18 +35,18 @@ class FormTest : public ::testing::Test {
         view.messages.clear();
     }
 
-    // A click on a line of the menu picture followed by the tick that acts on it.
-    void PickLine(int16_t line) {
-        form.OnMenuLineClicked(line);
-        form.OnMenuTick();
+    // Clicks on lines of the menu picture, each followed by the tick that acts on it.
+    void Pick(std::initializer_list<int16_t> lines) {
+        for (const int16_t line : lines) {
+            form.OnMenuLineClicked(line);
+            form.OnMenuTick();
+        }
     }
 
     // Assign, then the lines picked on each page in turn, as the game's digits would pick them.
     void Assign(std::initializer_list<int16_t> lines) {
         form.OnAssignClicked();
-        for (const int16_t line : lines) {
-            PickLine(line);
-        }
+        Pick(lines);
     }
 
     std::string Exported() {
@@ -110,30 +110,24 @@ TEST_F(FormTest, AKeyTakesThreeAndDeletingMovesTheRestUp) {
 TEST_F(FormTest, AbandonedPicksLeaveNothingBehind) {
     Assign({1, 1});
     Assign({2, 2});
-    form.OnAssignClicked();
-    PickLine(5);
-    PickLine(8);
-    PickLine(7);  // no entry: the page stays
+    Assign({5, 8, 7});  // line 7 of that page holds nothing: the page stays
     EXPECT_EQ(view.pageShown, 7);
     form.OnCancelClicked();
     EXPECT_EQ(view.pageShown, kMainPage);
 
     // Starting again part-way starts on the main page, and the key is not full.
-    form.OnAssignClicked();
-    PickLine(2);
+    Assign({2});
     form.OnAssignClicked();
     EXPECT_EQ(view.pageShown, kMainPage);
     EXPECT_EQ(view.prompt, "Please select a command");
-    PickLine(4);
-    PickLine(1);
+    Pick({4, 1});
     EXPECT_EQ(view.list, (Lines{"Path Cleared", "Ammo", "Yes (TEAM)"}));
 
     // A line deleted while a pick is under way: the pick goes into the next free slot.
     form.OnDeleteClicked(0);
-    form.OnAssignClicked();
-    PickLine(5);
+    Assign({5});
     form.OnDeleteClicked(0);
-    PickLine(4);
+    Pick({4});
     EXPECT_EQ(view.list, (Lines{"Yes (TEAM)", "Hi"}));
     EXPECT_FALSE(form.Keys().At(1, 3));
 }
