@@ -30,7 +30,7 @@ class FormTest : public ::testing::Test {
     FormTest() {
         WriteFile("qmscript.txt", kTemplate);
         fs::create_directory("game");
-        WriteFile("qm.cfg", folder.Text() + "game" + kSeparator + "\r\n");
+        WriteFile("qm.cfg", folder.Text("game/") + "\r\n");
         EXPECT_TRUE(form.OnStart());
         view.messages.clear();
     }
@@ -251,7 +251,7 @@ TEST_F(FormTest, UnexportedChangesOutliveAnEndingNobodyAskedAbout) {
     // Changes kept for one game are never offered as another's.
     Assign({2, 1});
     fs::create_directories("ETLegacy/etmain");
-    WriteFile("qm.cfg", folder.Text() + "ETLegacy" + kSeparator + "etmain" + kSeparator + "\r\n");
+    WriteFile("qm.cfg", folder.Text("ETLegacy/etmain/") + "\r\n");
     // The file names its game; one from before there were others is the first game's.
     const std::string kept = ReadFile("qmrecovery.cfg");
     for (const std::string& recovery :
@@ -285,7 +285,7 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     WriteFile("other/Main/qmvc.cfg", std::string(kTemplate) + "\r\nset try1b1  \"vsay Bye;\"\r\n");
     form.OnKeypadClicked(5);
     Assign({2, 2});  // not exported
-    const std::string other = folder.Text() + "other" + kSeparator + "Main";
+    const std::string other = folder.Text("other/Main");
     view.replies = {View::Answer::Cancel, View::Answer::No};
     view.chosenFolders = {other, other};
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
@@ -304,7 +304,7 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     WriteFile(".etlegacy/etmain/qmvc.cfg", std::string(kTemplate) +
                                                "\r\nset try1b1  \"vsay_team IamFieldOps;\"\r\n"
                                                "set try2b1  \"vsay_team iamlieutenant;\"\r\n");
-    view.chosenFolders = {folder.Text() + ".etlegacy" + kSeparator + "etmain"};
+    view.chosenFolders = {folder.Text(".etlegacy/etmain")};
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_EQ(view.gameShown, Game::EnemyTerritory);
     EXPECT_EQ(form.Keys().At(1, 1)->Label(), "I'm a Field Ops");
@@ -348,7 +348,7 @@ TEST_F(FormTest, TheScriptRunAtGameStartIsOneLineOfAutoexec) {
     // Another game folder shows its own.
     WriteFile("other/Main/mp_pak0.pk3", "");
     WriteFile("other/Main/autoexec.cfg", "exec qmvc\n");
-    view.chosenFolders = {folder.Text() + "other" + kSeparator + "Main"};
+    view.chosenFolders = {folder.Text("other/Main")};
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_TRUE(shown());
 }
@@ -357,7 +357,7 @@ TEST_F(FormTest, TheScriptRunAtGameStartIsOneLineOfAutoexec) {
 // copy, where the game run without those rights looks first, and the player is told.
 TEST(FormVirtualStore, WhatWindowsRefusesInProgramFilesGoesToTheVirtualStore) {
     TempFolder folder;
-    const std::string game = folder.Text() + "Program Files" + kSeparator + "RTCW" + kSeparator;
+    const std::string game = folder.Text("Program Files/RTCW/");
     const ProtectedFolders protectedFolders{{folder.Text() + "Program Files"},
                                             folder.Text() + "Local"};
     const std::string copy = VirtualStoreCopy(game, protectedFolders);

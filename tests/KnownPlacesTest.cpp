@@ -126,8 +126,7 @@ TEST(KnownPlaces, SteamLibrariesInBothFormats) {
                                       "MAIN", "SP_PAK2.PK3");
 
     KnownPlaces places;
-    places.steamRoots = {TextFromPath(root), TextFromPath(old),
-                         TextFromPath(folder.Path() / "none")};
+    places.steamRoots = {TextFromPath(root), TextFromPath(old), folder.Text("none")};
     EXPECT_EQ(FoundFolders(places), (std::vector<std::string>{fromManifest, usual}));
 
     // A manifest whose install folder is a path leads nowhere else, not even to a game there.
@@ -147,13 +146,10 @@ TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
               "");
 
     KnownPlaces places;
-    places.winePrefixes = {TextFromPath(folder.Path() / "prefix")};
-    places.installFolders = {TextFromPath(folder.Path() / "Installed RTCW"),
-                             TextFromPath(folder.Path() / "nothing here"),
-                             TextFromPath(folder.Path() / "Multiplayer only"),
-                             TextFromPath((folder.Path() / "prefix/drive_c/GOG Games/Return to "
-                                                           "Castle Wolfenstein")
-                                              .make_preferred())};
+    places.winePrefixes = {folder.Text("prefix")};
+    places.installFolders = {folder.Text("Installed RTCW"), folder.Text("nothing here"),
+                             folder.Text("Multiplayer only"),
+                             folder.Text("prefix/drive_c/GOG Games/Return to Castle Wolfenstein")};
 #ifndef _WIN32
     Install(folder, "line\nbreak");  // a folder the settings file cannot hold
     fs::create_directories(folder.Path() / "dangling/Main");
@@ -199,18 +195,17 @@ TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
 
     const std::vector<FoundGame> found = ProbeHome(folder.Path());
     // Steam reached twice (through ~/.steam/steam and directly) is one folder.
-    EXPECT_EQ(
-        found,
-        (std::vector<FoundGame>{
-            {TextFromPath(folder.Path() / "home/.steam/steam/steamapps/common/Return to "
-                                          "Castle Wolfenstein/Main/"),
-             Game::ReturnToCastleWolfenstein},
-            {game, Game::ReturnToCastleWolfenstein},
-            {bottle, Game::ReturnToCastleWolfenstein},
-            {TextFromPath(folder.Path() / "home/.wolf/main/"), Game::ReturnToCastleWolfenstein},
-            {legacy, Game::EnemyTerritory},
-            {flatpak, Game::EnemyTerritory},
-            {original, Game::EnemyTerritory}}));
+    EXPECT_EQ(found,
+              (std::vector<FoundGame>{
+                  {folder.Text("home/.steam/steam/steamapps/common/Return to Castle Wolfenstein/"
+                               "Main/"),
+                   Game::ReturnToCastleWolfenstein},
+                  {game, Game::ReturnToCastleWolfenstein},
+                  {bottle, Game::ReturnToCastleWolfenstein},
+                  {folder.Text("home/.wolf/main/"), Game::ReturnToCastleWolfenstein},
+                  {legacy, Game::EnemyTerritory},
+                  {flatpak, Game::EnemyTerritory},
+                  {original, Game::EnemyTerritory}}));
 }
 #endif
 
@@ -219,8 +214,7 @@ TEST(KnownPlaces, FindsAreOfferedInTurnBeforeTheDrivePrompt) {
     const std::string first = Install(folder, "first");
     const std::string second = Install(folder, "second");
     KnownPlaces places;
-    places.installFolders = {TextFromPath(folder.Path() / "first"),
-                             TextFromPath(folder.Path() / "second")};
+    places.installFolders = {folder.Text("first"), folder.Text("second")};
 
     // Declined in turn, the drive prompt (cancelled) follows the last; the second taken.
     for (const bool takeSecond : {false, true}) {

@@ -39,6 +39,10 @@ class TempFolder {
 
     // The folder as the program's text, ending in the separator.
     std::string Text() const { return TextFromPath(path_ / ""); }
+    // A path below it as the program's text, in the platform's separators.
+    std::string Text(const std::string& below) const {
+        return TextFromPath((path_ / below).make_preferred());
+    }
 
   private:
     std::filesystem::path previous_;
