@@ -32,11 +32,12 @@ using test::TempFolder;
 using test::WriteFile;
 using Step = FaultyFileSystem::Step;
 
+// Every key says the message at that page and line.
 KeyTable TableSaying(int16_t page, int16_t line) {
+    const Assignment said = *Assignment::FromNumbers(ReturnToCastleWolfenstein(), page, line);
     KeyTable table;
     for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
-        EXPECT_TRUE(
-            table.Append(key, *Assignment::FromNumbers(ReturnToCastleWolfenstein(), page, line)));
+        table.Append(key, said);
     }
     return table;
 }
@@ -256,10 +257,9 @@ TEST_F(ExportFailure, TwoExportsAtOnceLeaveOneWholeScript) {
     const std::string firstScript = ReadFile("qmscript.txt") + GenerateScriptBody(first);
     const std::string secondScript = ReadFile("qmscript.txt") + GenerateScriptBody(second);
     for (int trial = 0; trial < 20; ++trial) {
-        Outcome firstOutcome = Outcome::Success();
         Outcome secondOutcome = Outcome::Success();
         std::thread other([&] { secondOutcome = Export(second); });
-        firstOutcome = Export(first);
+        const Outcome firstOutcome = Export(first);
         other.join();
 
         const std::string landed = ReadFile("qmvc.cfg");

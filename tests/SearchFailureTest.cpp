@@ -28,10 +28,9 @@ std::string DeepName(int level, size_t length) {
 }
 
 // Makes `levels` nested folders in `base`, each made relative to the one above so that the path
-// may pass the system's limit, with two empty folders beside each; puts the data file in level
-// `installAt`. Returns that folder's path below `base`.
-std::string MakeDeepInstall(const std::string& base, size_t nameLength, int levels, int installAt) {
-    std::string install;
+// may pass the system's limit, with two empty folders beside each; puts the data file in the
+// deepest.
+void MakeDeepInstall(const std::string& base, size_t nameLength, int levels) {
     int folder = open(base.c_str(), O_RDONLY | O_DIRECTORY);
     for (int level = 1; level <= levels; ++level) {
         const std::string name = DeepName(level, nameLength);
@@ -42,13 +41,9 @@ std::string MakeDeepInstall(const std::string& base, size_t nameLength, int leve
         const int next = openat(folder, name.c_str(), O_RDONLY | O_DIRECTORY);
         close(folder);
         folder = next;
-        install += level <= installAt ? name + "/" : "";
-        if (level == installAt) {
-            close(openat(folder, "sp_pak2.pk3", O_CREAT | O_WRONLY, 0644));
-        }
     }
+    close(openat(folder, "sp_pak2.pk3", O_CREAT | O_WRONLY, 0644));
     close(folder);
-    return install;
 }
 
 // Removes a tree deeper than the paths std::filesystem can remove.
@@ -65,8 +60,8 @@ TEST(FolderSearch, MatchesWhosePathCannotBeUsedArePassedOver) {
     const std::string room = folder.Text() + "room";
     mkdir(deep.c_str(), 0755);
     mkdir(room.c_str(), 0755);
-    MakeDeepInstall(deep, 200, 25, 25);  // 5,000 characters
-    MakeDeepInstall(room, (kLongestPath - 40 - room.size()) / 20 - 1, 20, 20);
+    MakeDeepInstall(deep, 200, 25);  // 5,000 characters
+    MakeDeepInstall(room, (kLongestPath - 40 - room.size()) / 20 - 1, 20);
 
     const SearchResult parallel = SearchDrive(RealFileSystem(), folder.Text(), kGameDataFile);
     EXPECT_EQ(parallel.filesSeen, 3);

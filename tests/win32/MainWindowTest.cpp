@@ -9,6 +9,7 @@
 
 #include <chrono>
 #include <functional>
+#include <optional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -66,21 +67,29 @@ void Type(HWND box, const std::wstring& text) {
 }
 
 // Answers the next box with that title on a thread of its own, while the window's thread waits
-// inside the box: a message box is read and closed with `button`; an input box gets `typed`.
+// inside the box. A message box is read and closed with `button`. A box with an edit field (an
+// input box, the folder picker) gets `typed` and Enter, then OK until it closes (the picker
+// opens the folder typed first), or `button` when nothing is to be typed.
 class BoxAnswerer {
   public:
-    BoxAnswerer(std::wstring title, int button = IDOK, std::wstring typed = {})
+    BoxAnswerer(std::wstring title, int button = IDOK, std::optional<std::wstring> typed = {})
         : thread_([this, title = std::move(title), button, typed = std::move(typed)] {
-              const HWND box = WaitForBox(title, !typed.empty());
+              const HWND box = WaitForBox(title, typed.has_value());
               if (box == nullptr) {
                   return;
               }
-              if (typed.empty()) {
-                  text_ = TextOf(GetDlgItem(box, kMessageTextId));
+              text_ = typed ? TextOf(FindWindowExW(box, nullptr, L"Static", nullptr))
+                            : TextOf(GetDlgItem(box, kMessageTextId));
+              if (!typed || typed->empty()) {
                   PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
-              } else {
-                  text_ = TextOf(FindWindowExW(box, nullptr, L"Static", nullptr));
-                  Type(box, typed);
+                  return;
+              }
+              Type(box, *typed);
+              for (int waited = 0; waited < 3000 && IsWindow(box); waited += 100) {
+                  std::this_thread::sleep_for(std::chrono::milliseconds(100));
+                  if (IsWindow(box)) {
+                      PostMessageW(box, WM_COMMAND, IDOK, 0);
+                  }
               }
           }) {}
     ~BoxAnswerer() { Text(); }
@@ -96,25 +105,6 @@ class BoxAnswerer {
     std::wstring text_;
     std::thread thread_;
 };
-
-// Answers the system's folder picker: the folder typed with Enter opens it, and OK chooses it;
-// with no folder, Cancel.
-std::thread PickFolder(std::wstring folder) {
-    return std::thread([folder = std::move(folder)] {
-        const HWND picker = WaitForBox(L"Choose the game folder", true);
-        if (picker != nullptr && folder.empty()) {
-            PostMessageW(picker, WM_COMMAND, IDCANCEL, 0);
-        }
-        if (picker == nullptr || folder.empty()) {
-            return;
-        }
-        Type(picker, folder);
-        for (int waited = 0; waited < 3000 && IsWindow(picker); waited += 300) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(300));
-            PostMessageW(picker, WM_COMMAND, IDOK, 0);
-        }
-    });
-}
 
 // Lets the window handle its messages, timer ticks included: for a while, or until the
 // condition holds (two seconds at the most).
@@ -354,16 +344,16 @@ TEST_F(Win32WindowTest, TheRoadByMouseAndTheMenusFromOneGameToTheOther) {
         Choose(layout::Command::About);
         EXPECT_EQ(about.Text().rfind(L"Quillon " QUILLON_VERSION_WIDE L"\n", 0), 0U);
     }
-    std::thread cancelled = PickFolder({});
-    Choose(layout::Command::ChooseGameFolder);
-    cancelled.join();
+    {
+        BoxAnswerer cancelled(L"Choose the game folder", IDCANCEL, L"");
+        Choose(layout::Command::ChooseGameFolder);
+    }
     EXPECT_EQ(window.TheForm().GamePath(), folder.Text() + "game\\");
     fs::create_directories("ETLegacy/etmain");
     const std::string territory = folder.Text() + "ETLegacy\\etmain";
-    std::thread typed = PickFolder(WideFromText(territory));
+    BoxAnswerer typed(L"Choose the game folder", IDOK, WideFromText(territory));
     BoxAnswerer notFirst(L"Quillon", IDNO);  // the change is not exported first
     Choose(layout::Command::ChooseGameFolder);
-    typed.join();
     EXPECT_EQ(notFirst.Text(),
               L"Export the script into the current game folder before changing it?");
     EXPECT_EQ(window.TheForm().GamePath(), territory + "\\");
