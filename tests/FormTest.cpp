@@ -344,13 +344,6 @@ TEST_F(FormTest, TheScriptRunAtGameStartIsOneLineOfAutoexec) {
     EXPECT_THAT(view.messages[0].first, HasSubstr("Input/output error"));
     EXPECT_EQ(ReadFile("game/autoexec.cfg"), "seta name \"me\"\nbind x y");
     EXPECT_FALSE(shown());
-
-    // Another game folder shows its own.
-    WriteFile("other/Main/mp_pak0.pk3", "");
-    WriteFile("other/Main/autoexec.cfg", "exec qmvc\n");
-    view.chosenFolders = {folder.Text("other/Main")};
-    form.OnMenuCommand(layout::Command::ChooseGameFolder);
-    EXPECT_TRUE(shown());
 }
 
 // Where Windows lets only administrators write, the game's files go to the folder's VirtualStore

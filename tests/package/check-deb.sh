@@ -5,17 +5,9 @@
 # of its own. The program must show its window and work in ~/.config/quillon, which then holds
 # the default template.
 #   tests/package/check-deb.sh BUILD_FOLDER
-set -euo pipefail
-build=$(cd "$1" && pwd)
-work=$(mktemp -d)
-program=
-cleanup() {
-    if [ -n "$program" ]; then kill "$program" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source-path=SCRIPTDIR source=unpacked-package.sh
+. "$(dirname "$0")/unpacked-package.sh"
 
-cpack --config "$build/CPackConfig.cmake" -B "$work/dist" >/dev/null
 deb=$(ls "$work"/dist/quillon_*_amd64.deb)
 root=$work/root
 dpkg-deb -x "$deb" "$root"
@@ -45,17 +37,10 @@ appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.quillon.Quill
 home=$work/home
 mkdir -p "$home/.config/quillon" "$work/game" "$work/elsewhere"
 printf '%s/game/\r\n' "$work" >"$home/.config/quillon/qm.cfg"
-(cd "$work/elsewhere" && HOME=$home XDG_CONFIG_HOME= exec "$root/usr/bin/quillon") \
+(cd "$work/elsewhere" && HOME=$home XDG_CONFIG_HOME='' exec "$root/usr/bin/quillon") \
     >"$work/output" 2>&1 &
-program=$!
-for _ in $(seq 200); do
-    if xdotool search --onlyvisible --name '^Quillon - ' >/dev/null 2>&1; then
-        break
-    fi
-    kill -0 "$program" 2>/dev/null || { echo "quillon ended:"; cat "$work/output"; exit 1; }
-    sleep 0.1
-done
-xdotool search --onlyvisible --name '^Quillon - ' >/dev/null || { echo "no window"; exit 1; }
+started+=($!)
+quillon_window "$!" >/dev/null || { echo "no window:"; cat "$work/output"; exit 1; }
 cmp "$root/usr/share/quillon/qmscript.txt" "$home/.config/quillon/qmscript.txt"
 [ -z "$(ls -A "$work/elsewhere")" ] || { echo "files left in the current folder"; exit 1; }
 echo "1 passed, 0 failed"

@@ -3,19 +3,9 @@
 # runs the unpacked quillon.exe under Wine from there, with no build folder on the path, until
 # it has exported a script. Needs a display.
 #   tests/package/check-zip.sh BUILD_FOLDER
-set -euo pipefail
-build=$(cd "$1" && pwd)
-work=$(mktemp -d)
-program=
-manager=
-cleanup() {
-    if [ -n "$program" ]; then kill "$program" 2>/dev/null || true; fi
-    if [ -n "$manager" ]; then kill "$manager" 2>/dev/null || true; fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source-path=SCRIPTDIR source=unpacked-package.sh
+. "$(dirname "$0")/unpacked-package.sh"
 
-cpack --config "$build/CPackConfig.cmake" -B "$work/dist" >/dev/null
 (cd "$work" && cmake -E tar xf dist/quillon-*-windows.zip)
 folder=$work/Quillon
 for file in quillon.exe qmscript.txt README.txt; do
@@ -27,14 +17,10 @@ mkdir -p "$work/game"
 printf 'Z:%s\\game\\\r\n' "${work//\//\\}" >"$folder/qm.cfg"
 # A window manager, so that the window takes the keyboard as on a desktop.
 openbox >/dev/null 2>&1 &
-manager=$!
+started+=($!)
 (cd "$folder" && PATH=/usr/bin:/bin exec wine quillon.exe) >"$work/output" 2>&1 &
-program=$!
-for _ in $(seq 300); do
-    window=$(xdotool search --onlyvisible --name '^Quillon - ' 2>/dev/null | head -n 1) && break
-    sleep 0.1
-done
-[ -n "${window:-}" ] || { echo "no window"; cat "$work/output"; exit 1; }
+started+=($!)
+window=$(quillon_window "$!") || { echo "no window:"; cat "$work/output"; exit 1; }
 for _ in $(seq 100); do
     xdotool windowactivate --sync "$window" >/dev/null 2>&1 || true
     xdotool key --window "$window" F12 >/dev/null 2>&1 || true
