@@ -13,6 +13,7 @@
 #include "model/install/KeyValues.h"
 #include "model/install/KnownPlaces.h"
 #include "model/install/SettingsFile.h"
+#include "model/install/VirtualStore.h"
 
 #ifdef _WIN32
 #include "TestRegistryKey.h"
@@ -393,6 +394,28 @@ TEST(KnownPlaces, TheRegistryOfThisMachine) {
         << "the keys are gone";
 }
 #endif
+
+// The copy where Windows keeps, for each user, what programs write below Program Files.
+TEST(VirtualStore, OnlyFoldersBelowProgramFilesHaveACopy) {
+#ifdef _WIN32
+    const ProtectedFolders folders{{"C:\\Program Files", "C:\\Program Files (x86)"},
+                                   "C:\\Users\\me\\AppData\\Local"};
+    EXPECT_EQ(VirtualStoreCopy("C:\\PROGRAM FILES (X86)\\RTCW\\Main\\", folders),
+              "C:\\Users\\me\\AppData\\Local\\VirtualStore\\PROGRAM FILES (X86)\\RTCW\\Main\\");
+    EXPECT_EQ(VirtualStoreCopy("C:\\Program Files Extra\\RTCW\\Main\\", folders), "");
+    EXPECT_EQ(VirtualStoreCopy("D:\\Games\\RTCW\\Main\\", folders), "");
+    // This machine's come from the system.
+    const ProtectedFolders system = ProtectedFoldersOfThisMachine();
+    ASSERT_FALSE(system.programFiles.empty());
+    EXPECT_THAT(system.programFiles.front(), HasSubstr("Program Files"));
+    EXPECT_TRUE(RealFileSystem().IsFolder(system.localAppData)) << system.localAppData;
+#else
+    const ProtectedFolders folders{{"/pf"}, "/local"};
+    EXPECT_EQ(VirtualStoreCopy("/pf/RTCW/Main/", folders), "/local/VirtualStore/pf/RTCW/Main/");
+    EXPECT_EQ(VirtualStoreCopy("/pfx/RTCW/Main/", folders), "");
+#endif
+    EXPECT_EQ(VirtualStoreCopy("/pf/RTCW/Main/", ProtectedFolders{}), "");
+}
 
 }  // namespace
 }  // namespace quillon

@@ -1,0 +1,252 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <random>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "ScriptText.h"
+#include "TempFolder.h"
+#include "model/keys/Keypad.h"
+#include "model/script/Autoexec.h"
+#include "model/script/ScriptGenerator.h"
+#include "model/script/ScriptReader.h"
+
+namespace quillon {
+namespace {
+
+using test::FreeBlocks;
+using test::ReadFile;
+using test::TempFolder;
+using test::WriteFile;
+using ::testing::HasSubstr;
+
+// Puts the message at page and line into the key's next free slot, which the test names.
+void Assign(KeyTable& table, int16_t key, int16_t slot, int16_t page, int16_t line) {
+    ASSERT_EQ(table.UsedCount(key) + 1, slot);
+    const std::optional<Assignment> assignment =
+        Assignment::FromNumbers(ReturnToCastleWolfenstein(), page, line);
+    ASSERT_TRUE(assignment) << page << "," << line;
+    ASSERT_TRUE(table.Append(key, *assignment));
+}
+
+// A free key has no pointer to follow; a key's messages follow each other round, a class and a
+// global message among them.
+TEST(ScriptGenerator, EveryKeyCyclesThroughItsMessagesBehindTheTemplate) {
+    KeyTable table;
+    EXPECT_EQ(GenerateScriptBody(table), FreeBlocks(1, 22));
+    Assign(table, 11, 1, 2, 1);
+    Assign(table, 11, 2, 1, 109);
+    Assign(table, 14, 1, 6, 4);
+    Assign(table, 22, 1, 3, 1);
+    Assign(table, 22, 2, 3, 2);
+    Assign(table, 22, 3, 4, 5);
+    const std::string expected =
+        FreeBlocks(1, 10) +
+        "\r\n"
+        "set try11b1  \"vsay_team PathCleared;set try11bb vstr try11b2\"\r\n"
+        "set try11b2  \"vsay_team iammedic;set try11bb vstr try11b1\"\r\n"
+        "set try11b3  \";\"\r\n"
+        "set try11bb \"vstr try11b1\"\r\n" +
+        FreeBlocks(12, 13) +
+        "\r\n"
+        "set try14b1  \"vsay Hi;\"\r\n"
+        "set try14b2  \";set try14bb vstr try14b1\"\r\n"
+        "set try14b3  \";\"\r\n"
+        "set try14bb \"vstr try14b1\"\r\n" +
+        FreeBlocks(15, 21) +
+        "\r\n"
+        "set try22b1  \"vsay_team Medic;set try22bb vstr try22b2\"\r\n"
+        "set try22b2  \"vsay_team NeedAmmo;set try22bb vstr try22b3\"\r\n"
+        "set try22b3  \"vsay_team DefendObjective;set try22bb vstr try22b1\"\r\n"
+        "set try22bb \"vstr try22b1\"\r\n";
+    EXPECT_EQ(GenerateScriptBody(table), expected);
+
+    // Written behind the template, which stays byte for byte as it was, also without a final
+    // line break: the first empty line then completes the template's last line.
+    TempFolder folder;
+    for (const std::string templateText :
+         {"// mine\r\nbind KP_END \"vstr try11bb\"\r\n", "// no line break at the end"}) {
+        WriteFile("qmscript.txt", templateText);
+        ASSERT_TRUE(WriteConsoleScript(RealFileSystem(), table, folder.Text(), folder.Text())
+                        .outcome.Succeeded());
+        EXPECT_EQ(ReadFile("qmvc.cfg"), templateText + expected);
+    }
+}
+
+// Each game's own limit: the first game's warning as it always was, Enemy Territory's beside it.
+TEST(ScriptGenerator, TheSizeWarningIsEachGamesOwn) {
+    EXPECT_EQ(ScriptSizeWarning(ReturnToCastleWolfenstein(), 16384), "");
+    EXPECT_EQ(ScriptSizeWarning(ReturnToCastleWolfenstein(), 16385),
+              "The script is 16385 bytes long. Return to Castle Wolfenstein runs no script longer "
+              "than 16384 bytes: \"/exec qmvc\" would run none of it.\nShorten the template "
+              "\"qmscript.txt\" (later engines take up to 131072 bytes).");
+    EXPECT_EQ(ScriptSizeWarning(EnemyTerritory(), 131072), "");
+    EXPECT_THAT(ScriptSizeWarning(EnemyTerritory(), 131073),
+                HasSubstr("Wolfenstein: Enemy Territory runs no script longer than 131072 bytes"));
+}
+
+// The default template binds every assignable key, by a name the game accepts, to that key's
+// pointer alias, and nothing else.
+TEST(DefaultTemplate, BindsEveryKeyToItsOwnPointer) {
+    const std::string text = test::ReadFile(std::string(QUILLON_ASSETS_DIR) + "/qmscript.txt");
+    ASSERT_FALSE(text.empty());
+    ASSERT_EQ(text.substr(text.size() - 2), "\r\n");
+
+    const std::regex bind(R"(bind (\S+) "vstr try(\d+)bb")");
+    std::set<int> boundKeys;
+    std::istringstream lines(text);
+    for (std::string line; std::getline(lines, line, '\n');) {
+        ASSERT_FALSE(line.empty());
+        ASSERT_EQ(line.back(), '\r') << "every line ends in CR LF";
+        line.pop_back();
+        for (char c : line) {
+            ASSERT_TRUE(c >= 0x20 && c < 0x7f) << line;
+        }
+        if (line.empty() || line.rfind("//", 0) == 0) {
+            continue;
+        }
+        std::smatch parts;
+        ASSERT_TRUE(std::regex_match(line, parts, bind)) << line;
+        const int key = std::stoi(parts[2]);
+        EXPECT_EQ(parts[1], BindName(static_cast<int16_t>(key))) << line;
+        EXPECT_TRUE(boundKeys.insert(key).second) << "bound twice: " << line;
+    }
+    EXPECT_EQ(boundKeys.size(), static_cast<size_t>(kLastKey));
+    EXPECT_EQ(*boundKeys.begin(), kFirstAssignableKey);
+    EXPECT_EQ(*boundKeys.rbegin(), kLastKey);
+}
+
+// Every assignment a game has: its menu's messages and its class announcements.
+std::vector<Assignment> EveryAssignment(const GameProfile& game) {
+    std::vector<Assignment> every;
+    for (const MenuEntry& entry : game.menu) {
+        if (IsMessage(entry)) {
+            every.emplace_back(entry);
+        }
+    }
+    for (const PlayerClass& playerClass : game.classes) {
+        every.emplace_back(playerClass);
+    }
+    return every;
+}
+
+TEST(ScriptReader, ExportedTablesComeBackWholeAndExportTheSameBytes) {
+    for (const Game game : kGames) {
+        const GameProfile& profile = ProfileOf(game);
+        const std::vector<Assignment> every = EveryAssignment(profile);
+        std::mt19937 random(20261206);
+        for (int round = 0; round < 400; ++round) {
+            KeyTable table;
+            for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
+                const int count = std::uniform_int_distribution<int>(0, kSlotsPerKey)(random);
+                for (int slot = 0; slot < count; ++slot) {
+                    table.Append(key, every[random() % every.size()]);
+                }
+            }
+            const std::string script =
+                "// template\r\nbind KP_END \"vstr try11bb\"\r\n" + GenerateScriptBody(table);
+            const RestoredKeys restored = ReadScriptAssignments(profile, script);
+            ASSERT_EQ(restored.table, table) << profile.name << ", round " << round;
+            EXPECT_EQ(restored.linesNotUnderstood, 0);
+            ASSERT_EQ(GenerateScriptBody(restored.table), GenerateScriptBody(table));
+        }
+        // Every assignment there is, on its own key, survives the trip.
+        KeyTable all;
+        for (size_t i = 0; i < every.size(); ++i) {
+            all.Append(static_cast<int16_t>(1 + i / kSlotsPerKey), every[i]);
+        }
+        EXPECT_EQ(ReadScriptAssignments(profile, GenerateScriptBody(all)).table, all);
+    }
+}
+
+// Every line here sets a slot the way the game's console takes it, whatever the spacing, letter
+// case and line ends; lines that set a slot to anything else are counted.
+TEST(ScriptReader, HandEditedScriptsAreReadAsTheConsoleReadsThem) {
+    const std::string script =
+        "// my own notes; set try9b1 \"vsay Hi;\"\n"  // a comment runs to the end
+        "set try1b1  \";\"\n"                         // empty slot 1
+        "  \tset   try1b2 \"VSAY_TEAM   medic ; set try1bb  vstr try1b1\"\r\r\n"  // blanks, case
+        "SET TRY1B3 \"vsay hi;set try1bb vstr try1b1\"\r"  // capitals, lone CR
+        "seta try2b1 \"vsay_team iamLIEUTENANT\"; set try2b2 \"vsay_team Dance;\"\n"  // no such
+        "set try2b3  \"say hello;\"\n"                      // no voice command: not understood
+        "set try3b1  \"vsay Hi;set try4bb vstr try4b1\"\n"  // another key's pointer: not understood
+        "set try5bb \"vstr try5b1\" // the pointer\n"
+        "set try5bb \"vstr try5b7\"\n"  // a pointer to no slot: not understood
+        "set try5bb \"vstr try6b1\"\n"  // to another key's slot: not understood
+        "set try07b1  \"vsay Hi;\"\n"   // another variable than key 7's
+        "set try6b1  \"vsay Hi;\"\n"
+        "set try6b1 vsay Bye";  // set again, the last line: the later one wins
+    const GameProfile& game = ReturnToCastleWolfenstein();
+    const RestoredKeys restored = ReadScriptAssignments(game, script);
+    KeyTable expected;
+    expected.Append(1, *Assignment::FromNumbers(game, 3, 1));  // packed into slot 1
+    expected.Append(1, *Assignment::FromNumbers(game, 6, 4));
+    expected.Append(2, *Assignment::FromNumbers(game, 1, 'l'));
+    expected.Append(6, *Assignment::FromNumbers(game, 6, 5));
+    EXPECT_EQ(restored.table, expected);
+    EXPECT_EQ(restored.keysRestored, 3);
+    EXPECT_EQ(restored.linesNotUnderstood, 5);
+
+    // Lines of the template are the template's, not keys that could not be read.
+    const std::string templateText = "set try2b3 \"say hello\"\r\nbind KP_5 \"vstr try5bb\"\r\n";
+    const RestoredKeys withTemplate =
+        ReadScriptAssignments(game, templateText + GenerateScriptBody(expected), templateText);
+    EXPECT_EQ(withTemplate.table, expected);
+    EXPECT_EQ(withTemplate.linesNotUnderstood, 0);
+}
+
+TEST(ScriptReader, JunkIsReadWithoutHarm) {
+    const GameProfile& game = ReturnToCastleWolfenstein();
+    std::mt19937 random(7);
+    std::string junk(1 << 20, '\0');
+    for (char& c : junk) {
+        c = static_cast<char>(random());
+    }
+    EXPECT_EQ(ReadScriptAssignments(game, junk).keysRestored, 0);
+
+    // NUL bytes, invalid UTF-8, unclosed quotes and truncated lines around a good line.
+    const std::string odd = std::string("set try1b1  \"vsay Hi;\0\"\n", 24) +
+                            "\xff\xfe set try2b1  \"vsay Hi;\"\n"
+                            "set try3b1  \"vsay Hi;\"\n"
+                            "set try\n"
+                            "set try4b1\n"
+                            "set try4b1  \"\n"
+                            "set try5b1  \"vsay Hi;\n";
+    const RestoredKeys fromOdd = ReadScriptAssignments(game, odd);
+    KeyTable expected;
+    expected.Append(3, *Assignment::FromNumbers(game, 6, 4));
+    expected.Append(5, *Assignment::FromNumbers(game, 6, 4));
+    EXPECT_EQ(fromOdd.table, expected);
+    EXPECT_EQ(fromOdd.linesNotUnderstood, 2);
+}
+
+// Checked, the file runs the script once, in its own line ends; every other byte stays.
+TEST(Autoexec, TheScriptRunIsAddedOnceInTheFilesOwnLineEnds) {
+    EXPECT_EQ(WithScriptRun("", true), "exec qmvc\r\n");
+    EXPECT_EQ(WithScriptRun("seta a 1\r\nbind b c", true), "seta a 1\r\nbind b c\r\nexec qmvc\r\n");
+    EXPECT_EQ(WithScriptRun("seta a 1\n", true), "seta a 1\nexec qmvc\n");
+    for (const std::string present : {"EXEC QMVC\n", "  exec\tqmvc.cfg  // mine\r\n",
+                                      "bind x y; exec \"qmvc\"", "x\rexec qmvc"}) {
+        EXPECT_TRUE(RunsScript(present)) << present;
+        EXPECT_EQ(WithScriptRun(present, true), present);
+    }
+    for (const std::string absent : {"// exec qmvc", "exec qmvc2", "echo \"exec qmvc\"", "exec"}) {
+        EXPECT_FALSE(RunsScript(absent)) << absent;
+    }
+}
+
+// Unchecked, every line that only runs the script goes, and nothing else.
+TEST(Autoexec, TheScriptRunIsRemovedAndNothingElse) {
+    EXPECT_EQ(WithScriptRun("a\r\nexec qmvc\r\nb\n  EXEC qmvc.cfg ; \rc", false), "a\r\nb\nc");
+    EXPECT_EQ(WithScriptRun("exec qmvc", false), "");
+    EXPECT_EQ(WithScriptRun("bind a b\n", false), "bind a b\n");
+    // A line of the player's own that does more keeps it all: only Quillon's own line goes.
+    EXPECT_EQ(WithScriptRun("bind a b; exec qmvc\n", false), "bind a b; exec qmvc\n");
+}
+
+}  // namespace
+}  // namespace quillon
