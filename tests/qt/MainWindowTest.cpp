@@ -292,8 +292,8 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
     EXPECT_EQ(list->item(0)->text(), "Ammo");
     EXPECT_TRUE(list->selectedItems().isEmpty());
 
-    // The change is not exported first.
     WriteFile("ETLegacy/etmain/autoexec.cfg", "exec qmvc\r\n");
+    // Game Folder..., the change not exported first.
     FolderAnswerer chosen(QString::fromStdString(folder.Text() + "ETLegacy/etmain"));
     MessageAnswerer notFirst(QMessageBox::No);
     ChooseFromMenu(Qt::Key_F, Qt::Key_F);
