@@ -71,11 +71,13 @@ std::string SearchAskedDrive(View& view, FileSystem& files) {
 
 std::string FolderForScripts(View& view, FileSystem& files, const std::string& folder,
                              const std::string& userRoot) {
-    const std::string scripts = ScriptFolderOf(files, folder, userRoot);
+    const std::optional<Game> game = GameOfFolder(files, folder);
+    const std::string scripts =
+        game ? ScriptFolderOf(files, folder, ProfileOf(*game), userRoot) : folder;
     if (scripts == folder) {
         return folder;
     }
-    const std::string name = ProfileOf(*GameOfFolder(files, folder)).name;
+    const std::string name = ProfileOf(*game).name;
     if (const FileStep failed = MakeFolders(files, scripts)) {
         view.ShowMessageBox("The game reads your scripts from its user folder \"" +
                                 PathForMessage(scripts) + "\", which Quillon could not make: " +

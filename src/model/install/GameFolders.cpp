@@ -8,14 +8,14 @@
 namespace quillon {
 namespace {
 
-// The folder's own name, and its parent folder, for a folder path ending in the separator.
-std::string NameOf(const std::string& folder) {
-    const std::string parent = FolderOfFile(folder.substr(0, folder.size() - 1));
-    return folder.substr(parent.size(), folder.size() - parent.size() - 1);
-}
-
+// The parent folder, and the folder's own name, for a folder path ending in the separator.
 std::string ParentOf(const std::string& folder) {
     return FolderOfFile(folder.substr(0, folder.size() - 1));
+}
+
+std::string NameOf(const std::string& folder) {
+    const size_t parent = ParentOf(folder).size();
+    return folder.substr(parent, folder.size() - parent - 1);
 }
 
 // Whether the folder holds a regular file matching `path`, which may begin with "../" and have a
@@ -79,18 +79,16 @@ const std::vector<const char*>& UserFolders(const GameProfile& game) {
 #endif
 }
 
-std::string ScriptFolderOf(FileSystem& files, const std::string& folder,
+std::string ScriptFolderOf(FileSystem& files, const std::string& folder, const GameProfile& game,
                            const std::string& userRoot) {
-    const std::optional<Game> game = GameOfFolder(files, folder);
-    if (!game || userRoot.empty()) {
+    if (userRoot.empty()) {
         return folder;
     }
-    const GameProfile& profile = ProfileOf(*game);
-    for (const FolderMark& mark : profile.marks) {
+    for (const FolderMark& mark : game.marks) {
         if (mark.userFolder >= 0 && HasMark(files, folder, mark)) {
             return EnsureTrailingBackslash(
                 EnsureTrailingBackslash(userRoot) +
-                UserFolders(profile).at(static_cast<size_t>(mark.userFolder)));
+                UserFolders(game).at(static_cast<size_t>(mark.userFolder)));
         }
     }
     return folder;

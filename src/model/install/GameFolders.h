@@ -20,10 +20,10 @@ std::optional<Game> GameOfFolder(FileSystem& files, const std::string& folder);
 // on Windows.
 const std::vector<const char*>& UserFolders(const GameProfile& game);
 
-// The folder where the game looks for the player's scripts when it runs from the game folder:
+// The folder where the game looks for the player's scripts when it runs from its game folder:
 // the folder itself, or for an installation whose game reads them from a user folder, that
 // folder below `userRoot` (the home folder, or Documents; it may not exist yet).
-std::string ScriptFolderOf(FileSystem& files, const std::string& folder,
+std::string ScriptFolderOf(FileSystem& files, const std::string& folder, const GameProfile& game,
                            const std::string& userRoot);
 
 // The files a drive search looks for: those of every game.
