@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <regex>
 #include <set>
@@ -11,6 +12,7 @@
 #include "ScriptText.h"
 #include "TempFolder.h"
 #include "model/keys/Keypad.h"
+#include "model/menu/MessageText.h"
 #include "model/script/Autoexec.h"
 #include "model/script/ScriptGenerator.h"
 #include "model/script/ScriptReader.h"
@@ -89,6 +91,42 @@ TEST(ScriptGenerator, TheSizeWarningIsEachGamesOwn) {
                 HasSubstr("Wolfenstein: Enemy Territory runs no script longer than 131072 bytes"));
 }
 
+// What the game would show otherwise than written is refused with its reason; blanks around
+// the text go, and a text of only blanks is none.
+TEST(MessageText, WhatTheGameWouldNotShowAsWrittenIsRefusedWithItsReason) {
+    const std::string longest(kLongestMessageText, 'x');
+    const struct {
+        std::string typed, text, problem;  // no problem: taken as `text`
+    } cases[] = {
+        {"  medic at the gate \t", "medic at the gate", ""},
+        {longest, longest, ""},
+        {"   ", "", ""},
+        {"^1red: a/b *c* 'd\\e' {f}", "^1red: a/b *c* 'd\\e' {f}", ""},
+        {longest + "y", "", "64 characters long"},
+        {"x", "", "single character"},
+        {"say \"hi\"", "", "double quote"},
+        {"go;go", "", "semicolon"},
+        {"a // b", "", "comment"},
+        {"a /* b", "", "comment"},
+        {"100% sure", "", "full stop"},
+        {"a\tb", "", "control character"},
+        {"a\x7f" "b", "", "control character"},
+        {"a  b", "", "blanks in a row"},
+        {"caf\xc3\xa9 \xc3\xa9t\xc3\xa9", "", "plain ASCII (\xc3\xa9)"},
+    };
+    for (const auto& [typed, text, problem] : cases) {
+        const std::string trimmed = TrimmedMessageText(typed);
+        const std::vector<std::string> problems = MessageTextProblems(trimmed);
+        if (problem.empty()) {
+            EXPECT_EQ(trimmed, text);
+            EXPECT_TRUE(problems.empty()) << typed << ": " << problems.front();
+        } else {
+            ASSERT_EQ(problems.size(), 1U) << typed;
+            EXPECT_THAT(problems[0], HasSubstr(problem)) << typed;
+        }
+    }
+}
+
 // The default template binds every assignable key, by a name the game accepts, to that key's
 // pointer alias, and nothing else.
 TEST(DefaultTemplate, BindsEveryKeyToItsOwnPointer) {
@@ -134,6 +172,20 @@ std::vector<Assignment> EveryAssignment(const GameProfile& game) {
     return every;
 }
 
+// A text the game shows as written, of characters that mean something to the console elsewhere.
+std::string RandomText(std::mt19937& random) {
+    const std::string characters = "aZ09 /*\\'^:.,!?-_{}()[]<>=+@#$&|~`";
+    while (true) {
+        std::string text(2 + random() % (kLongestMessageText - 1), ' ');
+        for (char& c : text) {
+            c = characters[random() % characters.size()];
+        }
+        if (TrimmedMessageText(text) == text && MessageTextProblems(text).empty()) {
+            return text;
+        }
+    }
+}
+
 TEST(ScriptReader, ExportedTablesComeBackWholeAndExportTheSameBytes) {
     for (const Game game : kGames) {
         const GameProfile& profile = ProfileOf(game);
@@ -144,7 +196,9 @@ TEST(ScriptReader, ExportedTablesComeBackWholeAndExportTheSameBytes) {
             for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
                 const int count = std::uniform_int_distribution<int>(0, kSlotsPerKey)(random);
                 for (int slot = 0; slot < count; ++slot) {
-                    table.Append(key, every[random() % every.size()]);
+                    const Assignment& assignment = every[random() % every.size()];
+                    table.Append(key, random() % 2 == 0 ? assignment
+                                                        : assignment.WithText(RandomText(random)));
                 }
             }
             const std::string script =
@@ -160,6 +214,28 @@ TEST(ScriptReader, ExportedTablesComeBackWholeAndExportTheSameBytes) {
             all.Append(static_cast<int16_t>(1 + i / kSlotsPerKey), every[i]);
         }
         EXPECT_EQ(ReadScriptAssignments(profile, GenerateScriptBody(all)).table, all);
+    }
+}
+
+// With the longest text on every slot the script still fits the game's command buffer behind the
+// default template, and no line comes near the console's cut at 1,023 characters.
+TEST(ScriptGenerator, TextsOnEverySlotStayWithinTheConsolesLimits) {
+    const GameProfile& game = EnemyTerritory();
+    const std::vector<Assignment> every = EveryAssignment(game);
+    const Assignment longest = *std::max_element(
+        every.begin(), every.end(),
+        [](const auto& a, const auto& b) { return a.Command().size() < b.Command().size(); });
+    KeyTable table;
+    for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
+        while (table.Append(key, longest.WithText(std::string(kLongestMessageText, 'x')))) {
+        }
+    }
+    const std::string script =
+        ReadFile(std::string(QUILLON_ASSETS_DIR) + "/qmscript.txt") + GenerateScriptBody(table);
+    EXPECT_LT(script.size() + 1, game.scriptLimit) << "the engine wants a byte more of room";
+    std::istringstream lines(script);
+    for (std::string line; std::getline(lines, line);) {
+        EXPECT_LT(line.size(), 1023U) << line;
     }
 }
 

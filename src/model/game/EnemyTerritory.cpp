@@ -95,10 +95,10 @@ const GameProfile& EnemyTerritory() {
         // either game makes (ET: Legacy's also in its Flatpak's home).
         "etmain",
         {{{"pak0.pk3", "mp_bin.pk3"}},
-         {{"pak0.pk3", "../legacy/legacy_*.pk3"}, nullptr, 0},
+         {{"pak0.pk3", "../legacy/legacy_*.pk3"}, nullptr, 0, true},
          {{}, ".etwolf"},
-         {{}, ".etlegacy"},
-         {{}, "ETLegacy"}},
+         {{}, ".etlegacy", -1, true},
+         {{}, "ETLegacy", -1, true}},
         "mp_bin.pk3;legacy_*.pk3",
         "etmain",
         "",

@@ -43,11 +43,14 @@ struct ClassPrompt {
 // regular file, in any letter case ("../" names a file of the folder's parent, and "*" in the
 // last part stands for any text); or, with `parentName`, the parent folder has that name (a user
 // folder that the game itself makes). With `userFolder`, the game run from such an installation
-// reads the player's scripts from that user folder of the game's (counted from 0) instead.
+// reads the player's scripts from that user folder of the game's (counted from 0) instead. With
+// `showsMessageTexts`, the game run from the folder shows a text of the player's own with a voice
+// message (ET: Legacy).
 struct FolderMark {
     std::vector<const char*> files;
     const char* parentName = nullptr;
     int userFolder = -1;
+    bool showsMessageTexts = false;
 };
 
 struct GameProfile {

@@ -71,6 +71,13 @@ std::optional<Game> GameOfFolder(FileSystem& files, const std::string& folder) {
     return std::nullopt;
 }
 
+bool ShowsMessageTexts(FileSystem& files, const std::string& folder, const GameProfile& game) {
+    return IsGameFolder(files, folder, game) &&
+           std::any_of(game.marks.begin(), game.marks.end(), [&](const FolderMark& mark) {
+               return mark.showsMessageTexts && HasMark(files, folder, mark);
+           });
+}
+
 const std::vector<const char*>& UserFolders(const GameProfile& game) {
 #ifdef _WIN32
     return game.documentsFolders;

@@ -16,6 +16,10 @@ bool IsGameFolder(FileSystem& files, const std::string& folder, const GameProfil
 // The game whose folder it is; nothing when it is no game's.
 std::optional<Game> GameOfFolder(FileSystem& files, const std::string& folder);
 
+// Whether the game run from its game folder shows a text of the player's own with a voice
+// message: the folder has a mark of ET: Legacy's.
+bool ShowsMessageTexts(FileSystem& files, const std::string& folder, const GameProfile& game);
+
 // The folders the game makes for each user, below the home folder on Linux and below Documents
 // on Windows.
 const std::vector<const char*>& UserFolders(const GameProfile& game);

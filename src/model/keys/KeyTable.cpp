@@ -1,5 +1,7 @@
 #include "model/keys/KeyTable.h"
 
+#include "model/menu/MessageText.h"
+
 namespace quillon {
 namespace {
 
@@ -49,9 +51,40 @@ void KeyTable::Remove(int16_t key, int16_t index) {
     slots[used - 1].reset();
 }
 
+bool KeyTable::Replace(int16_t key, int16_t index, const Assignment& assignment) {
+    if (!IsAssignableKey(key) || index < 0 || index >= UsedCount(key)) {
+        return false;
+    }
+    slots_[key][index] = assignment;
+    return true;
+}
+
 std::string ListLine(const Assignment& assignment) {
-    return assignment.Label() + "   " + SignedNumber(assignment.Page()) + "    " +
+    const std::string text = assignment.Text().empty() ? "" : " \"" + assignment.Text() + "\"";
+    return assignment.Label() + text + "   " + SignedNumber(assignment.Page()) + "    " +
            SignedNumber(assignment.Line());
+}
+
+std::vector<DroppedText> DropUnshowableTexts(KeyTable& table, bool gameShowsTexts) {
+    std::vector<DroppedText> dropped;
+    for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
+        for (int16_t index = 0; index < table.UsedCount(key); ++index) {
+            const Assignment assignment = *table.At(key, static_cast<int16_t>(index + 1));
+            if (assignment.Text().empty()) {
+                continue;
+            }
+            std::vector<std::string> problems;
+            if (gameShowsTexts) {
+                problems = MessageTextProblems(assignment.Text());
+                if (problems.empty()) {
+                    continue;
+                }
+            }
+            dropped.push_back({key, assignment, problems});
+            table.Replace(key, index, assignment.WithText({}));
+        }
+    }
+    return dropped;
 }
 
 }  // namespace quillon

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "model/keys/Keypad.h"
 #include "model/menu/Assignment.h"
@@ -30,6 +31,10 @@ class KeyTable {
     // ones move down a slot.
     void Remove(int16_t key, int16_t index);
 
+    // Puts the assignment in place of the key's one at 0-based position `index` among its used
+    // slots; false when there is none.
+    bool Replace(int16_t key, int16_t index, const Assignment& assignment);
+
     bool operator==(const KeyTable& other) const { return slots_ == other.slots_; }
     bool operator!=(const KeyTable& other) const { return !(*this == other); }
 
@@ -37,8 +42,20 @@ class KeyTable {
     std::array<std::array<std::optional<Assignment>, kSlotsPerKey>, kKeyCount> slots_{};
 };
 
-// The line the assignment list shows for an assignment when a key is selected: the label, three
-// spaces, the page, four spaces, the line; each number preceded by a blank, or "-" when negative.
+// The line the assignment list shows for an assignment when a key is selected: the label, its
+// text in double quotes after a blank when it has one, three spaces, the page, four spaces, the
+// line; each number preceded by a blank, or "-" when negative.
 std::string ListLine(const Assignment& assignment);
+
+// A text taken off its message, and why.
+struct DroppedText {
+    int16_t key;
+    Assignment assignment;  // with the text
+    std::vector<std::string> problems;
+};
+
+// Takes off the table's texts that the game would not show as written, or every text when the
+// game shows none; the messages stay.
+std::vector<DroppedText> DropUnshowableTexts(KeyTable& table, bool gameShowsTexts);
 
 }  // namespace quillon

@@ -1,5 +1,7 @@
 #include "model/menu/Assignment.h"
 
+#include <utility>
+
 namespace quillon {
 
 std::optional<Assignment> Assignment::FromNumbers(const GameProfile& game, int16_t page,
@@ -30,8 +32,19 @@ std::string Assignment::Label() const {
     return message_->label != nullptr ? message_->label : message_->shown;
 }
 
+Assignment Assignment::WithText(std::string text) const {
+    Assignment with = *this;
+    with.text_ = std::move(text);
+    return with;
+}
+
 std::string Assignment::Command() const {
-    return IsClassAnnouncement() ? playerClass_->command : message_->action + std::string(";");
+    std::string command =
+        IsClassAnnouncement() ? playerClass_->command : message_->action + std::string(";");
+    if (!text_.empty()) {
+        command.insert(command.size() - 1, " " + text_);
+    }
+    return command;
 }
 
 }  // namespace quillon

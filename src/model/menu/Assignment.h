@@ -29,17 +29,25 @@ class Assignment {
     // The text the assignment list shows for it ("Medic", "I'm a Medic").
     std::string Label() const;
 
-    // Its console command, ending in ";" ("vsay_team Medic;").
+    // The text of the player's own that the game shows with it instead of its own; empty for
+    // none.
+    const std::string& Text() const { return text_; }
+    Assignment WithText(std::string text) const;
+
+    // Its console command, ending in ";": the message's name, then the text when it has one
+    // ("vsay_team Medic;", "vsay_team Medic at the gate;").
     std::string Command() const;
 
     bool operator==(const Assignment& other) const {
-        return message_ == other.message_ && playerClass_ == other.playerClass_;
+        return message_ == other.message_ && playerClass_ == other.playerClass_ &&
+               text_ == other.text_;
     }
     bool operator!=(const Assignment& other) const { return !(*this == other); }
 
   private:
     const MenuEntry* message_ = nullptr;
     const PlayerClass* playerClass_ = nullptr;
+    std::string text_;
 };
 
 }  // namespace quillon

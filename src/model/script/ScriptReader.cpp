@@ -96,9 +96,9 @@ std::optional<Assignment> AssignmentForCommand(const GameProfile& game,
     return std::nullopt;
 }
 
-// What a slot's value says: at most one known voice message, then at most the cycle part that
-// points the key's pointer at a slot, in any spacing. Nothing when it says anything else; an
-// empty slot is an empty assignment.
+// What a slot's value says: at most one known voice message, with any words after its name as its
+// text, then at most the cycle part that points the key's pointer at a slot, in any spacing.
+// Nothing when it says anything else; an empty slot is an empty assignment.
 std::optional<std::optional<Assignment>> SlotValue(const GameProfile& game,
                                                    const std::string& value, int key) {
     std::optional<Assignment> said;
@@ -109,10 +109,13 @@ std::optional<std::optional<Assignment>> SlotValue(const GameProfile& game,
         const bool voice =
             SameIgnoringCase(words[0], "vsay") || SameIgnoringCase(words[0], "vsay_team");
         if (voice && !spoke && !cycled) {
-            said = AssignmentForCommand(game, words[0] + " " + WordsFrom(words, 1));
+            said = words.size() >= 2 ? AssignmentForCommand(game, words[0] + " " + words[1])
+                                     : std::nullopt;
             if (!said) {
                 return std::nullopt;
             }
+            // The words after the name, as the game joins them: the player's own text.
+            said = said->WithText(WordsFrom(words, 2));
             spoke = true;
         } else if (!cycled && words.size() >= 2 && IsSetCommand(words[0]) && VariableOf(words[1]) &&
                    VariableOf(words[1])->key == key && VariableOf(words[1])->slot == kPointer &&
