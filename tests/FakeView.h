@@ -30,6 +30,8 @@ class FakeView : public View {
     std::vector<std::pair<std::string, std::string>> messages;  // text, title
     std::vector<std::string> prompts;
     std::deque<std::string> answers;  // input box answers; the empty text when none is queued
+    std::deque<std::optional<std::string>> texts;  // typed into text boxes; cancelled when none
+    std::vector<std::string> textsOffered;         // what each text box started with
     std::vector<std::string> questions;
     std::deque<bool> yesNoReplies;  // No when none is queued
     std::deque<Answer> replies;     // to the questions; Cancel when none is queued
@@ -49,6 +51,7 @@ class FakeView : public View {
     void ShowAssignments(const std::vector<std::string>& lines) override { list = lines; }
     void AppendAssignment(const std::string& line) override { list.push_back(line); }
     void RemoveAssignment(int16_t index) override { list.erase(list.begin() + index); }
+    void ReplaceAssignment(int16_t index, const std::string& line) override { list[index] = line; }
     void SetPrompt(const std::string& text) override {
         if (std::exchange(failNextPrompt, false)) {
             throw std::runtime_error("the window is gone");
@@ -71,6 +74,13 @@ class FakeView : public View {
         prompts.push_back(text);
         BoxOpen();
         return Next(answers, {});
+    }
+    std::optional<std::string> AskForText(const std::string& text, const std::string&,
+                                          const std::string& offered) override {
+        prompts.push_back(text);
+        textsOffered.push_back(offered);
+        BoxOpen();
+        return Next(texts, std::nullopt);
     }
     bool AskYesNo(const std::string& question, const std::string&) override {
         questions.push_back(question);

@@ -51,9 +51,13 @@ class FormTest : public ::testing::Test {
         Pick(lines);
     }
 
-    std::string Exported() {
+    std::string Exported(const fs::path& gameFolder = "game") {
         form.OnMenuCommand(layout::Command::ExportScript);
-        return ReadFile(fs::path("game") / "qmvc.cfg");
+        return ReadFile(gameFolder / "qmvc.cfg");
+    }
+
+    std::string LastMessage() const {
+        return view.messages.empty() ? "" : view.messages.back().first;
     }
 
     TempFolder folder;
@@ -325,6 +329,50 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     EXPECT_THAT(view.messages.back().first, HasSubstr("reads your scripts from its user folder"));
     EXPECT_EQ(ReadFile("qm.cfg"), form.GamePath() + "\r\n");
 #endif
+}
+
+// ET: Legacy's folder: a message carries a text of the player's own, refused with the reasons
+// until the game would show it as written, kept over a crash, written after the message's name.
+// Read back where the game shows no text, or a text it would show otherwise: said, and left out.
+TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
+    Assign({2, 1});
+    form.OnMenuCommand(layout::Command::EditMessageText, 0);
+    EXPECT_THAT(LastMessage(), HasSubstr("Only ET: Legacy shows"));
+    fs::create_directories("ETLegacy/etmain");
+    view.replies = {View::Answer::No, View::Answer::No};
+    view.chosenFolders = {folder.Text("ETLegacy/etmain"), folder.Text("ET/etmain"),
+                          folder.Text("ETLegacy/etmain")};
+    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    Assign({2, 1});
+    form.OnMenuCommand(layout::Command::EditMessageText, -1);
+    EXPECT_THAT(LastMessage(), HasSubstr("Select a message"));
+    view.texts = {"say \"hi\"; now", " medic at the gate "};
+    form.OnMenuCommand(layout::Command::EditMessageText, 0);
+    EXPECT_EQ(view.textsOffered, (Lines{"", "say \"hi\"; now"}));
+    EXPECT_THAT(LastMessage(), HasSubstr("ends the slot's value\n- it holds a semicolon"));
+    EXPECT_EQ(view.list, Lines{"Need Medic! \"medic at the gate\"    3     1"});
+    form.OnMenuCommand(layout::Command::EditMessageText, 0);  // cancelled: nothing changes
+    FakeView next;
+    next.yesNoReplies = {true};
+    Form restarted(next, files, folder.Text());
+    ASSERT_TRUE(restarted.OnStart());
+    EXPECT_EQ(restarted.Keys(), form.Keys()) << "the text kept in the recovery file";
+    const std::string script = Exported("ETLegacy/etmain");
+    EXPECT_THAT(script, HasSubstr("set try1b1  \"vsay_team Medic medic at the gate;\"\r\n"));
+    view.texts = {"  "};
+    form.OnMenuCommand(layout::Command::EditMessageText, 0);
+    EXPECT_EQ(view.list, Lines{"Need Medic!    3     1"}) << "an empty text removes it";
+
+    WriteFile("ET/etmain/pak0.pk3", "");
+    WriteFile("ET/etmain/mp_bin.pk3", "");
+    WriteFile("ET/etmain/qmvc.cfg", script);
+    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    EXPECT_THAT(LastMessage(), HasSubstr("1 message carries a text of your own"));
+    EXPECT_THAT(Exported("ET/etmain"), HasSubstr("set try1b1  \"vsay_team Medic;\"\r\n"));
+    WriteFile("ETLegacy/etmain/qmvc.cfg", "set try1b1 \"vsay_team Medic 100% sure;\"\r\n");
+    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    EXPECT_THAT(LastMessage(), HasSubstr("Need Medic!, \"100% sure\":\n- it holds a percent sign"));
+    EXPECT_EQ(form.Keys().At(1, 1)->Command(), "vsay_team Medic;");
 }
 
 // The menu item shows whether the game runs the script at its start, and changes only that line.

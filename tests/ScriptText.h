@@ -31,7 +31,7 @@ inline std::string RoadScriptBody() {
 }
 
 // The generated part after the Enemy Territory road: on key 1 line 10 of page 2, line 9 of
-// page 4 and line 10 of page 8; on key 2 the Covert Ops class.
+// page 4 and line 10 of page 8; on key 2 the Covert Ops class with a text of the player's own.
 inline std::string EnemyTerritoryScriptBody() {
     return "\r\n"
            "set try1b1  \"vsay_team EnemyDisguised;set try1bb vstr try1b2\"\r\n"
@@ -39,7 +39,7 @@ inline std::string EnemyTerritoryScriptBody() {
            "set try1b3  \"vsay_team EscortVehicle;set try1bb vstr try1b1\"\r\n"
            "set try1bb \"vstr try1b1\"\r\n"
            "\r\n"
-           "set try2b1  \"vsay_team IamCovertOps;\"\r\n"
+           "set try2b1  \"vsay_team IamCovertOps cover me at the gate;\"\r\n"
            "set try2b2  \";set try2bb vstr try2b1\"\r\n"
            "set try2b3  \";\"\r\n"
            "set try2bb \"vstr try2b1\"\r\n" +

@@ -12,6 +12,7 @@
 #include "model/install/GameFolders.h"
 #include "model/install/KnownPlaces.h"
 #include "model/install/SettingsFile.h"
+#include "model/menu/MessageText.h"
 #include "model/script/Autoexec.h"
 #include "model/script/ScriptGenerator.h"
 #include "model/script/ScriptReader.h"
@@ -32,6 +33,16 @@ constexpr const char* kChangeFolderQuestion =
 constexpr const char* kChooseFolderTitle = "Choose the game folder";
 constexpr const char* kRecoveryQuestion =
     "Quillon was closed with changes that were not exported. Restore them?";
+constexpr const char* kMessageTextTitle = "Text of the message";
+
+// The reasons, each on a line of its own.
+std::string Reasons(const std::vector<std::string>& problems) {
+    std::string reasons;
+    for (const std::string& problem : problems) {
+        reasons += "\n- " + problem;
+    }
+    return reasons;
+}
 
 }  // namespace
 
@@ -102,6 +113,7 @@ void Form::UseGameFolder(const std::string& folder) {
     // there were others.
     menu_.UseGame(
         ProfileOf(GameOfFolder(files_, folder).value_or(Game::ReturnToCastleWolfenstein)));
+    showsMessageTexts_ = ShowsMessageTexts(files_, folder, Profile());
     view_.ShowGame(Profile().game);
     ShowPage(kMainPage);
 }
@@ -150,7 +162,7 @@ void Form::OfferRecovery() {
     }
     RevealCurrentKey();
     if (*recovered != keys_ && view_.AskYesNo(kRecoveryQuestion, kProgramName)) {
-        keys_ = *recovered;
+        keys_ = WithShowableTexts(*recovered, "the changes that were not exported");
     } else {
         DiscardRecovery();
     }
@@ -171,7 +183,6 @@ void Form::RestoreKeys() {
             files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestScript);
         const RestoredKeys restored =
             ReadScriptAssignments(Profile(), read.content, templateRead.content);
-        keys_ = restored.table;
         if (restored.linesNotUnderstood > 0) {
             Tell("Quillon restored the messages of " + std::to_string(restored.keysRestored) +
                      " keys from \"" + PathForMessage(script) + "\"; " +
@@ -179,8 +190,84 @@ void Form::RestoreKeys() {
                      " lines of it were not understood and were left out.",
                  kProgramName);
         }
+        keys_ = WithShowableTexts(restored.table, "\"" + PathForMessage(script) + "\"");
     }
     savedKeys_ = keys_;
+}
+
+KeyTable Form::WithShowableTexts(KeyTable table, const std::string& where) {
+    const std::vector<DroppedText> dropped = DropUnshowableTexts(table, showsMessageTexts_);
+    if (dropped.empty()) {
+        return table;
+    }
+    if (!showsMessageTexts_) {
+        const std::string count = dropped.size() == 1
+                                      ? "1 message carries"
+                                      : std::to_string(dropped.size()) + " messages carry";
+        Tell("In " + where + ", " + count +
+                 " a text of your own. Only ET: Legacy shows such texts, and the game folder \"" +
+                 PathForMessage(gamePath_) +
+                 "\" is not one of ET: Legacy's: the messages are kept without their texts, and "
+                 "the next export leaves the texts out.",
+             kProgramName);
+        return table;
+    }
+    std::string which;
+    for (const DroppedText& text : dropped) {
+        which += "\n" + SpokenKeyName(text.key) + ", " + text.assignment.Label() + ", \"" +
+                 text.assignment.Text() + "\":" + Reasons(text.problems);
+    }
+    Tell("In " + where +
+             ", ET: Legacy would not show these texts as written. Their messages are "
+             "kept without them, and the next export leaves them out." +
+             which,
+         kProgramName);
+    return table;
+}
+
+void Form::EditMessageText(int16_t selectedIndex) {
+    if (!showsMessageTexts_) {
+        Tell(
+            "Only ET: Legacy shows a text of your own with a voice message, and the game folder "
+            "\"" +
+                PathForMessage(gamePath_) + "\" is not one of ET: Legacy's.",
+            kProgramName);
+        return;
+    }
+    if (selectedIndex < 0 || selectedIndex >= keys_.UsedCount(currentKey_)) {
+        Tell(
+            "Select a message of the key in the list first: Message Text (F2) gives it a text "
+            "of your own.",
+            kProgramName);
+        return;
+    }
+    const Assignment message = *keys_.At(currentKey_, static_cast<int16_t>(selectedIndex + 1));
+    const std::string prompt = "The text ET: Legacy shows instead of \"" + message.Label() +
+                               "\" when this key says it, at most " +
+                               std::to_string(kLongestMessageText) +
+                               " characters. Leave it empty for the message's own.";
+    std::string typed = message.Text();
+    while (true) {
+        RevealCurrentKey();
+        const std::optional<std::string> answer =
+            view_.AskForText(prompt, kMessageTextTitle, typed);
+        if (!answer) {
+            return;
+        }
+        typed = *answer;
+        const std::string text = TrimmedMessageText(typed);
+        const std::vector<std::string> problems = MessageTextProblems(text);
+        if (problems.empty()) {
+            const Assignment changed = message.WithText(text);
+            keys_.Replace(currentKey_, selectedIndex, changed);
+            view_.ReplaceAssignment(selectedIndex, ListLine(changed));
+            KeepRecovery();
+            return;
+        }
+        Tell("ET: Legacy would not show \"" + text + "\" as written:" + Reasons(problems) +
+                 "\nChange the text, or leave it empty for the message's own.",
+             kMessageTextTitle);
+    }
 }
 
 void Form::ShowMenu() {
@@ -351,7 +438,7 @@ bool Form::OfferToExport(const std::string& question) {
     return false;
 }
 
-void Form::OnMenuCommand(layout::Command command) {
+void Form::OnMenuCommand(layout::Command command, int16_t selectedIndex) {
     switch (command) {
         case layout::Command::ExportScript:
             Guarded([&] { Export(); });
@@ -367,6 +454,9 @@ void Form::OnMenuCommand(layout::Command command) {
             break;
         case layout::Command::About:
             Guarded([&] { ShowAbout(); });
+            break;
+        case layout::Command::EditMessageText:
+            Guarded([&] { EditMessageText(selectedIndex); });
             break;
     }
 }

@@ -40,8 +40,9 @@ class Form {
     void OnDeleteClicked(int16_t selectedIndex);
     // A click on line 1..10 of the menu picture, or its digit pressed on the keyboard (0 for 10).
     void OnMenuLineClicked(int16_t line);
-    // A command of the menu bar, or its shortcut.
-    void OnMenuCommand(layout::Command command);
+    // A command of the menu bar, or its shortcut; `selectedIndex` is the line of the assignment
+    // list selected then, -1 for none.
+    void OnMenuCommand(layout::Command command, int16_t selectedIndex = -1);
     // The window is about to close; false when it is to stay open.
     bool OnCloseRequested();
     void OnMenuTick();   // every 50 ms: the voice menu acts on the recorded click
@@ -77,6 +78,12 @@ class Form {
     GameFiles GameFolderFiles() const;
     // Tells where a file went instead of the game folder, and why.
     void TellStoredIn(const std::string& name, const std::string& folder);
+    // Asks for the text of the player's own that the selected message carries, until the game
+    // would show it as written or the box is cancelled.
+    void EditMessageText(int16_t selectedIndex);
+    // Takes the texts the game would not show as written off the messages of the table read
+    // from `where`, and tells the player which.
+    KeyTable WithShowableTexts(KeyTable table, const std::string& where);
     void ToggleScriptRunAtStart();
     void ShowScriptRunAtStart();
     void ChooseGameFolder();
@@ -107,6 +114,7 @@ class Form {
     int16_t shownPage_ = kMainPage;
     std::string shownPrompt_;
     std::string gamePath_;
+    bool showsMessageTexts_ = false;  // the game of the game folder (ET: Legacy's)
     bool started_ = false;
     // Set while a handler runs. A handler can wait in a modal box (the class prompt opens inside
     // a menu tick); timer ticks that arrive meanwhile do nothing, so no step of the menu or of

@@ -72,7 +72,7 @@ MenuLineSpots EvenlySpacedLines(Game game) {
     return spots;
 }
 
-const std::array<Menu, 2> kMenus = {{
+const std::array<Menu, 3> kMenus = {{
     {"fileMenu",
      "&File",
      {
@@ -83,6 +83,11 @@ const std::array<Menu, 2> kMenus = {{
           std::nullopt, true},
          {Command::Exit, "exit", "E&xit", std::nullopt},
      }},
+    // F2, as renaming goes on both platforms.
+    {"editMenu",
+     "&Edit",
+     {{Command::EditMessageText, "messageText", "Message &Text...",
+       KeyStroke{KeyStroke::Kind::Function, 2}}}},
     {"helpMenu", "&Help", {{Command::About, "about", "&About Quillon", std::nullopt}}},
 }};
 

@@ -61,7 +61,14 @@ struct KeypadButton {
 };
 
 // What a menu item does.
-enum class Command { ExportScript, ChooseGameFolder, LoadScriptAtGameStart, Exit, About };
+enum class Command {
+    ExportScript,
+    ChooseGameFolder,
+    LoadScriptAtGameStart,
+    Exit,
+    About,
+    EditMessageText
+};
 
 // A key of the keyboard, as every toolkit can name it.
 struct KeyStroke {
@@ -112,7 +119,7 @@ const MenuLineSpots& MenuLinesOf(Game game);
 std::string MenuLineSpokenName(int16_t line);
 
 // The menu bar, left to right.
-extern const std::array<Menu, 2> kMenus;
+extern const std::array<Menu, 3> kMenus;
 
 // The keys that pick line 1..10 of the menu picture, whichever control has the focus: the line's
 // digit on the main keys and on the keypad, 0 for line 10, as in the game.

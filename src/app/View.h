@@ -43,6 +43,8 @@ class View {
     virtual void ShowAssignments(const std::vector<std::string>& lines) = 0;
     virtual void AppendAssignment(const std::string& line) = 0;
     virtual void RemoveAssignment(int16_t index) = 0;
+    // Puts the line in place of line `index`; a selection stays.
+    virtual void ReplaceAssignment(int16_t index, const std::string& line) = 0;
 
     // The game of the game folder: the window's title, and the pictures and hot-spots of its menu.
     virtual void ShowGame(Game game) = 0;
@@ -64,6 +66,10 @@ class View {
     virtual void ShowMessageBox(const std::string& text, const std::string& title) = 0;
     virtual std::string ShowInputBox(const std::string& prompt, const std::string& title,
                                      const std::string& defaultAnswer) = 0;
+    // A box to change a text, which it starts with: what was typed; nothing when it is cancelled.
+    virtual std::optional<std::string> AskForText(const std::string& prompt,
+                                                  const std::string& title,
+                                                  const std::string& text) = 0;
     // A question with Yes, the default, and No.
     virtual bool AskYesNo(const std::string& question, const std::string& title) = 0;
     enum class Answer { Yes, No, Cancel };

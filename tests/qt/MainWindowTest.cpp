@@ -69,7 +69,7 @@ class MessageAnswerer : public Answerer<QMessageBox> {
     QString title;
 };
 
-// Types an answer into the next input box, over its default answer, and presses OK.
+// Types an answer into the next input box, over its default answer, and presses Enter.
 class InputAnswerer : public Answerer<QInputDialog> {
   public:
     explicit InputAnswerer(const QString& answer)
@@ -79,7 +79,7 @@ class InputAnswerer : public Answerer<QInputDialog> {
               auto* edit = box->findChild<QLineEdit*>();
               edit->selectAll();
               QTest::keyClicks(edit, answer);
-              box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+              QTest::keyClick(edit, Qt::Key_Return);
               return true;
           }) {}
     QString prompt;
@@ -262,9 +262,9 @@ TEST_F(MainWindowTest, WhatMustDoNothingDoesNothing) {
 // The road by mouse: a key clicked blinks, the lines clicked open a page and pick a message, and
 // Delete takes only the line picked in the list. Then the File menu: Game Folder... to ET:
 // Legacy's user folder (as on Windows), where the title names the game, and messages picked by
-// the game's digits (line 10 by 0) and by clicks, and a class typed into its box, reach the
-// script byte for byte; Load Script at Game Start as that folder's autoexec.cfg has it, About,
-// and Exit.
+// the game's digits (line 10 by 0) and by clicks, and a class typed into its box with a text of
+// the player's own given by F2, reach the script byte for byte; Load Script at Game Start as that
+// folder's autoexec.cfg has it, About, and Exit.
 TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
     EXPECT_EQ(Client()->size(), QSize(layout::kClientWidth, layout::kClientHeight));
     QTest::mouseClick(KeyOf(Client(), 5), Qt::LeftButton);
@@ -327,6 +327,15 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
         EXPECT_EQ(covertOps.title, "Select a class");
         EXPECT_TRUE(covertOps.prompt.contains("(F)-Field Ops  (C)-Covert Ops"));
     }
+    // The class's line picked, F2, a text typed and Enter: the list shows it beside the label.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    {
+        InputAnswerer text("cover me at the gate");
+        Activate();
+        QTest::keyClick(list, Qt::Key_F2);
+    }
+    EXPECT_EQ(list->item(0)->text(), "I'm a Covert Ops \"cover me at the gate\"    1     99");
     MessageAnswerer exported;
     ChooseFromMenu(Qt::Key_F, Qt::Key_E);
     EXPECT_TRUE(qWaitFor([&] { return exported.title == "Script compilation sucessful"; }));

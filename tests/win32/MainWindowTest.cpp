@@ -299,8 +299,8 @@ TEST_F(Win32WindowTest, WhatMustDoNothingDoesNothing) {
 // digits pick too, and Delete takes only the line picked in the list. Then the File and Help
 // menus: About; Game Folder... cancelled, then ET: Legacy's user folder typed into it, where the
 // title names the game, and messages picked by digits (line 10 by 0) and by clicks, and a class
-// typed into its box, reach the script byte for byte; Load Script at Game Start; and the end of
-// the session and Exit.
+// typed into its box with a text of the player's own given by F2, reach the script byte for
+// byte; Load Script at Game Start; and the end of the session and Exit.
 TEST_F(Win32WindowTest, TheRoadByMouseAndTheMenusFromOneGameToTheOther) {
     const HWND key = Control(MainWindow::kKeypadId + 5);
     Click(key);
@@ -383,6 +383,16 @@ TEST_F(Win32WindowTest, TheRoadByMouseAndTheMenusFromOneGameToTheOther) {
         EXPECT_THAT(covertOps.Text(), HasSubstr(L"(F)-Field Ops  (C)-Covert Ops"));
     }
     EXPECT_TRUE(PumpUntil([&] { return window.TheForm().Keys().UsedCount(2) == 1; }));
+    // The class's line chosen, F2, a text typed and Enter: the list shows it beside the label.
+    SetFocus(list);
+    PressKey(VK_DOWN);
+    {
+        BoxAnswerer text(L"Text of the message", IDOK, L"cover me at the gate");
+        PressKey(VK_F2);
+    }
+    wchar_t line[80] = {};
+    SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
+    EXPECT_STREQ(line, L"I'm a Covert Ops \"cover me at the gate\"    1     99");
     {
         BoxAnswerer exported(L"Script compilation sucessful");
         PressKey(VK_F12);

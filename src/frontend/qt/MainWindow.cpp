@@ -224,7 +224,7 @@ void MainWindow::AddMenuItem(QMenu* menu, const layout::MenuItem& item) {
         action->setShortcut(SequenceOf(*item.shortcut));
     }
     connect(action, &QAction::triggered, this,
-            [this, command = item.command] { form_.OnMenuCommand(command); });
+            [this, command = item.command] { form_.OnMenuCommand(command, SelectedAssignment()); });
 }
 
 void MainWindow::BuildMenuLineKeys() {
@@ -264,6 +264,10 @@ void MainWindow::RemoveAssignment(int16_t index) {
     delete assignments_->takeItem(index);
     // Qt would move the selection to a neighbour, and a second Delete would remove that too.
     assignments_->setCurrentItem(nullptr);
+}
+
+void MainWindow::ReplaceAssignment(int16_t index, const std::string& line) {
+    assignments_->item(index)->setText(Text(line));
 }
 
 void MainWindow::SetPrompt(const std::string& text) {
@@ -317,15 +321,24 @@ void MainWindow::ShowMessageBox(const std::string& text, const std::string& titl
 
 std::string MainWindow::ShowInputBox(const std::string& prompt, const std::string& title,
                                      const std::string& defaultAnswer) {
+    return AskForText(prompt, title, defaultAnswer).value_or(std::string());
+}
+
+std::optional<std::string> MainWindow::AskForText(const std::string& prompt,
+                                                  const std::string& title,
+                                                  const std::string& text) {
     QInputDialog box(this);
     box.setWindowTitle(Text(title));
     box.setLabelText(Text(prompt));
-    box.setTextValue(Text(defaultAnswer));
-    // The drive and class prompts are long sentences: wrap them instead of a very wide box.
+    box.setTextValue(Text(text));
+    // The prompts are long sentences: wrap them instead of a very wide box.
     for (QLabel* label : box.findChildren<QLabel*>()) {
         label->setWordWrap(true);
     }
-    return box.exec() == QDialog::Accepted ? box.textValue().toStdString() : std::string();
+    if (box.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    return box.textValue().toStdString();
 }
 
 bool MainWindow::AskYesNo(const std::string& question, const std::string& title) {

@@ -33,6 +33,7 @@ class MainWindow : public QMainWindow, public View {
     void ShowAssignments(const std::vector<std::string>& lines) override;
     void AppendAssignment(const std::string& line) override;
     void RemoveAssignment(int16_t index) override;
+    void ReplaceAssignment(int16_t index, const std::string& line) override;
     void SetPrompt(const std::string& text) override;
     void ShowGame(Game game) override;
     void ShowPage(int16_t page) override;
@@ -44,6 +45,8 @@ class MainWindow : public QMainWindow, public View {
     void ShowMessageBox(const std::string& text, const std::string& title) override;
     std::string ShowInputBox(const std::string& prompt, const std::string& title,
                              const std::string& defaultAnswer) override;
+    std::optional<std::string> AskForText(const std::string& prompt, const std::string& title,
+                                          const std::string& text) override;
     bool AskYesNo(const std::string& question, const std::string& title) override;
     Answer AskYesNoCancel(const std::string& question, const std::string& title) override;
     std::optional<std::string> ChooseFolder(const std::string& title,

@@ -48,8 +48,9 @@ INT_PTR CALLBACK InputBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
 
 }  // namespace
 
-std::wstring RunInputBox(HWND owner, const std::wstring& prompt, const std::wstring& title,
-                         const std::wstring& defaultAnswer) {
+std::optional<std::wstring> RunInputBox(HWND owner, const std::wstring& prompt,
+                                        const std::wstring& title,
+                                        const std::wstring& defaultAnswer) {
     DialogTemplate layout(title, 260, 82);
     layout.Add(DialogClass::Static, kPromptId, SS_LEFT, 7, 7, 246, 34, prompt);
     layout.Add(DialogClass::Edit, kAnswerId, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 44, 246,
@@ -61,7 +62,7 @@ std::wstring RunInputBox(HWND owner, const std::wstring& prompt, const std::wstr
     const INT_PTR result =
         DialogBoxIndirectParamW(GetModuleHandleW(nullptr), layout.Get(), owner, InputBoxProc,
                                 reinterpret_cast<LPARAM>(&exchange));
-    return result == IDOK ? exchange.answer : std::wstring();
+    return result == IDOK ? std::optional(exchange.answer) : std::nullopt;
 }
 
 }  // namespace quillon::win32

@@ -414,12 +414,16 @@ void MainWindow::OnCommand(int id) {
     } else if (id == IdOf(layout::Role::CancelButton)) {
         form_.OnCancelClicked();
     } else if (id == IdOf(layout::Role::DeleteButton)) {
-        const LRESULT selected =
-            SendMessageW(Control(layout::Role::AssignmentList), LB_GETCURSEL, 0, 0);
-        form_.OnDeleteClicked(selected == LB_ERR ? int16_t{-1} : static_cast<int16_t>(selected));
+        form_.OnDeleteClicked(SelectedAssignment());
     } else if (const std::optional<layout::Command> command = CommandOf(id)) {
-        form_.OnMenuCommand(*command);
+        form_.OnMenuCommand(*command, SelectedAssignment());
     }
+}
+
+int16_t MainWindow::SelectedAssignment() const {
+    const LRESULT selected =
+        SendMessageW(Control(layout::Role::AssignmentList), LB_GETCURSEL, 0, 0);
+    return selected == LB_ERR ? int16_t{-1} : static_cast<int16_t>(selected);
 }
 
 void MainWindow::ShowAssignments(const std::vector<std::string>& lines) {
@@ -439,6 +443,15 @@ void MainWindow::RemoveAssignment(int16_t index) {
     const HWND list = Control(layout::Role::AssignmentList);
     SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
     SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(-1), 0);
+}
+
+void MainWindow::ReplaceAssignment(int16_t index, const std::string& line) {
+    const HWND list = Control(layout::Role::AssignmentList);
+    const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
+    SendMessageW(list, LB_DELETESTRING, static_cast<WPARAM>(index), 0);
+    SendMessageW(list, LB_INSERTSTRING, static_cast<WPARAM>(index),
+                 reinterpret_cast<LPARAM>(WideFromText(line).c_str()));
+    SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(selected), 0);
 }
 
 void MainWindow::SetPrompt(const std::string& text) {
@@ -499,8 +512,15 @@ void MainWindow::ShowMessageBox(const std::string& text, const std::string& titl
 
 std::string MainWindow::ShowInputBox(const std::string& prompt, const std::string& title,
                                      const std::string& defaultAnswer) {
-    return TextFromWide(RunInputBox(BoxOwner(), WideFromText(prompt), WideFromText(title),
-                                    WideFromText(defaultAnswer)));
+    return AskForText(prompt, title, defaultAnswer).value_or(std::string());
+}
+
+std::optional<std::string> MainWindow::AskForText(const std::string& prompt,
+                                                  const std::string& title,
+                                                  const std::string& text) {
+    const std::optional<std::wstring> typed =
+        RunInputBox(BoxOwner(), WideFromText(prompt), WideFromText(title), WideFromText(text));
+    return typed ? std::optional(TextFromWide(*typed)) : std::nullopt;
 }
 
 bool MainWindow::AskYesNo(const std::string& question, const std::string& title) {

@@ -38,6 +38,7 @@ class MainWindow : public View {
     void ShowAssignments(const std::vector<std::string>& lines) override;
     void AppendAssignment(const std::string& line) override;
     void RemoveAssignment(int16_t index) override;
+    void ReplaceAssignment(int16_t index, const std::string& line) override;
     void SetPrompt(const std::string& text) override;
     void ShowGame(Game game) override;
     void ShowPage(int16_t page) override;
@@ -49,6 +50,8 @@ class MainWindow : public View {
     void ShowMessageBox(const std::string& text, const std::string& title) override;
     std::string ShowInputBox(const std::string& prompt, const std::string& title,
                              const std::string& defaultAnswer) override;
+    std::optional<std::string> AskForText(const std::string& prompt, const std::string& title,
+                                          const std::string& text) override;
     bool AskYesNo(const std::string& question, const std::string& title) override;
     Answer AskYesNoCancel(const std::string& question, const std::string& title) override;
     std::optional<std::string> ChooseFolder(const std::string& title,
@@ -61,6 +64,8 @@ class MainWindow : public View {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id);
+    // The line of the assignment list selected; -1 for none.
+    int16_t SelectedAssignment() const;
     void PressFocusedButton();
     void BuildControls();
     void BuildMenu();

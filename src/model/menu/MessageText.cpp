@@ -59,19 +59,16 @@ std::vector<std::string> MessageTextProblems(const std::string& text) {
     }
     // The game takes a text only from two characters on; with one it shows the message's own.
     if (length == 1) {
-        problems.emplace_back("it is a single character, and ET: Legacy shows no text shorter "
-                              "than two");
+        problems.emplace_back("it is a single character; ET: Legacy shows none shorter than two");
     }
     if (holds("\"")) {
-        problems.emplace_back("it holds a double quote (\"), which ends the slot's value in the "
-                              "script");
+        problems.emplace_back("it holds a double quote (\"), which ends the slot's value");
     }
     if (holds(";")) {
         problems.emplace_back("it holds a semicolon (;), which ends the command there");
     }
     if (holds("//") || holds("/*")) {
-        problems.emplace_back("it holds // or /*, with which the console skips the rest as a "
-                              "comment");
+        problems.emplace_back("it holds // or /*, after which the console skips the rest");
     }
     // The engine turns every % a client sends into a full stop.
     if (holds("%")) {
@@ -82,8 +79,9 @@ std::vector<std::string> MessageTextProblems(const std::string& text) {
         control = control || static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
     }
     if (control) {
-        problems.emplace_back("it holds a control character (a tab, a line break), which the "
-                              "console takes for a blank or the end of the command");
+        problems.emplace_back(
+            "it holds a control character (a tab, a line break), which the console takes for a "
+            "blank or the end of the command");
     }
     if (holds("  ")) {
         problems.emplace_back("it holds blanks in a row, which the game shows as one");

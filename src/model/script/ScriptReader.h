@@ -17,10 +17,11 @@ struct RestoredKeys {
 // Rebuilds the key table from a console script, read as the game's console reads it: the slot
 // variables "tryKbS" of keys 1..22, slots 1..3 (names in any letter case, any spacing, "set" or
 // its kin), whose values say one message of the game's voice menu or a class announcement (with
-// the words after its name as its text, unchecked), optionally followed by the part that points the key's pointer "tryKbb" at another slot. A key's
-// slots are packed in slot order; a slot set twice keeps the later value. A command that sets one
-// of these variables to anything else is counted, unless it is a command of `templateText`, the
-// template the script begins with. Other commands are not part of the table.
+// the words after its name as its text, unchecked), optionally followed by the part that points the
+// key's pointer "tryKbb" at another slot. A key's slots are packed in slot order; a slot set twice
+// keeps the later value. A command that sets one of these variables to anything else is counted,
+// unless it is a command of `templateText`, the template the script begins with. Other commands are
+// not part of the table.
 RestoredKeys ReadScriptAssignments(const GameProfile& game, const std::string& script,
                                    const std::string& templateText = {});
 
