@@ -34,6 +34,8 @@ constexpr const char* kChooseFolderTitle = "Choose the game folder";
 constexpr const char* kRecoveryQuestion =
     "Quillon was closed with changes that were not exported. Restore them?";
 constexpr const char* kMessageTextTitle = "Text of the message";
+constexpr const char* kSelectMessageFirst =
+    "Select a message of the key in the list first: Message Text (F2) gives it a text of your own.";
 
 // The reasons, each on a line of its own.
 std::string Reasons(const std::vector<std::string>& problems) {
@@ -217,28 +219,22 @@ KeyTable Form::WithShowableTexts(KeyTable table, const std::string& where) {
         which += "\n" + SpokenKeyName(text.key) + ", " + text.assignment.Label() + ", \"" +
                  text.assignment.Text() + "\":" + Reasons(text.problems);
     }
-    Tell("In " + where +
-             ", ET: Legacy would not show these texts as written. Their messages are "
-             "kept without them, and the next export leaves them out." +
-             which,
+    Tell("In " + where + ", ET: Legacy would not show these texts as written. " +
+             "Their messages are kept without them, and the next export leaves them out." + which,
          kProgramName);
     return table;
 }
 
 void Form::EditMessageText(int16_t selectedIndex) {
     if (!showsMessageTexts_) {
-        Tell(
-            "Only ET: Legacy shows a text of your own with a voice message, and the game folder "
-            "\"" +
-                PathForMessage(gamePath_) + "\" is not one of ET: Legacy's.",
-            kProgramName);
+        const std::string folder = "\"" + PathForMessage(gamePath_) + "\"";
+        Tell("Only ET: Legacy shows a text of your own with a voice message, and the game folder " +
+                 folder + " is not one of ET: Legacy's.",
+             kProgramName);
         return;
     }
     if (selectedIndex < 0 || selectedIndex >= keys_.UsedCount(currentKey_)) {
-        Tell(
-            "Select a message of the key in the list first: Message Text (F2) gives it a text "
-            "of your own.",
-            kProgramName);
+        Tell(kSelectMessageFirst, kProgramName);
         return;
     }
     const Assignment message = *keys_.At(currentKey_, static_cast<int16_t>(selectedIndex + 1));
