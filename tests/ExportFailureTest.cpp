@@ -104,12 +104,14 @@ TEST_F(ExportFailure, EveryFailingStepSaysWhyAndKeepsTheEarlierScript) {
 
 // Another program puts its own file in place between our replace and our check.
 TEST_F(ExportFailure, AScriptReplacedBeforeTheCheckIsNoSuccess) {
-    files.afterReplace = [](const std::string& destination) {
-        WriteFile(PathFromText(destination), "another program's");
-    };
-    const Outcome outcome = Export();
-    EXPECT_FALSE(outcome.Succeeded());
-    EXPECT_THAT(outcome.Message(), HasSubstr("another program replaced it"));
+    for (const size_t size : {size_t{17}, size_t{100000}}) {  // smaller or larger than ours
+        files.afterReplace = [size](const std::string& destination) {
+            WriteFile(PathFromText(destination), std::string(size, 'x'));
+        };
+        const Outcome outcome = Export();
+        EXPECT_FALSE(outcome.Succeeded());
+        EXPECT_THAT(outcome.Message(), HasSubstr("another program replaced it")) << size;
+    }
 
     // One that cannot be read back is no success either, and says why.
     files.afterReplace = nullptr;
@@ -165,6 +167,17 @@ TEST_F(ExportFailure, MessagesShowLongAndOddPathsWhole) {
     const std::string message =
         WriteConsoleScript(files, KeyTable(), folder.Text(), odd).outcome.Message();
     EXPECT_THAT(message, HasSubstr("a?b?c"));
+}
+
+// Scripts whose paths come near the classic limit of 260 characters: the new file beside each,
+// whose name is longer, is made all the same.
+TEST_F(ExportFailure, PathsNearTheClassicLimitAreWritten) {
+    for (const size_t length : {241, 247}) {
+        const std::string game =
+            folder.Text() + std::string(length - folder.Text().size() - 9, 'g') + kSeparator;
+        fs::create_directory(PathFromText(game));
+        EXPECT_TRUE(WriteConsoleScript(files, {}, folder.Text(), game).outcome.Succeeded());
+    }
 }
 
 // What an earlier crash, or somebody else, left under the name a careless writer would use;

@@ -26,7 +26,7 @@ class FakeView : public View {
     std::map<layout::Role, std::string> spoken;
     std::optional<Game> gameShown;
     int16_t pageShown = 1;
-    std::vector<bool> visible = std::vector<bool>(kKeyCount, true);
+    std::vector<bool> lit = std::vector<bool>(kKeyCount, true);
     std::vector<std::pair<std::string, std::string>> messages;  // text, title
     std::vector<std::string> prompts;
     std::deque<std::string> answers;  // input box answers; the empty text when none is queued
@@ -39,8 +39,8 @@ class FakeView : public View {
     std::deque<std::optional<std::string>> chosenFolders;  // nothing: cancelled
     // Run while a box is open, as the window would go on meanwhile.
     std::function<void()> whileBoxOpen;
-    // What each box saw of the current key: whether every keypad key was shown.
-    std::vector<bool> allKeysShownInBox;
+    // What each box saw of the current key: whether every keypad key was lit.
+    std::vector<bool> allKeysLitInBox;
     int progressReports = 0;
     bool progressOpen = false;
     bool ended = false;
@@ -62,18 +62,18 @@ class FakeView : public View {
     void ShowPage(int16_t page) override { pageShown = page; }
     void SetCancelEnabled(bool) override {}
     void SetMenuItemChecked(layout::Command command, bool on) override { checked[command] = on; }
-    void SetKeyVisible(int16_t key, bool shown) override { visible.at(key) = shown; }
+    void SetKeyLit(int16_t key, bool on) override { lit.at(key) = on; }
     void ShowCurrentKey(const std::string& caption) override { currentKey = caption; }
     void SetSpokenText(layout::Role role, const std::string& text) override { spoken[role] = text; }
     void ShowMessageBox(const std::string& text, const std::string& title) override {
         messages.emplace_back(text, title);
         BoxOpen();
     }
-    std::string ShowInputBox(const std::string& text, const std::string&,
-                             const std::string&) override {
+    std::optional<std::string> ShowInputBox(const std::string& text, const std::string&,
+                                            const std::string&) override {
         prompts.push_back(text);
         BoxOpen();
-        return Next(answers, {});
+        return Next(answers, std::nullopt);
     }
     std::optional<std::string> AskForText(const std::string& text, const std::string&,
                                           const std::string& offered) override {
@@ -129,8 +129,7 @@ class FakeView : public View {
     };
 
     void BoxOpen() {
-        allKeysShownInBox.push_back(
-            std::all_of(visible.begin(), visible.end(), [](bool shown) { return shown; }));
+        allKeysLitInBox.push_back(std::all_of(lit.begin(), lit.end(), [](bool on) { return on; }));
         if (whileBoxOpen) {
             whileBoxOpen();
         }

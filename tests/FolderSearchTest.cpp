@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -244,8 +245,9 @@ TEST(FolderSearch, RunningOutOfHandlesPartWayStillFindsTheGame) {
 
 #endif
 
-// Which game a folder belongs to, by its name and the files that mark it; the drive search finds
-// either game, and ET: Legacy's own package leads to the etmain folder beside it.
+// Which game a folder belongs to, by its name before the files that mark it, and which engine
+// runs its scripts; the drive search finds either game, and ET: Legacy's own package leads to
+// the etmain folder beside it.
 TEST(GameFolders, EachGameKnowsItsFoldersAndTheSearchFindsThem) {
     TempFolder folder;
     const auto at = [&](const std::string& path) {
@@ -255,22 +257,28 @@ TEST(GameFolders, EachGameKnowsItsFoldersAndTheSearchFindsThem) {
     };
     for (const char* file : {"rtcw/Main/mp_pak0.pk3", "rtcw/Main/pak0.pk3", "et/etmain/PAK0.pk3",
                              "et/etmain/mp_bin.pk3", "half/etmain/pak0.pk3", "half/main/mp_bin.pk3",
-                             "Legacy/etmain/pak0.pk3", "Legacy/legacy/legacy_v2.83.1.pk3"}) {
+                             "Legacy/etmain/pak0.pk3", "Legacy/legacy/legacy_v2.83.1.pk3",
+                             "stray/etmain/wolfconfig_mp.cfg", "stray/etmain/mp_pak0.pk3"}) {
         WriteFile(folder.Path() / file, "");
     }
     fs::create_directories(folder.Path() / ".etwolf/etmain");
     fs::create_directories(folder.Path() / ".etwolf/profiles");
-    const std::vector<std::pair<std::string, std::optional<Game>>> folders = {
-        {"rtcw/Main", Game::ReturnToCastleWolfenstein},
-        {"et/etmain", Game::EnemyTerritory},
-        {"half/etmain", std::nullopt},
-        {"half/main", std::nullopt},
-        {".etwolf/etmain", Game::EnemyTerritory},
-        {".etwolf/profiles", std::nullopt},
-        {"Legacy/etmain", Game::EnemyTerritory},
-        {"Legacy/legacy", std::nullopt}};
-    for (const auto& [path, game] : folders) {
+    fs::create_directories(folder.Path() / ".etlegacy/etmain");
+    constexpr Engine kOriginal = Engine::Original;
+    const std::vector<std::tuple<std::string, std::optional<Game>, Engine>> folders = {
+        {"rtcw/Main", Game::ReturnToCastleWolfenstein, kOriginal},
+        {"et/etmain", Game::EnemyTerritory, kOriginal},
+        {"half/etmain", std::nullopt, kOriginal},
+        {"half/main", std::nullopt, kOriginal},
+        {"stray/etmain", std::nullopt, kOriginal},
+        {".etwolf/etmain", Game::EnemyTerritory, kOriginal},
+        {".etwolf/profiles", std::nullopt, kOriginal},
+        {".etlegacy/etmain", Game::EnemyTerritory, Engine::Legacy},
+        {"Legacy/etmain", Game::EnemyTerritory, Engine::Legacy},
+        {"Legacy/legacy", std::nullopt, kOriginal}};
+    for (const auto& [path, game, engine] : folders) {
         EXPECT_EQ(GameOfFolder(RealFileSystem(), at(path)), game) << path;
+        EXPECT_EQ(EngineOfFolder(RealFileSystem(), at(path), EnemyTerritory()), engine) << path;
     }
 
     const SearchResult found = SearchFolder(RealFileSystem(), at("Legacy"), DriveSearchPattern());

@@ -74,6 +74,7 @@ TEST_F(FormTest, TheClassIsTheAnswersFirstLetterAndTicksWaitForTheBox) {
     };
     for (int i = 0; i < 4; ++i) {
         Assign({6});
+        EXPECT_EQ(view.prompt.empty(), i != 2) << "x-ray is no class";
     }
     EXPECT_EQ(view.list, (Lines{"I'm a Engineer", "I'm a Medic"}));
     EXPECT_EQ(form.Keys().At(1, 2)->Line(), 'm');
@@ -82,12 +83,12 @@ TEST_F(FormTest, TheClassIsTheAnswersFirstLetterAndTicksWaitForTheBox) {
     EXPECT_EQ(view.pageShown, kMainPage);
     EXPECT_EQ(view.prompt, "");
 
-    // A box that opens while the blinking key is hidden shows it until the box is closed.
+    // A box that opens while the blinking key is unlit lights it until the box is closed.
     form.OnBlinkTick();
     form.OnBlinkTick();
-    ASSERT_FALSE(view.visible[1]);
+    ASSERT_FALSE(view.lit[1]);
     form.OnKeypadClicked(kNumLockKey);  // answered with a box
-    EXPECT_EQ(view.allKeysShownInBox, std::vector<bool>(view.allKeysShownInBox.size(), true));
+    EXPECT_EQ(view.allKeysLitInBox, std::vector<bool>(view.allKeysLitInBox.size(), true));
     EXPECT_EQ(view.messages.size(), 1U);
     EXPECT_EQ(view.currentKey, "/");
 }
@@ -98,6 +99,9 @@ TEST_F(FormTest, AKeyTakesThreeAndDeletingMovesTheRestUp) {
     Assign({3, 5});
     form.OnAssignClicked();
     EXPECT_FALSE(form.Menu().InProgress()) << "a full key takes no more";
+    EXPECT_EQ(view.prompt, "Keypad / holds 3 messages already. Delete one to assign another.");
+    form.OnMenuTick();
+    EXPECT_NE(view.prompt, "") << "until the next step";
     form.OnDeleteClicked(-1);  // nothing selected
     form.OnDeleteClicked(3);   // no such line
     EXPECT_EQ(form.Keys().UsedCount(1), 3);
@@ -148,14 +152,14 @@ TEST_F(FormTest, TheKeypadDuringAnAssignmentAndTheBlinkAfterIt) {
     form.OnMenuTick();
     EXPECT_EQ(view.pageShown, 3);
 
-    // A key hidden by the blink is shown again once another key is current.
+    // A key unlit by the blink is lit again once another key is current.
     form.OnCancelClicked();
     form.OnBlinkTick();
     form.OnBlinkTick();
-    ASSERT_FALSE(view.visible[1]);
+    ASSERT_FALSE(view.lit[1]);
     form.OnKeypadClicked(20);
     form.OnBlinkTick();
-    EXPECT_TRUE(view.visible[1]);
+    EXPECT_TRUE(view.lit[1]);
     EXPECT_EQ(view.currentKey, "Del");
     EXPECT_EQ(view.spoken.at(layout::Role::AssignmentList), "Messages of Delete");
 }
@@ -184,7 +188,7 @@ TEST_F(FormTest, AScriptTooLongForTheGameIsSaidToBeSo) {
     EXPECT_EQ(view.messages[0].second, "Script compilation sucessful");
     const std::string size = std::to_string(fs::file_size("game/qmvc.cfg"));
     EXPECT_THAT(view.messages[1].first, HasSubstr("The script is " + size + " bytes long"));
-    EXPECT_THAT(view.messages[1].first, HasSubstr("131072"));
+    EXPECT_THAT(view.messages[1].first, HasSubstr("131071"));
 }
 
 TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
@@ -466,6 +470,24 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
     EXPECT_EQ(ReadFile("qmvc.cfg"), script);
 }
 
+// The keys and the script run at start are read as the engine of the folder reads them: ET 2.60b
+// runs what follows a ";" in a comment, ET: Legacy does not.
+TEST(FormStartUp, TheFolderIsReadAsItsEngineReadsIt) {
+    TempFolder folder;
+    WriteFile("qmscript.txt", kTemplate);
+    for (const auto& [user, runs] : {std::pair(".etwolf", true), std::pair(".etlegacy", false)}) {
+        const std::string game = folder.Text(std::string(user) + "/etmain/");
+        WriteFile(game + "qmvc.cfg", "// mine; set try9b1 \"vsay Hi\"\r\n");
+        WriteFile(game + "autoexec.cfg", "// off; exec qmvc\r\n");
+        WriteFile("qm.cfg", game + "\r\n");
+        FakeView view;
+        Form form(view, RealFileSystem(), folder.Text());
+        ASSERT_TRUE(form.OnStart());
+        EXPECT_EQ(form.Keys().UsedCount(9), runs ? 1 : 0) << user;
+        EXPECT_EQ(view.checked[layout::Command::LoadScriptAtGameStart], runs) << user;
+    }
+}
+
 TEST(FormStartUp, NoInstallationEndsTheProgramWithoutSettings) {
     TempFolder folder;
     FakeView view;
@@ -474,7 +496,8 @@ TEST(FormStartUp, NoInstallationEndsTheProgramWithoutSettings) {
     EXPECT_TRUE(view.ended);
     ASSERT_EQ(view.messages.size(), 1U);
     EXPECT_EQ(view.messages[0].first,
-              "Quillon will now exit as no Return to Castle Wolfenstein installation was found...");
+              "Quillon will now exit as no Return to Castle Wolfenstein or Wolfenstein: Enemy "
+              "Territory installation was found...");
     EXPECT_FALSE(fs::exists("qm.cfg"));
 }
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "FakeView.h"
 #include "FakeWinePrefix.h"
@@ -14,6 +15,7 @@
 #include "model/install/KnownPlaces.h"
 #include "model/install/SettingsFile.h"
 #include "model/install/VirtualStore.h"
+#include "platform/PathText.h"
 
 #ifdef _WIN32
 #include "TestRegistryKey.h"
@@ -91,13 +93,49 @@ TEST(SettingsFile, AHugeOrStrangeFileMeansAskingForTheDrive) {
     }
 }
 
-#ifdef _WIN32
-TEST(DriveRoot, DriveAnswersNameTheDriveRoot) {
-    for (const char* answer : {"C", "c", "C:", "c:\\", "C:/", " C", "C \t"}) {
-        EXPECT_EQ(RootForDriveAnswer(RealFileSystem(), answer), "C:\\") << answer;
+// One table of the ways paths are written where they come from, and how each system takes them:
+// on Windows both separators, shares and the long form; elsewhere only "/" separates.
+TEST(PathText, EveryWrittenPathIsTakenAsTheSystemSpellsIt) {
+    // Written, as Windows takes it and its root's length, as others take it and its root's.
+    using Spelling = std::tuple<std::string, std::string, size_t, std::string, size_t>;
+    const std::vector<Spelling> table = {
+        {"c:/x (x86)/steam", "c:\\x (x86)\\steam", 3, "c:/x (x86)/steam", 0},
+        {"C:\\Games//RTCW\\\\Main/", "C:\\Games\\RTCW\\Main\\", 3, "C:\\Games/RTCW\\\\Main/", 0},
+        {"\\\\server\\share\\Docs", "\\\\server\\share\\Docs", 15, "\\\\server\\share\\Docs", 0},
+        {"//server/share/Docs/", "\\\\server\\share\\Docs\\", 15, "/server/share/Docs/", 1},
+        {"\\\\?\\C:\\x", "\\\\?\\C:\\x", 7, "\\\\?\\C:\\x", 0},
+        {"\\\\?\\UNC\\a\\b\\x", "\\\\?\\UNC\\a\\b\\x", 12, "\\\\?\\UNC\\a\\b\\x", 0},
+        {"/home/you//Games/", "\\home\\you\\Games\\", 1, "/home/you/Games/", 1},
+    };
+    for (const auto& [written, windows, windowsRoot, elsewhere, elsewhereRoot] : table) {
+        const bool onWindows = kSeparator == '\\';
+        const std::string& normal = onWindows ? windows : elsewhere;
+        EXPECT_EQ(NormalPath(written), normal);
+        EXPECT_EQ(RootLength(normal), onWindows ? windowsRoot : elsewhereRoot) << normal;
     }
-    for (const char* answer : {"", "  ", "CC", "C:\\x", "1", "C:\\\\", "C D"}) {
-        EXPECT_FALSE(RootForDriveAnswer(RealFileSystem(), answer)) << answer;
+    // Folders are made below the root, in the long form too.
+    TempFolder folder;
+    const std::string below = folder.Text() + "a" + kSeparator + "b" + kSeparator;
+    ASSERT_FALSE(MakeFolders(RealFileSystem(), (kSeparator == '\\' ? "\\\\?\\" : "") + below));
+    EXPECT_TRUE(fs::is_directory(PathFromText(below)));
+    // A settings file written with the other separator names the same folder.
+    WriteFile(kSettingsFileName, "C:/Games//RTCW/Main\r\n");
+    EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath,
+              NormalPath("C:/Games/RTCW/Main/"));
+}
+
+#ifdef _WIN32
+TEST(DriveRoot, DriveAnswersNameTheDriveRootOrAFolder) {
+    for (const char* answer : {"C", "c", "C:", "c:\\", "C:/", " C", "C \t"}) {
+        EXPECT_EQ(RootForDriveAnswer(RealFileSystem(), answer).root, "C:\\") << answer;
+    }
+    TempFolder folder;
+    const std::string slashed = (folder.Path() / "games").generic_string();
+    fs::create_directory("games");
+    EXPECT_EQ(RootForDriveAnswer(RealFileSystem(), slashed).root, folder.Text() + "games\\");
+    for (const std::string& answer : std::vector<std::string>{"", "CC", "C D", "C:\\no such folder",
+                                                              std::string(kLongestPath, 'C')}) {
+        EXPECT_FALSE(RootForDriveAnswer(RealFileSystem(), answer).problem.empty()) << answer;
     }
 }
 
@@ -116,24 +154,42 @@ class WineDriveTest : public ::testing::Test {
     const std::string& driveC = prefix.driveC;
 };
 
-TEST_F(WineDriveTest, DriveAnswersMapToWineDrives) {
+TEST_F(WineDriveTest, DriveAnswersMapToWineDrivesOrFolders) {
     for (const char* answer : {"C", "c", "C:", "c:\\", "C:/", "\tC", "C "}) {
-        EXPECT_EQ(RootForDriveAnswer(RealFileSystem(), answer), driveC) << answer;
+        EXPECT_EQ(RootForDriveAnswer(RealFileSystem(), answer).root, driveC) << answer;
     }
-    // A drive whose link leads to a file is no drive.
+    EXPECT_EQ(RootForDriveAnswer(RealFileSystem(), folder.Text() + "prefix//drive_c").root, driveC);
+    EXPECT_EQ(RootForDriveAnswer(RealFileSystem(), " ~ ").root, folder.Text() + "home/");
+    // A drive whose link leads to a file is no drive; each refusal says why.
     WriteFile(folder.Path() / "file", "");
     fs::create_symlink(folder.Path() / "file", folder.Path() / "prefix/dosdevices/d:");
-    for (const char* answer : {"", " ", "D", "CC", "C:\\x", "1", "C;", "C D"}) {
-        EXPECT_FALSE(RootForDriveAnswer(RealFileSystem(), answer)) << answer;
+    const std::vector<std::pair<std::string, std::string>> refused = {
+        {"D", "Wine has no drive D in"},
+        {"CC", "\"CC\" is neither a drive letter nor a folder."},
+        {"~/no such folder", "There is no folder \"" + folder.Text() + "home/no such folder/\"."},
+        {std::string(kLongestPath, '/'), "longer than any folder's path"},
+    };
+    for (const auto& [answer, why] : refused) {
+        EXPECT_THAT(RootForDriveAnswer(RealFileSystem(), answer).problem, HasSubstr(why));
     }
-    EXPECT_EQ(RootForDriveAnswer(RealFileSystem(), "/srv/games"), "/srv/games/");
 }
 
-TEST_F(WineDriveTest, SearchesOnceThenRemembersTheFolder) {
+// Answers it cannot use, a search that finds nothing and a folder declined are asked again,
+// saying why; the folder taken is remembered.
+TEST_F(WineDriveTest, AsksAgainUntilAFolderIsTakenThenRemembersIt) {
     FakeView view;
-    view.answers = {"c"};
+    fs::create_directories(folder.Path() / "home/empty");
+    view.texts = {"", "~/Games", "~/empty", "c", "C:"};
+    view.yesNoReplies = {false, true};
     const std::string expected = driveC + "Program Files/RTCW/Main/";
     EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.Text(), {}), expected);
+    ASSERT_EQ(view.prompts.size(), 5U);
+    EXPECT_THAT(view.prompts[1], HasSubstr("Nothing was entered.\nThis may take"));
+    EXPECT_THAT(view.prompts[3], HasSubstr("Quillon found no Return to Castle Wolfenstein or "
+                                           "Wolfenstein: Enemy Territory installation in"));
+    EXPECT_THAT(view.prompts[4],
+                HasSubstr("The folder found in \"" + driveC + "\" was not taken."));
+    EXPECT_EQ(view.questions.size(), 2U) << "the folder found is offered";
     EXPECT_GE(view.progressReports, 1);
     EXPECT_FALSE(view.progressOpen) << "the progress window lives as long as the search";
     EXPECT_EQ(ReadFile(kSettingsFileName), expected + "\r\n");
@@ -147,9 +203,9 @@ TEST_F(WineDriveTest, SearchesOnceThenRemembersTheFolder) {
     // A settings file in another letter case is not this program's: ask again.
     fs::rename(kSettingsFileName, "QM.CFG");
     FakeView third;
-    third.answers = {"C"};
+    third.texts = {"C"};  // and then the box is cancelled
     EXPECT_EQ(LocateGameFolder(third, RealFileSystem(), folder.Text(), {}), "");
-    EXPECT_EQ(third.prompts.size(), 1U);
+    EXPECT_EQ(third.prompts.size(), 2U);
     EXPECT_FALSE(fs::exists(kSettingsFileName));
 }
 
@@ -159,11 +215,14 @@ TEST_F(WineDriveTest, TheSearchFindsEnemyTerritoryAndTakesItsUserFolder) {
     WriteFile(folder.Path() / "games/legacy/etmain/pak0.pk3", "");
     WriteFile(folder.Path() / "games/legacy/legacy/legacy_v2.83.1.pk3", "");
     FakeView view;
-    view.answers = {folder.Text() + "games"};
+    view.texts = {folder.Text() + "games"};
+    view.yesNoReplies = {true};
     KnownPlaces places;
     places.userRoot = folder.Text() + "home";
     const std::string user = folder.Text() + "home/.etlegacy/etmain/";
     EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.Text(), places), user);
+    EXPECT_THAT(view.questions.at(0), HasSubstr("Quillon found ET: Legacy in:"));
+    EXPECT_THAT(view.messages.at(0).first, HasSubstr("is an installation of ET: Legacy"));
     EXPECT_TRUE(fs::is_directory(user));
     EXPECT_EQ(ReadFile(kSettingsFileName), user + "\r\n");
 }
@@ -380,7 +439,7 @@ TEST(KnownPlaces, TheRegistryOfThisMachine) {
         other.Set(L"DisplayName", L"Some other game");
         other.Set(L"InstallLocation", folder.Path().wstring());
         test::TestRegistryKey valve(L"Software\\Valve\\Steam");
-        valve.Set(L"SteamPath", (folder.Path() / "Steam").wstring());
+        valve.Set(L"SteamPath", (folder.Path() / "Steam").generic_wstring());  // as Steam writes it
         const std::string territory = Install(folder, "ET", "ETMAIN", "mp_bin.pk3");
         WriteFile(territory + "pak0.pk3", "");
         test::TestRegistryKey legacy(

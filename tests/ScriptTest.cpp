@@ -1,6 +1,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <array>
 #include <random>
 #include <regex>
 #include <set>
@@ -13,6 +14,7 @@
 #include "model/keys/Keypad.h"
 #include "model/menu/MessageText.h"
 #include "model/script/Autoexec.h"
+#include "model/script/ConsoleCommands.h"
 #include "model/script/ScriptGenerator.h"
 #include "model/script/ScriptReader.h"
 
@@ -78,16 +80,17 @@ TEST(ScriptGenerator, EveryKeyCyclesThroughItsMessagesBehindTheTemplate) {
     }
 }
 
-// Each game's own limit: the first game's warning as it always was, Enemy Territory's beside it.
-TEST(ScriptGenerator, TheSizeWarningIsEachGamesOwn) {
-    EXPECT_EQ(ScriptSizeWarning(ReturnToCastleWolfenstein(), 16384), "");
-    EXPECT_EQ(ScriptSizeWarning(ReturnToCastleWolfenstein(), 16385),
-              "The script is 16385 bytes long. Return to Castle Wolfenstein runs no script longer "
-              "than 16384 bytes: \"/exec qmvc\" would run none of it.\nShorten the template "
-              "\"qmscript.txt\" (later engines take up to 131072 bytes).");
-    EXPECT_EQ(ScriptSizeWarning(EnemyTerritory(), 131072), "");
-    EXPECT_THAT(ScriptSizeWarning(EnemyTerritory(), 131073),
-                HasSubstr("Wolfenstein: Enemy Territory runs no script longer than 131072 bytes"));
+// Each game's own limit, from the first size its engine refuses: the file and one byte more
+// must fit in the command buffer.
+TEST(ScriptGenerator, TheSizeWarningComesAtTheFirstSizeTheGameRefuses) {
+    EXPECT_EQ(ScriptSizeWarning(ReturnToCastleWolfenstein(), 16383), "");
+    EXPECT_EQ(ScriptSizeWarning(ReturnToCastleWolfenstein(), 16384),
+              "The script is 16384 bytes long. Return to Castle Wolfenstein runs no script of "
+              "16384 bytes or more: \"/exec qmvc\" would run none of it.\nShorten the template "
+              "\"qmscript.txt\" (later engines run scripts of up to 131071 bytes).");
+    EXPECT_EQ(ScriptSizeWarning(EnemyTerritory(), 131071), "");
+    EXPECT_THAT(ScriptSizeWarning(EnemyTerritory(), 131072),
+                HasSubstr("Wolfenstein: Enemy Territory runs no script of 131072 bytes or more"));
 }
 
 // What the game would show otherwise than written is refused with its reason; blanks around
@@ -132,6 +135,7 @@ TEST(DefaultTemplate, BindsEveryKeyToItsOwnPointer) {
             ASSERT_TRUE(c >= 0x20 && c < 0x7f) << line;
         }
         if (line.empty() || line.rfind("//", 0) == 0) {
+            EXPECT_EQ(line.find(';'), std::string::npos) << "the original engine runs it: " << line;
             continue;
         }
         std::smatch parts;
@@ -222,8 +226,8 @@ TEST(ScriptReader, ExportedTablesComeBackWholeAndExportTheSameBytes) {
 // case and line ends; lines that set a slot to anything else are counted.
 TEST(ScriptReader, HandEditedScriptsAreReadAsTheConsoleReadsThem) {
     const std::string script =
-        "// my own notes; set try9b1 \"vsay Hi;\"\n"  // a comment runs to the end
-        "set try1b1  \";\"\n"                         // empty slot 1
+        "// my own notes, set try9b1 \"vsay Hi\"\n"  // a comment runs to the end
+        "set try1b1  \";\"\n"                        // empty slot 1
         "  \tset   try1b2 \"VSAY_TEAM   medic ; set try1bb  vstr try1b1\"\r\r\n"  // blanks, case
         "SET TRY1B3 \"vsay hi;set try1bb vstr try1b1\"\r"  // capitals, lone CR
         "seta try2b1 \"vsay_team iamLIEUTENANT\"; set try2b2 \"vsay_team Dance;\"\n"  // no such
@@ -254,6 +258,41 @@ TEST(ScriptReader, HandEditedScriptsAreReadAsTheConsoleReadsThem) {
     EXPECT_EQ(withTemplate.linesNotUnderstood, 0);
 }
 
+// The lines on which the engines disagree, and what each runs: its commands' words, commands
+// apart by " | ". The reader and the autoexec.cfg line follow the engine.
+TEST(ConsoleCommands, EachEngineRunsWhatItReads) {
+    const auto runs = [](const std::string& line, Engine engine) {
+        std::string ran;
+        for (const std::string& command : CommandsOf(line, engine)) {
+            ran += ran.empty() ? "" : " | ";
+            for (const std::string& word : WordsOf(command, engine)) {
+                ran += (ran.empty() || ran.back() == ' ' ? "" : " ") + word;
+            }
+        }
+        return ran;
+    };
+    const std::string bom = "\xEF\xBB\xBF";
+    const std::vector<std::array<std::string, 3>> table = {
+        // line, the original engine (the first game, ET 2.60b), ET: Legacy
+        {"// a note; bind x y", "bind x y", ""},
+        {"set a b // c; d", "set a b | d", "set a b"},
+        {"a // b; \"c; d\" e", "a | c; d e", "a"},
+        {bom + "exec qmvc", "exec qmvc", bom + "exec qmvc"},
+        {"vsay M\xC3\xA9"
+         "dic now",
+         "vsay M dic now",
+         "vsay M\xC3\xA9"
+         "dic now"},
+        {"\xA0", "", "\xA0"},
+    };
+    for (const auto& [line, original, legacy] : table) {
+        EXPECT_EQ(runs(line, Engine::Original), original) << line;
+        EXPECT_EQ(runs(line, Engine::Legacy), legacy) << line;
+        EXPECT_EQ(RunsScript(line, Engine::Original), original == "exec qmvc") << line;
+        EXPECT_EQ(RunsScript(line, Engine::Legacy), legacy == "exec qmvc") << line;
+    }
+}
+
 TEST(ScriptReader, JunkIsReadWithoutHarm) {
     const GameProfile& game = ReturnToCastleWolfenstein();
     std::mt19937 random(7);
@@ -273,6 +312,7 @@ TEST(ScriptReader, JunkIsReadWithoutHarm) {
                             "set try5b1  \"vsay Hi;\n";
     const RestoredKeys fromOdd = ReadScriptAssignments(game, odd);
     KeyTable expected;
+    expected.Append(2, *Assignment::FromNumbers(game, 6, 4));  // bytes above 127 are blanks
     expected.Append(3, *Assignment::FromNumbers(game, 6, 4));
     expected.Append(5, *Assignment::FromNumbers(game, 6, 4));
     EXPECT_EQ(fromOdd.table, expected);

@@ -1,5 +1,6 @@
 #include "app/Form.h"
 
+#include <cctype>
 #include <exception>
 #include <optional>
 #include <vector>
@@ -44,6 +45,19 @@ std::string Reasons(const std::vector<std::string>& problems) {
         reasons += "\n- " + problem;
     }
     return reasons;
+}
+
+// The game's class letters as its class prompt names them: "S, E, M or L".
+std::string ClassLetters(const GameProfile& game) {
+    std::string letters;
+    for (size_t at = 0; at < game.classes.size(); ++at) {
+        letters +=
+            std::string(at == 0                        ? ""
+                        : at + 1 < game.classes.size() ? ", "
+                                                       : " or ") +
+            static_cast<char>(std::toupper(static_cast<unsigned char>(game.classes[at].letter)));
+    }
+    return letters;
 }
 
 }  // namespace
@@ -103,7 +117,7 @@ bool Form::OnStart() {
         view_.SetPrompt("");
         shownPrompt_.clear();
         SelectKey(kFirstAssignableKey);
-        blinkPhase_ = BlinkPhase::KeyHidden;
+        blinkPhase_ = BlinkPhase::KeyUnlit;
         started_ = true;
     });
     return true;
@@ -116,6 +130,7 @@ void Form::UseGameFolder(const std::string& folder) {
     menu_.UseGame(
         ProfileOf(GameOfFolder(files_, folder).value_or(Game::ReturnToCastleWolfenstein)));
     showsMessageTexts_ = ShowsMessageTexts(files_, folder, Profile());
+    engine_ = EngineOfFolder(files_, folder, Profile());
     view_.ShowGame(Profile().game);
     ShowPage(kMainPage);
 }
@@ -128,6 +143,7 @@ void Form::ShowPage(int16_t page) {
 
 void Form::SelectKey(int16_t key) {
     currentKey_ = key;
+    status_.clear();
     const std::string name = SpokenKeyName(key);
     view_.SetSpokenText(layout::Role::CurrentKey, "Current key: " + name);
     // "Messages of keypad 5", "Messages of Page Up": the word keypad is no name of its own.
@@ -184,7 +200,7 @@ void Form::RestoreKeys() {
         const FileRead templateRead =
             files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestScript);
         const RestoredKeys restored =
-            ReadScriptAssignments(Profile(), read.content, templateRead.content);
+            ReadScriptAssignments(Profile(), read.content, templateRead.content, engine_);
         if (restored.linesNotUnderstood > 0) {
             Tell("Quillon restored the messages of " + std::to_string(restored.keysRestored) +
                      " keys from \"" + PathForMessage(script) + "\"; " +
@@ -270,7 +286,7 @@ void Form::ShowMenu() {
     if (menu_.Page() != shownPage_) {
         ShowPage(menu_.Page());
     }
-    const std::string prompt = menu_.InProgress() ? kSelectPrompt : "";
+    const std::string prompt = menu_.InProgress() ? kSelectPrompt : status_;
     if (prompt != shownPrompt_) {
         view_.SetPrompt(prompt);
         shownPrompt_ = prompt;
@@ -279,7 +295,7 @@ void Form::ShowMenu() {
 
 void Form::RevealCurrentKey() {
     if (started_) {
-        view_.SetKeyVisible(currentKey_, true);
+        view_.SetKeyLit(currentKey_, true);
     }
 }
 
@@ -310,8 +326,12 @@ void Form::OnKeypadClicked(int16_t key) {
 void Form::OnAssignClicked() {
     Guarded([&] {
         if (keys_.IsFull(currentKey_)) {
+            status_ = SpokenKeyName(currentKey_) + " holds " + std::to_string(kSlotsPerKey) +
+                      " messages already. Delete one to assign another.";
+            ShowMenu();
             return;
         }
+        status_.clear();
         menu_.Begin();
         ShowMenu();
     });
@@ -331,6 +351,7 @@ void Form::OnDeleteClicked(int16_t selectedIndex) {
         }
         keys_.Remove(currentKey_, selectedIndex);
         view_.RemoveAssignment(selectedIndex);
+        status_.clear();  // a full key has room again
         KeepRecovery();
     });
 }
@@ -385,7 +406,7 @@ void Form::ShowScriptRunAtStart() {
     const FileRead autoexec = files_.ReadRegularFile(folder + kAutoexecFileName, kLargestScript);
     view_.SetMenuItemChecked(
         layout::Command::LoadScriptAtGameStart,
-        autoexec.status == FileRead::Status::Read && RunsScript(autoexec.content));
+        autoexec.status == FileRead::Status::Read && RunsScript(autoexec.content, engine_));
 }
 
 void Form::ToggleScriptRunAtStart() {
@@ -397,7 +418,8 @@ void Form::ToggleScriptRunAtStart() {
              kProgramName);
         return;
     }
-    const std::string changed = WithScriptRun(autoexec.content, !RunsScript(autoexec.content));
+    const std::string changed =
+        WithScriptRun(autoexec.content, !RunsScript(autoexec.content, engine_), engine_);
     std::string storedIn;
     const Outcome written = GameFolderFiles().Write(
         kAutoexecFileName,
@@ -463,7 +485,7 @@ void Form::ChooseGameFolder() {
     if (!chosen || chosen->empty()) {
         return;
     }
-    const std::string folder = EnsureTrailingBackslash(*chosen);
+    const std::string folder = EnsureTrailingBackslash(NormalPath(*chosen));
     if (!GameOfFolder(files_, folder)) {
         std::string choices;
         for (const Game game : kGames) {
@@ -524,7 +546,12 @@ void Form::OnMenuTick() {
         MenuNavigator::Step step = menu_.Tick();
         if (step.classWanted) {
             const ClassPrompt& prompt = Profile().classPrompt;
-            step.picked = menu_.AnswerClass(Ask(prompt.text, prompt.title, prompt.defaultAnswer));
+            const std::string answer = Ask(prompt.text, prompt.title, prompt.defaultAnswer);
+            step.picked = menu_.AnswerClass(answer);
+            if (!step.picked && !answer.empty()) {
+                status_ = "No class has that letter (" + ClassLetters(Profile()) +
+                          "). The message was not assigned.";
+            }
         }
         if (step.picked && keys_.Append(currentKey_, *step.picked)) {
             view_.AppendAssignment(step.picked->Label());
@@ -539,10 +566,9 @@ void Form::OnBlinkTick() {
         return;
     }
     Guarded([&] {
-        blinkPhase_ =
-            blinkPhase_ == BlinkPhase::KeyShown ? BlinkPhase::KeyHidden : BlinkPhase::KeyShown;
+        blinkPhase_ = blinkPhase_ == BlinkPhase::KeyLit ? BlinkPhase::KeyUnlit : BlinkPhase::KeyLit;
         for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
-            view_.SetKeyVisible(key, key != currentKey_ || blinkPhase_ == BlinkPhase::KeyShown);
+            view_.SetKeyLit(key, key != currentKey_ || blinkPhase_ == BlinkPhase::KeyLit);
         }
         view_.ShowCurrentKey(KeyCaption(currentKey_));
     });

@@ -58,7 +58,7 @@ class Form {
     bool HasUnexportedChanges() const { return keys_ != savedKeys_; }
 
   private:
-    enum class BlinkPhase { KeyShown, KeyHidden };
+    enum class BlinkPhase { KeyLit, KeyUnlit };
 
     // Works in the game folder from now on, with the game it belongs to.
     void UseGameFolder(const std::string& folder);
@@ -93,7 +93,7 @@ class Form {
     bool OfferToExport(const std::string& question);
     // Brings the picture and the prompt in line with the menu.
     void ShowMenu();
-    // The boxes: while one is open the current key is shown, whatever the blink.
+    // The boxes: while one is open the current key is lit, whatever the blink.
     void RevealCurrentKey();
     void Tell(const std::string& text, const std::string& title);
     std::string Ask(const std::string& prompt, const std::string& title,
@@ -110,11 +110,15 @@ class Form {
     KeyTable savedKeys_;  // as last restored or exported
     MenuNavigator menu_{ReturnToCastleWolfenstein()};
     int16_t currentKey_ = kFirstAssignableKey;
-    BlinkPhase blinkPhase_ = BlinkPhase::KeyHidden;  // the first tick shows the key
+    BlinkPhase blinkPhase_ = BlinkPhase::KeyUnlit;  // the first tick lights the key
     int16_t shownPage_ = kMainPage;
     std::string shownPrompt_;
+    // A short word on what was refused (a full key, no class), shown where the prompt is until
+    // the next step.
+    std::string status_;
     std::string gamePath_;
     bool showsMessageTexts_ = false;  // the game of the game folder (ET: Legacy's)
+    Engine engine_ = Engine::Original;  // the engine that runs the game folder's scripts
     bool started_ = false;
     // Set while a handler runs. A handler can wait in a modal box (the class prompt opens inside
     // a menu tick); timer ticks that arrive meanwhile do nothing, so no step of the menu or of

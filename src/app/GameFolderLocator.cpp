@@ -13,22 +13,28 @@
 namespace quillon {
 namespace {
 
+// A folder may be answered instead of a drive; elsewhere than on Windows a drive letter means a
+// Wine drive.
 #ifdef _WIN32
 constexpr const char* kDrivePrompt =
     "This may take a few seconds while Quillon searches for Wolfenstein. Please enter the drive "
-    "letter where you installed RTCW (eg C)";
+    "letter where you installed RTCW (eg C), or a folder to search (eg D:\\Games)";
 #else
-// Here a drive letter means a Wine drive, and a folder may be answered instead.
 constexpr const char* kDrivePrompt =
     "This may take a few seconds while Quillon searches for Wolfenstein. Please enter the drive "
-    "letter where you installed RTCW (eg C), or a folder to search (eg /home/you/Games)";
+    "letter where you installed RTCW (eg C), or a folder to search (eg ~/Games)";
 #endif
 constexpr const char* kDriveTitle = "RTCW Install drive";
 constexpr const char* kDriveDefault = "C";
-constexpr const char* kNotFoundMessage =
-    "Quillon will now exit as no Return to Castle Wolfenstein installation was found...";
-constexpr const char* kCancelledMessage =
-    "Quillon will now exit as the search for Return to Castle Wolfenstein was cancelled...";
+
+// What the drive search looks for: "Return to Castle Wolfenstein or Wolfenstein: Enemy Territory".
+std::string GamesSearchedFor() {
+    std::string names;
+    for (const Game game : kGames) {
+        names += std::string(names.empty() ? "" : " or ") + ProfileOf(game).name;
+    }
+    return names;
+}
 
 SearchResult SearchForGame(View& view, FileSystem& files, const std::string& root) {
     const std::unique_ptr<SearchProgressDisplay> display = view.OpenSearchProgress();
@@ -38,33 +44,64 @@ SearchResult SearchForGame(View& view, FileSystem& files, const std::string& roo
                        });
 }
 
+// Whether the player takes the game folder found.
+bool Offer(View& view, FileSystem& files, const std::string& folder, Game game) {
+    return view.AskYesNo("Quillon found " + GameNameOfFolder(files, folder, ProfileOf(game)) +
+                             " in:\n" + PathForMessage(folder) + "\nUse this folder?",
+                         kProgramName);
+}
+
 // The first of the installations found at the known places that the user takes; empty when
 // there is none or all are declined.
 std::string OfferKnownInstallations(View& view, FileSystem& files, const KnownPlaces& places) {
     for (const FoundGame& found : ProbeKnownPlaces(files, places)) {
-        if (view.AskYesNo("Quillon found " + std::string(ProfileOf(found.game).name) + " in:\n" +
-                              PathForMessage(found.folder) + "\nUse this folder?",
-                          kProgramName)) {
+        if (Offer(view, files, found.folder, found.game)) {
             return found.folder;
         }
     }
     return {};
 }
 
-// Asks for a drive and searches it; the game folder found, or empty after saying why not.
+// Asks for a drive and searches it, and asks again, saying why, for an answer it cannot use, a
+// search that found nothing or a folder found and declined; the game folder taken, or empty
+// after saying why not.
 std::string SearchAskedDrive(View& view, FileSystem& files) {
-    const std::string answer = view.ShowInputBox(kDrivePrompt, kDriveTitle, kDriveDefault);
-    const std::optional<std::string> root = RootForDriveAnswer(files, answer);
-    const SearchResult result = root ? SearchForGame(view, files, *root) : SearchResult();
-    if (result.cancelled) {
-        view.ShowMessageBox(kCancelledMessage, kProgramName);
-        return {};
+    std::string problem;
+    std::string answered = kDriveDefault;
+    while (true) {
+        const std::optional<std::string> answer = view.AskForText(
+            problem.empty() ? kDrivePrompt : problem + "\n" + kDrivePrompt, kDriveTitle, answered);
+        if (!answer) {
+            break;
+        }
+        answered = *answer;
+        const DriveAnswer root = RootForDriveAnswer(files, *answer);
+        if (!root.root) {
+            problem = root.problem;
+            continue;
+        }
+        const SearchResult result = SearchForGame(view, files, *root.root);
+        if (result.cancelled) {
+            view.ShowMessageBox("Quillon will now exit as the search for " + GamesSearchedFor() +
+                                    " was cancelled...",
+                                kProgramName);
+            return {};
+        }
+        const std::string gamePath = GameFolderOfMatch(files, result.match);
+        if (gamePath.empty()) {
+            problem = "Quillon found no " + GamesSearchedFor() + " installation in \"" +
+                      PathForMessage(*root.root) + "\".";
+        } else if (Offer(view, files, gamePath,
+                         GameOfFolder(files, gamePath).value_or(kGames.front()))) {
+            return gamePath;
+        } else {
+            problem = "The folder found in \"" + PathForMessage(*root.root) + "\" was not taken.";
+        }
     }
-    const std::string gamePath = GameFolderOfMatch(files, result.match);
-    if (gamePath.empty()) {
-        view.ShowMessageBox(kNotFoundMessage, kProgramName);
-    }
-    return gamePath;
+    view.ShowMessageBox(
+        "Quillon will now exit as no " + GamesSearchedFor() + " installation was found...",
+        kProgramName);
+    return {};
 }
 
 }  // namespace
@@ -77,7 +114,7 @@ std::string FolderForScripts(View& view, FileSystem& files, const std::string& f
     if (scripts == folder) {
         return folder;
     }
-    const std::string name = ProfileOf(*game).name;
+    const std::string name = GameNameOfFolder(files, folder, ProfileOf(*game));
     if (const FileStep failed = MakeFolders(files, scripts)) {
         view.ShowMessageBox("The game reads your scripts from its user folder \"" +
                                 PathForMessage(scripts) + "\", which Quillon could not make: " +

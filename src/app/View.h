@@ -58,8 +58,10 @@ class View {
     // change is announced.
     virtual void SetSpokenText(layout::Role role, const std::string& text) = 0;
 
-    // The keypad: the current key blinks, and its caption is shown apart.
-    virtual void SetKeyVisible(int16_t key, bool visible) = 0;
+    // The keypad: the current key blinks, lit and unlit in turn, and its caption is shown apart.
+    // An unlit key stays where it is for the keyboard and for screen readers: the focus and a
+    // reader's place never move because of the blink.
+    virtual void SetKeyLit(int16_t key, bool lit) = 0;
     virtual void ShowCurrentKey(const std::string& caption) = 0;
 
     // Modal boxes. The input box returns the empty text when it is cancelled.

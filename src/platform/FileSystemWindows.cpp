@@ -57,8 +57,9 @@ std::wstring UniqueName(const std::wstring& destination) {
 
 class WindowsNewFile : public NewFile {
   public:
-    WindowsNewFile(std::wstring path, SystemHandle file)
-        : widePath_(std::move(path)), path_(TextFromWide(widePath_)), file_(std::move(file)) {}
+    // `path` as the program names it; the system is given its long form.
+    WindowsNewFile(const std::wstring& path, SystemHandle file)
+        : widePath_(LongPathForm(path)), path_(TextFromWide(path)), file_(std::move(file)) {}
     ~WindowsNewFile() override {
         file_.Close();
         if (!kept_) {
@@ -157,13 +158,15 @@ class WindowsFileSystem : public SystemFileSystem {
 
     std::unique_ptr<NewFile> CreateNewFileBeside(const std::string& destination,
                                                  FileError& error) override {
-        const std::wstring target = LongPathForm(WideFromText(destination));
+        const std::wstring target = WideFromText(destination);
         for (int attempt = 0; attempt < 100; ++attempt) {
-            std::wstring name = UniqueName(target);
-            SystemHandle created(CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                             FILE_ATTRIBUTE_NORMAL, nullptr));
+            // The long form of the whole name: the unique part may take a path near the
+            // classic limit past it.
+            const std::wstring name = UniqueName(target);
+            SystemHandle created(CreateFileW(LongPathForm(name).c_str(), GENERIC_WRITE, 0, nullptr,
+                                             CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
             if (created.IsOpen()) {
-                return std::make_unique<WindowsNewFile>(std::move(name), std::move(created));
+                return std::make_unique<WindowsNewFile>(name, std::move(created));
             }
             if (GetLastError() != ERROR_FILE_EXISTS) {
                 break;

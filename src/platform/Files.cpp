@@ -1,12 +1,13 @@
 #include "platform/Files.h"
 
+#include <algorithm>
 #include <system_error>
 
 #include "platform/FileSystem.h"
+#include "platform/PathText.h"
 #include "platform/SystemFileSystem.h"
 
 #ifdef _WIN32
-#include "platform/PathText.h"
 #include "platform/WideText.h"
 #endif
 
@@ -61,8 +62,8 @@ size_t SystemFileSystem::FoldersKeptOpenAtMost() {
 }
 
 FileStep MakeFolders(FileSystem& files, const std::string& folder) {
-    // From the first separator after the root: "/", or "C:\".
-    const size_t root = folder.size() > 2 && folder[1] == ':' ? 3 : 1;
+    // From the first separator after the root: "/", "C:\", or a share's "\\server\share\".
+    const size_t root = std::max<size_t>(RootLength(folder), 1);
     for (size_t end = folder.find(kSeparator, root); end != std::string::npos;
          end = folder.find(kSeparator, end + 1)) {
         if (FileStep failed = files.MakeFolder(folder.substr(0, end))) {
@@ -113,10 +114,14 @@ Outcome WriteFileReplacing(FileSystem& files, const std::string& destination,
     // Another program writing the same file at the same moment may have put its own in place
     // after ours; then ours did not land, and saying so is the truth.
     const FileRead landed = files.ReadRegularFile(destination, content.size());
-    if (landed.status != FileRead::Status::Read) {
+    // A file larger than ours is refused for its size: another program's, put in place.
+    const bool larger =
+        landed.status == FileRead::Status::Refused &&
+        landed.reason == RefusalOf(FileKind::Regular, uint64_t{content.size()} + 1, content.size());
+    if (landed.status != FileRead::Status::Read && !larger) {
         return Outcome::Failure("it could not be read back (" + landed.reason + ")");
     }
-    if (landed.content != content) {
+    if (larger || landed.content != content) {
         return Outcome::Failure("another program replaced it at the same moment");
     }
     return Outcome::Success();

@@ -1,5 +1,7 @@
 #include "platform/PathText.h"
 
+#include <algorithm>
+
 #include "platform/Files.h"
 
 #ifdef _WIN32
@@ -13,6 +15,55 @@ std::string EnsureTrailingBackslash(const std::string& path) {
         return path + kSeparator;
     }
     return path;
+}
+
+std::string NormalPath(const std::string& path) {
+#ifdef _WIN32
+    const auto separates = [](char c) { return c == '\\' || c == '/'; };
+    // A share's path, and the \\?\ form, begin with two separators.
+    const size_t kept = path.size() >= 2 && separates(path[0]) && separates(path[1]) ? 2 : 0;
+#else
+    const auto separates = [](char c) { return c == '/'; };
+    const size_t kept = 0;
+#endif
+    std::string normal(kept, kSeparator);
+    for (size_t at = kept; at < path.size(); ++at) {
+        if (!separates(path[at])) {
+            normal += path[at];
+        } else if (normal.size() <= kept || normal.back() != kSeparator) {
+            normal += kSeparator;
+        }
+    }
+    return normal;
+}
+
+size_t RootLength(const std::string& path) {
+#ifdef _WIN32
+    // The end of the separator after `count` more parts from `from`; the whole path when it
+    // has fewer.
+    const auto afterParts = [&](size_t from, int count) {
+        for (; count > 0 && from < path.size(); --count) {
+            const size_t end = path.find('\\', from);
+            from = end == std::string::npos ? path.size() : end + 1;
+        }
+        return from;
+    };
+    const auto drive = [&](size_t at) {
+        return path.size() >= at + 2 && path[at + 1] == ':' ? std::min(path.size(), at + 3) : at;
+    };
+    if (path.rfind("\\\\?\\UNC\\", 0) == 0) {
+        return afterParts(8, 2);
+    }
+    if (path.rfind("\\\\?\\", 0) == 0) {
+        return drive(4);
+    }
+    if (path.rfind("\\\\", 0) == 0) {
+        return afterParts(2, 2);
+    }
+    return path.rfind('\\', 0) == 0 ? 1 : drive(0);
+#else
+    return path.rfind('/', 0) == 0 ? 1 : 0;
+#endif
 }
 
 std::string FolderOfFile(const std::string& filePath) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace quillon {
@@ -7,6 +8,18 @@ namespace quillon {
 // The path with the folder separator appended when its last character is not one; an empty
 // path gives the separator alone. (Named for Windows, where the separator is a backslash.)
 std::string EnsureTrailingBackslash(const std::string& path);
+
+// A path as this system spells it, however it was written where it came from (a settings file
+// written by hand, the registry, Steam's files, a folder chooser, a typed answer): on Windows
+// "/" and "\" both separate folders, so each becomes "\", and a run of separators becomes one,
+// except the two that begin a share's path ("\\server\share") or the "\\?\" form. Elsewhere
+// a run of "/" becomes one. Nothing else changes.
+std::string NormalPath(const std::string& path);
+
+// The length of a normal path's root, the part below which folders can be made: "C:\",
+// "\\server\share\", "\\?\C:\" and "\\?\UNC\server\share\" on Windows, "/" elsewhere; 0
+// for a relative path.
+size_t RootLength(const std::string& path);
 
 // The folder part of a file's path, up to and including its last separator; empty when there
 // is none.

@@ -16,6 +16,7 @@
 #include <functional>
 
 #include "FakeWinePrefix.h"
+#include "KeyButton.h"
 #include "MainWindow.h"
 #include "MenuGeometry.h"
 #include "ScriptText.h"
@@ -97,8 +98,8 @@ class FolderAnswerer : public Answerer<QFileDialog> {
           }) {}
 };
 
-QPushButton* KeyOf(QWidget* window, int key) {
-    return window->findChild<QPushButton*>(QString("key%1").arg(key));
+qt::KeyButton* KeyOf(QWidget* window, int key) {
+    return dynamic_cast<qt::KeyButton*>(window->findChild<QPushButton*>(QString("key%1").arg(key)));
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -183,6 +184,11 @@ TEST_F(MainWindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
     EXPECT_EQ(Spoken(KeyOf(Client(), 5)), "Keypad 8");
     press(Qt::Key_Space);
     EXPECT_EQ(window->TheForm().CurrentKey(), 5);
+    // Unlit by the blink, the key keeps the focus and its place; Space presses it again.
+    ASSERT_TRUE(qWaitFor([&] { return !KeyOf(Client(), 5)->IsLit(); })) << "it blinks";
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(KeyOf(Client(), 5))->state().invisible);
+    press(Qt::Key_Space);
+    EXPECT_EQ(window->TheForm().CurrentKey(), 5);
     auto* list = Find<QListWidget>("assignments");
     EXPECT_EQ(Spoken(list), "Messages of keypad 8");
     EXPECT_EQ(QAccessible::queryAccessibleInterface(list)->role(), QAccessible::List);
@@ -226,7 +232,12 @@ TEST_F(MainWindowTest, WhatMustDoNothingDoesNothing) {
     EXPECT_EQ(window->TheForm().CurrentKey(), 1);
     // Enter and Esc on a control that is no button; then Esc on Cancel, which is no Esc button.
     Activate();
-    Find<QListWidget>("assignments")->setFocus();
+    auto* list = Find<QListWidget>("assignments");
+    const QImage unfocused = list->grab().toImage();
+    for (int tabs = 0; tabs < 40 && !list->hasFocus(); ++tabs) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    EXPECT_NE(list->grab().toImage(), unfocused) << "the empty list shows that it has the focus";
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QTest::qWait(2 * layout::kMenuTickInterval);
@@ -269,8 +280,8 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
     EXPECT_EQ(Client()->size(), QSize(layout::kClientWidth, layout::kClientHeight));
     QTest::mouseClick(KeyOf(Client(), 5), Qt::LeftButton);
     EXPECT_TRUE(qWaitFor([&] { return Find<QLabel>("currentKey")->text() == "8"; }));
-    EXPECT_TRUE(qWaitFor([&] { return !KeyOf(Client(), 5)->isVisible(); })) << "it blinks";
-    EXPECT_TRUE(qWaitFor([&] { return KeyOf(Client(), 5)->isVisible(); }));
+    EXPECT_TRUE(qWaitFor([&] { return !KeyOf(Client(), 5)->IsLit(); })) << "it blinks";
+    EXPECT_TRUE(qWaitFor([&] { return KeyOf(Client(), 5)->IsLit(); }));
     auto* cancel = Find<QPushButton>("cancelButton");
     for (const int line : {1, 2}) {
         Click("assignButton");

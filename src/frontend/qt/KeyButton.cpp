@@ -1,12 +1,28 @@
 #include "KeyButton.h"
 
 #include <QStyleOptionButton>
+#include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
 namespace quillon::qt {
 
+void KeyButton::SetLit(bool lit) {
+    if (lit != lit_) {
+        lit_ = lit;
+        update();
+    }
+}
+
 void KeyButton::paintEvent(QPaintEvent*) {
     QStylePainter painter(this);
+    if (!lit_) {
+        if (hasFocus()) {
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+        }
+        return;
+    }
     QStyleOptionButton option;
     initStyleOption(&option);
     option.text.clear();

@@ -10,9 +10,11 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QSessionManager>
 #include <QShortcut>
+#include <QStyleOptionFocusRect>
 #include <algorithm>
 
 #include "Fonts.h"
@@ -50,6 +52,37 @@ QRect Geometry(const layout::Rect& rect) {
     return {rect.x, rect.y, rect.width, rect.height};
 }
 
+// The assignment list: empty, it shows its focus mark where its first line would be, as the
+// style marks only a line.
+class AssignmentList : public QListWidget {
+  public:
+    using QListWidget::QListWidget;
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        QListWidget::paintEvent(event);
+        if (count() == 0 && hasFocus()) {
+            QPainter painter(viewport());
+            QStyleOptionFocusRect focus;
+            focus.initFrom(this);
+            // As for a line: the style marks the focus once the keyboard has moved it.
+            if (window()->testAttribute(Qt::WA_KeyboardFocusChange)) {
+                focus.state |= QStyle::State_KeyboardFocusChange;
+            }
+            focus.rect = QRect(0, 0, viewport()->width(), fontMetrics().height() + 2);
+            style()->drawPrimitive(QStyle::PE_FrameFocusRect, &focus, &painter, this);
+        }
+    }
+    void focusInEvent(QFocusEvent* event) override {
+        QListWidget::focusInEvent(event);
+        viewport()->update();
+    }
+    void focusOutEvent(QFocusEvent* event) override {
+        QListWidget::focusOutEvent(event);
+        viewport()->update();
+    }
+};
+
 QWidget* Create(const layout::Control& control, QWidget* parent) {
     QWidget* widget = nullptr;
     switch (control.kind) {
@@ -57,7 +90,7 @@ QWidget* Create(const layout::Control& control, QWidget* parent) {
             widget = new QPushButton(Text(control.caption), parent);
             break;
         case layout::ControlKind::ListBox:
-            widget = new QListWidget(parent);
+            widget = new AssignmentList(parent);
             break;
         case layout::ControlKind::Label: {
             auto* label = new QLabel(Text(control.caption), parent);
@@ -296,8 +329,8 @@ void MainWindow::SetMenuItemChecked(layout::Command command, bool checked) {
     menuActions_.at(command)->setChecked(checked);
 }
 
-void MainWindow::SetKeyVisible(int16_t key, bool visible) {
-    keypad_.at(key)->setVisible(visible);
+void MainWindow::SetKeyLit(int16_t key, bool lit) {
+    keypad_.at(key)->SetLit(lit);
 }
 
 void MainWindow::ShowCurrentKey(const std::string& caption) {

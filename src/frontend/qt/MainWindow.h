@@ -18,6 +18,7 @@ class QPushButton;
 namespace quillon::qt {
 
 class HotSpot;
+class KeyButton;
 class PictureBox;
 
 // The main window in Qt: builds every control from the layout tables, forwards every event to
@@ -39,7 +40,7 @@ class MainWindow : public QMainWindow, public View {
     void ShowPage(int16_t page) override;
     void SetCancelEnabled(bool enabled) override;
     void SetMenuItemChecked(layout::Command command, bool checked) override;
-    void SetKeyVisible(int16_t key, bool visible) override;
+    void SetKeyLit(int16_t key, bool lit) override;
     void ShowCurrentKey(const std::string& caption) override;
     void SetSpokenText(layout::Role role, const std::string& text) override;
     void ShowMessageBox(const std::string& text, const std::string& title) override;
@@ -74,7 +75,7 @@ class MainWindow : public QMainWindow, public View {
     std::array<HotSpot*, kMostLinesPerPage> menuLines_{};
     Game game_ = Game::ReturnToCastleWolfenstein;
     std::map<layout::Command, QAction*> menuActions_;
-    std::array<QPushButton*, kKeyCount> keypad_{};
+    std::array<KeyButton*, kKeyCount> keypad_{};
     QTimer menuTimer_;
     QTimer blinkTimer_;
     Form form_{*this};

@@ -69,6 +69,31 @@ LRESULT CALLBACK MenuLineProc(HWND line, UINT message, WPARAM wParam, LPARAM lPa
     }
 }
 
+// A key of the keypad: unlit, it paints only the window behind it, and its focus mark while it
+// has the focus where the keyboard's marks are shown; it keeps the focus and its accessible
+// object, as a hidden window would not. `unlit` points at its flag in the window.
+LRESULT CALLBACK KeyProc(HWND key, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                         DWORD_PTR unlit) {
+    if (message == WM_PAINT && *reinterpret_cast<const bool*>(unlit)) {
+        PAINTSTRUCT paint;
+        const HDC dc = BeginPaint(key, &paint);
+        RECT area{};
+        GetClientRect(key, &area);
+        FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
+        const LRESULT cues = SendMessageW(key, WM_QUERYUISTATE, 0, 0);
+        if (GetFocus() == key && (cues & UISF_HIDEFOCUS) == 0) {
+            InflateRect(&area, -3, -3);
+            DrawFocusRect(dc, &area);
+        }
+        EndPaint(key, &paint);
+        return 0;
+    }
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(key, KeyProc, id);
+    }
+    return DefSubclassProc(key, message, wParam, lParam);
+}
+
 std::wstring Wide(const char* text) {
     return WideFromText(text);
 }
@@ -310,10 +335,11 @@ void MainWindow::BuildControls() {
     for (int16_t key = 0; key < kKeyCount; ++key) {
         const layout::KeypadButton& place = layout::kKeypad[key];
         steps.emplace_back(place.tabIndex, [this, key, &place] {
-            spokenNames_.Name(CreateControl(WC_BUTTONW, WideFromText(KeyCaption(key)),
-                                            BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, place.rect,
-                                            kKeypadId + key, place.font, true),
-                              WideFromText(SpokenKeyName(key)));
+            const HWND button = CreateControl(WC_BUTTONW, WideFromText(KeyCaption(key)),
+                                              BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, place.rect,
+                                              kKeypadId + key, place.font, true);
+            SetWindowSubclass(button, KeyProc, 0, reinterpret_cast<DWORD_PTR>(&unlit_[key]));
+            spokenNames_.Name(button, WideFromText(SpokenKeyName(key)));
         });
     }
     for (const layout::Control& control : layout::kControls) {
@@ -494,8 +520,11 @@ void MainWindow::SetMenuItemChecked(layout::Command command, bool checked) {
                   MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void MainWindow::SetKeyVisible(int16_t key, bool visible) {
-    ShowWindow(Control(kKeypadId + key), visible ? SW_SHOWNA : SW_HIDE);
+void MainWindow::SetKeyLit(int16_t key, bool lit) {
+    if (unlit_.at(key) == lit) {
+        unlit_[key] = !lit;
+        InvalidateRect(Control(kKeypadId + key), nullptr, TRUE);
+    }
 }
 
 void MainWindow::ShowCurrentKey(const std::string& caption) {

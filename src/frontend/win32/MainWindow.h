@@ -33,6 +33,7 @@ class MainWindow : public View {
     UINT Dpi() const { return dpi_; }
     HACCEL Accelerators() const { return accelerators_.get(); }
     Form& TheForm() { return form_; }
+    bool IsKeyLit(int16_t key) const { return !unlit_.at(key); }
 
     // View
     void ShowAssignments(const std::vector<std::string>& lines) override;
@@ -44,7 +45,7 @@ class MainWindow : public View {
     void ShowPage(int16_t page) override;
     void SetCancelEnabled(bool enabled) override;
     void SetMenuItemChecked(layout::Command command, bool checked) override;
-    void SetKeyVisible(int16_t key, bool visible) override;
+    void SetKeyLit(int16_t key, bool lit) override;
     void ShowCurrentKey(const std::string& caption) override;
     void SetSpokenText(layout::Role role, const std::string& text) override;
     void ShowMessageBox(const std::string& text, const std::string& title) override;
@@ -95,6 +96,8 @@ class MainWindow : public View {
                    Scaled(placed.rect.width), Scaled(placed.rect.height), FALSE);
     }
     std::vector<Placement> placements_;
+    // By key: whether it is unlit, the blink's dark phase. Its subclass reads it as it paints.
+    std::array<bool, kKeyCount> unlit_{};
     UINT dpi_ = layout::kDotsPerInch;
     Game game_ = Game::ReturnToCastleWolfenstein;
     int16_t page_ = kMainPage;

@@ -95,10 +95,10 @@ const GameProfile& EnemyTerritory() {
         // either game makes (ET: Legacy's also in its Flatpak's home).
         "etmain",
         {{{"pak0.pk3", "mp_bin.pk3"}},
-         {{"pak0.pk3", "../legacy/legacy_*.pk3"}, nullptr, 0, true},
+         {{"pak0.pk3", "../legacy/legacy_*.pk3"}, nullptr, 0, Engine::Legacy, "ET: Legacy"},
          {{}, ".etwolf"},
-         {{}, ".etlegacy", -1, true},
-         {{}, "ETLegacy", -1, true}},
+         {{}, ".etlegacy", -1, Engine::Legacy, "ET: Legacy"},
+         {{}, "ETLegacy", -1, Engine::Legacy, "ET: Legacy"}},
         "mp_bin.pk3;legacy_*.pk3",
         "etmain",
         "",

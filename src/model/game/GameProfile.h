@@ -11,6 +11,12 @@ namespace quillon {
 // way of working; what differs lives in one profile per game.
 enum class Game { ReturnToCastleWolfenstein, EnemyTerritory };
 
+// The console engines, which read a script differently: the original one (the first game's, and
+// Enemy Territory 2.60b's) splits a line at ";" before it looks for "//" and takes every byte up
+// to the blank, and every byte above 127, for a blank; ET: Legacy ends a line's commands at "//"
+// and takes only the bytes up to the blank for blanks.
+enum class Engine { Original, Legacy };
+
 constexpr int16_t kMainPage = 1;
 // The most lines a page of any game's voice menu has; the digit 0 picks line 10.
 constexpr int16_t kMostLinesPerPage = 10;
@@ -43,14 +49,16 @@ struct ClassPrompt {
 // regular file, in any letter case ("../" names a file of the folder's parent, and "*" in the
 // last part stands for any text); or, with `parentName`, the parent folder has that name (a user
 // folder that the game itself makes). With `userFolder`, the game run from such an installation
-// reads the player's scripts from that user folder of the game's (counted from 0) instead. With
-// `showsMessageTexts`, the game run from the folder shows a text of the player's own with a voice
-// message (ET: Legacy).
+// reads the player's scripts from that user folder of the game's (counted from 0) instead.
+// `engine` is the engine that runs the scripts of such a folder, and `engineName` its name
+// where it is not the game's own; ET: Legacy's shows a text of the player's own with a voice
+// message.
 struct FolderMark {
     std::vector<const char*> files;
     const char* parentName = nullptr;
     int userFolder = -1;
-    bool showsMessageTexts = false;
+    Engine engine = Engine::Original;
+    const char* engineName = nullptr;
 };
 
 struct GameProfile {
@@ -60,7 +68,8 @@ struct GameProfile {
     std::vector<MenuEntry> menu;
     std::vector<PlayerClass> classes;
     ClassPrompt classPrompt;
-    // The largest script the game runs, and what to add when later engines take more.
+    // The size of the engine's command buffer, which refuses a script of that size or more, and
+    // what to add when later engines take more.
     size_t scriptLimit;
     const char* scriptLimitNote;
 

@@ -24,44 +24,84 @@ std::optional<char> DriveLetter(const std::string& answer) {
 }
 
 #ifndef _WIN32
+std::string Home() {
+    const char* home = std::getenv("HOME");
+    return home != nullptr ? home : "";
+}
+#endif
+
+// The folder an answer names as a folder, as it was typed; empty when it names none.
+std::string FolderNamed(const std::string& answer) {
+#ifdef _WIN32
+    const bool absolute = answer.size() > 3 &&
+                          std::isalpha(static_cast<unsigned char>(answer[0])) && answer[1] == ':' &&
+                          (answer[2] == '\\' || answer[2] == '/');
+    const bool share = answer.rfind("\\\\", 0) == 0 || answer.rfind("//", 0) == 0;
+    return absolute || share ? answer : std::string();
+#else
+    if (answer == "~" || answer.rfind("~/", 0) == 0) {
+        return Home() + answer.substr(1);
+    }
+    return answer.rfind('/', 0) == 0 ? answer : std::string();
+#endif
+}
+
+#ifndef _WIN32
 std::string WinePrefix() {
     if (const char* prefix = std::getenv("WINEPREFIX"); prefix != nullptr && *prefix != '\0') {
         return prefix;
     }
-    const char* home = std::getenv("HOME");
-    return std::string(home != nullptr ? home : "") + "/.wine";
+    return Home() + "/.wine";
 }
 #endif
 
+DriveAnswer Refused(std::string problem) {
+    return {std::nullopt, std::move(problem)};
+}
+
 }  // namespace
 
-std::optional<std::string> RootForDriveAnswer(FileSystem& files, const std::string& typed) {
+DriveAnswer RootForDriveAnswer(FileSystem& files, const std::string& typed) {
     // Blanks around the answer are slips of the keyboard, not part of it.
     const size_t first = typed.find_first_not_of(" \t");
     const std::string answer = first == std::string::npos
                                    ? std::string()
                                    : typed.substr(first, typed.find_last_not_of(" \t") + 1 - first);
-#ifndef _WIN32
-    if (!answer.empty() && answer[0] == '/') {
-        return EnsureTrailingBackslash(answer);
+    if (answer.empty()) {
+        return Refused("Nothing was entered.");
     }
-#endif
+    if (answer.size() >= kLongestPath) {
+        return Refused("The answer is longer than any folder's path.");
+    }
+    if (const std::string folder = FolderNamed(answer); !folder.empty()) {
+        const std::string root = EnsureTrailingBackslash(NormalPath(folder));
+        if (!files.IsFolder(root)) {
+            return Refused("There is no folder \"" + PathForMessage(root) + "\".");
+        }
+        return {root, {}};
+    }
     const std::optional<char> letter = DriveLetter(answer);
     if (!letter) {
-        return std::nullopt;
+        return Refused("\"" + PathForMessage(answer) +
+                       "\" is neither a drive letter nor a folder.");
     }
 #ifdef _WIN32
-    (void)files;  // a drive letter names its root as it is
-    return std::string(1, *letter) + ":\\";
+    const std::string root = std::string(1, *letter) + ":\\";
+    if (!files.IsFolder(root)) {
+        return Refused("There is no drive " + std::string(1, *letter) + ".");
+    }
+    return {root, {}};
 #else
+    const std::string prefix = WinePrefix();
     const std::string device =
-        WinePrefix() + "/dosdevices/" +
+        prefix + "/dosdevices/" +
         static_cast<char>(std::tolower(static_cast<unsigned char>(*letter))) + ":";
     const std::optional<std::string> folder = files.RealPath(device);
     if (!folder || !files.IsFolder(*folder)) {
-        return std::nullopt;
+        return Refused("Wine has no drive " + std::string(1, *letter) + " in \"" +
+                       PathForMessage(prefix) + "\".");
     }
-    return EnsureTrailingBackslash(*folder);
+    return {EnsureTrailingBackslash(*folder), {}};
 #endif
 }
 

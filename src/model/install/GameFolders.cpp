@@ -51,6 +51,22 @@ bool HasMark(FileSystem& files, const std::string& folder, const FolderMark& mar
                        [&](const char* file) { return HoldsFile(files, folder, file); });
 }
 
+// The mark of the game's that the folder bears, another engine's before the original's; nothing
+// when it bears none.
+const FolderMark* MarkOfFolder(FileSystem& files, const std::string& folder,
+                               const GameProfile& game) {
+    const FolderMark* found = nullptr;
+    for (const FolderMark& mark : game.marks) {
+        if (HasMark(files, folder, mark)) {
+            if (mark.engine != Engine::Original) {
+                return &mark;
+            }
+            found = found != nullptr ? found : &mark;
+        }
+    }
+    return found;
+}
+
 }  // namespace
 
 bool IsGameFolder(FileSystem& files, const std::string& folder, const GameProfile& game) {
@@ -63,6 +79,15 @@ bool IsGameFolder(FileSystem& files, const std::string& folder, const GameProfil
 }
 
 std::optional<Game> GameOfFolder(FileSystem& files, const std::string& folder) {
+    // A folder named as one game's folder is that game's or none: a stray file of another game
+    // in it does not make it the other's.
+    for (const Game game : kGames) {
+        const char* name = ProfileOf(game).folderName;
+        if (*name != '\0' && folder.size() >= 2 && SameIgnoringCase(NameOf(folder), name)) {
+            return IsGameFolder(files, folder, ProfileOf(game)) ? std::optional(game)
+                                                                : std::nullopt;
+        }
+    }
     for (const Game game : kGames) {
         if (IsGameFolder(files, folder, ProfileOf(game))) {
             return game;
@@ -73,9 +98,18 @@ std::optional<Game> GameOfFolder(FileSystem& files, const std::string& folder) {
 
 bool ShowsMessageTexts(FileSystem& files, const std::string& folder, const GameProfile& game) {
     return IsGameFolder(files, folder, game) &&
-           std::any_of(game.marks.begin(), game.marks.end(), [&](const FolderMark& mark) {
-               return mark.showsMessageTexts && HasMark(files, folder, mark);
-           });
+           EngineOfFolder(files, folder, game) == Engine::Legacy;
+}
+
+Engine EngineOfFolder(FileSystem& files, const std::string& folder, const GameProfile& game) {
+    const FolderMark* mark = MarkOfFolder(files, folder, game);
+    return mark != nullptr ? mark->engine : Engine::Original;
+}
+
+std::string GameNameOfFolder(FileSystem& files, const std::string& folder,
+                             const GameProfile& game) {
+    const FolderMark* mark = MarkOfFolder(files, folder, game);
+    return mark != nullptr && mark->engineName != nullptr ? mark->engineName : game.name;
 }
 
 const std::vector<const char*>& UserFolders(const GameProfile& game) {

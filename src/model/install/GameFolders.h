@@ -13,12 +13,19 @@ namespace quillon {
 // it has the game folder's name and one of the game's marks.
 bool IsGameFolder(FileSystem& files, const std::string& folder, const GameProfile& game);
 
-// The game whose folder it is; nothing when it is no game's.
+// The game whose folder it is, decided by the folder's name before its marks; nothing when it
+// is no game's.
 std::optional<Game> GameOfFolder(FileSystem& files, const std::string& folder);
 
 // Whether the game run from its game folder shows a text of the player's own with a voice
 // message: the folder has a mark of ET: Legacy's.
 bool ShowsMessageTexts(FileSystem& files, const std::string& folder, const GameProfile& game);
+
+// The engine that runs the scripts of the game's folder.
+Engine EngineOfFolder(FileSystem& files, const std::string& folder, const GameProfile& game);
+
+// The game's name as the player knows the folder's: "ET: Legacy" for ET: Legacy's folders.
+std::string GameNameOfFolder(FileSystem& files, const std::string& folder, const GameProfile& game);
 
 // The folders the game makes for each user, below the home folder on Linux and below Documents
 // on Windows.

@@ -46,10 +46,10 @@ std::vector<std::string> SteamLibraries(FileSystem& files, const std::string& ro
             !entry.key.empty() && entry.key.find_first_not_of("0123456789") == std::string::npos;
         if (entry.isBlock) {
             if (const KeyValue* path = entry.Child("path"); path != nullptr && !path->isBlock) {
-                libraries.push_back(path->value);
+                libraries.push_back(NormalPath(path->value));
             }
         } else if (numbered && !entry.value.empty()) {
-            libraries.push_back(entry.value);
+            libraries.push_back(NormalPath(entry.value));
         }
     }
     return libraries;
@@ -151,7 +151,7 @@ bool NamesAGame(const std::string& name) {
 void AddRegistryPlaces(KnownPlaces& places) {
     if (const auto steam =
             RegistryText(RegistryRoot::CurrentUser, "Software\\Valve\\Steam", "SteamPath")) {
-        places.steamRoots.push_back(*steam);
+        places.steamRoots.push_back(NormalPath(*steam));  // Steam writes it with "/"
     }
     places.steamRoots.push_back("C:\\Program Files (x86)\\Steam");
 
@@ -163,7 +163,7 @@ void AddRegistryPlaces(KnownPlaces& places) {
                 const auto name = RegistryText(root, key, "DisplayName", view);
                 const auto location = RegistryText(root, key, "InstallLocation", view);
                 if (name && location && NamesAGame(*name)) {
-                    places.installFolders.push_back(*location);
+                    places.installFolders.push_back(NormalPath(*location));
                 }
             }
         }
@@ -171,7 +171,7 @@ void AddRegistryPlaces(KnownPlaces& places) {
     const std::string gog = "SOFTWARE\\WOW6432Node\\GOG.com\\Games";
     for (const std::string& game : RegistrySubkeys(RegistryRoot::LocalMachine, gog)) {
         if (const auto path = RegistryText(RegistryRoot::LocalMachine, gog + "\\" + game, "path")) {
-            places.installFolders.push_back(*path);
+            places.installFolders.push_back(NormalPath(*path));
         }
     }
     places.programFolders = ProgramFolders("C:\\");

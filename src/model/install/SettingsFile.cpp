@@ -35,7 +35,7 @@ std::optional<std::string> GameFolderFromSettings(const std::string& content) {
         path.find('\0') != std::string::npos) {
         return std::nullopt;
     }
-    return EnsureTrailingBackslash(path);
+    return EnsureTrailingBackslash(NormalPath(path));
 }
 
 RememberedFolder ReadSettingsFile(FileSystem& files, const std::string& workingFolder) {

@@ -8,18 +8,18 @@
 namespace quillon {
 namespace {
 
-bool IsScriptRun(const std::string& command) {
-    const std::vector<std::string> words = WordsOf(command);
+bool IsScriptRun(const std::string& command, Engine engine) {
+    const std::vector<std::string> words = WordsOf(command, engine);
     return words.size() == 2 && SameIgnoringCase(words[0], "exec") &&
            (SameIgnoringCase(words[1], "qmvc") || SameIgnoringCase(words[1], "qmvc.cfg"));
 }
 
 // A line that runs the script and does nothing else.
-bool OnlyRunsScript(const std::string& line) {
-    const std::vector<std::string> commands = CommandsOf(line);
+bool OnlyRunsScript(const std::string& line, Engine engine) {
+    const std::vector<std::string> commands = CommandsOf(line, engine);
     bool runs = false;
     for (const std::string& command : commands) {
-        if (!IsScriptRun(command)) {
+        if (!IsScriptRun(command, engine)) {
             return false;
         }
         runs = true;
@@ -34,18 +34,18 @@ size_t LineEndAt(const std::string& text, size_t at) {
 
 }  // namespace
 
-bool RunsScript(const std::string& autoexec) {
-    for (const std::string& command : CommandsOf(autoexec)) {
-        if (IsScriptRun(command)) {
+bool RunsScript(const std::string& autoexec, Engine engine) {
+    for (const std::string& command : CommandsOf(autoexec, engine)) {
+        if (IsScriptRun(command, engine)) {
             return true;
         }
     }
     return false;
 }
 
-std::string WithScriptRun(const std::string& autoexec, bool run) {
+std::string WithScriptRun(const std::string& autoexec, bool run, Engine engine) {
     if (run) {
-        if (RunsScript(autoexec)) {
+        if (RunsScript(autoexec, engine)) {
             return autoexec;
         }
         const bool unixLines =
@@ -58,7 +58,7 @@ std::string WithScriptRun(const std::string& autoexec, bool run) {
     for (size_t start = 0; start < autoexec.size();) {
         const size_t end = std::min(autoexec.find_first_of("\r\n", start), autoexec.size());
         const size_t next = end < autoexec.size() ? end + LineEndAt(autoexec, end) : end;
-        if (!OnlyRunsScript(autoexec.substr(start, end - start))) {
+        if (!OnlyRunsScript(autoexec.substr(start, end - start), engine)) {
             kept += autoexec.substr(start, next - start);
         }
         start = next;

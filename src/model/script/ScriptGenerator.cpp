@@ -98,11 +98,12 @@ ScriptWritten WriteConsoleScript(FileSystem& files, const KeyTable& table,
 }
 
 std::string ScriptSizeWarning(const GameProfile& game, size_t size) {
-    if (size <= game.scriptLimit) {
+    // The engine takes the file with one byte more: a script of the limit itself is refused.
+    if (size < game.scriptLimit) {
         return {};
     }
     return "The script is " + std::to_string(size) + " bytes long. " + game.name +
-           " runs no script longer than " + std::to_string(game.scriptLimit) + " bytes: \"/exec " +
+           " runs no script of " + std::to_string(game.scriptLimit) + " bytes or more: \"/exec " +
            "qmvc\" would run none of it.\nShorten the template \"" + kTemplateFileName + "\"" +
            game.scriptLimitNote + ".";
 }

@@ -33,7 +33,7 @@ struct ScriptWritten {
                                                const std::string& gamePath);
 
 // What to tell the player about a script of `size` bytes that the game would not run (it runs
-// none of a script longer than its limit); nothing for one it runs.
+// none of a script that reaches its limit); nothing for one it runs.
 std::string ScriptSizeWarning(const GameProfile& game, size_t size);
 
 }  // namespace quillon

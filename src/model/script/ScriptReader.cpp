@@ -100,12 +100,13 @@ std::optional<Assignment> AssignmentForCommand(const GameProfile& game,
 // text, then at most the cycle part that points the key's pointer at a slot, in any spacing.
 // Nothing when it says anything else; an empty slot is an empty assignment.
 std::optional<std::optional<Assignment>> SlotValue(const GameProfile& game,
-                                                   const std::string& value, int key) {
+                                                   const std::string& value, int key,
+                                                   Engine engine) {
     std::optional<Assignment> said;
     bool spoke = false;
     bool cycled = false;
-    for (const std::string& command : CommandsOf(value)) {
-        const std::vector<std::string> words = WordsOf(command);
+    for (const std::string& command : CommandsOf(value, engine)) {
+        const std::vector<std::string> words = WordsOf(command, engine);
         const bool voice =
             SameIgnoringCase(words[0], "vsay") || SameIgnoringCase(words[0], "vsay_team");
         if (voice && !spoke && !cycled) {
@@ -131,14 +132,14 @@ std::optional<std::optional<Assignment>> SlotValue(const GameProfile& game,
 }  // namespace
 
 RestoredKeys ReadScriptAssignments(const GameProfile& game, const std::string& script,
-                                   const std::string& templateText) {
-    const std::vector<std::string> templateCommands = CommandsOf(templateText);
+                                   const std::string& templateText, Engine engine) {
+    const std::vector<std::string> templateCommands = CommandsOf(templateText, engine);
     const std::set<std::string> ofTheTemplate(templateCommands.begin(), templateCommands.end());
     // Slot by slot as the file sets them; a slot set twice keeps the later, as in the game.
     std::array<std::array<std::optional<Assignment>, kSlotsPerKey>, kKeyCount> slots{};
     RestoredKeys restored;
-    for (const std::string& command : CommandsOf(script)) {
-        const std::vector<std::string> words = WordsOf(command);
+    for (const std::string& command : CommandsOf(script, engine)) {
+        const std::vector<std::string> words = WordsOf(command, engine);
         const std::optional<KeyVariable> variable =
             words.size() >= 2 && IsSetCommand(words[0]) ? VariableOf(words[1]) : std::nullopt;
         if (!variable) {
@@ -146,12 +147,13 @@ RestoredKeys ReadScriptAssignments(const GameProfile& game, const std::string& s
         }
         const std::string value = WordsFrom(words, 2);
         if (variable->slot == kPointer) {
-            if (!PointsAtASlot(WordsOf(value), 0, variable->key) &&
+            if (!PointsAtASlot(WordsOf(value, engine), 0, variable->key) &&
                 ofTheTemplate.count(command) == 0) {
                 ++restored.linesNotUnderstood;
             }
-        } else if (const auto said =
-                       words.size() > 2 ? SlotValue(game, value, variable->key) : std::nullopt) {
+        } else if (const auto said = words.size() > 2
+                                         ? SlotValue(game, value, variable->key, engine)
+                                         : std::nullopt) {
             slots[variable->key][variable->slot - 1] = *said;
         } else if (ofTheTemplate.count(command) == 0) {
             ++restored.linesNotUnderstood;

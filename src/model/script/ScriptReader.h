@@ -14,7 +14,7 @@ struct RestoredKeys {
     int linesNotUnderstood = 0;  // commands that set a key's variable to something not understood
 };
 
-// Rebuilds the key table from a console script, read as the game's console reads it: the slot
+// Rebuilds the key table from a console script, read as the engine's console reads it: the slot
 // variables "tryKbS" of keys 1..22, slots 1..3 (names in any letter case, any spacing, "set" or
 // its kin), whose values say one message of the game's voice menu or a class announcement (with
 // the words after its name as its text, unchecked), optionally followed by the part that points the
@@ -23,6 +23,7 @@ struct RestoredKeys {
 // unless it is a command of `templateText`, the template the script begins with. Other commands are
 // not part of the table.
 RestoredKeys ReadScriptAssignments(const GameProfile& game, const std::string& script,
-                                   const std::string& templateText = {});
+                                   const std::string& templateText = {},
+                                   Engine engine = Engine::Original);
 
 }  // namespace quillon
