@@ -69,11 +69,11 @@ class FakeView : public View {
         messages.emplace_back(text, title);
         BoxOpen();
     }
-    std::optional<std::string> ShowInputBox(const std::string& text, const std::string&,
-                                            const std::string&) override {
+    std::string ShowInputBox(const std::string& text, const std::string&,
+                             const std::string&) override {
         prompts.push_back(text);
         BoxOpen();
-        return Next(answers, std::nullopt);
+        return Next(answers, {});
     }
     std::optional<std::string> AskForText(const std::string& text, const std::string&,
                                           const std::string& offered) override {
