@@ -202,10 +202,31 @@ TEST_F(ExportFailure, LeftoversBesideTheScriptDoNotMatter) {
     EXPECT_EQ(NamesIn(folder.Path()), kTemplateAndScript) << "no new file is left behind";
 }
 
+// A script linked from where the game reads it is written through to the file the link leads to,
+// beside that file; a link that leads to no file is refused and stays. A read-only script stays
+// read-only, on Linux with the player's other permissions, always readable by its owner.
+TEST_F(ExportFailure, LinksAreWrittenThroughAndModesKept) {
+    const fs::path kept = folder.Path() / "kept" / "qmvc.cfg";
+    WriteFile(kept, "mine");
+    fs::remove("qmvc.cfg");
+    fs::create_symlink(kept, "qmvc.cfg");
+    ASSERT_TRUE(Export().Succeeded());
+    EXPECT_TRUE(fs::is_symlink("qmvc.cfg"));
+    EXPECT_EQ(ReadFile(kept), "// t\r\n" + GenerateScriptBody(TableSaying(3, 1)));
+    EXPECT_EQ(NamesIn(kept.parent_path()), std::vector<std::string>{"qmvc.cfg"});
+    fs::remove(kept);
+    EXPECT_THAT(Export().Message(), HasSubstr("it is a link that leads to no file Quillon can replace"));
+    EXPECT_TRUE(fs::is_symlink("qmvc.cfg"));
+    EXPECT_EQ(NamesIn(folder.Path()), (std::vector<std::string>{"kept", "qmscript.txt", "qmvc.cfg"}));
+
+    fs::remove("qmvc.cfg");
+    WriteFile("qmvc.cfg", "earlier script");
+    fs::permissions("qmvc.cfg", fs::perms::owner_write, fs::perm_options::remove);
+    ASSERT_TRUE(files.IsReadOnly(folder.Text("qmvc.cfg")));
+    ASSERT_TRUE(Export().Succeeded());
+    EXPECT_TRUE(files.IsReadOnly(folder.Text("qmvc.cfg")));
+    EXPECT_NE(ReadFile("qmvc.cfg"), "earlier script");
 #ifndef _WIN32
-// The new script can always be read by the player and never be written by others, unless the
-// earlier one could: a mode-000 script, and a link to a device that anybody may write.
-TEST_F(ExportFailure, TheNewScriptIsTheOwnersToReadAndWrite) {
     const auto exportedMode = [&] {
         struct stat info {};
         EXPECT_TRUE(Export().Succeeded());
@@ -213,17 +234,18 @@ TEST_F(ExportFailure, TheNewScriptIsTheOwnersToReadAndWrite) {
         return S_ISREG(info.st_mode) ? info.st_mode & 0777 : 0;
     };
     chmod("qmvc.cfg", 0);
-    EXPECT_EQ(exportedMode(), 0600U);
+    EXPECT_EQ(exportedMode(), 0400U);
     chmod("qmvc.cfg", 0664);
     EXPECT_EQ(exportedMode(), 0664U) << "the player's own choice is kept";
-
+    // A link to a device is no script to replace.
     fs::remove("qmvc.cfg");
     fs::create_symlink("/dev/null", "qmvc.cfg");
-    const mode_t mask = umask(022);
-    EXPECT_EQ(exportedMode(), 0644U) << "a regular file in the link's place";
-    umask(mask);
+    EXPECT_THAT(Export().Message(), HasSubstr("leads to no file"));
+    EXPECT_TRUE(fs::is_symlink("qmvc.cfg"));
+#endif
 }
 
+#ifndef _WIN32
 // Under a file-size limit the write fails like any other, and the program lives on: the
 // signal the system sends would end it.
 TEST_F(ExportFailure, AFileSizeLimitFailsTheWriteAndKeepsTheProgram) {

@@ -20,7 +20,7 @@ namespace quillon {
 // system seldom does (a full disk, a refused rename, no file handles left).
 class FaultyFileSystem : public FileSystem {
   public:
-    enum class Step { Read, Create, Write, Flush, Replace, MakeFolder, Remove, List };
+    enum class Step { Read, Create, Write, Flush, Replace, MakeFolder, Remove, List, Lock };
 
     // Fails `step` on every path that holds `pathPart` (that begins with it, when it is a whole
     // path from the root), after letting `spared` such steps pass, `times` times (forever when
@@ -51,6 +51,8 @@ class FaultyFileSystem : public FileSystem {
     bool IsFolder(const std::string& path) override { return real_.IsFolder(path); }
     bool IsRegularFile(const std::string& path) override { return real_.IsRegularFile(path); }
     bool Exists(const std::string& path) override { return real_.Exists(path); }
+    bool IsLink(const std::string& path) override { return real_.IsLink(path); }
+    bool IsReadOnly(const std::string& path) override { return real_.IsReadOnly(path); }
     std::optional<std::string> RealPath(const std::string& path) override {
         return real_.RealPath(path);
     }
@@ -84,6 +86,14 @@ class FaultyFileSystem : public FileSystem {
             return error;
         }
         return real_.Remove(path);
+    }
+    LockAttempt TryLock(const std::string& path, size_t slot) override {
+        if (auto error = Fault(Step::Lock, path)) {
+            LockAttempt failed;
+            failed.error = *error;
+            return failed;
+        }
+        return real_.TryLock(path, slot);
     }
     ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
                            FolderListing& listing, const OpenFolder* parent,

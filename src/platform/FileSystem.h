@@ -27,6 +27,20 @@ class NewFile {
     virtual void Keep() = 0;
 };
 
+// A place of a lock file held by this process until the object is dropped. The system lets it
+// go when the process ends, however it ends, so a held place means a program still running.
+class HeldLock {
+  public:
+    virtual ~HeldLock() = default;
+};
+
+// What an attempt to hold a place of a lock file gave.
+struct LockAttempt {
+    std::unique_ptr<HeldLock> lock;  // when held
+    bool busy = false;               // another holds it
+    FileError error;                 // when neither: why the lock file could not be used
+};
+
 // Every way the program touches the file system, so that tests can make any step fail with any
 // error, whoever runs them. The real one is the system's; see RealFileSystem().
 class FileSystem {
@@ -42,6 +56,11 @@ class FileSystem {
     virtual bool IsRegularFile(const std::string& path) = 0;
     // Whether the path leads to a file or folder that the system can reach by that path.
     virtual bool Exists(const std::string& path) = 0;
+    // Whether the path itself is a symbolic link.
+    virtual bool IsLink(const std::string& path) = 0;
+    // Whether the file the path leads to is marked read-only: no write permission for its owner,
+    // or Windows' read-only attribute.
+    virtual bool IsReadOnly(const std::string& path) = 0;
     // The path with every link and "." or ".." resolved; nothing when it leads nowhere.
     virtual std::optional<std::string> RealPath(const std::string& path) = 0;
 
@@ -49,11 +68,15 @@ class FileSystem {
     // exclusively and never through a link, with the permissions the destination should have.
     [[nodiscard]] virtual std::unique_ptr<NewFile> CreateNewFileBeside(
         const std::string& destination, FileError& error) = 0;
-    // Puts the file `from` in the place of `to` in one step.
+    // Puts the file `from` in the place of `to` in one step; a read-only `to` is replaced too,
+    // and the new file is then read-only as it was.
     [[nodiscard]] virtual FileStep Replace(const std::string& from, const std::string& to) = 0;
     [[nodiscard]] virtual FileStep MakeFolder(const std::string& path) = 0;
     // Removes a file; one that is not there is no failure.
     [[nodiscard]] virtual FileStep Remove(const std::string& path) = 0;
+
+    // Holds place `slot` of the lock file `path`, made when missing, without waiting.
+    [[nodiscard]] virtual LockAttempt TryLock(const std::string& path, size_t slot) = 0;
 
     // Lists `folder` (ending in the separator); see FolderListing.h.
     [[nodiscard]] virtual ListOutcome ListFolder(const std::string& folder,
@@ -71,7 +94,8 @@ FileSystem& RealFileSystem();
 [[nodiscard]] FileStep MakeFolders(FileSystem& files, const std::string& folder);
 
 // Writes `content` to a new file beside `destination` and then puts it in the destination's
-// place in one step. A failure, or another program replacing the destination at the same
+// place in one step. A destination that is a link is written through: the file it leads to is
+// replaced, beside itself; a link that leads to no regular file is refused. A failure, or another program replacing the destination at the same
 // moment, never leaves a mixed or partial file; the failure says why, in the system's words.
 [[nodiscard]] Outcome WriteFileReplacing(FileSystem& files, const std::string& destination,
                                          const std::string& content);

@@ -41,12 +41,13 @@ void IgnoreFileSizeSignal() {
 }
 
 // The permissions of a new file that takes the place of `destination`: those of the regular file
-// there, but always readable and writable by its owner, so that the player and the program can
-// read it back; for anything else there (nothing, a link, a device) the usual ones for a new file.
+// there, a read-only one staying read-only, but always readable by its owner, so that the player
+// and the program can read it back; for anything else there (nothing, a device) the usual ones
+// for a new file.
 mode_t PermissionsFor(const std::string& destination) {
     struct stat existing {};
     if (lstat(destination.c_str(), &existing) == 0 && S_ISREG(existing.st_mode)) {
-        return (existing.st_mode & 0777) | 0600;
+        return (existing.st_mode & 0777) | 0400;
     }
     const mode_t mask = umask(022);
     umask(mask);
@@ -98,6 +99,16 @@ class PosixNewFile : public NewFile {
     bool kept_ = false;
 };
 
+// A place of a lock file: one byte, locked through the open file itself, so that two holders in
+// one process exclude each other as two processes do.
+class PosixHeldLock : public HeldLock {
+  public:
+    explicit PosixHeldLock(SystemHandle file) : file_(std::move(file)) {}
+
+  private:
+    SystemHandle file_;
+};
+
 class PosixFileSystem : public SystemFileSystem {
   public:
     FileRead ReadRegularFile(const std::string& path, size_t limit) override {
@@ -143,6 +154,37 @@ class PosixFileSystem : public SystemFileSystem {
     bool IsRegularFile(const std::string& path) override {
         struct stat info {};
         return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+    }
+
+    bool IsLink(const std::string& path) override {
+        struct stat info {};
+        return lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+    }
+
+    bool IsReadOnly(const std::string& path) override {
+        struct stat info {};
+        return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 0200) == 0;
+    }
+
+    LockAttempt TryLock(const std::string& path, size_t slot) override {
+        LockAttempt attempt;
+        SystemHandle file(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0644));
+        if (!file.IsOpen()) {
+            attempt.error = LastError();
+            return attempt;
+        }
+        struct flock place {};
+        place.l_type = F_WRLCK;
+        place.l_whence = SEEK_SET;
+        place.l_start = static_cast<off_t>(slot);
+        place.l_len = 1;
+        if (fcntl(file.Get(), F_OFD_SETLK, &place) != 0) {
+            attempt.busy = errno == EAGAIN || errno == EACCES;
+            attempt.error = LastError();
+            return attempt;
+        }
+        attempt.lock = std::make_unique<PosixHeldLock>(std::move(file));
+        return attempt;
     }
 
     bool Exists(const std::string& path) override {

@@ -96,6 +96,16 @@ class WindowsNewFile : public NewFile {
     bool kept_ = false;
 };
 
+// A place of a lock file: one byte, locked through its own handle, so that two holders in one
+// process exclude each other as two processes do.
+class WindowsHeldLock : public HeldLock {
+  public:
+    explicit WindowsHeldLock(SystemHandle file) : file_(std::move(file)) {}
+
+  private:
+    SystemHandle file_;
+};
+
 class WindowsFileSystem : public SystemFileSystem {
   public:
     FileRead ReadRegularFile(const std::string& fileName, size_t limit) override {
@@ -150,6 +160,41 @@ class WindowsFileSystem : public SystemFileSystem {
                (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
     }
 
+    bool IsLink(const std::string& path) override {
+        const DWORD attributes = GetFileAttributesW(LongPathForm(WideFromText(path)).c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES &&
+               (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    }
+
+    bool IsReadOnly(const std::string& path) override {
+        const DWORD attributes = GetFileAttributesW(LongPathForm(WideFromText(path)).c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES &&
+               (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) ==
+                   FILE_ATTRIBUTE_READONLY;
+    }
+
+    LockAttempt TryLock(const std::string& path, size_t slot) override {
+        LockAttempt attempt;
+        SystemHandle file(CreateFileW(LongPathForm(WideFromText(path)).c_str(),
+                                      GENERIC_READ | GENERIC_WRITE,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                      nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (!file.IsOpen()) {
+            attempt.error = LastError();
+            return attempt;
+        }
+        OVERLAPPED place{};
+        place.Offset = static_cast<DWORD>(slot);
+        if (!LockFileEx(file.Get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
+                        &place)) {
+            attempt.busy = GetLastError() == ERROR_LOCK_VIOLATION;
+            attempt.error = LastError();
+            return attempt;
+        }
+        attempt.lock = std::make_unique<WindowsHeldLock>(std::move(file));
+        return attempt;
+    }
+
     bool Exists(const std::string& path) override {
         return path.size() <= kLongestPath && path.find('\0') == std::string::npos &&
                GetFileAttributesW(LongPathForm(WideFromText(path)).c_str()) !=
@@ -183,6 +228,16 @@ class WindowsFileSystem : public SystemFileSystem {
         // export, a virus scanner), the system refuses to replace it for a moment: try again.
         constexpr int kReplaceAttempts = 100;
         constexpr DWORD kReplacePause = 10;
+        // The system refuses to replace a read-only file: the mark moves to the new one first,
+        // and back should the replace fail.
+        const DWORD attributes = GetFileAttributesW(target.c_str());
+        const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES &&
+                              (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+        if (readOnly) {
+            SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
+            SetFileAttributesW(source.c_str(),
+                               GetFileAttributesW(source.c_str()) | FILE_ATTRIBUTE_READONLY);
+        }
         for (int attempt = 1;; ++attempt) {
             if (MoveFileExW(source.c_str(), target.c_str(),
                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
@@ -191,6 +246,10 @@ class WindowsFileSystem : public SystemFileSystem {
             const DWORD error = GetLastError();
             if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) ||
                 attempt == kReplaceAttempts) {
+                if (readOnly) {
+                    SetFileAttributesW(target.c_str(), attributes);
+                    SetFileAttributesW(source.c_str(), FILE_ATTRIBUTE_NORMAL);
+                }
                 return SystemError(static_cast<int>(error));
             }
             Sleep(kReplacePause);

@@ -85,8 +85,18 @@ Outcome FailureOf(const FileError& error, std::string message) {
 
 }  // namespace
 
-Outcome WriteFileReplacing(FileSystem& files, const std::string& destination,
+Outcome WriteFileReplacing(FileSystem& files, const std::string& link,
                            const std::string& content) {
+    // Players keep their configuration in one place and link it where the game reads it: the
+    // file the link leads to is the one to replace, or the link would become a file apart.
+    std::string destination = link;
+    if (files.IsLink(link)) {
+        const std::optional<std::string> target = files.RealPath(link);
+        if (!target || !files.IsRegularFile(*target)) {
+            return Outcome::Failure("it is a link that leads to no file Quillon can replace");
+        }
+        destination = *target;
+    }
     FileError error;
     const std::unique_ptr<NewFile> file = files.CreateNewFileBeside(destination, error);
     if (!file) {
