@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 #include "FakeView.h"
@@ -11,6 +12,11 @@
 #include "app/WorkingFolder.h"
 #include "model/script/ScriptGenerator.h"
 #include "platform/FaultyFileSystem.h"
+#include "platform/PathText.h"
+
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 namespace quillon {
 namespace {
@@ -38,17 +44,26 @@ class FormTest : public ::testing::Test {
     }
 
     // Clicks on lines of the menu picture, each followed by the tick that acts on it.
-    void Pick(std::initializer_list<int16_t> lines) {
+    static void Pick(Form& window, std::initializer_list<int16_t> lines) {
         for (const int16_t line : lines) {
-            form.OnMenuLineClicked(line);
-            form.OnMenuTick();
+            window.OnMenuLineClicked(line);
+            window.OnMenuTick();
         }
     }
+    void Pick(std::initializer_list<int16_t> lines) { Pick(form, lines); }
 
     // Assign, then the lines picked on each page in turn, as the game's digits would pick them.
-    void Assign(std::initializer_list<int16_t> lines) {
-        form.OnAssignClicked();
-        Pick(lines);
+    static void Assign(Form& window, std::initializer_list<int16_t> lines) {
+        window.OnAssignClicked();
+        Pick(window, lines);
+    }
+    void Assign(std::initializer_list<int16_t> lines) { Assign(form, lines); }
+
+    // Another window started in the same working folder, which a test may end as a crash would.
+    std::unique_ptr<Form> Window(FakeView& shown) {
+        auto window = std::make_unique<Form>(shown, files, folder.Text());
+        EXPECT_TRUE(window->OnStart());
+        return window;
     }
 
     std::string Exported(const fs::path& gameFolder = "game") {
@@ -221,26 +236,13 @@ TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
     EXPECT_FALSE(form.HasUnexportedChanges());
 }
 
-// Changes not exported are kept in a recovery file until they are exported or dropped; a start
-// after an ending nobody asked about (a crash, a power cut) offers them.
-TEST_F(FormTest, UnexportedChangesOutliveAnEndingNobodyAskedAbout) {
-    Assign({2, 1});
-    files.Plant(FaultyFileSystem::Step::Replace, Denied(), "qmrecovery.cfg", 1);
-    Assign({2, 2});  // a recovery file that cannot be written says nothing
-    EXPECT_TRUE(view.messages.empty());
-    ASSERT_TRUE(fs::exists("qmrecovery.cfg"));
-    for (const bool restore : {true, false}) {
-        FakeView next;
-        next.yesNoReplies = {restore};
-        Form restarted(next, files, folder.Text());
-        ASSERT_TRUE(restarted.OnStart());
-        EXPECT_EQ(next.questions,
-                  Lines{"Quillon was closed with changes that were not exported. Restore them?"});
-        EXPECT_EQ(restarted.Keys().IsUsed(1, 1), restore);
-        EXPECT_EQ(restarted.HasUnexportedChanges(), restore) << "restored, still to be exported";
-        EXPECT_EQ(fs::exists("qmrecovery.cfg"), restore) << "No drops them";
-    }
-    // Exported, dropped at closing, or undone by hand: the file goes.
+// Changes not exported are kept in a recovery file of the window's own until they are exported
+// or dropped; a start offers those of every window that ended without asking (a crash, a power
+// cut), never those of a window still running, and an export clears only its own window's.
+TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
+    const std::string question =
+        "Quillon was closed with changes that were not exported. Restore them?";
+    // Exported, dropped at closing, or undone by hand: the window's file goes.
     Assign({2, 1});
     ASSERT_TRUE(fs::exists("qmrecovery.cfg"));
     Exported();
@@ -258,6 +260,43 @@ TEST_F(FormTest, UnexportedChangesOutliveAnEndingNobodyAskedAbout) {
     form.OnDeleteClicked(1);
     EXPECT_FALSE(fs::exists("qmrecovery.cfg"));
 
+    FakeView firstView, secondView, thirdView;
+    std::unique_ptr<Form> first = Window(firstView);
+    first->OnKeypadClicked(4);
+    Assign(*first, {2, 1});
+    std::unique_ptr<Form> second = Window(secondView);
+    EXPECT_TRUE(secondView.questions.empty()) << "the first window still runs";
+    second->OnKeypadClicked(2);
+    Assign(*second, {2, 2});
+    second->OnMenuCommand(layout::Command::ExportScript);
+    first.reset();  // ended as a crash ends it, after the other's export
+    first = Window(firstView);
+    ASSERT_EQ(firstView.questions, Lines{question});
+    EXPECT_FALSE(first->Keys().IsUsed(4, 1)) << "No drops them";
+
+    // Both end without asking: the changes of each are offered, one after the other.
+    first->OnKeypadClicked(4);
+    Assign(*first, {2, 1});
+    second->OnKeypadClicked(3);
+    Assign(*second, {2, 3});
+    first.reset();
+    second.reset();
+    thirdView.yesNoReplies = {false, true};
+    std::unique_ptr<Form> third = Window(thirdView);
+    ASSERT_EQ(thirdView.questions.size(), 2U);
+    EXPECT_THAT(thirdView.questions[1], HasSubstr(question + "\n(Changes 2 of 2"));
+    EXPECT_TRUE(third->Keys().IsUsed(3, 1));
+    EXPECT_FALSE(third->Keys().IsUsed(4, 1));
+    EXPECT_TRUE(third->HasUnexportedChanges()) << "restored, still to be exported";
+    third.reset();
+    thirdView.yesNoReplies = {true};
+    third = Window(thirdView);
+    EXPECT_TRUE(third->Keys().IsUsed(3, 1)) << "kept by the window that restored them";
+
+    third->OnMenuCommand(layout::Command::ExportScript);
+    EXPECT_FALSE(third->HasUnexportedChanges());
+    third.reset();
+
     // Changes kept for one game are never offered as another's.
     Assign({2, 1});
     fs::create_directories("ETLegacy/etmain");
@@ -266,13 +305,74 @@ TEST_F(FormTest, UnexportedChangesOutliveAnEndingNobodyAskedAbout) {
     const std::string kept = ReadFile("qmrecovery.cfg");
     for (const std::string& recovery :
          {kept, kept.substr(0, kept.find("// game:")) + kept.substr(kept.find("\r\n\r\n"))}) {
-        WriteFile("qmrecovery.cfg", recovery);
+        WriteFile("qmrecovery-9.cfg", recovery);
         FakeView other;
-        Form territory(other, files, folder.Text());
-        ASSERT_TRUE(territory.OnStart());
+        ASSERT_EQ(Window(other)->Keys(), KeyTable());
         EXPECT_TRUE(other.questions.empty());
-        EXPECT_EQ(territory.Keys(), KeyTable());
+        EXPECT_TRUE(fs::exists("qmrecovery-9.cfg")) << "left to a window of its game";
     }
+}
+
+// Where the changes cannot be kept, the player is told once, plainly, that only an export keeps
+// them.
+TEST_F(FormTest, ChangesThatCannotBeKeptAreSaidOnce) {
+    files.Plant(FaultyFileSystem::Step::Replace, Denied(), "qmrecovery");
+    Assign({2, 1});
+    Assign({2, 2});
+    ASSERT_EQ(view.messages.size(), 1U);
+    EXPECT_THAT(view.messages[0].first, HasSubstr("cannot keep your changes"));
+    EXPECT_THAT(view.messages[0].first, HasSubstr("Permission denied"));
+    EXPECT_THAT(view.messages[0].first, HasSubstr("export them"));
+
+    // A working folder where no place of the lock file can be had is no place for them either.
+    files.Plant(FaultyFileSystem::Step::Lock, Denied(), "qmrecovery");
+    FakeView lockedView;
+    std::unique_ptr<Form> locked = Window(lockedView);
+    Assign(*locked, {2, 1});
+    ASSERT_EQ(lockedView.messages.size(), 1U);
+    EXPECT_THAT(lockedView.messages[0].first, HasSubstr("qmrecovery.lock"));
+}
+
+// An export never replaces, unasked, what the window did not read: another window's export made
+// meanwhile, a hand edit, a read-only mark. No writes nothing.
+TEST_F(FormTest, AnExportAsksBeforeReplacingAScriptChangedBehindIt) {
+    FakeView otherView;
+    std::unique_ptr<Form> other = Window(otherView);
+    Assign({2, 1});
+    const std::string ours = Exported();
+    other->OnKeypadClicked(5);
+    Assign(*other, {2, 2});
+    other->OnMenuCommand(layout::Command::ExportScript);
+    ASSERT_EQ(otherView.questions.size(), 1U);
+    EXPECT_THAT(otherView.questions[0], HasSubstr("changed since Quillon last read or wrote it: "
+                                                  "messages on Keypad / would be lost"));
+    EXPECT_EQ(ReadFile("game/qmvc.cfg"), ours);
+    EXPECT_TRUE(other->HasUnexportedChanges());
+    otherView.yesNoReplies = {true};
+    other->OnMenuCommand(layout::Command::ExportScript);
+    EXPECT_THAT(ReadFile("game/qmvc.cfg"), HasSubstr("set try5b1  \"vsay_team NeedAmmo;"));
+    other->OnMenuCommand(layout::Command::ExportScript);
+    EXPECT_EQ(otherView.questions.size(), 2U) << "its own export is no change";
+
+    // A hand edit of a script this window wrote.
+    WriteFile("game/qmvc.cfg", ours + "// mine\r\n");
+    form.OnKeypadClicked(2);
+    Assign({2, 3});
+    EXPECT_EQ(Exported(), ours + "// mine\r\n");
+    EXPECT_THAT(view.questions.back(), HasSubstr("changed since"));
+
+#ifdef _WIN32
+    SetFileAttributesW(PathFromText(folder.Text("game/qmvc.cfg")).c_str(),
+                       FILE_ATTRIBUTE_READONLY);
+#else
+    fs::permissions("game/qmvc.cfg", fs::perms::owner_write, fs::perm_options::remove);
+#endif
+    ASSERT_TRUE(files.IsReadOnly(folder.Text("game/qmvc.cfg")));
+    view.yesNoReplies = {true, true};
+    Exported();
+    EXPECT_THAT(view.questions.back(), HasSubstr("It is marked read-only; Quillon keeps the mark"));
+    EXPECT_FALSE(form.HasUnexportedChanges());
+    EXPECT_TRUE(files.IsReadOnly(folder.Text("game/qmvc.cfg")));
 }
 
 TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
@@ -308,6 +408,17 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     EXPECT_FALSE(form.Keys().IsUsed(5, 1)) << "the changes answered No to are gone";
     EXPECT_FALSE(form.HasUnexportedChanges());
     EXPECT_TRUE(view.list.empty()) << "key 5 is current and holds nothing there";
+
+    // The folder in use chosen again: nothing is asked or lost.
+    Assign({2, 2});
+    view.replies = {View::Answer::No};
+    view.chosenFolders = {other};
+    const size_t asked = view.questions.size();
+    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    EXPECT_EQ(view.questions.size(), asked);
+    EXPECT_TRUE(form.Keys().IsUsed(5, 1));
+    form.OnKeypadClicked(5);
+    form.OnDeleteClicked(0);
 
     // The etmain folder of ET: Legacy's user folder: the game, its menu and its keys follow the
     // folder, and a class of the other game is no key of this one.
@@ -447,16 +558,28 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
     const std::string script = templateText +
                                "set try1b1  \"vsay_team Medic;set try1bb vstr try1b2\"\r\n"
                                "set try1b2  \"vsay_team iamengineer;set try1bb vstr try1b1\"\r\n"
-                               "set try9b1  \"vsay_team Moonwalk;\"\r\n";
+                               "set try9b1  \"vsay_team Moonwalk;\"\r\n"
+                               "set\vtry3b1\f\"vsay Hi;\"\r\n";
     WriteFile("qmvc.cfg", script);
     FakeView view;
     Form form(view, RealFileSystem(), folder.Text());
     ASSERT_TRUE(form.OnStart());
     EXPECT_EQ(view.list, (Lines{"Medic    3     1", "I'm a Engineer    1     101"}));
     ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_THAT(view.messages[0].first, HasSubstr("restored the messages of 1 keys"));
+    EXPECT_THAT(view.messages[0].first, HasSubstr("restored the messages of 2 keys"));
     EXPECT_THAT(view.messages[0].first, HasSubstr("1 lines of it were not understood"));
     EXPECT_FALSE(form.HasUnexportedChanges());
+
+    // What could not be read is not dropped unasked: No writes nothing, Yes replaces it.
+    view.yesNoReplies = {false, true};
+    for (int exported = 0; exported < 2; ++exported) {
+        form.OnMenuCommand(layout::Command::ExportScript);
+    }
+    ASSERT_EQ(view.questions.size(), 2U);
+    EXPECT_THAT(view.questions[0], HasSubstr("1 lines of it that Quillon could not read would be "
+                                             "lost, such as:\n  set try9b1  \"vsay_team Moonwalk;\""));
+    EXPECT_THAT(ReadFile("qmvc.cfg"), HasSubstr("set try3b1  \"vsay Hi;\""));
+    WriteFile("qmvc.cfg", script);
 
     FaultyFileSystem files;
     files.Plant(FaultyFileSystem::Step::Read, Denied(), "qmvc.cfg");
@@ -467,6 +590,9 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
     ASSERT_EQ(again.messages.size(), 1U);
     EXPECT_THAT(again.messages[0].first, HasSubstr("could not read your keys"));
     EXPECT_THAT(again.messages[0].first, HasSubstr("Permission denied"));
+    restarted.OnMenuCommand(layout::Command::ExportScript);
+    ASSERT_EQ(again.questions.size(), 1U);
+    EXPECT_THAT(again.questions[0], HasSubstr("could not read it (Permission denied)"));
     EXPECT_EQ(ReadFile("qmvc.cfg"), script);
 }
 

@@ -3,12 +3,14 @@
 #include <cctype>
 #include <exception>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "app/GameFiles.h"
 #include "app/GameFolderLocator.h"
 #include "app/Program.h"
 #include "app/RecoveryFile.h"
+#include "app/ScriptLoss.h"
 #include "app/WorkingFolder.h"
 #include "model/install/GameFolders.h"
 #include "model/install/KnownPlaces.h"
@@ -97,6 +99,7 @@ bool Form::OnStart() {
                 Tell(working.problem, kProgramName);
             }
         }
+        recovery_.Claim(workingFolder_);
         const std::string folder =
             LocateGameFolder(view_, files_, workingFolder_, KnownPlacesOfThisMachine(files_));
         located = !folder.empty();
@@ -161,28 +164,49 @@ void Form::SelectKey(int16_t key) {
     view_.ShowAssignments(lines);
 }
 
-void Form::KeepRecovery() {
-    if (HasUnexportedChanges()) {
-        RecoveryFile(files_, workingFolder_).Keep(keys_, Profile());
-    } else {
+bool Form::KeepRecovery() {
+    if (!HasUnexportedChanges()) {
         DiscardRecovery();
+        return true;
     }
+    const Outcome kept = recovery_.Keep(keys_, Profile());
+    if (!kept.Succeeded() && !std::exchange(recoveryFailureTold_, true)) {
+        Tell("Quillon cannot keep your changes that are not exported in \"" +
+                 PathForMessage(workingFolder_) + "\": " + kept.Message() +
+                 ".\nShould Quillon end unexpectedly, they would be lost: export them "
+                 "(File, Export Script) to keep them.",
+             kProgramName);
+    }
+    return kept.Succeeded();
 }
 
 void Form::DiscardRecovery() {
-    RecoveryFile(files_, workingFolder_).Discard();
+    recovery_.Discard();
 }
 
 void Form::OfferRecovery() {
-    const std::optional<KeyTable> recovered = RecoveryFile(files_, workingFolder_).Read(Profile());
-    if (!recovered) {
+    std::vector<LeftWork> left = recovery_.LeftBehind(Profile());
+    for (size_t at = 0; at < left.size(); ++at) {
+        if (left[at].keys == keys_) {
+            recovery_.Forget(left[at]);
+            continue;
+        }
+        RevealCurrentKey();
+        const std::string which =
+            left.size() > 1 ? "\n(Changes " + std::to_string(at + 1) + " of " +
+                                  std::to_string(left.size()) +
+                                  ", each of a window of their own; No drops these.)"
+                            : "";
+        if (!view_.AskYesNo(kRecoveryQuestion + which, kProgramName)) {
+            recovery_.Forget(left[at]);
+            continue;
+        }
+        keys_ = WithShowableTexts(left[at].keys, "the changes that were not exported");
+        // Another window's changes become this window's; the rest wait for the next start.
+        if (KeepRecovery() && !recovery_.IsOwn(left[at])) {
+            recovery_.Forget(left[at]);
+        }
         return;
-    }
-    RevealCurrentKey();
-    if (*recovered != keys_ && view_.AskYesNo(kRecoveryQuestion, kProgramName)) {
-        keys_ = WithShowableTexts(*recovered, "the changes that were not exported");
-    } else {
-        DiscardRecovery();
     }
 }
 
@@ -190,6 +214,7 @@ void Form::RestoreKeys() {
     const std::string script = GameFolderFiles().FolderOf(kScriptFileName) + kScriptFileName;
     const FileRead read = files_.ReadRegularFile(script, kLargestScript);
     keys_ = KeyTable();
+    scriptKnown_ = read;
     if (read.status == FileRead::Status::Refused) {
         Tell("Quillon could not read your keys from \"" + PathForMessage(script) +
                  "\": " + read.reason + ".\nThe keypad starts empty; the script stays as it is " +
@@ -360,7 +385,31 @@ void Form::OnMenuLineClicked(int16_t line) {
     menu_.PickLine(line);
 }
 
+bool Form::MayReplaceScript() {
+    ScriptOnDisk script;
+    script.path = GameFolderFiles().FolderOf(kScriptFileName) + kScriptFileName;
+    script.known = scriptKnown_;
+    script.now = files_.ReadRegularFile(script.path, kLargestScript);
+    script.templateText =
+        files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestScript).content;
+    script.readOnly = files_.IsReadOnly(script.path);
+    const std::string question = ScriptLossQuestion(Profile(), script, keys_);
+    if (question.empty()) {
+        return true;
+    }
+    RevealCurrentKey();
+    return view_.AskYesNo(question, kProgramName);
+}
+
+void Form::NoteScriptOnDisk() {
+    scriptKnown_ = files_.ReadRegularFile(
+        GameFolderFiles().FolderOf(kScriptFileName) + kScriptFileName, kLargestScript);
+}
+
 bool Form::Export() {
+    if (!MayReplaceScript()) {
+        return false;
+    }
     size_t size = 0;
     std::string storedIn;
     const Outcome written = GameFolderFiles().Write(
@@ -376,6 +425,7 @@ bool Form::Export() {
         return false;
     }
     savedKeys_ = keys_;
+    NoteScriptOnDisk();
     DiscardRecovery();
     Tell(kExportedMessage, kExportedTitle);
     TellStoredIn(kScriptFileName, storedIn);
@@ -486,7 +536,8 @@ void Form::ChooseGameFolder() {
         return;
     }
     const std::string folder = EnsureTrailingBackslash(NormalPath(*chosen));
-    if (!GameOfFolder(files_, folder)) {
+    const std::optional<Game> chosenGame = GameOfFolder(files_, folder);
+    if (!chosenGame) {
         std::string choices;
         for (const Game game : kGames) {
             choices += std::string(choices.empty() ? "" : " or ") + "the " +
@@ -495,6 +546,12 @@ void Form::ChooseGameFolder() {
         Tell("The folder \"" + PathForMessage(folder) + "\" is no game folder.\nChoose " + choices +
                  "; the game folder stays \"" + PathForMessage(gamePath_) + "\".",
              kProgramName);
+        return;
+    }
+    // The folder in use, chosen again, changes nothing: the changes stay, unasked.
+    if (IsGameFolderInUse(folder) ||
+        IsGameFolderInUse(
+            ScriptFolderOf(files_, folder, ProfileOf(*chosenGame), UserRootOfThisMachine()))) {
         return;
     }
     if (!OfferToExport(kChangeFolderQuestion)) {
@@ -514,6 +571,14 @@ void Form::ChooseGameFolder() {
     DiscardRecovery();
     ShowScriptRunAtStart();
     SelectKey(currentKey_);
+}
+
+bool Form::IsGameFolderInUse(const std::string& folder) const {
+    if (folder == gamePath_) {
+        return true;
+    }
+    const std::optional<std::string> real = files_.RealPath(folder);
+    return real && real == files_.RealPath(gamePath_);
 }
 
 void Form::ShowAbout() {

@@ -6,6 +6,7 @@
 
 #include "app/GameFiles.h"
 #include "app/Layout.h"
+#include "app/RecoveryFile.h"
 #include "app/View.h"
 #include "model/install/VirtualStore.h"
 #include "model/keys/KeyTable.h"
@@ -65,15 +66,21 @@ class Form {
     void SelectKey(int16_t key);
     void ShowPage(int16_t page);
     // Keeps the unexported changes in the recovery file, or removes it when there are none, so
-    // that an ending nobody asked about (a crash, a power cut) loses nothing.
-    void KeepRecovery();
+    // that an ending nobody asked about (a crash, a power cut) loses nothing; false when they
+    // could not be kept, which is said once.
+    bool KeepRecovery();
     void DiscardRecovery();
-    // At start: offers the changes a run that ended without asking left behind.
+    // At start: offers the changes that windows which ended without asking left behind.
     void OfferRecovery();
     // Rebuilds the key table from the script in the game folder, and says so when part of it
     // could not be read.
     void RestoreKeys();
     bool Export();
+    // Before an export: asks when it would drop what the player has not seen dropped; false
+    // when the script is to stay as it is.
+    bool MayReplaceScript();
+    // Remembers the script as it is on disk now, to notice a change made behind the window.
+    void NoteScriptOnDisk();
     // The files the game reads from the game folder, where it reads them.
     GameFiles GameFolderFiles() const;
     // Tells where a file went instead of the game folder, and why.
@@ -87,6 +94,8 @@ class Form {
     void ToggleScriptRunAtStart();
     void ShowScriptRunAtStart();
     void ChooseGameFolder();
+    // Whether the folder is the game folder in use, by whatever path it is reached.
+    bool IsGameFolderInUse(const std::string& folder) const;
     void ShowAbout();
     // When the table holds unexported changes, asks whether to export them first; false when
     // the step that asked is not to go on.
@@ -106,6 +115,9 @@ class Form {
     FileSystem& files_;
     std::string workingFolder_;
     ProtectedFolders protectedFolders_;
+    RecoveryFile recovery_{files_};
+    bool recoveryFailureTold_ = false;
+    FileRead scriptKnown_;  // the script as this window last read or wrote it
     KeyTable keys_;
     KeyTable savedKeys_;  // as last restored or exported
     MenuNavigator menu_{ReturnToCastleWolfenstein()};

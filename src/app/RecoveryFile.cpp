@@ -1,5 +1,7 @@
 #include "app/RecoveryFile.h"
 
+#include <optional>
+
 #include "model/script/ScriptGenerator.h"
 #include "model/script/ScriptReader.h"
 
@@ -10,23 +12,18 @@ namespace {
 // names the game. Files of the time before there were other games do without that line.
 constexpr const char* kHeader = "// Quillon's changes that were not exported\r\n";
 constexpr const char* kGameLine = "// game: ";
+constexpr const char* kLockFileName = "qmrecovery.lock";
+// More windows than anybody opens at once in one working folder.
+constexpr size_t kWindowsAtMost = 16;
 
 std::string GameLine(const GameProfile& game) {
     return kGameLine + std::string(game.name) + "\r\n";
 }
 
-}  // namespace
-
-void RecoveryFile::Keep(const KeyTable& keys, const GameProfile& game) const {
-    (void)WriteFileReplacing(files_, path_, kHeader + GameLine(game) + GenerateScriptBody(keys));
-}
-
-void RecoveryFile::Discard() const {
-    (void)files_.Remove(path_);
-}
-
-std::optional<KeyTable> RecoveryFile::Read(const GameProfile& game) const {
-    const FileRead read = files_.ReadRegularFile(path_, kLargestScript);
+// The table the file keeps for the game; nothing when there is none, or one for another game.
+std::optional<KeyTable> ReadFor(FileSystem& files, const std::string& path,
+                                const GameProfile& game) {
+    const FileRead read = files.ReadRegularFile(path, kLargestScript);
     if (read.status != FileRead::Status::Read) {
         return std::nullopt;
     }
@@ -39,6 +36,67 @@ std::optional<KeyTable> RecoveryFile::Read(const GameProfile& game) const {
         return std::nullopt;
     }
     return ReadScriptAssignments(game, read.content).table;
+}
+
+}  // namespace
+
+std::string RecoveryFile::PathOf(size_t slot) const {
+    // The first window's file keeps the name it had when there was only one.
+    return folder_ + (slot == 0 ? "qmrecovery.cfg" : "qmrecovery-" + std::to_string(slot + 1) + ".cfg");
+}
+
+void RecoveryFile::Claim(const std::string& workingFolder) {
+    folder_ = workingFolder;
+    problem_ = "all of its " + std::to_string(kWindowsAtMost) + " places are taken by windows";
+    for (size_t slot = 0; slot < kWindowsAtMost; ++slot) {
+        LockAttempt attempt = files_.TryLock(folder_ + kLockFileName, slot);
+        if (attempt.lock) {
+            lock_ = std::move(attempt.lock);
+            path_ = PathOf(slot);
+            return;
+        }
+        if (!attempt.busy) {
+            problem_ = "\"" + std::string(kLockFileName) + "\" could not be used (" +
+                       attempt.error.reason + ")";
+            return;
+        }
+    }
+}
+
+Outcome RecoveryFile::Keep(const KeyTable& keys, const GameProfile& game) const {
+    if (path_.empty()) {
+        return Outcome::Failure(problem_);
+    }
+    return WriteFileReplacing(files_, path_, kHeader + GameLine(game) + GenerateScriptBody(keys));
+}
+
+void RecoveryFile::Discard() const {
+    if (!path_.empty()) {
+        (void)files_.Remove(path_);
+    }
+}
+
+std::vector<LeftWork> RecoveryFile::LeftBehind(const GameProfile& game) const {
+    std::vector<LeftWork> left;
+    for (size_t slot = 0; slot < kWindowsAtMost; ++slot) {
+        const std::string path = PathOf(slot);
+        LockAttempt attempt;
+        if (path != path_) {
+            attempt = files_.TryLock(folder_ + kLockFileName, slot);
+            // A place that cannot be held by anybody is held by no running window either.
+            if (attempt.busy || !files_.Exists(path)) {
+                continue;
+            }
+        }
+        if (const std::optional<KeyTable> keys = ReadFor(files_, path, game)) {
+            left.push_back({path, *keys, std::move(attempt.lock)});
+        }
+    }
+    return left;
+}
+
+void RecoveryFile::Forget(const LeftWork& work) const {
+    (void)files_.Remove(work.path);
 }
 
 }  // namespace quillon

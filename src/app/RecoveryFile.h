@@ -1,7 +1,8 @@
 #pragma once
 
-#include <optional>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "model/game/GameProfile.h"
 #include "model/keys/KeyTable.h"
@@ -9,26 +10,43 @@
 
 namespace quillon {
 
-// The changes not exported yet, kept in the working folder while there are any, so that an
-// ending nobody asked about (a crash, a power cut, a logout) loses nothing.
+// Changes that a window no longer running left behind, held while they are offered so that no
+// other window starting at the same moment offers them too.
+struct LeftWork {
+    std::string path;
+    KeyTable keys;
+    std::unique_ptr<HeldLock> lock;  // none for the window's own file
+};
+
+// The changes not exported yet of one window, kept in the working folder while there are any,
+// so that an ending nobody asked about (a crash, a power cut, a logout) loses nothing. Each
+// window has a file of its own, claimed through a place of a lock file that it holds while it
+// runs: a file whose place nobody holds is the work of a window that has ended.
 class RecoveryFile {
   public:
-    RecoveryFile(FileSystem& files, const std::string& workingFolder)
-        : files_(files), path_(workingFolder + kFileName) {}
+    explicit RecoveryFile(FileSystem& files) : files_(files) {}
 
-    // Writes the table, safely. A file that cannot be written leaves the player no worse off
-    // than before it existed, so nothing is said.
-    void Keep(const KeyTable& keys, const GameProfile& game) const;
+    // Claims the first file of the working folder (a folder text ending in the separator) that
+    // no running window holds.
+    void Claim(const std::string& workingFolder);
+    // Writes the table to the window's own file, safely; a failure says why.
+    [[nodiscard]] Outcome Keep(const KeyTable& keys, const GameProfile& game) const;
+    // Removes the window's own file; those of other windows stay.
     void Discard() const;
-    // The table a run that ended without asking left behind for the game; nothing when it left
-    // none, or left one for another game.
-    std::optional<KeyTable> Read(const GameProfile& game) const;
+    // What windows that have ended left for the game, the window's own file among it (a window
+    // of the same place that ended). Files of another game are left to its windows.
+    std::vector<LeftWork> LeftBehind(const GameProfile& game) const;
+    void Forget(const LeftWork& work) const;
+    bool IsOwn(const LeftWork& work) const { return work.path == path_; }
 
   private:
-    static constexpr const char* kFileName = "qmrecovery.cfg";
+    std::string PathOf(size_t slot) const;
 
     FileSystem& files_;
-    std::string path_;
+    std::string folder_;
+    std::string path_;  // the window's own file; empty when none could be claimed
+    std::unique_ptr<HeldLock> lock_;
+    std::string problem_;  // why none could be claimed
 };
 
 }  // namespace quillon

@@ -129,6 +129,12 @@ std::optional<std::optional<Assignment>> SlotValue(const GameProfile& game,
     return said;
 }
 
+void NotUnderstood(RestoredKeys& restored, const std::string& command) {
+    if (restored.linesNotUnderstood++ == 0) {
+        restored.firstNotUnderstood = command;
+    }
+}
+
 }  // namespace
 
 RestoredKeys ReadScriptAssignments(const GameProfile& game, const std::string& script,
@@ -149,14 +155,14 @@ RestoredKeys ReadScriptAssignments(const GameProfile& game, const std::string& s
         if (variable->slot == kPointer) {
             if (!PointsAtASlot(WordsOf(value, engine), 0, variable->key) &&
                 ofTheTemplate.count(command) == 0) {
-                ++restored.linesNotUnderstood;
+                NotUnderstood(restored, command);
             }
         } else if (const auto said = words.size() > 2
                                          ? SlotValue(game, value, variable->key, engine)
                                          : std::nullopt) {
             slots[variable->key][variable->slot - 1] = *said;
         } else if (ofTheTemplate.count(command) == 0) {
-            ++restored.linesNotUnderstood;
+            NotUnderstood(restored, command);
         }
     }
     for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {

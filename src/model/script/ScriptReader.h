@@ -12,6 +12,7 @@ struct RestoredKeys {
     KeyTable table;
     int keysRestored = 0;        // keys that got at least one assignment
     int linesNotUnderstood = 0;  // commands that set a key's variable to something not understood
+    std::string firstNotUnderstood;  // the first of them, as the file says it
 };
 
 // Rebuilds the key table from a console script, read as the engine's console reads it: the slot

@@ -1,0 +1,60 @@
+#include "app/ScriptLoss.h"
+
+#include "model/script/ScriptReader.h"
+#include "platform/PathText.h"
+
+namespace quillon {
+namespace {
+
+// The keys whose messages on disk are not all among the key's messages in `keys`.
+std::string KeysHeldOnlyOnDisk(const KeyTable& onDisk, const KeyTable& keys) {
+    std::string names;
+    for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
+        for (int16_t slot = 1; slot <= kSlotsPerKey; ++slot) {
+            const std::optional<Assignment>& said = onDisk.At(key, slot);
+            bool held = !said;
+            for (int16_t own = 1; own <= kSlotsPerKey && !held; ++own) {
+                held = keys.At(key, own) == said;
+            }
+            if (!held) {
+                names += (names.empty() ? "" : ", ") + SpokenKeyName(key);
+                break;
+            }
+        }
+    }
+    return names;
+}
+
+}  // namespace
+
+std::string ScriptLossQuestion(const GameProfile& game, const ScriptOnDisk& script,
+                               const KeyTable& keys) {
+    std::string losses;
+    if (script.now.status == FileRead::Status::Refused) {
+        losses += "\n- Quillon could not read it (" + script.now.reason +
+                  "): whatever it holds would be lost.";
+    } else if (script.now.status == FileRead::Status::Read) {
+        const RestoredKeys onDisk = ReadScriptAssignments(game, script.now.content, script.templateText);
+        if (script.known.status != FileRead::Status::Read ||
+            script.known.content != script.now.content) {
+            losses += "\n- It was changed since Quillon last read or wrote it";
+            const std::string names = KeysHeldOnlyOnDisk(onDisk.table, keys);
+            losses += names.empty() ? "." : ": messages on " + names + " would be lost.";
+        }
+        if (onDisk.linesNotUnderstood > 0) {
+            losses += "\n- " + std::to_string(onDisk.linesNotUnderstood) +
+                      " lines of it that Quillon could not read would be lost, such as:\n  " +
+                      PathForMessage(onDisk.firstNotUnderstood);
+        }
+    }
+    if (script.readOnly) {
+        losses += "\n- It is marked read-only; Quillon keeps the mark.";
+    }
+    if (losses.empty()) {
+        return {};
+    }
+    return "Exporting replaces \"" + PathForMessage(script.path) + "\":" + losses +
+           "\nReplace it? No exports nothing.";
+}
+
+}  // namespace quillon

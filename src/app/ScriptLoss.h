@@ -1,0 +1,27 @@
+#pragma once
+
+#include <string>
+
+#include "model/game/GameProfile.h"
+#include "model/keys/KeyTable.h"
+#include "platform/Files.h"
+
+namespace quillon {
+
+// The script on disk as an export is about to replace it.
+struct ScriptOnDisk {
+    std::string path;
+    FileRead known;        // as the window last read or wrote it
+    FileRead now;          // as it is now
+    std::string templateText;  // whose lines are no keys
+    bool readOnly = false;
+};
+
+// What an export of `keys` would drop that the player has not seen dropped: a script changed
+// since the window read or wrote it (and the keys it holds that `keys` do not), lines the window
+// could not read, a script it could not read at all, a read-only mark the player set. The
+// question to ask before replacing it; empty when nothing would be lost.
+std::string ScriptLossQuestion(const GameProfile& game, const ScriptOnDisk& script,
+                               const KeyTable& keys);
+
+}  // namespace quillon
