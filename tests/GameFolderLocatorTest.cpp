@@ -66,13 +66,57 @@ TEST(SettingsFile, ReadsBackWhatItWroteAndNoMore) {
     EXPECT_EQ(GameFolderFromSettings("  \"" + s + "my x" + s + "\"  \r\n"), s + "my x" + s);
     EXPECT_EQ(GameFolderFromSettings("Games" + s + "Main"), "Games" + s + "Main" + s);
     for (const std::string& unusable : std::vector<std::string>{
-             "", "\r\n", "  \r\nsecond line\r\n", "\"\"", "  \"  \"  ", std::string("/a\0b/", 5)}) {
+             "", "\r\n", " \r\n\t\n", "\"\"", "  \"  \"  ", std::string("/a\0b/", 5)}) {
         EXPECT_FALSE(GameFolderFromSettings(unusable)) << unusable;
     }
     fs::remove(kSettingsFileName);
     fs::create_directory(kSettingsFileName);
     EXPECT_FALSE(read()) << "a folder in its place cannot be read";
     EXPECT_FALSE(write(game).Succeeded());
+}
+
+// The settings file as editors write it: a byte-order mark, blank lines before the path, and on
+// Windows the system's code page when the text is no UTF-8.
+TEST(SettingsFile, ReadsThePathAsTheEditorWroteIt) {
+    TempFolder folder;
+    const std::string s(1, kSeparator);
+    const std::string game = s + "Spiele" + s + "Main" + s;
+    const std::vector<std::pair<std::string, std::string>> spellings = {
+        {"\xEF\xBB\xBF" + game + "\r\n", game},
+        {"\r\n \r\n\t\n" + game + "\r\n", game},
+        {"\xEF\xBB\xBF\n\n  \"" + game + "\"\n", game},
+        {"\xEF\xBB\xBF" + s + "M\xC3\xBCller" + s, s + "M\xC3\xBCller" + s},
+#ifdef _WIN32
+        {s + "M\xFCller" + s + "\r\n", s + "M\xC3\xBCller" + s},
+#else
+        {s + "M\xFCller" + s + "\r\n", s + "M\xFCller" + s},
+#endif
+    };
+    for (const auto& [content, path] : spellings) {
+        WriteFile(kSettingsFileName, content);
+        EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath, path) << content;
+    }
+}
+
+// A settings file that names no folder (one that has gone, a file, junk) is said at start, with
+// the way out: Yes searches, No keeps it.
+TEST(SettingsFile, AFolderThatIsNoMoreIsSaidAtStart) {
+    TempFolder folder;
+    WriteFile("file", "");
+    for (const std::string& named : {folder.Text("gone"), folder.Text("file"), std::string("#!@")}) {
+        WriteFile(kSettingsFileName, named + "\r\n");
+        for (const bool search : {false, true}) {
+            FakeView view;  // the drive prompt is cancelled: nothing is found
+            view.yesNoReplies = {search};
+            const std::string located = LocateGameFolder(view, RealFileSystem(), folder.Text(), {});
+            ASSERT_EQ(view.questions.size(), 1U) << named;
+            EXPECT_THAT(view.questions[0], HasSubstr("Search for the game now?"));
+            EXPECT_THAT(view.questions[0],
+                        HasSubstr(named == folder.Text("file") ? "is no folder" : "does not exist"));
+            EXPECT_EQ(located, search ? "" : EnsureTrailingBackslash(named));
+            EXPECT_EQ(view.prompts.size(), search ? 1U : 0U);
+        }
+    }
 }
 
 // Settings files that hold no usable path: the program asks for the drive, as for an empty one,

@@ -104,6 +104,20 @@ std::string SearchAskedDrive(View& view, FileSystem& files) {
     return {};
 }
 
+// Says that the settings file names no folder that is there, and asks whether to search for
+// the game instead.
+bool AskToSearchInstead(View& view, FileSystem& files, const std::string& workingFolder,
+                        const std::string& remembered) {
+    const std::string named = remembered.substr(0, remembered.size() - 1);  // the separator
+    const std::string what = files.Exists(named) ? "is no folder" : "does not exist";
+    return view.AskYesNo("The game folder \"" + PathForMessage(remembered) + "\" that \"" +
+                             kSettingsFileName + "\" in \"" + PathForMessage(workingFolder) +
+                             "\" names " + what + ".\nSearch for the game now? With No, " +
+                             "Quillon keeps it: choose the game folder with File, Game " +
+                             "Folder... before you export.",
+                         kProgramName);
+}
+
 }  // namespace
 
 std::string FolderForScripts(View& view, FileSystem& files, const std::string& folder,
@@ -134,7 +148,9 @@ std::string FolderForScripts(View& view, FileSystem& files, const std::string& f
 std::string LocateGameFolder(View& view, FileSystem& files, const std::string& workingFolder,
                              const KnownPlaces& places) {
     const RememberedFolder remembered = ReadSettingsFile(files, workingFolder);
-    if (remembered.gamePath) {
+    if (remembered.gamePath && (files.IsFolder(*remembered.gamePath) ||
+                                !AskToSearchInstead(view, files, workingFolder,
+                                                    *remembered.gamePath))) {
         return *remembered.gamePath;
     }
     if (!remembered.refusal.empty()) {

@@ -1,6 +1,9 @@
 #include "model/install/SettingsFile.h"
 
+#include <algorithm>
+
 #include "platform/PathText.h"
+#include "platform/SystemText.h"
 
 namespace quillon {
 namespace {
@@ -14,10 +17,26 @@ bool NeedsQuotes(const std::string& path) {
                              path.back() == ' ' || path.back() == '\t');
 }
 
+// The first line that holds more than blanks, past a byte-order mark that some editors put
+// before UTF-8 text.
+std::string FirstLineOf(const std::string& content) {
+    const std::string byteOrderMark = "\xEF\xBB\xBF";
+    size_t start = content.rfind(byteOrderMark, 0) == 0 ? byteOrderMark.size() : 0;
+    while (start < content.size()) {
+        const size_t end = std::min(content.find_first_of("\r\n", start), content.size());
+        const std::string line = content.substr(start, end - start);
+        if (line.find_first_not_of(kBlanks) != std::string::npos) {
+            return line;
+        }
+        start = end + 1;
+    }
+    return {};
+}
+
 }  // namespace
 
 std::optional<std::string> GameFolderFromSettings(const std::string& content) {
-    const std::string line = content.substr(0, content.find_first_of("\r\n"));
+    const std::string line = FirstLineOf(content);
     const size_t start = line.find_first_not_of(kBlanks);
     if (start == std::string::npos) {
         return std::nullopt;
@@ -43,7 +62,7 @@ RememberedFolder ReadSettingsFile(FileSystem& files, const std::string& workingF
         files.ReadRegularFile(workingFolder + kSettingsFileName, kLargestSettingsFile);
     RememberedFolder remembered;
     if (read.status == FileRead::Status::Read) {
-        remembered.gamePath = GameFolderFromSettings(read.content);
+        remembered.gamePath = GameFolderFromSettings(TextFromEditor(read.content));
     } else if (read.status == FileRead::Status::Refused) {
         remembered.refusal = read.reason;
     }
