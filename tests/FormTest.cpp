@@ -509,6 +509,14 @@ TEST_F(FormTest, TheScriptRunAtGameStartIsOneLineOfAutoexec) {
     EXPECT_THAT(view.messages[0].first, HasSubstr("Input/output error"));
     EXPECT_EQ(ReadFile("game/autoexec.cfg"), "seta name \"me\"\nbind x y");
     EXPECT_FALSE(shown());
+
+    // A file that cannot be read is never replaced.
+    files.Plant(FaultyFileSystem::Step::Read, Denied(), "autoexec", 1);
+    const int created = files.Taken(FaultyFileSystem::Step::Create);
+    form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+    ASSERT_EQ(view.messages.size(), 2U);
+    EXPECT_THAT(view.messages[1].first, HasSubstr("could not read"));
+    EXPECT_EQ(files.Taken(FaultyFileSystem::Step::Create), created);
 }
 
 // Where Windows lets only administrators write, the game's files go to the folder's VirtualStore

@@ -401,10 +401,13 @@ TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
 
 #ifndef _WIN32
 // What the probe finds with the home folder "home" in `base`.
-std::vector<FoundGame> ProbeHome(const fs::path& base) {
+std::vector<FoundGame> ProbeHome(const fs::path& base, const std::string& winePrefix = {}) {
     const test::TemporaryHome home(base);
+    setenv("WINEPREFIX", winePrefix.c_str(), 1);
+    std::vector<FoundGame> found =
+        ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem()));
     unsetenv("WINEPREFIX");
-    return ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem()));
+    return found;
 }
 
 TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
@@ -431,15 +434,31 @@ TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
     Install(folder, "home/Games/et/drive_c/Program Files/Wolfenstein - Enemy Territory", etmain,
             "pak0.pk3");  // without the game's own binaries: some other game's
 
-    const std::vector<FoundGame> found = ProbeHome(folder.Path());
+    // Every other place: Steam's Flatpak and Snap, the prefix WINEPREFIX names, ~/.wine and
+    // PlayOnLinux's prefixes.
+    const std::string common = "steamapps/common/Return to Castle Wolfenstein";
+    const std::string steamFlatpak =
+        Install(folder, "home/.var/app/com.valvesoftware.Steam/.local/share/Steam/" + common);
+    const std::string steamSnap = Install(folder, "home/snap/steam/common/.local/share/Steam/" + common);
+    const std::string inPrefix = "/drive_c/Program Files/Return to Castle Wolfenstein";
+    const std::string named = Install(folder, "named" + inPrefix);
+    const std::string wine = Install(folder, "home/.wine" + inPrefix);
+    const std::string playOnLinux = Install(folder, "home/.PlayOnLinux/wineprefix/rtcw" + inPrefix);
+
+    const std::vector<FoundGame> found = ProbeHome(folder.Path(), folder.Text("named"));
     // Steam reached twice (through ~/.steam/steam and directly) is one folder.
     EXPECT_EQ(found,
               (std::vector<FoundGame>{
                   {folder.Text("home/.steam/steam/steamapps/common/Return to Castle Wolfenstein/"
                                "Main/"),
                    Game::ReturnToCastleWolfenstein},
+                  {steamFlatpak, Game::ReturnToCastleWolfenstein},
+                  {steamSnap, Game::ReturnToCastleWolfenstein},
+                  {named, Game::ReturnToCastleWolfenstein},
+                  {wine, Game::ReturnToCastleWolfenstein},
                   {game, Game::ReturnToCastleWolfenstein},
                   {bottle, Game::ReturnToCastleWolfenstein},
+                  {playOnLinux, Game::ReturnToCastleWolfenstein},
                   {folder.Text("home/.wolf/main/"), Game::ReturnToCastleWolfenstein},
                   {legacy, Game::EnemyTerritory},
                   {flatpak, Game::EnemyTerritory},

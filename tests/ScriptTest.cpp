@@ -238,6 +238,10 @@ TEST(ScriptReader, HandEditedScriptsAreReadAsTheConsoleReadsThem) {
         "set try5bb \"vstr try6b1\"\n"  // to another key's slot: not understood
         "set try07b1  \"vsay Hi;\"\n"   // another variable than key 7's
         "set try6b1  \"vsay Hi;\"\n"
+        "set try7b1 \"vsay Hi;vsay Bye;\"\n"  // two messages: not understood
+        "set try23b1 \"vsay Hi;\"\nset try0b1 \"vsay Hi;\"\nset try8b4 \"vsay Hi;\"\n"  // no such
+        "set try8b0 \"vsay Hi;\"\nset try8c1 \"vsay Hi;\"\nset try8b1x \"vsay Hi;\"\n"  // key or slot
+        "set tryb1 \"vsay Hi;\"\nset try8 \"vsay Hi;\"\nset try8b \"vsay Hi;\"\n"
         "set try6b1 vsay Bye";  // set again, the last line: the later one wins
     const GameProfile& game = ReturnToCastleWolfenstein();
     const RestoredKeys restored = ReadScriptAssignments(game, script);
@@ -248,7 +252,7 @@ TEST(ScriptReader, HandEditedScriptsAreReadAsTheConsoleReadsThem) {
     expected.Append(6, *Assignment::FromNumbers(game, 6, 5));
     EXPECT_EQ(restored.table, expected);
     EXPECT_EQ(restored.keysRestored, 3);
-    EXPECT_EQ(restored.linesNotUnderstood, 5);
+    EXPECT_EQ(restored.linesNotUnderstood, 6);
 
     // Lines of the template are the template's, not keys that could not be read.
     const std::string templateText = "set try2b3 \"say hello\"\r\nbind KP_5 \"vstr try5bb\"\r\n";
