@@ -51,7 +51,9 @@ class FaultyFileSystem : public FileSystem {
     bool IsFolder(const std::string& path) override { return real_.IsFolder(path); }
     bool IsRegularFile(const std::string& path) override { return real_.IsRegularFile(path); }
     bool Exists(const std::string& path) override { return real_.Exists(path); }
-    bool IsLink(const std::string& path) override { return real_.IsLink(path); }
+    std::optional<std::string> LinkTarget(const std::string& path) override {
+        return real_.LinkTarget(path);
+    }
     bool IsReadOnly(const std::string& path) override { return real_.IsReadOnly(path); }
     std::optional<std::string> RealPath(const std::string& path) override {
         return real_.RealPath(path);

@@ -56,8 +56,10 @@ class FileSystem {
     virtual bool IsRegularFile(const std::string& path) = 0;
     // Whether the path leads to a file or folder that the system can reach by that path.
     virtual bool Exists(const std::string& path) = 0;
-    // Whether the path itself is a symbolic link.
-    virtual bool IsLink(const std::string& path) = 0;
+    // Where the path leads when it is a link (or, on Windows, when the system reaches the file
+    // by another path): the file's own path, or the empty text when it leads nowhere. Nothing
+    // for a path that is no link.
+    virtual std::optional<std::string> LinkTarget(const std::string& path) = 0;
     // Whether the file the path leads to is marked read-only: no write permission for its owner,
     // or Windows' read-only attribute.
     virtual bool IsReadOnly(const std::string& path) = 0;

@@ -156,9 +156,12 @@ class PosixFileSystem : public SystemFileSystem {
         return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
     }
 
-    bool IsLink(const std::string& path) override {
+    std::optional<std::string> LinkTarget(const std::string& path) override {
         struct stat info {};
-        return lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+        if (lstat(path.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) {
+            return std::nullopt;
+        }
+        return RealPath(path).value_or(std::string());
     }
 
     bool IsReadOnly(const std::string& path) override {

@@ -8,6 +8,7 @@
 #include "platform/PathText.h"
 #include "platform/SystemFileSystem.h"
 #include "platform/SystemHandle.h"
+#include "platform/TextCase.h"
 #include "platform/WideText.h"
 
 namespace quillon {
@@ -96,6 +97,34 @@ class WindowsNewFile : public NewFile {
     bool kept_ = false;
 };
 
+// The path of the file an open handle leads to, after every link.
+std::wstring FinalPathOf(HANDLE file) {
+    const DWORD flags = FILE_NAME_NORMALIZED | VOLUME_NAME_DOS;
+    std::wstring path(GetFinalPathNameByHandleW(file, nullptr, 0, flags), L'\0');
+    const DWORD length =
+        GetFinalPathNameByHandleW(file, path.data(), static_cast<DWORD>(path.size()), flags);
+    path.resize(length < path.size() ? length : 0);
+    return path;
+}
+
+std::wstring FullPathOf(const std::wstring& path) {
+    std::wstring full(GetFullPathNameW(path.c_str(), 0, nullptr, nullptr), L'\0');
+    const DWORD length =
+        GetFullPathNameW(path.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+    full.resize(length < full.size() ? length : 0);
+    return full;
+}
+
+// A path as the program keeps it: without the \\?\ form's prefix.
+std::string WithoutLongPathPrefix(const std::wstring& path) {
+    const std::wstring prefix = L"\\\\?\\";
+    const std::wstring unc = prefix + L"UNC\\";
+    if (path.rfind(unc, 0) == 0) {
+        return TextFromWide(L"\\\\" + path.substr(unc.size()));
+    }
+    return TextFromWide(path.rfind(prefix, 0) == 0 ? path.substr(prefix.size()) : path);
+}
+
 // A place of a lock file: one byte, locked through its own handle, so that two holders in one
 // process exclude each other as two processes do.
 class WindowsHeldLock : public HeldLock {
@@ -160,10 +189,26 @@ class WindowsFileSystem : public SystemFileSystem {
                (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE)) == 0;
     }
 
-    bool IsLink(const std::string& path) override {
-        const DWORD attributes = GetFileAttributesW(LongPathForm(WideFromText(path)).c_str());
-        return attributes != INVALID_FILE_ATTRIBUTES &&
-               (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+    std::optional<std::string> LinkTarget(const std::string& path) override {
+        const std::wstring wide = LongPathForm(WideFromText(path));
+        const DWORD attributes = GetFileAttributesW(wide.c_str());
+        const bool reparse = attributes != INVALID_FILE_ATTRIBUTES &&
+                             (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
+        const SystemHandle file(CreateFileW(wide.c_str(), 0,
+                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
+                                            nullptr));
+        if (!file.IsOpen()) {
+            return reparse ? std::optional<std::string>(std::string()) : std::nullopt;
+        }
+        // Wine shows a link of the system beneath it as the file itself; only the path the
+        // system ends at tells.
+        const std::string final = WithoutLongPathPrefix(FinalPathOf(file.Get()));
+        if (final.empty() ||
+            (!reparse && SameIgnoringCase(final, WithoutLongPathPrefix(FullPathOf(wide))))) {
+            return std::nullopt;
+        }
+        return final;
     }
 
     bool IsReadOnly(const std::string& path) override {

@@ -90,9 +90,8 @@ Outcome WriteFileReplacing(FileSystem& files, const std::string& link,
     // Players keep their configuration in one place and link it where the game reads it: the
     // file the link leads to is the one to replace, or the link would become a file apart.
     std::string destination = link;
-    if (files.IsLink(link)) {
-        const std::optional<std::string> target = files.RealPath(link);
-        if (!target || !files.IsRegularFile(*target)) {
+    if (const std::optional<std::string> target = files.LinkTarget(link)) {
+        if (target->empty() || !files.IsRegularFile(*target)) {
             return Outcome::Failure("it is a link that leads to no file Quillon can replace");
         }
         destination = *target;
