@@ -43,6 +43,7 @@ class FakeView : public View {
     std::vector<bool> allKeysLitInBox;
     int progressReports = 0;
     bool progressOpen = false;
+    bool cancelSearch = false;  // the progress window's Cancel, pressed at its first report
     bool ended = false;
     bool closeRequested = false;
     std::map<layout::Command, bool> checked;
@@ -121,7 +122,7 @@ class FakeView : public View {
         ~Progress() override { view_.progressOpen = false; }
         bool Show(const SearchProgress&) override {
             ++view_.progressReports;
-            return true;
+            return !view_.cancelSearch;
         }
 
       private:

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <memory>
 #include <string>
+#include <tuple>
 
 #include "FakeView.h"
 #include "FakeWinePrefix.h"
@@ -12,11 +13,6 @@
 #include "app/WorkingFolder.h"
 #include "model/script/ScriptGenerator.h"
 #include "platform/FaultyFileSystem.h"
-#include "platform/PathText.h"
-
-#ifdef _WIN32
-#include <windows.h>
-#endif
 
 namespace quillon {
 namespace {
@@ -361,13 +357,7 @@ TEST_F(FormTest, AnExportAsksBeforeReplacingAScriptChangedBehindIt) {
     EXPECT_EQ(Exported(), ours + "// mine\r\n");
     EXPECT_THAT(view.questions.back(), HasSubstr("changed since"));
 
-#ifdef _WIN32
-    SetFileAttributesW(PathFromText(folder.Text("game/qmvc.cfg")).c_str(),
-                       FILE_ATTRIBUTE_READONLY);
-#else
     fs::permissions("game/qmvc.cfg", fs::perms::owner_write, fs::perm_options::remove);
-#endif
-    ASSERT_TRUE(files.IsReadOnly(folder.Text("game/qmvc.cfg")));
     view.yesNoReplies = {true, true};
     Exported();
     EXPECT_THAT(view.questions.back(), HasSubstr("It is marked read-only; Quillon keeps the mark"));
@@ -580,9 +570,9 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
 
     // What could not be read is not dropped unasked: No writes nothing, Yes replaces it.
     view.yesNoReplies = {false, true};
-    for (int exported = 0; exported < 2; ++exported) {
-        form.OnMenuCommand(layout::Command::ExportScript);
-    }
+    form.OnMenuCommand(layout::Command::ExportScript);
+    EXPECT_EQ(ReadFile("qmvc.cfg"), script);
+    form.OnMenuCommand(layout::Command::ExportScript);
     ASSERT_EQ(view.questions.size(), 2U);
     EXPECT_THAT(view.questions[0], HasSubstr("1 lines of it that Quillon could not read would be "
                                              "lost, such as:\n  set try9b1  \"vsay_team Moonwalk;\""));
@@ -619,6 +609,33 @@ TEST(FormStartUp, TheFolderIsReadAsItsEngineReadsIt) {
         ASSERT_TRUE(form.OnStart());
         EXPECT_EQ(form.Keys().UsedCount(9), runs ? 1 : 0) << user;
         EXPECT_EQ(view.checked[layout::Command::LoadScriptAtGameStart], runs) << user;
+    }
+}
+
+// Only a refusal below Program Files goes to the folder's VirtualStore copy: another failure, a
+// folder elsewhere, or a copy that cannot be made leave the failure as it is.
+TEST(FormVirtualStore, OnlyARefusalBelowProgramFilesGoesToTheCopy) {
+    TempFolder folder;
+    const ProtectedFolders protectedFolders{{folder.Text() + "Program Files"}, folder.Text("Local")};
+    const std::string game = folder.Text("Program Files/RTCW/");
+    FaultyFileSystem files;
+    const Outcome refused = Outcome::Refusal("refused");
+    for (const auto& [gameFolder, failure, madeCopy, toCopy] :
+         {std::tuple{game, refused, true, true}, {game, Outcome::Failure("full"), true, false},
+          {folder.Text("Games/RTCW/"), refused, true, false}, {game, refused, false, false}}) {
+        if (!madeCopy) {
+            files.Plant(FaultyFileSystem::Step::MakeFolder, Denied(), folder.Text("Local"));
+        }
+        std::vector<std::string> tried;
+        std::string storedIn;
+        const Outcome written = GameFiles(files, gameFolder, protectedFolders)
+                                    .Write("x", [&](const std::string& where) {
+                                        tried.push_back(where);
+                                        return tried.size() == 1 ? failure : Outcome::Success();
+                                    }, storedIn);
+        EXPECT_EQ(tried.size(), toCopy ? 2U : 1U) << gameFolder << failure.Message();
+        EXPECT_EQ(written.Message(), toCopy ? "" : failure.Message());
+        EXPECT_EQ(storedIn, toCopy ? VirtualStoreCopy(game, protectedFolders) : "");
     }
 }
 

@@ -221,6 +221,15 @@ TEST_F(WineDriveTest, DriveAnswersMapToWineDrivesOrFolders) {
 // Answers it cannot use, a search that finds nothing and a folder declined are asked again,
 // saying why; the folder taken is remembered.
 TEST_F(WineDriveTest, AsksAgainUntilAFolderIsTakenThenRemembersIt) {
+    // The search's Cancel ends it: nothing found, nothing remembered.
+    FakeView cancelled;
+    cancelled.texts = {"c"};
+    cancelled.cancelSearch = true;
+    EXPECT_EQ(LocateGameFolder(cancelled, RealFileSystem(), folder.Text(), {}), "");
+    ASSERT_EQ(cancelled.messages.size(), 1U);
+    EXPECT_THAT(cancelled.messages[0].first, HasSubstr("was cancelled"));
+    EXPECT_FALSE(fs::exists(kSettingsFileName));
+
     FakeView view;
     fs::create_directories(folder.Path() / "home/empty");
     view.texts = {"", "~/Games", "~/empty", "c", "C:"};
