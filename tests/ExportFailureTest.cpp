@@ -241,9 +241,11 @@ TEST_F(ExportFailure, LinksAreWrittenThroughAndModesKept) {
 #ifndef _WIN32
     // Wine shows a link that leads nowhere as no file at all.
     fs::remove(kept);
-    EXPECT_THAT(Export().Message(), HasSubstr("it is a link that leads to no file Quillon can replace"));
+    EXPECT_THAT(Export().Message(),
+                HasSubstr("it is a link that leads to no file Quillon can replace"));
     EXPECT_TRUE(fs::is_symlink("qmvc.cfg"));
-    EXPECT_EQ(NamesIn(folder.Path()), (std::vector<std::string>{"kept", "qmscript.txt", "qmvc.cfg"}));
+    EXPECT_EQ(NamesIn(folder.Path()),
+              (std::vector<std::string>{"kept", "qmscript.txt", "qmvc.cfg"}));
 #endif
 
     fs::remove("qmvc.cfg");

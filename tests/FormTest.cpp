@@ -574,8 +574,9 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
     EXPECT_EQ(ReadFile("qmvc.cfg"), script);
     form.OnMenuCommand(layout::Command::ExportScript);
     ASSERT_EQ(view.questions.size(), 2U);
-    EXPECT_THAT(view.questions[0], HasSubstr("1 lines of it that Quillon could not read would be "
-                                             "lost, such as:\n  set try9b1  \"vsay_team Moonwalk;\""));
+    EXPECT_THAT(view.questions[0],
+                HasSubstr("1 lines of it that Quillon could not read would be "
+                          "lost, such as:\n  set try9b1  \"vsay_team Moonwalk;\""));
     EXPECT_THAT(ReadFile("qmvc.cfg"), HasSubstr("set try3b1  \"vsay Hi;\""));
     WriteFile("qmvc.cfg", script);
 
@@ -616,23 +617,29 @@ TEST(FormStartUp, TheFolderIsReadAsItsEngineReadsIt) {
 // folder elsewhere, or a copy that cannot be made leave the failure as it is.
 TEST(FormVirtualStore, OnlyARefusalBelowProgramFilesGoesToTheCopy) {
     TempFolder folder;
-    const ProtectedFolders protectedFolders{{folder.Text() + "Program Files"}, folder.Text("Local")};
+    const ProtectedFolders protectedFolders{{folder.Text() + "Program Files"},
+                                            folder.Text("Local")};
     const std::string game = folder.Text("Program Files/RTCW/");
     FaultyFileSystem files;
     const Outcome refused = Outcome::Refusal("refused");
     for (const auto& [gameFolder, failure, madeCopy, toCopy] :
-         {std::tuple{game, refused, true, true}, {game, Outcome::Failure("full"), true, false},
-          {folder.Text("Games/RTCW/"), refused, true, false}, {game, refused, false, false}}) {
+         {std::tuple{game, refused, true, true},
+          {game, Outcome::Failure("full"), true, false},
+          {folder.Text("Games/RTCW/"), refused, true, false},
+          {game, refused, false, false}}) {
         if (!madeCopy) {
             files.Plant(FaultyFileSystem::Step::MakeFolder, Denied(), folder.Text("Local"));
         }
         std::vector<std::string> tried;
         std::string storedIn;
         const Outcome written = GameFiles(files, gameFolder, protectedFolders)
-                                    .Write("x", [&](const std::string& where) {
-                                        tried.push_back(where);
-                                        return tried.size() == 1 ? failure : Outcome::Success();
-                                    }, storedIn);
+                                    .Write(
+                                        "x",
+                                        [&](const std::string& where) {
+                                            tried.push_back(where);
+                                            return tried.size() == 1 ? failure : Outcome::Success();
+                                        },
+                                        storedIn);
         EXPECT_EQ(tried.size(), toCopy ? 2U : 1U) << gameFolder << failure.Message();
         EXPECT_EQ(written.Message(), toCopy ? "" : failure.Message());
         EXPECT_EQ(storedIn, toCopy ? VirtualStoreCopy(game, protectedFolders) : "");

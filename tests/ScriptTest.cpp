@@ -240,7 +240,8 @@ TEST(ScriptReader, HandEditedScriptsAreReadAsTheConsoleReadsThem) {
         "set try6b1  \"vsay Hi;\"\n"
         "set try7b1 \"vsay Hi;vsay Bye;\"\n"  // two messages: not understood
         "set try23b1 \"vsay Hi;\"\nset try0b1 \"vsay Hi;\"\nset try8b4 \"vsay Hi;\"\n"  // no such
-        "set try8b0 \"vsay Hi;\"\nset try8c1 \"vsay Hi;\"\nset try8b1x \"vsay Hi;\"\n"  // key or slot
+        "set try8b0 \"vsay Hi;\"\nset try8c1 \"vsay Hi;\"\nset try8b1x \"vsay Hi;\"\n"  // key or
+                                                                                        // slot
         "set tryb1 \"vsay Hi;\"\nset try8 \"vsay Hi;\"\nset try8b \"vsay Hi;\"\n"
         "set try6b1 vsay Bye";  // set again, the last line: the later one wins
     const GameProfile& game = ReturnToCastleWolfenstein();

@@ -192,11 +192,11 @@ void Form::OfferRecovery() {
             continue;
         }
         RevealCurrentKey();
-        const std::string which =
-            left.size() > 1 ? "\n(Changes " + std::to_string(at + 1) + " of " +
-                                  std::to_string(left.size()) +
-                                  ", each of a window of their own; No drops these.)"
-                            : "";
+        const std::string which = left.size() > 1
+                                      ? "\n(Changes " + std::to_string(at + 1) + " of " +
+                                            std::to_string(left.size()) +
+                                            ", each of a window of their own; No drops these.)"
+                                      : "";
         if (!view_.AskYesNo(kRecoveryQuestion + which, kProgramName)) {
             recovery_.Forget(left[at]);
             continue;

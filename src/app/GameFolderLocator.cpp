@@ -148,9 +148,9 @@ std::string FolderForScripts(View& view, FileSystem& files, const std::string& f
 std::string LocateGameFolder(View& view, FileSystem& files, const std::string& workingFolder,
                              const KnownPlaces& places) {
     const RememberedFolder remembered = ReadSettingsFile(files, workingFolder);
-    if (remembered.gamePath && (files.IsFolder(*remembered.gamePath) ||
-                                !AskToSearchInstead(view, files, workingFolder,
-                                                    *remembered.gamePath))) {
+    if (remembered.gamePath &&
+        (files.IsFolder(*remembered.gamePath) ||
+         !AskToSearchInstead(view, files, workingFolder, *remembered.gamePath))) {
         return *remembered.gamePath;
     }
     if (!remembered.refusal.empty()) {

@@ -42,7 +42,8 @@ std::optional<KeyTable> ReadFor(FileSystem& files, const std::string& path,
 
 std::string RecoveryFile::PathOf(size_t slot) const {
     // The first window's file keeps the name it had when there was only one.
-    return folder_ + (slot == 0 ? "qmrecovery.cfg" : "qmrecovery-" + std::to_string(slot + 1) + ".cfg");
+    return folder_ +
+           (slot == 0 ? "qmrecovery.cfg" : "qmrecovery-" + std::to_string(slot + 1) + ".cfg");
 }
 
 void RecoveryFile::Claim(const std::string& workingFolder) {

@@ -34,7 +34,8 @@ std::string ScriptLossQuestion(const GameProfile& game, const ScriptOnDisk& scri
         losses += "\n- Quillon could not read it (" + script.now.reason +
                   "): whatever it holds would be lost.";
     } else if (script.now.status == FileRead::Status::Read) {
-        const RestoredKeys onDisk = ReadScriptAssignments(game, script.now.content, script.templateText);
+        const RestoredKeys onDisk =
+            ReadScriptAssignments(game, script.now.content, script.templateText);
         if (script.known.status != FileRead::Status::Read ||
             script.known.content != script.now.content) {
             losses += "\n- It was changed since Quillon last read or wrote it";

@@ -11,8 +11,8 @@ namespace quillon {
 // The script on disk as an export is about to replace it.
 struct ScriptOnDisk {
     std::string path;
-    FileRead known;        // as the window last read or wrote it
-    FileRead now;          // as it is now
+    FileRead known;            // as the window last read or wrote it
+    FileRead now;              // as it is now
     std::string templateText;  // whose lines are no keys
     bool readOnly = false;
 };

@@ -97,8 +97,9 @@ FileSystem& RealFileSystem();
 
 // Writes `content` to a new file beside `destination` and then puts it in the destination's
 // place in one step. A destination that is a link is written through: the file it leads to is
-// replaced, beside itself; a link that leads to no regular file is refused. A failure, or another program replacing the destination at the same
-// moment, never leaves a mixed or partial file; the failure says why, in the system's words.
+// replaced, beside itself; a link that leads to no regular file is refused. A failure, or another
+// program replacing the destination at the same moment, never leaves a mixed or partial file; the
+// failure says why, in the system's words.
 [[nodiscard]] Outcome WriteFileReplacing(FileSystem& files, const std::string& destination,
                                          const std::string& content);
 

@@ -166,7 +166,8 @@ class PosixFileSystem : public SystemFileSystem {
 
     bool IsReadOnly(const std::string& path) override {
         struct stat info {};
-        return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) && (info.st_mode & 0200) == 0;
+        return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+               (info.st_mode & 0200) == 0;
     }
 
     LockAttempt TryLock(const std::string& path, size_t slot) override {

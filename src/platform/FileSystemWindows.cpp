@@ -194,10 +194,9 @@ class WindowsFileSystem : public SystemFileSystem {
         const DWORD attributes = GetFileAttributesW(wide.c_str());
         const bool reparse = attributes != INVALID_FILE_ATTRIBUTES &&
                              (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
-        const SystemHandle file(CreateFileW(wide.c_str(), 0,
-                                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                            nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
-                                            nullptr));
+        const SystemHandle file(
+            CreateFileW(wide.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                        nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
         if (!file.IsOpen()) {
             return reparse ? std::optional<std::string>(std::string()) : std::nullopt;
         }
@@ -276,8 +275,8 @@ class WindowsFileSystem : public SystemFileSystem {
         // The system refuses to replace a read-only file: the mark moves to the new one first,
         // and back should the replace fail.
         const DWORD attributes = GetFileAttributesW(target.c_str());
-        const bool readOnly = attributes != INVALID_FILE_ATTRIBUTES &&
-                              (attributes & FILE_ATTRIBUTE_READONLY) != 0;
+        const bool readOnly =
+            attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) != 0;
         if (readOnly) {
             SetFileAttributesW(target.c_str(), attributes & ~FILE_ATTRIBUTE_READONLY);
             SetFileAttributesW(source.c_str(),

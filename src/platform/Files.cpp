@@ -85,12 +85,11 @@ Outcome FailureOf(const FileError& error, std::string message) {
 
 }  // namespace
 
-Outcome WriteFileReplacing(FileSystem& files, const std::string& link,
-                           const std::string& content) {
+Outcome WriteFileReplacing(FileSystem& files, const std::string& path, const std::string& content) {
     // Players keep their configuration in one place and link it where the game reads it: the
     // file the link leads to is the one to replace, or the link would become a file apart.
-    std::string destination = link;
-    if (const std::optional<std::string> target = files.LinkTarget(link)) {
+    std::string destination = path;
+    if (const std::optional<std::string> target = files.LinkTarget(path)) {
         if (target->empty() || !files.IsRegularFile(*target)) {
             return Outcome::Failure("it is a link that leads to no file Quillon can replace");
         }

@@ -12,10 +12,11 @@ bool IsUtf8(const std::string& bytes) {
     for (size_t at = 0; at < bytes.size();) {
         const auto lead = static_cast<unsigned char>(bytes[at]);
         // The sequence's length, and the smallest value it may carry (no overlong forms).
-        const size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2
-                              : lead >= 0xE0 && lead < 0xF0                ? 3
-                              : lead >= 0xF0 && lead < 0xF5                ? 4
-                                                                           : 0;
+        const size_t length = lead < 0x80                   ? 1
+                              : lead >= 0xC2 && lead < 0xE0 ? 2
+                              : lead >= 0xE0 && lead < 0xF0 ? 3
+                              : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                            : 0;
         if (length == 0 || at + length > bytes.size()) {
             return false;
         }
