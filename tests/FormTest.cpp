@@ -457,6 +457,7 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     EXPECT_THAT(LastMessage(), HasSubstr("ends the slot's value\n- it holds a semicolon"));
     EXPECT_EQ(view.list, Lines{"Need Medic! \"medic at the gate\"    3     1"});
     form.OnMenuCommand(layout::Command::EditMessageText, 0);  // cancelled: nothing changes
+    fs::copy_file("qmrecovery.cfg", "qmrecovery-9.cfg");  // as a window that ended leaves it
     FakeView next;
     next.yesNoReplies = {true};
     Form restarted(next, files, folder.Text());

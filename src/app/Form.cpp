@@ -393,6 +393,7 @@ bool Form::MayReplaceScript() {
     script.templateText =
         files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestScript).content;
     script.readOnly = files_.IsReadOnly(script.path);
+    script.engine = engine_;
     const std::string question = ScriptLossQuestion(Profile(), script, keys_);
     if (question.empty()) {
         return true;

@@ -35,7 +35,7 @@ std::string ScriptLossQuestion(const GameProfile& game, const ScriptOnDisk& scri
                   "): whatever it holds would be lost.";
     } else if (script.now.status == FileRead::Status::Read) {
         const RestoredKeys onDisk =
-            ReadScriptAssignments(game, script.now.content, script.templateText);
+            ReadScriptAssignments(game, script.now.content, script.templateText, script.engine);
         if (script.known.status != FileRead::Status::Read ||
             script.known.content != script.now.content) {
             losses += "\n- It was changed since Quillon last read or wrote it";

@@ -15,6 +15,7 @@ struct ScriptOnDisk {
     FileRead now;              // as it is now
     std::string templateText;  // whose lines are no keys
     bool readOnly = false;
+    Engine engine = Engine::Original;  // whose reading of it counts
 };
 
 // What an export of `keys` would drop that the player has not seen dropped: a script changed
