@@ -660,6 +660,37 @@ TEST(FormStartUp, NoInstallationEndsTheProgramWithoutSettings) {
     EXPECT_FALSE(fs::exists("qm.cfg"));
 }
 
+// Started from a folder that holds the settings, from one that holds nothing of Quillon's (the
+// program's own folder serves), and from there again when the program's folder cannot be
+// written: the user's folder is made, with the default template, and the starting folder is
+// left as it was.
+TEST(WorkingFolder, ChosenByWhereTheProgramStartsAndWhereItMayWrite) {
+    TempFolder folder;
+    WriteFile("program/qmscript.txt", "default");
+    WriteFile("player/qm.cfg", "");
+    fs::create_directory("elsewhere");
+    const auto startedIn = [&](const std::string& current) {
+        return WorkingFolderPlaces{folder.Text(current + "/"), folder.Text("program/"),
+                                   folder.Text("user/Quillon/"),
+                                   folder.Text("program/qmscript.txt")};
+    };
+    FaultyFileSystem files;
+    EXPECT_EQ(ChooseWorkingFolder(files, startedIn("player")).folder, folder.Text("player/"));
+    EXPECT_EQ(ChooseWorkingFolder(files, startedIn("elsewhere")).folder, folder.Text("program/"));
+    EXPECT_EQ(std::distance(fs::directory_iterator("program"), {}), 1) << "a file left behind";
+
+    files.Plant(FaultyFileSystem::Step::Create, Denied(), folder.Text("program"));
+    const WorkingFolder chosen = ChooseWorkingFolder(files, startedIn("elsewhere"));
+    EXPECT_EQ(chosen.folder, folder.Text("user/Quillon/"));
+    EXPECT_EQ(chosen.problem, "");
+    EXPECT_EQ(ReadFile("user/Quillon/qmscript.txt"), "default");
+    EXPECT_TRUE(fs::is_empty("elsewhere"));
+#ifdef _WIN32
+    EXPECT_EQ(WorkingFolderPlacesOfThisMachine(files).own,
+              std::string(std::getenv("APPDATA")) + "\\Quillon\\");
+#endif
+}
+
 #ifndef _WIN32
 // XDG_CONFIG_HOME names a folder of the test's own while the object lives.
 class ConfigHome {

@@ -6,15 +6,15 @@ namespace quillon::layout {
 
 // clang-format off
 const std::array<Control, 9> kControls = {{
-    {Role::AssignmentList,  "assignments",     ControlKind::ListBox, {6, 15, 214, 82},     "",                     Font::Default,   false, false, false, 24},
-    {Role::DeleteButton,    "deleteButton",    ControlKind::Button,  {231, 15, 100, 28},   "Delete command",       Font::Default,   false, false, false, 30},
-    {Role::Prompt,          "prompt",          ControlKind::Label,   {231, 87, 244, 19},   "",                     Font::ArialBold, true,  false, false, 26},
-    {Role::AssignButton,    "assignButton",    ControlKind::Button,  {231, 108, 187, 28},  "Assign Voice Command", Font::Default,   false, false, false, 25},
-    {Role::CancelButton,    "cancelButton",    ControlKind::Button,  {423, 108, 55, 28},   "Cancel",               Font::Default,   false, false, false, 29},
-    {Role::MenuPicture,     "menuPicture",     ControlKind::Picture, {6, 105, 217, 217},   "",                     Font::Default,   false, true,  false, -1},
-    {Role::KeyFrame,        "keyFrame",        ControlKind::Frame,   {228, 138, 250, 178}, "Key Assignments",      Font::ArialBold, false, false, false, -1},
-    {Role::CurrentKeyTitle, "currentKeyTitle", ControlKind::Label,   {9, 117, 76, 19},     "Current Key",          Font::ArialBold, true,  false, true,  -1},
-    {Role::CurrentKey,      "currentKey",      ControlKind::Label,   {9, 135, 76, 19},     "",                     Font::ArialBold, true,  true,  true,  -1},
+    {Role::AssignmentList,  "assignments",     ControlKind::ListBox, {6, 15, 214, 82},     "",                      Font::Default,   false, false, false, 24},
+    {Role::DeleteButton,    "deleteButton",    ControlKind::Button,  {231, 15, 100, 28},   "&Delete command",       Font::Default,   false, false, false, 30},
+    {Role::Prompt,          "prompt",          ControlKind::Label,   {231, 87, 244, 19},   "",                      Font::ArialBold, true,  false, false, 26},
+    {Role::AssignButton,    "assignButton",    ControlKind::Button,  {231, 108, 187, 28},  "&Assign Voice Command", Font::Default,   false, false, false, 25},
+    {Role::CancelButton,    "cancelButton",    ControlKind::Button,  {423, 108, 55, 28},   "&Cancel",               Font::Default,   false, false, false, 29},
+    {Role::MenuPicture,     "menuPicture",     ControlKind::Picture, {6, 105, 217, 217},   "",                      Font::Default,   false, true,  false, -1},
+    {Role::KeyFrame,        "keyFrame",        ControlKind::Frame,   {228, 138, 250, 178}, "Key Assignments",       Font::ArialBold, false, false, false, -1},
+    {Role::CurrentKeyTitle, "currentKeyTitle", ControlKind::Label,   {9, 117, 76, 19},     "Current Key",           Font::ArialBold, true,  false, true,  -1},
+    {Role::CurrentKey,      "currentKey",      ControlKind::Label,   {9, 135, 76, 19},     "",                      Font::ArialBold, true,  true,  true,  -1},
 }};
 
 const std::array<KeypadButton, kKeyCount> kKeypad = {{

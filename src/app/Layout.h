@@ -46,7 +46,7 @@ struct Control {
     const char* name;  // the control's name in the window, for tests and tools
     ControlKind kind;
     Rect rect;  // relative to the key frame for controls inside it, else to the client area
-    const char* caption;
+    const char* caption;  // buttons: '&' marks the access key
     Font font;
     bool centred;      // labels: text centred
     bool border;       // thin single-line border

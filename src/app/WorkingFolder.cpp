@@ -6,6 +6,7 @@
 
 #include "model/install/SettingsFile.h"
 #include "model/script/ScriptGenerator.h"
+#include "platform/KnownFolders.h"
 #include "platform/PathText.h"
 
 namespace quillon {
@@ -17,8 +18,22 @@ std::string CurrentFolder() {
     return error ? std::string() : EnsureTrailingBackslash(TextFromPath(current));
 }
 
-#ifndef _WIN32
-// The folder of its own, ending in the separator; empty where there is no home to put it in.
+bool HoldsOurFiles(FileSystem& files, const std::string& folder) {
+    return files.Exists(folder + kSettingsFileName) || files.Exists(folder + kTemplateFileName);
+}
+
+// Whether a file can be made in the folder: one is made, and goes again at once.
+bool CanWriteIn(FileSystem& files, const std::string& folder) {
+    FileError error;
+    return files.CreateNewFileBeside(folder + kSettingsFileName, error) != nullptr;
+}
+
+#ifdef _WIN32
+// A folder ending in the separator; empty stays empty.
+std::string AsFolder(const std::string& path) {
+    return path.empty() ? path : EnsureTrailingBackslash(path);
+}
+#else
 std::string ConfigFolder() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     if (config != nullptr && config[0] == '/') {
@@ -38,24 +53,34 @@ std::string InstalledTemplate(FileSystem& files) {
     const std::filesystem::path prefix = PathFromText(*program).parent_path().parent_path();
     return TextFromPath(prefix / "share" / "quillon" / kTemplateFileName);
 }
-
 #endif
 
 }  // namespace
 
-WorkingFolder ChooseWorkingFolder(FileSystem& files) {
-    const std::string current = CurrentFolder();
+WorkingFolderPlaces WorkingFolderPlacesOfThisMachine(FileSystem& files) {
 #ifdef _WIN32
     (void)files;
-    return {current, {}};  // the portable folder is the working folder
+    const std::string program = AsFolder(ProgramFolder());
+    const std::string appData = AsFolder(RoamingAppDataFolder());
+    return {CurrentFolder(), program, appData.empty() ? appData : appData + "Quillon\\",
+            program + kTemplateFileName};
 #else
-    if (files.Exists(current + kSettingsFileName) || files.Exists(current + kTemplateFileName)) {
+    return {CurrentFolder(), {}, ConfigFolder(), InstalledTemplate(files)};
+#endif
+}
+
+WorkingFolder ChooseWorkingFolder(FileSystem& files, const WorkingFolderPlaces& places) {
+    const std::string& current = places.current;
+    if (HoldsOurFiles(files, current)) {
         return {current, {}};
     }
-    const std::string own = ConfigFolder();
+    if (!places.program.empty() && CanWriteIn(files, places.program)) {
+        return {places.program, {}};
+    }
+    const std::string& own = places.own;
     if (own.empty()) {
         return {current,
-                "Quillon found no home folder to keep its settings in; it keeps them in \"" +
+                "Quillon found no folder of yours to keep its settings in; it keeps them in \"" +
                     PathForMessage(current) + "\"."};
     }
     if (const FileStep failed = MakeFolders(files, own)) {
@@ -66,7 +91,7 @@ WorkingFolder ChooseWorkingFolder(FileSystem& files) {
     if (files.Exists(own + kTemplateFileName)) {
         return {own, {}};
     }
-    const std::string installed = InstalledTemplate(files);
+    const std::string& installed = places.defaultTemplate;
     const FileRead read = files.ReadRegularFile(installed, kLargestScript);
     const Outcome copied =
         read.status == FileRead::Status::Read
@@ -82,7 +107,6 @@ WorkingFolder ChooseWorkingFolder(FileSystem& files) {
                          "before you export."};
     }
     return {own, {}};
-#endif
 }
 
 }  // namespace quillon

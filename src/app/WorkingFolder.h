@@ -12,11 +12,27 @@ struct WorkingFolder {
     std::string problem;  // what the player should know about it; empty when all is well
 };
 
-// The current folder when it holds either file (a portable folder, the repository's run/).
-// Elsewhere, as for a program started from a desktop menu in the home folder, Linux gives it a
-// folder of its own, $XDG_CONFIG_HOME/quillon (by default ~/.config/quillon): made when missing,
-// and given a copy of the installed default template when it lacks one. When that folder cannot
-// be made, the current folder, and the problem says why.
-WorkingFolder ChooseWorkingFolder(FileSystem& files);
+// The folders the working folder is chosen from, each ending in the separator; empty when the
+// machine has none.
+struct WorkingFolderPlaces {
+    std::string current;
+    std::string program;  // Windows: the program's own folder, as the unpacked zip has it
+    // The user's folder for Quillon: %APPDATA%\Quillon on Windows; $XDG_CONFIG_HOME/quillon (by
+    // default ~/.config/quillon) elsewhere.
+    std::string own;
+    std::string defaultTemplate;  // the path of the default template that comes with the program
+};
+WorkingFolderPlaces WorkingFolderPlacesOfThisMachine(FileSystem& files);
+
+// The current folder when it holds either file (a player's folder, the repository's run/).
+// Elsewhere, as for a program started from a desktop menu, from Win+R or from a shortcut that
+// names no folder to start in: on Windows the program's own folder when it can be written there;
+// else the user's folder for Quillon, made when missing and given a copy of the default template
+// when it lacks one. When that folder cannot be made, the current folder, and the problem says
+// why.
+WorkingFolder ChooseWorkingFolder(FileSystem& files, const WorkingFolderPlaces& places);
+inline WorkingFolder ChooseWorkingFolder(FileSystem& files) {
+    return ChooseWorkingFolder(files, WorkingFolderPlacesOfThisMachine(files));
+}
 
 }  // namespace quillon

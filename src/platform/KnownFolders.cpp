@@ -28,6 +28,21 @@ std::string LocalAppDataFolder() {
     return KnownFolder(FOLDERID_LocalAppData);
 }
 
+std::string RoamingAppDataFolder() {
+    return KnownFolder(FOLDERID_RoamingAppData);
+}
+
+std::string ProgramFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    DWORD length = 0;
+    while ((length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()))) ==
+           path.size()) {
+        path.resize(path.size() * 2);  // cut short: a long path
+    }
+    path.resize(length);
+    return TextFromWide(path.substr(0, path.find_last_of(L'\\')));
+}
+
 std::vector<std::string> ProgramFilesFolders() {
     std::vector<std::string> folders;
     for (const std::string& folder : {KnownFolder(FOLDERID_ProgramFiles),

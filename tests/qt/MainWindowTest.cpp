@@ -230,7 +230,8 @@ TEST_F(MainWindowTest, WhatMustDoNothingDoesNothing) {
         EXPECT_EQ(answer.text, "Num Lock cannot be scripted with Quillon...");
     }
     EXPECT_EQ(window->TheForm().CurrentKey(), 1);
-    // Enter and Esc on a control that is no button; then Esc on Cancel, which is no Esc button.
+    // Enter and Esc on a control that is no button; then Esc in an assignment, which it
+    // cancels as Cancel does, and Alt+A, the Assign button's access key.
     Activate();
     auto* list = Find<QListWidget>("assignments");
     const QImage unfocused = list->grab().toImage();
@@ -246,7 +247,9 @@ TEST_F(MainWindowTest, WhatMustDoNothingDoesNothing) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_TRUE(Menu().InProgress());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
-    EXPECT_TRUE(Menu().InProgress());
+    EXPECT_FALSE(Menu().InProgress());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+    EXPECT_TRUE(qWaitFor([&] { return Menu().InProgress(); }));
 
     for (const int row : {130, 160, 181, 241, 260, 310}) {  // above, between and below the lines
         ClickAt({test::kMenuLineColumn, row});
@@ -268,6 +271,34 @@ TEST_F(MainWindowTest, WhatMustDoNothingDoesNothing) {
     EXPECT_EQ(Menu().Page(), 5);
     Click("cancelButton");
     EXPECT_EQ(Find<QLabel>("prompt")->text(), "");
+}
+
+// After every box the control that had the keyboard has it again: a message, the folder chooser
+// cancelled, the class prompt answered.
+TEST_F(MainWindowTest, TheKeyboardComesBackToItsControlAfterEveryBox) {
+    const auto keptAfter = [&](QWidget* focused, const std::function<bool()>& answered,
+                               const std::function<void()>& open) {
+        Activate();
+        focused->setFocus();
+        open();
+        // The offscreen platform gives the window back no activation, as a desktop would.
+        return qWaitFor(answered) && (Activate(), focused->hasFocus());
+    };
+    MessageAnswerer about;
+    EXPECT_TRUE(keptAfter(Find<QListWidget>("assignments"), [&] { return about.answered; },
+                          [&] { ChooseFromMenu(Qt::Key_H, Qt::Key_A); }));
+    Answerer<QFileDialog> cancelled([](QFileDialog* chooser) {
+        QMetaObject::invokeMethod(chooser, "reject", Qt::QueuedConnection);
+        return true;
+    });
+    EXPECT_TRUE(keptAfter(KeyOf(Client(), 3), [&] { return cancelled.answered; },
+                          [&] { ChooseFromMenu(Qt::Key_F, Qt::Key_F); }));
+    InputAnswerer medic("m");
+    EXPECT_TRUE(keptAfter(Find<QPushButton>("assignButton"), [&] { return medic.answered; }, [&] {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_6);
+    }));
+    EXPECT_TRUE(qWaitFor([&] { return window->TheForm().Keys().UsedCount(1) == 1; }));
 }
 
 // The road by mouse: a key clicked blinks, the lines clicked open a page and pick a message, and

@@ -274,7 +274,11 @@ TEST_F(Win32WindowTest, WhatMustDoNothingDoesNothing) {
     PressKey(VK_RETURN);
     EXPECT_TRUE(Menu().InProgress());
     PressKey(VK_ESCAPE);
-    EXPECT_TRUE(Menu().InProgress()) << "Cancel is no Esc button";
+    EXPECT_FALSE(Menu().InProgress()) << "Esc cancels as Cancel does";
+    SetFocus(Control(Role::AssignmentList));
+    const MSG accessKey{GetFocus(), WM_SYSCHAR, 'a', 1 << 29, 0, {}};  // Alt+A
+    IsDialogMessageW(window.Handle(), const_cast<MSG*>(&accessKey));
+    EXPECT_TRUE(Menu().InProgress()) << "the Assign button's access key";
 
     // Clicks above, between and below the lines and right of them; a press on one line, or on
     // the picture, let go on another; a release off the line that holds the mouse.
@@ -298,6 +302,29 @@ TEST_F(Win32WindowTest, WhatMustDoNothingDoesNothing) {
     EXPECT_EQ(Menu().Page(), 5);
     Click(Role::CancelButton);
     EXPECT_EQ(Menu().Page(), 1);
+}
+
+// After every box the control that had the keyboard has it again: a message, the folder picker
+// cancelled, the class prompt answered.
+TEST_F(Win32WindowTest, TheKeyboardComesBackToItsControlAfterEveryBox) {
+    const auto keptAfter = [&](HWND focused, BoxAnswerer&& answer, const std::function<void()>& open) {
+        SetFocus(focused);
+        open();
+        answer.Text();
+        Pump(50);
+        return GetFocus() == focused;
+    };
+    EXPECT_TRUE(keptAfter(Control(Role::AssignmentList), BoxAnswerer(L"About Quillon"),
+                          [&] { Choose(layout::Command::About); }));
+    EXPECT_TRUE(keptAfter(Control(MainWindow::kKeypadId + 3),
+                          BoxAnswerer(L"Choose the game folder", IDCANCEL, L""),
+                          [&] { Choose(layout::Command::ChooseGameFolder); }));
+    EXPECT_TRUE(keptAfter(Control(Role::AssignButton), BoxAnswerer(L"Select a class", IDOK, L"m"), [&] {
+        PressKey(VK_RETURN);
+        PressKey('6');
+        EXPECT_TRUE(WaitForTick());
+    }));
+    EXPECT_EQ(window.TheForm().Keys().At(1, 1)->Label(), "I'm a Medic");
 }
 
 // The road by mouse: a key clicked blinks, the lines clicked open a page and pick a message, the

@@ -130,7 +130,7 @@ MainWindow::MainWindow() {
     setCentralWidget(client);
     BuildControls(client);
     BuildMenu();
-    BuildMenuLineKeys();
+    BuildWindowKeys();
     setFixedSize(sizeHint());
 
     connect(&menuTimer_, &QTimer::timeout, this, [this] { form_.OnMenuTick(); });
@@ -260,12 +260,15 @@ void MainWindow::AddMenuItem(QMenu* menu, const layout::MenuItem& item) {
             [this, command = item.command] { form_.OnMenuCommand(command, SelectedAssignment()); });
 }
 
-void MainWindow::BuildMenuLineKeys() {
+void MainWindow::BuildWindowKeys() {
     for (const layout::MenuLineKey& key : layout::MenuLineKeys()) {
         auto* shortcut = new QShortcut(SequenceOf(key.stroke), this);
         connect(shortcut, &QShortcut::activated, this,
                 [this, line = key.line] { form_.OnMenuLineClicked(line); });
     }
+    // Esc leaves the voice menu, as the Cancel button does.
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(escape, &QShortcut::activated, this, [this] { form_.OnCancelClicked(); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -61,7 +61,7 @@ class MainWindow : public QMainWindow, public View {
 
   private:
     void BuildControls(QWidget* client);
-    void BuildMenuLineKeys();
+    void BuildWindowKeys();  // the digits of the menu lines, and Esc
     void BuildKeypad(QWidget* frame, std::vector<std::pair<int, QWidget*>>& focusOrder);
     void BuildMenu();
     void AddMenuItem(QMenu* menu, const layout::MenuItem& item);

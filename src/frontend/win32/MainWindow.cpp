@@ -381,7 +381,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             // The dialog keyboard handling sends Enter as IDOK: it presses the focused button,
-            // and nothing else, since the window has no default button.
+            // and nothing else, since the window has no default button. Esc comes as IDCANCEL,
+            // which does what the Cancel button does.
             if (LOWORD(wParam) == IDOK) {
                 PressFocusedButton();
             } else if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == kFromAccelerator) {
@@ -394,6 +395,16 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             } else if (wParam == kBlinkTimer) {
                 form_.OnBlinkTick();
             }
+            return 0;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                RememberFocus();
+            } else if (HIWORD(wParam) == 0) {  // not minimized
+                RestoreFocus();
+            }
+            return 0;
+        case WM_SETFOCUS:  // the window itself would hold the keyboard, where no key works
+            RestoreFocus();
             return 0;
         case WM_CLOSE:
             if (form_.OnCloseRequested()) {
@@ -430,6 +441,23 @@ void MainWindow::PressFocusedButton() {
     }
 }
 
+void MainWindow::RememberFocus() {
+    const HWND focus = GetFocus();
+    if (focus != nullptr && IsChild(window_, focus)) {
+        focusBeforeDeactivation_ = focus;
+    }
+}
+
+void MainWindow::RestoreFocus() {
+    HWND focus = focusBeforeDeactivation_;
+    if (focus == nullptr || !IsWindow(focus) || !IsWindowEnabled(focus)) {
+        focus = GetNextDlgTabItem(window_, nullptr, FALSE);  // the first in tab order
+    }
+    if (focus != nullptr && GetFocus() != focus) {
+        SetFocus(focus);
+    }
+}
+
 void MainWindow::OnCommand(int id) {
     if (id >= kKeypadId && id < kKeypadId + kKeyCount) {
         form_.OnKeypadClicked(static_cast<int16_t>(id - kKeypadId));
@@ -437,7 +465,7 @@ void MainWindow::OnCommand(int id) {
         form_.OnMenuLineClicked(static_cast<int16_t>(id - kMenuLineId));
     } else if (id == IdOf(layout::Role::AssignButton)) {
         form_.OnAssignClicked();
-    } else if (id == IdOf(layout::Role::CancelButton)) {
+    } else if (id == IdOf(layout::Role::CancelButton) || id == IDCANCEL) {
         form_.OnCancelClicked();
     } else if (id == IdOf(layout::Role::DeleteButton)) {
         form_.OnDeleteClicked(SelectedAssignment());

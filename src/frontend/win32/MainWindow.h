@@ -18,7 +18,8 @@ namespace quillon::win32 {
 // to the form, and carries out what the form tells the view.
 class MainWindow : public View {
   public:
-    // Control ids; none is IDOK or IDCANCEL, so Enter and Esc press no button by themselves.
+    // Control ids; none is IDOK or IDCANCEL, so Enter presses no button by itself, and Esc
+    // reaches the window as IDCANCEL.
     static constexpr int kKeypadId = 100;    // + key number
     static constexpr int kMenuLineId = 200;  // + line number; also the digit keys
     static int IdOf(layout::Role role) { return 300 + static_cast<int>(role); }
@@ -68,6 +69,10 @@ class MainWindow : public View {
     // The line of the assignment list selected; -1 for none.
     int16_t SelectedAssignment() const;
     void PressFocusedButton();
+    // A box, the folder picker or another program takes the keyboard from the window: the
+    // control that had it gets it back when the window is active again.
+    void RememberFocus();
+    void RestoreFocus();
     void BuildControls();
     void BuildMenu();
     HWND CreateControl(const wchar_t* type, const std::wstring& text, DWORD style,
@@ -105,6 +110,7 @@ class MainWindow : public View {
     std::array<OwnedFont, layout::kFontCount> fonts_;  // by layout::Font; none for the default
     OwnedAccelerators accelerators_;
     SpokenNames spokenNames_;
+    HWND focusBeforeDeactivation_ = nullptr;
     HWND window_ = nullptr;  // destroyed with this object
     Form form_{*this};
 };
