@@ -1,11 +1,12 @@
 #!/usr/bin/python3
-"""Draws the voice-menu page pictures, at one and at two times their size, and the window icon
-into this folder.
+"""Draws the voice-menu page pictures, at one and at two times their size, and the program's
+icon at each size the desktops ask for, into this folder.
 
 Needs Pillow (Debian's python3-pil) and the DejaVu fonts (fonts-dejavu-core). The output is
 deterministic; the pictures are committed, so this runs only when they change:
     assets/make-assets.py
 """
+import io
 import os
 import random
 import re
@@ -35,7 +36,7 @@ WIDTH, HEIGHT = 212, 213
 WHITE, YELLOW = (255, 255, 255), (255, 255, 0)
 
 # Each game: the file of its profile, and for each page the seed of its grain and its colour.
-# The pictures are numbered across the games in this order: page1.bmp and on, page1@2x.bmp and on
+# The pictures are numbered across the games in this order: page1.png and on, page1@2x.png and on
 # at twice the size. The letters of line n stand on rows first + pitch * (n - 1) to
 # last + pitch * (n - 1), as the program's layout has it (PictureLinesOf).
 GAMES = [
@@ -114,37 +115,58 @@ def page_picture(number, name, colour, texts, game, scale):
     tab(draw, scale)
     lines(draw, colour, texts, game, scale)
     suffix = "" if scale == 1 else "@%dx" % scale
-    image.save(os.path.join(HERE, "pages", "page%d%s.bmp" % (number, suffix)))
+    # Compressed: the pictures are most of the Windows program's size. Their grain takes 256
+    # colours without a visible step.
+    image.quantize(256, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE).save(
+        os.path.join(HERE, "pages", "page%d%s.png" % (number, suffix)), optimize=True)
 
 
-def save_ico(paletted, path):
-    """A 32 x 32 icon with 256 colours: an 8-bit DIB with its palette and an empty AND mask."""
-    width, height = paletted.size
-    palette = paletted.getpalette()[:768]
-    palette += [0] * (768 - len(palette))
-    colours = b"".join(bytes((palette[i + 2], palette[i + 1], palette[i], 0))
-                       for i in range(0, 768, 3))
-    pixels = paletted.tobytes()
-    rows = b"".join(pixels[y * width:(y + 1) * width] for y in reversed(range(height)))
-    mask = b"\0" * (((width + 31) // 32) * 4 * height)
-    header = struct.pack("<IiiHHIIiiII", 40, width, height * 2, 1, 8, 0,
-                         len(rows) + len(mask), 0, 0, 256, 0)
-    image = header + colours + rows + mask
-    directory = struct.pack("<HHH", 0, 1, 1)
-    entry = struct.pack("<BBBBHHII", width, height, 0, 0, 1, 8, len(image), 6 + 16)
+# The sizes the desktops ask for: Windows' small and large icons at each scale, Explorer's views
+# and the taskbar; Linux's icon theme takes the same as PNGs.
+ICON_SIZES = (16, 24, 32, 48, 64, 256)
+
+
+def ico_entry(image):
+    """One image of an icon file: a 32-bit DIB with an empty AND mask, or PNG from 256 pixels,
+    as Windows keeps its large icons."""
+    size = image.size[0]
+    if size >= 256:
+        out = io.BytesIO()
+        image.save(out, "PNG", optimize=True)
+        return out.getvalue()
+    bgra = image.convert("RGBA").tobytes("raw", "BGRA")
+    rows = b"".join(bgra[y * size * 4:(y + 1) * size * 4] for y in reversed(range(size)))
+    mask = b"\0" * (((size + 31) // 32) * 4 * size)
+    header = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(rows) + len(mask),
+                         0, 0, 0, 0)
+    return header + rows + mask
+
+
+def save_ico(images, path):
+    """An icon file holding each image, smallest first."""
+    entries = [ico_entry(image) for image in images]
+    offset = 6 + 16 * len(entries)
+    directory = struct.pack("<HHH", 0, 1, len(entries))
+    for image, entry in zip(images, entries):
+        size = image.size[0] % 256  # 0 stands for 256
+        directory += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(entry), offset)
+        offset += len(entry)
     with open(path, "wb") as out:
-        out.write(directory + entry + image)
+        out.write(directory + b"".join(entries))
 
 
 def draw_icon(size):
-    """The window icon, drawn at `size` pixels square from its 32-pixel design."""
+    """The icon, drawn at `size` pixels square from its 32-pixel design. Below 32 pixels the
+    word would be a smudge: the emblem alone fills the square."""
     red = (200, 16, 16)
-    scale = size / 32
+    with_word = size >= 32
+    scale = size / 32 if with_word else size / 17
+    shift = (0, 0) if with_word else (-7.5, -0.5)
     image = Image.new("RGB", (size, size), (0, 0, 0))
     draw = ImageDraw.Draw(image)
 
     def at(points):
-        return [(x * scale, y * scale) for x, y in points]
+        return [((x + shift[0]) * scale, (y + shift[1]) * scale) for x, y in points]
 
     # The emblem: a ring with a cross of four wedges.
     draw.ellipse(at([(8, 1), (23, 16)]), outline=red, width=max(2, round(2 * scale)))
@@ -152,19 +174,18 @@ def draw_icon(size):
     draw.polygon(at([(16, 14), (18, 9), (16, 8), (14, 9)]), fill=red)
     draw.polygon(at([(10, 9), (15, 7), (16, 9), (15, 10)]), fill=red)
     draw.polygon(at([(22, 9), (17, 7), (16, 9), (17, 10)]), fill=red)
-    font = ImageFont.truetype(SERIF_BOLD, round(10 * scale))
-    draw.text((16 * scale, 29 * scale), "Voice", font=font, fill=red, anchor="ms")
-    return image.convert("P", palette=Image.ADAPTIVE, colors=256)
+    if with_word:
+        font = ImageFont.truetype(SERIF_BOLD, round(10 * scale))
+        draw.text((16 * scale, 29 * scale), "Voice", font=font, fill=red, anchor="ms")
+    return image
 
 
 def icon():
-    paletted = draw_icon(32)
-    paletted.save(os.path.join(HERE, "icon.bmp"))
-    save_ico(paletted, os.path.join(HERE, "icon.ico"))
-    # The desktop's icon theme takes PNGs of several sizes.
+    images = [draw_icon(size) for size in ICON_SIZES]
+    save_ico(images, os.path.join(HERE, "icon.ico"))
     os.makedirs(os.path.join(HERE, "icons"), exist_ok=True)
-    for size in (32, 64, 128, 256):
-        draw_icon(size).save(os.path.join(HERE, "icons", "quillon-%d.png" % size), optimize=True)
+    for image in images:
+        image.save(os.path.join(HERE, "icons", "quillon-%d.png" % image.size[0]), optimize=True)
 
 
 def main():

@@ -10,6 +10,7 @@
 #include "FakeWinePrefix.h"
 #include "TempFolder.h"
 #include "app/Form.h"
+#include "app/WindowPlace.h"
 #include "app/WorkingFolder.h"
 #include "model/script/ScriptGenerator.h"
 #include "platform/FaultyFileSystem.h"
@@ -689,6 +690,36 @@ TEST(WorkingFolder, ChosenByWhereTheProgramStartsAndWhereItMayWrite) {
     EXPECT_EQ(WorkingFolderPlacesOfThisMachine(files).own,
               std::string(std::getenv("APPDATA")) + "\\Quillon\\");
 #endif
+}
+
+// Two displays side by side; a title bar's step of 30 pixels.
+TEST(WindowPlace, OpensOnADisplayAndBesideAnotherQuillonWindow) {
+    const std::vector<ScreenRect> displays = {{0, 0, 1280, 1000}, {1280, 0, 2560, 1000}};
+    const ScreenRect place{100, 100, 600, 500};
+    struct Case {
+        std::optional<ScreenRect> remembered;
+        std::vector<ScreenRect> others;
+        std::optional<ScreenRect> opening;
+    };
+    const Case cases[] = {
+        {place, {}, place},
+        {ScreenRect{3000, 100, 3500, 500}, {}, std::nullopt},  // on a display that is gone
+        {ScreenRect{2400, -50, 2900, 350}, {}, ScreenRect{2060, 0, 2560, 400}},  // half off
+        {place, {place}, ScreenRect{130, 130, 630, 530}},
+        {std::nullopt, {place}, ScreenRect{130, 130, 630, 530}},
+        {place, {ScreenRect{130, 130, 630, 530}, place}, ScreenRect{160, 160, 660, 560}},
+        {ScreenRect{700, 600, 1200, 1000}, {ScreenRect{700, 600, 1200, 1000}},
+         ScreenRect{0, 0, 500, 400}},  // no room below: from the display's corner
+    };
+    for (const Case& test : cases) {
+        EXPECT_EQ(OpeningPlace(test.remembered, displays, test.others, 30), test.opening)
+            << (test.remembered ? PlaceText(*test.remembered) : "none");
+    }
+    EXPECT_EQ(PlaceFromText(PlaceText(place)), place);
+    for (const char* damaged :
+         {"", "100 100", "a b c d", "100 100 50 500", "99999999999 0 1 1", "100 100 600 500 7"}) {
+        EXPECT_EQ(PlaceFromText(damaged), std::nullopt) << damaged;
+    }
 }
 
 #ifndef _WIN32

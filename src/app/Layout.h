@@ -145,7 +145,7 @@ struct PictureLines {
 PictureLines PictureLinesOf(Game game);
 
 // The pictures of every game's pages are numbered from 1 across the games, in the order of
-// kGames: the assets' page1.bmp and on.
+// kGames: the assets' page1.png and on.
 int16_t PictureNumber(Game game, int16_t page);
 int16_t PictureCount();
 

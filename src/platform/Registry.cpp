@@ -57,6 +57,15 @@ std::optional<std::string> RegistryText(RegistryRoot root, const std::string& ke
     return TextFromWide(text);
 }
 
+bool SetRegistryText(RegistryRoot root, const std::string& key, const std::string& value,
+                     const std::string& text) {
+    const std::wstring wide = WideFromText(text);
+    const HKEY base = root == RegistryRoot::CurrentUser ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE;
+    return RegSetKeyValueW(base, WideFromText(key).c_str(), WideFromText(value).c_str(), REG_SZ,
+                           wide.c_str(), static_cast<DWORD>((wide.size() + 1) * sizeof(wchar_t))) ==
+           ERROR_SUCCESS;
+}
+
 std::vector<std::string> RegistrySubkeys(RegistryRoot root, const std::string& key,
                                          RegistryView view) {
     std::vector<std::string> names;

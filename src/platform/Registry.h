@@ -19,6 +19,10 @@ std::optional<std::string> RegistryText(RegistryRoot root, const std::string& ke
                                         const std::string& value,
                                         RegistryView view = RegistryView::Native);
 
+// Sets the text value `value` of the key `key`, made when missing; false when it cannot be set.
+[[nodiscard]] bool SetRegistryText(RegistryRoot root, const std::string& key,
+                                   const std::string& value, const std::string& text);
+
 // The names of the subkeys of a key; none when it is missing.
 std::vector<std::string> RegistrySubkeys(RegistryRoot root, const std::string& key,
                                          RegistryView view = RegistryView::Native);

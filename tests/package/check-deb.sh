@@ -16,9 +16,11 @@ expected="usr/bin/quillon
 usr/share/applications/quillon.desktop
 usr/share/doc/quillon/changelog.gz
 usr/share/doc/quillon/copyright
-usr/share/icons/hicolor/128x128/apps/quillon.png
+usr/share/icons/hicolor/16x16/apps/quillon.png
+usr/share/icons/hicolor/24x24/apps/quillon.png
 usr/share/icons/hicolor/256x256/apps/quillon.png
 usr/share/icons/hicolor/32x32/apps/quillon.png
+usr/share/icons/hicolor/48x48/apps/quillon.png
 usr/share/icons/hicolor/64x64/apps/quillon.png
 usr/share/man/man6/quillon.6.gz
 usr/share/metainfo/io.github.quillon.Quillon.metainfo.xml

@@ -21,7 +21,7 @@ TEST(PagePictures, EveryLineStandsInsideItsHotSpotAtEitherSize) {
     for (const Game game : kGames)
         for (int scale = 1; scale <= 2; ++scale)
             for (int16_t page = 1; page <= ProfileOf(game).PageCount(); ++page) {
-                const std::string name = QString(":/pages/page%1%2.bmp")
+                const std::string name = QString(":/pages/page%1%2.png")
                                              .arg(layout::PictureNumber(game, page))
                                              .arg(scale == 2 ? "@2x" : "")
                                              .toStdString();

@@ -3,6 +3,7 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDir>
 #include <QFileDialog>
 #include <QGroupBox>
 #include <QInputDialog>
@@ -119,7 +120,11 @@ QWidget* Create(const layout::Control& control, QWidget* parent) {
 
 MainWindow::MainWindow() {
     setWindowTitle(Text(kProgramName));
-    setWindowIcon(QIcon(QPixmap(":/icon.bmp")));
+    QIcon icon;  // at each size it is drawn at
+    for (const QString& file : QDir(":/icons").entryList()) {
+        icon.addFile(":/icons/" + file);
+    }
+    setWindowIcon(icon);
 
     auto* client = new QWidget(this);
     client->setFixedSize(layout::kClientWidth, layout::kClientHeight);

@@ -37,7 +37,7 @@ void PictureBox::paintEvent(QPaintEvent*) {
     const bool larger = devicePixelRatioF() > 1;
     QPixmap& picture = pictures_.at(larger ? 1 : 0).at(static_cast<size_t>(picture_));
     if (picture.isNull()) {
-        picture = QPixmap(QString(":/pages/page%1%2.bmp").arg(picture_).arg(larger ? "@2x" : ""));
+        picture = QPixmap(QString(":/pages/page%1%2.png").arg(picture_).arg(larger ? "@2x" : ""));
     }
     QPainter painter(this);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);

@@ -11,10 +11,13 @@
 #include "FolderChooser.h"
 #include "Fonts.h"
 #include "InputBox.h"
+#include "Pictures.h"
 #include "SearchProgressWindow.h"
 #include "app/Program.h"
+#include "app/WindowPlace.h"
 #include "model/keys/Keypad.h"
 #include "model/menu/VoiceMenu.h"
+#include "platform/Registry.h"
 #include "platform/WideText.h"
 #include "resource.h"
 
@@ -28,6 +31,9 @@ constexpr UINT_PTR kBlinkTimer = 2;
 constexpr WORD kFromAccelerator = 1;  // the notification code of a WM_COMMAND from an accelerator
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr LONG_PTR kPressed = 1;  // a menu line's user data while the mouse was pressed on it
+// Where the window's place is remembered for the user.
+constexpr char kSettingsKey[] = "Software\\Quillon";
+constexpr char kPlaceValue[] = "WindowPlace";
 
 // A menu line: draws nothing, so the picture behind it shows, and reports a click to the window
 // when the mouse is pressed and released on it, as a button does.
@@ -174,25 +180,47 @@ WORD VirtualKeyOf(const layout::KeyStroke& stroke) {
     return static_cast<WORD>(VK_NUMPAD0 + stroke.number);
 }
 
-// A picture brought to another size by averaging, not by dropping or doubling pixels.
-OwnedBitmap ScaledBitmap(HBITMAP source, int width, int height) {
-    BITMAP size{};
-    GetObjectW(source, sizeof size, &size);
-    BITMAPINFO format{};
-    format.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    OwnedBitmap scaled(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
-    const OwnedDc from(CreateCompatibleDC(nullptr));
-    const OwnedDc to(CreateCompatibleDC(nullptr));
-    const HGDIOBJ fromBefore = SelectObject(from.get(), source);
-    const HGDIOBJ toBefore = SelectObject(to.get(), scaled.get());
-    SetStretchBltMode(to.get(), HALFTONE);
-    SetBrushOrgEx(to.get(), 0, 0, nullptr);
-    StretchBlt(to.get(), 0, 0, width, height, from.get(), 0, 0, size.bmWidth, size.bmHeight,
-               SRCCOPY);
-    SelectObject(from.get(), fromBefore);
-    SelectObject(to.get(), toBefore);
-    return scaled;
+ScreenRect ScreenRectOf(const RECT& rect) {
+    return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+// The part of each display that windows may take: without the taskbar.
+std::vector<ScreenRect> DisplayWorkAreas() {
+    std::vector<ScreenRect> areas;
+    EnumDisplayMonitors(
+        nullptr, nullptr,
+        [](HMONITOR monitor, HDC, LPRECT, LPARAM found) -> BOOL {
+            MONITORINFO info{};
+            info.cbSize = sizeof info;
+            if (GetMonitorInfoW(monitor, &info)) {
+                reinterpret_cast<std::vector<ScreenRect>*>(found)->push_back(
+                    ScreenRectOf(info.rcWork));
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&areas));
+    return areas;
+}
+
+// The places of the Quillon windows shown now, of this and of other runs.
+std::vector<ScreenRect> QuillonWindows() {
+    std::vector<ScreenRect> places;
+    for (HWND other = FindWindowExW(nullptr, nullptr, kWindowClass, nullptr); other != nullptr;
+         other = FindWindowExW(nullptr, other, kWindowClass, nullptr)) {
+        RECT place{};
+        if (IsWindowVisible(other) && GetWindowRect(other, &place)) {
+            places.push_back(ScreenRectOf(place));
+        }
+    }
+    return places;
+}
+
+std::optional<ScreenRect> PlaceToOpenAt() {
+    const std::optional<std::string> remembered =
+        RegistryText(RegistryRoot::CurrentUser, kSettingsKey, kPlaceValue);
+    return OpeningPlace(remembered ? PlaceFromText(*remembered) : std::nullopt, DisplayWorkAreas(),
+                        QuillonWindows(),
+                        GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME));
 }
 
 // The menu command whose item has this id, if any.
@@ -214,8 +242,10 @@ MainWindow::MainWindow() {
     RegisterClasses(instance, WindowProc);
     // The window procedure binds this object in WM_NCCREATE and sets window_. It is sized once
     // the dpi of the display it opens on is known.
-    CreateWindowExW(0, kWindowClass, Wide(kProgramName).c_str(), kWindowStyle, CW_USEDEFAULT,
-                    CW_USEDEFAULT, 0, 0, nullptr, nullptr, instance, this);
+    const std::optional<ScreenRect> place = PlaceToOpenAt();
+    CreateWindowExW(0, kWindowClass, Wide(kProgramName).c_str(), kWindowStyle,
+                    place ? place->left : CW_USEDEFAULT, place ? place->top : CW_USEDEFAULT, 0, 0,
+                    nullptr, nullptr, instance, this);
     dpi_ = GetDpiForWindow(window_);
     BuildMenu();
     BuildControls();
@@ -307,26 +337,56 @@ void MainWindow::LayOut(const RECT* suggested) {
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     LoadPages();
+    LoadIcons();
     InvalidateRect(window_, nullptr, TRUE);
 }
 
+void MainWindow::LoadIcons() {
+    constexpr std::array<std::pair<int, WPARAM>, 2> kSizes = {
+        {{SM_CXSMICON, ICON_SMALL}, {SM_CXICON, ICON_BIG}}};
+    for (size_t k = 0; k < kSizes.size(); ++k) {
+        const int size = GetSystemMetricsForDpi(kSizes[k].first, dpi_);
+        HICON icon = nullptr;
+        LoadIconWithScaleDown(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(QUILLON_ICON), size,
+                              size, &icon);
+        SendMessageW(window_, WM_SETICON, kSizes[k].second, reinterpret_cast<LPARAM>(icon));
+        icons_[k].reset(icon);  // once the window no longer shows the earlier one
+    }
+}
+
+void MainWindow::RememberPlace() const {
+    RECT place{};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (IsIconic(window_) && GetWindowPlacement(window_, &placement)) {
+        place = placement.rcNormalPosition;
+    } else {
+        GetWindowRect(window_, &place);
+    }
+    // Not remembered, the next run opens where the system puts it: nothing to tell.
+    static_cast<void>(SetRegistryText(RegistryRoot::CurrentUser, kSettingsKey, kPlaceValue,
+                                      PlaceText(ScreenRectOf(place))));
+}
+
 void MainWindow::LoadPages() {
+    // Each page's picture is loaded when it is first shown: most runs never open most pages.
+    std::vector<OwnedBitmap> earlier(static_cast<size_t>(ProfileOf(game_).PageCount()) + 1);
+    pages_.swap(earlier);
+    ShowPage(page_);  // before the pictures of the earlier dpi go
+}
+
+OwnedBitmap MainWindow::LoadPicture(int16_t page) const {
     // At 96 dpi the pictures are shown as drawn. Above it the ones drawn at twice the size are
     // brought to the picture's size in one smooth step, so the text stays sharp at any scale.
     const bool larger = dpi_ > layout::kDotsPerInch;
     const int first = larger ? QUILLON_FIRST_DOUBLE_PAGE : QUILLON_FIRST_PAGE;
+    OwnedBitmap drawn = DecodePicture(first + layout::PictureNumber(game_, page) - 1);
+    if (!larger || !drawn) {
+        return drawn;
+    }
     RECT area{};
     GetClientRect(Control(layout::Role::MenuPicture), &area);
-    std::vector<OwnedBitmap> pages(static_cast<size_t>(ProfileOf(game_).PageCount()) + 1);
-    for (int16_t page = 1; page < static_cast<int16_t>(pages.size()); ++page) {
-        const int id = first + layout::PictureNumber(game_, page) - 1;
-        OwnedBitmap drawn(static_cast<HBITMAP>(
-            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, 0)));
-        pages[page] =
-            larger ? ScaledBitmap(drawn.get(), area.right, area.bottom) : std::move(drawn);
-    }
-    pages_.swap(pages);
-    ShowPage(page_);  // before the pictures of the earlier dpi go
+    return ScaledBitmap(drawn.get(), area.right, area.bottom);
 }
 
 void MainWindow::BuildControls() {
@@ -408,6 +468,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_CLOSE:
             if (form_.OnCloseRequested()) {
+                RememberPlace();
                 DestroyWindow(window_);
             }
             return 0;
@@ -422,7 +483,11 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             LayOut(reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_QUERYENDSESSION:  // the user logs off or the system shuts down
-            return form_.OnCloseRequested() ? TRUE : FALSE;
+            if (!form_.OnCloseRequested()) {
+                return FALSE;
+            }
+            RememberPlace();
+            return TRUE;
         case WM_DESTROY:
             PostQuitMessage(0);
             return 0;
@@ -532,10 +597,14 @@ void MainWindow::ShowGame(Game game) {
 
 void MainWindow::ShowPage(int16_t page) {
     page_ = page;
-    const HWND picture = Control(layout::Role::MenuPicture);
-    const HBITMAP wanted = pages_.at(page).get();
-    if (reinterpret_cast<HBITMAP>(SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0)) != wanted) {
-        SendMessageW(picture, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(wanted));
+    const HWND shown = Control(layout::Role::MenuPicture);
+    OwnedBitmap& picture = pages_.at(page);
+    if (!picture) {
+        picture = LoadPicture(page);
+    }
+    const HBITMAP wanted = picture.get();
+    if (reinterpret_cast<HBITMAP>(SendMessageW(shown, STM_GETIMAGE, IMAGE_BITMAP, 0)) != wanted) {
+        SendMessageW(shown, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(wanted));
     }
 }
 

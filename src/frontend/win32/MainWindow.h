@@ -80,7 +80,13 @@ class MainWindow : public View {
     // Places, sizes and letters every control for the window's dpi; the window goes to
     // `suggested` when the system proposes a place.
     void LayOut(const RECT* suggested);
+    // Drops the pictures of another game or dpi; each is loaded again when first shown.
     void LoadPages();
+    // The icons of the title bar and the taskbar, drawn for the dpi's sizes.
+    void LoadIcons();
+    // Remembers where the window stands, for the next run.
+    void RememberPlace() const;
+    OwnedBitmap LoadPicture(int16_t page) const;
     int Scaled(int length) const {
         return MulDiv(length, static_cast<int>(dpi_), layout::kDotsPerInch);
     }
@@ -106,8 +112,9 @@ class MainWindow : public View {
     UINT dpi_ = layout::kDotsPerInch;
     Game game_ = Game::ReturnToCastleWolfenstein;
     int16_t page_ = kMainPage;
-    std::vector<OwnedBitmap> pages_;                   // the game's, by page number, for the dpi
+    std::vector<OwnedBitmap> pages_;  // the game's, by page number, for the dpi; as shown so far
     std::array<OwnedFont, layout::kFontCount> fonts_;  // by layout::Font; none for the default
+    std::array<OwnedIcon, 2> icons_;                   // small and large
     OwnedAccelerators accelerators_;
     SpokenNames spokenNames_;
     HWND focusBeforeDeactivation_ = nullptr;

@@ -12,6 +12,9 @@ namespace quillon::win32 {
 struct GdiObjectRelease {
     void operator()(void* object) const { DeleteObject(static_cast<HGDIOBJ>(object)); }
 };
+struct IconRelease {
+    void operator()(HICON icon) const { DestroyIcon(icon); }
+};
 struct AcceleratorRelease {
     void operator()(HACCEL table) const { DestroyAcceleratorTable(table); }
 };
@@ -28,6 +31,7 @@ struct WindowRelease {
 
 using OwnedFont = std::unique_ptr<std::remove_pointer_t<HFONT>, GdiObjectRelease>;
 using OwnedBitmap = std::unique_ptr<std::remove_pointer_t<HBITMAP>, GdiObjectRelease>;
+using OwnedIcon = std::unique_ptr<std::remove_pointer_t<HICON>, IconRelease>;
 using OwnedAccelerators = std::unique_ptr<std::remove_pointer_t<HACCEL>, AcceleratorRelease>;
 using OwnedDc = std::unique_ptr<std::remove_pointer_t<HDC>, MemoryDcRelease>;
 using OwnedWindow = std::unique_ptr<std::remove_pointer_t<HWND>, WindowRelease>;

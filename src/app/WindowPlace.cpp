@@ -1,0 +1,104 @@
+#include "app/WindowPlace.h"
+
+#include <algorithm>
+#include <locale>
+#include <sstream>
+
+namespace quillon {
+namespace {
+
+// Beyond any desktop: a larger number is no place a window was.
+constexpr int kFarthest = 1 << 20;
+
+long long SharedArea(const ScreenRect& a, const ScreenRect& b) {
+    const long long width = std::min(a.right, b.right) - std::max(a.left, b.left);
+    const long long height = std::min(a.bottom, b.bottom) - std::max(a.top, b.top);
+    return width > 0 && height > 0 ? width * height : 0;
+}
+
+ScreenRect Moved(const ScreenRect& place, int x, int y) {
+    return {place.left + x, place.top + y, place.right + x, place.bottom + y};
+}
+
+// The work area that shows most of the place; nothing when none shows any of it.
+std::optional<ScreenRect> AreaShowing(const ScreenRect& place,
+                                      const std::vector<ScreenRect>& workAreas) {
+    std::optional<ScreenRect> best;
+    long long shown = 0;
+    for (const ScreenRect& area : workAreas) {
+        if (const long long shared = SharedArea(place, area); shared > shown) {
+            shown = shared;
+            best = area;
+        }
+    }
+    return best;
+}
+
+// The place moved as little as it takes to lie inside the area, its top left corner first.
+ScreenRect Inside(const ScreenRect& place, const ScreenRect& area) {
+    int x = std::min(0, area.right - place.right);
+    x = std::max(x, area.left - place.left);
+    int y = std::min(0, area.bottom - place.bottom);
+    y = std::max(y, area.top - place.top);
+    return Moved(place, x, y);
+}
+
+bool Taken(const ScreenRect& place, const std::vector<ScreenRect>& otherWindows) {
+    return std::any_of(otherWindows.begin(), otherWindows.end(), [&](const ScreenRect& other) {
+        return other.left == place.left && other.top == place.top;
+    });
+}
+
+}  // namespace
+
+std::string PlaceText(const ScreenRect& place) {
+    return std::to_string(place.left) + " " + std::to_string(place.top) + " " +
+           std::to_string(place.right) + " " + std::to_string(place.bottom);
+}
+
+std::optional<ScreenRect> PlaceFromText(const std::string& text) {
+    std::istringstream in(text);
+    in.imbue(std::locale::classic());
+    ScreenRect place;
+    if (!(in >> place.left >> place.top >> place.right >> place.bottom) || !(in >> std::ws).eof()) {
+        return std::nullopt;
+    }
+    for (const int edge : {place.left, place.top, place.right, place.bottom}) {
+        if (edge <= -kFarthest || edge >= kFarthest) {
+            return std::nullopt;
+        }
+    }
+    if (place.right <= place.left || place.bottom <= place.top) {
+        return std::nullopt;
+    }
+    return place;
+}
+
+std::optional<ScreenRect> OpeningPlace(const std::optional<ScreenRect>& remembered,
+                                       const std::vector<ScreenRect>& workAreas,
+                                       const std::vector<ScreenRect>& otherWindows, int step) {
+    std::optional<ScreenRect> place;
+    if (remembered) {
+        if (const std::optional<ScreenRect> area = AreaShowing(*remembered, workAreas)) {
+            place = Inside(*remembered, *area);
+        }
+    }
+    if (!place && !otherWindows.empty()) {
+        place = otherWindows.front();
+    }
+    if (!place) {
+        return std::nullopt;
+    }
+    const ScreenRect area = AreaShowing(*place, workAreas).value_or(*place);
+    // Each step passes at most one other window.
+    for (size_t passed = 0; passed <= otherWindows.size() && Taken(*place, otherWindows);
+         ++passed) {
+        *place = Moved(*place, step, step);
+        if (place->right > area.right || place->bottom > area.bottom) {
+            *place = Moved(*place, area.left - place->left, area.top - place->top);
+        }
+    }
+    return place;
+}
+
+}  // namespace quillon

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quillon {
+
+// A rectangle on the desktop in the system's pixels: right and bottom lie just outside it.
+struct ScreenRect {
+    int left = 0;
+    int top = 0;
+    int right = 0;
+    int bottom = 0;
+
+    bool operator==(const ScreenRect& other) const {
+        return left == other.left && top == other.top && right == other.right &&
+               bottom == other.bottom;
+    }
+};
+
+// The window's place as it is remembered between runs: "left top right bottom".
+std::string PlaceText(const ScreenRect& place);
+// Nothing for a text that holds no sensible place: damaged, or written by something else.
+std::optional<ScreenRect> PlaceFromText(const std::string& text);
+
+// Where the window opens. At its remembered place, moved wholly onto the display that shows
+// most of it; where the system puts new windows when it lies on no display (one that is gone,
+// or was set up otherwise). While another Quillon window stands at that place, `step` pixels
+// right and down of it, so that a second start opens beside the first, not hidden under it.
+// Nothing: where the system puts new windows.
+std::optional<ScreenRect> OpeningPlace(const std::optional<ScreenRect>& remembered,
+                                       const std::vector<ScreenRect>& workAreas,
+                                       const std::vector<ScreenRect>& otherWindows, int step);
+
+}  // namespace quillon
