@@ -1,6 +1,7 @@
 #!/usr/bin/python3
-"""Draws the voice-menu page pictures, at one and at two times their size, and the program's
-icon at each size the desktops ask for, into this folder.
+"""Draws the voice-menu page pictures at twice their size (the windows bring them to the size
+they show, smoothly, at any scale), and the program's icon at each size the desktops ask for,
+into this folder.
 
 Needs Pillow (Debian's python3-pil) and the DejaVu fonts (fonts-dejavu-core). The output is
 deterministic; the pictures are committed, so this runs only when they change:
@@ -36,9 +37,9 @@ WIDTH, HEIGHT = 212, 213
 WHITE, YELLOW = (255, 255, 255), (255, 255, 0)
 
 # Each game: the file of its profile, and for each page the seed of its grain and its colour.
-# The pictures are numbered across the games in this order: page1.png and on, page1@2x.png and on
-# at twice the size. The letters of line n stand on rows first + pitch * (n - 1) to
-# last + pitch * (n - 1), as the program's layout has it (PictureLinesOf).
+# The pictures are numbered across the games in this order: page1@2x.png and on. The letters of
+# line n stand on rows first + pitch * (n - 1) to last + pitch * (n - 1), as the program's layout
+# has it (PictureLinesOf).
 GAMES = [
     {"profile": "ReturnToCastleWolfenstein.cpp", "first": 38, "last": 50, "pitch": 20, "size": 13,
      "pages": [("main", WHITE), ("statements", WHITE), ("requests", WHITE), ("commands", WHITE),
@@ -114,11 +115,10 @@ def page_picture(number, name, colour, texts, game, scale):
     draw = ImageDraw.Draw(image)
     tab(draw, scale)
     lines(draw, colour, texts, game, scale)
-    suffix = "" if scale == 1 else "@%dx" % scale
     # Compressed: the pictures are most of the Windows program's size. Their grain takes 256
     # colours without a visible step.
     image.quantize(256, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE).save(
-        os.path.join(HERE, "pages", "page%d%s.png" % (number, suffix)), optimize=True)
+        os.path.join(HERE, "pages", "page%d@%dx.png" % (number, scale)), optimize=True)
 
 
 # The sizes the desktops ask for: Windows' small and large icons at each scale, Explorer's views
@@ -194,8 +194,7 @@ def main():
     for game in GAMES:
         for (name, colour), texts in zip(game["pages"], page_texts(game)):
             number += 1
-            for scale in (1, 2):
-                page_picture(number, name, colour, texts, game, scale)
+            page_picture(number, name, colour, texts, game, 2)
     icon()
 
 

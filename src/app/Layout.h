@@ -135,8 +135,8 @@ constexpr size_t kFontCount = static_cast<size_t>(Font::SmallFonts) + 1;
 constexpr int kMenuTickInterval = 50;
 constexpr int kBlinkInterval = 75;
 
-// The page pictures: 212 x 213 each, stretched into the menu picture. The letters of line n
-// stand on rows firstTop + pitch * (n - 1) to firstBottom + pitch * (n - 1).
+// The page pictures: 212 x 213 each (drawn at twice that), stretched into the menu picture. The
+// letters of line n stand on rows firstTop + pitch * (n - 1) to firstBottom + pitch * (n - 1).
 constexpr int16_t kPagePictureWidth = 212;
 constexpr int16_t kPagePictureHeight = 213;
 struct PictureLines {
@@ -145,7 +145,7 @@ struct PictureLines {
 PictureLines PictureLinesOf(Game game);
 
 // The pictures of every game's pages are numbered from 1 across the games, in the order of
-// kGames: the assets' page1.png and on.
+// kGames: the assets' page1@2x.png and on.
 int16_t PictureNumber(Game game, int16_t page);
 int16_t PictureCount();
 

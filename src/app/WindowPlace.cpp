@@ -1,8 +1,8 @@
 #include "app/WindowPlace.h"
 
 #include <algorithm>
-#include <locale>
-#include <sstream>
+#include <charconv>
+#include <system_error>
 
 namespace quillon {
 namespace {
@@ -57,18 +57,24 @@ std::string PlaceText(const ScreenRect& place) {
 }
 
 std::optional<ScreenRect> PlaceFromText(const std::string& text) {
-    std::istringstream in(text);
-    in.imbue(std::locale::classic());
-    ScreenRect place;
-    if (!(in >> place.left >> place.top >> place.right >> place.bottom) || !(in >> std::ws).eof()) {
-        return std::nullopt;
-    }
-    for (const int edge : {place.left, place.top, place.right, place.bottom}) {
-        if (edge <= -kFarthest || edge >= kFarthest) {
+    int edges[4] = {};
+    const char* at = text.data();
+    const char* const end = text.data() + text.size();
+    for (int& edge : edges) {
+        if (&edge != edges) {  // one space between the numbers
+            if (at == end || *at != ' ') {
+                return std::nullopt;
+            }
+            ++at;
+        }
+        const std::from_chars_result read = std::from_chars(at, end, edge);
+        if (read.ec != std::errc() || edge <= -kFarthest || edge >= kFarthest) {
             return std::nullopt;
         }
+        at = read.ptr;
     }
-    if (place.right <= place.left || place.bottom <= place.top) {
+    const ScreenRect place{edges[0], edges[1], edges[2], edges[3]};
+    if (at != end || place.right <= place.left || place.bottom <= place.top) {
         return std::nullopt;
     }
     return place;

@@ -45,8 +45,8 @@ std::string ProgramFolder() {
 
 std::vector<std::string> ProgramFilesFolders() {
     std::vector<std::string> folders;
-    for (const std::string& folder : {KnownFolder(FOLDERID_ProgramFiles),
-                                      KnownFolder(FOLDERID_ProgramFilesX86)}) {
+    for (const std::string& folder :
+         {KnownFolder(FOLDERID_ProgramFiles), KnownFolder(FOLDERID_ProgramFilesX86)}) {
         if (!folder.empty() && (folders.empty() || folders.front() != folder)) {
             folders.push_back(folder);
         }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Windows zip from a Windows build folder, unpacks it into a temporary folder, and
-# runs the unpacked quillon.exe under Wine from there, with no build folder on the path, until
-# it has exported a script. Needs a display.
+# runs the unpacked quillon.exe under Wine as Win+R does, from another folder, with no build
+# folder on the path, until it has exported a script: it works in its own folder and leaves the
+# folder it started from as it was. quillon.exe is at most 3 MB. Needs a display.
 #   tests/package/check-zip.sh BUILD_FOLDER
 # shellcheck source-path=SCRIPTDIR source=unpacked-package.sh
 . "$(dirname "$0")/unpacked-package.sh"
@@ -12,13 +13,15 @@ for file in quillon.exe qmscript.txt README.txt; do
     [ -f "$folder/$file" ] || { echo "the zip lacks $file"; exit 1; }
 done
 grep -q $'\r$' "$folder/README.txt" || { echo "README.txt has no CR LF line ends"; exit 1; }
+size=$(stat -c %s "$folder/quillon.exe")
+[ "$size" -le $((3 * 1024 * 1024)) ] || { echo "quillon.exe takes $size bytes"; exit 1; }
 
-mkdir -p "$work/game"
+mkdir -p "$work/game" "$work/elsewhere"
 printf 'Z:%s\\game\\\r\n' "${work//\//\\}" >"$folder/qm.cfg"
 # A window manager, so that the window takes the keyboard as on a desktop.
 openbox >/dev/null 2>&1 &
 started+=($!)
-(cd "$folder" && PATH=/usr/bin:/bin exec wine quillon.exe) >"$work/output" 2>&1 &
+(cd "$work/elsewhere" && PATH=/usr/bin:/bin exec wine "$folder/quillon.exe") >"$work/output" 2>&1 &
 started+=($!)
 window=$(quillon_window "$!") || { echo "no window:"; cat "$work/output"; exit 1; }
 for _ in $(seq 100); do
@@ -29,4 +32,5 @@ for _ in $(seq 100); do
 done
 [ -f "$work/game/qmvc.cfg" ] || { echo "no script exported"; exit 1; }
 cmp <(head -c "$(stat -c %s "$folder/qmscript.txt")" "$work/game/qmvc.cfg") "$folder/qmscript.txt"
+[ -z "$(ls -A "$work/elsewhere")" ] || { echo "files left in the folder it started from"; exit 1; }
 echo "1 passed, 0 failed"

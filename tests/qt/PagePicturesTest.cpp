@@ -14,51 +14,48 @@ bool IsText(QRgb pixel) {
     return qRed(pixel) > 200 && qGreen(pixel) > 200;
 }
 
-// Every game's pages as the window loads them, drawn as they are and at twice the size, for
-// scaled displays.
-TEST(PagePictures, EveryLineStandsInsideItsHotSpotAtEitherSize) {
+// Every game's pages as the window loads them, drawn at twice the size.
+TEST(PagePictures, EveryLineStandsInsideItsHotSpot) {
     const layout::Rect& frame = layout::ControlFor(layout::Role::MenuPicture).rect;
+    constexpr int scale = 2;
     for (const Game game : kGames)
-        for (int scale = 1; scale <= 2; ++scale)
-            for (int16_t page = 1; page <= ProfileOf(game).PageCount(); ++page) {
-                const std::string name = QString(":/pages/page%1%2.png")
-                                             .arg(layout::PictureNumber(game, page))
-                                             .arg(scale == 2 ? "@2x" : "")
-                                             .toStdString();
-                const QImage picture(QString::fromStdString(name));
-                ASSERT_EQ(picture.width(), layout::kPagePictureWidth * scale) << name;
-                ASSERT_EQ(picture.height(), layout::kPagePictureHeight * scale) << name;
+        for (int16_t page = 1; page <= ProfileOf(game).PageCount(); ++page) {
+            const std::string name = QString(":/pages/page%1@2x.png")
+                                         .arg(layout::PictureNumber(game, page))
+                                         .toStdString();
+            const QImage picture(QString::fromStdString(name));
+            ASSERT_EQ(picture.width(), layout::kPagePictureWidth * scale) << name;
+            ASSERT_EQ(picture.height(), layout::kPagePictureHeight * scale) << name;
 
-                std::vector<int> textRowsPerLine(kMostLinesPerPage + 1, 0);
-                for (int y = 23 * scale; y < picture.height(); ++y) {  // below the tab
-                    bool hasText = false;
-                    for (int x = 0; x < picture.width(); ++x) {
-                        hasText = hasText || IsText(picture.pixel(x, y));
-                    }
-                    if (!hasText) {
-                        continue;
-                    }
-                    // Where the stretched picture puts this row in the window, and whose line that
-                    // is.
-                    const int top = frame.y + y * frame.height / picture.height();
-                    const int bottom = frame.y + ((y + 1) * frame.height - 1) / picture.height();
-                    int line = 0;
-                    for (int16_t k = 0; k < kMostLinesPerPage; ++k) {
-                        const layout::Rect& spot = layout::MenuLinesOf(game)[k];
-                        if (top >= spot.y && bottom < spot.y + spot.height) {
-                            line = k + 1;
-                        }
-                    }
-                    ASSERT_NE(line, 0)
-                        << name << ": text on row " << y << " falls outside every menu line";
-                    ++textRowsPerLine[line];
+            std::vector<int> textRowsPerLine(kMostLinesPerPage + 1, 0);
+            for (int y = 23 * scale; y < picture.height(); ++y) {  // below the tab
+                bool hasText = false;
+                for (int x = 0; x < picture.width(); ++x) {
+                    hasText = hasText || IsText(picture.pixel(x, y));
                 }
-                for (int16_t line = 1; line <= kMostLinesPerPage; ++line) {
-                    EXPECT_EQ(textRowsPerLine[line] > 0,
-                              line <= PageLineCount(ProfileOf(game), page))
-                        << name << " line " << line;
+                if (!hasText) {
+                    continue;
                 }
+                // Where the stretched picture puts this row in the window, and whose line that
+                // is.
+                const int top = frame.y + y * frame.height / picture.height();
+                const int bottom = frame.y + ((y + 1) * frame.height - 1) / picture.height();
+                int line = 0;
+                for (int16_t k = 0; k < kMostLinesPerPage; ++k) {
+                    const layout::Rect& spot = layout::MenuLinesOf(game)[k];
+                    if (top >= spot.y && bottom < spot.y + spot.height) {
+                        line = k + 1;
+                    }
+                }
+                ASSERT_NE(line, 0)
+                    << name << ": text on row " << y << " falls outside every menu line";
+                ++textRowsPerLine[line];
             }
+            for (int16_t line = 1; line <= kMostLinesPerPage; ++line) {
+                EXPECT_EQ(textRowsPerLine[line] > 0, line <= PageLineCount(ProfileOf(game), page))
+                    << name << " line " << line;
+            }
+        }
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "TempFolder.h"
 #include "TestRegistryKey.h"
 #include "platform/WideText.h"
+#include "resource.h"
 
 namespace quillon {
 namespace {
@@ -454,6 +455,62 @@ TEST_F(Win32WindowTest, TheRoadByMouseAndTheMenusFromOneGameToTheOther) {
     EXPECT_FALSE(leave.Text().empty());
     EXPECT_FALSE(IsWindow(window.Handle()));
     EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"), script);
+}
+
+RECT PlaceOf(HWND window) {
+    RECT place{};
+    GetWindowRect(window, &place);
+    return place;
+}
+
+// A second start opens beside the first, the place of a window closed opens the next, and a
+// remembered place on no display (one that is gone) or no place at all opens on the display.
+TEST_F(Win32WindowTest, ASecondStartOpensBesideTheFirstAndAPlaceIsRemembered) {
+    const RECT first = PlaceOf(window.Handle());
+    RECT moved{};
+    {
+        MainWindow second;
+        ASSERT_TRUE(second.TheForm().OnStart());
+        ShowWindow(second.Handle(), SW_SHOW);
+        const RECT beside = PlaceOf(second.Handle());
+        EXPECT_GT(beside.left, first.left);
+        EXPECT_GT(beside.top, first.top);
+        SetWindowPos(second.Handle(), nullptr, beside.left + 50, beside.top + 40, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER);
+        moved = PlaceOf(second.Handle());
+        SendMessageW(second.Handle(), WM_CLOSE, 0, 0);
+    }
+    Pump(10);  // the closed window's quit message
+    const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    test::TestRegistryKey settings(L"Software\\Quillon");
+    for (const std::wstring& remembered : {std::wstring(), std::wstring(L"30000 30000 30600 30400"),
+                                           std::wstring(L"bottom left")}) {
+        if (!remembered.empty()) {
+            settings.Set(L"WindowPlace", remembered);
+        }
+        MainWindow next;
+        const RECT place = PlaceOf(next.Handle());
+        if (remembered.empty()) {
+            EXPECT_EQ(place.left, moved.left);
+            EXPECT_EQ(place.top, moved.top);
+        }
+        RECT shown{};
+        EXPECT_TRUE(IntersectRect(&shown, &place, &screen)) << remembered;
+        EXPECT_TRUE(place.left != first.left || place.top != first.top) << remembered;
+    }
+}
+
+// The icon holds an image drawn for each size the desktop asks for: none is scaled.
+TEST(Win32Icon, HoldsAnImageForEachSize) {
+    const HRSRC found = FindResourceW(nullptr, MAKEINTRESOURCEW(QUILLON_ICON), RT_GROUP_ICON);
+    ASSERT_NE(found, nullptr);
+    // The group's header: reserved, type, count; then 14 bytes to an image, its width first.
+    const auto* group = static_cast<const BYTE*>(LockResource(LoadResource(nullptr, found)));
+    std::vector<int> sizes;
+    for (int k = 0; k < group[4]; ++k) {
+        sizes.push_back(group[6 + 14 * k] == 0 ? 256 : group[6 + 14 * k]);
+    }
+    EXPECT_EQ(sizes, (std::vector<int>{16, 24, 32, 48, 64, 256}));
 }
 
 // The display's dpi, which Wine reads from the registry as each program starts. Only the tests'

@@ -19,9 +19,7 @@ QAccessibleInterface* AccessibleGraphic(const QString& className, QObject* objec
 }  // namespace
 
 PictureBox::PictureBox(QWidget* parent) : QWidget(parent) {
-    for (std::vector<QPixmap>& pictures : pictures_) {
-        pictures.resize(static_cast<size_t>(layout::PictureCount()) + 1);
-    }
+    pictures_.resize(static_cast<size_t>(layout::PictureCount()) + 1);
     static const bool installed = (QAccessible::installFactory(AccessibleGraphic), true);
     static_cast<void>(installed);
 }
@@ -34,13 +32,16 @@ void PictureBox::ShowPicture(int16_t picture) {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-    const bool larger = devicePixelRatioF() > 1;
-    QPixmap& picture = pictures_.at(larger ? 1 : 0).at(static_cast<size_t>(picture_));
-    if (picture.isNull()) {
-        picture = QPixmap(QString(":/pages/page%1%2.png").arg(picture_).arg(larger ? "@2x" : ""));
+    // Drawn at twice the size, and brought to the box's size on the screen in one smooth step,
+    // so the text stays sharp at any scale.
+    const QSize shown = size() * devicePixelRatioF();
+    QPixmap& picture = pictures_.at(static_cast<size_t>(picture_));
+    if (picture.size() != shown) {
+        picture =
+            QPixmap::fromImage(QImage(QString(":/pages/page%1@2x.png").arg(picture_))
+                                   .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawPixmap(rect(), picture);
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawRect(rect().adjusted(0, 0, -1, -1));

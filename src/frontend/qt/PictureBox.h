@@ -2,7 +2,6 @@
 
 #include <QPixmap>
 #include <QWidget>
-#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -21,9 +20,9 @@ class PictureBox : public QWidget {
     void paintEvent(QPaintEvent* event) override;
 
   private:
-    // Loaded when first drawn: most runs never open most pages, and the window shows sooner. By
-    // size (as drawn, and twice that for scaled displays), then by picture number.
-    std::array<std::vector<QPixmap>, 2> pictures_;
+    // Loaded when first drawn, at the size shown: most runs never open most pages, and the
+    // window shows sooner. By picture number.
+    std::vector<QPixmap> pictures_;
     int16_t picture_ = 1;
 };
 

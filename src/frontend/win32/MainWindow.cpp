@@ -346,9 +346,9 @@ void MainWindow::LoadIcons() {
         {{SM_CXSMICON, ICON_SMALL}, {SM_CXICON, ICON_BIG}}};
     for (size_t k = 0; k < kSizes.size(); ++k) {
         const int size = GetSystemMetricsForDpi(kSizes[k].first, dpi_);
-        HICON icon = nullptr;
-        LoadIconWithScaleDown(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(QUILLON_ICON), size,
-                              size, &icon);
+        const auto icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
+                                                        MAKEINTRESOURCEW(QUILLON_ICON), IMAGE_ICON,
+                                                        size, size, LR_DEFAULTCOLOR));
         SendMessageW(window_, WM_SETICON, kSizes[k].second, reinterpret_cast<LPARAM>(icon));
         icons_[k].reset(icon);  // once the window no longer shows the earlier one
     }
@@ -376,13 +376,12 @@ void MainWindow::LoadPages() {
 }
 
 OwnedBitmap MainWindow::LoadPicture(int16_t page) const {
-    // At 96 dpi the pictures are shown as drawn. Above it the ones drawn at twice the size are
-    // brought to the picture's size in one smooth step, so the text stays sharp at any scale.
-    const bool larger = dpi_ > layout::kDotsPerInch;
-    const int first = larger ? QUILLON_FIRST_DOUBLE_PAGE : QUILLON_FIRST_PAGE;
-    OwnedBitmap drawn = DecodePicture(first + layout::PictureNumber(game_, page) - 1);
-    if (!larger || !drawn) {
-        return drawn;
+    // Drawn at twice the size, and brought to the picture's size at the dpi in one smooth step,
+    // so the text stays sharp at any scale.
+    const OwnedBitmap drawn =
+        DecodePicture(QUILLON_FIRST_PAGE + layout::PictureNumber(game_, page) - 1);
+    if (!drawn) {
+        return nullptr;
     }
     RECT area{};
     GetClientRect(Control(layout::Role::MenuPicture), &area);

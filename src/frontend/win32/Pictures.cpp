@@ -51,13 +51,22 @@ OwnedBitmap DecodePicture(int resourceId) {
         return nullptr;
     }
     BITMAPINFO format{};
-    format.bmiHeader = {sizeof(BITMAPINFOHEADER), static_cast<LONG>(width),
-                        -static_cast<LONG>(height), 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    format.bmiHeader = {sizeof(BITMAPINFOHEADER),
+                        static_cast<LONG>(width),
+                        -static_cast<LONG>(height),
+                        1,
+                        32,
+                        BI_RGB,
+                        0,
+                        0,
+                        0,
+                        0,
+                        0};
     void* bits = nullptr;
     OwnedBitmap picture(CreateDIBSection(nullptr, &format, DIB_RGB_COLORS, &bits, nullptr, 0));
     const UINT stride = width * 4;
-    if (!picture || FAILED(converter->CopyPixels(nullptr, stride, stride * height,
-                                                 static_cast<BYTE*>(bits)))) {
+    if (!picture ||
+        FAILED(converter->CopyPixels(nullptr, stride, stride * height, static_cast<BYTE*>(bits)))) {
         return nullptr;
     }
     return picture;
