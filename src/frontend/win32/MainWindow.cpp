@@ -28,6 +28,7 @@ constexpr wchar_t kWindowClass[] = L"QuillonMainWindow";
 constexpr wchar_t kMenuLineClass[] = L"QuillonMenuLine";
 constexpr UINT_PTR kMenuTimer = 1;
 constexpr UINT_PTR kBlinkTimer = 2;
+constexpr UINT kShowPictureMessage = WM_APP;  // the window shows: now its picture
 constexpr WORD kFromAccelerator = 1;  // the notification code of a WM_COMMAND from an accelerator
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr LONG_PTR kPressed = 1;  // a menu line's user data while the mouse was pressed on it
@@ -462,6 +463,14 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
                 RestoreFocus();
             }
             return 0;
+        case WM_SHOWWINDOW:
+            if (wParam != FALSE) {
+                PostMessageW(window_, kShowPictureMessage, 0, 0);
+            }
+            return DefWindowProcW(window_, message, wParam, lParam);
+        case kShowPictureMessage:
+            ShowPage(page_);
+            return 0;
         case WM_SETFOCUS:  // the window itself would hold the keyboard, where no key works
             RestoreFocus();
             return 0;
@@ -596,6 +605,10 @@ void MainWindow::ShowGame(Game game) {
 
 void MainWindow::ShowPage(int16_t page) {
     page_ = page;
+    // Until the window shows, nobody sees the picture: it is loaded once the window is there.
+    if (!IsWindowVisible(window_)) {
+        return;
+    }
     const HWND shown = Control(layout::Role::MenuPicture);
     OwnedBitmap& picture = pages_.at(page);
     if (!picture) {
