@@ -217,6 +217,7 @@ TEST_F(Win32WindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
     ASSERT_TRUE(tabTo(key));
     EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS, 0);
     EXPECT_EQ(Spoken(key), L"Keypad 8");
+    EXPECT_EQ(Spoken(Control(Role::AssignButton)), L"Assign Voice Command") << "no access key mark";
     EXPECT_FALSE(IsWindowVisible(Control(MainWindow::kMenuLineId + 9))) << "no such line";
     PressKey(VK_RETURN);
     EXPECT_EQ(window.TheForm().CurrentKey(), 5);
