@@ -708,7 +708,8 @@ TEST(WindowPlace, OpensOnADisplayAndBesideAnotherQuillonWindow) {
         {place, {place}, ScreenRect{130, 130, 630, 530}},
         {std::nullopt, {place}, ScreenRect{130, 130, 630, 530}},
         {place, {ScreenRect{130, 130, 630, 530}, place}, ScreenRect{160, 160, 660, 560}},
-        {ScreenRect{700, 600, 1200, 1000}, {ScreenRect{700, 600, 1200, 1000}},
+        {ScreenRect{700, 600, 1200, 1000},
+         {ScreenRect{700, 600, 1200, 1000}},
          ScreenRect{0, 0, 500, 400}},  // no room below: from the display's corner
     };
     for (const Case& test : cases) {

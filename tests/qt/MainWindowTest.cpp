@@ -285,19 +285,23 @@ TEST_F(MainWindowTest, TheKeyboardComesBackToItsControlAfterEveryBox) {
         return qWaitFor(answered) && (Activate(), focused->hasFocus());
     };
     MessageAnswerer about;
-    EXPECT_TRUE(keptAfter(Find<QListWidget>("assignments"), [&] { return about.answered; },
-                          [&] { ChooseFromMenu(Qt::Key_H, Qt::Key_A); }));
+    EXPECT_TRUE(keptAfter(
+        Find<QListWidget>("assignments"), [&] { return about.answered; },
+        [&] { ChooseFromMenu(Qt::Key_H, Qt::Key_A); }));
     Answerer<QFileDialog> cancelled([](QFileDialog* chooser) {
         QMetaObject::invokeMethod(chooser, "reject", Qt::QueuedConnection);
         return true;
     });
-    EXPECT_TRUE(keptAfter(KeyOf(Client(), 3), [&] { return cancelled.answered; },
-                          [&] { ChooseFromMenu(Qt::Key_F, Qt::Key_F); }));
+    EXPECT_TRUE(keptAfter(
+        KeyOf(Client(), 3), [&] { return cancelled.answered; },
+        [&] { ChooseFromMenu(Qt::Key_F, Qt::Key_F); }));
     InputAnswerer medic("m");
-    EXPECT_TRUE(keptAfter(Find<QPushButton>("assignButton"), [&] { return medic.answered; }, [&] {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_6);
-    }));
+    EXPECT_TRUE(keptAfter(
+        Find<QPushButton>("assignButton"), [&] { return medic.answered; },
+        [&] {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_6);
+        }));
     EXPECT_TRUE(qWaitFor([&] { return window->TheForm().Keys().UsedCount(1) == 1; }));
 }
 

@@ -309,7 +309,8 @@ TEST_F(Win32WindowTest, WhatMustDoNothingDoesNothing) {
 // After every box the control that had the keyboard has it again: a message, the folder picker
 // cancelled, the class prompt answered.
 TEST_F(Win32WindowTest, TheKeyboardComesBackToItsControlAfterEveryBox) {
-    const auto keptAfter = [&](HWND focused, BoxAnswerer&& answer, const std::function<void()>& open) {
+    const auto keptAfter = [&](HWND focused, BoxAnswerer&& answer,
+                               const std::function<void()>& open) {
         SetFocus(focused);
         open();
         answer.Text();
@@ -321,11 +322,12 @@ TEST_F(Win32WindowTest, TheKeyboardComesBackToItsControlAfterEveryBox) {
     EXPECT_TRUE(keptAfter(Control(MainWindow::kKeypadId + 3),
                           BoxAnswerer(L"Choose the game folder", IDCANCEL, L""),
                           [&] { Choose(layout::Command::ChooseGameFolder); }));
-    EXPECT_TRUE(keptAfter(Control(Role::AssignButton), BoxAnswerer(L"Select a class", IDOK, L"m"), [&] {
-        PressKey(VK_RETURN);
-        PressKey('6');
-        EXPECT_TRUE(WaitForTick());
-    }));
+    EXPECT_TRUE(
+        keptAfter(Control(Role::AssignButton), BoxAnswerer(L"Select a class", IDOK, L"m"), [&] {
+            PressKey(VK_RETURN);
+            PressKey('6');
+            EXPECT_TRUE(WaitForTick());
+        }));
     EXPECT_EQ(window.TheForm().Keys().At(1, 1)->Label(), "I'm a Medic");
 }
 
@@ -484,8 +486,8 @@ TEST_F(Win32WindowTest, ASecondStartOpensBesideTheFirstAndAPlaceIsRemembered) {
     Pump(10);  // the closed window's quit message
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     test::TestRegistryKey settings(L"Software\\Quillon");
-    for (const std::wstring& remembered : {std::wstring(), std::wstring(L"30000 30000 30600 30400"),
-                                           std::wstring(L"bottom left")}) {
+    for (const std::wstring& remembered :
+         {std::wstring(), std::wstring(L"30000 30000 30600 30400"), std::wstring(L"bottom left")}) {
         if (!remembered.empty()) {
             settings.Set(L"WindowPlace", remembered);
         }

@@ -347,9 +347,9 @@ void MainWindow::LoadIcons() {
         {{SM_CXSMICON, ICON_SMALL}, {SM_CXICON, ICON_BIG}}};
     for (size_t k = 0; k < kSizes.size(); ++k) {
         const int size = GetSystemMetricsForDpi(kSizes[k].first, dpi_);
-        const auto icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr),
-                                                        MAKEINTRESOURCEW(QUILLON_ICON), IMAGE_ICON,
-                                                        size, size, LR_DEFAULTCOLOR));
+        const auto icon =
+            static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(QUILLON_ICON),
+                                          IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
         SendMessageW(window_, WM_SETICON, kSizes[k].second, reinterpret_cast<LPARAM>(icon));
         icons_[k].reset(icon);  // once the window no longer shows the earlier one
     }
