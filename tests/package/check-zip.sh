@@ -14,7 +14,7 @@ for file in quillon.exe qmscript.txt README.txt; do
 done
 grep -q $'\r$' "$folder/README.txt" || { echo "README.txt has no CR LF line ends"; exit 1; }
 size=$(stat -c %s "$folder/quillon.exe")
-[ "$size" -le $((3 * 1024 * 1024)) ] || { echo "quillon.exe takes $size bytes"; exit 1; }
+[ "$size" -le 3000000 ] || { echo "quillon.exe takes $size bytes"; exit 1; }
 
 mkdir -p "$work/game" "$work/elsewhere"
 printf 'Z:%s\\game\\\r\n' "${work//\//\\}" >"$folder/qm.cfg"
