@@ -10,6 +10,8 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
+#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <cstdlib>
@@ -303,6 +305,21 @@ TEST_F(MainWindowTest, TheKeyboardComesBackToItsControlAfterEveryBox) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_6);
         }));
     EXPECT_TRUE(qWaitFor([&] { return window->TheForm().Keys().UsedCount(1) == 1; }));
+}
+
+// The place of a window closed opens the next; a remembered place on no display (one that is
+// gone) or no place at all opens on the display.
+TEST_F(MainWindowTest, APlaceIsRememberedAndOpensOnADisplay) {
+    window->move(60, 50);
+    const QPoint closedAt = window->pos();
+    window->close();
+    EXPECT_EQ(qt::MainWindow().pos(), closedAt);
+    for (const char* remembered : {"30000 30000 30600 30400", "bottom left"}) {
+        QSettings("quillon", "quillon").setValue("windowPlace", remembered);
+        EXPECT_TRUE(
+            QGuiApplication::primaryScreen()->availableGeometry().contains(qt::MainWindow().pos()))
+            << remembered;
+    }
 }
 
 // The road by mouse: a key clicked blinks, the lines clicked open a page and pick a message, and

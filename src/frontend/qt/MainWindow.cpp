@@ -13,7 +13,9 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QSessionManager>
+#include <QSettings>
 #include <QShortcut>
 #include <QStyleOptionFocusRect>
 #include <algorithm>
@@ -24,6 +26,7 @@
 #include "SearchProgressWindow.h"
 #include "app/Layout.h"
 #include "app/Program.h"
+#include "app/WindowPlace.h"
 #include "model/keys/Keypad.h"
 #include "model/menu/VoiceMenu.h"
 
@@ -48,6 +51,16 @@ QKeySequence SequenceOf(const layout::KeyStroke& stroke) {
     }
     return QKeySequence(Qt::KeypadModifier | (Qt::Key_0 + stroke.number));
 }
+
+ScreenRect ScreenRectOf(const QRect& rect) {
+    return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
+}
+
+// Where the window's place is remembered for the user: $XDG_CONFIG_HOME/quillon/quillon.conf.
+QSettings PlaceSettings() {
+    return QSettings("quillon", "quillon");
+}
+constexpr char kPlaceKey[] = "windowPlace";
 
 QRect Geometry(const layout::Rect& rect) {
     return {rect.x, rect.y, rect.width, rect.height};
@@ -137,6 +150,7 @@ MainWindow::MainWindow() {
     BuildMenu();
     BuildWindowKeys();
     setFixedSize(sizeHint());
+    PlaceWhereItWas();
 
     connect(&menuTimer_, &QTimer::timeout, this, [this] { form_.OnMenuTick(); });
     connect(&blinkTimer_, &QTimer::timeout, this, [this] { form_.OnBlinkTick(); });
@@ -276,8 +290,21 @@ void MainWindow::BuildWindowKeys() {
     connect(escape, &QShortcut::activated, this, [this] { form_.OnCancelClicked(); });
 }
 
+void MainWindow::PlaceWhereItWas() {
+    std::vector<ScreenRect> areas;
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        areas.push_back(ScreenRectOf(screen->availableGeometry()));
+    }
+    const std::optional<ScreenRect> place = OpeningPlace(
+        PlaceFromText(PlaceSettings().value(kPlaceKey).toString().toStdString()), areas, {}, 0);
+    if (place) {
+        move(place->left, place->top);
+    }
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (form_.OnCloseRequested()) {
+        PlaceSettings().setValue(kPlaceKey, Text(PlaceText(ScreenRectOf(frameGeometry()))));
         event->accept();
     } else {
         event->ignore();

@@ -60,6 +60,8 @@ class MainWindow : public QMainWindow, public View {
     void closeEvent(QCloseEvent* event) override;
 
   private:
+    // At the place the window had when it was last closed, on a display.
+    void PlaceWhereItWas();
     void BuildControls(QWidget* client);
     void BuildWindowKeys();  // the digits of the menu lines, and Esc
     void BuildKeypad(QWidget* frame, std::vector<std::pair<int, QWidget*>>& focusOrder);

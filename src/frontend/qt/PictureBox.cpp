@@ -37,8 +37,10 @@ void PictureBox::paintEvent(QPaintEvent*) {
     const QSize shown = size() * devicePixelRatioF();
     QPixmap& picture = pictures_.at(static_cast<size_t>(picture_));
     if (picture.size() != shown) {
+        // As 32-bit colour: Qt 6.4 crashes drawing a paletted picture scaled smoothly.
         picture =
             QPixmap::fromImage(QImage(QString(":/pages/page%1@2x.png").arg(picture_))
+                                   .convertToFormat(QImage::Format_RGB32)
                                    .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
     QPainter painter(this);
