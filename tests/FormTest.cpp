@@ -686,6 +686,7 @@ TEST(WorkingFolder, ChosenByWhereTheProgramStartsAndWhereItMayWrite) {
     EXPECT_EQ(chosen.problem, "");
     EXPECT_EQ(ReadFile("user/Quillon/qmscript.txt"), "default");
     EXPECT_TRUE(fs::is_empty("elsewhere"));
+    EXPECT_EQ(ChooseWorkingFolder(files, startedIn("program")).folder, chosen.folder);
 #ifdef _WIN32
     EXPECT_EQ(WorkingFolderPlacesOfThisMachine(files).own,
               std::string(std::getenv("APPDATA")) + "\\Quillon\\");

@@ -8,6 +8,7 @@
 #include "model/script/ScriptGenerator.h"
 #include "platform/KnownFolders.h"
 #include "platform/PathText.h"
+#include "platform/TextCase.h"
 
 namespace quillon {
 namespace {
@@ -71,10 +72,16 @@ WorkingFolderPlaces WorkingFolderPlacesOfThisMachine(FileSystem& files) {
 
 WorkingFolder ChooseWorkingFolder(FileSystem& files, const WorkingFolderPlaces& places) {
     const std::string& current = places.current;
-    if (HoldsOurFiles(files, current)) {
+    // The program's own folder serves only where it can be written, from wherever it starts.
+    const bool inProgramFolder =
+        !places.program.empty() && SameIgnoringCase(current, places.program);
+    const auto programFolderServes = [&] {
+        return !places.program.empty() && CanWriteIn(files, places.program);
+    };
+    if (HoldsOurFiles(files, current) && (!inProgramFolder || programFolderServes())) {
         return {current, {}};
     }
-    if (!places.program.empty() && CanWriteIn(files, places.program)) {
+    if (programFolderServes()) {
         return {places.program, {}};
     }
     const std::string& own = places.own;

@@ -24,9 +24,10 @@ struct WorkingFolderPlaces {
 };
 WorkingFolderPlaces WorkingFolderPlacesOfThisMachine(FileSystem& files);
 
-// The current folder when it holds either file (a player's folder, the repository's run/).
-// Elsewhere, as for a program started from a desktop menu, from Win+R or from a shortcut that
-// names no folder to start in: on Windows the program's own folder when it can be written there;
+// The current folder when it holds either file (a player's folder, the repository's run/), but
+// the program's own folder only when it can be written. Elsewhere, as for a program started from
+// a desktop menu, from Win+R or from a shortcut that names no folder to start in: on Windows the
+// program's own folder when it can be written there;
 // else the user's folder for Quillon, made when missing and given a copy of the default template
 // when it lacks one. When that folder cannot be made, the current folder, and the problem says
 // why.
