@@ -170,17 +170,6 @@ TEST_F(ExportFailure, MessagesShowLongAndOddPathsWhole) {
     EXPECT_THAT(message, HasSubstr("a?b?c"));
 }
 
-// Scripts whose paths come near the classic limit of 260 characters: the new file beside each,
-// whose name is longer, is made all the same.
-TEST_F(ExportFailure, PathsNearTheClassicLimitAreWritten) {
-    for (const size_t length : {241, 247}) {
-        const std::string game =
-            folder.Text() + std::string(length - folder.Text().size() - 9, 'g') + kSeparator;
-        fs::create_directory(PathFromText(game));
-        EXPECT_TRUE(WriteConsoleScript(files, {}, folder.Text(), game).outcome.Succeeded());
-    }
-}
-
 // What an earlier crash, or somebody else, left under the name a careless writer would use;
 // and a script whose name is taken by a folder.
 TEST_F(ExportFailure, LeftoversBesideTheScriptDoNotMatter) {

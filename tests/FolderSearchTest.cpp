@@ -264,18 +264,17 @@ TEST(GameFolders, EachGameKnowsItsFoldersAndTheSearchFindsThem) {
     fs::create_directories(folder.Path() / ".etwolf/etmain");
     fs::create_directories(folder.Path() / ".etwolf/profiles");
     fs::create_directories(folder.Path() / ".etlegacy/etmain");
-    constexpr Engine kOriginal = Engine::Original;
     const std::vector<std::tuple<std::string, std::optional<Game>, Engine>> folders = {
-        {"rtcw/Main", Game::ReturnToCastleWolfenstein, kOriginal},
-        {"et/etmain", Game::EnemyTerritory, kOriginal},
-        {"half/etmain", std::nullopt, kOriginal},
-        {"half/main", std::nullopt, kOriginal},
-        {"stray/etmain", std::nullopt, kOriginal},
-        {".etwolf/etmain", Game::EnemyTerritory, kOriginal},
-        {".etwolf/profiles", std::nullopt, kOriginal},
+        {"rtcw/Main", Game::ReturnToCastleWolfenstein, Engine::Original},
+        {"et/etmain", Game::EnemyTerritory, Engine::Original},
+        {"half/etmain", std::nullopt, Engine::Original},
+        {"half/main", std::nullopt, Engine::Original},
+        {"stray/etmain", std::nullopt, Engine::Original},
+        {".etwolf/etmain", Game::EnemyTerritory, Engine::Original},
+        {".etwolf/profiles", std::nullopt, Engine::Original},
         {".etlegacy/etmain", Game::EnemyTerritory, Engine::Legacy},
         {"Legacy/etmain", Game::EnemyTerritory, Engine::Legacy},
-        {"Legacy/legacy", std::nullopt, kOriginal}};
+        {"Legacy/legacy", std::nullopt, Engine::Original}};
     for (const auto& [path, game, engine] : folders) {
         EXPECT_EQ(GameOfFolder(RealFileSystem(), at(path)), game) << path;
         EXPECT_EQ(EngineOfFolder(RealFileSystem(), at(path), EnemyTerritory()), engine) << path;
