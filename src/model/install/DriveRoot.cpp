@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cstdlib>
 
+#include "model/install/KnownPlaces.h"
 #include "platform/Files.h"
 #include "platform/PathText.h"
 
@@ -23,13 +24,6 @@ std::optional<char> DriveLetter(const std::string& answer) {
     return static_cast<char>(std::toupper(static_cast<unsigned char>(answer[0])));
 }
 
-#ifndef _WIN32
-std::string Home() {
-    const char* home = std::getenv("HOME");
-    return home != nullptr ? home : "";
-}
-#endif
-
 // The folder an answer names as a folder, as it was typed; empty when it names none.
 std::string FolderNamed(const std::string& answer) {
 #ifdef _WIN32
@@ -40,7 +34,7 @@ std::string FolderNamed(const std::string& answer) {
     return absolute || share ? answer : std::string();
 #else
     if (answer == "~" || answer.rfind("~/", 0) == 0) {
-        return Home() + answer.substr(1);
+        return UserRootOfThisMachine() + answer.substr(1);
     }
     return answer.rfind('/', 0) == 0 ? answer : std::string();
 #endif
@@ -51,7 +45,7 @@ std::string WinePrefix() {
     if (const char* prefix = std::getenv("WINEPREFIX"); prefix != nullptr && *prefix != '\0') {
         return prefix;
     }
-    return Home() + "/.wine";
+    return UserRootOfThisMachine() + "/.wine";
 }
 #endif
 
