@@ -27,6 +27,7 @@ class FakeView : public View {
     std::optional<Game> gameShown;
     int16_t pageShown = 1;
     std::vector<bool> lit = std::vector<bool>(kKeyCount, true);
+    std::vector<std::string> gameBindings = std::vector<std::string>(kKeyCount);
     std::vector<std::pair<std::string, std::string>> messages;  // text, title
     std::vector<std::string> prompts;
     std::deque<std::string> answers;  // input box answers; the empty text when none is queued
@@ -65,6 +66,9 @@ class FakeView : public View {
     void SetMenuItemChecked(layout::Command command, bool on) override { checked[command] = on; }
     void SetKeyLit(int16_t key, bool on) override { lit.at(key) = on; }
     void ShowCurrentKey(const std::string& caption) override { currentKey = caption; }
+    void ShowGameBinding(int16_t key, const std::string& text) override {
+        gameBindings.at(key) = text;
+    }
     void SetSpokenText(layout::Role role, const std::string& text) override { spoken[role] = text; }
     void ShowMessageBox(const std::string& text, const std::string& title) override {
         messages.emplace_back(text, title);

@@ -8,6 +8,7 @@
 
 #include "FakeView.h"
 #include "FakeWinePrefix.h"
+#include "ScriptText.h"
 #include "TempFolder.h"
 #include "app/Form.h"
 #include "app/WindowPlace.h"
@@ -445,7 +446,8 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     form.OnMenuCommand(layout::Command::EditMessageText, 0);
     EXPECT_THAT(LastMessage(), HasSubstr("Only ET: Legacy shows"));
     fs::create_directories("ETLegacy/etmain");
-    view.replies = {View::Answer::No, View::Answer::No};
+    // No to exporting first, and to taking the fire team's keypad 8 at each export.
+    view.replies = {View::Answer::No, View::Answer::No, View::Answer::No, View::Answer::No};
     view.chosenFolders = {folder.Text("ETLegacy/etmain"), folder.Text("ET/etmain"),
                           folder.Text("ETLegacy/etmain")};
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
@@ -509,6 +511,33 @@ TEST_F(FormTest, TheScriptRunAtGameStartIsOneLineOfAutoexec) {
     ASSERT_EQ(view.messages.size(), 2U);
     EXPECT_THAT(view.messages[1].first, HasSubstr("could not read"));
     EXPECT_EQ(files.Taken(FaultyFileSystem::Step::Create), created);
+}
+
+// An export that would take keys the game binds to something else asks first: Yes takes them,
+// No leaves those without messages to the game, Cancel writes nothing; the same question is
+// answered once.
+TEST_F(FormTest, AnExportThatWouldTakeTheGamesKeysAsksFirst) {
+    // The template binds keypad 8; the game binds it, and keypad 5 to Quillon's own pointer.
+    WriteFile("game/wolfconfig_mp.cfg",
+              "unbindall\nbind KP_UPARROW \"+forward\"\nbind KP_5 "
+              "\"vstr try9bb\"\nbind INS \"+attack\"\n");
+    view.replies = {View::Answer::Cancel, View::Answer::No, View::Answer::Yes};
+    Exported();
+    EXPECT_FALSE(fs::exists("game/qmvc.cfg"));
+    ASSERT_EQ(view.questions.size(), 1U);
+    EXPECT_THAT(view.questions[0], HasSubstr(":\nKeypad 8: +forward\n\n"));
+    EXPECT_EQ(view.gameBindings[5], "In the game: +forward");
+    EXPECT_EQ(view.gameBindings[9], "");
+    EXPECT_EQ(Exported(), "// Quillon test template\r\n" + test::FreeBlocks(1, 22));
+    EXPECT_EQ(Exported(), "// Quillon test template\r\n" + test::FreeBlocks(1, 22));
+    EXPECT_EQ(view.questions.size(), 2U) << "the same question, answered before";
+
+    // With messages the key is bound all the same, and the question changes.
+    form.OnKeypadClicked(5);
+    Assign({2, 1});
+    EXPECT_EQ(Exported(), kTemplate + test::RoadScriptBody());
+    ASSERT_EQ(view.questions.size(), 3U);
+    EXPECT_THAT(view.questions[2], HasSubstr("+forward (it has messages"));
 }
 
 // Where Windows lets only administrators write, the game's files go to the folder's VirtualStore
@@ -647,6 +676,74 @@ TEST(FormVirtualStore, OnlyARefusalBelowProgramFilesGoesToTheCopy) {
         EXPECT_EQ(storedIn, toCopy ? VirtualStoreCopy(game, protectedFolders) : "");
     }
 }
+#ifndef _WIN32
+// ET: Legacy searches its user folder's legacy, its installation's legacy, then the etmain
+// folders in that order: the first autoexec.cfg it finds is the one it runs, the first qmvc.cfg
+// the one "/exec qmvc" runs, and the profile's configuration says what the keys do.
+TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
+    TempFolder folder;
+    const test::FakeWinePrefix prefix(folder.Path(), "Main");
+    const std::string install = prefix.driveC + "Program Files (x86)/Enemy Territory - Legacy/";
+    const std::string home = folder.Text() + "home/.etlegacy/";
+    WriteFile(install + "etmain/pak0.pk3", "");
+    WriteFile(install + "legacy/legacy_v2.83.pk3", "");
+    fs::create_directories(home + "etmain");
+    WriteFile("qmscript.txt", "// t\r\n");
+    WriteFile("qm.cfg", home + "etmain/\r\n");
+    FaultyFileSystem files;
+    const auto started = [&](FakeView& view) {
+        auto form = std::make_unique<Form>(view, files, folder.Text());
+        EXPECT_TRUE(form->OnStart());
+        return form;
+    };
+    {
+        FakeView view;
+        started(view)->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+        EXPECT_EQ(ReadFile(home + "legacy/autoexec.cfg"), "exec qmvc\r\n") << "none: the first";
+        EXPECT_EQ(view.gameBindings[14], "In the game: fire team, its menu") << "no profile yet";
+    }
+    fs::remove(home + "legacy/autoexec.cfg");
+    for (const std::string& searched :
+         {install + "etmain/", home + "etmain/", install + "legacy/", home + "legacy/"}) {
+        WriteFile(searched + "autoexec.cfg", "// mine\n");
+        FakeView view;
+        const std::unique_ptr<Form> form = started(view);
+        EXPECT_FALSE(view.checked.at(layout::Command::LoadScriptAtGameStart));
+        form->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+        EXPECT_EQ(ReadFile(searched + "autoexec.cfg"), "// mine\nexec qmvc\n");
+        EXPECT_TRUE(view.checked.at(layout::Command::LoadScriptAtGameStart)) << searched;
+    }
+
+    WriteFile(install + "legacy/profiles/defaultprofile.dat", "\"Me\"");
+    WriteFile(install + "legacy/profiles/Me/etconfig.cfg", "unbindall\nbind KP_END \"+attack\"\n");
+    WriteFile(install + "legacy/qmvc.cfg", "");
+    FakeView view;
+    started(view)->OnMenuCommand(layout::Command::ExportScript);
+    EXPECT_EQ(view.gameBindings[11], "In the game: +attack");
+    EXPECT_EQ(view.gameBindings[14], "");
+    ASSERT_EQ(view.messages.size(), 2U);
+    EXPECT_THAT(view.messages[1].first,
+                HasSubstr("before this one: \"" + install + "legacy/qmvc.cfg"));
+    // A configuration that cannot be read, or is too large, says nothing of the keys.
+    WriteFile(install + "legacy/profiles/Me/etconfig.cfg", std::string(2 << 20, '\n'));
+    FakeView large;
+    started(large);
+    files.Plant(FaultyFileSystem::Step::Read, Denied(), "etconfig.cfg");
+    FakeView denied;
+    started(denied);
+    for (const FakeView* unread : {&large, &denied}) {
+        EXPECT_EQ(unread->gameBindings, Lines(kKeyCount));
+    }
+
+    // The first game's configuration: the engine's home path before the installation.
+    WriteFile(prefix.driveC + "Main/wolfconfig_mp.cfg", "bind KP_5 \"+jump\"\n");
+    WriteFile("home/.wolf/main/wolfconfig_mp.cfg", "bind KP_5 \"+attack\"\n");
+    WriteFile("qm.cfg", prefix.driveC + "Main/\r\n");
+    FakeView first;
+    started(first);
+    EXPECT_EQ(first.gameBindings[9], "In the game: +attack");
+}
+#endif
 
 TEST(FormStartUp, NoInstallationEndsTheProgramWithoutSettings) {
     TempFolder folder;

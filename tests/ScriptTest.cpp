@@ -15,6 +15,7 @@
 #include "model/menu/MessageText.h"
 #include "model/script/Autoexec.h"
 #include "model/script/ConsoleCommands.h"
+#include "model/script/GameBindings.h"
 #include "model/script/ScriptGenerator.h"
 #include "model/script/ScriptReader.h"
 
@@ -162,6 +163,16 @@ TEST(DefaultTemplate, BindsEveryKeyToItsOwnPointer) {
          begin = end + 1) {
         EXPECT_LT(end - begin, 1023U);
     }
+    EXPECT_EQ(KeysBoundBy(text).size(), boundKeys.size());
+
+    // Keys left to the game lose their lines of the template, and nothing else does.
+    std::string left = text;
+    for (const std::string line :
+         {"bind KP_END \"vstr try11bb\"\r\n", "bind PGDN \"vstr try22bb\"\r\n"}) {
+        left.erase(left.find(line), line.size());
+    }
+    EXPECT_EQ(WithoutBindsOf(text, {11, 22}), left);
+    EXPECT_EQ(WithoutBindsOf("bind x y; BIND kp_end \"a\" // mine\n", {11}), "bind x y // mine\n");
 }
 
 // Every assignment a game has: its menu's messages and its class announcements.
@@ -306,6 +317,9 @@ TEST(ScriptReader, JunkIsReadWithoutHarm) {
         c = static_cast<char>(random());
     }
     EXPECT_EQ(ReadScriptAssignments(game, junk).keysRestored, 0);
+    // The game's own files may hold anything too.
+    EXPECT_EQ(WithScriptRun(junk, false), junk);
+    EXPECT_EQ(ReadBindings(junk)[0], "");
 
     // NUL bytes, invalid UTF-8, unclosed quotes and truncated lines around a good line.
     const std::string odd = std::string("set try1b1  \"vsay Hi;\0\"\n", 24) +
@@ -327,10 +341,12 @@ TEST(ScriptReader, JunkIsReadWithoutHarm) {
 // Checked, the file runs the script once, in its own line ends; every other byte stays.
 TEST(Autoexec, TheScriptRunIsAddedOnceInTheFilesOwnLineEnds) {
     EXPECT_EQ(WithScriptRun("", true), "exec qmvc\r\n");
-    EXPECT_EQ(WithScriptRun("seta a 1\r\nbind b c", true), "seta a 1\r\nbind b c\r\nexec qmvc\r\n");
+    // A file that did not end its last line still does not.
+    EXPECT_EQ(WithScriptRun("seta a 1\r\nbind b c", true), "seta a 1\r\nbind b c\r\nexec qmvc");
     EXPECT_EQ(WithScriptRun("seta a 1\n", true), "seta a 1\nexec qmvc\n");
-    for (const std::string present : {"EXEC QMVC\n", "  exec\tqmvc.cfg  // mine\r\n",
-                                      "bind x y; exec \"qmvc\"", "x\rexec qmvc"}) {
+    for (const std::string present :
+         {"EXEC QMVC\n", "  exec\tqmvc.cfg  // mine\r\n", "bind x y; exec \"qmvc\"", "x\rexec qmvc",
+          "\xEF\xBB\xBF\x0b exec qmvc\r\n"}) {
         EXPECT_TRUE(RunsScript(present)) << present;
         EXPECT_EQ(WithScriptRun(present, true), present);
     }
@@ -339,13 +355,51 @@ TEST(Autoexec, TheScriptRunIsAddedOnceInTheFilesOwnLineEnds) {
     }
 }
 
-// Unchecked, every line that only runs the script goes, and nothing else.
+// Unchecked, every command that runs the script goes: a line that only runs it goes whole, a
+// line it shares keeps the rest; nothing else changes.
 TEST(Autoexec, TheScriptRunIsRemovedAndNothingElse) {
-    EXPECT_EQ(WithScriptRun("a\r\nexec qmvc\r\nb\n  EXEC qmvc.cfg ; \rc", false), "a\r\nb\nc");
-    EXPECT_EQ(WithScriptRun("exec qmvc", false), "");
-    EXPECT_EQ(WithScriptRun("bind a b\n", false), "bind a b\n");
-    // A line of the player's own that does more keeps it all: only Quillon's own line goes.
-    EXPECT_EQ(WithScriptRun("bind a b; exec qmvc\n", false), "bind a b; exec qmvc\n");
+    const std::pair<std::string, std::string> cases[] = {
+        {"a\r\nexec qmvc\r\nb\n  EXEC qmvc.cfg ; \rc", "a\r\nb\nc"},
+        {"exec qmvc", ""},
+        {"bind a b\n", "bind a b\n"},
+        {"bind a b; exec qmvc\n", "bind a b\n"},
+        {"exec qmvc; echo hi\r\nx", "echo hi\r\nx"},
+        {"exec qmvc // mine\n", "// mine\n"},
+        {"\xEF\xBB\xBF exec qmvc\r\nx", "\xEF\xBB\xBFx"},
+    };
+    for (const auto& [autoexec, unchecked] : cases) {
+        EXPECT_EQ(WithScriptRun(autoexec, false), unchecked) << autoexec;
+    }
+}
+
+// The game's binds of the keys: its configuration run over its defaults, as its console runs it.
+TEST(GameBindings, TheConfigurationIsRunOverTheDefaults) {
+    EXPECT_EQ(DefaultBindings(ReturnToCastleWolfenstein()), KeyBindings());
+    const struct {
+        std::string configuration;
+        int16_t key;
+        std::string command;
+    } cases[] = {
+        {"", 14, "mp_fireteamadmin"},
+        {"unbindall\nbind KP_5 \"+attack\"", 14, ""},
+        {"unbindall\r\nBIND kp_5   \"+attack\"", 9, "+attack"},
+        {"bind KP_5 a; bind KP_5 \"b  c\"", 9, "b  c"},
+        {"unbind KP_5", 9, ""},
+        {"bind KP_5", 9, "selectbuddy 4"},  // asks, binds nothing
+        {std::string("unbindall\0bind KP_5 x", 21), 9, ""},
+        {std::string("bind KP_5 x\0unbindall", 21), 9, "x"},
+        {"bind KP_5 \"VSTR try9bb\"", 9, ""},  // Quillon's own
+        {"bind KP_5 \"vstr try9bbb\"", 9, "vstr try9bbb"},
+    };
+    for (const auto& [configuration, key, command] : cases) {
+        EXPECT_EQ(GamesOwn(ReadBindings(configuration, DefaultBindings(EnemyTerritory())))[key],
+                  command)
+            << configuration;
+    }
+    EXPECT_EQ(ProfileNameIn("\"Mine\"\r\n"), "Mine");
+    EXPECT_EQ(ProfileNameIn("../etc"), "");
+    EXPECT_EQ(GameCommandInWords(EnemyTerritory(), "SelectBuddy  0"), "fire team, select member 1");
+    EXPECT_EQ(GameCommandInWords(EnemyTerritory(), "+attack"), "+attack");
 }
 
 }  // namespace

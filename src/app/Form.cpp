@@ -17,6 +17,7 @@
 #include "model/install/SettingsFile.h"
 #include "model/menu/MessageText.h"
 #include "model/script/Autoexec.h"
+#include "model/script/GameBindings.h"
 #include "model/script/ScriptGenerator.h"
 #include "model/script/ScriptReader.h"
 #include "platform/PathText.h"
@@ -61,6 +62,8 @@ std::string ClassLetters(const GameProfile& game) {
     }
     return letters;
 }
+
+constexpr const char* kGameBindingPrefix = "In the game: ";
 
 }  // namespace
 
@@ -134,8 +137,32 @@ void Form::UseGameFolder(const std::string& folder) {
         ProfileOf(GameOfFolder(files_, folder).value_or(Game::ReturnToCastleWolfenstein)));
     showsMessageTexts_ = ShowsMessageTexts(files_, folder, Profile());
     engine_ = EngineOfFolder(files_, folder, Profile());
+    // A user folder is searched with the installations whose game reads it.
+    std::vector<std::string> installations;
+    if (IsUserFolderOf(files_, folder, Profile())) {
+        installations =
+            InstallationsReadingFrom(files_, KnownPlacesOfThisMachine(files_), Profile(), folder);
+    }
+    searchOrder_ = SearchOrderOf(files_, folder, Profile(), UserRootOfThisMachine(), installations);
+    answeredQuestion_.clear();
     view_.ShowGame(Profile().game);
     ShowPage(kMainPage);
+    ShowGameBindings();
+}
+
+void Form::ShowGameBindings() {
+    gameBindings_ = GameSearchPath().Bindings(Profile());
+    // Only what changed is shown again, so that screen readers hear no change that is none.
+    for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
+        const std::string& command = gameBindings_[key];
+        const std::string said = command.empty()
+                                     ? std::string()
+                                     : kGameBindingPrefix + GameCommandInWords(Profile(), command);
+        if (said != bindingsShown_[key]) {
+            view_.ShowGameBinding(key, said);
+            bindingsShown_[key] = said;
+        }
+    }
 }
 
 void Form::ShowPage(int16_t page) {
@@ -407,8 +434,50 @@ void Form::NoteScriptOnDisk() {
         GameFolderFiles().FolderOf(kScriptFileName) + kScriptFileName, kLargestScript);
 }
 
+std::optional<std::set<int16_t>> Form::KeysLeftToTheGame() {
+    ShowGameBindings();  // the game saves its binds as it ends: they may have changed
+    const FileRead templateRead =
+        files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestScript);
+    std::string taken;
+    std::set<int16_t> withoutMessages;
+    for (const int16_t key : KeysBoundBy(templateRead.content)) {
+        if (gameBindings_[key].empty()) {
+            continue;
+        }
+        const bool hasMessages = keys_.UsedCount(key) > 0;
+        taken += "\n" + SpokenKeyName(key) + ": " +
+                 GameCommandInWords(Profile(), gameBindings_[key]) +
+                 (hasMessages ? " (it has messages: it is bound all the same)" : "");
+        if (!hasMessages) {
+            withoutMessages.insert(key);
+        }
+    }
+    if (taken.empty()) {
+        return std::set<int16_t>();
+    }
+    const std::string question =
+        "The script binds keys that the game uses for something else:" + taken +
+        "\n\nYes: take them for the script.\nNo: leave the keys without messages to the game."
+        "\nCancel: export nothing.";
+    if (question != answeredQuestion_) {
+        RevealCurrentKey();
+        answer_ = view_.AskYesNoCancel(question, kProgramName);
+        answeredQuestion_ = answer_ == View::Answer::Cancel ? std::string() : question;
+    }
+    switch (answer_) {
+        case View::Answer::Yes:
+            return std::set<int16_t>();
+        case View::Answer::No:
+            return withoutMessages;
+        case View::Answer::Cancel:
+            break;
+    }
+    return std::nullopt;
+}
+
 bool Form::Export() {
-    if (!MayReplaceScript()) {
+    const std::optional<std::set<int16_t>> keysLeft = KeysLeftToTheGame();
+    if (!keysLeft || !MayReplaceScript()) {
         return false;
     }
     size_t size = 0;
@@ -416,7 +485,8 @@ bool Form::Export() {
     const Outcome written = GameFolderFiles().Write(
         kScriptFileName,
         [&](const std::string& folder) {
-            const ScriptWritten script = WriteConsoleScript(files_, keys_, workingFolder_, folder);
+            const ScriptWritten script =
+                WriteConsoleScript(files_, keys_, workingFolder_, folder, *keysLeft);
             size = script.size;
             return script.outcome;
         },
@@ -430,6 +500,7 @@ bool Form::Export() {
     DiscardRecovery();
     Tell(kExportedMessage, kExportedTitle);
     TellStoredIn(kScriptFileName, storedIn);
+    TellScriptFoundFirst();
     if (const std::string warning = ScriptSizeWarning(Profile(), size); !warning.empty()) {
         Tell(warning, kProgramName);
     }
@@ -452,16 +523,41 @@ void Form::TellStoredIn(const std::string& name, const std::string& folder) {
     }
 }
 
+void Form::TellScriptFoundFirst() {
+    const SearchPath search = GameSearchPath();
+    const std::string first = search.FolderHolding(kScriptFileName);
+    if (first.empty() || first == gamePath_) {
+        return;
+    }
+    Tell("The game finds another \"" + std::string(kScriptFileName) + "\" before this one: \"" +
+             PathForMessage(search.FilesOf(first).FolderOf(kScriptFileName) + kScriptFileName) +
+             "\".\n\"/exec qmvc\" runs that one; move it away to run the script just exported.",
+         kProgramName);
+}
+
 void Form::ShowScriptRunAtStart() {
-    const std::string folder = GameFolderFiles().FolderOf(kAutoexecFileName);
-    const FileRead autoexec = files_.ReadRegularFile(folder + kAutoexecFileName, kLargestScript);
+    // The game runs the first autoexec.cfg of its search path, and no other.
+    const SearchPath search = GameSearchPath();
+    const std::string folder = search.FolderHolding(kAutoexecFileName);
+    const FileRead autoexec =
+        folder.empty() ? FileRead()
+                       : files_.ReadRegularFile(
+                             search.FilesOf(folder).FolderOf(kAutoexecFileName) + kAutoexecFileName,
+                             kLargestScript);
     view_.SetMenuItemChecked(
         layout::Command::LoadScriptAtGameStart,
         autoexec.status == FileRead::Status::Read && RunsScript(autoexec.content, engine_));
 }
 
 void Form::ToggleScriptRunAtStart() {
-    const std::string path = GameFolderFiles().FolderOf(kAutoexecFileName) + kAutoexecFileName;
+    // The file the game runs; where it has none, one in the first folder it searches.
+    const SearchPath search = GameSearchPath();
+    std::string folder = search.FolderHolding(kAutoexecFileName);
+    if (folder.empty()) {
+        folder = search.Folders().empty() ? gamePath_ : search.Folders().front();
+    }
+    const GameFiles game = search.FilesOf(folder);
+    const std::string path = game.FolderOf(kAutoexecFileName) + kAutoexecFileName;
     const FileRead autoexec = files_.ReadRegularFile(path, kLargestScript);
     if (autoexec.status == FileRead::Status::Refused) {
         Tell("Quillon could not read \"" + PathForMessage(path) + "\": " + autoexec.reason +
@@ -469,13 +565,29 @@ void Form::ToggleScriptRunAtStart() {
              kProgramName);
         return;
     }
-    const std::string changed =
-        WithScriptRun(autoexec.content, !RunsScript(autoexec.content, engine_), engine_);
+    const bool run = !RunsScript(autoexec.content, engine_);
+    const std::string changed = WithScriptRun(autoexec.content, run, engine_);
+    if (!run && RunsScript(changed, engine_)) {
+        Tell("Quillon could not take \"" + std::string(kRunScriptLine) + "\" out of \"" +
+                 PathForMessage(path) + "\": it cannot tell that command apart on its line.\n" +
+                 "The file is left as it was; the game still runs the script at its start.",
+             kProgramName);
+        ShowScriptRunAtStart();
+        return;
+    }
+    if (const FileStep failed =
+            files_.IsFolder(folder) ? FileStep() : MakeFolders(files_, folder)) {
+        Tell("Quillon could not make the folder \"" + PathForMessage(folder) +
+                 "\": " + failed->reason + ".\nNothing was changed.",
+             kProgramName);
+        ShowScriptRunAtStart();
+        return;
+    }
     std::string storedIn;
-    const Outcome written = GameFolderFiles().Write(
+    const Outcome written = game.Write(
         kAutoexecFileName,
-        [&](const std::string& folder) {
-            const std::string destination = folder + kAutoexecFileName;
+        [&](const std::string& writtenIn) {
+            const std::string destination = writtenIn + kAutoexecFileName;
             const Outcome replaced = WriteFileReplacing(files_, destination, changed);
             return replaced.Succeeded()
                        ? replaced

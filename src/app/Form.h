@@ -1,12 +1,17 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
+#include <optional>
+#include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/GameFiles.h"
 #include "app/Layout.h"
 #include "app/RecoveryFile.h"
+#include "app/SearchPath.h"
 #include "app/View.h"
 #include "model/install/VirtualStore.h"
 #include "model/keys/KeyTable.h"
@@ -83,6 +88,18 @@ class Form {
     void NoteScriptOnDisk();
     // The files the game reads from the game folder, where it reads them.
     GameFiles GameFolderFiles() const;
+    // The folders the game searches for its files, the game folder among them.
+    SearchPath GameSearchPath() const {
+        return SearchPath(files_, searchOrder_, protectedFolders_);
+    }
+    // Reads what the game binds the keys to, and marks them.
+    void ShowGameBindings();
+    // Before an export: the keys whose binds of the template are left out, so that they keep
+    // what the game binds them to; asks when the export would take keys from the game. Nothing
+    // when the player cancels.
+    std::optional<std::set<int16_t>> KeysLeftToTheGame();
+    // Tells of a script earlier in the game's search path, which the game runs instead.
+    void TellScriptFoundFirst();
     // Tells where a file went instead of the game folder, and why.
     void TellStoredIn(const std::string& name, const std::string& folder);
     // Asks for the text of the player's own that the selected message carries, until the game
@@ -129,8 +146,15 @@ class Form {
     // the next step.
     std::string status_;
     std::string gamePath_;
-    bool showsMessageTexts_ = false;  // the game of the game folder (ET: Legacy's)
-    Engine engine_ = Engine::Original;  // the engine that runs the game folder's scripts
+    bool showsMessageTexts_ = false;        // the game of the game folder (ET: Legacy's)
+    Engine engine_ = Engine::Original;      // the engine that runs the game folder's scripts
+    std::vector<std::string> searchOrder_;  // of the game folder
+    KeyBindings gameBindings_;              // what the game binds the keys to, as its own
+    std::array<std::string, kKeyCount> bindingsShown_;  // what the keypad says of them
+    // The last question about the game's keys, and its answer: the same question is not asked
+    // twice. Kept for the run only.
+    std::string answeredQuestion_;
+    View::Answer answer_ = View::Answer::Cancel;
     bool started_ = false;
     // Set while a handler runs. A handler can wait in a modal box (the class prompt opens inside
     // a menu tick); timer ticks that arrive meanwhile do nothing, so no step of the menu or of

@@ -63,6 +63,9 @@ class View {
     // reader's place never move because of the blink.
     virtual void SetKeyLit(int16_t key, bool lit) = 0;
     virtual void ShowCurrentKey(const std::string& caption) = 0;
+    // What the game itself binds the key to, in words: the key is marked, and its tooltip and
+    // its description for screen readers say it; empty for a key the game leaves alone.
+    virtual void ShowGameBinding(int16_t key, const std::string& description) = 0;
 
     // Modal boxes. The input box returns the empty text when it is cancelled.
     virtual void ShowMessageBox(const std::string& text, const std::string& title) = 0;

@@ -353,6 +353,9 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
     EXPECT_EQ(list->item(0)->text(), "Ammo");
     EXPECT_TRUE(list->selectedItems().isEmpty());
 
+    // The game's own binds are marked, and said, for the folder in use: none in the first game.
+    auto* fireTeam = dynamic_cast<qt::KeyButton*>(KeyOf(Client(), 11));
+    EXPECT_FALSE(fireTeam->IsMarked());
     WriteFile("ETLegacy/etmain/autoexec.cfg", "exec qmvc\r\n");
     // Game Folder..., the change not exported first.
     FolderAnswerer chosen(QString::fromStdString(folder.Text() + "ETLegacy/etmain"));
@@ -362,6 +365,11 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
     EXPECT_EQ(window->windowTitle(), "Quillon - Wolfenstein: Enemy Territory");
     EXPECT_EQ(list->count(), 0);
     EXPECT_TRUE(Find<QWidget>("menuLine10")->isVisible());
+    EXPECT_TRUE(fireTeam->IsMarked());
+    const QString member = "In the game: fire team, select member 1";
+    EXPECT_EQ(fireTeam->toolTip(), member);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(fireTeam)->text(QAccessible::Description),
+              member);
     // Digits on the main row, the first on the keypad.
     const auto say = [&](const std::vector<int>& digits) {
         Activate();
@@ -397,9 +405,13 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
         QTest::keyClick(list, Qt::Key_F2);
     }
     EXPECT_EQ(list->item(0)->text(), "I'm a Covert Ops \"cover me at the gate\"    1     99");
+    // A template that binds keypad 1: the export asks, and No leaves that key to the game.
+    WriteFile("qmscript.txt", "// test\r\nbind KP_END \"vstr try11bb\"\r\n");
+    MessageAnswerer leave(QMessageBox::No);
     MessageAnswerer exported;
     ChooseFromMenu(Qt::Key_F, Qt::Key_E);
     EXPECT_TRUE(qWaitFor([&] { return exported.title == "Script compilation sucessful"; }));
+    EXPECT_TRUE(leave.text.contains("\nKeypad 1: fire team, select member 1\n"));
     const std::string script = "// test\r\n" + test::EnemyTerritoryScriptBody();
     EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"), script);
 

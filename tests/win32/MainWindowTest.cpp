@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
 #include <oleacc.h>
 
 #include <process.h>
@@ -187,8 +188,8 @@ class Win32WindowTest : public ::testing::Test {
     MainWindow window;
 };
 
-// What a screen reader says of a control.
-std::wstring Spoken(HWND control) {
+// What a screen reader says of a control: its name, or its description.
+std::wstring Spoken(HWND control, bool description = false) {
     void* found = nullptr;
     AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
                                &found);
@@ -196,11 +197,31 @@ std::wstring Spoken(HWND control) {
     VARIANT self{};
     self.vt = VT_I4;  // and CHILDID_SELF: the control itself
     BSTR name = nullptr;
-    if (!object || FAILED(object->get_accName(self, &name)) || name == nullptr) {
+    const HRESULT said = !object ? E_FAIL
+                                 : (description ? object->get_accDescription(self, &name)
+                                                : object->get_accName(self, &name));
+    if (FAILED(said) || name == nullptr) {
         return L"(no name)";
     }
     const std::wstring text = name;
     SysFreeString(name);
+    return text;
+}
+
+// The tooltip of a control of the window.
+std::wstring TooltipOf(HWND window, HWND control) {
+    wchar_t text[256] = {};
+    for (HWND tip = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); tip != nullptr;
+         tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) {
+        TTTOOLINFOW tool{};
+        tool.cbSize = sizeof tool;
+        tool.hwnd = window;
+        tool.uId = reinterpret_cast<UINT_PTR>(control);
+        tool.lpszText = text;
+        if (GetWindow(tip, GW_OWNER) == window) {
+            SendMessageW(tip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
+        }
+    }
     return text;
 }
 
@@ -394,6 +415,10 @@ TEST_F(Win32WindowTest, TheRoadByMouseAndTheMenusFromOneGameToTheOther) {
     EXPECT_EQ(TextOf(window.Handle()), L"Quillon - Wolfenstein: Enemy Territory");
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
     EXPECT_TRUE(IsWindowVisible(Control(MainWindow::kMenuLineId + 10)));
+    // The game's own binds, marked for this folder: the fire team's keys.
+    const HWND fireTeam = Control(MainWindow::kKeypadId + 11);
+    EXPECT_EQ(Spoken(fireTeam, true), L"In the game: fire team, select member 1");
+    EXPECT_EQ(TooltipOf(window.Handle(), fireTeam), L"In the game: fire team, select member 1");
 
     const auto say = [&](const std::vector<int>& digits) {
         Click(Role::AssignButton);
@@ -427,19 +452,24 @@ TEST_F(Win32WindowTest, TheRoadByMouseAndTheMenusFromOneGameToTheOther) {
     wchar_t line[80] = {};
     SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
     EXPECT_STREQ(line, L"I'm a Covert Ops \"cover me at the gate\"    1     99");
+    // A template that binds keypad 1: the export asks, and No leaves that key to the game.
+    WriteFile("qmscript.txt", "// test\r\nbind KP_END \"vstr try11bb\"\r\n");
     {
+        BoxAnswerer leave(L"Quillon", IDNO);
         BoxAnswerer exported(L"Script compilation sucessful");
         PressKey(VK_F12);
         EXPECT_FALSE(exported.Text().empty());
+        EXPECT_THAT(leave.Text(), HasSubstr(L"\nKeypad 1: fire team, select member 1\n"));
     }
     const std::string script = "// test\r\n" + test::EnemyTerritoryScriptBody();
     EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"), script);
 
-    // Load Script at Game Start puts the line into autoexec.cfg, and shows its check mark.
+    // Load Script at Game Start puts the line into an autoexec.cfg, where ET: Legacy looks
+    // first, and shows its check mark.
     const UINT check = static_cast<UINT>(MainWindow::IdOf(layout::Command::LoadScriptAtGameStart));
     EXPECT_EQ(GetMenuState(GetMenu(window.Handle()), check, MF_BYCOMMAND) & MF_CHECKED, 0U);
     Choose(layout::Command::LoadScriptAtGameStart);
-    EXPECT_EQ(ReadFile("ETLegacy/etmain/autoexec.cfg"), "exec qmvc\r\n");
+    EXPECT_EQ(ReadFile("ETLegacy/legacy/autoexec.cfg"), "exec qmvc\r\n");
     EXPECT_NE(GetMenuState(GetMenu(window.Handle()), check, MF_BYCOMMAND) & MF_CHECKED, 0U);
 
     // The end of the session, and Exit, ask while something would be lost: Cancel keeps the

@@ -1,14 +1,23 @@
 #include "KeyButton.h"
 
+#include <QPolygon>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
+#include <algorithm>
 
 namespace quillon::qt {
 
 void KeyButton::SetLit(bool lit) {
     if (lit != lit_) {
         lit_ = lit;
+        update();
+    }
+}
+
+void KeyButton::SetMarked(bool marked) {
+    if (marked != marked_) {
+        marked_ = marked;
         update();
     }
 }
@@ -30,6 +39,13 @@ void KeyButton::paintEvent(QPaintEvent*) {
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     painter.drawText(rect(), Qt::AlignCenter, text());
+    if (marked_) {
+        const int corner = std::max(4, std::min(width(), height()) / 4);
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(palette().color(QPalette::Highlight));
+        painter.drawPolygon(
+            QPolygon({QPoint(width() - corner, 0), QPoint(width(), 0), QPoint(width(), corner)}));
+    }
 }
 
 }  // namespace quillon::qt

@@ -372,6 +372,13 @@ void MainWindow::ShowCurrentKey(const std::string& caption) {
     currentKey_->setText(Text(caption));
 }
 
+void MainWindow::ShowGameBinding(int16_t key, const std::string& description) {
+    KeyButton* button = keypad_.at(key);
+    button->setToolTip(Text(description));
+    button->setAccessibleDescription(Text(description));
+    button->SetMarked(!description.empty());
+}
+
 void MainWindow::SetSpokenText(layout::Role role, const std::string& text) {
     auto* control = centralWidget()->findChild<QWidget*>(Text(layout::ControlFor(role).name));
     control->setAccessibleName(Text(text));

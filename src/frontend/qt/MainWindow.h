@@ -42,6 +42,7 @@ class MainWindow : public QMainWindow, public View {
     void SetMenuItemChecked(layout::Command command, bool checked) override;
     void SetKeyLit(int16_t key, bool lit) override;
     void ShowCurrentKey(const std::string& caption) override;
+    void ShowGameBinding(int16_t key, const std::string& description) override;
     void SetSpokenText(layout::Role role, const std::string& text) override;
     void ShowMessageBox(const std::string& text, const std::string& title) override;
     std::string ShowInputBox(const std::string& prompt, const std::string& title,

@@ -640,6 +640,12 @@ void MainWindow::ShowCurrentKey(const std::string& caption) {
     SetWindowTextW(Control(layout::Role::CurrentKey), WideFromText(caption).c_str());
 }
 
+void MainWindow::ShowGameBinding(int16_t key, const std::string& description) {
+    const HWND button = Control(kKeypadId + key);
+    keyMarks_.Mark(window_, button, WideFromText(description));
+    spokenNames_.Describe(button, WideFromText(description));
+}
+
 void MainWindow::SetSpokenText(layout::Role role, const std::string& text) {
     spokenNames_.Name(Control(role), WideFromText(text));
 }

@@ -6,6 +6,7 @@
 #include <memory>
 #include <vector>
 
+#include "KeyMarks.h"
 #include "OwnedHandles.h"
 #include "SpokenNames.h"
 #include "app/Form.h"
@@ -48,6 +49,7 @@ class MainWindow : public View {
     void SetMenuItemChecked(layout::Command command, bool checked) override;
     void SetKeyLit(int16_t key, bool lit) override;
     void ShowCurrentKey(const std::string& caption) override;
+    void ShowGameBinding(int16_t key, const std::string& description) override;
     void SetSpokenText(layout::Role role, const std::string& text) override;
     void ShowMessageBox(const std::string& text, const std::string& title) override;
     std::string ShowInputBox(const std::string& prompt, const std::string& title,
@@ -118,6 +120,7 @@ class MainWindow : public View {
     OwnedAccelerators accelerators_;
     SpokenNames spokenNames_;
     HWND focusBeforeDeactivation_ = nullptr;
+    KeyMarks keyMarks_;
     HWND window_ = nullptr;  // destroyed with this object
     Form form_{*this};
 };

@@ -12,12 +12,12 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 
-// The system's accessible object of a control with another name. Its other answers, the roles
-// and the list's lines among them, are the system's.
+// The system's accessible object of a control with another name, and a description where it
+// has one. Its other answers, the roles and the list's lines among them, are the system's.
 class NamedAccessible final : public IAccessible {
   public:
-    NamedAccessible(IAccessible* standard, std::wstring name)
-        : standard_(standard), name_(std::move(name)) {}
+    NamedAccessible(IAccessible* standard, std::wstring name, std::wstring description)
+        : standard_(standard), name_(std::move(name)), description_(std::move(description)) {}
     NamedAccessible(const NamedAccessible&) = delete;
     NamedAccessible& operator=(const NamedAccessible&) = delete;
 
@@ -84,6 +84,13 @@ class NamedAccessible final : public IAccessible {
         return standard_->get_accValue(child, value);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        if (child.vt == VT_I4 && child.lVal == CHILDID_SELF && !description_.empty()) {
+            if (text == nullptr) {
+                return E_POINTER;
+            }
+            *text = SysAllocString(description_.c_str());
+            return *text != nullptr ? S_OK : E_OUTOFMEMORY;
+        }
         return standard_->get_accDescription(child, text);
     }
     HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
@@ -138,6 +145,7 @@ class NamedAccessible final : public IAccessible {
 
     ComHolder<IAccessible> standard_;
     std::wstring name_;
+    std::wstring description_;
     std::atomic<ULONG> references_{1};
 };
 
@@ -153,8 +161,13 @@ void SpokenNames::Name(HWND control, const std::wstring& name) {
     if (names_.count(control) == 0) {
         SetWindowSubclass(control, ControlProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
     }
-    names_[control] = name;
+    names_[control].name = name;
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
+}
+
+void SpokenNames::Describe(HWND control, const std::wstring& description) {
+    names_.at(control).description = description;
+    NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
 LRESULT CALLBACK SpokenNames::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
@@ -164,8 +177,9 @@ LRESULT CALLBACK SpokenNames::ControlProc(HWND control, UINT message, WPARAM wPa
         void* standard = nullptr;
         if (SUCCEEDED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
                                                 &standard))) {
-            auto* named =
-                new NamedAccessible(static_cast<IAccessible*>(standard), names->names_[control]);
+            const Spoken& spoken = names->names_[control];
+            auto* named = new NamedAccessible(static_cast<IAccessible*>(standard), spoken.name,
+                                              spoken.description);
             const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, named);
             named->Release();
             return result;

@@ -19,11 +19,18 @@ class SpokenNames {
 
     // Names the control from now on, and tells screen readers that its name changed.
     void Name(HWND control, const std::wstring& name);
+    // Gives a named control a description (the empty text: the system's own), and tells screen
+    // readers that it changed.
+    void Describe(HWND control, const std::wstring& description);
 
   private:
+    struct Spoken {
+        std::wstring name;
+        std::wstring description;
+    };
     static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
                                         UINT_PTR id, DWORD_PTR self);
-    std::map<HWND, std::wstring> names_;
+    std::map<HWND, Spoken> names_;
 };
 
 }  // namespace quillon::win32

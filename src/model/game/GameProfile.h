@@ -45,6 +45,19 @@ struct ClassPrompt {
     const char* defaultAnswer;
 };
 
+// A key the game binds by itself, as its default configuration does: the console's name of the
+// key and the command.
+struct GameBinding {
+    const char* key;
+    const char* command;
+};
+
+// A command a player meets among the game's binds, in the player's words.
+struct KnownCommand {
+    const char* command;
+    const char* words;
+};
+
 // One way to know a folder whose scripts the game's console runs. Every file is there as a
 // regular file, in any letter case ("../" names a file of the folder's parent, and "*" in the
 // last part stands for any text); or, with `parentName`, the parent folder has that name (a user
@@ -52,13 +65,15 @@ struct ClassPrompt {
 // reads the player's scripts from that user folder of the game's (counted from 0) instead.
 // `engine` is the engine that runs the scripts of such a folder, and `engineName` its name
 // where it is not the game's own; ET: Legacy's shows a text of the player's own with a voice
-// message.
+// message. With `ownFolder`, the engine so known searches its own game folder of that name,
+// beside this one, before this one.
 struct FolderMark {
     std::vector<const char*> files;
     const char* parentName = nullptr;
     int userFolder = -1;
     Engine engine = Engine::Original;
     const char* engineName = nullptr;
+    const char* ownFolder = nullptr;
 };
 
 struct GameProfile {
@@ -94,6 +109,15 @@ struct GameProfile {
     // Whether its user folders are offered before its installations: where the game reads a
     // user's files there first, and can always write there.
     bool userFoldersFirst;
+
+    // Its configuration, where it saves the player's binds: the file's name, and whether it lies
+    // in the folder of the player's profile ("profiles/<name>/", the name in
+    // "profiles/defaultprofile.dat") rather than in the game folder itself. The binds it makes
+    // without one, and the commands found there in the player's words.
+    const char* configurationFile;
+    bool configurationInProfile;
+    std::vector<GameBinding> defaultBindings;
+    std::vector<KnownCommand> knownCommands;
 
     int16_t PageCount() const { return static_cast<int16_t>(pageTitles.size()); }
     // The number of lines on its longest page.

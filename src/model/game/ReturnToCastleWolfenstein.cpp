@@ -80,6 +80,10 @@ const GameProfile& ReturnToCastleWolfenstein() {
         {".wolf/main"},
         {"RTCW\\main"},
         false,
+        "wolfconfig_mp.cfg",
+        false,
+        {},
+        {},
     };
     return profile;
 }

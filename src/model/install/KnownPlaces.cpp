@@ -1,5 +1,6 @@
 #include "model/install/KnownPlaces.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 #include <set>
@@ -259,6 +260,21 @@ std::vector<FoundGame> ProbeKnownPlaces(FileSystem& files, const KnownPlaces& pl
             for (const auto& folder : userFolders) {
                 offer(folder, game);
             }
+        }
+    }
+    return found;
+}
+
+std::vector<std::string> InstallationsReadingFrom(FileSystem& files, const KnownPlaces& places,
+                                                  const GameProfile& game,
+                                                  const std::string& userFolder) {
+    std::vector<std::string> found;
+    for (const std::string& install : Installations(files, places, game)) {
+        const std::optional<std::string> folder = GameFolderIn(files, install, game);
+        if (folder && *folder != userFolder &&
+            ScriptFolderOf(files, *folder, game, places.userRoot) == userFolder &&
+            std::find(found.begin(), found.end(), *folder) == found.end()) {
+            found.push_back(*folder);
         }
     }
     return found;

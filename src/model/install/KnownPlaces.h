@@ -43,4 +43,10 @@ struct FoundGame {
 // real folder once. Lists only the places themselves: no tree is walked.
 std::vector<FoundGame> ProbeKnownPlaces(FileSystem& files, const KnownPlaces& places);
 
+// The game folders of the game's installations at those places whose game reads the player's
+// files from `userFolder`.
+std::vector<std::string> InstallationsReadingFrom(FileSystem& files, const KnownPlaces& places,
+                                                  const GameProfile& game,
+                                                  const std::string& userFolder);
+
 }  // namespace quillon

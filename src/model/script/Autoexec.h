@@ -12,11 +12,13 @@ constexpr const char* kAutoexecFileName = "autoexec.cfg";
 constexpr const char* kRunScriptLine = "exec qmvc";
 
 // Whether the text holds a command that runs the exported script, in any spelling the console
-// takes: "exec qmvc" or "exec qmvc.cfg", in any letter case and spacing, as the engine reads it.
+// takes: "exec qmvc" or "exec qmvc.cfg", in any letter case and spacing, as the engine reads it
+// (the original engine takes a byte-order mark before it for blanks).
 bool RunsScript(const std::string& autoexec, Engine engine = Engine::Original);
 
-// The text with a line that runs the script added at its end, in the text's own line ends, when
-// it holds none; or with every line that only runs the script removed. Every other byte stays.
+// The text with a line that runs the script added at its end, in the text's own line ends (a
+// file that did not end its last line still does not), when it holds none; or with every
+// command that runs the script removed, the rest of its line kept. Every other byte stays.
 std::string WithScriptRun(const std::string& autoexec, bool run, Engine engine = Engine::Original);
 
 }  // namespace quillon

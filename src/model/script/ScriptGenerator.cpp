@@ -3,6 +3,7 @@
 #include <optional>
 #include <utility>
 
+#include "model/script/GameBindings.h"
 #include "platform/PathText.h"
 
 namespace quillon {
@@ -55,7 +56,8 @@ std::string GenerateScriptBody(const KeyTable& table) {
 }
 
 ScriptWritten WriteConsoleScript(FileSystem& files, const KeyTable& table,
-                                 const std::string& workingFolder, const std::string& gamePath) {
+                                 const std::string& workingFolder, const std::string& gamePath,
+                                 const std::set<int16_t>& keysLeft) {
     FileRead read = files.ReadRegularFile(workingFolder + kTemplateFileName, kLargestScript);
     const std::string templateFolder = "\"" + PathForMessage(workingFolder) + "\"";
     if (read.status == FileRead::Status::Missing) {
@@ -76,7 +78,7 @@ ScriptWritten WriteConsoleScript(FileSystem& files, const KeyTable& table,
             "game installation, or delete \"qm.cfg\" and start Quillon again to search for it; " +
             "your assignments are kept until you close Quillon.");
     }
-    std::string script = std::move(read.content);
+    std::string script = WithoutBindsOf(read.content, keysLeft);
     script += GenerateScriptBody(table);
     if (script.size() > kLargestScript) {
         return Failed("The template \"" + std::string(kTemplateFileName) + "\" in " +
