@@ -18,8 +18,11 @@
 #ifdef _WIN32
 #include <windows.h>
 #else
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #endif
 
 namespace quillon {
@@ -300,6 +303,32 @@ TEST(FileErrors, OnlyAMissingFileIsMissing) {
     EXPECT_EQ(read.reason, std::strerror(ELOOP));
 #endif
 }
+
+#ifndef _WIN32
+// A place of a lock file that another process holds is busy while that process runs, and free
+// once it has ended, however it ended.
+TEST(FileLocks, APlaceHeldByAnotherProcessIsFreeOnceItIsKilled) {
+    TempFolder folder;
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t holder = fork();
+    if (holder == 0) {
+        const LockAttempt held = RealFileSystem().TryLock("lock", 3);
+        const char said = held.lock ? 'y' : 'n';
+        _exit(write(ready[1], &said, 1) == 1 ? pause() : 1);
+    }
+    char said = 0;
+    ASSERT_EQ(read(ready[0], &said, 1), 1);
+    EXPECT_EQ(said, 'y');
+    EXPECT_TRUE(RealFileSystem().TryLock("lock", 3).busy);
+    EXPECT_TRUE(RealFileSystem().TryLock("lock", 4).lock) << "another place is free";
+    kill(holder, SIGKILL);
+    waitpid(holder, nullptr, 0);
+    EXPECT_TRUE(RealFileSystem().TryLock("lock", 3).lock);
+    close(ready[0]);
+    close(ready[1]);
+}
+#endif
 
 // Two Quillon windows export into one game folder at the same moment: the file is always one
 // whole script, and the export whose script stayed says it succeeded.
