@@ -279,21 +279,33 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     Assign(*second, {2, 3});
     first.reset();
     second.reset();
-    thirdView.yesNoReplies = {false, true};
+    thirdView.yesNoReplies = {true};
     std::unique_ptr<Form> third = Window(thirdView);
-    ASSERT_EQ(thirdView.questions.size(), 2U);
-    EXPECT_THAT(thirdView.questions[1], HasSubstr(question + "\n(Changes 2 of 2"));
+    ASSERT_EQ(thirdView.questions.size(), 1U) << "the others wait for the next start";
+    EXPECT_TRUE(third->Keys().IsUsed(4, 1));
+    third.reset();
+    thirdView.yesNoReplies = {false, true};
+    third = Window(thirdView);
+    ASSERT_EQ(thirdView.questions.size(), 3U);
+    EXPECT_THAT(thirdView.questions[2], HasSubstr(question + "\n(Changes 2 of 2"));
     EXPECT_TRUE(third->Keys().IsUsed(3, 1));
     EXPECT_FALSE(third->Keys().IsUsed(4, 1));
     EXPECT_TRUE(third->HasUnexportedChanges()) << "restored, still to be exported";
+    EXPECT_FALSE(fs::exists("qmrecovery-3.cfg")) << "the other window's file is taken over";
     third.reset();
     thirdView.yesNoReplies = {true};
     third = Window(thirdView);
     EXPECT_TRUE(third->Keys().IsUsed(3, 1)) << "kept by the window that restored them";
+    EXPECT_TRUE(fs::exists("qmrecovery-2.cfg")) << "and kept again";
 
     third->OnMenuCommand(layout::Command::ExportScript);
     EXPECT_FALSE(third->HasUnexportedChanges());
+    // Changes the script holds already are nothing to offer, at this start or a later one.
+    WriteFile("qmrecovery-9.cfg", GenerateScriptBody(third->Keys()));
     third.reset();
+    Window(thirdView);
+    EXPECT_EQ(thirdView.questions.size(), 4U);
+    EXPECT_FALSE(fs::exists("qmrecovery-9.cfg"));
 
     // Changes kept for one game are never offered as another's.
     Assign({2, 1});
@@ -337,6 +349,7 @@ TEST_F(FormTest, AnExportAsksBeforeReplacingAScriptChangedBehindIt) {
     FakeView otherView;
     std::unique_ptr<Form> other = Window(otherView);
     Assign({2, 1});
+    Assign({2, 2});
     const std::string ours = Exported();
     other->OnKeypadClicked(5);
     Assign(*other, {2, 2});
@@ -352,14 +365,15 @@ TEST_F(FormTest, AnExportAsksBeforeReplacingAScriptChangedBehindIt) {
     other->OnMenuCommand(layout::Command::ExportScript);
     EXPECT_EQ(otherView.questions.size(), 2U) << "its own export is no change";
 
-    // A hand edit of a script this window wrote.
+    // A hand edit of a script this window wrote; messages moved between slots of a key are no loss.
     WriteFile("game/qmvc.cfg", ours + "// mine\r\n");
-    form.OnKeypadClicked(2);
-    Assign({2, 3});
+    form.OnDeleteClicked(0);
+    Assign({2, 1});
     EXPECT_EQ(Exported(), ours + "// mine\r\n");
-    EXPECT_THAT(view.questions.back(), HasSubstr("changed since"));
+    EXPECT_THAT(view.questions.back(), HasSubstr("changed since Quillon last read or wrote it.\n"));
 
-    fs::permissions("game/qmvc.cfg", fs::perms::owner_write, fs::perm_options::remove);
+    // Read-only is the owner's mark, whatever the others may do.
+    fs::permissions("game/qmvc.cfg", fs::perms(0464));
     view.yesNoReplies = {true, true};
     Exported();
     EXPECT_THAT(view.questions.back(), HasSubstr("It is marked read-only; Quillon keeps the mark"));
@@ -401,13 +415,20 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     EXPECT_FALSE(form.HasUnexportedChanges());
     EXPECT_TRUE(view.list.empty()) << "key 5 is current and holds nothing there";
 
-    // The folder in use chosen again: nothing is asked or lost.
+    // The folder in use chosen again, by any spelling: nothing is asked or lost.
     Assign({2, 2});
-    view.replies = {View::Answer::No};
-    view.chosenFolders = {other};
-    const size_t asked = view.questions.size();
-    form.OnMenuCommand(layout::Command::ChooseGameFolder);
-    EXPECT_EQ(view.questions.size(), asked);
+    const auto chooseAgain = [&](const std::string& chosen) {
+        view.replies = {View::Answer::No};
+        view.chosenFolders = {chosen};
+        form.OnMenuCommand(layout::Command::ChooseGameFolder);
+        EXPECT_TRUE(form.HasUnexportedChanges()) << chosen;
+    };
+    chooseAgain(other);
+#ifndef _WIN32
+    chooseAgain(folder.Text("other/../other/Main"));
+    fs::create_directory_symlink("other", "linked");
+    chooseAgain(folder.Text("linked/Main"));
+#endif
     EXPECT_TRUE(form.Keys().IsUsed(5, 1));
     form.OnKeypadClicked(5);
     form.OnDeleteClicked(0);
@@ -435,6 +456,8 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     EXPECT_TRUE(fs::is_directory("home/.etlegacy/etmain"));
     EXPECT_THAT(view.messages.back().first, HasSubstr("reads your scripts from its user folder"));
     EXPECT_EQ(ReadFile("qm.cfg"), form.GamePath() + "\r\n");
+    Assign({2, 2});
+    chooseAgain(folder.Text() + "Legacy/etmain");
 #endif
 }
 
