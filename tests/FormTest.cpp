@@ -481,30 +481,41 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     form.OnMenuCommand(layout::Command::EditMessageText, 0);
     EXPECT_EQ(view.textsOffered, (Lines{"", "say \"hi\"; now"}));
     EXPECT_THAT(LastMessage(), HasSubstr("ends the slot's value\n- it holds a semicolon"));
-    EXPECT_EQ(view.list, Lines{"Need Medic! \"medic at the gate\"    3     1"});
-    form.OnMenuCommand(layout::Command::EditMessageText, 0);  // cancelled: nothing changes
-    fs::copy_file("qmrecovery.cfg", "qmrecovery-9.cfg");  // as a window that ended leaves it
+    // The second message's own text, then a box cancelled: nothing changes.
+    Assign({2, 2});
+    view.texts = {"ammo"};
+    form.OnMenuCommand(layout::Command::EditMessageText, 1);
+    form.OnMenuCommand(layout::Command::EditMessageText, 1);
+    EXPECT_EQ(view.textsOffered, (Lines{"", "say \"hi\"; now", "", "ammo"}));
+    EXPECT_EQ(view.list, (Lines{"Need Medic! \"medic at the gate\"    3     1",
+                                "Need Ammo! \"ammo\"    3     2"}));
+    form.OnDeleteClicked(1);
+    // Left as a window that ended leaves it, taken up where the game shows no text.
+    WriteFile("ET/etmain/pak0.pk3", "");
+    WriteFile("ET/etmain/mp_bin.pk3", "");
+    fs::copy_file("qmrecovery.cfg", "qmrecovery-9.cfg");
+    WriteFile("qm.cfg", folder.Text("ET/etmain/") + "\r\n");
     FakeView next;
     next.yesNoReplies = {true};
     Form restarted(next, files, folder.Text());
     ASSERT_TRUE(restarted.OnStart());
-    EXPECT_EQ(restarted.Keys(), form.Keys()) << "the text kept in the recovery file";
+    EXPECT_THAT(next.messages.at(0).first, HasSubstr("not exported, 1 message carries a text"));
+    EXPECT_EQ(restarted.Keys().At(1, 1)->Command(), "vsay_team Medic;");
     const std::string script = Exported("ETLegacy/etmain");
     EXPECT_THAT(script, HasSubstr("set try1b1  \"vsay_team Medic medic at the gate;\"\r\n"));
-    view.texts = {"  "};
+    view.texts = {""};
     form.OnMenuCommand(layout::Command::EditMessageText, 0);
     EXPECT_EQ(view.list, Lines{"Need Medic!    3     1"}) << "an empty text removes it";
+    EXPECT_TRUE(form.HasUnexportedChanges()) << "a text is a change of its own";
 
-    WriteFile("ET/etmain/pak0.pk3", "");
-    WriteFile("ET/etmain/mp_bin.pk3", "");
     WriteFile("ET/etmain/qmvc.cfg", script);
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_THAT(LastMessage(), HasSubstr("1 message carries a text of your own"));
     EXPECT_THAT(Exported("ET/etmain"), HasSubstr("set try1b1  \"vsay_team Medic;\"\r\n"));
-    WriteFile("ETLegacy/etmain/qmvc.cfg", "set try1b1 \"vsay_team Medic 100% sure;\"\r\n");
+    WriteFile("ETLegacy/etmain/qmvc.cfg", "set try22b1 \"vsay_team Medic 100% sure;\"\r\n");
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_THAT(LastMessage(), HasSubstr("Need Medic!, \"100% sure\":\n- it holds a percent sign"));
-    EXPECT_EQ(form.Keys().At(1, 1)->Command(), "vsay_team Medic;");
+    EXPECT_EQ(form.Keys().At(kLastKey, 1)->Command(), "vsay_team Medic;");
 }
 
 // The menu item shows whether the game runs the script at its start, and changes only that line.

@@ -80,13 +80,17 @@ class InputAnswerer : public Answerer<QInputDialog> {
               prompt = box->labelText();
               title = box->windowTitle();
               auto* edit = box->findChild<QLineEdit*>();
+              offered = edit->text();
               edit->selectAll();
-              QTest::keyClicks(edit, answer);
+              for (const QChar letter : answer) {  // letters outside ASCII too
+                  QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, letter, {});
+              }
               QTest::keyClick(edit, Qt::Key_Return);
               return true;
           }) {}
     QString prompt;
     QString title;
+    QString offered;
 };
 
 // Types a folder into the next folder chooser and chooses it.
@@ -423,6 +427,31 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
     EXPECT_TRUE(qWaitFor([&] { return !atGameStart->isChecked(); }));
     EXPECT_EQ(ReadFile("ETLegacy/etmain/autoexec.cfg"), "");
     say({4, 1});  // a change to lose
+    // F2 on the first of two lines: the box offers its text; letters the game would not show are
+    // named, and the box cancelled keeps the text. A new text stays in the line's place, selected.
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                      list->visualItemRect(list->item(0)).center());
+    {
+        InputAnswerer accented("café");
+        MessageAnswerer refused;
+        Answerer<QInputDialog> cancelled([&](QInputDialog* box) {
+            return accented.answered && (box->reject(), true);
+        });
+        Activate();
+        QTest::keyClick(list, Qt::Key_F2);
+        EXPECT_EQ(accented.offered, "cover me at the gate");
+        EXPECT_TRUE(refused.text.contains("(é)")) << refused.text.toStdString();
+        EXPECT_TRUE(cancelled.answered);
+    }
+    EXPECT_EQ(list->item(0)->text(), "I'm a Covert Ops \"cover me at the gate\"    1     99");
+    {
+        InputAnswerer text("at the gate");
+        Activate();
+        QTest::keyClick(list, Qt::Key_F2);
+    }
+    EXPECT_EQ(list->item(0)->text(), "I'm a Covert Ops \"at the gate\"    1     99");
+    EXPECT_EQ(list->item(1)->text(), "Yes");
+    EXPECT_TRUE(list->item(0)->isSelected());
     {
         MessageAnswerer about;
         ChooseFromMenu(Qt::Key_H, Qt::Key_A);  // Help > About Quillon

@@ -71,7 +71,8 @@ void Type(HWND box, const std::wstring& text) {
 // Answers the next box with that title on a thread of its own, while the window's thread waits
 // inside the box. A message box is read and closed with `button`. A box with an edit field (an
 // input box, the folder picker) gets `typed` and Enter, then OK until it closes (the picker
-// opens the folder typed first), or `button` when nothing is to be typed.
+// opens the folder typed first), or `button` when nothing is to be typed; the text is then what
+// the edit field offered.
 class BoxAnswerer {
   public:
     BoxAnswerer(std::wstring title, int button = IDOK, std::optional<std::wstring> typed = {})
@@ -80,7 +81,8 @@ class BoxAnswerer {
               if (box == nullptr) {
                   return;
               }
-              text_ = typed ? TextOf(FindWindowExW(box, nullptr, L"Static", nullptr))
+              const wchar_t* field = typed && typed->empty() ? L"Edit" : L"Static";
+              text_ = typed ? TextOf(FindWindowExW(box, nullptr, field, nullptr))
                             : TextOf(GetDlgItem(box, kMessageTextId));
               if (!typed || typed->empty()) {
                   PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
@@ -472,9 +474,30 @@ TEST_F(Win32WindowTest, TheRoadByMouseAndTheMenusFromOneGameToTheOther) {
     EXPECT_EQ(ReadFile("ETLegacy/legacy/autoexec.cfg"), "exec qmvc\r\n");
     EXPECT_NE(GetMenuState(GetMenu(window.Handle()), check, MF_BYCOMMAND) & MF_CHECKED, 0U);
 
+    // F2 on the first of two lines: the box offers its text and Cancel keeps it; a new text stays
+    // in the line's place, selected.
+    say({4, 1});
+    SetFocus(list);
+    PressKey(VK_HOME);
+    {
+        BoxAnswerer cancelled(L"Text of the message", IDCANCEL, L"");
+        PressKey(VK_F2);
+        EXPECT_EQ(cancelled.Text(), L"cover me at the gate");
+    }
+    {
+        BoxAnswerer text(L"Text of the message", IDOK, L"at the gate");
+        PressKey(VK_F2);
+    }
+    const auto lineAt = [&](int index) {
+        std::wstring text(80, L'\0');
+        text.resize(SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data())));
+        return text;
+    };
+    EXPECT_EQ(lineAt(0), L"I'm a Covert Ops \"at the gate\"    1     99");
+    EXPECT_EQ(lineAt(1), L"Yes");
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
     // The end of the session, and Exit, ask while something would be lost: Cancel keeps the
     // session and the window, No closes it.
-    say({4, 1});
     {
         BoxAnswerer stay(L"Quillon", IDCANCEL);
         EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
