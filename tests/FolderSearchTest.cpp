@@ -264,7 +264,6 @@ TEST(GameFolders, EachGameKnowsItsFoldersAndTheSearchFindsThem) {
     fs::create_directories(folder.Path() / ".etwolf/etmain");
     fs::create_directories(folder.Path() / ".etwolf/profiles");
     fs::create_directories(folder.Path() / ".etlegacy/etmain");
-    fs::create_directories(folder.Path() / "ETLegacy/etmain");
     const std::vector<std::tuple<std::string, std::optional<Game>, Engine>> folders = {
         {"rtcw/Main", Game::ReturnToCastleWolfenstein, Engine::Original},
         {"et/etmain", Game::EnemyTerritory, Engine::Original},
@@ -275,7 +274,6 @@ TEST(GameFolders, EachGameKnowsItsFoldersAndTheSearchFindsThem) {
         {".etwolf/profiles", std::nullopt, Engine::Original},
         {".etlegacy/etmain", Game::EnemyTerritory, Engine::Legacy},
         {"Legacy/etmain", Game::EnemyTerritory, Engine::Legacy},
-        {"ETLegacy/etmain", Game::EnemyTerritory, Engine::Legacy},
         {"Legacy/legacy", std::nullopt, Engine::Original}};
     for (const auto& [path, game, engine] : folders) {
         EXPECT_EQ(GameOfFolder(RealFileSystem(), at(path)), game) << path;

@@ -500,7 +500,6 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     Form restarted(next, files, folder.Text());
     ASSERT_TRUE(restarted.OnStart());
     EXPECT_THAT(next.messages.at(0).first, HasSubstr("not exported, 1 message carries a text"));
-    EXPECT_EQ(restarted.Keys().At(1, 1)->Command(), "vsay_team Medic;");
     const std::string script = Exported("ETLegacy/etmain");
     EXPECT_THAT(script, HasSubstr("set try1b1  \"vsay_team Medic medic at the gate;\"\r\n"));
     view.texts = {""};

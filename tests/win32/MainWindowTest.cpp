@@ -479,23 +479,21 @@ TEST_F(Win32WindowTest, TheRoadByMouseAndTheMenusFromOneGameToTheOther) {
     say({4, 1});
     SetFocus(list);
     PressKey(VK_HOME);
-    const auto lineAt = [&](int index) {
-        std::wstring text(80, L'\0');
-        text.resize(SendMessageW(list, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data())));
-        return text;
-    };
     {
         BoxAnswerer cancelled(L"Text of the message", IDCANCEL, L"");
         PressKey(VK_F2);
         EXPECT_EQ(cancelled.Text(), L"cover me at the gate");
     }
-    EXPECT_EQ(lineAt(0), L"I'm a Covert Ops \"cover me at the gate\"    1     99");
+    SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
+    EXPECT_STREQ(line, L"I'm a Covert Ops \"cover me at the gate\"    1     99");
     {
         BoxAnswerer text(L"Text of the message", IDOK, L"at the gate");
         PressKey(VK_F2);
     }
-    EXPECT_EQ(lineAt(0), L"I'm a Covert Ops \"at the gate\"    1     99");
-    EXPECT_EQ(lineAt(1), L"Yes");
+    SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
+    EXPECT_STREQ(line, L"I'm a Covert Ops \"at the gate\"    1     99");
+    SendMessageW(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(line));
+    EXPECT_STREQ(line, L"Yes");
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
     // The end of the session, and Exit, ask while something would be lost: Cancel keeps the
     // session and the window, No closes it.
