@@ -237,6 +237,7 @@ TEST_F(WineDriveTest, AsksAgainUntilAFolderIsTakenThenRemembersIt) {
     const std::string expected = driveC + "Program Files/RTCW/Main/";
     EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.Text(), {}), expected);
     ASSERT_EQ(view.prompts.size(), 5U);
+    EXPECT_EQ(view.textsOffered, (std::vector<std::string>{"C", "", "~/Games", "~/empty", "c"}));
     EXPECT_THAT(view.prompts[1], HasSubstr("Nothing was entered.\nThis may take"));
     EXPECT_THAT(view.prompts[3], HasSubstr("Quillon found no Return to Castle Wolfenstein or "
                                            "Wolfenstein: Enemy Territory installation in"));
@@ -353,9 +354,10 @@ TEST(KeyValues, ReadsSteamFilesAndSurvivesBrokenOnes) {
 TEST(KnownPlaces, SteamLibrariesInBothFormats) {
     TempFolder folder;
     // A root whose file uses the current format and names a second library, where the app
-    // manifest names another install folder; a library that no longer exists.
+    // manifest names another install folder, written with a doubled separator; a library that no
+    // longer exists.
     const fs::path root = folder.Path() / "steam";
-    const fs::path second = folder.Path() / "games-disk";
+    const fs::path second = folder.Text() + "/games-disk";
     WriteFile(root / "steamapps/libraryfolders.vdf",
               "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t" + Quoted(root) +
                   "\n\t}\n\t\"1\" { \"path\" " + Quoted(second) + " }\n\t\"2\" { \"path\" " +
@@ -364,9 +366,10 @@ TEST(KnownPlaces, SteamLibrariesInBothFormats) {
               "\"AppState\" { \"appid\" \"9010\" \"installdir\" \"RtCW\" }");
     const std::string fromManifest = Install(folder, "games-disk/steamapps/common/RtCW", "main");
 
-    // An older root: numbered keys whose values are paths, and the usual install folder.
+    // An older root: numbered keys whose values are paths (a doubled separator again), and the
+    // usual install folder.
     const fs::path old = folder.Path() / "old-steam";
-    const fs::path third = folder.Path() / "third";
+    const fs::path third = folder.Text() + "/third";
     WriteFile(old / "steamapps/libraryfolders.vdf",
               "\"LibraryFolders\" { \"TimeNextStatsReport\" \"1\" \"1\" " + Quoted(third) + " }");
     const std::string usual = Install(folder, "third/steamapps/common/Return to Castle Wolfenstein",

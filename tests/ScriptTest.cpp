@@ -300,6 +300,8 @@ TEST(ConsoleCommands, EachEngineRunsWhatItReads) {
          "vsay M\xC3\xA9"
          "dic now"},
         {"\xA0", "", "\xA0"},
+        {"a\x80" "b", "a b", "a\x80" "b"},
+        {"say \"a // b\" c", "say a // b c", "say a // b c"},
     };
     for (const auto& [line, original, legacy] : table) {
         EXPECT_EQ(runs(line, Engine::Original), original) << line;

@@ -157,6 +157,14 @@ class MainWindowTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
+    // Tab moves to any control that takes the focus, the keys of the keypad first.
+    static bool TabTo(QWidget* control) {
+        for (int tabs = 0; tabs < 40 && !control->hasFocus(); ++tabs) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
+        return control->hasFocus();
+    }
+
     // A menu item by its access keys: Alt and the menu's key, then the item's key.
     void ChooseFromMenu(Qt::Key menu, Qt::Key item) {
         Activate();
@@ -179,14 +187,7 @@ TEST_F(MainWindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
     const auto press = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
         QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
     };
-    // Tab moves to any control that takes the focus, the keys of the keypad first.
-    const auto tabTo = [&](QWidget* control) {
-        for (int tabs = 0; tabs < 40 && !control->hasFocus(); ++tabs) {
-            press(Qt::Key_Tab);
-        }
-        return control->hasFocus();
-    };
-    ASSERT_TRUE(tabTo(KeyOf(Client(), 5)));
+    ASSERT_TRUE(TabTo(KeyOf(Client(), 5)));
     EXPECT_EQ(Spoken(KeyOf(Client(), 5)), "Keypad 8");
     press(Qt::Key_Space);
     EXPECT_EQ(window->TheForm().CurrentKey(), 5);
@@ -205,7 +206,7 @@ TEST_F(MainWindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
     EXPECT_FALSE(Find<QWidget>("menuLine9")->isVisible()) << "no such line, nothing to hear";
     EXPECT_EQ(QAccessible::queryAccessibleInterface(picture)->role(), QAccessible::Graphic);
     for (const int line : {1, 2}) {
-        ASSERT_TRUE(tabTo(Find<QPushButton>("assignButton")));
+        ASSERT_TRUE(TabTo(Find<QPushButton>("assignButton")));
         press(Qt::Key_Return);
         press(Qt::Key_2);
         ASSERT_TRUE(WaitForTick());
@@ -217,7 +218,7 @@ TEST_F(MainWindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
               "Voice chat: 1 Statements, 2 Requests, 3 Commands, 4 Talk, "
               "5 Global, 6 Function");
     // The second line chosen on the list and deleted with the Delete key.
-    ASSERT_TRUE(tabTo(list));
+    ASSERT_TRUE(TabTo(list));
     press(Qt::Key_End);
     press(Qt::Key_Delete);
     ASSERT_EQ(list->count(), 1);
@@ -241,15 +242,14 @@ TEST_F(MainWindowTest, WhatMustDoNothingDoesNothing) {
     Activate();
     auto* list = Find<QListWidget>("assignments");
     const QImage unfocused = list->grab().toImage();
-    for (int tabs = 0; tabs < 40 && !list->hasFocus(); ++tabs) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    }
+    TabTo(list);
     EXPECT_NE(list->grab().toImage(), unfocused) << "the empty list shows that it has the focus";
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
     QTest::qWait(2 * layout::kMenuTickInterval);
     EXPECT_FALSE(Menu().InProgress());
     Find<QPushButton>("assignButton")->setFocus();
+    EXPECT_EQ(list->grab().toImage(), unfocused) << "and only while it has the focus";
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_TRUE(Menu().InProgress());
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
