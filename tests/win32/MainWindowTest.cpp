@@ -352,6 +352,14 @@ TEST_F(Win32WindowTest, TheKeyboardComesBackToItsControlAfterEveryBox) {
             EXPECT_TRUE(WaitForTick());
         }));
     EXPECT_EQ(window.TheForm().Keys().At(1, 1)->Label(), "I'm a Medic");
+    // Cancel, disabled once the class is given, passes the keyboard on to a control that takes it.
+    PressKey(VK_RETURN);
+    EXPECT_FALSE(keptAfter(Control(Role::CancelButton), BoxAnswerer(L"Select a class", IDOK, L"e"),
+                           [&] {
+                               PressKey('6');
+                               EXPECT_TRUE(WaitForTick());
+                           }));
+    EXPECT_TRUE(IsChild(window.Handle(), GetFocus()) && IsWindowEnabled(GetFocus()));
 }
 
 // The road by mouse: a key clicked is current, the lines clicked open a page and pick a message,

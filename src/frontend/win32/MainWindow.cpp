@@ -360,7 +360,15 @@ void MainWindow::RememberPlace() const {
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     if (IsIconic(window_) && GetWindowPlacement(window_, &placement)) {
+        // Measured from the corner of the display's work area, which a taskbar on the left or
+        // at the top moves away from the display's own corner.
         place = placement.rcNormalPosition;
+        MONITORINFO display{};
+        display.cbSize = sizeof display;
+        if (GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &display)) {
+            OffsetRect(&place, display.rcWork.left - display.rcMonitor.left,
+                       display.rcWork.top - display.rcMonitor.top);
+        }
     } else {
         GetWindowRect(window_, &place);
     }
