@@ -266,6 +266,7 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     Assign(*first, {2, 1});
     std::unique_ptr<Form> second = Window(secondView);
     EXPECT_TRUE(secondView.questions.empty()) << "the first window still runs";
+    EXPECT_EQ(second->OtherWindowsAtStart(), 2U);
     second->OnKeypadClicked(2);
     Assign(*second, {2, 2});
     second->OnMenuCommand(layout::Command::ExportScript);
@@ -818,7 +819,9 @@ TEST(WorkingFolder, ChosenByWhereTheProgramStartsAndWhereItMayWrite) {
     EXPECT_EQ(chosen.problem, "");
     EXPECT_EQ(ReadFile("user/Quillon/qmscript.txt"), "default");
     EXPECT_TRUE(fs::is_empty("elsewhere"));
-    EXPECT_EQ(ChooseWorkingFolder(files, startedIn("program")).folder, chosen.folder);
+    for (const char* program : {"program", "PROGRAM"}) {  // the same folder on Windows
+        EXPECT_EQ(ChooseWorkingFolder(files, startedIn(program)).folder, chosen.folder);
+    }
 #ifdef _WIN32
     EXPECT_EQ(WorkingFolderPlacesOfThisMachine(files).own,
               std::string(std::getenv("APPDATA")) + "\\Quillon\\");
@@ -841,6 +844,8 @@ TEST(WindowPlace, OpensOnADisplayAndBesideAnotherQuillonWindow) {
         {place, {place}, ScreenRect{130, 130, 630, 530}},
         {std::nullopt, {place}, ScreenRect{130, 130, 630, 530}},
         {place, {ScreenRect{130, 130, 630, 530}, place}, ScreenRect{160, 160, 660, 560}},
+        {place, {ScreenRect{100, 100, 900, 700}}, ScreenRect{130, 130, 630, 530}},  // resized
+        {ScreenRect{1200, -50, 2700, 1050}, {}, ScreenRect{1280, 0, 2780, 1100}},  // too large
         {ScreenRect{700, 600, 1200, 1000},
          {ScreenRect{700, 600, 1200, 1000}},
          ScreenRect{0, 0, 500, 400}},  // no room below: from the display's corner
@@ -849,6 +854,7 @@ TEST(WindowPlace, OpensOnADisplayAndBesideAnotherQuillonWindow) {
         EXPECT_EQ(OpeningPlace(test.remembered, displays, test.others, 30), test.opening)
             << (test.remembered ? PlaceText(*test.remembered) : "none");
     }
+    EXPECT_EQ(OpeningPlaceAfter(place, displays, 2, 30), (ScreenRect{160, 160, 660, 560}));
     EXPECT_EQ(PlaceFromText(PlaceText(place)), place);
     for (const char* damaged :
          {"", "100 100", "a b c d", "100 100 50 500", "99999999999 0 1 1", "100 100 600 500 7"}) {

@@ -62,6 +62,8 @@ class Form {
     const std::string& WorkingFolderPath() const { return workingFolder_; }
     // Whether the key table differs from what was last restored or exported.
     bool HasUnexportedChanges() const { return keys_ != savedKeys_; }
+    // Other windows of the working folder running when this one started.
+    size_t OtherWindowsAtStart() const { return recovery_.WindowsBefore(); }
 
   private:
     enum class BlinkPhase { KeyLit, KeyUnlit };

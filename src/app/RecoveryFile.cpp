@@ -50,6 +50,7 @@ void RecoveryFile::Claim(const std::string& workingFolder) {
     folder_ = workingFolder;
     problem_ = "all of its " + std::to_string(kWindowsAtMost) + " places are taken by windows";
     for (size_t slot = 0; slot < kWindowsAtMost; ++slot) {
+        windowsBefore_ = slot;  // each place before it held by a window
         LockAttempt attempt = files_.TryLock(folder_ + kLockFileName, slot);
         if (attempt.lock) {
             lock_ = std::move(attempt.lock);
@@ -62,6 +63,7 @@ void RecoveryFile::Claim(const std::string& workingFolder) {
             return;
         }
     }
+    windowsBefore_ = kWindowsAtMost;
 }
 
 Outcome RecoveryFile::Keep(const KeyTable& keys, const GameProfile& game) const {

@@ -38,6 +38,8 @@ class RecoveryFile {
     std::vector<LeftWork> LeftBehind(const GameProfile& game) const;
     void Forget(const LeftWork& work) const;
     bool IsOwn(const LeftWork& work) const { return work.path == path_; }
+    // How many windows of the working folder were running when this one claimed its file.
+    size_t WindowsBefore() const { return windowsBefore_; }
 
   private:
     std::string PathOf(size_t slot) const;
@@ -47,6 +49,7 @@ class RecoveryFile {
     std::string path_;  // the window's own file; empty when none could be claimed
     std::unique_ptr<HeldLock> lock_;
     std::string problem_;  // why none could be claimed
+    size_t windowsBefore_ = 0;
 };
 
 }  // namespace quillon

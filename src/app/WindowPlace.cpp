@@ -107,4 +107,14 @@ std::optional<ScreenRect> OpeningPlace(const std::optional<ScreenRect>& remember
     return place;
 }
 
+std::optional<ScreenRect> OpeningPlaceAfter(const std::optional<ScreenRect>& remembered,
+                                            const std::vector<ScreenRect>& workAreas,
+                                            size_t windowsBefore, int step) {
+    std::optional<ScreenRect> place = OpeningPlace(remembered, workAreas, {}, step);
+    for (size_t passed = 0; place && passed < windowsBefore; ++passed) {
+        place = OpeningPlace(place, workAreas, {*place}, step);
+    }
+    return place;
+}
+
 }  // namespace quillon

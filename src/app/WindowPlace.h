@@ -32,5 +32,10 @@ std::optional<ScreenRect> PlaceFromText(const std::string& text);
 std::optional<ScreenRect> OpeningPlace(const std::optional<ScreenRect>& remembered,
                                        const std::vector<ScreenRect>& workAreas,
                                        const std::vector<ScreenRect>& otherWindows, int step);
+// Where the window opens when `windowsBefore` other Quillon windows, that cannot be seen, opened
+// there before it, each a step right and down of the one before.
+std::optional<ScreenRect> OpeningPlaceAfter(const std::optional<ScreenRect>& remembered,
+                                            const std::vector<ScreenRect>& workAreas,
+                                            size_t windowsBefore, int step);
 
 }  // namespace quillon

@@ -318,6 +318,11 @@ TEST_F(MainWindowTest, APlaceIsRememberedAndOpensOnADisplay) {
     const QPoint closedAt = window->pos();
     window->close();
     EXPECT_EQ(qt::MainWindow().pos(), closedAt);
+    qt::MainWindow beside;  // started while the first still holds its working folder
+    ASSERT_TRUE(beside.TheForm().OnStart());
+    beside.PlaceWhereItWas();
+    const QPoint step = beside.pos() - closedAt;
+    EXPECT_TRUE(step.x() > 0 && step.x() == step.y()) << step.x() << " " << step.y();
     for (const char* remembered : {"30000 30000 30600 30400", "bottom left"}) {
         QSettings("quillon", "quillon").setValue("windowPlace", remembered);
         EXPECT_TRUE(

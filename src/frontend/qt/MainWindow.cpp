@@ -17,6 +17,7 @@
 #include <QSessionManager>
 #include <QSettings>
 #include <QShortcut>
+#include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <algorithm>
 
@@ -295,8 +296,9 @@ void MainWindow::PlaceWhereItWas() {
     for (const QScreen* screen : QGuiApplication::screens()) {
         areas.push_back(ScreenRectOf(screen->availableGeometry()));
     }
-    const std::optional<ScreenRect> place = OpeningPlace(
-        PlaceFromText(PlaceSettings().value(kPlaceKey).toString().toStdString()), areas, {}, 0);
+    const std::optional<ScreenRect> place = OpeningPlaceAfter(
+        PlaceFromText(PlaceSettings().value(kPlaceKey).toString().toStdString()), areas,
+        form_.OtherWindowsAtStart(), style()->pixelMetric(QStyle::PM_TitleBarHeight));
     if (place) {
         move(place->left, place->top);
     }

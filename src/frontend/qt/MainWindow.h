@@ -29,6 +29,9 @@ class MainWindow : public QMainWindow, public View {
     ~MainWindow() override;
 
     Form& TheForm() { return form_; }
+    // At the place the window had when it was last closed, on a display, and beside the windows
+    // of the working folder that opened there before it once the form has started.
+    void PlaceWhereItWas();
 
     // View
     void ShowAssignments(const std::vector<std::string>& lines) override;
@@ -61,8 +64,6 @@ class MainWindow : public QMainWindow, public View {
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    // At the place the window had when it was last closed, on a display.
-    void PlaceWhereItWas();
     void BuildControls(QWidget* client);
     void BuildWindowKeys();  // the digits of the menu lines, and Esc
     void BuildKeypad(QWidget* frame, std::vector<std::pair<int, QWidget*>>& focusOrder);

@@ -8,6 +8,7 @@ int main(int argc, char* argv[]) {
     if (!window.TheForm().OnStart()) {
         return 0;
     }
+    window.PlaceWhereItWas();
     window.show();
     return QApplication::exec();
 }
