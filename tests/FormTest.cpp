@@ -556,24 +556,32 @@ TEST_F(FormTest, AnExportThatWouldTakeTheGamesKeysAsksFirst) {
     // The template binds keypad 8; the game binds it, and keypad 5 to Quillon's own pointer.
     WriteFile("game/wolfconfig_mp.cfg",
               "unbindall\nbind KP_UPARROW \"+forward\"\nbind KP_5 "
-              "\"vstr try9bb\"\nbind INS \"+attack\"\n");
-    view.replies = {View::Answer::Cancel, View::Answer::No, View::Answer::Yes};
+              "\"vstr try9bb\"\nbind INS \"+attack\"\nbind PGDN \"+reload\"\n");
+    using Answer = View::Answer;
+    view.replies = {Answer::Cancel, Answer::No, Answer::Cancel, Answer::Yes};
     Exported();
     EXPECT_FALSE(fs::exists("game/qmvc.cfg"));
     ASSERT_EQ(view.questions.size(), 1U);
     EXPECT_THAT(view.questions[0], HasSubstr(":\nKeypad 8: +forward\n\n"));
     EXPECT_EQ(view.gameBindings[5], "In the game: +forward");
     EXPECT_EQ(view.gameBindings[9], "");
+    EXPECT_EQ(view.gameBindings[22], "In the game: +reload");
     EXPECT_EQ(Exported(), "// Quillon test template\r\n" + test::FreeBlocks(1, 22));
     EXPECT_EQ(Exported(), "// Quillon test template\r\n" + test::FreeBlocks(1, 22));
     EXPECT_EQ(view.questions.size(), 2U) << "the same question, answered before";
+    // Another game folder is asked again.
+    WriteFile("other/Main/SP_PAK2.PK3", "");
+    fs::copy_file("game/wolfconfig_mp.cfg", "other/Main/wolfconfig_mp.cfg");
+    view.chosenFolders = {folder.Text("other/Main")};
+    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    EXPECT_EQ(Exported("other/Main"), "") << "asked again, and cancelled";
 
     // With messages the key is bound all the same, and the question changes.
     form.OnKeypadClicked(5);
     Assign({2, 1});
-    EXPECT_EQ(Exported(), kTemplate + test::RoadScriptBody());
-    ASSERT_EQ(view.questions.size(), 3U);
-    EXPECT_THAT(view.questions[2], HasSubstr("+forward (it has messages"));
+    EXPECT_EQ(Exported("other/Main"), kTemplate + test::RoadScriptBody());
+    ASSERT_EQ(view.questions.size(), 4U);
+    EXPECT_THAT(view.questions[3], HasSubstr("+forward (it has messages"));
 }
 
 // Where Windows lets only administrators write, the game's files go to the folder's VirtualStore
@@ -724,6 +732,11 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
     WriteFile(install + "etmain/pak0.pk3", "");
     WriteFile(install + "legacy/legacy_v2.83.pk3", "");
     fs::create_directories(home + "etmain");
+    // ET 2.60b's installation reads another user folder: it is not searched.
+    const std::string older = prefix.driveC + "Program Files (x86)/Wolfenstein - Enemy Territory/";
+    WriteFile(older + "etmain/pak0.pk3", "");
+    WriteFile(older + "etmain/mp_bin.pk3", "");
+    WriteFile(older + "etmain/autoexec.cfg", "// 2.60b\n");
     WriteFile("qmscript.txt", "// t\r\n");
     WriteFile("qm.cfg", home + "etmain/\r\n");
     FaultyFileSystem files;
@@ -736,9 +749,11 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
         FakeView view;
         started(view)->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
         EXPECT_EQ(ReadFile(home + "legacy/autoexec.cfg"), "exec qmvc\r\n") << "none: the first";
-        EXPECT_EQ(view.gameBindings[14], "In the game: fire team, its menu") << "no profile yet";
+        // No profile yet: the game's defaults.
+        EXPECT_EQ(view.gameBindings[7], "In the game: fire team, select all members");
     }
     fs::remove(home + "legacy/autoexec.cfg");
+    WriteFile(install + "legacy/profiles/defaultprofile.dat", "\"Me\"");
     for (const std::string& searched :
          {install + "etmain/", home + "etmain/", install + "legacy/", home + "legacy/"}) {
         WriteFile(searched + "autoexec.cfg", "// mine\n");
@@ -748,9 +763,9 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
         form->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
         EXPECT_EQ(ReadFile(searched + "autoexec.cfg"), "// mine\nexec qmvc\n");
         EXPECT_TRUE(view.checked.at(layout::Command::LoadScriptAtGameStart)) << searched;
+        EXPECT_EQ(view.gameBindings[14], "In the game: fire team, its menu") << "no configuration";
     }
 
-    WriteFile(install + "legacy/profiles/defaultprofile.dat", "\"Me\"");
     WriteFile(install + "legacy/profiles/Me/etconfig.cfg", "unbindall\nbind KP_END \"+attack\"\n");
     WriteFile(install + "legacy/qmvc.cfg", "");
     FakeView view;
@@ -769,6 +784,19 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
     started(denied);
     for (const FakeView* unread : {&large, &denied}) {
         EXPECT_EQ(unread->gameBindings, Lines(kKeyCount));
+    }
+
+    // ET 2.60b's own user folder comes before its installation; ET: Legacy's Windows user
+    // folder, like its others, has legacy before etmain.
+    WriteFile("home/.etwolf/etmain/autoexec.cfg", "");
+    fs::create_directories("ETLegacy/etmain");
+    FakeView shown;
+    for (const auto& [gameFolder, runs] :
+         {std::pair(older + "etmain/", "home/.etwolf/etmain/"),
+          std::pair(folder.Text("ETLegacy/etmain/"), "ETLegacy/legacy/")}) {
+        WriteFile("qm.cfg", gameFolder + "\r\n");
+        started(shown)->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+        EXPECT_EQ(ReadFile(std::string(runs) + "autoexec.cfg"), "exec qmvc\r\n") << gameFolder;
     }
 
     // The first game's configuration: the engine's home path before the installation.

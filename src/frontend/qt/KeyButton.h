@@ -16,7 +16,6 @@ class KeyButton : public QPushButton {
     void SetLit(bool lit);
     bool IsLit() const { return lit_; }
     void SetMarked(bool marked);
-    bool IsMarked() const { return marked_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
