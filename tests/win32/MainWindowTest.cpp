@@ -298,8 +298,14 @@ TEST_F(Win32WindowTest, WhatMustDoNothingDoesNothing) {
     SetFocus(Control(Role::AssignButton));
     PressKey(VK_RETURN);
     EXPECT_TRUE(Menu().InProgress());
+    // Cancel, tabbed to, is disabled as the selection ends: the keyboard stays in the window.
+    const HWND cancel = Control(Role::CancelButton);
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(cancel) != FALSE; }));
+    SetFocus(cancel);
     PressKey(VK_ESCAPE);
     EXPECT_FALSE(Menu().InProgress()) << "Esc cancels as Cancel does";
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(cancel) == FALSE; }));
+    EXPECT_TRUE(IsChild(window.Handle(), GetFocus()));
     SetFocus(Control(Role::AssignmentList));
     const MSG accessKey{GetFocus(), WM_SYSCHAR, 'a', 1 << 29, 0, {}};  // Alt+A
     IsDialogMessageW(window.Handle(), const_cast<MSG*>(&accessKey));

@@ -629,7 +629,13 @@ void MainWindow::ShowPage(int16_t page) {
 }
 
 void MainWindow::SetCancelEnabled(bool enabled) {
-    EnableWindow(Control(layout::Role::CancelButton), enabled ? TRUE : FALSE);
+    const HWND cancel = Control(layout::Role::CancelButton);
+    // A disabled control loses the keyboard to no control at all: the player who tabbed to
+    // Cancel as the selection ended goes on from the next control instead.
+    if (!enabled && GetFocus() == cancel) {
+        SetFocus(GetNextDlgTabItem(window_, cancel, FALSE));
+    }
+    EnableWindow(cancel, enabled ? TRUE : FALSE);
 }
 
 void MainWindow::SetMenuItemChecked(layout::Command command, bool checked) {
