@@ -2,8 +2,8 @@
 # Builds the Debian package from a Linux build folder, unpacks it into a temporary root (it is
 # never installed), checks what it holds, validates its desktop entry and metadata, and starts
 # the unpacked program as a desktop menu would: from a folder with no Quillon files, with a home
-# of its own. The program must show its window and work in ~/.config/quillon, which then holds
-# the default template.
+# and a display of its own. The program must show its window and work in ~/.config/quillon,
+# which then holds the default template.
 #   tests/package/check-deb.sh BUILD_FOLDER
 # shellcheck source-path=SCRIPTDIR source=unpacked-package.sh
 . "$(dirname "$0")/unpacked-package.sh"
@@ -33,6 +33,18 @@ fi
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "no dependency on Qt"; exit 1; }
 desktop-file-validate "$root/usr/share/applications/quillon.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.quillon.Quillon.metainfo.xml" >/dev/null
+
+# A display of its own, whose number the server picks and reports once it is ready. A number
+# picked from the lock files of other servers, as xvfb-run -a does, may be taken at that moment
+# by a server starting elsewhere, which can then take over the display's socket from ours.
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" >/dev/null 2>&1 &
+display_server=$!
+started+=("$display_server")
+until [ -s "$work/display" ]; do
+    kill -0 "$display_server" 2>/dev/null || { echo "no display"; exit 1; }
+    sleep 0.05
+done
+export DISPLAY=:$(cat "$work/display")
 
 # A first start from the desktop menu: an empty current folder and a home of its own, whose
 # config folder already names a game folder, so that no prompt waits.
