@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -211,6 +212,11 @@ void MakeLink(const fs::path& target, const fs::path& link) {
         HeapFree(GetProcessHeap(), 0, from);
         HeapFree(GetProcessHeap(), 0, to);
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
+        // start /wait returns before a program of the system beneath has ended.
+        for (int waited = 0; waited < 10000 && !fs::exists(link); waited += 10) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        ASSERT_TRUE(fs::exists(link)) << command;
         return;
     }
 #endif
