@@ -19,12 +19,13 @@ class TempFolder {
         namespace fs = std::filesystem;
         previous_ = fs::current_path();
         static int counter = 0;
-        path_ = fs::temp_directory_path() /
-                ("quillon-test-" +
-                 std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) + "-" +
-                 std::to_string(++counter));
-        fs::remove_all(path_);
-        fs::create_directories(path_);
+        // Made anew, never taken over: tests running side by side must not share a folder.
+        do {
+            path_ = fs::temp_directory_path() /
+                    ("quillon-test-" +
+                     std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
+                     "-" + std::to_string(++counter));
+        } while (!fs::create_directory(path_));
         fs::current_path(path_);
     }
     ~TempFolder() {
