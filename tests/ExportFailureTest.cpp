@@ -3,7 +3,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <chrono>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
@@ -214,7 +213,7 @@ void MakeLink(const fs::path& target, const fs::path& link) {
         ASSERT_EQ(std::system(command.c_str()), 0) << command;
         // start /wait returns before a program of the system beneath has ended.
         for (int waited = 0; waited < 10000 && !fs::exists(link); waited += 10) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+            Sleep(10);
         }
         ASSERT_TRUE(fs::exists(link)) << command;
         return;
