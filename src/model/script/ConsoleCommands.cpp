@@ -87,4 +87,12 @@ std::vector<std::string> WordsOf(const std::string& command, Engine engine) {
     }
 }
 
+std::string WordsFrom(const std::vector<std::string>& words, size_t first) {
+    std::string joined;
+    for (size_t at = first; at < words.size(); ++at) {
+        joined += (at > first ? " " : "") + words[at];
+    }
+    return joined;
+}
+
 }  // namespace quillon

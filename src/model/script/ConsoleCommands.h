@@ -17,4 +17,7 @@ std::vector<std::string> CommandsOf(const std::string& script, Engine engine = E
 // may hold blanks and ";", and is given without its quotes; "//" ends the words.
 std::vector<std::string> WordsOf(const std::string& command, Engine engine = Engine::Original);
 
+// The words from `first` on, joined by single blanks, as the console passes them on.
+std::string WordsFrom(const std::vector<std::string>& words, size_t first);
+
 }  // namespace quillon

@@ -19,15 +19,6 @@ int16_t KeyNamed(const std::string& name) {
     return 0;
 }
 
-// The words from `first` on, joined by single blanks, as the console passes them on.
-std::string WordsFrom(const std::vector<std::string>& words, size_t first) {
-    std::string joined;
-    for (size_t at = first; at < words.size(); ++at) {
-        joined += (at > first ? " " : "") + words[at];
-    }
-    return joined;
-}
-
 // The key that a command, in words, binds to something; 0 when it binds none of the keys.
 int16_t KeyBoundBy(const std::vector<std::string>& words) {
     return words.size() >= 3 && SameIgnoringCase(words[0], "bind") ? KeyNamed(words[1]) : 0;

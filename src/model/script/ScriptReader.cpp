@@ -62,15 +62,6 @@ bool IsSetCommand(const std::string& word) {
     return false;
 }
 
-// The words from `first` on, joined by single blanks, as the console passes them on.
-std::string WordsFrom(const std::vector<std::string>& words, size_t first) {
-    std::string joined;
-    for (size_t at = first; at < words.size(); ++at) {
-        joined += (at > first ? " " : "") + words[at];
-    }
-    return joined;
-}
-
 // Whether the words point the key's pointer at one of its slots: "vstr tryKbN".
 bool PointsAtASlot(const std::vector<std::string>& words, size_t first, int key) {
     if (words.size() != first + 2 || !SameIgnoringCase(words[first], "vstr")) {
