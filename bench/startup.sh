@@ -12,7 +12,7 @@ kind=${1:-linux}
 ensure_packages cmake make g++ libgtest-dev qt6-base-dev xvfb xdotool x11-utils
 
 work=$(mktemp -d)
-mkdir -p "$work/game"
+mkdir -p "$work/game" && : >"$work/game/mp_pak0.pk3"  # a folder of the first game
 cp assets/qmscript.txt "$work/"
 jobs=$(nproc)
 if [ "$kind" = windows ]; then

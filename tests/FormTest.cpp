@@ -36,6 +36,7 @@ class FormTest : public ::testing::Test {
     FormTest() {
         WriteFile("qmscript.txt", kTemplate);
         fs::create_directory("game");
+        WriteFile("game/mp_pak0.pk3", "");  // a folder of the first game
         WriteFile("qm.cfg", folder.Text("game/") + "\r\n");
         EXPECT_TRUE(form.OnStart());
         view.messages.clear();
@@ -625,6 +626,7 @@ TEST(FormVirtualStore, WhatWindowsRefusesInProgramFilesGoesToTheVirtualStore) {
 TEST(FormStartUp, TheExportedScriptIsRestored) {
     TempFolder folder;
     WriteFile("qm.cfg", folder.Text() + "\r\n");
+    WriteFile("mp_pak0.pk3", "");  // the working folder is a folder of the first game
     // A template that sets a key's variable itself is no key that could not be read.
     const std::string templateText = std::string(kTemplate) + "set try2b1 \"echo hello\"\r\n";
     WriteFile("qmscript.txt", templateText);

@@ -98,12 +98,15 @@ TEST(SettingsFile, ReadsThePathAsTheEditorWroteIt) {
     }
 }
 
-// A settings file that names no folder (one that has gone, a file, junk) is said at start, with
-// the way out: Yes searches, No keeps it.
+// A settings file that names no game folder (one that has gone, a file, a plain folder, junk) is
+// said at start, with the way out: Yes searches, No keeps it.
 TEST(SettingsFile, AFolderThatIsNoMoreIsSaidAtStart) {
     TempFolder folder;
     WriteFile("file", "");
-    for (const std::string& named : {folder.Text("gone"), folder.Text("file"), std::string("#!@")}) {
+    fs::create_directory("plain");
+    for (const auto& [named, said] : std::vector<std::pair<std::string, std::string>>{
+             {folder.Text("gone"), "does not exist"}, {folder.Text("file"), "is no folder"},
+             {folder.Text("plain"), "is no game folder any more"}, {"#!@", "does not exist"}}) {
         WriteFile(kSettingsFileName, named + "\r\n");
         for (const bool search : {false, true}) {
             FakeView view;  // the drive prompt is cancelled: nothing is found
@@ -111,8 +114,7 @@ TEST(SettingsFile, AFolderThatIsNoMoreIsSaidAtStart) {
             const std::string located = LocateGameFolder(view, RealFileSystem(), folder.Text(), {});
             ASSERT_EQ(view.questions.size(), 1U) << named;
             EXPECT_THAT(view.questions[0], HasSubstr("Search for the game now?"));
-            EXPECT_THAT(view.questions[0],
-                        HasSubstr(named == folder.Text("file") ? "is no folder" : "does not exist"));
+            EXPECT_THAT(view.questions[0], HasSubstr(said));
             EXPECT_EQ(located, search ? "" : EnsureTrailingBackslash(named));
             EXPECT_EQ(view.prompts.size(), search ? 1U : 0U);
         }

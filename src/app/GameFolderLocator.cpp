@@ -104,12 +104,14 @@ std::string SearchAskedDrive(View& view, FileSystem& files) {
     return {};
 }
 
-// Says that the settings file names no folder that is there, and asks whether to search for
+// Says that the settings file names no game folder that is there, and asks whether to search for
 // the game instead.
 bool AskToSearchInstead(View& view, FileSystem& files, const std::string& workingFolder,
                         const std::string& remembered) {
     const std::string named = remembered.substr(0, remembered.size() - 1);  // the separator
-    const std::string what = files.Exists(named) ? "is no folder" : "does not exist";
+    const std::string what = files.IsFolder(remembered) ? "is no game folder any more"
+                             : files.Exists(named)      ? "is no folder"
+                                                        : "does not exist";
     return view.AskYesNo("The game folder \"" + PathForMessage(remembered) + "\" that \"" +
                              kSettingsFileName + "\" in \"" + PathForMessage(workingFolder) +
                              "\" names " + what + ".\nSearch for the game now? With No, " +
@@ -149,7 +151,7 @@ std::string LocateGameFolder(View& view, FileSystem& files, const std::string& w
                              const KnownPlaces& places) {
     const RememberedFolder remembered = ReadSettingsFile(files, workingFolder);
     if (remembered.gamePath &&
-        (files.IsFolder(*remembered.gamePath) ||
+        ((files.IsFolder(*remembered.gamePath) && GameOfFolder(files, *remembered.gamePath)) ||
          !AskToSearchInstead(view, files, workingFolder, *remembered.gamePath))) {
         return *remembered.gamePath;
     }

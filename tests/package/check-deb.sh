@@ -50,6 +50,7 @@ export DISPLAY=:$(cat "$work/display")
 # config folder already names a game folder, so that no prompt waits.
 home=$work/home
 mkdir -p "$home/.config/quillon" "$work/game" "$work/elsewhere"
+: >"$work/game/mp_pak0.pk3"  # a folder of the first game
 printf '%s/game/\r\n' "$work" >"$home/.config/quillon/qm.cfg"
 (cd "$work/elsewhere" && HOME=$home XDG_CONFIG_HOME='' exec "$root/usr/bin/quillon") \
     >"$work/output" 2>&1 &

@@ -17,6 +17,7 @@ size=$(stat -c %s "$folder/quillon.exe")
 [ "$size" -le 3000000 ] || { echo "quillon.exe takes $size bytes"; exit 1; }
 
 mkdir -p "$work/game" "$work/elsewhere"
+: >"$work/game/mp_pak0.pk3"  # a folder of the first game
 printf 'Z:%s\\game\\\r\n' "${work//\//\\}" >"$folder/qm.cfg"
 # A window manager, so that the window takes the keyboard as on a desktop.
 openbox >/dev/null 2>&1 &

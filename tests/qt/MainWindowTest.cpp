@@ -113,6 +113,7 @@ class MainWindowTest : public ::testing::Test {
     MainWindowTest() {
         WriteFile("qmscript.txt", "// test\r\n");
         fs::create_directory("game");
+        WriteFile("game/mp_pak0.pk3", "");  // a folder of the first game
         WriteFile("qm.cfg", folder.Text() + "game/\r\n");
         window = std::make_unique<qt::MainWindow>();
         EXPECT_TRUE(window->TheForm().OnStart());

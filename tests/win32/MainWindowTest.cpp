@@ -139,6 +139,7 @@ class Win32WindowTest : public ::testing::Test {
     Win32WindowTest() {
         WriteFile("qmscript.txt", "// test\r\n");
         fs::create_directory("game");
+        WriteFile("game/mp_pak0.pk3", "");  // a folder of the first game
         WriteFile("qm.cfg", folder.Text() + "game\\\r\n");
         EXPECT_TRUE(window.TheForm().OnStart());
         ShowWindow(window.Handle(), SW_SHOW);
