@@ -238,7 +238,7 @@ void Form::OfferRecovery() {
 }
 
 void Form::RestoreKeys() {
-    const std::string script = GameFolderFiles().FolderOf(kScriptFileName) + kScriptFileName;
+    const std::string script = ScriptPath();
     const FileRead read = files_.ReadRegularFile(script, kLargestScript);
     keys_ = KeyTable();
     scriptKnown_ = read;
@@ -249,10 +249,8 @@ void Form::RestoreKeys() {
              kProgramName);
     } else if (read.status == FileRead::Status::Read) {
         // The template's own lines are no keys, even where they set a key's variable.
-        const FileRead templateRead =
-            files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestScript);
         const RestoredKeys restored =
-            ReadScriptAssignments(Profile(), read.content, templateRead.content, engine_);
+            ReadScriptAssignments(Profile(), read.content, TemplateText(), engine_);
         if (restored.linesNotUnderstood > 0) {
             Tell("Quillon restored the messages of " + std::to_string(restored.keysRestored) +
                      " keys from \"" + PathForMessage(script) + "\"; " +
@@ -414,11 +412,10 @@ void Form::OnMenuLineClicked(int16_t line) {
 
 bool Form::MayReplaceScript() {
     ScriptOnDisk script;
-    script.path = GameFolderFiles().FolderOf(kScriptFileName) + kScriptFileName;
+    script.path = ScriptPath();
     script.known = scriptKnown_;
     script.now = files_.ReadRegularFile(script.path, kLargestScript);
-    script.templateText =
-        files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestScript).content;
+    script.templateText = TemplateText();
     script.readOnly = files_.IsReadOnly(script.path);
     script.engine = engine_;
     const std::string question = ScriptLossQuestion(Profile(), script, keys_);
@@ -430,17 +427,14 @@ bool Form::MayReplaceScript() {
 }
 
 void Form::NoteScriptOnDisk() {
-    scriptKnown_ = files_.ReadRegularFile(
-        GameFolderFiles().FolderOf(kScriptFileName) + kScriptFileName, kLargestScript);
+    scriptKnown_ = files_.ReadRegularFile(ScriptPath(), kLargestScript);
 }
 
 std::optional<std::set<int16_t>> Form::KeysLeftToTheGame() {
     ShowGameBindings();  // the game saves its binds as it ends: they may have changed
-    const FileRead templateRead =
-        files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestScript);
     std::string taken;
     std::set<int16_t> withoutMessages;
-    for (const int16_t key : KeysBoundBy(templateRead.content)) {
+    for (const int16_t key : KeysBoundBy(TemplateText())) {
         if (gameBindings_[key].empty()) {
             continue;
         }
@@ -505,6 +499,14 @@ bool Form::Export() {
         Tell(warning, kProgramName);
     }
     return true;
+}
+
+std::string Form::ScriptPath() const {
+    return GameFolderFiles().FolderOf(kScriptFileName) + kScriptFileName;
+}
+
+std::string Form::TemplateText() const {
+    return files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestScript).content;
 }
 
 GameFiles Form::GameFolderFiles() const {

@@ -89,6 +89,9 @@ class Form {
     // Remembers the script as it is on disk now, to notice a change made behind the window.
     void NoteScriptOnDisk();
     // The files the game reads from the game folder, where it reads them.
+    // Where the game reads the script from, and the template as it is now (empty when unread).
+    std::string ScriptPath() const;
+    std::string TemplateText() const;
     GameFiles GameFolderFiles() const;
     // The folders the game searches for its files, the game folder among them.
     SearchPath GameSearchPath() const {
