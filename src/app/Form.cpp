@@ -40,6 +40,12 @@ constexpr const char* kRecoveryQuestion =
 constexpr const char* kMessageTextTitle = "Text of the message";
 constexpr const char* kSelectMessageFirst =
     "Select a message of the key in the list first: Message Text (F2) gives it a text of your own.";
+// After the program's name.
+constexpr const char* kLicenceNotice =
+    " is free software: you can redistribute it and/or modify it under the terms of the "
+    "GNU General Public License as published by the Free Software Foundation, either version 3 "
+    "of the License, or (at your option) any later version. It comes with ABSOLUTELY NO "
+    "WARRANTY.";
 
 // The reasons, each on a line of its own.
 std::string Reasons(const std::vector<std::string>& problems) {
@@ -699,7 +705,8 @@ bool Form::IsGameFolderInUse(const std::string& folder) const {
 void Form::ShowAbout() {
     Tell(std::string(kProgramName) + " " + kProgramVersion + "\n" + kProgramDescription +
              "\n\nThe settings file \"" + kSettingsFileName + "\" and the template \"" +
-             kTemplateFileName + "\" are in \"" + PathForMessage(workingFolder_) + "\".",
+             kTemplateFileName + "\" are in \"" + PathForMessage(workingFolder_) + "\".\n\n" +
+             kProgramName + kLicenceNotice,
          std::string("About ") + kProgramName);
 }
 

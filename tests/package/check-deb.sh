@@ -31,6 +31,9 @@ if [ "$actual" != "$expected" ]; then
     exit 1
 fi
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "no dependency on Qt"; exit 1; }
+grep -q '^License: GPL-3.0-or-later$' "$root/usr/share/doc/quillon/copyright"
+grep -q '<project_license>GPL-3.0-or-later</project_license>' \
+    "$root/usr/share/metainfo/io.github.quillon.Quillon.metainfo.xml"
 desktop-file-validate "$root/usr/share/applications/quillon.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/io.github.quillon.Quillon.metainfo.xml" >/dev/null
 

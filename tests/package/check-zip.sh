@@ -9,10 +9,13 @@
 
 (cd "$work" && cmake -E tar xf dist/quillon-*-windows.zip)
 folder=$work/Quillon
-for file in quillon.exe qmscript.txt README.txt; do
+for file in quillon.exe qmscript.txt README.txt LICENSE.txt; do
     [ -f "$folder/$file" ] || { echo "the zip lacks $file"; exit 1; }
 done
-grep -q $'\r$' "$folder/README.txt" || { echo "README.txt has no CR LF line ends"; exit 1; }
+for text in README.txt LICENSE.txt; do
+    grep -q $'\r$' "$folder/$text" || { echo "$text has no CR LF line ends"; exit 1; }
+done
+cmp <(tr -d '\r' <"$folder/LICENSE.txt") "$(dirname "$0")/../../LICENSE"
 size=$(stat -c %s "$folder/quillon.exe")
 [ "$size" -le 3000000 ] || { echo "quillon.exe takes $size bytes"; exit 1; }
 

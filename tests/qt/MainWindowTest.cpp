@@ -462,6 +462,7 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
         MessageAnswerer about;
         ChooseFromMenu(Qt::Key_H, Qt::Key_A);  // Help > About Quillon
         EXPECT_TRUE(about.text.startsWith("Quillon " QUILLON_VERSION "\n"));
+        EXPECT_TRUE(about.text.contains("GNU General Public License")) << about.text.toStdString();
     }
     // File > Exit asks while there is something to lose: Cancel keeps the window, Yes exports
     // and closes it.
