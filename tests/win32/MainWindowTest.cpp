@@ -415,6 +415,7 @@ TEST_F(Win32WindowTest, TheRoadByMouseAndTheMenusFromOneGameToTheOther) {
         BoxAnswerer about(L"About Quillon");
         Choose(layout::Command::About);
         EXPECT_EQ(about.Text().rfind(L"Quillon " QUILLON_VERSION_WIDE L"\n", 0), 0U);
+        EXPECT_THAT(about.Text(), HasSubstr(L"GNU General Public License"));
     }
     {
         BoxAnswerer cancelled(L"Choose the game folder", IDCANCEL, L"");
