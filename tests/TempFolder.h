@@ -5,7 +5,7 @@
 #include <fstream>
 #include <string>
 
-#include "platform/Files.h"
+#include "platform/PathText.h"
 
 namespace quillon::test {
 

@@ -4,7 +4,7 @@
 
 #include "model/game/GameProfile.h"
 #include "model/keys/KeyTable.h"
-#include "platform/Files.h"
+#include "platform/FileSystem.h"
 
 namespace quillon {
 

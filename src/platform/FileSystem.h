@@ -1,14 +1,42 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <string>
+#include <utility>
 
-#include "platform/Files.h"
+#include "platform/FileError.h"
 #include "platform/FolderListing.h"
+#include "platform/Outcome.h"
+#include "platform/PathText.h"
 
 namespace quillon {
+
+// What reading a file gave.
+struct FileRead {
+    enum class Status { Read, Missing, Refused };
+    Status status = Status::Missing;
+    std::string content;  // when read: the whole file
+    std::string reason;   // when refused: why, as a phrase ("it is not a regular file")
+
+    static FileRead Whole(std::string content) { return {Status::Read, std::move(content), {}}; }
+    static FileRead RefusedFor(std::string reason) {
+        return {Status::Refused, {}, std::move(reason)};
+    }
+    // A file that could not be opened or read: missing only when the system says there is none.
+    static FileRead Failed(const FileError& error) {
+        return {error.kind == FileError::Kind::Missing ? Status::Missing : Status::Refused,
+                {},
+                error.reason};
+    }
+};
+
+// Why a file of that kind and size is not read: nothing for a regular file within the limit
+// ("it is larger than 16 MiB", "it is a folder", ...).
+enum class FileKind { Regular, Folder, Other };
+std::optional<std::string> RefusalOf(FileKind kind, uint64_t size, size_t limit);
 
 // A step that succeeds or fails with the system's error.
 using FileStep = std::optional<FileError>;

@@ -13,7 +13,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/Files.h"
+#include "platform/FileError.h"
 #include "platform/FolderListing.h"
 #include "platform/SystemHandle.h"
 

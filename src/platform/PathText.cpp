@@ -2,13 +2,29 @@
 
 #include <algorithm>
 
-#include "platform/Files.h"
-
 #ifdef _WIN32
 #include <windows.h>
+
+#include "platform/WideText.h"
 #endif
 
 namespace quillon {
+
+std::filesystem::path PathFromText(const std::string& text) {
+#ifdef _WIN32
+    return std::filesystem::path(LongPathForm(WideFromText(text)));
+#else
+    return std::filesystem::path(text);
+#endif
+}
+
+std::string TextFromPath(const std::filesystem::path& path) {
+#ifdef _WIN32
+    return TextFromWide(path.native());
+#else
+    return path.native();
+#endif
+}
 
 std::string EnsureTrailingBackslash(const std::string& path) {
     if (path.empty() || path.back() != kSeparator) {

@@ -1,9 +1,24 @@
 #pragma once
 
 #include <cstddef>
+#include <filesystem>
 #include <string>
 
 namespace quillon {
+
+// The platform's folder separator; folder texts end in it. The longest path the system opens,
+// in bytes of UTF-8 at the most.
+#ifdef _WIN32
+constexpr char kSeparator = '\\';
+constexpr size_t kLongestPath = 32767 * 3;  // through the \\?\ form, in UTF-16 units
+#else
+constexpr char kSeparator = '/';
+constexpr size_t kLongestPath = 4095;  // PATH_MAX, less its NUL
+#endif
+
+// Paths are UTF-8 text in the program; these convert at the file system's boundary.
+std::filesystem::path PathFromText(const std::string& text);
+std::string TextFromPath(const std::filesystem::path& path);
 
 // The path with the folder separator appended when its last character is not one; an empty
 // path gives the separator alone. (Named for Windows, where the separator is a backslash.)

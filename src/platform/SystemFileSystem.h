@@ -1,7 +1,5 @@
 #pragma once
 
-#include <algorithm>
-#include <iterator>
 #include <optional>
 #include <string>
 
@@ -19,19 +17,5 @@ class SystemFileSystem : public FileSystem {
                            const std::string& name) override;
     size_t FoldersKeptOpenAtMost() override;
 };
-
-// An error code of the system, and the kind of failure it means.
-struct CodeKind {
-    int code;
-    FileError::Kind kind;
-};
-
-// The kind the table gives a code; any code it does not list is of no particular kind.
-template <size_t Size>
-FileError::Kind KindOfCode(int code, const CodeKind (&table)[Size]) {
-    const auto found = std::find_if(std::begin(table), std::end(table),
-                                    [code](const CodeKind& entry) { return entry.code == code; });
-    return found == std::end(table) ? FileError::Kind::Other : found->kind;
-}
 
 }  // namespace quillon

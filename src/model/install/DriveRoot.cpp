@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "model/install/KnownPlaces.h"
-#include "platform/Files.h"
 #include "platform/PathText.h"
 
 namespace quillon {

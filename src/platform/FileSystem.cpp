@@ -1,33 +1,10 @@
-#include "platform/Files.h"
+#include "platform/FileSystem.h"
 
 #include <algorithm>
-#include <system_error>
 
-#include "platform/FileSystem.h"
 #include "platform/PathText.h"
-#include "platform/SystemFileSystem.h"
-
-#ifdef _WIN32
-#include "platform/WideText.h"
-#endif
 
 namespace quillon {
-
-std::filesystem::path PathFromText(const std::string& text) {
-#ifdef _WIN32
-    return std::filesystem::path(LongPathForm(WideFromText(text)));
-#else
-    return std::filesystem::path(text);
-#endif
-}
-
-std::string TextFromPath(const std::filesystem::path& path) {
-#ifdef _WIN32
-    return TextFromWide(path.native());
-#else
-    return path.native();
-#endif
-}
 
 std::optional<std::string> RefusalOf(FileKind kind, uint64_t size, size_t limit) {
     if (kind == FileKind::Folder) {
@@ -43,22 +20,6 @@ std::optional<std::string> RefusalOf(FileKind kind, uint64_t size, size_t limit)
     return "it is larger than " + (limit >= kMebibyte && limit % kMebibyte == 0
                                        ? std::to_string(limit / kMebibyte) + " MiB"
                                        : std::to_string(limit) + " bytes");
-}
-
-std::optional<std::string> SystemFileSystem::RealPath(const std::string& path) {
-    std::error_code error;
-    const std::filesystem::path real = std::filesystem::canonical(PathFromText(path), error);
-    return error ? std::nullopt : std::optional<std::string>(TextFromPath(real));
-}
-
-ListOutcome SystemFileSystem::ListFolder(const std::string& folder, const std::string& pattern,
-                                         FolderListing& listing, const OpenFolder* parent,
-                                         const std::string& name) {
-    return quillon::ListFolder(folder, pattern, listing, parent, name);
-}
-
-size_t SystemFileSystem::FoldersKeptOpenAtMost() {
-    return quillon::FoldersKeptOpenAtMost();
 }
 
 FileStep MakeFolders(FileSystem& files, const std::string& folder) {
