@@ -388,7 +388,7 @@ TEST_F(FormTest, AnExportAsksBeforeReplacingAScriptChangedBehindIt) {
 TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     Assign({1, 1});
     Exported();
-    const std::string firstGame = form.GamePath();
+    const std::string firstGame = form.ScriptFolder();
 
     // A cancelled chooser, and a folder without the game's data file, change nothing.
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
@@ -398,7 +398,7 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     ASSERT_EQ(view.messages.size(), 2U);  // the export's, and this one
     EXPECT_THAT(view.messages.back().first, HasSubstr("is no game folder"));
-    EXPECT_EQ(form.GamePath(), firstGame);
+    EXPECT_EQ(form.ScriptFolder(), firstGame);
 
     // Another installation with a script of its own: its keys come back with it.
     WriteFile("other/Main/SP_PAK2.PK3", "");
@@ -409,10 +409,10 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     view.replies = {View::Answer::Cancel, View::Answer::No};
     view.chosenFolders = {other, folder.Text() + "other//Main"};
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
-    EXPECT_EQ(form.GamePath(), firstGame) << "Cancel keeps the folder and the changes";
+    EXPECT_EQ(form.ScriptFolder(), firstGame) << "Cancel keeps the folder and the changes";
     EXPECT_TRUE(form.HasUnexportedChanges());
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
-    EXPECT_EQ(form.GamePath(), other + kSeparator);
+    EXPECT_EQ(form.ScriptFolder(), other + kSeparator);
     EXPECT_EQ(ReadFile("qm.cfg"), other + kSeparator + "\r\n");
     EXPECT_EQ(form.Keys().At(1, 1)->Label(), "Bye");
     EXPECT_FALSE(form.Keys().IsUsed(5, 1)) << "the changes answered No to are gone";
@@ -456,10 +456,10 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     WriteFile("Legacy/legacy/legacy_v2.83.1.pk3", "");
     view.chosenFolders = {folder.Text() + "Legacy/etmain"};
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
-    EXPECT_EQ(form.GamePath(), folder.Text() + "home/.etlegacy/etmain/");
+    EXPECT_EQ(form.ScriptFolder(), folder.Text() + "home/.etlegacy/etmain/");
     EXPECT_TRUE(fs::is_directory("home/.etlegacy/etmain"));
     EXPECT_THAT(view.messages.back().first, HasSubstr("reads your scripts from its user folder"));
-    EXPECT_EQ(ReadFile("qm.cfg"), form.GamePath() + "\r\n");
+    EXPECT_EQ(ReadFile("qm.cfg"), form.ScriptFolder() + "\r\n");
     Assign({2, 2});
     chooseAgain(folder.Text() + "Legacy/etmain");
 #endif

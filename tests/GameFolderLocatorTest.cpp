@@ -42,7 +42,9 @@ using test::WriteFile;
 // commas included. Anything else is read as well as it can be, or is no path at all.
 TEST(SettingsFile, ReadsBackWhatItWroteAndNoMore) {
     TempFolder folder;
-    const auto read = [&] { return ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath; };
+    const auto read = [&] {
+        return ReadSettingsFile(RealFileSystem(), folder.Text()).scriptFolder;
+    };
     const auto write = [&](const std::string& path) {
         return WriteSettingsFile(RealFileSystem(), folder.Text(), path);
     };
@@ -61,13 +63,13 @@ TEST(SettingsFile, ReadsBackWhatItWroteAndNoMore) {
 
     // Lines written by hand.
     const std::string game = s + "games" + s + "x" + s;
-    EXPECT_EQ(GameFolderFromSettings("  " + game + "\r\n"), game);
-    EXPECT_EQ(GameFolderFromSettings("\t" + game + "  \r\n"), game);
-    EXPECT_EQ(GameFolderFromSettings("  \"" + s + "my x" + s + "\"  \r\n"), s + "my x" + s);
-    EXPECT_EQ(GameFolderFromSettings("Games" + s + "Main"), "Games" + s + "Main" + s);
+    EXPECT_EQ(ScriptFolderFromSettings("  " + game + "\r\n"), game);
+    EXPECT_EQ(ScriptFolderFromSettings("\t" + game + "  \r\n"), game);
+    EXPECT_EQ(ScriptFolderFromSettings("  \"" + s + "my x" + s + "\"  \r\n"), s + "my x" + s);
+    EXPECT_EQ(ScriptFolderFromSettings("Games" + s + "Main"), "Games" + s + "Main" + s);
     for (const std::string& unusable : std::vector<std::string>{
              "", "\r\n", " \r\n\t\n", "\"\"", "  \"  \"  ", std::string("/a\0b/", 5)}) {
-        EXPECT_FALSE(GameFolderFromSettings(unusable)) << unusable;
+        EXPECT_FALSE(ScriptFolderFromSettings(unusable)) << unusable;
     }
     fs::remove(kSettingsFileName);
     fs::create_directory(kSettingsFileName);
@@ -94,7 +96,7 @@ TEST(SettingsFile, ReadsThePathAsTheEditorWroteIt) {
     };
     for (const auto& [content, path] : spellings) {
         WriteFile(kSettingsFileName, content);
-        EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath, path) << content;
+        EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).scriptFolder, path) << content;
     }
 }
 
@@ -166,7 +168,7 @@ TEST(PathText, EveryWrittenPathIsTakenAsTheSystemSpellsIt) {
     EXPECT_TRUE(fs::is_directory(PathFromText(below)));
     // A settings file written with the other separator names the same folder.
     WriteFile(kSettingsFileName, "C:/Games//RTCW/Main\r\n");
-    EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath,
+    EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).scriptFolder,
               NormalPath("C:/Games/RTCW/Main/"));
 }
 
@@ -188,7 +190,7 @@ TEST(DriveRoot, DriveAnswersNameTheDriveRootOrAFolder) {
 TEST(SettingsFile, IsFoundWhateverItsLetterCase) {
     TempFolder folder;
     WriteFile("QM.CFG", "C:\\Games\\RTCW\\Main\\\r\n");
-    EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).gamePath,
+    EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).scriptFolder,
               "C:\\Games\\RTCW\\Main\\");
 }
 #else

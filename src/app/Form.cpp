@@ -113,7 +113,7 @@ bool Form::OnStart() {
             LocateGameFolder(view_, files_, workingFolder_, KnownPlacesOfThisMachine(files_));
         located = !folder.empty();
         if (located) {
-            UseGameFolder(folder);
+            UseScriptFolder(folder);
         }
     });
     if (!located) {
@@ -135,8 +135,8 @@ bool Form::OnStart() {
     return true;
 }
 
-void Form::UseGameFolder(const std::string& folder) {
-    gamePath_ = folder;
+void Form::UseScriptFolder(const std::string& folder) {
+    scriptFolder_ = folder;
     // A remembered folder that no longer shows whose it is stays the first game's, as before
     // there were others.
     menu_.UseGame(
@@ -280,7 +280,7 @@ KeyTable Form::WithShowableTexts(KeyTable table, const std::string& where) {
                                       : std::to_string(dropped.size()) + " messages carry";
         Tell("In " + where + ", " + count +
                  " a text of your own. Only ET: Legacy shows such texts, and the game folder \"" +
-                 PathForMessage(gamePath_) +
+                 PathForMessage(scriptFolder_) +
                  "\" is not one of ET: Legacy's: the messages are kept without their texts, and "
                  "the next export leaves the texts out.",
              kProgramName);
@@ -299,7 +299,7 @@ KeyTable Form::WithShowableTexts(KeyTable table, const std::string& where) {
 
 void Form::EditMessageText(int16_t selectedIndex) {
     if (!showsMessageTexts_) {
-        const std::string folder = "\"" + PathForMessage(gamePath_) + "\"";
+        const std::string folder = "\"" + PathForMessage(scriptFolder_) + "\"";
         Tell("Only ET: Legacy shows a text of your own with a voice message, and the game folder " +
                  folder + " is not one of ET: Legacy's.",
              kProgramName);
@@ -516,7 +516,7 @@ std::string Form::TemplateText() const {
 }
 
 GameFiles Form::GameFolderFiles() const {
-    return GameFiles(files_, gamePath_, protectedFolders_);
+    return GameFiles(files_, scriptFolder_, protectedFolders_);
 }
 
 void Form::TellStoredIn(const std::string& name, const std::string& folder) {
@@ -534,7 +534,7 @@ void Form::TellStoredIn(const std::string& name, const std::string& folder) {
 void Form::TellScriptFoundFirst() {
     const SearchPath search = GameSearchPath();
     const std::string first = search.FolderHolding(kScriptFileName);
-    if (first.empty() || first == gamePath_) {
+    if (first.empty() || first == scriptFolder_) {
         return;
     }
     Tell("The game finds another \"" + std::string(kScriptFileName) + "\" before this one: \"" +
@@ -562,7 +562,7 @@ void Form::ToggleScriptRunAtStart() {
     const SearchPath search = GameSearchPath();
     std::string folder = search.FolderHolding(kAutoexecFileName);
     if (folder.empty()) {
-        folder = search.Folders().empty() ? gamePath_ : search.Folders().front();
+        folder = search.Folders().empty() ? scriptFolder_ : search.Folders().front();
     }
     const GameFiles game = search.FilesOf(folder);
     const std::string path = game.FolderOf(kAutoexecFileName) + kAutoexecFileName;
@@ -652,7 +652,7 @@ void Form::OnMenuCommand(layout::Command command, int16_t selectedIndex) {
 
 void Form::ChooseGameFolder() {
     RevealCurrentKey();
-    const std::optional<std::string> chosen = view_.ChooseFolder(kChooseFolderTitle, gamePath_);
+    const std::optional<std::string> chosen = view_.ChooseFolder(kChooseFolderTitle, scriptFolder_);
     if (!chosen || chosen->empty()) {
         return;
     }
@@ -665,7 +665,7 @@ void Form::ChooseGameFolder() {
                        ProfileOf(game).installSubfolder + " folder of " + ProfileOf(game).name;
         }
         Tell("The folder \"" + PathForMessage(folder) + "\" is no game folder.\nChoose " + choices +
-                 "; the game folder stays \"" + PathForMessage(gamePath_) + "\".",
+                 "; the game folder stays \"" + PathForMessage(scriptFolder_) + "\".",
              kProgramName);
         return;
     }
@@ -686,7 +686,7 @@ void Form::ChooseGameFolder() {
                  "\": " + saved.Message() + ".",
              kProgramName);
     }
-    UseGameFolder(scripts);
+    UseScriptFolder(scripts);
     ShowMenu();
     RestoreKeys();
     DiscardRecovery();
@@ -695,11 +695,11 @@ void Form::ChooseGameFolder() {
 }
 
 bool Form::IsGameFolderInUse(const std::string& folder) const {
-    if (folder == gamePath_) {
+    if (folder == scriptFolder_) {
         return true;
     }
     const std::optional<std::string> real = files_.RealPath(folder);
-    return real && real == files_.RealPath(gamePath_);
+    return real && real == files_.RealPath(scriptFolder_);
 }
 
 void Form::ShowAbout() {

@@ -57,7 +57,7 @@ class Form {
     const KeyTable& Keys() const { return keys_; }
     int16_t CurrentKey() const { return currentKey_; }
     const MenuNavigator& Menu() const { return menu_; }
-    const std::string& GamePath() const { return gamePath_; }
+    const std::string& ScriptFolder() const { return scriptFolder_; }
     const GameProfile& Profile() const { return menu_.Profile(); }
     const std::string& WorkingFolderPath() const { return workingFolder_; }
     // Whether the key table differs from what was last restored or exported.
@@ -68,8 +68,8 @@ class Form {
   private:
     enum class BlinkPhase { KeyLit, KeyUnlit };
 
-    // Works in the game folder from now on, with the game it belongs to.
-    void UseGameFolder(const std::string& folder);
+    // Works with the folder the script goes to from now on, and the game it belongs to.
+    void UseScriptFolder(const std::string& folder);
     void SelectKey(int16_t key);
     void ShowPage(int16_t page);
     // Keeps the unexported changes in the recovery file, or removes it when there are none, so
@@ -150,10 +150,10 @@ class Form {
     // A short word on what was refused (a full key, no class), shown where the prompt is until
     // the next step.
     std::string status_;
-    std::string gamePath_;
-    bool showsMessageTexts_ = false;        // the game of the game folder (ET: Legacy's)
-    Engine engine_ = Engine::Original;      // the engine that runs the game folder's scripts
-    std::vector<std::string> searchOrder_;  // of the game folder
+    std::string scriptFolder_;              // the game folder, or ET: Legacy's user folder
+    bool showsMessageTexts_ = false;        // the game of the script folder (ET: Legacy's)
+    Engine engine_ = Engine::Original;      // the engine that runs the script folder's scripts
+    std::vector<std::string> searchOrder_;  // of the script folder
     KeyBindings gameBindings_;              // what the game binds the keys to, as its own
     std::array<std::string, kKeyCount> bindingsShown_;  // what the keypad says of them
     // The last question about the game's keys, and its answer: the same question is not asked

@@ -87,13 +87,13 @@ std::string SearchAskedDrive(View& view, FileSystem& files) {
                                 kProgramName);
             return {};
         }
-        const std::string gamePath = GameFolderOfMatch(files, result.match);
-        if (gamePath.empty()) {
+        const std::string gameFolder = GameFolderOfMatch(files, result.match);
+        if (gameFolder.empty()) {
             problem = "Quillon found no " + GamesSearchedFor() + " installation in \"" +
                       PathForMessage(*root.root) + "\".";
-        } else if (Offer(view, files, gamePath,
-                         GameOfFolder(files, gamePath).value_or(kGames.front()))) {
-            return gamePath;
+        } else if (Offer(view, files, gameFolder,
+                         GameOfFolder(files, gameFolder).value_or(kGames.front()))) {
+            return gameFolder;
         } else {
             problem = "The folder found in \"" + PathForMessage(*root.root) + "\" was not taken.";
         }
@@ -150,10 +150,11 @@ std::string FolderForScripts(View& view, FileSystem& files, const std::string& f
 std::string LocateGameFolder(View& view, FileSystem& files, const std::string& workingFolder,
                              const KnownPlaces& places) {
     const RememberedFolder remembered = ReadSettingsFile(files, workingFolder);
-    if (remembered.gamePath &&
-        ((files.IsFolder(*remembered.gamePath) && GameOfFolder(files, *remembered.gamePath)) ||
-         !AskToSearchInstead(view, files, workingFolder, *remembered.gamePath))) {
-        return *remembered.gamePath;
+    if (remembered.scriptFolder &&
+        ((files.IsFolder(*remembered.scriptFolder) &&
+          GameOfFolder(files, *remembered.scriptFolder)) ||
+         !AskToSearchInstead(view, files, workingFolder, *remembered.scriptFolder))) {
+        return *remembered.scriptFolder;
     }
     if (!remembered.refusal.empty()) {
         view.ShowMessageBox("The settings file \"" + std::string(kSettingsFileName) + "\" in \"" +
@@ -161,22 +162,22 @@ std::string LocateGameFolder(View& view, FileSystem& files, const std::string& w
                                 remembered.refusal + ".\nQuillon will search for the game instead.",
                             kProgramName);
     }
-    std::string gamePath = OfferKnownInstallations(view, files, places);
-    if (gamePath.empty()) {
-        gamePath = SearchAskedDrive(view, files);
+    std::string gameFolder = OfferKnownInstallations(view, files, places);
+    if (gameFolder.empty()) {
+        gameFolder = SearchAskedDrive(view, files);
     }
-    if (gamePath.empty()) {
+    if (gameFolder.empty()) {
         return {};
     }
-    gamePath = FolderForScripts(view, files, gamePath, places.userRoot);
-    if (const Outcome saved = WriteSettingsFile(files, workingFolder, gamePath);
+    const std::string scriptFolder = FolderForScripts(view, files, gameFolder, places.userRoot);
+    if (const Outcome saved = WriteSettingsFile(files, workingFolder, scriptFolder);
         !saved.Succeeded()) {
-        view.ShowMessageBox("Quillon found the game in \"" + PathForMessage(gamePath) +
+        view.ShowMessageBox("Quillon found the game in \"" + PathForMessage(scriptFolder) +
                                 "\" but could not remember it in \"" + kSettingsFileName + "\": " +
                                 saved.Message() + ".\nIt will search again at the next start.",
                             kProgramName);
     }
-    return gamePath;
+    return scriptFolder;
 }
 
 }  // namespace quillon

@@ -421,7 +421,7 @@ TEST_F(Win32WindowTest, TheRoadByMouseAndTheMenusFromOneGameToTheOther) {
         BoxAnswerer cancelled(L"Choose the game folder", IDCANCEL, L"");
         Choose(layout::Command::ChooseGameFolder);
     }
-    EXPECT_EQ(window.TheForm().GamePath(), folder.Text() + "game\\");
+    EXPECT_EQ(window.TheForm().ScriptFolder(), folder.Text() + "game\\");
     fs::create_directories("ETLegacy/etmain");
     const std::string territory = folder.Text() + "ETLegacy\\etmain";
     BoxAnswerer typed(L"Choose the game folder", IDOK, WideFromText(territory));
@@ -429,7 +429,7 @@ TEST_F(Win32WindowTest, TheRoadByMouseAndTheMenusFromOneGameToTheOther) {
     Choose(layout::Command::ChooseGameFolder);
     EXPECT_EQ(notFirst.Text(),
               L"Export the script into the current game folder before changing it?");
-    EXPECT_EQ(window.TheForm().GamePath(), territory + "\\");
+    EXPECT_EQ(window.TheForm().ScriptFolder(), territory + "\\");
     EXPECT_EQ(TextOf(window.Handle()), L"Quillon - Wolfenstein: Enemy Territory");
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 0);
     EXPECT_TRUE(IsWindowVisible(Control(MainWindow::kMenuLineId + 10)));

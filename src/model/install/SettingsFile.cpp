@@ -35,7 +35,7 @@ std::string FirstLineOf(const std::string& content) {
 
 }  // namespace
 
-std::optional<std::string> GameFolderFromSettings(const std::string& content) {
+std::optional<std::string> ScriptFolderFromSettings(const std::string& content) {
     const std::string line = FirstLineOf(content);
     const size_t start = line.find_first_not_of(kBlanks);
     if (start == std::string::npos) {
@@ -62,23 +62,23 @@ RememberedFolder ReadSettingsFile(FileSystem& files, const std::string& workingF
         files.ReadRegularFile(workingFolder + kSettingsFileName, kLargestSettingsFile);
     RememberedFolder remembered;
     if (read.status == FileRead::Status::Read) {
-        remembered.gamePath = GameFolderFromSettings(TextFromEditor(read.content));
+        remembered.scriptFolder = ScriptFolderFromSettings(TextFromEditor(read.content));
     } else if (read.status == FileRead::Status::Refused) {
         remembered.refusal = read.reason;
     }
     return remembered;
 }
 
-bool SettingsCanHold(const std::string& gamePath) {
-    return gamePath.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
+bool SettingsCanHold(const std::string& scriptFolder) {
+    return scriptFolder.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
 }
 
 Outcome WriteSettingsFile(FileSystem& files, const std::string& workingFolder,
-                          const std::string& gamePath) {
-    if (!SettingsCanHold(gamePath)) {
+                          const std::string& scriptFolder) {
+    if (!SettingsCanHold(scriptFolder)) {
         return Outcome::Failure("the folder's name holds a line break, which the file cannot hold");
     }
-    const std::string line = NeedsQuotes(gamePath) ? "\"" + gamePath + "\"" : gamePath;
+    const std::string line = NeedsQuotes(scriptFolder) ? "\"" + scriptFolder + "\"" : scriptFolder;
     return WriteFileReplacing(files, workingFolder + kSettingsFileName, line + "\r\n");
 }
 

@@ -10,26 +10,26 @@ namespace quillon {
 
 constexpr const char* kSettingsFileName = "qm.cfg";
 
-// The game folder that the settings file's text names: its first line that is not blank, past a
-// byte-order mark, blanks before and after it skipped; a line that begins with a double quote
-// runs to its last quote. Nothing when the line holds no path, or one longer than any path the
-// system can use.
-std::optional<std::string> GameFolderFromSettings(const std::string& content);
+// The folder the script goes to that the settings file's text names: its first line that is not
+// blank, past a byte-order mark, blanks before and after it skipped; a line that begins with a
+// double quote runs to its last quote. Nothing when the line holds no path, or one longer than any
+// path the system can use.
+std::optional<std::string> ScriptFolderFromSettings(const std::string& content);
 
 // What the settings file of the working folder (a folder text ending in the separator) gave.
 struct RememberedFolder {
-    std::optional<std::string> gamePath;  // nothing when the file is absent or holds no path
+    std::optional<std::string> scriptFolder;  // nothing when the file is absent or holds no path
     std::string refusal;  // why the file itself could not be used (a pipe, say); else empty
 };
 // Its text is read as the player's editor wrote it: see TextFromEditor().
 RememberedFolder ReadSettingsFile(FileSystem& files, const std::string& workingFolder);
 
 // Whether the settings file can hold the path: its one line cannot hold a line break.
-bool SettingsCanHold(const std::string& gamePath);
+bool SettingsCanHold(const std::string& scriptFolder);
 
-// Remembers the game folder as the settings file's one line, in quotes when blanks or a quote
-// at its ends would otherwise be lost, so that it reads back exactly as written.
+// Remembers the folder the script goes to as the settings file's one line, in quotes when blanks or
+// a quote at its ends would otherwise be lost, so that it reads back exactly as written.
 [[nodiscard]] Outcome WriteSettingsFile(FileSystem& files, const std::string& workingFolder,
-                                        const std::string& gamePath);
+                                        const std::string& scriptFolder);
 
 }  // namespace quillon

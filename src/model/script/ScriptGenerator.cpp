@@ -56,7 +56,7 @@ std::string GenerateScriptBody(const KeyTable& table) {
 }
 
 ScriptWritten WriteConsoleScript(FileSystem& files, const KeyTable& table,
-                                 const std::string& workingFolder, const std::string& gamePath,
+                                 const std::string& workingFolder, const std::string& scriptFolder,
                                  const std::set<int16_t>& keysLeft) {
     FileRead read = files.ReadRegularFile(workingFolder + kTemplateFileName, kLargestScript);
     const std::string templateFolder = "\"" + PathForMessage(workingFolder) + "\"";
@@ -72,9 +72,9 @@ ScriptWritten WriteConsoleScript(FileSystem& files, const KeyTable& table,
                       ".\nPut a text file of that name there and export again; your " +
                       "assignments are kept.");
     }
-    if (gamePath.empty() || !files.IsFolder(gamePath)) {
+    if (scriptFolder.empty() || !files.IsFolder(scriptFolder)) {
         return Failed(
-            "The game folder \"" + PathForMessage(gamePath) + "\" does not exist.\nCheck the " +
+            "The game folder \"" + PathForMessage(scriptFolder) + "\" does not exist.\nCheck the " +
             "game installation, or delete \"qm.cfg\" and start Quillon again to search for it; " +
             "your assignments are kept until you close Quillon.");
     }
@@ -87,7 +87,7 @@ ScriptWritten WriteConsoleScript(FileSystem& files, const KeyTable& table,
                       std::to_string(kLargestScript) + ").\nShorten the template and export " +
                       "again; your assignments are kept.");
     }
-    const std::string destination = gamePath + kScriptFileName;
+    const std::string destination = scriptFolder + kScriptFileName;
     if (const Outcome written = WriteFileReplacing(files, destination, script);
         !written.Succeeded()) {
         return {written.Saying("The script \"" + PathForMessage(destination) +

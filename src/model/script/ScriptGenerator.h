@@ -27,13 +27,13 @@ struct ScriptWritten {
 };
 
 // Writes the template from the working folder followed by the generated part to the script in
-// `gamePath` (folders end in the separator), replacing the earlier script only once the new one
+// `scriptFolder` (folders end in the separator), replacing the earlier script only once the new one
 // is complete; the template's "bind" commands of the keys in `keysLeft` are left out, so that
 // those keys keep what the game binds them to. A failure says what went wrong and what to do;
 // the earlier script is then left as it was.
 [[nodiscard]] ScriptWritten WriteConsoleScript(FileSystem& files, const KeyTable& table,
                                                const std::string& workingFolder,
-                                               const std::string& gamePath,
+                                               const std::string& scriptFolder,
                                                const std::set<int16_t>& keysLeft = {});
 
 // What to tell the player about a script of `size` bytes that the game would not run (it runs
