@@ -30,7 +30,7 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: search_bench ROOT [PATTERN] [--sequential]\n");
         return 2;
     }
-    root = quillon::EnsureTrailingBackslash(root);
+    root = quillon::EnsureTrailingSeparator(root);
     quillon::FileSystem& files = quillon::RealFileSystem();
 
     const auto start = std::chrono::steady_clock::now();

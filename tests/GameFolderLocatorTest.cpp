@@ -117,7 +117,7 @@ TEST(SettingsFile, AFolderThatIsNoMoreIsSaidAtStart) {
             ASSERT_EQ(view.questions.size(), 1U) << named;
             EXPECT_THAT(view.questions[0], HasSubstr("Search for the game now?"));
             EXPECT_THAT(view.questions[0], HasSubstr(said));
-            EXPECT_EQ(located, search ? "" : EnsureTrailingBackslash(named));
+            EXPECT_EQ(located, search ? "" : EnsureTrailingSeparator(named));
             EXPECT_EQ(view.prompts.size(), search ? 1U : 0U);
         }
     }

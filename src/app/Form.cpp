@@ -656,7 +656,7 @@ void Form::ChooseGameFolder() {
     if (!chosen || chosen->empty()) {
         return;
     }
-    const std::string folder = EnsureTrailingBackslash(NormalPath(*chosen));
+    const std::string folder = EnsureTrailingSeparator(NormalPath(*chosen));
     const std::optional<Game> chosenGame = GameOfFolder(files_, folder);
     if (!chosenGame) {
         std::string choices;

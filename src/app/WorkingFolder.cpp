@@ -16,7 +16,7 @@ namespace {
 std::string CurrentFolder() {
     std::error_code error;
     const std::filesystem::path current = std::filesystem::current_path(error);
-    return error ? std::string() : EnsureTrailingBackslash(TextFromPath(current));
+    return error ? std::string() : EnsureTrailingSeparator(TextFromPath(current));
 }
 
 bool HoldsOurFiles(FileSystem& files, const std::string& folder) {
@@ -32,16 +32,16 @@ bool CanWriteIn(FileSystem& files, const std::string& folder) {
 #ifdef _WIN32
 // A folder ending in the separator; empty stays empty.
 std::string AsFolder(const std::string& path) {
-    return path.empty() ? path : EnsureTrailingBackslash(path);
+    return path.empty() ? path : EnsureTrailingSeparator(path);
 }
 #else
 std::string ConfigFolder() {
     const char* config = std::getenv("XDG_CONFIG_HOME");
     if (config != nullptr && config[0] == '/') {
-        return EnsureTrailingBackslash(config) + "quillon/";
+        return EnsureTrailingSeparator(config) + "quillon/";
     }
     const char* home = std::getenv("HOME");
-    return home != nullptr && *home != '\0' ? EnsureTrailingBackslash(home) + ".config/quillon/"
+    return home != nullptr && *home != '\0' ? EnsureTrailingSeparator(home) + ".config/quillon/"
                                             : std::string();
 }
 

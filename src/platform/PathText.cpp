@@ -26,7 +26,7 @@ std::string TextFromPath(const std::filesystem::path& path) {
 #endif
 }
 
-std::string EnsureTrailingBackslash(const std::string& path) {
+std::string EnsureTrailingSeparator(const std::string& path) {
     if (path.empty() || path.back() != kSeparator) {
         return path + kSeparator;
     }

@@ -21,8 +21,8 @@ std::filesystem::path PathFromText(const std::string& text);
 std::string TextFromPath(const std::filesystem::path& path);
 
 // The path with the folder separator appended when its last character is not one; an empty
-// path gives the separator alone. (Named for Windows, where the separator is a backslash.)
-std::string EnsureTrailingBackslash(const std::string& path);
+// path gives the separator alone.
+std::string EnsureTrailingSeparator(const std::string& path);
 
 // A path as this system spells it, however it was written where it came from (a settings file
 // written by hand, the registry, Steam's files, a folder chooser, a typed answer): on Windows

@@ -67,7 +67,7 @@ DriveAnswer RootForDriveAnswer(FileSystem& files, const std::string& typed) {
         return Refused("The answer is longer than any folder's path.");
     }
     if (const std::string folder = FolderNamed(answer); !folder.empty()) {
-        const std::string root = EnsureTrailingBackslash(NormalPath(folder));
+        const std::string root = EnsureTrailingSeparator(NormalPath(folder));
         if (!files.IsFolder(root)) {
             return Refused("There is no folder \"" + PathForMessage(root) + "\".");
         }
@@ -94,7 +94,7 @@ DriveAnswer RootForDriveAnswer(FileSystem& files, const std::string& typed) {
         return Refused("Wine has no drive " + std::string(1, *letter) + " in \"" +
                        PathForMessage(prefix) + "\".");
     }
-    return {EnsureTrailingBackslash(*folder), {}};
+    return {EnsureTrailingSeparator(*folder), {}};
 #endif
 }
 

@@ -51,7 +51,7 @@ SearchResult SearchFolder(FileSystem& files, const std::string& folder,
 
 SearchResult SearchDrive(FileSystem& files, const std::string& root, const std::string& pattern,
                          const SearchProgressCallback& progress) {
-    const std::string start = EnsureTrailingBackslash(root);
+    const std::string start = EnsureTrailingSeparator(root);
     SearchResult result = WalkInParallel(files, start, pattern, progress);
     if (result.outOfHandles) {
         // Some folder could not be opened for want of file handles, even after waiting: the

@@ -131,8 +131,8 @@ std::string ScriptFolderOf(FileSystem& files, const std::string& folder, const G
     }
     for (const FolderMark& mark : game.marks) {
         if (mark.userFolder >= 0 && HasMark(files, folder, mark)) {
-            return EnsureTrailingBackslash(
-                EnsureTrailingBackslash(userRoot) +
+            return EnsureTrailingSeparator(
+                EnsureTrailingSeparator(userRoot) +
                 UserFolders(game).at(static_cast<size_t>(mark.userFolder)));
         }
     }
@@ -176,7 +176,7 @@ std::vector<std::string> SearchOrderOf(FileSystem& files, const std::string& fol
         // folders of an engine with a game folder of its own are another engine's.
         for (const char* name : UserFolders(game)) {
             const std::string home =
-                EnsureTrailingBackslash(EnsureTrailingBackslash(userRoot) + name);
+                EnsureTrailingSeparator(EnsureTrailingSeparator(userRoot) + name);
             if (!files.IsFolder(home)) {
                 continue;
             }

@@ -23,7 +23,7 @@ namespace {
 constexpr size_t kLargestSteamFile = 1024 * 1024;
 
 std::string Below(const std::string& folder, const std::string& name) {
-    return EnsureTrailingBackslash(folder) + name;
+    return EnsureTrailingSeparator(folder) + name;
 }
 
 std::vector<KeyValue> ReadKeyValues(FileSystem& files, const std::string& file) {
@@ -79,7 +79,7 @@ std::string SteamInstallFolder(FileSystem& files, const std::string& library,
 std::vector<std::string> SubfolderNames(FileSystem& files, const std::string& folder) {
     std::vector<std::string> names;
     FolderListing listing;
-    if (files.ListFolder(EnsureTrailingBackslash(folder), "", listing) == ListOutcome::Listed) {
+    if (files.ListFolder(EnsureTrailingSeparator(folder), "", listing) == ListOutcome::Listed) {
         for (const FolderEntry& entry : listing.entries) {
             if (entry.isFolder) {
                 names.push_back(entry.name);
@@ -93,7 +93,7 @@ std::vector<std::string> SubfolderNames(FileSystem& files, const std::string& fo
 std::optional<std::string> GameFolderIn(FileSystem& files, const std::string& install,
                                         const GameProfile& game) {
     for (const std::string& name : SubfolderNames(files, install)) {
-        const std::string folder = EnsureTrailingBackslash(Below(install, name));
+        const std::string folder = EnsureTrailingSeparator(Below(install, name));
         if (SameIgnoringCase(name, game.installSubfolder) && IsGameFolder(files, folder, game)) {
             return folder;
         }
@@ -243,7 +243,7 @@ std::vector<FoundGame> ProbeKnownPlaces(FileSystem& files, const KnownPlaces& pl
         const GameProfile& profile = ProfileOf(game);
         std::vector<std::optional<std::string>> userFolders;
         for (const char* name : UserFolders(profile)) {
-            const std::string folder = EnsureTrailingBackslash(Below(places.userRoot, name));
+            const std::string folder = EnsureTrailingSeparator(Below(places.userRoot, name));
             userFolders.push_back(!places.userRoot.empty() && IsGameFolder(files, folder, profile)
                                       ? std::optional(folder)
                                       : std::nullopt);

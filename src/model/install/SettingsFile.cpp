@@ -54,7 +54,7 @@ std::optional<std::string> ScriptFolderFromSettings(const std::string& content) 
         path.find('\0') != std::string::npos) {
         return std::nullopt;
     }
-    return EnsureTrailingBackslash(NormalPath(path));
+    return EnsureTrailingSeparator(NormalPath(path));
 }
 
 RememberedFolder ReadSettingsFile(FileSystem& files, const std::string& workingFolder) {

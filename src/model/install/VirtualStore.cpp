@@ -22,14 +22,14 @@ std::string VirtualStoreCopy(const std::string& folder, const ProtectedFolders& 
         return {};
     }
     for (const std::string& programFiles : protectedFolders.programFiles) {
-        const std::string below = EnsureTrailingBackslash(programFiles);
+        const std::string below = EnsureTrailingSeparator(programFiles);
         if (programFiles.empty() || folder.size() <= below.size() ||
             !SameIgnoringCase(folder.substr(0, below.size()), below)) {
             continue;
         }
         // The path after its drive ("\Program Files (x86)\..."), below the VirtualStore.
         const size_t drive = folder.size() > 1 && folder[1] == ':' ? 2 : 0;
-        return EnsureTrailingBackslash(protectedFolders.localAppData) + "VirtualStore" +
+        return EnsureTrailingSeparator(protectedFolders.localAppData) + "VirtualStore" +
                folder.substr(drive);
     }
     return {};
