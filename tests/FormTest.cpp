@@ -92,8 +92,8 @@ TEST_F(FormTest, TheClassIsTheAnswersFirstLetterAndTicksWaitForTheBox) {
                                              "message was not assigned.");
     }
     EXPECT_EQ(view.list, (Lines{"I'm a Engineer", "I'm a Medic"}));
-    EXPECT_EQ(form.Keys().At(1, 2)->Line(), 'm');
-    EXPECT_FALSE(form.Keys().At(1, 3)) << "a rejected or closed box leaves nothing behind";
+    EXPECT_EQ(form.Keys().At(1, 1)->Line(), 'm');
+    EXPECT_FALSE(form.Keys().At(1, 2)) << "a rejected or closed box leaves nothing behind";
     EXPECT_EQ(view.prompts.size(), 4U) << "a tick while the box is open asks nothing more";
     EXPECT_EQ(view.pageShown, kMainPage);
 
@@ -155,7 +155,7 @@ TEST_F(FormTest, AbandonedPicksLeaveNothingBehind) {
     form.OnDeleteClicked(0);
     Pick({4});
     EXPECT_EQ(view.list, (Lines{"Yes (TEAM)", "Hi"}));
-    EXPECT_FALSE(form.Keys().At(1, 3));
+    EXPECT_FALSE(form.Keys().At(1, 2));
 }
 
 TEST_F(FormTest, TheKeypadDuringAnAssignmentAndTheBlinkAfterIt) {
@@ -274,7 +274,7 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     first.reset();  // ended as a crash ends it, after the other's export
     first = Window(firstView);
     ASSERT_EQ(firstView.questions, Lines{question});
-    EXPECT_FALSE(first->Keys().IsUsed(4, 1)) << "No drops them";
+    EXPECT_FALSE(first->Keys().IsUsed(4, 0)) << "No drops them";
 
     // Both end without asking: the changes of each are offered, one after the other.
     first->OnKeypadClicked(4);
@@ -286,20 +286,20 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     thirdView.yesNoReplies = {true};
     std::unique_ptr<Form> third = Window(thirdView);
     ASSERT_EQ(thirdView.questions.size(), 1U) << "the others wait for the next start";
-    EXPECT_TRUE(third->Keys().IsUsed(4, 1));
+    EXPECT_TRUE(third->Keys().IsUsed(4, 0));
     third.reset();
     thirdView.yesNoReplies = {false, true};
     third = Window(thirdView);
     ASSERT_EQ(thirdView.questions.size(), 3U);
     EXPECT_THAT(thirdView.questions[2], HasSubstr(question + "\n(Changes 2 of 2"));
-    EXPECT_TRUE(third->Keys().IsUsed(3, 1));
-    EXPECT_FALSE(third->Keys().IsUsed(4, 1));
+    EXPECT_TRUE(third->Keys().IsUsed(3, 0));
+    EXPECT_FALSE(third->Keys().IsUsed(4, 0));
     EXPECT_TRUE(third->HasUnexportedChanges()) << "restored, still to be exported";
     EXPECT_FALSE(fs::exists("qmrecovery-3.cfg")) << "the other window's file is taken over";
     third.reset();
     thirdView.yesNoReplies = {true};
     third = Window(thirdView);
-    EXPECT_TRUE(third->Keys().IsUsed(3, 1)) << "kept by the window that restored them";
+    EXPECT_TRUE(third->Keys().IsUsed(3, 0)) << "kept by the window that restored them";
     EXPECT_TRUE(fs::exists("qmrecovery-2.cfg")) << "and kept again";
 
     third->OnMenuCommand(layout::Command::ExportScript);
@@ -414,8 +414,8 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_EQ(form.ScriptFolder(), other + kSeparator);
     EXPECT_EQ(ReadFile("qm.cfg"), other + kSeparator + "\r\n");
-    EXPECT_EQ(form.Keys().At(1, 1)->Label(), "Bye");
-    EXPECT_FALSE(form.Keys().IsUsed(5, 1)) << "the changes answered No to are gone";
+    EXPECT_EQ(form.Keys().At(1, 0)->Label(), "Bye");
+    EXPECT_FALSE(form.Keys().IsUsed(5, 0)) << "the changes answered No to are gone";
     EXPECT_FALSE(form.HasUnexportedChanges());
     EXPECT_TRUE(view.list.empty()) << "key 5 is current and holds nothing there";
 
@@ -433,7 +433,7 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     fs::create_directory_symlink("other", "linked");
     chooseAgain(folder.Text("linked/Main"));
 #endif
-    EXPECT_TRUE(form.Keys().IsUsed(5, 1));
+    EXPECT_TRUE(form.Keys().IsUsed(5, 0));
     form.OnKeypadClicked(5);
     form.OnDeleteClicked(0);
 
@@ -445,8 +445,8 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     view.chosenFolders = {folder.Text(".etlegacy/etmain")};
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_EQ(view.gameShown, Game::EnemyTerritory);
-    EXPECT_EQ(form.Keys().At(1, 1)->Label(), "I'm a Field Ops");
-    EXPECT_FALSE(form.Keys().IsUsed(2, 1));
+    EXPECT_EQ(form.Keys().At(1, 0)->Label(), "I'm a Field Ops");
+    EXPECT_FALSE(form.Keys().IsUsed(2, 0));
     EXPECT_THAT(view.messages.back().first, HasSubstr("1 lines of it were not understood"));
 
 #ifndef _WIN32
@@ -518,7 +518,7 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     WriteFile("ETLegacy/etmain/qmvc.cfg", "set try22b1 \"vsay_team Medic 100% sure;\"\r\n");
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_THAT(LastMessage(), HasSubstr("Need Medic!, \"100% sure\":\n- it holds a percent sign"));
-    EXPECT_EQ(form.Keys().At(kLastKey, 1)->Command(), "vsay_team Medic;");
+    EXPECT_EQ(form.Keys().At(kLastKey, 0)->Command(), "vsay_team Medic;");
 }
 
 // The menu item shows whether the game runs the script at its start, and changes only that line.
@@ -602,7 +602,7 @@ TEST(FormVirtualStore, WhatWindowsRefusesInProgramFilesGoesToTheVirtualStore) {
     FakeView view;
     Form form(view, files, folder.Text(), protectedFolders);
     ASSERT_TRUE(form.OnStart());
-    EXPECT_TRUE(form.Keys().IsUsed(1, 1)) << "read from the folder while it has no copy";
+    EXPECT_TRUE(form.Keys().IsUsed(1, 0)) << "read from the folder while it has no copy";
 
     form.OnMenuCommand(layout::Command::ExportScript);
     ASSERT_EQ(view.messages.size(), 2U);
@@ -617,7 +617,7 @@ TEST(FormVirtualStore, WhatWindowsRefusesInProgramFilesGoesToTheVirtualStore) {
     FakeView again;
     Form restarted(again, files, folder.Text(), protectedFolders);
     ASSERT_TRUE(restarted.OnStart());
-    EXPECT_TRUE(restarted.Keys().IsUsed(2, 1));
+    EXPECT_TRUE(restarted.Keys().IsUsed(2, 0));
     EXPECT_TRUE(again.checked.at(layout::Command::LoadScriptAtGameStart));
 }
 

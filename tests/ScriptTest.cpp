@@ -30,7 +30,7 @@ using ::testing::HasSubstr;
 
 // Puts the message at page and line into the key's next free slot, which the test names.
 void Assign(KeyTable& table, int16_t key, int16_t slot, int16_t page, int16_t line) {
-    ASSERT_EQ(table.UsedCount(key) + 1, slot);
+    ASSERT_EQ(table.UsedCount(key), slot);
     const std::optional<Assignment> assignment =
         Assignment::FromNumbers(ReturnToCastleWolfenstein(), page, line);
     ASSERT_TRUE(assignment) << page << "," << line;
@@ -42,12 +42,12 @@ void Assign(KeyTable& table, int16_t key, int16_t slot, int16_t page, int16_t li
 TEST(ScriptGenerator, EveryKeyCyclesThroughItsMessagesBehindTheTemplate) {
     KeyTable table;
     EXPECT_EQ(GenerateScriptBody(table), FreeBlocks(1, 22));
-    Assign(table, 11, 1, 2, 1);
-    Assign(table, 11, 2, 1, 109);
-    Assign(table, 14, 1, 6, 4);
-    Assign(table, 22, 1, 3, 1);
-    Assign(table, 22, 2, 3, 2);
-    Assign(table, 22, 3, 4, 5);
+    Assign(table, 11, 0, 2, 1);
+    Assign(table, 11, 1, 1, 109);
+    Assign(table, 14, 0, 6, 4);
+    Assign(table, 22, 0, 3, 1);
+    Assign(table, 22, 1, 3, 2);
+    Assign(table, 22, 2, 4, 5);
     const std::string expected =
         FreeBlocks(1, 10) +
         "\r\n"

@@ -189,7 +189,7 @@ void Form::SelectKey(int16_t key) {
         "Messages of " +
             (name.rfind(keypad, 0) == 0 ? "keypad " + name.substr(keypad.size()) : name));
     std::vector<std::string> lines;
-    for (int16_t slot = 1; slot <= kSlotsPerKey; ++slot) {
+    for (int16_t slot = 0; slot < kSlotsPerKey; ++slot) {
         if (const std::optional<Assignment>& assignment = keys_.At(key, slot)) {
             lines.push_back(ListLine(*assignment));
         }
@@ -309,7 +309,7 @@ void Form::EditMessageText(int16_t selectedIndex) {
         Tell(kSelectMessageFirst, kProgramName);
         return;
     }
-    const Assignment message = *keys_.At(currentKey_, static_cast<int16_t>(selectedIndex + 1));
+    const Assignment message = *keys_.At(currentKey_, selectedIndex);
     const std::string prompt = "The text ET: Legacy shows instead of \"" + message.Label() +
                                "\" when this key says it, at most " +
                                std::to_string(kLongestMessageText) +

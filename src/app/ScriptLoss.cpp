@@ -10,10 +10,10 @@ namespace {
 std::string KeysHeldOnlyOnDisk(const KeyTable& onDisk, const KeyTable& keys) {
     std::string names;
     for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
-        for (int16_t slot = 1; slot <= kSlotsPerKey; ++slot) {
+        for (int16_t slot = 0; slot < kSlotsPerKey; ++slot) {
             const std::optional<Assignment>& said = onDisk.At(key, slot);
             bool held = !said;
-            for (int16_t own = 1; own <= kSlotsPerKey && !held; ++own) {
+            for (int16_t own = 0; own < kSlotsPerKey && !held; ++own) {
                 held = keys.At(key, own) == said;
             }
             if (!held) {

@@ -274,7 +274,7 @@ TEST_F(Win32WindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
     PressKey(VK_DOWN);
     PressKey(VK_DELETE);
     ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
-    EXPECT_EQ(window.TheForm().Keys().At(5, 1)->Label(), "Medic");
+    EXPECT_EQ(window.TheForm().Keys().At(5, 0)->Label(), "Medic");
 
     BoxAnswerer answer(L"Script compilation sucessful");
     PressKey(VK_F12);
@@ -358,7 +358,7 @@ TEST_F(Win32WindowTest, TheKeyboardComesBackToItsControlAfterEveryBox) {
             PressKey('6');
             EXPECT_TRUE(WaitForTick());
         }));
-    EXPECT_EQ(window.TheForm().Keys().At(1, 1)->Label(), "I'm a Medic");
+    EXPECT_EQ(window.TheForm().Keys().At(1, 0)->Label(), "I'm a Medic");
     // Cancel, disabled once the class is given, passes the keyboard on to a control that takes it.
     PressKey(VK_RETURN);
     EXPECT_FALSE(keptAfter(Control(Role::CancelButton), BoxAnswerer(L"Select a class", IDOK, L"e"),
@@ -409,7 +409,7 @@ TEST_F(Win32WindowTest, TheRoadByMouseAndTheMenusFromOneGameToTheOther) {
     Click(Role::DeleteButton);
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), LB_ERR);
-    EXPECT_EQ(window.TheForm().Keys().At(5, 1)->Label(), "Medic");
+    EXPECT_EQ(window.TheForm().Keys().At(5, 0)->Label(), "Medic");
 
     {
         BoxAnswerer about(L"About Quillon");
@@ -633,7 +633,7 @@ TEST_F(Win32WindowTest, AtTwiceTheDpiEverythingIsTwiceTheSize) {
     ASSERT_EQ(Menu().Page(), 3);
     ClickAt(2 * test::kMenuLineColumn, 2 * test::MenuLineRow(1));
     ASSERT_TRUE(WaitForTick());
-    EXPECT_EQ(window.TheForm().Keys().At(1, 1)->Label(), "Medic");
+    EXPECT_EQ(window.TheForm().Keys().At(1, 0)->Label(), "Medic");
 
     RECT suggested{0, 0, 600, 400};
     SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96),

@@ -17,15 +17,15 @@ std::string SignedNumber(int16_t number) {
 
 const std::optional<Assignment>& KeyTable::At(int16_t key, int16_t slot) const {
     static const std::optional<Assignment> kFree;
-    if (key < 0 || key >= kKeyCount || slot < 1 || slot > kSlotsPerKey) {
+    if (key < 0 || key >= kKeyCount || slot < 0 || slot >= kSlotsPerKey) {
         return kFree;
     }
-    return slots_[key][slot - 1];
+    return slots_[key][slot];
 }
 
 int16_t KeyTable::UsedCount(int16_t key) const {
     int16_t used = 0;
-    while (used < kSlotsPerKey && IsUsed(key, static_cast<int16_t>(used + 1))) {
+    while (used < kSlotsPerKey && IsUsed(key, used)) {
         ++used;
     }
     return used;
@@ -39,23 +39,23 @@ bool KeyTable::Append(int16_t key, const Assignment& assignment) {
     return true;
 }
 
-void KeyTable::Remove(int16_t key, int16_t index) {
+void KeyTable::Remove(int16_t key, int16_t slot) {
     const int16_t used = UsedCount(key);
-    if (!IsAssignableKey(key) || index < 0 || index >= used) {
+    if (!IsAssignableKey(key) || slot < 0 || slot >= used) {
         return;
     }
     auto& slots = slots_[key];
-    for (int16_t slot = index; slot + 1 < used; ++slot) {
-        slots[slot] = slots[slot + 1];
+    for (int16_t later = slot; later + 1 < used; ++later) {
+        slots[later] = slots[later + 1];
     }
     slots[used - 1].reset();
 }
 
-bool KeyTable::Replace(int16_t key, int16_t index, const Assignment& assignment) {
-    if (!IsAssignableKey(key) || index < 0 || index >= UsedCount(key)) {
+bool KeyTable::Replace(int16_t key, int16_t slot, const Assignment& assignment) {
+    if (!IsAssignableKey(key) || slot < 0 || slot >= UsedCount(key)) {
         return false;
     }
-    slots_[key][index] = assignment;
+    slots_[key][slot] = assignment;
     return true;
 }
 
@@ -68,8 +68,8 @@ std::string ListLine(const Assignment& assignment) {
 std::vector<DroppedText> DropUnshowableTexts(KeyTable& table, bool gameShowsTexts) {
     std::vector<DroppedText> dropped;
     for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
-        for (int16_t index = 0; index < table.UsedCount(key); ++index) {
-            const Assignment assignment = *table.At(key, static_cast<int16_t>(index + 1));
+        for (int16_t slot = 0; slot < table.UsedCount(key); ++slot) {
+            const Assignment assignment = *table.At(key, slot);
             if (assignment.Text().empty()) {
                 continue;
             }
@@ -81,7 +81,7 @@ std::vector<DroppedText> DropUnshowableTexts(KeyTable& table, bool gameShowsText
                 }
             }
             dropped.push_back({key, assignment, problems});
-            table.Replace(key, index, assignment.WithText({}));
+            table.Replace(key, slot, assignment.WithText({}));
         }
     }
     return dropped;

@@ -13,11 +13,11 @@ namespace quillon {
 
 constexpr int16_t kSlotsPerKey = 3;
 
-// What every key says: up to three assignments per key, in slots 1..3. The used slots of a key
-// are always 1..n, and Num Lock never has one.
+// What every key says: up to three assignments per key, in slots counted from 0, as the list
+// shows them. The used slots of a key are always the first n, and Num Lock never has one.
 class KeyTable {
   public:
-    // The assignment in slot 1..3 of a key; nothing for a free slot, and for any slot past 3.
+    // The assignment in a slot of a key; nothing for a free slot, and for any slot past the last.
     const std::optional<Assignment>& At(int16_t key, int16_t slot) const;
     bool IsUsed(int16_t key, int16_t slot) const { return At(key, slot).has_value(); }
 
@@ -27,13 +27,11 @@ class KeyTable {
     // Puts the assignment into the key's next free slot; false when the key cannot take it.
     bool Append(int16_t key, const Assignment& assignment);
 
-    // Removes the key's assignment at 0-based position `index` among its used slots; the later
-    // ones move down a slot.
-    void Remove(int16_t key, int16_t index);
+    // Removes the key's assignment in a used slot; the later ones move down a slot.
+    void Remove(int16_t key, int16_t slot);
 
-    // Puts the assignment in place of the key's one at 0-based position `index` among its used
-    // slots; false when there is none.
-    bool Replace(int16_t key, int16_t index, const Assignment& assignment);
+    // Puts the assignment in place of the key's one in a used slot; false when there is none.
+    bool Replace(int16_t key, int16_t slot, const Assignment& assignment);
 
     bool operator==(const KeyTable& other) const { return slots_ == other.slots_; }
     bool operator!=(const KeyTable& other) const { return !(*this == other); }

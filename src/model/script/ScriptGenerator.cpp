@@ -15,17 +15,23 @@ std::string CommandPart(const std::optional<Assignment>& slot) {
     return slot ? slot->Command() : ";";
 }
 
-// The slot to point at after slot `slot` has spoken, or 0 for none. Slot 2 always points back
-// to slot 1 when slot 3 is free, even when slot 2 itself is free; the game never runs it then.
-int NextSlot(const KeyTable& table, int16_t key, int16_t slot) {
+// The script's variable of a key's slot: the script counts them from 1 (try5b1 to try5b3).
+std::string SlotVariable(const std::string& prefix, int16_t slot) {
+    return prefix + std::to_string(slot + 1);
+}
+
+// The slot to point at after `slot` has spoken, or nothing. The second slot always points back
+// to the first when the third is free, even when the second itself is free; the game never runs
+// it then.
+std::optional<int16_t> NextSlot(const KeyTable& table, int16_t key, int16_t slot) {
     const bool nextUsed = table.IsUsed(key, static_cast<int16_t>(slot + 1));
     switch (slot) {
+        case 0:
+            return nextUsed ? std::optional<int16_t>(1) : std::nullopt;
         case 1:
-            return nextUsed ? 2 : 0;
-        case 2:
-            return nextUsed ? 3 : 1;
+            return static_cast<int16_t>(nextUsed ? 2 : 0);
         default:
-            return table.IsUsed(key, slot) ? 1 : 0;
+            return table.IsUsed(key, slot) ? std::optional<int16_t>(0) : std::nullopt;
     }
 }
 
@@ -40,16 +46,15 @@ std::string GenerateScriptBody(const KeyTable& table) {
     for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
         const std::string prefix = "try" + std::to_string(key) + "b";
         body += kLineEnd;
-        for (int16_t slot = 1; slot <= kSlotsPerKey; ++slot) {
-            body +=
-                "set " + prefix + std::to_string(slot) + "  \"" + CommandPart(table.At(key, slot));
-            if (const int next = NextSlot(table, key, slot); next != 0) {
-                body += "set " + prefix + "b vstr " + prefix + std::to_string(next);
+        for (int16_t slot = 0; slot < kSlotsPerKey; ++slot) {
+            body += "set " + SlotVariable(prefix, slot) + "  \"" + CommandPart(table.At(key, slot));
+            if (const std::optional<int16_t> next = NextSlot(table, key, slot)) {
+                body += "set " + prefix + "b vstr " + SlotVariable(prefix, *next);
             }
             body += std::string("\"") + kLineEnd;
         }
-        if (table.IsUsed(key, 1)) {
-            body += "set " + prefix + "b \"vstr " + prefix + "1\"" + kLineEnd;
+        if (table.IsUsed(key, 0)) {
+            body += "set " + prefix + "b \"vstr " + SlotVariable(prefix, 0) + "\"" + kLineEnd;
         }
     }
     return body;
