@@ -15,11 +15,13 @@ int main(int argc, char** argv) {
     std::size_t found = 0;
     const auto start = std::chrono::steady_clock::now();
     for (int round = 0; round < rounds; ++round) {
-        found = quillon::ProbeKnownPlaces(files, quillon::KnownPlacesOfThisMachine(files)).size();
+        found = quillon::ProbeKnownPlaces(files,
+                                          quillon::KnownPlacesOf(quillon::RealEnvironment(), files))
+                    .size();
     }
     const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
-    for (const quillon::FoundGame& game :
-         quillon::ProbeKnownPlaces(files, quillon::KnownPlacesOfThisMachine(files))) {
+    for (const quillon::FoundGame& game : quillon::ProbeKnownPlaces(
+             files, quillon::KnownPlacesOf(quillon::RealEnvironment(), files))) {
         std::printf("found %s: %s\n", quillon::ProfileOf(game.game).name, game.folder.c_str());
     }
     std::printf("probe %.3f ms (mean of %d), %zu found\n", took.count() / rounds, rounds, found);

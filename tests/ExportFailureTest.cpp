@@ -62,8 +62,8 @@ const std::vector<std::string> kTemplateAndScript = {"qmscript.txt", "qmvc.cfg"}
 class ExportFailure : public ::testing::Test {
   protected:
     ExportFailure() {
-        WriteFile("qmscript.txt", "// t\r\n");
-        WriteFile("qmvc.cfg", "earlier script");
+        WriteFile(folder / "qmscript.txt", "// t\r\n");
+        WriteFile(folder / "qmvc.cfg", "earlier script");
     }
 
     Outcome Export(const KeyTable& table) {
@@ -76,7 +76,7 @@ class ExportFailure : public ::testing::Test {
         EXPECT_FALSE(outcome.Succeeded());
         EXPECT_THAT(outcome.Message(), HasSubstr(words));
         EXPECT_THAT(outcome.Message(), HasSubstr("your assignments are kept"));
-        EXPECT_EQ(ReadFile("qmvc.cfg"), "earlier script");
+        EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), "earlier script");
         for (const std::string& name : NamesIn(folder.Path())) {
             EXPECT_EQ(name.rfind("qmvc.cfg.", 0), std::string::npos) << "left behind: " << name;
         }
@@ -100,8 +100,8 @@ TEST_F(ExportFailure, EveryFailingStepSaysWhyAndKeepsTheEarlierScript) {
     // Short writes are only slower: the whole script lands. A disk that takes nothing fails
     // instead of hanging.
     ASSERT_TRUE(Export().Succeeded());
-    EXPECT_EQ(ReadFile("qmvc.cfg"), "// t\r\n" + GenerateScriptBody(TableSaying(3, 1)));
-    WriteFile("qmvc.cfg", "earlier script");
+    EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), "// t\r\n" + GenerateScriptBody(TableSaying(3, 1)));
+    WriteFile(folder / "qmvc.cfg", "earlier script");
     files.writeAtMost = 0;
     ExpectFailedAndUntouched(Export(), "the disk took no more of it");
 }
@@ -126,27 +126,27 @@ TEST_F(ExportFailure, AScriptReplacedBeforeTheCheckIsNoSuccess) {
 }
 
 TEST_F(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopiedToAGameFolderThatExists) {
-    fs::remove("qmscript.txt");
+    fs::remove(folder / "qmscript.txt");
     ExpectFailedAndUntouched(Export(), "\"qmscript.txt\" could not be read in \"" +
                                            PathForMessage(folder.Text()) + "\"");
-    fs::create_directory("qmscript.txt");
+    fs::create_directory(folder / "qmscript.txt");
     ExpectFailedAndUntouched(Export(), "it is a folder");
-    fs::remove("qmscript.txt");
-    WriteFile("qmscript.txt", "");
-    fs::resize_file("qmscript.txt", kLargestScript + 1);
+    fs::remove(folder / "qmscript.txt");
+    WriteFile(folder / "qmscript.txt", "");
+    fs::resize_file(folder / "qmscript.txt", kLargestScript + 1);
     ExpectFailedAndUntouched(Export(), "larger than 1 MiB");
     // Whatever Quillon writes, it reads back: a script past that size is not written.
-    fs::resize_file("qmscript.txt", kLargestScript - 100);
+    fs::resize_file(folder / "qmscript.txt", kLargestScript - 100);
     ExpectFailedAndUntouched(Export(), "is too large: the script would be");
-    fs::remove("qmscript.txt");
+    fs::remove(folder / "qmscript.txt");
 #ifndef _WIN32
     // A pipe in the template's place would hold a reader forever.
-    ASSERT_EQ(mkfifo("qmscript.txt", 0600), 0);
+    ASSERT_EQ(mkfifo(folder.Text("qmscript.txt").c_str(), 0600), 0);
     ExpectFailedAndUntouched(Export(), "not a regular file");
-    fs::remove("qmscript.txt");
+    fs::remove(folder / "qmscript.txt");
 #endif
     files.Plant(Step::Read, Denied(), "qmscript.txt", 1);
-    WriteFile("qmscript.txt", "// t\r\n");
+    WriteFile(folder / "qmscript.txt", "// t\r\n");
     ExpectFailedAndUntouched(Export(), "cannot be used: Permission denied");
 
     // A game folder that has gone, and one whose name is no folder at all.
@@ -180,18 +180,18 @@ TEST_F(ExportFailure, LeftoversBesideTheScriptDoNotMatter) {
     // A link planted under that name never leads the script outside the game folder.
     const fs::path outside = folder.Path() / "outside.txt";
     WriteFile(outside, "not the game's");
-    fs::create_symlink(outside, "qmvc.cfg.new");
+    fs::create_symlink(outside, folder / "qmvc.cfg.new");
     ASSERT_TRUE(Export().Succeeded());
     EXPECT_EQ(ReadFile(outside), "not the game's");
-    fs::remove("qmvc.cfg.new");
+    fs::remove(folder / "qmvc.cfg.new");
     fs::remove(outside);
 #endif
 
-    fs::remove("qmvc.cfg");
-    fs::create_directories(fs::path("qmvc.cfg") / "inside");
+    fs::remove(folder / "qmvc.cfg");
+    fs::create_directories(folder / "qmvc.cfg" / "inside");
     const std::string failure = Export().Message();
     EXPECT_THAT(failure, HasSubstr("could not be written: "));
-    EXPECT_TRUE(fs::is_directory(fs::path("qmvc.cfg") / "inside"));
+    EXPECT_TRUE(fs::is_directory(folder / "qmvc.cfg" / "inside"));
     EXPECT_EQ(NamesIn(folder.Path()), kTemplateAndScript) << "no new file is left behind";
 }
 
@@ -228,47 +228,47 @@ void MakeLink(const fs::path& target, const fs::path& link) {
 TEST_F(ExportFailure, LinksAreWrittenThroughAndModesKept) {
     const fs::path kept = folder.Path() / "kept" / "qmvc.cfg";
     WriteFile(kept, "mine");
-    fs::remove("qmvc.cfg");
-    MakeLink(kept, "qmvc.cfg");
+    fs::remove(folder / "qmvc.cfg");
+    MakeLink(kept, folder / "qmvc.cfg");
     ASSERT_TRUE(Export().Succeeded());
     EXPECT_EQ(ReadFile(kept), "// t\r\n" + GenerateScriptBody(TableSaying(3, 1)));
     EXPECT_EQ(NamesIn(kept.parent_path()), std::vector<std::string>{"qmvc.cfg"});
     WriteFile(kept, "mine again");
-    EXPECT_EQ(ReadFile("qmvc.cfg"), "mine again") << "still the link";
+    EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), "mine again") << "still the link";
 #ifndef _WIN32
     // Wine shows a link that leads nowhere as no file at all.
     fs::remove(kept);
     EXPECT_THAT(Export().Message(),
                 HasSubstr("it is a link that leads to no file Quillon can replace"));
-    EXPECT_TRUE(fs::is_symlink("qmvc.cfg"));
+    EXPECT_TRUE(fs::is_symlink(folder / "qmvc.cfg"));
     EXPECT_EQ(NamesIn(folder.Path()),
               (std::vector<std::string>{"kept", "qmscript.txt", "qmvc.cfg"}));
 #endif
 
-    fs::remove("qmvc.cfg");
-    WriteFile("qmvc.cfg", "earlier script");
-    fs::permissions("qmvc.cfg", fs::perms::owner_write, fs::perm_options::remove);
+    fs::remove(folder / "qmvc.cfg");
+    WriteFile(folder / "qmvc.cfg", "earlier script");
+    fs::permissions(folder / "qmvc.cfg", fs::perms::owner_write, fs::perm_options::remove);
     ASSERT_TRUE(files.IsReadOnly(folder.Text("qmvc.cfg")));
     ASSERT_TRUE(Export().Succeeded());
     EXPECT_TRUE(files.IsReadOnly(folder.Text("qmvc.cfg")));
-    EXPECT_NE(ReadFile("qmvc.cfg"), "earlier script");
+    EXPECT_NE(ReadFile(folder / "qmvc.cfg"), "earlier script");
 #ifndef _WIN32
     const auto exportedMode = [&] {
         struct stat info {};
         EXPECT_TRUE(Export().Succeeded());
-        EXPECT_EQ(lstat("qmvc.cfg", &info), 0);
+        EXPECT_EQ(lstat(folder.Text("qmvc.cfg").c_str(), &info), 0);
         return S_ISREG(info.st_mode) ? info.st_mode & 0777 : 0;
     };
-    chmod("qmvc.cfg", 0);
+    chmod(folder.Text("qmvc.cfg").c_str(), 0);
     EXPECT_EQ(exportedMode(), 0400U);
-    chmod("qmvc.cfg", 0664);
+    chmod(folder.Text("qmvc.cfg").c_str(), 0664);
     EXPECT_EQ(exportedMode(), 0664U) << "the player's own choice is kept";
     // A link to a pipe is no script to replace.
-    fs::remove("qmvc.cfg");
-    ASSERT_EQ(mkfifo("pipe", 0600), 0);
-    fs::create_symlink(folder.Path() / "pipe", "qmvc.cfg");
+    fs::remove(folder / "qmvc.cfg");
+    ASSERT_EQ(mkfifo(folder.Text("pipe").c_str(), 0600), 0);
+    fs::create_symlink(folder.Path() / "pipe", folder / "qmvc.cfg");
     EXPECT_THAT(Export().Message(), HasSubstr("leads to no file"));
-    EXPECT_TRUE(fs::is_symlink("qmvc.cfg"));
+    EXPECT_TRUE(fs::is_symlink(folder / "qmvc.cfg"));
 #endif
 }
 
@@ -276,7 +276,7 @@ TEST_F(ExportFailure, LinksAreWrittenThroughAndModesKept) {
 // Under a file-size limit the write fails like any other, and the program lives on: the
 // signal the system sends would end it.
 TEST_F(ExportFailure, AFileSizeLimitFailsTheWriteAndKeepsTheProgram) {
-    WriteFile("qmscript.txt", std::string(1 << 19, '/') + "\r\n");
+    WriteFile(folder / "qmscript.txt", std::string(1 << 19, '/') + "\r\n");
     rlimit before{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
     const rlimit limit{64 * 1024, before.rlim_max};
@@ -303,8 +303,8 @@ TEST(FileErrors, OnlyAMissingFileIsMissing) {
         EXPECT_EQ(SystemError(refused).kind, FileError::Kind::Other) << refused;
     }
     TempFolder folder;
-    fs::create_symlink("loop", "loop");
-    const FileRead read = RealFileSystem().ReadRegularFile("loop", 100);
+    fs::create_symlink("loop", folder / "loop");
+    const FileRead read = RealFileSystem().ReadRegularFile(folder.Text("loop"), 100);
     EXPECT_EQ(read.status, FileRead::Status::Refused);
     EXPECT_EQ(read.reason, std::strerror(ELOOP));
 #endif
@@ -319,18 +319,18 @@ TEST(FileLocks, APlaceHeldByAnotherProcessIsFreeOnceItIsKilled) {
     ASSERT_EQ(pipe(ready), 0);
     const pid_t holder = fork();
     if (holder == 0) {
-        const LockAttempt held = RealFileSystem().TryLock("lock", 3);
+        const LockAttempt held = RealFileSystem().TryLock(folder.Text("lock"), 3);
         const char said = held.lock ? 'y' : 'n';
         _exit(write(ready[1], &said, 1) == 1 ? pause() : 1);
     }
     char said = 0;
     ASSERT_EQ(read(ready[0], &said, 1), 1);
     EXPECT_EQ(said, 'y');
-    EXPECT_TRUE(RealFileSystem().TryLock("lock", 3).busy);
-    EXPECT_TRUE(RealFileSystem().TryLock("lock", 4).lock) << "another place is free";
+    EXPECT_TRUE(RealFileSystem().TryLock(folder.Text("lock"), 3).busy);
+    EXPECT_TRUE(RealFileSystem().TryLock(folder.Text("lock"), 4).lock) << "another place is free";
     kill(holder, SIGKILL);
     waitpid(holder, nullptr, 0);
-    EXPECT_TRUE(RealFileSystem().TryLock("lock", 3).lock);
+    EXPECT_TRUE(RealFileSystem().TryLock(folder.Text("lock"), 3).lock);
     close(ready[0]);
     close(ready[1]);
 }
@@ -339,18 +339,18 @@ TEST(FileLocks, APlaceHeldByAnotherProcessIsFreeOnceItIsKilled) {
 // Two Quillon windows export into one game folder at the same moment: the file is always one
 // whole script, and the export whose script stayed says it succeeded.
 TEST_F(ExportFailure, TwoExportsAtOnceLeaveOneWholeScript) {
-    WriteFile("qmscript.txt", std::string(1 << 19, '/') + "\r\n");
+    WriteFile(folder / "qmscript.txt", std::string(1 << 19, '/') + "\r\n");
     const KeyTable first = TableSaying(3, 1);
     const KeyTable second = TableSaying(6, 4);
-    const std::string firstScript = ReadFile("qmscript.txt") + GenerateScriptBody(first);
-    const std::string secondScript = ReadFile("qmscript.txt") + GenerateScriptBody(second);
+    const std::string firstScript = ReadFile(folder / "qmscript.txt") + GenerateScriptBody(first);
+    const std::string secondScript = ReadFile(folder / "qmscript.txt") + GenerateScriptBody(second);
     for (int trial = 0; trial < 20; ++trial) {
         Outcome secondOutcome = Outcome::Success();
         std::thread other([&] { secondOutcome = Export(second); });
         const Outcome firstOutcome = Export(first);
         other.join();
 
-        const std::string landed = ReadFile("qmvc.cfg");
+        const std::string landed = ReadFile(folder / "qmvc.cfg");
         ASSERT_TRUE(landed == firstScript || landed == secondScript)
             << "trial " << trial << ": a mixed script of " << landed.size() << " bytes";
         EXPECT_TRUE(landed == firstScript ? firstOutcome.Succeeded() : secondOutcome.Succeeded())

@@ -34,10 +34,10 @@ constexpr const char* kTemplate = "// Quillon test template\r\nbind KP_UPARROW \
 class FormTest : public ::testing::Test {
   protected:
     FormTest() {
-        WriteFile("qmscript.txt", kTemplate);
-        fs::create_directory("game");
-        WriteFile("game/mp_pak0.pk3", "");  // a folder of the first game
-        WriteFile("qm.cfg", folder.Text("game/") + "\r\n");
+        WriteFile(folder / "qmscript.txt", kTemplate);
+        fs::create_directory(folder / "game");
+        WriteFile(folder / "game/mp_pak0.pk3", "");  // a folder of the first game
+        WriteFile(folder / "qm.cfg", folder.Text("game/") + "\r\n");
         EXPECT_TRUE(form.OnStart());
         view.messages.clear();
     }
@@ -60,14 +60,14 @@ class FormTest : public ::testing::Test {
 
     // Another window started in the same working folder, which a test may end as a crash would.
     std::unique_ptr<Form> Window(FakeView& shown) {
-        auto window = std::make_unique<Form>(shown, files, folder.Text());
+        auto window = std::make_unique<Form>(shown, files, folder.environment, folder.Text());
         EXPECT_TRUE(window->OnStart());
         return window;
     }
 
     std::string Exported(const fs::path& gameFolder = "game") {
         form.OnMenuCommand(layout::Command::ExportScript);
-        return ReadFile(gameFolder / "qmvc.cfg");
+        return ReadFile(folder / gameFolder / "qmvc.cfg");
     }
 
     std::string LastMessage() const {
@@ -77,7 +77,7 @@ class FormTest : public ::testing::Test {
     TempFolder folder;
     FakeView view;
     FaultyFileSystem files;
-    Form form{view, files, folder.Text()};
+    Form form{view, files, folder.environment, folder.Text()};
 };
 
 TEST_F(FormTest, TheClassIsTheAnswersFirstLetterAndTicksWaitForTheBox) {
@@ -88,8 +88,9 @@ TEST_F(FormTest, TheClassIsTheAnswersFirstLetterAndTicksWaitForTheBox) {
     };
     for (int i = 0; i < 4; ++i) {
         Assign({6});
-        EXPECT_EQ(view.prompt, i != 2 ? "" : "No class has that letter (S, E, M or L). The "
-                                             "message was not assigned.");
+        EXPECT_EQ(view.prompt, i != 2 ? ""
+                                      : "No class has that letter (S, E, M or L). The "
+                                        "message was not assigned.");
     }
     EXPECT_EQ(view.list, (Lines{"I'm a Engineer", "I'm a Medic"}));
     EXPECT_EQ(form.Keys().At(1, 1)->Line(), 'm');
@@ -197,12 +198,12 @@ TEST_F(FormTest, AFailingStepSaysSoAndKeepsTheAssignments) {
 
 // A script the game would not run is exported all the same, and the player is told why.
 TEST_F(FormTest, AScriptTooLongForTheGameIsSaidToBeSo) {
-    WriteFile("qmscript.txt",
+    WriteFile(folder / "qmscript.txt",
               "// " + std::string(ReturnToCastleWolfenstein().scriptLimit, 'x') + "\r\n");
     Exported();
     ASSERT_EQ(view.messages.size(), 2U);
     EXPECT_EQ(view.messages[0].second, "Script compilation sucessful");
-    const std::string size = std::to_string(fs::file_size("game/qmvc.cfg"));
+    const std::string size = std::to_string(fs::file_size(folder / "game/qmvc.cfg"));
     EXPECT_THAT(view.messages[1].first, HasSubstr("The script is " + size + " bytes long"));
     EXPECT_THAT(view.messages[1].first, HasSubstr("131071"));
 }
@@ -217,7 +218,7 @@ TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
     view.replies = {View::Answer::Cancel, View::Answer::No};
     EXPECT_FALSE(form.OnCloseRequested());
     EXPECT_TRUE(form.OnCloseRequested());
-    EXPECT_FALSE(fs::exists("game/qmvc.cfg")) << "No closes without exporting";
+    EXPECT_FALSE(fs::exists(folder / "game/qmvc.cfg")) << "No closes without exporting";
     EXPECT_EQ(view.questions, (Lines(2, "Export the script before closing?")));
     Assign({2, 2});
 
@@ -228,7 +229,7 @@ TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
     ASSERT_EQ(view.messages.size(), 1U);
     EXPECT_THAT(view.messages[0].first, HasSubstr("Permission denied"));
     EXPECT_TRUE(form.OnCloseRequested());
-    EXPECT_THAT(ReadFile("game/qmvc.cfg"), HasSubstr("vsay_team Medic;"));
+    EXPECT_THAT(ReadFile(folder / "game/qmvc.cfg"), HasSubstr("vsay_team Medic;"));
 
     // Exported, deleted, assigned again as it was: nothing to lose.
     form.OnDeleteClicked(1);
@@ -245,21 +246,21 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
         "Quillon was closed with changes that were not exported. Restore them?";
     // Exported, dropped at closing, or undone by hand: the window's file goes.
     Assign({2, 1});
-    ASSERT_TRUE(fs::exists("qmrecovery.cfg"));
+    ASSERT_TRUE(fs::exists(folder / "qmrecovery.cfg"));
     Exported();
     EXPECT_FALSE(form.HasUnexportedChanges());
-    EXPECT_FALSE(fs::exists("qmrecovery.cfg"));
+    EXPECT_FALSE(fs::exists(folder / "qmrecovery.cfg"));
     form.OnKeypadClicked(2);
     Assign({2, 3});
     view.replies = {View::Answer::No};
     EXPECT_TRUE(form.OnCloseRequested());
-    EXPECT_FALSE(fs::exists("qmrecovery.cfg"));
+    EXPECT_FALSE(fs::exists(folder / "qmrecovery.cfg"));
     EXPECT_TRUE(form.OnCloseRequested());
     EXPECT_EQ(view.questions.size(), 1U) << "asked once on the way out";
     Assign({2, 2});
-    ASSERT_TRUE(fs::exists("qmrecovery.cfg"));
+    ASSERT_TRUE(fs::exists(folder / "qmrecovery.cfg"));
     form.OnDeleteClicked(1);
-    EXPECT_FALSE(fs::exists("qmrecovery.cfg"));
+    EXPECT_FALSE(fs::exists(folder / "qmrecovery.cfg"));
 
     FakeView firstView, secondView, thirdView;
     std::unique_ptr<Form> first = Window(firstView);
@@ -295,35 +296,36 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     EXPECT_TRUE(third->Keys().IsUsed(3, 0));
     EXPECT_FALSE(third->Keys().IsUsed(4, 0));
     EXPECT_TRUE(third->HasUnexportedChanges()) << "restored, still to be exported";
-    EXPECT_FALSE(fs::exists("qmrecovery-3.cfg")) << "the other window's file is taken over";
+    EXPECT_FALSE(fs::exists(folder / "qmrecovery-3.cfg"))
+        << "the other window's file is taken over";
     third.reset();
     thirdView.yesNoReplies = {true};
     third = Window(thirdView);
     EXPECT_TRUE(third->Keys().IsUsed(3, 0)) << "kept by the window that restored them";
-    EXPECT_TRUE(fs::exists("qmrecovery-2.cfg")) << "and kept again";
+    EXPECT_TRUE(fs::exists(folder / "qmrecovery-2.cfg")) << "and kept again";
 
     third->OnMenuCommand(layout::Command::ExportScript);
     EXPECT_FALSE(third->HasUnexportedChanges());
     // Changes the script holds already are nothing to offer, at this start or a later one.
-    WriteFile("qmrecovery-9.cfg", GenerateScriptBody(third->Keys()));
+    WriteFile(folder / "qmrecovery-9.cfg", GenerateScriptBody(third->Keys()));
     third.reset();
     Window(thirdView);
     EXPECT_EQ(thirdView.questions.size(), 4U);
-    EXPECT_FALSE(fs::exists("qmrecovery-9.cfg"));
+    EXPECT_FALSE(fs::exists(folder / "qmrecovery-9.cfg"));
 
     // Changes kept for one game are never offered as another's.
     Assign({2, 1});
-    fs::create_directories("ETLegacy/etmain");
-    WriteFile("qm.cfg", folder.Text("ETLegacy/etmain/") + "\r\n");
+    fs::create_directories(folder / "ETLegacy/etmain");
+    WriteFile(folder / "qm.cfg", folder.Text("ETLegacy/etmain/") + "\r\n");
     // The file names its game; one from before there were others is the first game's.
-    const std::string kept = ReadFile("qmrecovery.cfg");
+    const std::string kept = ReadFile(folder / "qmrecovery.cfg");
     for (const std::string& recovery :
          {kept, kept.substr(0, kept.find("// game:")) + kept.substr(kept.find("\r\n\r\n"))}) {
-        WriteFile("qmrecovery-9.cfg", recovery);
+        WriteFile(folder / "qmrecovery-9.cfg", recovery);
         FakeView other;
         ASSERT_EQ(Window(other)->Keys(), KeyTable());
         EXPECT_TRUE(other.questions.empty());
-        EXPECT_TRUE(fs::exists("qmrecovery-9.cfg")) << "left to a window of its game";
+        EXPECT_TRUE(fs::exists(folder / "qmrecovery-9.cfg")) << "left to a window of its game";
     }
 }
 
@@ -361,23 +363,23 @@ TEST_F(FormTest, AnExportAsksBeforeReplacingAScriptChangedBehindIt) {
     ASSERT_EQ(otherView.questions.size(), 1U);
     EXPECT_THAT(otherView.questions[0], HasSubstr("changed since Quillon last read or wrote it: "
                                                   "messages on Keypad / would be lost"));
-    EXPECT_EQ(ReadFile("game/qmvc.cfg"), ours);
+    EXPECT_EQ(ReadFile(folder / "game/qmvc.cfg"), ours);
     EXPECT_TRUE(other->HasUnexportedChanges());
     otherView.yesNoReplies = {true};
     other->OnMenuCommand(layout::Command::ExportScript);
-    EXPECT_THAT(ReadFile("game/qmvc.cfg"), HasSubstr("set try5b1  \"vsay_team NeedAmmo;"));
+    EXPECT_THAT(ReadFile(folder / "game/qmvc.cfg"), HasSubstr("set try5b1  \"vsay_team NeedAmmo;"));
     other->OnMenuCommand(layout::Command::ExportScript);
     EXPECT_EQ(otherView.questions.size(), 2U) << "its own export is no change";
 
     // A hand edit of a script this window wrote; messages moved between slots of a key are no loss.
-    WriteFile("game/qmvc.cfg", ours + "// mine\r\n");
+    WriteFile(folder / "game/qmvc.cfg", ours + "// mine\r\n");
     form.OnDeleteClicked(0);
     Assign({2, 1});
     EXPECT_EQ(Exported(), ours + "// mine\r\n");
     EXPECT_THAT(view.questions.back(), HasSubstr("changed since Quillon last read or wrote it.\n"));
 
     // Read-only is the owner's mark, whatever the others may do.
-    fs::permissions("game/qmvc.cfg", fs::perms(0464));
+    fs::permissions(folder / "game/qmvc.cfg", fs::perms(0464));
     view.yesNoReplies = {true, true};
     Exported();
     EXPECT_THAT(view.questions.back(), HasSubstr("It is marked read-only; Quillon keeps the mark"));
@@ -393,7 +395,7 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     // A cancelled chooser, and a folder without the game's data file, change nothing.
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_EQ(view.chooserStarts.back(), firstGame);
-    fs::create_directories("elsewhere");
+    fs::create_directories(folder / "elsewhere");
     view.chosenFolders = {folder.Text() + "elsewhere"};
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     ASSERT_EQ(view.messages.size(), 2U);  // the export's, and this one
@@ -401,8 +403,9 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     EXPECT_EQ(form.ScriptFolder(), firstGame);
 
     // Another installation with a script of its own: its keys come back with it.
-    WriteFile("other/Main/SP_PAK2.PK3", "");
-    WriteFile("other/Main/qmvc.cfg", std::string(kTemplate) + "\r\nset try1b1  \"vsay Bye;\"\r\n");
+    WriteFile(folder / "other/Main/SP_PAK2.PK3", "");
+    WriteFile(folder / "other/Main/qmvc.cfg",
+              std::string(kTemplate) + "\r\nset try1b1  \"vsay Bye;\"\r\n");
     form.OnKeypadClicked(5);
     Assign({2, 2});  // not exported
     const std::string other = folder.Text("other/Main");
@@ -413,7 +416,7 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     EXPECT_TRUE(form.HasUnexportedChanges());
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_EQ(form.ScriptFolder(), other + kSeparator);
-    EXPECT_EQ(ReadFile("qm.cfg"), other + kSeparator + "\r\n");
+    EXPECT_EQ(ReadFile(folder / "qm.cfg"), other + kSeparator + "\r\n");
     EXPECT_EQ(form.Keys().At(1, 0)->Label(), "Bye");
     EXPECT_FALSE(form.Keys().IsUsed(5, 0)) << "the changes answered No to are gone";
     EXPECT_FALSE(form.HasUnexportedChanges());
@@ -430,7 +433,7 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     chooseAgain(other);
 #ifndef _WIN32
     chooseAgain(folder.Text("other/../other/Main"));
-    fs::create_directory_symlink("other", "linked");
+    fs::create_directory_symlink("other", folder / "linked");
     chooseAgain(folder.Text("linked/Main"));
 #endif
     EXPECT_TRUE(form.Keys().IsUsed(5, 0));
@@ -439,9 +442,10 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
 
     // The etmain folder of ET: Legacy's user folder: the game, its menu and its keys follow the
     // folder, and a class of the other game is no key of this one.
-    WriteFile(".etlegacy/etmain/qmvc.cfg", std::string(kTemplate) +
-                                               "\r\nset try1b1  \"vsay_team IamFieldOps;\"\r\n"
-                                               "set try2b1  \"vsay_team iamlieutenant;\"\r\n");
+    WriteFile(folder / ".etlegacy/etmain/qmvc.cfg",
+              std::string(kTemplate) +
+                  "\r\nset try1b1  \"vsay_team IamFieldOps;\"\r\n"
+                  "set try2b1  \"vsay_team iamlieutenant;\"\r\n");
     view.chosenFolders = {folder.Text(".etlegacy/etmain")};
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_EQ(view.gameShown, Game::EnemyTerritory);
@@ -451,15 +455,15 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
 
 #ifndef _WIN32
     // An ET: Legacy installation: its game reads the scripts from the user folder, which is made.
-    const test::TemporaryHome home(folder.Path());
-    WriteFile("Legacy/etmain/pak0.pk3", "");
-    WriteFile("Legacy/legacy/legacy_v2.83.1.pk3", "");
+    fs::create_directories(folder / "home");
+    WriteFile(folder / "Legacy/etmain/pak0.pk3", "");
+    WriteFile(folder / "Legacy/legacy/legacy_v2.83.1.pk3", "");
     view.chosenFolders = {folder.Text() + "Legacy/etmain"};
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_EQ(form.ScriptFolder(), folder.Text() + "home/.etlegacy/etmain/");
-    EXPECT_TRUE(fs::is_directory("home/.etlegacy/etmain"));
+    EXPECT_TRUE(fs::is_directory(folder / "home/.etlegacy/etmain"));
     EXPECT_THAT(view.messages.back().first, HasSubstr("reads your scripts from its user folder"));
-    EXPECT_EQ(ReadFile("qm.cfg"), form.ScriptFolder() + "\r\n");
+    EXPECT_EQ(ReadFile(folder / "qm.cfg"), form.ScriptFolder() + "\r\n");
     Assign({2, 2});
     chooseAgain(folder.Text() + "Legacy/etmain");
 #endif
@@ -472,7 +476,7 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     Assign({2, 1});
     form.OnMenuCommand(layout::Command::EditMessageText, 0);
     EXPECT_THAT(LastMessage(), HasSubstr("Only ET: Legacy shows"));
-    fs::create_directories("ETLegacy/etmain");
+    fs::create_directories(folder / "ETLegacy/etmain");
     // No to exporting first, and to taking the fire team's keypad 8 at each export.
     view.replies = {View::Answer::No, View::Answer::No, View::Answer::No, View::Answer::No};
     view.chosenFolders = {folder.Text("ETLegacy/etmain"), folder.Text("ET/etmain"),
@@ -495,13 +499,13 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
                                 "Need Ammo! \"ammo\"    3     2"}));
     form.OnDeleteClicked(1);
     // Left as a window that ended leaves it, taken up where the game shows no text.
-    WriteFile("ET/etmain/pak0.pk3", "");
-    WriteFile("ET/etmain/mp_bin.pk3", "");
-    fs::copy_file("qmrecovery.cfg", "qmrecovery-9.cfg");
-    WriteFile("qm.cfg", folder.Text("ET/etmain/") + "\r\n");
+    WriteFile(folder / "ET/etmain/pak0.pk3", "");
+    WriteFile(folder / "ET/etmain/mp_bin.pk3", "");
+    fs::copy_file(folder / "qmrecovery.cfg", folder / "qmrecovery-9.cfg");
+    WriteFile(folder / "qm.cfg", folder.Text("ET/etmain/") + "\r\n");
     FakeView next;
     next.yesNoReplies = {true};
-    Form restarted(next, files, folder.Text());
+    Form restarted(next, files, folder.environment, folder.Text());
     ASSERT_TRUE(restarted.OnStart());
     EXPECT_THAT(next.messages.at(0).first, HasSubstr("not exported, 1 message carries a text"));
     const std::string script = Exported("ETLegacy/etmain");
@@ -511,11 +515,12 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     EXPECT_EQ(view.list, Lines{"Need Medic!    3     1"}) << "an empty text removes it";
     EXPECT_TRUE(form.HasUnexportedChanges()) << "a text is a change of its own";
 
-    WriteFile("ET/etmain/qmvc.cfg", script);
+    WriteFile(folder / "ET/etmain/qmvc.cfg", script);
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_THAT(LastMessage(), HasSubstr("1 message carries a text of your own"));
     EXPECT_THAT(Exported("ET/etmain"), HasSubstr("set try1b1  \"vsay_team Medic;\"\r\n"));
-    WriteFile("ETLegacy/etmain/qmvc.cfg", "set try22b1 \"vsay_team Medic 100% sure;\"\r\n");
+    WriteFile(folder / "ETLegacy/etmain/qmvc.cfg",
+              "set try22b1 \"vsay_team Medic 100% sure;\"\r\n");
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_THAT(LastMessage(), HasSubstr("Need Medic!, \"100% sure\":\n- it holds a percent sign"));
     EXPECT_EQ(form.Keys().At(kLastKey, 0)->Command(), "vsay_team Medic;");
@@ -526,11 +531,11 @@ TEST_F(FormTest, TheScriptRunAtGameStartIsOneLineOfAutoexec) {
     const auto shown = [&] { return view.checked.at(layout::Command::LoadScriptAtGameStart); };
     EXPECT_FALSE(shown());
     form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
-    EXPECT_EQ(ReadFile("game/autoexec.cfg"), "exec qmvc\r\n");
+    EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "exec qmvc\r\n");
     EXPECT_TRUE(shown());
-    WriteFile("game/autoexec.cfg", "seta name \"me\"\nEXEC qmvc.cfg\nbind x y");
+    WriteFile(folder / "game/autoexec.cfg", "seta name \"me\"\nEXEC qmvc.cfg\nbind x y");
     form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
-    EXPECT_EQ(ReadFile("game/autoexec.cfg"), "seta name \"me\"\nbind x y");
+    EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "seta name \"me\"\nbind x y");
     EXPECT_FALSE(shown());
 
     // A write that fails says so and leaves the file and the mark as they were.
@@ -538,7 +543,7 @@ TEST_F(FormTest, TheScriptRunAtGameStartIsOneLineOfAutoexec) {
     form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
     ASSERT_EQ(view.messages.size(), 1U);
     EXPECT_THAT(view.messages[0].first, HasSubstr("Input/output error"));
-    EXPECT_EQ(ReadFile("game/autoexec.cfg"), "seta name \"me\"\nbind x y");
+    EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "seta name \"me\"\nbind x y");
     EXPECT_FALSE(shown());
 
     // A file that cannot be read is never replaced.
@@ -555,13 +560,13 @@ TEST_F(FormTest, TheScriptRunAtGameStartIsOneLineOfAutoexec) {
 // answered once.
 TEST_F(FormTest, AnExportThatWouldTakeTheGamesKeysAsksFirst) {
     // The template binds keypad 8; the game binds it, and keypad 5 to Quillon's own pointer.
-    WriteFile("game/wolfconfig_mp.cfg",
+    WriteFile(folder / "game/wolfconfig_mp.cfg",
               "unbindall\nbind KP_UPARROW \"+forward\"\nbind KP_5 "
               "\"vstr try9bb\"\nbind INS \"+attack\"\nbind PGDN \"+reload\"\n");
     using Answer = View::Answer;
     view.replies = {Answer::Cancel, Answer::No, Answer::Cancel, Answer::Yes};
     Exported();
-    EXPECT_FALSE(fs::exists("game/qmvc.cfg"));
+    EXPECT_FALSE(fs::exists(folder / "game/qmvc.cfg"));
     ASSERT_EQ(view.questions.size(), 1U);
     EXPECT_THAT(view.questions[0], HasSubstr(":\nKeypad 8: +forward\n\n"));
     EXPECT_EQ(view.gameBindings[5], "In the game: +forward");
@@ -571,8 +576,8 @@ TEST_F(FormTest, AnExportThatWouldTakeTheGamesKeysAsksFirst) {
     EXPECT_EQ(Exported(), "// Quillon test template\r\n" + test::FreeBlocks(1, 22));
     EXPECT_EQ(view.questions.size(), 2U) << "the same question, answered before";
     // Another game folder is asked again.
-    WriteFile("other/Main/SP_PAK2.PK3", "");
-    fs::copy_file("game/wolfconfig_mp.cfg", "other/Main/wolfconfig_mp.cfg");
+    WriteFile(folder / "other/Main/SP_PAK2.PK3", "");
+    fs::copy_file(folder / "game/wolfconfig_mp.cfg", folder / "other/Main/wolfconfig_mp.cfg");
     view.chosenFolders = {folder.Text("other/Main")};
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_EQ(Exported("other/Main"), "") << "asked again, and cancelled";
@@ -590,17 +595,17 @@ TEST_F(FormTest, AnExportThatWouldTakeTheGamesKeysAsksFirst) {
 TEST(FormVirtualStore, WhatWindowsRefusesInProgramFilesGoesToTheVirtualStore) {
     TempFolder folder;
     const std::string game = folder.Text("Program Files/RTCW/");
-    const ProtectedFolders protectedFolders{{folder.Text() + "Program Files"},
-                                            folder.Text() + "Local"};
-    const std::string copy = VirtualStoreCopy(game, protectedFolders);
+    folder.environment.knownFolders = {{KnownFolder::ProgramFiles, folder.Text() + "Program Files"},
+                                       {KnownFolder::LocalAppData, folder.Text() + "Local"}};
+    const std::string copy = VirtualStoreCopy(game, ProtectedFoldersOf(folder.environment));
     WriteFile(PathFromText(game + "sp_pak2.pk3"), "");
     WriteFile(PathFromText(game + "qmvc.cfg"), "set try1b1 \"vsay Hi;\"\r\n");
-    WriteFile("qmscript.txt", "// t\r\n");
-    WriteFile("qm.cfg", game + "\r\n");
+    WriteFile(folder / "qmscript.txt", "// t\r\n");
+    WriteFile(folder / "qm.cfg", game + "\r\n");
     FaultyFileSystem files;
     files.Plant(FaultyFileSystem::Step::Create, Denied(), game);  // the folder itself, not the copy
     FakeView view;
-    Form form(view, files, folder.Text(), protectedFolders);
+    Form form(view, files, folder.environment, folder.Text());
     ASSERT_TRUE(form.OnStart());
     EXPECT_TRUE(form.Keys().IsUsed(1, 0)) << "read from the folder while it has no copy";
 
@@ -615,7 +620,7 @@ TEST(FormVirtualStore, WhatWindowsRefusesInProgramFilesGoesToTheVirtualStore) {
     // The copy now comes first, for reading and for writing.
     WriteFile(PathFromText(copy + "qmvc.cfg"), "set try2b1 \"vsay Bye;\"\r\n");
     FakeView again;
-    Form restarted(again, files, folder.Text(), protectedFolders);
+    Form restarted(again, files, folder.environment, folder.Text());
     ASSERT_TRUE(restarted.OnStart());
     EXPECT_TRUE(restarted.Keys().IsUsed(2, 0));
     EXPECT_TRUE(again.checked.at(layout::Command::LoadScriptAtGameStart));
@@ -625,19 +630,19 @@ TEST(FormVirtualStore, WhatWindowsRefusesInProgramFilesGoesToTheVirtualStore) {
 // is said once. A script that cannot be read starts empty, says why and is left alone.
 TEST(FormStartUp, TheExportedScriptIsRestored) {
     TempFolder folder;
-    WriteFile("qm.cfg", folder.Text() + "\r\n");
-    WriteFile("mp_pak0.pk3", "");  // the working folder is a folder of the first game
+    WriteFile(folder / "qm.cfg", folder.Text() + "\r\n");
+    WriteFile(folder / "mp_pak0.pk3", "");  // the working folder is a folder of the first game
     // A template that sets a key's variable itself is no key that could not be read.
     const std::string templateText = std::string(kTemplate) + "set try2b1 \"echo hello\"\r\n";
-    WriteFile("qmscript.txt", templateText);
+    WriteFile(folder / "qmscript.txt", templateText);
     const std::string script = templateText +
                                "set try1b1  \"vsay_team Medic;set try1bb vstr try1b2\"\r\n"
                                "set try1b2  \"vsay_team iamengineer;set try1bb vstr try1b1\"\r\n"
                                "set try9b1  \"vsay_team Moonwalk;\"\r\n"
                                "set\vtry3b1\f\"vsay Hi;\"\r\n";
-    WriteFile("qmvc.cfg", script);
+    WriteFile(folder / "qmvc.cfg", script);
     FakeView view;
-    Form form(view, RealFileSystem(), folder.Text());
+    Form form(view, RealFileSystem(), folder.environment, folder.Text());
     ASSERT_TRUE(form.OnStart());
     EXPECT_EQ(view.list, (Lines{"Medic    3     1", "I'm a Engineer    1     101"}));
     ASSERT_EQ(view.messages.size(), 1U);
@@ -648,19 +653,19 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
     // What could not be read is not dropped unasked: No writes nothing, Yes replaces it.
     view.yesNoReplies = {false, true};
     form.OnMenuCommand(layout::Command::ExportScript);
-    EXPECT_EQ(ReadFile("qmvc.cfg"), script);
+    EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), script);
     form.OnMenuCommand(layout::Command::ExportScript);
     ASSERT_EQ(view.questions.size(), 2U);
     EXPECT_THAT(view.questions[0],
                 HasSubstr("1 lines of it that Quillon could not read would be "
                           "lost, such as:\n  set try9b1  \"vsay_team Moonwalk;\""));
-    EXPECT_THAT(ReadFile("qmvc.cfg"), HasSubstr("set try3b1  \"vsay Hi;\""));
-    WriteFile("qmvc.cfg", script);
+    EXPECT_THAT(ReadFile(folder / "qmvc.cfg"), HasSubstr("set try3b1  \"vsay Hi;\""));
+    WriteFile(folder / "qmvc.cfg", script);
 
     FaultyFileSystem files;
     files.Plant(FaultyFileSystem::Step::Read, Denied(), "qmvc.cfg");
     FakeView again;
-    Form restarted(again, files, folder.Text());
+    Form restarted(again, files, folder.environment, folder.Text());
     ASSERT_TRUE(restarted.OnStart());
     EXPECT_EQ(restarted.Keys(), KeyTable());
     ASSERT_EQ(again.messages.size(), 1U);
@@ -669,21 +674,21 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
     restarted.OnMenuCommand(layout::Command::ExportScript);
     ASSERT_EQ(again.questions.size(), 1U);
     EXPECT_THAT(again.questions[0], HasSubstr("could not read it (Permission denied)"));
-    EXPECT_EQ(ReadFile("qmvc.cfg"), script);
+    EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), script);
 }
 
 // The keys and the script run at start are read as the engine of the folder reads them: ET 2.60b
 // runs what follows a ";" in a comment, ET: Legacy does not.
 TEST(FormStartUp, TheFolderIsReadAsItsEngineReadsIt) {
     TempFolder folder;
-    WriteFile("qmscript.txt", kTemplate);
+    WriteFile(folder / "qmscript.txt", kTemplate);
     for (const auto& [user, runs] : {std::pair(".etwolf", true), std::pair(".etlegacy", false)}) {
         const std::string game = folder.Text(std::string(user) + "/etmain/");
         WriteFile(game + "qmvc.cfg", "// mine; set try9b1 \"vsay Hi\"\r\n");
         WriteFile(game + "autoexec.cfg", "// off; exec qmvc\r\n");
-        WriteFile("qm.cfg", game + "\r\n");
+        WriteFile(folder / "qm.cfg", game + "\r\n");
         FakeView view;
-        Form form(view, RealFileSystem(), folder.Text());
+        Form form(view, RealFileSystem(), folder.environment, folder.Text());
         ASSERT_TRUE(form.OnStart());
         EXPECT_EQ(form.Keys().UsedCount(9), runs ? 1 : 0) << user;
         EXPECT_EQ(view.checked[layout::Command::LoadScriptAtGameStart], runs) << user;
@@ -728,7 +733,7 @@ TEST(FormVirtualStore, OnlyARefusalBelowProgramFilesGoesToTheCopy) {
 // the one "/exec qmvc" runs, and the profile's configuration says what the keys do.
 TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
     TempFolder folder;
-    const test::FakeWinePrefix prefix(folder.Path(), "Main");
+    const test::FakeWinePrefix prefix(folder, "Main");
     const std::string install = prefix.driveC + "Program Files (x86)/Enemy Territory - Legacy/";
     const std::string home = folder.Text() + "home/.etlegacy/";
     WriteFile(install + "etmain/pak0.pk3", "");
@@ -739,11 +744,11 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
     WriteFile(older + "etmain/pak0.pk3", "");
     WriteFile(older + "etmain/mp_bin.pk3", "");
     WriteFile(older + "etmain/autoexec.cfg", "// 2.60b\n");
-    WriteFile("qmscript.txt", "// t\r\n");
-    WriteFile("qm.cfg", home + "etmain/\r\n");
+    WriteFile(folder / "qmscript.txt", "// t\r\n");
+    WriteFile(folder / "qm.cfg", home + "etmain/\r\n");
     FaultyFileSystem files;
     const auto started = [&](FakeView& view) {
-        auto form = std::make_unique<Form>(view, files, folder.Text());
+        auto form = std::make_unique<Form>(view, files, folder.environment, folder.Text());
         EXPECT_TRUE(form->OnStart());
         return form;
     };
@@ -790,21 +795,21 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
 
     // ET 2.60b's own user folder comes before its installation; ET: Legacy's Windows user
     // folder, like its others, has legacy before etmain.
-    WriteFile("home/.etwolf/etmain/autoexec.cfg", "");
-    fs::create_directories("ETLegacy/etmain");
+    WriteFile(folder / "home/.etwolf/etmain/autoexec.cfg", "");
+    fs::create_directories(folder / "ETLegacy/etmain");
     FakeView shown;
     for (const auto& [gameFolder, runs] :
          {std::pair(older + "etmain/", "home/.etwolf/etmain/"),
           std::pair(folder.Text("ETLegacy/etmain/"), "ETLegacy/legacy/")}) {
-        WriteFile("qm.cfg", gameFolder + "\r\n");
+        WriteFile(folder / "qm.cfg", gameFolder + "\r\n");
         started(shown)->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
-        EXPECT_EQ(ReadFile(std::string(runs) + "autoexec.cfg"), "exec qmvc\r\n") << gameFolder;
+        EXPECT_EQ(ReadFile(folder / runs / "autoexec.cfg"), "exec qmvc\r\n") << gameFolder;
     }
 
     // The first game's configuration: the engine's home path before the installation.
     WriteFile(prefix.driveC + "Main/wolfconfig_mp.cfg", "bind KP_5 \"+jump\"\n");
-    WriteFile("home/.wolf/main/wolfconfig_mp.cfg", "bind KP_5 \"+attack\"\n");
-    WriteFile("qm.cfg", prefix.driveC + "Main/\r\n");
+    WriteFile(folder / "home/.wolf/main/wolfconfig_mp.cfg", "bind KP_5 \"+attack\"\n");
+    WriteFile(folder / "qm.cfg", prefix.driveC + "Main/\r\n");
     FakeView first;
     started(first);
     EXPECT_EQ(first.gameBindings[9], "In the game: +attack");
@@ -814,14 +819,14 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
 TEST(FormStartUp, NoInstallationEndsTheProgramWithoutSettings) {
     TempFolder folder;
     FakeView view;
-    Form form(view, RealFileSystem(), folder.Text());
+    Form form(view, RealFileSystem(), folder.environment, folder.Text());
     EXPECT_FALSE(form.OnStart());
     EXPECT_TRUE(view.ended);
     ASSERT_EQ(view.messages.size(), 1U);
     EXPECT_EQ(view.messages[0].first,
               "Quillon will now exit as no Return to Castle Wolfenstein or Wolfenstein: Enemy "
               "Territory installation was found...");
-    EXPECT_FALSE(fs::exists("qm.cfg"));
+    EXPECT_FALSE(fs::exists(folder / "qm.cfg"));
 }
 
 // Started from a folder that holds the settings, from one that holds nothing of Quillon's (the
@@ -830,9 +835,9 @@ TEST(FormStartUp, NoInstallationEndsTheProgramWithoutSettings) {
 // left as it was.
 TEST(WorkingFolder, ChosenByWhereTheProgramStartsAndWhereItMayWrite) {
     TempFolder folder;
-    WriteFile("program/qmscript.txt", "default");
-    WriteFile("player/qm.cfg", "");
-    fs::create_directory("elsewhere");
+    WriteFile(folder / "program/qmscript.txt", "default");
+    WriteFile(folder / "player/qm.cfg", "");
+    fs::create_directory(folder / "elsewhere");
     const auto startedIn = [&](const std::string& current) {
         return WorkingFolderPlaces{folder.Text(current + "/"), folder.Text("program/"),
                                    folder.Text("user/Quillon/"),
@@ -841,19 +846,20 @@ TEST(WorkingFolder, ChosenByWhereTheProgramStartsAndWhereItMayWrite) {
     FaultyFileSystem files;
     EXPECT_EQ(ChooseWorkingFolder(files, startedIn("player")).folder, folder.Text("player/"));
     EXPECT_EQ(ChooseWorkingFolder(files, startedIn("elsewhere")).folder, folder.Text("program/"));
-    EXPECT_EQ(std::distance(fs::directory_iterator("program"), {}), 1) << "a file left behind";
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder / "program"), {}), 1)
+        << "a file left behind";
 
     files.Plant(FaultyFileSystem::Step::Create, Denied(), folder.Text("program"));
     const WorkingFolder chosen = ChooseWorkingFolder(files, startedIn("elsewhere"));
     EXPECT_EQ(chosen.folder, folder.Text("user/Quillon/"));
     EXPECT_EQ(chosen.problem, "");
-    EXPECT_EQ(ReadFile("user/Quillon/qmscript.txt"), "default");
-    EXPECT_TRUE(fs::is_empty("elsewhere"));
+    EXPECT_EQ(ReadFile(folder / "user/Quillon/qmscript.txt"), "default");
+    EXPECT_TRUE(fs::is_empty(folder / "elsewhere"));
     for (const char* program : {"program", "PROGRAM"}) {  // the same folder on Windows
         EXPECT_EQ(ChooseWorkingFolder(files, startedIn(program)).folder, chosen.folder);
     }
 #ifdef _WIN32
-    EXPECT_EQ(WorkingFolderPlacesOfThisMachine(files).own,
+    EXPECT_EQ(WorkingFolderPlacesOf(RealEnvironment()).own,
               std::string(std::getenv("APPDATA")) + "\\Quillon\\");
 #endif
 }
@@ -875,7 +881,7 @@ TEST(WindowPlace, OpensOnADisplayAndBesideAnotherQuillonWindow) {
         {std::nullopt, {place}, ScreenRect{130, 130, 630, 530}},
         {place, {ScreenRect{130, 130, 630, 530}, place}, ScreenRect{160, 160, 660, 560}},
         {place, {ScreenRect{100, 100, 900, 700}}, ScreenRect{130, 130, 630, 530}},  // resized
-        {ScreenRect{1200, -50, 2700, 1050}, {}, ScreenRect{1280, 0, 2780, 1100}},  // too large
+        {ScreenRect{1200, -50, 2700, 1050}, {}, ScreenRect{1280, 0, 2780, 1100}},   // too large
         {ScreenRect{700, 600, 1200, 1000},
          {ScreenRect{700, 600, 1200, 1000}},
          ScreenRect{0, 0, 500, 400}},  // no room below: from the display's corner
@@ -893,22 +899,16 @@ TEST(WindowPlace, OpensOnADisplayAndBesideAnotherQuillonWindow) {
 }
 
 #ifndef _WIN32
-// XDG_CONFIG_HOME names a folder of the test's own while the object lives.
-class ConfigHome {
-  public:
-    explicit ConfigHome(const std::string& folder) { setenv("XDG_CONFIG_HOME", folder.c_str(), 1); }
-    ~ConfigHome() { unsetenv("XDG_CONFIG_HOME"); }
-};
 
 // Started elsewhere than in a folder of its files, as from a desktop menu.
 TEST(WorkingFolder, AFolderOfItsOwnIsMadeAndWhatIsMissingIsSaid) {
     TempFolder folder;
-    const ConfigHome config(folder.Text() + "config");
+    folder.environment.variables["XDG_CONFIG_HOME"] = folder.Text() + "config";
     const std::string own = folder.Text() + "config/quillon/";
     FaultyFileSystem files;
 
     // No default template beside this test program: the folder serves, and the player is told.
-    WorkingFolder chosen = ChooseWorkingFolder(files);
+    WorkingFolder chosen = ChooseWorkingFolder(files, folder.environment);
     EXPECT_EQ(chosen.folder, own);
     EXPECT_TRUE(fs::is_directory(own));
     EXPECT_THAT(chosen.problem,
@@ -916,29 +916,29 @@ TEST(WorkingFolder, AFolderOfItsOwnIsMadeAndWhatIsMissingIsSaid) {
 
     // A template of the player's own there is kept as it is.
     WriteFile(own + "qmscript.txt", "mine");
-    chosen = ChooseWorkingFolder(files);
+    chosen = ChooseWorkingFolder(files, folder.environment);
     EXPECT_EQ(chosen.problem, "");
     EXPECT_EQ(ReadFile(own + "qmscript.txt"), "mine");
 
     // A folder that cannot be made: the current one, and why.
-    const ConfigHome elsewhere(folder.Text() + "refused");
+    folder.environment.variables["XDG_CONFIG_HOME"] = folder.Text() + "refused";
     files.Plant(FaultyFileSystem::Step::MakeFolder, Denied(), "refused");
-    chosen = ChooseWorkingFolder(files);
+    chosen = ChooseWorkingFolder(files, folder.environment);
     EXPECT_EQ(chosen.folder, folder.Text());
     EXPECT_THAT(chosen.problem, HasSubstr("Permission denied"));
 
     // The current folder holds the settings: it stays the working folder.
-    WriteFile("qm.cfg", "");
-    EXPECT_EQ(ChooseWorkingFolder(files).folder, folder.Text());
+    WriteFile(folder / "qm.cfg", "");
+    EXPECT_EQ(ChooseWorkingFolder(files, folder.environment).folder, folder.Text());
 }
 
 // The start-up tells what went wrong with the working folder, and keeps its settings there.
 TEST(WorkingFolder, TheStartUpSaysWhereTheSettingsWent) {
     TempFolder folder;
-    const ConfigHome config(folder.Text() + "config");
-    WriteFile("config/quillon/qm.cfg", folder.Text() + "\r\n");
+    folder.environment.variables["XDG_CONFIG_HOME"] = folder.Text() + "config";
+    WriteFile(folder / "config/quillon/qm.cfg", folder.Text() + "\r\n");
     FakeView view;
-    Form form(view);
+    Form form(view, RealFileSystem(), folder.environment);
     ASSERT_TRUE(form.OnStart());
     EXPECT_EQ(form.WorkingFolderPath(), folder.Text() + "config/quillon/");
     ASSERT_EQ(view.messages.size(), 1U);

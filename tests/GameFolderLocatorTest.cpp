@@ -54,7 +54,7 @@ TEST(SettingsFile, ReadsBackWhatItWroteAndNoMore) {
          {s + " leading blank" + s, "\"quoted\"" + s, s + "trailing blank " + s,
           "Games, Old" + s + "RTCW" + s, "\tx" + s, s + "games" + s + "\"x\" y" + s}) {
         ASSERT_TRUE(write(path).Succeeded()) << path;
-        EXPECT_EQ(read(), path) << ReadFile(kSettingsFileName);
+        EXPECT_EQ(read(), path) << ReadFile(folder / kSettingsFileName);
     }
     for (const std::string& path : {s + "a\nb" + s, s + "a\rb" + s}) {
         EXPECT_THAT(write(path).Message(), HasSubstr("line break"));
@@ -71,8 +71,8 @@ TEST(SettingsFile, ReadsBackWhatItWroteAndNoMore) {
              "", "\r\n", " \r\n\t\n", "\"\"", "  \"  \"  ", std::string("/a\0b/", 5)}) {
         EXPECT_FALSE(ScriptFolderFromSettings(unusable)) << unusable;
     }
-    fs::remove(kSettingsFileName);
-    fs::create_directory(kSettingsFileName);
+    fs::remove(folder / kSettingsFileName);
+    fs::create_directory(folder / kSettingsFileName);
     EXPECT_FALSE(read()) << "a folder in its place cannot be read";
     EXPECT_FALSE(write(game).Succeeded());
 }
@@ -95,7 +95,7 @@ TEST(SettingsFile, ReadsThePathAsTheEditorWroteIt) {
 #endif
     };
     for (const auto& [content, path] : spellings) {
-        WriteFile(kSettingsFileName, content);
+        WriteFile(folder / kSettingsFileName, content);
         EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).scriptFolder, path) << content;
     }
 }
@@ -104,16 +104,19 @@ TEST(SettingsFile, ReadsThePathAsTheEditorWroteIt) {
 // said at start, with the way out: Yes searches, No keeps it.
 TEST(SettingsFile, AFolderThatIsNoMoreIsSaidAtStart) {
     TempFolder folder;
-    WriteFile("file", "");
-    fs::create_directory("plain");
+    WriteFile(folder / "file", "");
+    fs::create_directory(folder / "plain");
     for (const auto& [named, said] : std::vector<std::pair<std::string, std::string>>{
-             {folder.Text("gone"), "does not exist"}, {folder.Text("file"), "is no folder"},
-             {folder.Text("plain"), "is no game folder any more"}, {"#!@", "does not exist"}}) {
-        WriteFile(kSettingsFileName, named + "\r\n");
+             {folder.Text("gone"), "does not exist"},
+             {folder.Text("file"), "is no folder"},
+             {folder.Text("plain"), "is no game folder any more"},
+             {"#!@", "does not exist"}}) {
+        WriteFile(folder / kSettingsFileName, named + "\r\n");
         for (const bool search : {false, true}) {
             FakeView view;  // the drive prompt is cancelled: nothing is found
             view.yesNoReplies = {search};
-            const std::string located = LocateGameFolder(view, RealFileSystem(), folder.Text(), {});
+            const std::string located =
+                LocateGameFolder(view, RealFileSystem(), folder.environment, folder.Text(), {});
             ASSERT_EQ(view.questions.size(), 1U) << named;
             EXPECT_THAT(view.questions[0], HasSubstr("Search for the game now?"));
             EXPECT_THAT(view.questions[0], HasSubstr(said));
@@ -132,9 +135,10 @@ TEST(SettingsFile, AHugeOrStrangeFileMeansAskingForTheDrive) {
         {std::string(100 * 1024, 'x') + "\r\n", ""},  // a line that is no path is simply not one
     };
     for (const auto& [content, why] : cases) {
-        WriteFile(kSettingsFileName, content);
+        WriteFile(folder / kSettingsFileName, content);
         FakeView view;  // the drive prompt is cancelled: nothing is found
-        EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.Text(), {}), "");
+        EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.environment, folder.Text(), {}),
+                  "");
         EXPECT_EQ(view.prompts.size(), 1U);
         ASSERT_EQ(view.messages.size(), why.empty() ? 1U : 2U);
         EXPECT_THAT(view.messages[0].first, HasSubstr(why));
@@ -167,29 +171,32 @@ TEST(PathText, EveryWrittenPathIsTakenAsTheSystemSpellsIt) {
     ASSERT_FALSE(MakeFolders(RealFileSystem(), (kSeparator == '\\' ? "\\\\?\\" : "") + below));
     EXPECT_TRUE(fs::is_directory(PathFromText(below)));
     // A settings file written with the other separator names the same folder.
-    WriteFile(kSettingsFileName, "C:/Games//RTCW/Main\r\n");
+    WriteFile(folder / kSettingsFileName, "C:/Games//RTCW/Main\r\n");
     EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).scriptFolder,
               NormalPath("C:/Games/RTCW/Main/"));
 }
 
 #ifdef _WIN32
 TEST(DriveRoot, DriveAnswersNameTheDriveRootOrAFolder) {
-    for (const char* answer : {"C", "c", "C:", "c:\\", "C:/", " C", "C \t"}) {
-        EXPECT_EQ(RootForDriveAnswer(RealFileSystem(), answer).root, "C:\\") << answer;
-    }
     TempFolder folder;
+    const auto root = [&](const std::string& answer) {
+        return RootForDriveAnswer(RealFileSystem(), folder.environment, answer);
+    };
+    for (const char* answer : {"C", "c", "C:", "c:\\", "C:/", " C", "C \t"}) {
+        EXPECT_EQ(root(answer).root, "C:\\") << answer;
+    }
     const std::string slashed = (folder.Path() / "games").generic_string();
-    fs::create_directory("games");
-    EXPECT_EQ(RootForDriveAnswer(RealFileSystem(), slashed).root, folder.Text() + "games\\");
+    fs::create_directory(folder / "games");
+    EXPECT_EQ(root(slashed).root, folder.Text() + "games\\");
     for (const std::string& answer : std::vector<std::string>{"", "CC", "C D", "C:\\no such folder",
                                                               std::string(kLongestPath, 'C')}) {
-        EXPECT_FALSE(RootForDriveAnswer(RealFileSystem(), answer).problem.empty()) << answer;
+        EXPECT_FALSE(root(answer).problem.empty()) << answer;
     }
 }
 
 TEST(SettingsFile, IsFoundWhateverItsLetterCase) {
     TempFolder folder;
-    WriteFile("QM.CFG", "C:\\Games\\RTCW\\Main\\\r\n");
+    WriteFile(folder / "QM.CFG", "C:\\Games\\RTCW\\Main\\\r\n");
     EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).scriptFolder,
               "C:\\Games\\RTCW\\Main\\");
 }
@@ -198,16 +205,19 @@ TEST(SettingsFile, IsFoundWhateverItsLetterCase) {
 class WineDriveTest : public ::testing::Test {
   protected:
     TempFolder folder;
-    test::FakeWinePrefix prefix{folder.Path(), "Program Files/RTCW/Main"};
+    test::FakeWinePrefix prefix{folder, "Program Files/RTCW/Main"};
     const std::string& driveC = prefix.driveC;
+    DriveAnswer Root(const std::string& answer) {
+        return RootForDriveAnswer(RealFileSystem(), folder.environment, answer);
+    }
 };
 
 TEST_F(WineDriveTest, DriveAnswersMapToWineDrivesOrFolders) {
     for (const char* answer : {"C", "c", "C:", "c:\\", "C:/", "\tC", "C "}) {
-        EXPECT_EQ(RootForDriveAnswer(RealFileSystem(), answer).root, driveC) << answer;
+        EXPECT_EQ(Root(answer).root, driveC) << answer;
     }
-    EXPECT_EQ(RootForDriveAnswer(RealFileSystem(), folder.Text() + "prefix//drive_c").root, driveC);
-    EXPECT_EQ(RootForDriveAnswer(RealFileSystem(), " ~ ").root, folder.Text() + "home/");
+    EXPECT_EQ(Root(folder.Text() + "prefix//drive_c").root, driveC);
+    EXPECT_EQ(Root(" ~ ").root, folder.Text() + "home/");
     // A drive whose link leads to a file is no drive; each refusal says why.
     WriteFile(folder.Path() / "file", "");
     fs::create_symlink(folder.Path() / "file", folder.Path() / "prefix/dosdevices/d:");
@@ -218,7 +228,7 @@ TEST_F(WineDriveTest, DriveAnswersMapToWineDrivesOrFolders) {
         {std::string(kLongestPath, '/'), "longer than any folder's path"},
     };
     for (const auto& [answer, why] : refused) {
-        EXPECT_THAT(RootForDriveAnswer(RealFileSystem(), answer).problem, HasSubstr(why));
+        EXPECT_THAT(Root(answer).problem, HasSubstr(why));
     }
 }
 
@@ -229,17 +239,19 @@ TEST_F(WineDriveTest, AsksAgainUntilAFolderIsTakenThenRemembersIt) {
     FakeView cancelled;
     cancelled.texts = {"c"};
     cancelled.cancelSearch = true;
-    EXPECT_EQ(LocateGameFolder(cancelled, RealFileSystem(), folder.Text(), {}), "");
+    EXPECT_EQ(LocateGameFolder(cancelled, RealFileSystem(), folder.environment, folder.Text(), {}),
+              "");
     ASSERT_EQ(cancelled.messages.size(), 1U);
     EXPECT_THAT(cancelled.messages[0].first, HasSubstr("was cancelled"));
-    EXPECT_FALSE(fs::exists(kSettingsFileName));
+    EXPECT_FALSE(fs::exists(folder / kSettingsFileName));
 
     FakeView view;
     fs::create_directories(folder.Path() / "home/empty");
     view.texts = {"", "~/Games", "~/empty", "c", "C:"};
     view.yesNoReplies = {false, true};
     const std::string expected = driveC + "Program Files/RTCW/Main/";
-    EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.Text(), {}), expected);
+    EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.environment, folder.Text(), {}),
+              expected);
     ASSERT_EQ(view.prompts.size(), 5U);
     EXPECT_EQ(view.textsOffered, (std::vector<std::string>{"C", "", "~/Games", "~/empty", "c"}));
     EXPECT_THAT(view.prompts[1], HasSubstr("Nothing was entered.\nThis may take"));
@@ -250,21 +262,22 @@ TEST_F(WineDriveTest, AsksAgainUntilAFolderIsTakenThenRemembersIt) {
     EXPECT_EQ(view.questions.size(), 2U) << "the folder found is offered";
     EXPECT_GE(view.progressReports, 1);
     EXPECT_FALSE(view.progressOpen) << "the progress window lives as long as the search";
-    EXPECT_EQ(ReadFile(kSettingsFileName), expected + "\r\n");
+    EXPECT_EQ(ReadFile(folder / kSettingsFileName), expected + "\r\n");
 
     // The next start uses the settings without asking, even when the folder has gone.
     fs::remove_all(folder.Path() / "prefix/drive_c/Program Files");
     FakeView again;
-    EXPECT_EQ(LocateGameFolder(again, RealFileSystem(), folder.Text(), {}), expected);
+    EXPECT_EQ(LocateGameFolder(again, RealFileSystem(), folder.environment, folder.Text(), {}),
+              expected);
     EXPECT_TRUE(again.prompts.empty());
 
     // A settings file in another letter case is not this program's: ask again.
-    fs::rename(kSettingsFileName, "QM.CFG");
+    fs::rename(folder / kSettingsFileName, folder / "QM.CFG");
     FakeView third;
     third.texts = {"C"};  // and then the box is cancelled
-    EXPECT_EQ(LocateGameFolder(third, RealFileSystem(), folder.Text(), {}), "");
+    EXPECT_EQ(LocateGameFolder(third, RealFileSystem(), folder.environment, folder.Text(), {}), "");
     EXPECT_EQ(third.prompts.size(), 2U);
-    EXPECT_FALSE(fs::exists(kSettingsFileName));
+    EXPECT_FALSE(fs::exists(folder / kSettingsFileName));
 }
 
 // A folder answered instead of a drive: the search finds ET: Legacy's installation there, and
@@ -278,11 +291,12 @@ TEST_F(WineDriveTest, TheSearchFindsEnemyTerritoryAndTakesItsUserFolder) {
     KnownPlaces places;
     places.userRoot = folder.Text() + "home";
     const std::string user = folder.Text() + "home/.etlegacy/etmain/";
-    EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.Text(), places), user);
+    EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.environment, folder.Text(), places),
+              user);
     EXPECT_THAT(view.questions.at(0), HasSubstr("Quillon found ET: Legacy in:"));
     EXPECT_THAT(view.messages.at(0).first, HasSubstr("is an installation of ET: Legacy"));
     EXPECT_TRUE(fs::is_directory(user));
-    EXPECT_EQ(ReadFile(kSettingsFileName), user + "\r\n");
+    EXPECT_EQ(ReadFile(folder / kSettingsFileName), user + "\r\n");
 }
 #endif
 
@@ -416,16 +430,6 @@ TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
 }
 
 #ifndef _WIN32
-// What the probe finds with the home folder "home" in `base`.
-std::vector<FoundGame> ProbeHome(const fs::path& base, const std::string& winePrefix = {}) {
-    const test::TemporaryHome home(base);
-    setenv("WINEPREFIX", winePrefix.c_str(), 1);
-    std::vector<FoundGame> found =
-        ProbeKnownPlaces(RealFileSystem(), KnownPlacesOfThisMachine(RealFileSystem()));
-    unsetenv("WINEPREFIX");
-    return found;
-}
-
 TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
     TempFolder folder;
     Install(folder, "home/.local/share/Steam/steamapps/common/Return to Castle Wolfenstein");
@@ -455,13 +459,16 @@ TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
     const std::string common = "steamapps/common/Return to Castle Wolfenstein";
     const std::string steamFlatpak =
         Install(folder, "home/.var/app/com.valvesoftware.Steam/.local/share/Steam/" + common);
-    const std::string steamSnap = Install(folder, "home/snap/steam/common/.local/share/Steam/" + common);
+    const std::string steamSnap =
+        Install(folder, "home/snap/steam/common/.local/share/Steam/" + common);
     const std::string inPrefix = "/drive_c/Program Files/Return to Castle Wolfenstein";
     const std::string named = Install(folder, "named" + inPrefix);
     const std::string wine = Install(folder, "home/.wine" + inPrefix);
     const std::string playOnLinux = Install(folder, "home/.PlayOnLinux/wineprefix/rtcw" + inPrefix);
 
-    const std::vector<FoundGame> found = ProbeHome(folder.Path(), folder.Text("named"));
+    folder.environment.variables["WINEPREFIX"] = folder.Text("named");
+    const std::vector<FoundGame> found =
+        ProbeKnownPlaces(RealFileSystem(), KnownPlacesOf(folder.environment, RealFileSystem()));
     // Steam reached twice (through ~/.steam/steam and directly) is one folder.
     EXPECT_EQ(found,
               (std::vector<FoundGame>{
@@ -493,13 +500,14 @@ TEST(KnownPlaces, FindsAreOfferedInTurnBeforeTheDrivePrompt) {
     for (const bool takeSecond : {false, true}) {
         FakeView view;
         view.yesNoReplies = {false, takeSecond};
-        EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.Text(), places),
-                  takeSecond ? second : "");
+        EXPECT_EQ(
+            LocateGameFolder(view, RealFileSystem(), folder.environment, folder.Text(), places),
+            takeSecond ? second : "");
         ASSERT_EQ(view.questions.size(), 2U);
         EXPECT_THAT(view.questions[0], HasSubstr(first));
         EXPECT_EQ(view.prompts.size(), takeSecond ? 0U : 1U);
     }
-    EXPECT_EQ(ReadFile(kSettingsFileName), second + "\r\n");
+    EXPECT_EQ(ReadFile(folder / kSettingsFileName), second + "\r\n");
 }
 
 #ifdef _WIN32
@@ -525,10 +533,10 @@ TEST(KnownPlaces, TheRegistryOfThisMachine) {
             L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QuillonTestLegacy");
         legacy.Set(L"DisplayName", L"ET: Legacy 2.83.1");
         legacy.Set(L"InstallLocation", (folder.Path() / "ET").wstring());
-        EXPECT_EQ(FoundFolders(KnownPlacesOfThisMachine(RealFileSystem())),
+        EXPECT_EQ(FoundFolders(KnownPlacesOf(RealEnvironment(), RealFileSystem())),
                   (std::vector<std::string>{steam, installed, territory}));
     }
-    EXPECT_TRUE(FoundFolders(KnownPlacesOfThisMachine(RealFileSystem())).empty())
+    EXPECT_TRUE(FoundFolders(KnownPlacesOf(RealEnvironment(), RealFileSystem())).empty())
         << "the keys are gone";
 }
 #endif
@@ -543,7 +551,7 @@ TEST(VirtualStore, OnlyFoldersBelowProgramFilesHaveACopy) {
     EXPECT_EQ(VirtualStoreCopy("C:\\Program Files Extra\\RTCW\\Main\\", folders), "");
     EXPECT_EQ(VirtualStoreCopy("D:\\Games\\RTCW\\Main\\", folders), "");
     // This machine's come from the system.
-    const ProtectedFolders system = ProtectedFoldersOfThisMachine();
+    const ProtectedFolders system = ProtectedFoldersOf(RealEnvironment());
     ASSERT_FALSE(system.programFiles.empty());
     EXPECT_THAT(system.programFiles.front(), HasSubstr("Program Files"));
     EXPECT_TRUE(RealFileSystem().IsFolder(system.localAppData)) << system.localAppData;

@@ -74,10 +74,10 @@ TEST(ScriptGenerator, EveryKeyCyclesThroughItsMessagesBehindTheTemplate) {
     TempFolder folder;
     for (const std::string templateText :
          {"// mine\r\nbind KP_END \"vstr try11bb\"\r\n", "// no line break at the end"}) {
-        WriteFile("qmscript.txt", templateText);
+        WriteFile(folder / "qmscript.txt", templateText);
         ASSERT_TRUE(WriteConsoleScript(RealFileSystem(), table, folder.Text(), folder.Text())
                         .outcome.Succeeded());
-        EXPECT_EQ(ReadFile("qmvc.cfg"), templateText + expected);
+        EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), templateText + expected);
     }
 }
 
@@ -300,7 +300,11 @@ TEST(ConsoleCommands, EachEngineRunsWhatItReads) {
          "vsay M\xC3\xA9"
          "dic now"},
         {"\xA0", "", "\xA0"},
-        {"a\x80" "b", "a b", "a\x80" "b"},
+        {"a\x80"
+         "b",
+         "a b",
+         "a\x80"
+         "b"},
         {"say \"a // b\" c", "say a // b c", "say a // b c"},
     };
     for (const auto& [line, original, legacy] : table) {

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <string>
 
+#include "platform/FakeEnvironment.h"
 #include "platform/PathText.h"
 
 namespace quillon::test {
@@ -12,12 +13,12 @@ namespace quillon::test {
 // The data file of a single-player installation of the first game, which walks look for.
 constexpr const char* kGameDataFile = "sp_pak2.pk3";
 
-// A fresh folder that is the current folder for the lifetime of the object.
+// A fresh folder for the lifetime of the object, and an environment of the test's own that
+// started the program in it, with the home folder "home" in it (made when a test needs it).
 class TempFolder {
   public:
     TempFolder() {
         namespace fs = std::filesystem;
-        previous_ = fs::current_path();
         static int counter = 0;
         // Made anew, never taken over: tests running side by side must not share a folder.
         do {
@@ -26,10 +27,10 @@ class TempFolder {
                      std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()) +
                      "-" + std::to_string(++counter));
         } while (!fs::create_directory(path_));
-        fs::current_path(path_);
+        environment.currentFolder = Text();
+        environment.variables["HOME"] = Text("home");
     }
     ~TempFolder() {
-        std::filesystem::current_path(previous_);
         std::error_code ignored;
         std::filesystem::remove_all(path_, ignored);
     }
@@ -37,6 +38,9 @@ class TempFolder {
     TempFolder& operator=(const TempFolder&) = delete;
 
     const std::filesystem::path& Path() const { return path_; }
+    std::filesystem::path operator/(const std::filesystem::path& below) const {
+        return path_ / below;
+    }
 
     // The folder as the program's text, ending in the separator.
     std::string Text() const { return TextFromPath(path_ / ""); }
@@ -45,8 +49,9 @@ class TempFolder {
         return TextFromPath((path_ / below).make_preferred());
     }
 
+    FakeEnvironment environment;
+
   private:
-    std::filesystem::path previous_;
     std::filesystem::path path_;
 };
 

@@ -102,15 +102,15 @@ bool Form::OnStart() {
     bool located = false;
     Guarded([&] {
         if (workingFolder_.empty()) {
-            const WorkingFolder working = ChooseWorkingFolder(files_);
+            const WorkingFolder working = ChooseWorkingFolder(files_, environment_);
             workingFolder_ = working.folder;
             if (!working.problem.empty()) {
                 Tell(working.problem, kProgramName);
             }
         }
         recovery_.Claim(workingFolder_);
-        const std::string folder =
-            LocateGameFolder(view_, files_, workingFolder_, KnownPlacesOfThisMachine(files_));
+        const std::string folder = LocateGameFolder(view_, files_, environment_, workingFolder_,
+                                                    KnownPlacesOf(environment_, files_));
         located = !folder.empty();
         if (located) {
             UseScriptFolder(folder);
@@ -146,10 +146,11 @@ void Form::UseScriptFolder(const std::string& folder) {
     // A user folder is searched with the installations whose game reads it.
     std::vector<std::string> installations;
     if (IsUserFolderOf(files_, folder, Profile())) {
-        installations =
-            InstallationsReadingFrom(files_, KnownPlacesOfThisMachine(files_), Profile(), folder);
+        installations = InstallationsReadingFrom(files_, KnownPlacesOf(environment_, files_),
+                                                 Profile(), folder);
     }
-    searchOrder_ = SearchOrderOf(files_, folder, Profile(), UserRootOfThisMachine(), installations);
+    searchOrder_ =
+        SearchOrderOf(files_, folder, Profile(), UserRootOf(environment_), installations);
     answeredQuestion_.clear();
     view_.ShowGame(Profile().game);
     ShowPage(kMainPage);
@@ -672,13 +673,13 @@ void Form::ChooseGameFolder() {
     // The folder in use, chosen again, changes nothing: the changes stay, unasked.
     if (IsGameFolderInUse(folder) ||
         IsGameFolderInUse(
-            ScriptFolderOf(files_, folder, ProfileOf(*chosenGame), UserRootOfThisMachine()))) {
+            ScriptFolderOf(files_, folder, ProfileOf(*chosenGame), UserRootOf(environment_)))) {
         return;
     }
     if (!OfferToExport(kChangeFolderQuestion)) {
         return;
     }
-    const std::string scripts = FolderForScripts(view_, files_, folder, UserRootOfThisMachine());
+    const std::string scripts = FolderForScripts(view_, files_, folder, UserRootOf(environment_));
     if (const Outcome saved = WriteSettingsFile(files_, workingFolder_, scripts);
         !saved.Succeeded()) {
         Tell("Quillon now uses the game folder \"" + PathForMessage(scripts) +

@@ -16,6 +16,7 @@
 #include "model/install/VirtualStore.h"
 #include "model/keys/KeyTable.h"
 #include "model/menu/MenuNavigator.h"
+#include "platform/Environment.h"
 #include "platform/FileSystem.h"
 
 namespace quillon {
@@ -26,13 +27,13 @@ class Form {
   public:
     // `workingFolder` holds the settings file and the template; when empty, the start-up
     // chooses it.
-    // `protectedFolders` are where Windows lets only administrators write.
-    explicit Form(View& view, FileSystem& files = RealFileSystem(), std::string workingFolder = {},
-                  ProtectedFolders protectedFolders = ProtectedFoldersOfThisMachine())
+    Form(View& view, FileSystem& files, const Environment& environment,
+         std::string workingFolder = {})
         : view_(view),
           files_(files),
+          environment_(environment),
           workingFolder_(std::move(workingFolder)),
-          protectedFolders_(std::move(protectedFolders)) {}
+          protectedFolders_(ProtectedFoldersOf(environment)) {}
 
     // The start-up sequence, run once before the window is first shown: chooses the working
     // folder, finds the game folder, restores its keys and selects key 1. Returns false when the
@@ -135,8 +136,9 @@ class Form {
 
     View& view_;
     FileSystem& files_;
+    const Environment& environment_;
     std::string workingFolder_;
-    ProtectedFolders protectedFolders_;
+    ProtectedFolders protectedFolders_;  // where Windows lets only administrators write
     RecoveryFile recovery_{files_};
     bool recoveryFailureTold_ = false;
     FileRead scriptKnown_;  // the script as this window last read or wrote it

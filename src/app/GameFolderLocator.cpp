@@ -65,7 +65,7 @@ std::string OfferKnownInstallations(View& view, FileSystem& files, const KnownPl
 // Asks for a drive and searches it, and asks again, saying why, for an answer it cannot use, a
 // search that found nothing or a folder found and declined; the game folder taken, or empty
 // after saying why not.
-std::string SearchAskedDrive(View& view, FileSystem& files) {
+std::string SearchAskedDrive(View& view, FileSystem& files, const Environment& environment) {
     std::string problem;
     std::string answered = kDriveDefault;
     while (true) {
@@ -75,7 +75,7 @@ std::string SearchAskedDrive(View& view, FileSystem& files) {
             break;
         }
         answered = *answer;
-        const DriveAnswer root = RootForDriveAnswer(files, *answer);
+        const DriveAnswer root = RootForDriveAnswer(files, environment, *answer);
         if (!root.root) {
             problem = root.problem;
             continue;
@@ -147,8 +147,8 @@ std::string FolderForScripts(View& view, FileSystem& files, const std::string& f
     return scripts;
 }
 
-std::string LocateGameFolder(View& view, FileSystem& files, const std::string& workingFolder,
-                             const KnownPlaces& places) {
+std::string LocateGameFolder(View& view, FileSystem& files, const Environment& environment,
+                             const std::string& workingFolder, const KnownPlaces& places) {
     const RememberedFolder remembered = ReadSettingsFile(files, workingFolder);
     if (remembered.scriptFolder &&
         ((files.IsFolder(*remembered.scriptFolder) &&
@@ -164,7 +164,7 @@ std::string LocateGameFolder(View& view, FileSystem& files, const std::string& w
     }
     std::string gameFolder = OfferKnownInstallations(view, files, places);
     if (gameFolder.empty()) {
-        gameFolder = SearchAskedDrive(view, files);
+        gameFolder = SearchAskedDrive(view, files, environment);
     }
     if (gameFolder.empty()) {
         return {};

@@ -12,8 +12,8 @@ namespace quillon {
 // drive and searches it. Returns the folder the script goes to for it (see FolderForScripts),
 // remembered in the working folder and ending in the separator, or the empty text after telling
 // the user that no installation was found.
-std::string LocateGameFolder(View& view, FileSystem& files, const std::string& workingFolder,
-                             const KnownPlaces& places);
+std::string LocateGameFolder(View& view, FileSystem& files, const Environment& environment,
+                             const std::string& workingFolder, const KnownPlaces& places);
 
 // The folder to work in for a game folder taken: where the game looks for the player's scripts.
 // When that is a user folder apart from the installation (ET: Legacy's), it is made when missing

@@ -1,23 +1,14 @@
 #include "app/WorkingFolder.h"
 
-#include <cstdlib>
 #include <filesystem>
-#include <system_error>
 
 #include "model/install/SettingsFile.h"
 #include "model/script/ScriptGenerator.h"
-#include "platform/KnownFolders.h"
 #include "platform/PathText.h"
 #include "platform/TextCase.h"
 
 namespace quillon {
 namespace {
-
-std::string CurrentFolder() {
-    std::error_code error;
-    const std::filesystem::path current = std::filesystem::current_path(error);
-    return error ? std::string() : EnsureTrailingSeparator(TextFromPath(current));
-}
 
 bool HoldsOurFiles(FileSystem& files, const std::string& folder) {
     return files.Exists(folder + kSettingsFileName) || files.Exists(folder + kTemplateFileName);
@@ -29,44 +20,43 @@ bool CanWriteIn(FileSystem& files, const std::string& folder) {
     return files.CreateNewFileBeside(folder + kSettingsFileName, error) != nullptr;
 }
 
-#ifdef _WIN32
 // A folder ending in the separator; empty stays empty.
 std::string AsFolder(const std::string& path) {
     return path.empty() ? path : EnsureTrailingSeparator(path);
 }
-#else
-std::string ConfigFolder() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config != nullptr && config[0] == '/') {
+
+#ifndef _WIN32
+std::string ConfigFolder(const Environment& environment) {
+    const std::string config = environment.Variable("XDG_CONFIG_HOME");
+    if (config.rfind('/', 0) == 0) {
         return EnsureTrailingSeparator(config) + "quillon/";
     }
-    const char* home = std::getenv("HOME");
-    return home != nullptr && *home != '\0' ? EnsureTrailingSeparator(home) + ".config/quillon/"
-                                            : std::string();
+    const std::string home = environment.Variable("HOME");
+    return home.empty() ? home : EnsureTrailingSeparator(home) + ".config/quillon/";
 }
 
 // The default template as installed beside the program: <prefix>/share/quillon.
-std::string InstalledTemplate(FileSystem& files) {
-    const std::optional<std::string> program = files.RealPath("/proc/self/exe");
-    if (!program) {
+std::string InstalledTemplate(const Environment& environment) {
+    const std::string program = environment.ProgramFolder();
+    if (program.empty()) {
         return {};
     }
-    const std::filesystem::path prefix = PathFromText(*program).parent_path().parent_path();
+    const std::filesystem::path prefix = PathFromText(program).parent_path();
     return TextFromPath(prefix / "share" / "quillon" / kTemplateFileName);
 }
 #endif
 
 }  // namespace
 
-WorkingFolderPlaces WorkingFolderPlacesOfThisMachine(FileSystem& files) {
+WorkingFolderPlaces WorkingFolderPlacesOf(const Environment& environment) {
+    const std::string current = AsFolder(environment.CurrentFolder());
 #ifdef _WIN32
-    (void)files;
-    const std::string program = AsFolder(ProgramFolder());
-    const std::string appData = AsFolder(RoamingAppDataFolder());
-    return {CurrentFolder(), program, appData.empty() ? appData : appData + "Quillon\\",
+    const std::string program = AsFolder(environment.ProgramFolder());
+    const std::string appData = AsFolder(environment.KnownFolderPath(KnownFolder::RoamingAppData));
+    return {current, program, appData.empty() ? appData : appData + "Quillon\\",
             program + kTemplateFileName};
 #else
-    return {CurrentFolder(), {}, ConfigFolder(), InstalledTemplate(files)};
+    return {current, {}, ConfigFolder(environment), InstalledTemplate(environment)};
 #endif
 }
 

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "platform/Environment.h"
 #include "platform/FileSystem.h"
 
 namespace quillon {
@@ -22,7 +23,7 @@ struct WorkingFolderPlaces {
     std::string own;
     std::string defaultTemplate;  // the path of the default template that comes with the program
 };
-WorkingFolderPlaces WorkingFolderPlacesOfThisMachine(FileSystem& files);
+WorkingFolderPlaces WorkingFolderPlacesOf(const Environment& environment);
 
 // The current folder when it holds either file (a player's folder, the repository's run/), but
 // the program's own folder only when it can be written. Elsewhere, as for a program started from
@@ -32,8 +33,8 @@ WorkingFolderPlaces WorkingFolderPlacesOfThisMachine(FileSystem& files);
 // when it lacks one. When that folder cannot be made, the current folder, and the problem says
 // why.
 WorkingFolder ChooseWorkingFolder(FileSystem& files, const WorkingFolderPlaces& places);
-inline WorkingFolder ChooseWorkingFolder(FileSystem& files) {
-    return ChooseWorkingFolder(files, WorkingFolderPlacesOfThisMachine(files));
+inline WorkingFolder ChooseWorkingFolder(FileSystem& files, const Environment& environment) {
+    return ChooseWorkingFolder(files, WorkingFolderPlacesOf(environment));
 }
 
 }  // namespace quillon

@@ -6,12 +6,9 @@
 #include <string>
 #include <vector>
 
+#include "platform/Environment.h"
+
 namespace quillon {
-
-enum class RegistryRoot { CurrentUser, LocalMachine };
-
-// Which view of the registry a 64-bit Windows gives: its own, or the one 32-bit programs see.
-enum class RegistryView { Native, Bits32, Bits64 };
 
 // The text value `value` of the key `key` ("Software\\Valve\\Steam"); nothing when the key or
 // the value is missing or holds no text.

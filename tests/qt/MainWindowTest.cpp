@@ -111,11 +111,11 @@ qt::KeyButton* KeyOf(QWidget* window, int key) {
 class MainWindowTest : public ::testing::Test {
   protected:
     MainWindowTest() {
-        WriteFile("qmscript.txt", "// test\r\n");
-        fs::create_directory("game");
-        WriteFile("game/mp_pak0.pk3", "");  // a folder of the first game
-        WriteFile("qm.cfg", folder.Text() + "game/\r\n");
-        window = std::make_unique<qt::MainWindow>();
+        WriteFile(folder / "qmscript.txt", "// test\r\n");
+        fs::create_directory(folder / "game");
+        WriteFile(folder / "game/mp_pak0.pk3", "");  // a folder of the first game
+        WriteFile(folder / "qm.cfg", folder.Text() + "game/\r\n");
+        window = std::make_unique<qt::MainWindow>(folder.environment);
         EXPECT_TRUE(window->TheForm().OnStart());
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -228,7 +228,7 @@ TEST_F(MainWindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
     MessageAnswerer answer;
     press(Qt::Key_F12);
     EXPECT_EQ(answer.title, "Script compilation sucessful");
-    EXPECT_EQ(ReadFile("game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
+    EXPECT_EQ(ReadFile(folder / "game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
 }
 
 TEST_F(MainWindowTest, WhatMustDoNothingDoesNothing) {
@@ -318,16 +318,17 @@ TEST_F(MainWindowTest, APlaceIsRememberedAndOpensOnADisplay) {
     window->move(60, 50);
     const QPoint closedAt = window->pos();
     window->close();
-    EXPECT_EQ(qt::MainWindow().pos(), closedAt);
-    qt::MainWindow beside;  // started while the first still holds its working folder
+    EXPECT_EQ(qt::MainWindow(folder.environment).pos(), closedAt);
+    qt::MainWindow beside(
+        folder.environment);  // started while the first still holds its working folder
     ASSERT_TRUE(beside.TheForm().OnStart());
     beside.PlaceWhereItWas();
     const QPoint step = beside.pos() - closedAt;
     EXPECT_TRUE(step.x() > 0 && step.x() == step.y()) << step.x() << " " << step.y();
     for (const char* remembered : {"30000 30000 30600 30400", "bottom left"}) {
         QSettings("quillon", "quillon").setValue("windowPlace", remembered);
-        EXPECT_TRUE(
-            QGuiApplication::primaryScreen()->availableGeometry().contains(qt::MainWindow().pos()))
+        EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(
+            qt::MainWindow(folder.environment).pos()))
             << remembered;
     }
 }
@@ -374,7 +375,7 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
     };
     QWidget* fireTeam = KeyOf(Client(), 11);
     EXPECT_FALSE(marked(fireTeam));
-    WriteFile("ETLegacy/etmain/autoexec.cfg", "exec qmvc\r\n");
+    WriteFile(folder / "ETLegacy/etmain/autoexec.cfg", "exec qmvc\r\n");
     // Game Folder..., the change not exported first.
     FolderAnswerer chosen(QString::fromStdString(folder.Text() + "ETLegacy/etmain"));
     MessageAnswerer notFirst(QMessageBox::No);
@@ -425,14 +426,14 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
     EXPECT_EQ(list->item(0)->text(), "I'm a Covert Ops \"cover me at the gate\"    1     99");
     EXPECT_TRUE(list->item(0)->isSelected());
     // A template that binds keypad 1: the export asks, and No leaves that key to the game.
-    WriteFile("qmscript.txt", "// test\r\nbind KP_END \"vstr try11bb\"\r\n");
+    WriteFile(folder / "qmscript.txt", "// test\r\nbind KP_END \"vstr try11bb\"\r\n");
     MessageAnswerer leave(QMessageBox::No);
     MessageAnswerer exported;
     ChooseFromMenu(Qt::Key_F, Qt::Key_E);
     EXPECT_TRUE(qWaitFor([&] { return exported.title == "Script compilation sucessful"; }));
     EXPECT_TRUE(leave.text.contains("\nKeypad 1: fire team, select member 1\n"));
     const std::string script = "// test\r\n" + test::EnemyTerritoryScriptBody();
-    EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"), script);
+    EXPECT_EQ(ReadFile(folder / "ETLegacy/etmain/qmvc.cfg"), script);
 
     // File > Load Script at Game Start shows that autoexec.cfg runs the script, and takes the
     // line out.
@@ -440,7 +441,7 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
     EXPECT_TRUE(atGameStart->isChecked());
     ChooseFromMenu(Qt::Key_F, Qt::Key_S);
     EXPECT_TRUE(qWaitFor([&] { return !atGameStart->isChecked(); }));
-    EXPECT_EQ(ReadFile("ETLegacy/etmain/autoexec.cfg"), "");
+    EXPECT_EQ(ReadFile(folder / "ETLegacy/etmain/autoexec.cfg"), "");
     say({4, 1});  // a change to lose
     // F2 on the first of two lines: the box offers its text; letters the game would not show are
     // named, and the box cancelled keeps the text.
@@ -449,9 +450,8 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
     {
         InputAnswerer accented("café");
         MessageAnswerer refused;
-        Answerer<QInputDialog> cancelled([&](QInputDialog* box) {
-            return accented.answered && (box->reject(), true);
-        });
+        Answerer<QInputDialog> cancelled(
+            [&](QInputDialog* box) { return accented.answered && (box->reject(), true); });
         Activate();
         QTest::keyClick(list, Qt::Key_F2);
         EXPECT_EQ(accented.offered, "cover me at the gate");
@@ -477,17 +477,16 @@ TEST_F(MainWindowTest, TheRoadByMouseAndTheFileMenuFromOneGameToTheOther) {
     window->close();
     EXPECT_TRUE(exportFirst.answered);
     EXPECT_FALSE(window->isVisible());
-    EXPECT_NE(ReadFile("ETLegacy/etmain/qmvc.cfg"), script);
+    EXPECT_NE(ReadFile(folder / "ETLegacy/etmain/qmvc.cfg"), script);
 }
 
 // A first start where the game sits where a Wine prefix's installer puts it, which the probe finds.
 class FirstStartTest : public ::testing::Test {
   protected:
-    FirstStartTest() { WriteFile("qmscript.txt", "// test\r\n"); }
+    FirstStartTest() { WriteFile(folder / "qmscript.txt", "// test\r\n"); }
 
     TempFolder folder;
-    test::FakeWinePrefix prefix{folder.Path(),
-                                "Program Files (x86)/Return to Castle Wolfenstein/Main"};
+    test::FakeWinePrefix prefix{folder, "Program Files (x86)/Return to Castle Wolfenstein/Main"};
     const std::string game =
         prefix.driveC + "Program Files (x86)/Return to Castle Wolfenstein/Main/";
 };
@@ -496,15 +495,15 @@ class FirstStartTest : public ::testing::Test {
 // search shows itself; cancelled, it ends the program and nothing is remembered.
 TEST_F(FirstStartTest, TheFolderFoundIsOfferedBeforeTheDriveIsSearched) {
     {
-        qt::MainWindow window;
+        qt::MainWindow window(folder.environment);
         MessageAnswerer yes(QMessageBox::Yes);
         ASSERT_TRUE(window.TheForm().OnStart());
         EXPECT_EQ(yes.text.toStdString(),
                   "Quillon found Return to Castle Wolfenstein in:\n" + game + "\nUse this folder?");
-        EXPECT_EQ(ReadFile("qm.cfg"), game + "\r\n");
+        EXPECT_EQ(ReadFile(folder / "qm.cfg"), game + "\r\n");
     }
-    fs::remove("qm.cfg");
-    qt::MainWindow window;
+    fs::remove(folder / "qm.cfg");
+    qt::MainWindow window(folder.environment);
     MessageAnswerer no(QMessageBox::No);
     InputAnswerer drive("c");
     Answerer<QDialog> cancelSearch([](QDialog* progress) {
@@ -520,7 +519,7 @@ TEST_F(FirstStartTest, TheFolderFoundIsOfferedBeforeTheDriveIsSearched) {
     EXPECT_EQ(drive.title, "RTCW Install drive");
     EXPECT_TRUE(cancelSearch.answered);
     EXPECT_TRUE(farewell.text.contains("cancelled"));
-    EXPECT_FALSE(fs::exists("qm.cfg"));
+    EXPECT_FALSE(fs::exists(folder / "qm.cfg"));
 }
 
 }  // namespace

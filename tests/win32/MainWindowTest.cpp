@@ -137,10 +137,10 @@ void PressAndRelease(HWND pressed, POINT at, HWND released, POINT releasedAt) {
 class Win32WindowTest : public ::testing::Test {
   protected:
     Win32WindowTest() {
-        WriteFile("qmscript.txt", "// test\r\n");
-        fs::create_directory("game");
-        WriteFile("game/mp_pak0.pk3", "");  // a folder of the first game
-        WriteFile("qm.cfg", folder.Text() + "game\\\r\n");
+        WriteFile(folder / "qmscript.txt", "// test\r\n");
+        fs::create_directory(folder / "game");
+        WriteFile(folder / "game/mp_pak0.pk3", "");  // a folder of the first game
+        WriteFile(folder / "qm.cfg", folder.Text() + "game\\\r\n");
         EXPECT_TRUE(window.TheForm().OnStart());
         ShowWindow(window.Handle(), SW_SHOW);
         Pump(100);
@@ -188,7 +188,7 @@ class Win32WindowTest : public ::testing::Test {
     }
 
     test::TempFolder folder;
-    MainWindow window;
+    MainWindow window{folder.environment};
 };
 
 // What a screen reader says of a control: its name, or its description.
@@ -279,7 +279,7 @@ TEST_F(Win32WindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
     BoxAnswerer answer(L"Script compilation sucessful");
     PressKey(VK_F12);
     EXPECT_THAT(answer.Text(), HasSubstr(L"/exec qmvc"));
-    EXPECT_EQ(ReadFile("game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
+    EXPECT_EQ(ReadFile(folder / "game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
 }
 
 TEST_F(Win32WindowTest, WhatMustDoNothingDoesNothing) {
@@ -361,11 +361,11 @@ TEST_F(Win32WindowTest, TheKeyboardComesBackToItsControlAfterEveryBox) {
     EXPECT_EQ(window.TheForm().Keys().At(1, 0)->Label(), "I'm a Medic");
     // Cancel, disabled once the class is given, passes the keyboard on to a control that takes it.
     PressKey(VK_RETURN);
-    EXPECT_FALSE(keptAfter(Control(Role::CancelButton), BoxAnswerer(L"Select a class", IDOK, L"e"),
-                           [&] {
-                               PressKey('6');
-                               EXPECT_TRUE(WaitForTick());
-                           }));
+    EXPECT_FALSE(
+        keptAfter(Control(Role::CancelButton), BoxAnswerer(L"Select a class", IDOK, L"e"), [&] {
+            PressKey('6');
+            EXPECT_TRUE(WaitForTick());
+        }));
     EXPECT_TRUE(IsChild(window.Handle(), GetFocus()) && IsWindowEnabled(GetFocus()));
 }
 
@@ -422,7 +422,7 @@ TEST_F(Win32WindowTest, TheRoadByMouseAndTheMenusFromOneGameToTheOther) {
         Choose(layout::Command::ChooseGameFolder);
     }
     EXPECT_EQ(window.TheForm().ScriptFolder(), folder.Text() + "game\\");
-    fs::create_directories("ETLegacy/etmain");
+    fs::create_directories(folder / "ETLegacy/etmain");
     const std::string territory = folder.Text() + "ETLegacy\\etmain";
     BoxAnswerer typed(L"Choose the game folder", IDOK, WideFromText(territory));
     BoxAnswerer notFirst(L"Quillon", IDNO);  // the change is not exported first
@@ -471,7 +471,7 @@ TEST_F(Win32WindowTest, TheRoadByMouseAndTheMenusFromOneGameToTheOther) {
     SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
     EXPECT_STREQ(line, L"I'm a Covert Ops \"cover me at the gate\"    1     99");
     // A template that binds keypad 1: the export asks, and No leaves that key to the game.
-    WriteFile("qmscript.txt", "// test\r\nbind KP_END \"vstr try11bb\"\r\n");
+    WriteFile(folder / "qmscript.txt", "// test\r\nbind KP_END \"vstr try11bb\"\r\n");
     {
         BoxAnswerer leave(L"Quillon", IDNO);
         BoxAnswerer exported(L"Script compilation sucessful");
@@ -480,14 +480,14 @@ TEST_F(Win32WindowTest, TheRoadByMouseAndTheMenusFromOneGameToTheOther) {
         EXPECT_THAT(leave.Text(), HasSubstr(L"\nKeypad 1: fire team, select member 1\n"));
     }
     const std::string script = "// test\r\n" + test::EnemyTerritoryScriptBody();
-    EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"), script);
+    EXPECT_EQ(ReadFile(folder / "ETLegacy/etmain/qmvc.cfg"), script);
 
     // Load Script at Game Start puts the line into an autoexec.cfg, where ET: Legacy looks
     // first, and shows its check mark.
     const UINT check = static_cast<UINT>(MainWindow::IdOf(layout::Command::LoadScriptAtGameStart));
     EXPECT_EQ(GetMenuState(GetMenu(window.Handle()), check, MF_BYCOMMAND) & MF_CHECKED, 0U);
     Choose(layout::Command::LoadScriptAtGameStart);
-    EXPECT_EQ(ReadFile("ETLegacy/legacy/autoexec.cfg"), "exec qmvc\r\n");
+    EXPECT_EQ(ReadFile(folder / "ETLegacy/legacy/autoexec.cfg"), "exec qmvc\r\n");
     EXPECT_NE(GetMenuState(GetMenu(window.Handle()), check, MF_BYCOMMAND) & MF_CHECKED, 0U);
 
     // F2 on the first of two lines: the box offers its text and Cancel keeps it; a new text stays
@@ -523,7 +523,7 @@ TEST_F(Win32WindowTest, TheRoadByMouseAndTheMenusFromOneGameToTheOther) {
     Choose(layout::Command::Exit);
     EXPECT_FALSE(leave.Text().empty());
     EXPECT_FALSE(IsWindow(window.Handle()));
-    EXPECT_EQ(ReadFile("ETLegacy/etmain/qmvc.cfg"), script);
+    EXPECT_EQ(ReadFile(folder / "ETLegacy/etmain/qmvc.cfg"), script);
 }
 
 RECT PlaceOf(HWND window) {
@@ -538,7 +538,7 @@ TEST_F(Win32WindowTest, ASecondStartOpensBesideTheFirstAndAPlaceIsRemembered) {
     const RECT first = PlaceOf(window.Handle());
     RECT moved{};
     {
-        MainWindow second;
+        MainWindow second(folder.environment);
         ASSERT_TRUE(second.TheForm().OnStart());
         ShowWindow(second.Handle(), SW_SHOW);
         const RECT beside = PlaceOf(second.Handle());
@@ -557,7 +557,7 @@ TEST_F(Win32WindowTest, ASecondStartOpensBesideTheFirstAndAPlaceIsRemembered) {
         if (!remembered.empty()) {
             settings.Set(L"WindowPlace", remembered);
         }
-        MainWindow next;
+        MainWindow next(folder.environment);
         const RECT place = PlaceOf(next.Handle());
         if (remembered.empty()) {
             EXPECT_EQ(place.left, moved.left);
@@ -648,7 +648,7 @@ class Win32FirstStartTest : public ::testing::Test {
     Win32FirstStartTest() {
         Pump(10);  // a quit message left by an earlier window would end the boxes at once
         WriteFile("Q:\\Games\\RTCW\\Main\\sp_pak2.pk3", "");
-        WriteFile("qmscript.txt", "// test\r\n");
+        WriteFile(folder / "qmscript.txt", "// test\r\n");
     }
     ~Win32FirstStartTest() override {
         std::error_code ignored;
@@ -675,23 +675,24 @@ LRESULT CALLBACK CancelTheSearch(int code, WPARAM wParam, LPARAM lParam) {
 // drive prompt, and the search; its Cancel ends the program, and nothing is remembered.
 TEST_F(Win32FirstStartTest, TheInstallationFoundIsOfferedBeforeTheDrivePrompt) {
     ASSERT_TRUE(fs::exists("Q:\\Games\\RTCW\\Main\\sp_pak2.pk3")) << "drive Q is not mapped";
-    WriteFile("Installed\\Main\\sp_pak2.pk3", "");
+    WriteFile(folder / "Installed\\Main\\sp_pak2.pk3", "");
     const std::string game = folder.Text() + "Installed\\Main\\";
     {
-        test::TestRegistryKey entry(
-            L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QuillonWindowTest");
-        entry.Set(L"DisplayName", L"Return to Castle Wolfenstein");
-        entry.Set(L"InstallLocation", (folder.Path() / "Installed").wstring());
-        MainWindow window;
+        folder.environment
+            .registry["Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quillon"] = {
+            {"DisplayName", "Return to Castle Wolfenstein"},
+            {"InstallLocation", folder.Text("Installed")}};
+        MainWindow window(folder.environment);
         BoxAnswerer yes(L"Quillon", IDYES);
         ASSERT_TRUE(window.TheForm().OnStart());
         EXPECT_EQ(yes.Text(), WideFromText("Quillon found Return to Castle Wolfenstein in:\n" +
                                            game + "\nUse this folder?"));
-        EXPECT_EQ(ReadFile("qm.cfg"), game + "\r\n");
+        EXPECT_EQ(ReadFile(folder / "qm.cfg"), game + "\r\n");
     }
-    fs::remove("qm.cfg");
+    folder.environment.registry.clear();
+    fs::remove(folder / "qm.cfg");
     Pump(10);
-    MainWindow window;
+    MainWindow window(folder.environment);
     BoxAnswerer drive(L"RTCW Install drive", IDOK, L"q");
     const HHOOK hook = SetWindowsHookExW(WH_CBT, CancelTheSearch, nullptr, GetCurrentThreadId());
     BoxAnswerer farewell(L"Quillon");
@@ -700,7 +701,7 @@ TEST_F(Win32FirstStartTest, TheInstallationFoundIsOfferedBeforeTheDrivePrompt) {
     EXPECT_FALSE(started);
     EXPECT_THAT(drive.Text(), HasSubstr(L"drive letter"));
     EXPECT_THAT(farewell.Text(), HasSubstr(L"cancelled"));
-    EXPECT_FALSE(fs::exists("qm.cfg"));
+    EXPECT_FALSE(fs::exists(folder / "qm.cfg"));
 }
 
 }  // namespace

@@ -132,7 +132,8 @@ QWidget* Create(const layout::Control& control, QWidget* parent) {
 
 }  // namespace
 
-MainWindow::MainWindow() {
+MainWindow::MainWindow(const Environment& environment)
+    : form_(*this, RealFileSystem(), environment) {
     setWindowTitle(Text(kProgramName));
     QIcon icon;  // at each size it is drawn at
     for (const QString& file : QDir(":/icons").entryList()) {

@@ -25,7 +25,8 @@ class PictureBox;
 // the form, and carries out what the form tells the view.
 class MainWindow : public QMainWindow, public View {
   public:
-    MainWindow();
+    // `environment` is where the form learns of the machine and the user.
+    explicit MainWindow(const Environment& environment);
     ~MainWindow() override;
 
     Form& TheForm() { return form_; }
@@ -82,7 +83,7 @@ class MainWindow : public QMainWindow, public View {
     std::array<KeyButton*, kKeyCount> keypad_{};
     QTimer menuTimer_;
     QTimer blinkTimer_;
-    Form form_{*this};
+    Form form_;
 };
 
 }  // namespace quillon::qt

@@ -4,7 +4,7 @@
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
-    quillon::qt::MainWindow window;
+    quillon::qt::MainWindow window(quillon::RealEnvironment());
     if (!window.TheForm().OnStart()) {
         return 0;
     }

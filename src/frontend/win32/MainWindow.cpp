@@ -238,7 +238,8 @@ std::optional<layout::Command> CommandOf(int id) {
 
 }  // namespace
 
-MainWindow::MainWindow() {
+MainWindow::MainWindow(const Environment& environment)
+    : form_(*this, RealFileSystem(), environment) {
     const HINSTANCE instance = GetModuleHandleW(nullptr);
     RegisterClasses(instance, WindowProc);
     // The window procedure binds this object in WM_NCCREATE and sets window_. It is sized once

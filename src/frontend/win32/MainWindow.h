@@ -26,7 +26,8 @@ class MainWindow : public View {
     static int IdOf(layout::Role role) { return 300 + static_cast<int>(role); }
     static int IdOf(layout::Command command) { return 400 + static_cast<int>(command); }
 
-    MainWindow();
+    // `environment` is where the form learns of the machine and the user.
+    explicit MainWindow(const Environment& environment);
     ~MainWindow() override;
     MainWindow(const MainWindow&) = delete;
     MainWindow& operator=(const MainWindow&) = delete;
@@ -122,7 +123,7 @@ class MainWindow : public View {
     HWND focusBeforeDeactivation_ = nullptr;
     KeyMarks keyMarks_;
     HWND window_ = nullptr;  // destroyed with this object
-    Form form_{*this};
+    Form form_;
 };
 
 }  // namespace quillon::win32

@@ -8,7 +8,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int showCommand) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
 
-    quillon::win32::MainWindow window;
+    quillon::win32::MainWindow window(quillon::RealEnvironment());
     if (!window.TheForm().OnStart()) {
         return 0;
     }

@@ -1,7 +1,6 @@
 #include "model/install/DriveRoot.h"
 
 #include <cctype>
-#include <cstdlib>
 
 #include "model/install/KnownPlaces.h"
 #include "platform/PathText.h"
@@ -24,8 +23,9 @@ std::optional<char> DriveLetter(const std::string& answer) {
 }
 
 // The folder an answer names as a folder, as it was typed; empty when it names none.
-std::string FolderNamed(const std::string& answer) {
+std::string FolderNamed(const Environment& environment, const std::string& answer) {
 #ifdef _WIN32
+    (void)environment;
     const bool absolute = answer.size() > 3 &&
                           std::isalpha(static_cast<unsigned char>(answer[0])) && answer[1] == ':' &&
                           (answer[2] == '\\' || answer[2] == '/');
@@ -33,18 +33,16 @@ std::string FolderNamed(const std::string& answer) {
     return absolute || share ? answer : std::string();
 #else
     if (answer == "~" || answer.rfind("~/", 0) == 0) {
-        return UserRootOfThisMachine() + answer.substr(1);
+        return UserRootOf(environment) + answer.substr(1);
     }
     return answer.rfind('/', 0) == 0 ? answer : std::string();
 #endif
 }
 
 #ifndef _WIN32
-std::string WinePrefix() {
-    if (const char* prefix = std::getenv("WINEPREFIX"); prefix != nullptr && *prefix != '\0') {
-        return prefix;
-    }
-    return UserRootOfThisMachine() + "/.wine";
+std::string WinePrefix(const Environment& environment) {
+    const std::string prefix = environment.Variable("WINEPREFIX");
+    return prefix.empty() ? UserRootOf(environment) + "/.wine" : prefix;
 }
 #endif
 
@@ -54,7 +52,8 @@ DriveAnswer Refused(std::string problem) {
 
 }  // namespace
 
-DriveAnswer RootForDriveAnswer(FileSystem& files, const std::string& typed) {
+DriveAnswer RootForDriveAnswer(FileSystem& files, const Environment& environment,
+                               const std::string& typed) {
     // Blanks around the answer are slips of the keyboard, not part of it.
     const size_t first = typed.find_first_not_of(" \t");
     const std::string answer = first == std::string::npos
@@ -66,7 +65,7 @@ DriveAnswer RootForDriveAnswer(FileSystem& files, const std::string& typed) {
     if (answer.size() >= kLongestPath) {
         return Refused("The answer is longer than any folder's path.");
     }
-    if (const std::string folder = FolderNamed(answer); !folder.empty()) {
+    if (const std::string folder = FolderNamed(environment, answer); !folder.empty()) {
         const std::string root = EnsureTrailingSeparator(NormalPath(folder));
         if (!files.IsFolder(root)) {
             return Refused("There is no folder \"" + PathForMessage(root) + "\".");
@@ -85,7 +84,7 @@ DriveAnswer RootForDriveAnswer(FileSystem& files, const std::string& typed) {
     }
     return {root, {}};
 #else
-    const std::string prefix = WinePrefix();
+    const std::string prefix = WinePrefix(environment);
     const std::string device =
         prefix + "/dosdevices/" +
         static_cast<char>(std::tolower(static_cast<unsigned char>(*letter))) + ":";

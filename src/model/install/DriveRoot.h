@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/Environment.h"
 #include "platform/FileSystem.h"
 
 namespace quillon {
@@ -18,6 +19,7 @@ struct DriveAnswer {
 // drive to ($WINEPREFIX/dosdevices/c:, the prefix ~/.wine by default). A folder is searched as
 // it is: "D:\Games" on Windows, "/srv/games" or "~/Games" (below the home folder) elsewhere.
 // Blanks around the answer do not count. A folder that does not exist names nothing.
-DriveAnswer RootForDriveAnswer(FileSystem& files, const std::string& answer);
+DriveAnswer RootForDriveAnswer(FileSystem& files, const Environment& environment,
+                               const std::string& answer);
 
 }  // namespace quillon

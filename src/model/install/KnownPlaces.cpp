@@ -1,7 +1,6 @@
 #include "model/install/KnownPlaces.h"
 
 #include <algorithm>
-#include <cstdlib>
 #include <optional>
 #include <set>
 
@@ -11,11 +10,6 @@
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
 #include "platform/TextCase.h"
-
-#ifdef _WIN32
-#include "platform/KnownFolders.h"
-#include "platform/Registry.h"
-#endif
 
 namespace quillon {
 namespace {
@@ -149,9 +143,10 @@ bool NamesAGame(const std::string& name) {
     return false;
 }
 
-void AddRegistryPlaces(KnownPlaces& places) {
+void AddRegistryPlaces(const Environment& environment, KnownPlaces& places) {
     if (const auto steam =
-            RegistryText(RegistryRoot::CurrentUser, "Software\\Valve\\Steam", "SteamPath")) {
+            environment.RegistryText(RegistryRoot::CurrentUser, "Software\\Valve\\Steam",
+                                     "SteamPath", RegistryView::Native)) {
         places.steamRoots.push_back(NormalPath(*steam));  // Steam writes it with "/"
     }
     places.steamRoots.push_back("C:\\Program Files (x86)\\Steam");
@@ -159,10 +154,10 @@ void AddRegistryPlaces(KnownPlaces& places) {
     const std::string uninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
     for (const RegistryRoot root : {RegistryRoot::LocalMachine, RegistryRoot::CurrentUser}) {
         for (const RegistryView view : {RegistryView::Bits64, RegistryView::Bits32}) {
-            for (const std::string& entry : RegistrySubkeys(root, uninstall, view)) {
+            for (const std::string& entry : environment.RegistrySubkeys(root, uninstall, view)) {
                 const std::string key = uninstall + "\\" + entry;
-                const auto name = RegistryText(root, key, "DisplayName", view);
-                const auto location = RegistryText(root, key, "InstallLocation", view);
+                const auto name = environment.RegistryText(root, key, "DisplayName", view);
+                const auto location = environment.RegistryText(root, key, "InstallLocation", view);
                 if (name && location && NamesAGame(*name)) {
                     places.installFolders.push_back(NormalPath(*location));
                 }
@@ -170,20 +165,21 @@ void AddRegistryPlaces(KnownPlaces& places) {
         }
     }
     const std::string gog = "SOFTWARE\\WOW6432Node\\GOG.com\\Games";
-    for (const std::string& game : RegistrySubkeys(RegistryRoot::LocalMachine, gog)) {
-        if (const auto path = RegistryText(RegistryRoot::LocalMachine, gog + "\\" + game, "path")) {
+    for (const std::string& game :
+         environment.RegistrySubkeys(RegistryRoot::LocalMachine, gog, RegistryView::Native)) {
+        if (const auto path = environment.RegistryText(
+                RegistryRoot::LocalMachine, gog + "\\" + game, "path", RegistryView::Native)) {
             places.installFolders.push_back(NormalPath(*path));
         }
     }
     places.programFolders = ProgramFolders("C:\\");
 }
 #else
-void AddHomePlaces(FileSystem& files, KnownPlaces& places) {
-    const char* prefix = std::getenv("WINEPREFIX");
-    if (prefix != nullptr && *prefix != '\0') {
+void AddHomePlaces(const Environment& environment, FileSystem& files, KnownPlaces& places) {
+    if (const std::string prefix = environment.Variable("WINEPREFIX"); !prefix.empty()) {
         places.winePrefixes.push_back(prefix);
     }
-    const std::string own = UserRootOfThisMachine();
+    const std::string own = UserRootOf(environment);
     if (own.empty()) {
         return;
     }
@@ -209,23 +205,22 @@ void AddHomePlaces(FileSystem& files, KnownPlaces& places) {
 
 }  // namespace
 
-std::string UserRootOfThisMachine() {
+std::string UserRootOf(const Environment& environment) {
 #ifdef _WIN32
-    return DocumentsFolder();
+    return environment.KnownFolderPath(KnownFolder::Documents);
 #else
-    const char* home = std::getenv("HOME");
-    return home != nullptr ? home : "";
+    return environment.Variable("HOME");
 #endif
 }
 
-KnownPlaces KnownPlacesOfThisMachine(FileSystem& files) {
+KnownPlaces KnownPlacesOf(const Environment& environment, FileSystem& files) {
     KnownPlaces places;
-    places.userRoot = UserRootOfThisMachine();
+    places.userRoot = UserRootOf(environment);
 #ifdef _WIN32
     (void)files;  // the registry names the places
-    AddRegistryPlaces(places);
+    AddRegistryPlaces(environment, places);
 #else
-    AddHomePlaces(files, places);
+    AddHomePlaces(environment, files, places);
 #endif
     return places;
 }

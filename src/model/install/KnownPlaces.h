@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/game/GameProfile.h"
+#include "platform/Environment.h"
 #include "platform/FileSystem.h"
 
 namespace quillon {
@@ -19,15 +20,15 @@ struct KnownPlaces {
     std::string userRoot;
 };
 
-// The folder below which the games make their user folders on this machine: the home folder on
-// Linux, Documents on Windows; empty when there is none.
-std::string UserRootOfThisMachine();
+// The folder below which the games make their user folders: the home folder on Linux,
+// Documents on Windows; empty when there is none.
+std::string UserRootOf(const Environment& environment);
 
-// The places of this machine: on Linux, Steam's folders below the home folder, the Wine
+// The places of the machine: on Linux, Steam's folders below the home folder, the Wine
 // prefixes of WINEPREFIX, ~/.wine, ~/Games, Bottles and PlayOnLinux, and the home folder; on
 // Windows, Steam's folder from the registry, the installers' and GOG's registry entries, the
 // usual folders for programs and games, and Documents.
-KnownPlaces KnownPlacesOfThisMachine(FileSystem& files);
+KnownPlaces KnownPlacesOf(const Environment& environment, FileSystem& files);
 
 // A game folder found, and its game.
 struct FoundGame {

@@ -3,18 +3,19 @@
 #include "platform/PathText.h"
 #include "platform/TextCase.h"
 
-#ifdef _WIN32
-#include "platform/KnownFolders.h"
-#endif
-
 namespace quillon {
 
-ProtectedFolders ProtectedFoldersOfThisMachine() {
-#ifdef _WIN32
-    return {ProgramFilesFolders(), LocalAppDataFolder()};
-#else
-    return {};
-#endif
+ProtectedFolders ProtectedFoldersOf(const Environment& environment) {
+    ProtectedFolders folders{{}, environment.KnownFolderPath(KnownFolder::LocalAppData)};
+    // Program Files and, on a 64-bit system, Program Files (x86).
+    for (const KnownFolder programs : {KnownFolder::ProgramFiles, KnownFolder::ProgramFilesX86}) {
+        const std::string folder = environment.KnownFolderPath(programs);
+        if (!folder.empty() &&
+            (folders.programFiles.empty() || folders.programFiles.front() != folder)) {
+            folders.programFiles.push_back(folder);
+        }
+    }
+    return folders;
 }
 
 std::string VirtualStoreCopy(const std::string& folder, const ProtectedFolders& protectedFolders) {

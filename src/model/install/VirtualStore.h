@@ -3,6 +3,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Environment.h"
+
 namespace quillon {
 
 // The folders where Windows keeps a user without administrator rights from writing, and where
@@ -12,8 +14,8 @@ struct ProtectedFolders {
     std::string localAppData;               // holds the VirtualStore folder
 };
 
-// This machine's, as the system names them; none off Windows.
-ProtectedFolders ProtectedFoldersOfThisMachine();
+// The environment's, as the system names them; none off Windows.
+ProtectedFolders ProtectedFoldersOf(const Environment& environment);
 
 // The VirtualStore copy of `folder` (ending in the separator): for a folder below one of the
 // Program Files folders, the same path below %LOCALAPPDATA%\VirtualStore; the game, run without

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/Environment.h"
+
+namespace quillon {
+
+// An environment made of plain fields, which tests fill in: what they leave empty is unknown.
+class FakeEnvironment : public Environment {
+  public:
+    std::map<std::string, std::string> variables;
+    std::string currentFolder;
+    std::string programFolder;
+    std::map<KnownFolder, std::string> knownFolders;
+    // The text values of each key ("Software\\Valve\\Steam"), by name, in every root and view.
+    std::map<std::string, std::map<std::string, std::string>> registry;
+
+    std::string Variable(const std::string& name) const override { return Find(variables, name); }
+    std::string CurrentFolder() const override { return currentFolder; }
+    std::string ProgramFolder() const override { return programFolder; }
+    std::string KnownFolderPath(KnownFolder folder) const override {
+        return Find(knownFolders, folder);
+    }
+    std::optional<std::string> RegistryText(RegistryRoot, const std::string& key,
+                                            const std::string& value, RegistryView) const override {
+        const auto values = registry.find(key);
+        if (values == registry.end() || values->second.count(value) == 0) {
+            return std::nullopt;
+        }
+        return values->second.at(value);
+    }
+    std::vector<std::string> RegistrySubkeys(RegistryRoot, const std::string& key,
+                                             RegistryView) const override {
+        std::set<std::string> names;
+        const std::string parent = key + "\\";
+        for (const auto& [path, values] : registry) {
+            if (path.rfind(parent, 0) == 0) {
+                names.insert(
+                    path.substr(parent.size(), path.find('\\', parent.size()) - parent.size()));
+            }
+        }
+        return {names.begin(), names.end()};
+    }
+
+  private:
+    template <typename Key>
+    static std::string Find(const std::map<Key, std::string>& map, const Key& key) {
+        const auto found = map.find(key);
+        return found == map.end() ? std::string() : found->second;
+    }
+};
+
+}  // namespace quillon
