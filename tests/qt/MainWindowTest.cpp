@@ -326,7 +326,9 @@ TEST_F(MainWindowTest, APlaceIsRememberedAndOpensOnADisplay) {
     const QPoint step = beside.pos() - closedAt;
     EXPECT_TRUE(step.x() > 0 && step.x() == step.y()) << step.x() << " " << step.y();
     for (const char* remembered : {"30000 30000 30600 30400", "bottom left"}) {
-        QSettings("quillon", "quillon").setValue("windowPlace", remembered);
+        QSettings(QString::fromStdString(folder.Text("home/.config/quillon/quillon.conf")),
+                  QSettings::IniFormat)
+            .setValue("windowPlace", remembered);
         EXPECT_TRUE(QGuiApplication::primaryScreen()->availableGeometry().contains(
             qt::MainWindow(folder.environment).pos()))
             << remembered;

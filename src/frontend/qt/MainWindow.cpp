@@ -28,6 +28,7 @@
 #include "app/Layout.h"
 #include "app/Program.h"
 #include "app/WindowPlace.h"
+#include "app/WorkingFolder.h"
 #include "model/keys/Keypad.h"
 #include "model/menu/VoiceMenu.h"
 
@@ -57,9 +58,12 @@ ScreenRect ScreenRectOf(const QRect& rect) {
     return {rect.left(), rect.top(), rect.left() + rect.width(), rect.top() + rect.height()};
 }
 
-// Where the window's place is remembered for the user: $XDG_CONFIG_HOME/quillon/quillon.conf.
-QSettings PlaceSettings() {
-    return QSettings("quillon", "quillon");
+// Where the window's place is remembered for the user: quillon.conf in the user's folder for
+// Quillon ($XDG_CONFIG_HOME/quillon, where Qt keeps the program's settings); where Qt chooses
+// when there is none.
+QSettings PlaceSettings(const std::string& userFolder) {
+    return userFolder.empty() ? QSettings("quillon", "quillon")
+                              : QSettings(Text(userFolder + "quillon.conf"), QSettings::IniFormat);
 }
 constexpr char kPlaceKey[] = "windowPlace";
 
@@ -133,7 +137,8 @@ QWidget* Create(const layout::Control& control, QWidget* parent) {
 }  // namespace
 
 MainWindow::MainWindow(const Environment& environment)
-    : form_(*this, RealFileSystem(), environment) {
+    : userFolder_(WorkingFolderPlacesOf(environment).own),
+      form_(*this, RealFileSystem(), environment) {
     setWindowTitle(Text(kProgramName));
     QIcon icon;  // at each size it is drawn at
     for (const QString& file : QDir(":/icons").entryList()) {
@@ -298,7 +303,7 @@ void MainWindow::PlaceWhereItWas() {
         areas.push_back(ScreenRectOf(screen->availableGeometry()));
     }
     const std::optional<ScreenRect> place = OpeningPlaceAfter(
-        PlaceFromText(PlaceSettings().value(kPlaceKey).toString().toStdString()), areas,
+        PlaceFromText(PlaceSettings(userFolder_).value(kPlaceKey).toString().toStdString()), areas,
         form_.OtherWindowsAtStart(), style()->pixelMetric(QStyle::PM_TitleBarHeight));
     if (place) {
         move(place->left, place->top);
@@ -307,7 +312,8 @@ void MainWindow::PlaceWhereItWas() {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (form_.OnCloseRequested()) {
-        PlaceSettings().setValue(kPlaceKey, Text(PlaceText(ScreenRectOf(frameGeometry()))));
+        PlaceSettings(userFolder_)
+            .setValue(kPlaceKey, Text(PlaceText(ScreenRectOf(frameGeometry()))));
         event->accept();
     } else {
         event->ignore();

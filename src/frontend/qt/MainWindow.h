@@ -83,6 +83,7 @@ class MainWindow : public QMainWindow, public View {
     std::array<KeyButton*, kKeyCount> keypad_{};
     QTimer menuTimer_;
     QTimer blinkTimer_;
+    std::string userFolder_;  // the user's folder for Quillon, which keeps the window's place
     Form form_;
 };
 
