@@ -27,9 +27,9 @@ namespace {
 
 constexpr const char* kNumLockMessage = "Num Lock cannot be scripted with Quillon...";
 constexpr const char* kSelectPrompt = "Please select a command";
-constexpr const char* kExportedMessage =
-    "The script has been created and can be activated by typing the following in the console : "
-    "/exec qmvc";
+const std::string kExportedMessage =
+    "The script has been created and can be activated by typing the following in the console : /" +
+    kRunScriptLine;
 constexpr const char* kExportedTitle = "Script compilation sucessful";
 constexpr const char* kCloseQuestion = "Export the script before closing?";
 constexpr const char* kChangeFolderQuestion =
@@ -540,7 +540,8 @@ void Form::TellScriptFoundFirst() {
     }
     Tell("The game finds another \"" + std::string(kScriptFileName) + "\" before this one: \"" +
              PathForMessage(search.FilesOf(first).FolderOf(kScriptFileName) + kScriptFileName) +
-             "\".\n\"/exec qmvc\" runs that one; move it away to run the script just exported.",
+             "\".\n\"/" + kRunScriptLine +
+             "\" runs that one; move it away to run the script just exported.",
          kProgramName);
 }
 

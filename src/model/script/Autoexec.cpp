@@ -12,7 +12,7 @@ namespace {
 bool IsScriptRun(const std::string& command, Engine engine) {
     const std::vector<std::string> words = WordsOf(command, engine);
     return words.size() == 2 && SameIgnoringCase(words[0], "exec") &&
-           (SameIgnoringCase(words[1], "qmvc") || SameIgnoringCase(words[1], "qmvc.cfg"));
+           (SameIgnoringCase(words[1], kScriptName) || SameIgnoringCase(words[1], kScriptFileName));
 }
 
 }  // namespace

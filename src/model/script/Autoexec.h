@@ -3,13 +3,12 @@
 #include <string>
 
 #include "model/game/GameProfile.h"
+#include "model/script/ScriptName.h"
 
 namespace quillon {
 
 // The file the game runs at every start, from its search path.
 constexpr const char* kAutoexecFileName = "autoexec.cfg";
-// The line that runs the exported script, as Quillon adds it.
-constexpr const char* kRunScriptLine = "exec qmvc";
 
 // Whether the text holds a command that runs the exported script, in any spelling the console
 // takes: "exec qmvc" or "exec qmvc.cfg", in any letter case and spacing, as the engine reads it

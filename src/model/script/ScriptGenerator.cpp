@@ -110,9 +110,9 @@ std::string ScriptSizeWarning(const GameProfile& game, size_t size) {
         return {};
     }
     return "The script is " + std::to_string(size) + " bytes long. " + game.name +
-           " runs no script of " + std::to_string(game.scriptLimit) + " bytes or more: \"/exec " +
-           "qmvc\" would run none of it.\nShorten the template \"" + kTemplateFileName + "\"" +
-           game.scriptLimitNote + ".";
+           " runs no script of " + std::to_string(game.scriptLimit) + " bytes or more: \"/" +
+           kRunScriptLine + "\" would run none of it.\nShorten the template \"" +
+           kTemplateFileName + "\"" + game.scriptLimitNote + ".";
 }
 
 }  // namespace quillon

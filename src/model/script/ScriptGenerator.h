@@ -6,13 +6,13 @@
 
 #include "model/game/GameProfile.h"
 #include "model/keys/KeyTable.h"
+#include "model/script/ScriptName.h"
 #include "platform/FileSystem.h"
 #include "platform/Outcome.h"
 
 namespace quillon {
 
 constexpr const char* kTemplateFileName = "qmscript.txt";
-constexpr const char* kScriptFileName = "qmvc.cfg";
 // The largest script Quillon reads back; it writes none larger, so that whatever it exports, it
 // restores.
 constexpr size_t kLargestScript = 1024 * 1024;
