@@ -192,6 +192,7 @@ TEST_F(FormTest, AFailingStepSaysSoAndKeepsTheAssignments) {
     // The program goes on: the assignment is there and the menu still works.
     form.OnCancelClicked();
     EXPECT_THAT(Exported(), HasSubstr("set try1b1  \"vsay_team Medic;\""));
+    EXPECT_THAT(LastMessage(), HasSubstr("in the console : /exec qmvc"));
     Assign({2, 2});
     EXPECT_EQ(view.list.back(), "Ammo");
 }
