@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "app/Program.h"
 #include "model/install/SettingsFile.h"
 #include "model/script/ScriptGenerator.h"
 #include "platform/PathText.h"
@@ -35,14 +36,14 @@ std::string ConfigFolder(const Environment& environment) {
     return home.empty() ? home : EnsureTrailingSeparator(home) + ".config/quillon/";
 }
 
-// The default template as installed beside the program: <prefix>/share/quillon.
+// The default template as installed with the program, below the prefix the program lies in.
 std::string InstalledTemplate(const Environment& environment) {
     const std::string program = environment.ProgramFolder();
     if (program.empty()) {
         return {};
     }
     const std::filesystem::path prefix = PathFromText(program).parent_path();
-    return TextFromPath(prefix / "share" / "quillon" / kTemplateFileName);
+    return TextFromPath(prefix / kInstalledDataFolder / kTemplateFileName);
 }
 #endif
 
