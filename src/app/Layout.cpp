@@ -1,5 +1,7 @@
 #include "app/Layout.h"
 
+#include <algorithm>
+
 #include "app/Program.h"
 
 namespace quillon::layout {
@@ -91,6 +93,12 @@ const std::array<Menu, 3> kMenus = {{
     {"helpMenu", "&Help", {{Command::About, "about", "&About Quillon", std::nullopt}}},
 }};
 
+std::string KeypadButtonCaption(int16_t key) {
+    std::string caption = KeyCaption(key);
+    std::replace(caption.begin(), caption.end(), ' ', '\n');
+    return caption;
+}
+
 std::string KeyName(const KeyStroke& stroke) {
     return (stroke.kind == KeyStroke::Kind::Function ? "F" : "") + std::to_string(stroke.number);
 }
@@ -124,6 +132,10 @@ int16_t PictureNumber(Game game, int16_t page) {
         before = static_cast<int16_t>(before + ProfileOf(kGames[k]).PageCount());
     }
     return static_cast<int16_t>(before + page);
+}
+
+std::string PictureFileName(int16_t picture) {
+    return "page" + std::to_string(picture) + "@" + std::to_string(kPictureDrawnScale) + "x.png";
 }
 
 int16_t PictureCount() {

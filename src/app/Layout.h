@@ -107,8 +107,11 @@ FontSpec SpecOf(Font font);
 // Every control but the keypad and the menu-line hot-spots.
 extern const std::array<Control, 9> kControls;
 
-// The keypad buttons, by key number; their captions are the keys' own.
+// The keypad buttons, by key number.
 extern const std::array<KeypadButton, kKeyCount> kKeypad;
+// A keypad button's caption: the key's own, a caption of two words on two lines, as on a real
+// keypad.
+std::string KeypadButtonCaption(int16_t key);
 
 // The hot-spots over the menu picture of a game's pages, one per line (index 0 is line 1); a
 // higher index lies in front of a lower one. Lines its pages never have get an empty rectangle.
@@ -135,18 +138,23 @@ constexpr size_t kFontCount = static_cast<size_t>(Font::SmallFonts) + 1;
 constexpr int kMenuTickInterval = 50;
 constexpr int kBlinkInterval = 75;
 
-// The page pictures: 212 x 213 each (drawn at twice that), stretched into the menu picture. The
-// letters of line n stand on rows firstTop + pitch * (n - 1) to firstBottom + pitch * (n - 1).
+// The page pictures: 212 x 213 each, stretched into the menu picture. They are drawn at twice
+// that size and brought to the size shown, in the display's own pixels, in one smooth step, so
+// that their letters stay sharp at any scale. The letters of line n stand on rows
+// firstTop + pitch * (n - 1) to firstBottom + pitch * (n - 1).
 constexpr int16_t kPagePictureWidth = 212;
 constexpr int16_t kPagePictureHeight = 213;
+constexpr int16_t kPictureDrawnScale = 2;
 struct PictureLines {
     int16_t firstTop, firstBottom, pitch;
 };
 PictureLines PictureLinesOf(Game game);
 
 // The pictures of every game's pages are numbered from 1 across the games, in the order of
-// kGames: the assets' page1@2x.png and on.
+// kGames.
 int16_t PictureNumber(Game game, int16_t page);
+// The assets' file of a picture, drawn at its scale: "page1@2x.png" and on.
+std::string PictureFileName(int16_t picture);
 int16_t PictureCount();
 
 // The window's title, which names the game of the game folder.

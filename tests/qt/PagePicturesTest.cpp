@@ -14,15 +14,14 @@ bool IsText(QRgb pixel) {
     return qRed(pixel) > 200 && qGreen(pixel) > 200;
 }
 
-// Every game's pages as the window loads them, drawn at twice the size.
+// Every game's pages as the window loads them, drawn at their scale.
 TEST(PagePictures, EveryLineStandsInsideItsHotSpot) {
     const layout::Rect& frame = layout::ControlFor(layout::Role::MenuPicture).rect;
-    constexpr int scale = 2;
+    constexpr int scale = layout::kPictureDrawnScale;
     for (const Game game : kGames)
         for (int16_t page = 1; page <= ProfileOf(game).PageCount(); ++page) {
-            const std::string name = QString(":/pages/page%1@2x.png")
-                                         .arg(layout::PictureNumber(game, page))
-                                         .toStdString();
+            const std::string name =
+                ":/pages/" + layout::PictureFileName(layout::PictureNumber(game, page));
             const QImage picture(QString::fromStdString(name));
             ASSERT_EQ(picture.width(), layout::kPagePictureWidth * scale) << name;
             ASSERT_EQ(picture.height(), layout::kPagePictureHeight * scale) << name;

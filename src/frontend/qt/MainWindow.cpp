@@ -255,8 +255,7 @@ void MainWindow::BuildKeypad(QWidget* frame, std::vector<std::pair<int, QWidget*
         button->setObjectName(QString("key%1").arg(key));
         button->setGeometry(Geometry(place.rect));
         button->setFont(FontFor(place.font, button->font()));
-        // A caption of two words is shown on two lines, as on a real keypad.
-        button->setText(Text(KeyCaption(key)).replace(' ', '\n'));
+        button->setText(Text(layout::KeypadButtonCaption(key)));
         button->setAccessibleName(Text(SpokenKeyName(key)));
         connect(button, &QPushButton::clicked, this, [this, key] { form_.OnKeypadClicked(key); });
         keypad_[key] = button;

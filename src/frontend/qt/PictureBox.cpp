@@ -32,16 +32,15 @@ void PictureBox::ShowPicture(int16_t picture) {
 }
 
 void PictureBox::paintEvent(QPaintEvent*) {
-    // Drawn at twice the size, and brought to the box's size on the screen in one smooth step,
-    // so the text stays sharp at any scale.
+    // Brought to the box's size on the screen in one smooth step (see kPictureDrawnScale).
     const QSize shown = size() * devicePixelRatioF();
     QPixmap& picture = pictures_.at(static_cast<size_t>(picture_));
     if (picture.size() != shown) {
         // As 32-bit colour: Qt 6.4 crashes drawing a paletted picture scaled smoothly.
-        picture =
-            QPixmap::fromImage(QImage(QString(":/pages/page%1@2x.png").arg(picture_))
-                                   .convertToFormat(QImage::Format_RGB32)
-                                   .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+        picture = QPixmap::fromImage(
+            QImage(":/pages/" + QString::fromStdString(layout::PictureFileName(picture_)))
+                .convertToFormat(QImage::Format_RGB32)
+                .scaled(shown, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
     }
     QPainter painter(this);
     painter.drawPixmap(rect(), picture);

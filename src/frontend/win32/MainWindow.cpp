@@ -386,8 +386,7 @@ void MainWindow::LoadPages() {
 }
 
 OwnedBitmap MainWindow::LoadPicture(int16_t page) const {
-    // Drawn at twice the size, and brought to the picture's size at the dpi in one smooth step,
-    // so the text stays sharp at any scale.
+    // Brought to the picture's size at the dpi in one smooth step (see kPictureDrawnScale).
     const OwnedBitmap drawn =
         DecodePicture(QUILLON_FIRST_PAGE + layout::PictureNumber(game_, page) - 1);
     if (!drawn) {
@@ -404,9 +403,10 @@ void MainWindow::BuildControls() {
     for (int16_t key = 0; key < kKeyCount; ++key) {
         const layout::KeypadButton& place = layout::kKeypad[key];
         steps.emplace_back(place.tabIndex, [this, key, &place] {
-            const HWND button = CreateControl(WC_BUTTONW, WideFromText(KeyCaption(key)),
-                                              BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, place.rect,
-                                              kKeypadId + key, place.font, true);
+            const HWND button =
+                CreateControl(WC_BUTTONW, WideFromText(layout::KeypadButtonCaption(key)),
+                              BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, place.rect,
+                              kKeypadId + key, place.font, true);
             SetWindowSubclass(button, KeyProc, 0, reinterpret_cast<DWORD_PTR>(&unlit_[key]));
             spokenNames_.Name(button, WideFromText(SpokenKeyName(key)));
         });
