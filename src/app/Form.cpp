@@ -25,6 +25,7 @@
 namespace quillon {
 namespace {
 
+// These four are kept word for word as players know them, "sucessful" and " : " included.
 constexpr const char* kNumLockMessage = "Num Lock cannot be scripted with Quillon...";
 constexpr const char* kSelectPrompt = "Please select a command";
 const std::string kExportedMessage =

@@ -14,7 +14,7 @@ namespace quillon {
 namespace {
 
 // A folder may be answered instead of a drive; elsewhere than on Windows a drive letter means a
-// Wine drive.
+// Wine drive. The question, "(eg C)" and its title are otherwise kept as players know them.
 #ifdef _WIN32
 constexpr const char* kDrivePrompt =
     "This may take a few seconds while Quillon searches for Wolfenstein. Please enter the drive "
@@ -99,6 +99,7 @@ std::string SearchAskedDrive(View& view, FileSystem& files, const Environment& e
         }
     }
     view.ShowMessageBox(
+        // Kept as players know it, the games named aside.
         "Quillon will now exit as no " + GamesSearchedFor() + " installation was found...",
         kProgramName);
     return {};

@@ -6,6 +6,7 @@
 
 namespace quillon::layout {
 
+// Places, sizes and captions are kept as players know them, the lower-case "command" included.
 // clang-format off
 const std::array<Control, 9> kControls = {{
     {Role::AssignmentList,  "assignments",     ControlKind::ListBox, {6, 15, 214, 82},     "",                      Font::Default,   false, false, false, 24},

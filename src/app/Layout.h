@@ -134,7 +134,7 @@ std::vector<MenuLineKey> MenuLineKeys();
 
 constexpr size_t kFontCount = static_cast<size_t>(Font::SmallFonts) + 1;
 
-// The timers' intervals in milliseconds.
+// The timers' intervals in milliseconds, kept as players know the menu and the blink.
 constexpr int kMenuTickInterval = 50;
 constexpr int kBlinkInterval = 75;
 

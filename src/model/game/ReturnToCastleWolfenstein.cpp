@@ -4,7 +4,7 @@ namespace quillon {
 
 // Pages 2 to 5 speak to the player's team, pages 6 and 7 to everybody. The texts and commands
 // are the game's own, spelling and letter case included; the assignment list has names of its
-// own for the messages.
+// own for the messages ("Lets Go", "Yes (TEAM)"), kept as players know them.
 // clang-format off
 const GameProfile& ReturnToCastleWolfenstein() {
     static const GameProfile profile{
@@ -65,6 +65,7 @@ const GameProfile& ReturnToCastleWolfenstein() {
             {'m', "Medic",      "vsay_team iammedic;"},
             {'l', "Lieutenant", "vsay_team iamlieutenant;"},
         },
+        // Kept as players know it, its uneven blanks and the one at its end included.
         {"Please select the class you would like to bind to this key (S)-Soldier  (E)-Engineer  "
          "(M)-Medic   (L)-Lieutenant... ",
          "Select a class", "S"},

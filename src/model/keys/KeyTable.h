@@ -42,7 +42,7 @@ class KeyTable {
 
 // The line the assignment list shows for an assignment when a key is selected: the label, its
 // text in double quotes after a blank when it has one, three spaces, the page, four spaces, the
-// line; each number preceded by a blank, or "-" when negative.
+// line; each number preceded by a blank, or "-" when negative. Kept as players know it.
 std::string ListLine(const Assignment& assignment);
 
 // A text taken off its message, and why.

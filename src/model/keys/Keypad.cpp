@@ -2,6 +2,7 @@
 
 namespace quillon {
 
+// The captions, "Pgup", "Pgdn" and the two keys captioned "Del", are kept as players know them.
 // The game matches key names ignoring case; a single character would name a main-keyboard key,
 // so the keypad's asterisk is KP_STAR, and the insert keys are KP_INS and INS.
 // clang-format off

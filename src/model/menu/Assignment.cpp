@@ -21,6 +21,8 @@ int16_t Assignment::Page() const {
     return IsClassAnnouncement() ? kMainPage : message_->page;
 }
 
+// A class line's number is its letter's character code (115 for "s"), shown in the list: kept as
+// players know it.
 int16_t Assignment::Line() const {
     return IsClassAnnouncement() ? static_cast<int16_t>(playerClass_->letter) : message_->line;
 }

@@ -10,7 +10,8 @@ namespace quillon {
 // The voice menu as a game shows it: pages of numbered lines. A line opens another page, picks a
 // message, or (one line of the main page) asks for the player's class.
 
-// A class announcement is listed as this followed by the class name.
+// A class announcement is listed as this followed by the class name: "I'm a Engineer" too, kept
+// as players know it.
 constexpr const char* kClassLabelPrefix = "I'm a ";
 
 enum class LineAction {

@@ -18,7 +18,8 @@ constexpr const char* kTemplateFileName = "qmscript.txt";
 constexpr size_t kLargestScript = 1024 * 1024;
 
 // The generated part of the console script: for every key 1..22 an empty line, its three slot
-// aliases and, when slot 1 is used, its pointer alias. Lines end in CR LF.
+// aliases and, when its first slot is used, its pointer alias. Lines end in CR LF; two blanks
+// follow a slot's name and one the pointer's, kept as players' scripts have them.
 std::string GenerateScriptBody(const KeyTable& table);
 
 struct ScriptWritten {
