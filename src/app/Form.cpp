@@ -484,7 +484,7 @@ bool Form::Export() {
     }
     size_t size = 0;
     std::string storedIn;
-    const Outcome written = GameFolderFiles().Write(
+    const Outcome written = ScriptFolderFiles().Write(
         kScriptFileName,
         [&](const std::string& folder) {
             const ScriptWritten script =
@@ -510,14 +510,14 @@ bool Form::Export() {
 }
 
 std::string Form::ScriptPath() const {
-    return GameFolderFiles().FolderOf(kScriptFileName) + kScriptFileName;
+    return ScriptFolderFiles().FolderOf(kScriptFileName) + kScriptFileName;
 }
 
 std::string Form::TemplateText() const {
     return files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestScript).content;
 }
 
-GameFiles Form::GameFolderFiles() const {
+GameFiles Form::ScriptFolderFiles() const {
     return GameFiles(files_, scriptFolder_, protectedFolders_);
 }
 
@@ -673,8 +673,8 @@ void Form::ChooseGameFolder() {
         return;
     }
     // The folder in use, chosen again, changes nothing: the changes stay, unasked.
-    if (IsGameFolderInUse(folder) ||
-        IsGameFolderInUse(
+    if (IsScriptFolderInUse(folder) ||
+        IsScriptFolderInUse(
             ScriptFolderOf(files_, folder, ProfileOf(*chosenGame), UserRootOf(environment_)))) {
         return;
     }
@@ -697,7 +697,7 @@ void Form::ChooseGameFolder() {
     SelectKey(currentKey_);
 }
 
-bool Form::IsGameFolderInUse(const std::string& folder) const {
+bool Form::IsScriptFolderInUse(const std::string& folder) const {
     if (folder == scriptFolder_) {
         return true;
     }

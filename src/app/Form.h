@@ -80,8 +80,8 @@ class Form {
     void DiscardRecovery();
     // At start: offers the changes that windows which ended without asking left behind.
     void OfferRecovery();
-    // Rebuilds the key table from the script in the game folder, and says so when part of it
-    // could not be read.
+    // Rebuilds the key table from the script in the folder the script goes to, and says so when
+    // part of it could not be read.
     void RestoreKeys();
     bool Export();
     // Before an export: asks when it would drop what the player has not seen dropped; false
@@ -89,12 +89,12 @@ class Form {
     bool MayReplaceScript();
     // Remembers the script as it is on disk now, to notice a change made behind the window.
     void NoteScriptOnDisk();
-    // The files the game reads from the game folder, where it reads them.
+    // The files the game reads from the folder the script goes to, where it reads them.
     // Where the game reads the script from, and the template as it is now (empty when unread).
     std::string ScriptPath() const;
     std::string TemplateText() const;
-    GameFiles GameFolderFiles() const;
-    // The folders the game searches for its files, the game folder among them.
+    GameFiles ScriptFolderFiles() const;
+    // The folders the game searches for its files, the folder the script goes to among them.
     SearchPath GameSearchPath() const {
         return SearchPath(files_, searchOrder_, protectedFolders_);
     }
@@ -106,7 +106,7 @@ class Form {
     std::optional<std::set<int16_t>> KeysLeftToTheGame();
     // Tells of a script earlier in the game's search path, which the game runs instead.
     void TellScriptFoundFirst();
-    // Tells where a file went instead of the game folder, and why.
+    // Tells where a file went instead of the folder the script goes to, and why.
     void TellStoredIn(const std::string& name, const std::string& folder);
     // Asks for the text of the player's own that the selected message carries, until the game
     // would show it as written or the box is cancelled.
@@ -117,8 +117,8 @@ class Form {
     void ToggleScriptRunAtStart();
     void ShowScriptRunAtStart();
     void ChooseGameFolder();
-    // Whether the folder is the game folder in use, by whatever path it is reached.
-    bool IsGameFolderInUse(const std::string& folder) const;
+    // Whether the folder is the folder the script goes to, by whatever path it is reached.
+    bool IsScriptFolderInUse(const std::string& folder) const;
     void ShowAbout();
     // When the table holds unexported changes, asks whether to export them first; false when
     // the step that asked is not to go on.

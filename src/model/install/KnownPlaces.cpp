@@ -50,7 +50,7 @@ std::vector<std::string> SteamLibraries(FileSystem& files, const std::string& ro
     return libraries;
 }
 
-// The game's install folder in a Steam library: the one its app manifest names, else the usual.
+// The game's installation in a Steam library: the one its app manifest names, else the usual.
 std::string SteamInstallFolder(FileSystem& files, const std::string& library,
                                const GameProfile& game) {
     const std::string steamapps = Below(library, "steamapps");
