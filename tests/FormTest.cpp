@@ -7,7 +7,6 @@
 #include <tuple>
 
 #include "FakeView.h"
-#include "FakeWinePrefix.h"
 #include "ScriptText.h"
 #include "TempFolder.h"
 #include "app/Form.h"
@@ -19,6 +18,9 @@
 namespace quillon {
 namespace {
 
+using ::testing::_;
+using ::testing::AllOf;
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 namespace fs = std::filesystem;
@@ -30,6 +32,13 @@ using Lines = std::vector<std::string>;
 
 constexpr const char* kTemplate = "// Quillon test template\r\nbind KP_UPARROW \"vstr try5bb\"\r\n";
 
+// A window started in the folder, which holds its settings and its template.
+std::unique_ptr<Form> StartedIn(TempFolder& folder, FakeView& view, FileSystem& files) {
+    auto window = std::make_unique<Form>(view, files, folder.environment, folder.Text());
+    EXPECT_TRUE(window->OnStart());
+    return window;
+}
+
 // A started program: the settings file names a game folder, the template lies beside it.
 class FormTest : public ::testing::Test {
   protected:
@@ -39,7 +48,7 @@ class FormTest : public ::testing::Test {
         WriteFile(folder / "game/mp_pak0.pk3", "");  // a folder of the first game
         WriteFile(folder / "qm.cfg", folder.Text("game/") + "\r\n");
         EXPECT_TRUE(form.OnStart());
-        view.messages.clear();
+        view.said.clear();
     }
 
     // Clicks on lines of the menu picture, each followed by the tick that acts on it.
@@ -59,10 +68,12 @@ class FormTest : public ::testing::Test {
     void Assign(std::initializer_list<int16_t> lines) { Assign(form, lines); }
 
     // Another window started in the same working folder, which a test may end as a crash would.
-    std::unique_ptr<Form> Window(FakeView& shown) {
-        auto window = std::make_unique<Form>(shown, files, folder.environment, folder.Text());
-        EXPECT_TRUE(window->OnStart());
-        return window;
+    std::unique_ptr<Form> Window(FakeView& shown) { return StartedIn(folder, shown, files); }
+
+    // File, Game Folder..., answered with these folders, one box after the other.
+    void Choose(std::initializer_list<std::optional<std::string>> chosen) {
+        view.chosenFolders = chosen;
+        form.OnMenuCommand(layout::Command::ChooseGameFolder);
     }
 
     std::string Exported(const fs::path& gameFolder = "game") {
@@ -70,9 +81,7 @@ class FormTest : public ::testing::Test {
         return ReadFile(folder / gameFolder / "qmvc.cfg");
     }
 
-    std::string LastMessage() const {
-        return view.messages.empty() ? "" : view.messages.back().first;
-    }
+    std::string LastMessage() const { return view.said.empty() ? "" : view.said.back(); }
 
     TempFolder folder;
     FakeView view;
@@ -97,14 +106,16 @@ TEST_F(FormTest, TheClassIsTheAnswersFirstLetterAndTicksWaitForTheBox) {
     EXPECT_FALSE(form.Keys().At(1, 2)) << "a rejected or closed box leaves nothing behind";
     EXPECT_EQ(view.prompts.size(), 4U) << "a tick while the box is open asks nothing more";
     EXPECT_EQ(view.pageShown, kMainPage);
+}
 
-    // A box that opens while the blinking key is unlit lights it until the box is closed.
+// A box that opens while the blinking key is unlit lights it until the box is closed.
+TEST_F(FormTest, ABoxLightsTheBlinkingKeyWhileItIsOpen) {
     form.OnBlinkTick();
     form.OnBlinkTick();
     ASSERT_FALSE(view.lit[1]);
     form.OnKeypadClicked(kNumLockKey);  // answered with a box
     EXPECT_EQ(view.allKeysLitInBox, std::vector<bool>(view.allKeysLitInBox.size(), true));
-    EXPECT_EQ(view.messages.size(), 1U);
+    EXPECT_EQ(view.said.size(), 1U);
     EXPECT_EQ(view.currentKey, "/");
 }
 
@@ -185,9 +196,8 @@ TEST_F(FormTest, AFailingStepSaysSoAndKeepsTheAssignments) {
     Assign({2, 1});
     view.failNextPrompt = true;
     form.OnAssignClicked();
-    ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_EQ(view.messages[0].first,
-              "Quillon could not finish that step: the window is gone\nYour assignments are kept.");
+    EXPECT_EQ(view.said, Lines{"Quillon could not finish that step: the window is gone\nYour "
+                               "assignments are kept."});
 
     // The program goes on: the assignment is there and the menu still works.
     form.OnCancelClicked();
@@ -202,11 +212,10 @@ TEST_F(FormTest, AScriptTooLongForTheGameIsSaidToBeSo) {
     WriteFile(folder / "qmscript.txt",
               "// " + std::string(ReturnToCastleWolfenstein().scriptLimit, 'x') + "\r\n");
     Exported();
-    ASSERT_EQ(view.messages.size(), 2U);
-    EXPECT_EQ(view.messages[0].second, "Script compilation sucessful");
     const std::string size = std::to_string(fs::file_size(folder / "game/qmvc.cfg"));
-    EXPECT_THAT(view.messages[1].first, HasSubstr("The script is " + size + " bytes long"));
-    EXPECT_THAT(view.messages[1].first, HasSubstr("131071"));
+    EXPECT_THAT(view.said, ElementsAre(HasSubstr("has been created"),
+                                       AllOf(HasSubstr("The script is " + size + " bytes long"),
+                                             HasSubstr("131071"))));
 }
 
 TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
@@ -227,8 +236,7 @@ TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
     files.Plant(FaultyFileSystem::Step::Replace, Denied(), "qmvc.cfg", 1);
     view.replies = {View::Answer::Yes, View::Answer::Yes};
     EXPECT_FALSE(form.OnCloseRequested());
-    ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_THAT(view.messages[0].first, HasSubstr("Permission denied"));
+    EXPECT_THAT(view.said, ElementsAre(HasSubstr("Permission denied")));
     EXPECT_TRUE(form.OnCloseRequested());
     EXPECT_THAT(ReadFile(folder / "game/qmvc.cfg"), HasSubstr("vsay_team Medic;"));
 
@@ -239,13 +247,9 @@ TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
     EXPECT_FALSE(form.HasUnexportedChanges());
 }
 
-// Changes not exported are kept in a recovery file of the window's own until they are exported
-// or dropped; a start offers those of every window that ended without asking (a crash, a power
-// cut), never those of a window still running, and an export clears only its own window's.
-TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
-    const std::string question =
-        "Quillon was closed with changes that were not exported. Restore them?";
-    // Exported, dropped at closing, or undone by hand: the window's file goes.
+// Changes not exported are kept in a recovery file of the window's own until they are exported,
+// dropped at closing, or undone by hand.
+TEST_F(FormTest, UnexportedChangesAreKeptWhileThereAreAny) {
     Assign({2, 1});
     ASSERT_TRUE(fs::exists(folder / "qmrecovery.cfg"));
     Exported();
@@ -262,7 +266,13 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     ASSERT_TRUE(fs::exists(folder / "qmrecovery.cfg"));
     form.OnDeleteClicked(1);
     EXPECT_FALSE(fs::exists(folder / "qmrecovery.cfg"));
+}
 
+// A start offers the changes of every window that ended without asking (a crash, a power cut),
+// never those of a window still running, and an export clears only its own window's.
+TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
+    const std::string question =
+        "Quillon was closed with changes that were not exported. Restore them?";
     FakeView firstView, secondView, thirdView;
     std::unique_ptr<Form> first = Window(firstView);
     first->OnKeypadClicked(4);
@@ -278,7 +288,7 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     ASSERT_EQ(firstView.questions, Lines{question});
     EXPECT_FALSE(first->Keys().IsUsed(4, 0)) << "No drops them";
 
-    // Both end without asking: the changes of each are offered, one after the other.
+    SCOPED_TRACE("both end without asking: the changes of each are offered, one after the other");
     first->OnKeypadClicked(4);
     Assign(*first, {2, 1});
     second->OnKeypadClicked(3);
@@ -292,8 +302,7 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     third.reset();
     thirdView.yesNoReplies = {false, true};
     third = Window(thirdView);
-    ASSERT_EQ(thirdView.questions.size(), 3U);
-    EXPECT_THAT(thirdView.questions[2], HasSubstr(question + "\n(Changes 2 of 2"));
+    EXPECT_THAT(thirdView.questions, ElementsAre(_, _, HasSubstr(question + "\n(Changes 2 of 2")));
     EXPECT_TRUE(third->Keys().IsUsed(3, 0));
     EXPECT_FALSE(third->Keys().IsUsed(4, 0));
     EXPECT_TRUE(third->HasUnexportedChanges()) << "restored, still to be exported";
@@ -305,16 +314,17 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     EXPECT_TRUE(third->Keys().IsUsed(3, 0)) << "kept by the window that restored them";
     EXPECT_TRUE(fs::exists(folder / "qmrecovery-2.cfg")) << "and kept again";
 
+    SCOPED_TRACE("changes the script holds already are nothing to offer, now or later");
     third->OnMenuCommand(layout::Command::ExportScript);
     EXPECT_FALSE(third->HasUnexportedChanges());
-    // Changes the script holds already are nothing to offer, at this start or a later one.
     WriteFile(folder / "qmrecovery-9.cfg", GenerateScriptBody(third->Keys()));
     third.reset();
     Window(thirdView);
     EXPECT_EQ(thirdView.questions.size(), 4U);
     EXPECT_FALSE(fs::exists(folder / "qmrecovery-9.cfg"));
+}
 
-    // Changes kept for one game are never offered as another's.
+TEST_F(FormTest, ChangesKeptForOneGameAreNeverOfferedAsAnothers) {
     Assign({2, 1});
     fs::create_directories(folder / "ETLegacy/etmain");
     WriteFile(folder / "qm.cfg", folder.Text("ETLegacy/etmain/") + "\r\n");
@@ -336,18 +346,16 @@ TEST_F(FormTest, ChangesThatCannotBeKeptAreSaidOnce) {
     files.Plant(FaultyFileSystem::Step::Replace, Denied(), "qmrecovery");
     Assign({2, 1});
     Assign({2, 2});
-    ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_THAT(view.messages[0].first, HasSubstr("cannot keep your changes"));
-    EXPECT_THAT(view.messages[0].first, HasSubstr("Permission denied"));
-    EXPECT_THAT(view.messages[0].first, HasSubstr("export them"));
+    EXPECT_THAT(view.said,
+                ElementsAre(AllOf(HasSubstr("cannot keep your changes"),
+                                  HasSubstr("Permission denied"), HasSubstr("export them"))));
 
     // A working folder where no place of the lock file can be had is no place for them either.
     files.Plant(FaultyFileSystem::Step::Lock, Denied(), "qmrecovery");
     FakeView lockedView;
     std::unique_ptr<Form> locked = Window(lockedView);
     Assign(*locked, {2, 1});
-    ASSERT_EQ(lockedView.messages.size(), 1U);
-    EXPECT_THAT(lockedView.messages[0].first, HasSubstr("qmrecovery.lock"));
+    EXPECT_THAT(lockedView.said, ElementsAre(HasSubstr("qmrecovery.lock")));
 }
 
 // An export never replaces, unasked, what the window did not read: another window's export made
@@ -361,9 +369,9 @@ TEST_F(FormTest, AnExportAsksBeforeReplacingAScriptChangedBehindIt) {
     other->OnKeypadClicked(5);
     Assign(*other, {2, 2});
     other->OnMenuCommand(layout::Command::ExportScript);
-    ASSERT_EQ(otherView.questions.size(), 1U);
-    EXPECT_THAT(otherView.questions[0], HasSubstr("changed since Quillon last read or wrote it: "
-                                                  "messages on Keypad / would be lost"));
+    EXPECT_THAT(otherView.questions,
+                ElementsAre(HasSubstr("changed since Quillon last read or wrote it: "
+                                      "messages on Keypad / would be lost")));
     EXPECT_EQ(ReadFile(folder / "game/qmvc.cfg"), ours);
     EXPECT_TRUE(other->HasUnexportedChanges());
     otherView.yesNoReplies = {true};
@@ -388,22 +396,21 @@ TEST_F(FormTest, AnExportAsksBeforeReplacingAScriptChangedBehindIt) {
     EXPECT_TRUE(files.IsReadOnly(folder.Text("game/qmvc.cfg")));
 }
 
-TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
-    Assign({1, 1});
-    Exported();
+// A cancelled chooser, and a folder without the game's data file, change nothing.
+TEST_F(FormTest, AChooserCancelledOrAFolderOfNoGameChangesNothing) {
     const std::string firstGame = form.ScriptFolder();
-
-    // A cancelled chooser, and a folder without the game's data file, change nothing.
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_EQ(view.chooserStarts.back(), firstGame);
     fs::create_directories(folder / "elsewhere");
-    view.chosenFolders = {folder.Text() + "elsewhere"};
-    form.OnMenuCommand(layout::Command::ChooseGameFolder);
-    ASSERT_EQ(view.messages.size(), 2U);  // the export's, and this one
-    EXPECT_THAT(view.messages.back().first, HasSubstr("is no game folder"));
+    Choose({folder.Text() + "elsewhere"});
+    EXPECT_THAT(view.said, ElementsAre(HasSubstr("is no game folder")));
     EXPECT_EQ(form.ScriptFolder(), firstGame);
+}
 
-    // Another installation with a script of its own: its keys come back with it.
+// Another installation with a script of its own: its keys come back with it. The folder in use
+// chosen again, by any spelling, asks nothing and loses nothing.
+TEST_F(FormTest, AnotherGameFolderBringsItsOwnKeys) {
+    const std::string firstGame = form.ScriptFolder();
     WriteFile(folder / "other/Main/SP_PAK2.PK3", "");
     WriteFile(folder / "other/Main/qmvc.cfg",
               std::string(kTemplate) + "\r\nset try1b1  \"vsay Bye;\"\r\n");
@@ -411,8 +418,7 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     Assign({2, 2});  // not exported
     const std::string other = folder.Text("other/Main");
     view.replies = {View::Answer::Cancel, View::Answer::No};
-    view.chosenFolders = {other, folder.Text() + "other//Main"};
-    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    Choose({other, folder.Text() + "other//Main"});
     EXPECT_EQ(form.ScriptFolder(), firstGame) << "Cancel keeps the folder and the changes";
     EXPECT_TRUE(form.HasUnexportedChanges());
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
@@ -423,52 +429,52 @@ TEST_F(FormTest, TheGameFolderCanBeChosenFromTheMenu) {
     EXPECT_FALSE(form.HasUnexportedChanges());
     EXPECT_TRUE(view.list.empty()) << "key 5 is current and holds nothing there";
 
-    // The folder in use chosen again, by any spelling: nothing is asked or lost.
+    SCOPED_TRACE("the folder in use chosen again");
     Assign({2, 2});
-    const auto chooseAgain = [&](const std::string& chosen) {
-        view.replies = {View::Answer::No};
-        view.chosenFolders = {chosen};
-        form.OnMenuCommand(layout::Command::ChooseGameFolder);
-        EXPECT_TRUE(form.HasUnexportedChanges()) << chosen;
-    };
-    chooseAgain(other);
+    std::vector<std::string> spellings = {other};
 #ifndef _WIN32
-    chooseAgain(folder.Text("other/../other/Main"));
     fs::create_directory_symlink("other", folder / "linked");
-    chooseAgain(folder.Text("linked/Main"));
+    spellings = {other, folder.Text("other/../other/Main"), folder.Text("linked/Main")};
 #endif
+    for (const std::string& chosen : spellings) {
+        view.replies = {View::Answer::No};
+        Choose({chosen});
+        EXPECT_TRUE(form.HasUnexportedChanges()) << chosen;
+    }
     EXPECT_TRUE(form.Keys().IsUsed(5, 0));
-    form.OnKeypadClicked(5);
-    form.OnDeleteClicked(0);
+}
 
-    // The etmain folder of ET: Legacy's user folder: the game, its menu and its keys follow the
-    // folder, and a class of the other game is no key of this one.
+// The etmain folder of ET: Legacy's user folder: the game, its menu and its keys follow the
+// folder, and a class of the other game is no key of this one.
+TEST_F(FormTest, TheGameAndItsKeysFollowTheFolder) {
     WriteFile(folder / ".etlegacy/etmain/qmvc.cfg",
               std::string(kTemplate) +
                   "\r\nset try1b1  \"vsay_team IamFieldOps;\"\r\n"
                   "set try2b1  \"vsay_team iamlieutenant;\"\r\n");
-    view.chosenFolders = {folder.Text(".etlegacy/etmain")};
-    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    Choose({folder.Text(".etlegacy/etmain")});
     EXPECT_EQ(view.gameShown, Game::EnemyTerritory);
     EXPECT_EQ(form.Keys().At(1, 0)->Label(), "I'm a Field Ops");
     EXPECT_FALSE(form.Keys().IsUsed(2, 0));
-    EXPECT_THAT(view.messages.back().first, HasSubstr("1 lines of it were not understood"));
+    EXPECT_THAT(view.said.back(), HasSubstr("1 lines of it were not understood"));
+}
 
 #ifndef _WIN32
-    // An ET: Legacy installation: its game reads the scripts from the user folder, which is made.
-    fs::create_directories(folder / "home");
+// An ET: Legacy installation: its game reads the scripts from the user folder, which is made;
+// the installation chosen again is the folder in use.
+TEST_F(FormTest, AnInstallationOfEtLegacyLeadsToItsUserFolder) {
     WriteFile(folder / "Legacy/etmain/pak0.pk3", "");
     WriteFile(folder / "Legacy/legacy/legacy_v2.83.1.pk3", "");
-    view.chosenFolders = {folder.Text() + "Legacy/etmain"};
-    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    Choose({folder.Text() + "Legacy/etmain"});
     EXPECT_EQ(form.ScriptFolder(), folder.Text() + "home/.etlegacy/etmain/");
     EXPECT_TRUE(fs::is_directory(folder / "home/.etlegacy/etmain"));
-    EXPECT_THAT(view.messages.back().first, HasSubstr("reads your scripts from its user folder"));
+    EXPECT_THAT(view.said.back(), HasSubstr("reads your scripts from its user folder"));
     EXPECT_EQ(ReadFile(folder / "qm.cfg"), form.ScriptFolder() + "\r\n");
     Assign({2, 2});
-    chooseAgain(folder.Text() + "Legacy/etmain");
-#endif
+    view.replies = {View::Answer::No};
+    Choose({folder.Text() + "Legacy/etmain"});
+    EXPECT_TRUE(form.HasUnexportedChanges());
 }
+#endif
 
 // ET: Legacy's folder: a message carries a text of the player's own, refused with the reasons
 // until the game would show it as written, kept over a crash, written after the message's name.
@@ -480,9 +486,8 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     fs::create_directories(folder / "ETLegacy/etmain");
     // No to exporting first, and to taking the fire team's keypad 8 at each export.
     view.replies = {View::Answer::No, View::Answer::No, View::Answer::No, View::Answer::No};
-    view.chosenFolders = {folder.Text("ETLegacy/etmain"), folder.Text("ET/etmain"),
-                          folder.Text("ETLegacy/etmain")};
-    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    Choose(
+        {folder.Text("ETLegacy/etmain"), folder.Text("ET/etmain"), folder.Text("ETLegacy/etmain")});
     Assign({2, 1});
     form.OnMenuCommand(layout::Command::EditMessageText, -1);
     EXPECT_THAT(LastMessage(), HasSubstr("Select a message"));
@@ -490,7 +495,7 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     form.OnMenuCommand(layout::Command::EditMessageText, 0);
     EXPECT_EQ(view.textsOffered, (Lines{"", "say \"hi\"; now"}));
     EXPECT_THAT(LastMessage(), HasSubstr("ends the slot's value\n- it holds a semicolon"));
-    // The second message's own text, then a box cancelled: nothing changes.
+    SCOPED_TRACE("the second message's own text, then a box cancelled: nothing changes");
     Assign({2, 2});
     view.texts = {"ammo"};
     form.OnMenuCommand(layout::Command::EditMessageText, 1);
@@ -499,16 +504,15 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     EXPECT_EQ(view.list, (Lines{"Need Medic! \"medic at the gate\"    3     1",
                                 "Need Ammo! \"ammo\"    3     2"}));
     form.OnDeleteClicked(1);
-    // Left as a window that ended leaves it, taken up where the game shows no text.
+    SCOPED_TRACE("left as a window that ended leaves it, taken up where the game shows no text");
     WriteFile(folder / "ET/etmain/pak0.pk3", "");
     WriteFile(folder / "ET/etmain/mp_bin.pk3", "");
     fs::copy_file(folder / "qmrecovery.cfg", folder / "qmrecovery-9.cfg");
     WriteFile(folder / "qm.cfg", folder.Text("ET/etmain/") + "\r\n");
     FakeView next;
     next.yesNoReplies = {true};
-    Form restarted(next, files, folder.environment, folder.Text());
-    ASSERT_TRUE(restarted.OnStart());
-    EXPECT_THAT(next.messages.at(0).first, HasSubstr("not exported, 1 message carries a text"));
+    StartedIn(folder, next, files);
+    EXPECT_THAT(next.said.at(0), HasSubstr("not exported, 1 message carries a text"));
     const std::string script = Exported("ETLegacy/etmain");
     EXPECT_THAT(script, HasSubstr("set try1b1  \"vsay_team Medic medic at the gate;\"\r\n"));
     view.texts = {""};
@@ -516,6 +520,7 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     EXPECT_EQ(view.list, Lines{"Need Medic!    3     1"}) << "an empty text removes it";
     EXPECT_TRUE(form.HasUnexportedChanges()) << "a text is a change of its own";
 
+    SCOPED_TRACE("read back where the game shows no text, or shows it otherwise");
     WriteFile(folder / "ET/etmain/qmvc.cfg", script);
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     EXPECT_THAT(LastMessage(), HasSubstr("1 message carries a text of your own"));
@@ -542,8 +547,7 @@ TEST_F(FormTest, TheScriptRunAtGameStartIsOneLineOfAutoexec) {
     // A write that fails says so and leaves the file and the mark as they were.
     files.Plant(FaultyFileSystem::Step::Flush, Failure("Input/output error"), "autoexec", 1);
     form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
-    ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_THAT(view.messages[0].first, HasSubstr("Input/output error"));
+    EXPECT_THAT(view.said, ElementsAre(HasSubstr("Input/output error")));
     EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "seta name \"me\"\nbind x y");
     EXPECT_FALSE(shown());
 
@@ -551,8 +555,7 @@ TEST_F(FormTest, TheScriptRunAtGameStartIsOneLineOfAutoexec) {
     files.Plant(FaultyFileSystem::Step::Read, Denied(), "autoexec", 1);
     const int created = files.Taken(FaultyFileSystem::Step::Create);
     form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
-    ASSERT_EQ(view.messages.size(), 2U);
-    EXPECT_THAT(view.messages[1].first, HasSubstr("could not read"));
+    EXPECT_THAT(view.said, ElementsAre(_, HasSubstr("could not read")));
     EXPECT_EQ(files.Taken(FaultyFileSystem::Step::Create), created);
 }
 
@@ -568,8 +571,7 @@ TEST_F(FormTest, AnExportThatWouldTakeTheGamesKeysAsksFirst) {
     view.replies = {Answer::Cancel, Answer::No, Answer::Cancel, Answer::Yes};
     Exported();
     EXPECT_FALSE(fs::exists(folder / "game/qmvc.cfg"));
-    ASSERT_EQ(view.questions.size(), 1U);
-    EXPECT_THAT(view.questions[0], HasSubstr(":\nKeypad 8: +forward\n\n"));
+    EXPECT_THAT(view.questions, ElementsAre(HasSubstr(":\nKeypad 8: +forward\n\n")));
     EXPECT_EQ(view.gameBindings[5], "In the game: +forward");
     EXPECT_EQ(view.gameBindings[9], "");
     EXPECT_EQ(view.gameBindings[22], "In the game: +reload");
@@ -579,16 +581,14 @@ TEST_F(FormTest, AnExportThatWouldTakeTheGamesKeysAsksFirst) {
     // Another game folder is asked again.
     WriteFile(folder / "other/Main/SP_PAK2.PK3", "");
     fs::copy_file(folder / "game/wolfconfig_mp.cfg", folder / "other/Main/wolfconfig_mp.cfg");
-    view.chosenFolders = {folder.Text("other/Main")};
-    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    Choose({folder.Text("other/Main")});
     EXPECT_EQ(Exported("other/Main"), "") << "asked again, and cancelled";
 
     // With messages the key is bound all the same, and the question changes.
     form.OnKeypadClicked(5);
     Assign({2, 1});
     EXPECT_EQ(Exported("other/Main"), kTemplate + test::RoadScriptBody());
-    ASSERT_EQ(view.questions.size(), 4U);
-    EXPECT_THAT(view.questions[3], HasSubstr("+forward (it has messages"));
+    EXPECT_THAT(view.questions, ElementsAre(_, _, _, HasSubstr("+forward (it has messages")));
 }
 
 // Where Windows lets only administrators write, the game's files go to the folder's VirtualStore
@@ -606,24 +606,21 @@ TEST(FormVirtualStore, WhatWindowsRefusesInProgramFilesGoesToTheVirtualStore) {
     FaultyFileSystem files;
     files.Plant(FaultyFileSystem::Step::Create, Denied(), game);  // the folder itself, not the copy
     FakeView view;
-    Form form(view, files, folder.environment, folder.Text());
-    ASSERT_TRUE(form.OnStart());
-    EXPECT_TRUE(form.Keys().IsUsed(1, 0)) << "read from the folder while it has no copy";
+    const auto form = StartedIn(folder, view, files);
+    EXPECT_TRUE(form->Keys().IsUsed(1, 0)) << "read from the folder while it has no copy";
 
-    form.OnMenuCommand(layout::Command::ExportScript);
-    ASSERT_EQ(view.messages.size(), 2U);
-    EXPECT_EQ(view.messages[0].second, "Script compilation sucessful");
-    EXPECT_THAT(view.messages[1].first, HasSubstr("Quillon put \"qmvc.cfg\" in \"" + copy));
+    form->OnMenuCommand(layout::Command::ExportScript);
+    EXPECT_THAT(view.said, ElementsAre(HasSubstr("has been created"),
+                                       HasSubstr("Quillon put \"qmvc.cfg\" in \"" + copy)));
     EXPECT_THAT(ReadFile(PathFromText(copy + "qmvc.cfg")), HasSubstr("// t\r\n"));
-    form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+    form->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
     EXPECT_EQ(ReadFile(PathFromText(copy + "autoexec.cfg")), "exec qmvc\r\n");
 
     // The copy now comes first, for reading and for writing.
     WriteFile(PathFromText(copy + "qmvc.cfg"), "set try2b1 \"vsay Bye;\"\r\n");
     FakeView again;
-    Form restarted(again, files, folder.environment, folder.Text());
-    ASSERT_TRUE(restarted.OnStart());
-    EXPECT_TRUE(restarted.Keys().IsUsed(2, 0));
+    const auto restarted = StartedIn(folder, again, files);
+    EXPECT_TRUE(restarted->Keys().IsUsed(2, 0));
     EXPECT_TRUE(again.checked.at(layout::Command::LoadScriptAtGameStart));
 }
 
@@ -643,38 +640,33 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
                                "set\vtry3b1\f\"vsay Hi;\"\r\n";
     WriteFile(folder / "qmvc.cfg", script);
     FakeView view;
-    Form form(view, RealFileSystem(), folder.environment, folder.Text());
-    ASSERT_TRUE(form.OnStart());
+    const auto form = StartedIn(folder, view, RealFileSystem());
     EXPECT_EQ(view.list, (Lines{"Medic    3     1", "I'm a Engineer    1     101"}));
-    ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_THAT(view.messages[0].first, HasSubstr("restored the messages of 2 keys"));
-    EXPECT_THAT(view.messages[0].first, HasSubstr("1 lines of it were not understood"));
-    EXPECT_FALSE(form.HasUnexportedChanges());
+    EXPECT_THAT(view.said, ElementsAre(AllOf(HasSubstr("restored the messages of 2 keys"),
+                                             HasSubstr("1 lines of it were not understood"))));
+    EXPECT_FALSE(form->HasUnexportedChanges());
 
     // What could not be read is not dropped unasked: No writes nothing, Yes replaces it.
     view.yesNoReplies = {false, true};
-    form.OnMenuCommand(layout::Command::ExportScript);
+    form->OnMenuCommand(layout::Command::ExportScript);
     EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), script);
-    form.OnMenuCommand(layout::Command::ExportScript);
-    ASSERT_EQ(view.questions.size(), 2U);
-    EXPECT_THAT(view.questions[0],
-                HasSubstr("1 lines of it that Quillon could not read would be "
-                          "lost, such as:\n  set try9b1  \"vsay_team Moonwalk;\""));
+    form->OnMenuCommand(layout::Command::ExportScript);
+    EXPECT_THAT(view.questions, ElementsAre(HasSubstr("1 lines of it that Quillon could not read "
+                                                      "would be lost, such as:\n  set try9b1  "
+                                                      "\"vsay_team Moonwalk;\""),
+                                            _));
     EXPECT_THAT(ReadFile(folder / "qmvc.cfg"), HasSubstr("set try3b1  \"vsay Hi;\""));
     WriteFile(folder / "qmvc.cfg", script);
 
     FaultyFileSystem files;
     files.Plant(FaultyFileSystem::Step::Read, Denied(), "qmvc.cfg");
     FakeView again;
-    Form restarted(again, files, folder.environment, folder.Text());
-    ASSERT_TRUE(restarted.OnStart());
-    EXPECT_EQ(restarted.Keys(), KeyTable());
-    ASSERT_EQ(again.messages.size(), 1U);
-    EXPECT_THAT(again.messages[0].first, HasSubstr("could not read your keys"));
-    EXPECT_THAT(again.messages[0].first, HasSubstr("Permission denied"));
-    restarted.OnMenuCommand(layout::Command::ExportScript);
-    ASSERT_EQ(again.questions.size(), 1U);
-    EXPECT_THAT(again.questions[0], HasSubstr("could not read it (Permission denied)"));
+    const auto restarted = StartedIn(folder, again, files);
+    EXPECT_EQ(restarted->Keys(), KeyTable());
+    EXPECT_THAT(again.said, ElementsAre(AllOf(HasSubstr("could not read your keys"),
+                                              HasSubstr("Permission denied"))));
+    restarted->OnMenuCommand(layout::Command::ExportScript);
+    EXPECT_THAT(again.questions, ElementsAre(HasSubstr("could not read it (Permission denied)")));
     EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), script);
 }
 
@@ -689,9 +681,8 @@ TEST(FormStartUp, TheFolderIsReadAsItsEngineReadsIt) {
         WriteFile(game + "autoexec.cfg", "// off; exec qmvc\r\n");
         WriteFile(folder / "qm.cfg", game + "\r\n");
         FakeView view;
-        Form form(view, RealFileSystem(), folder.environment, folder.Text());
-        ASSERT_TRUE(form.OnStart());
-        EXPECT_EQ(form.Keys().UsedCount(9), runs ? 1 : 0) << user;
+        const auto form = StartedIn(folder, view, RealFileSystem());
+        EXPECT_EQ(form->Keys().UsedCount(9), runs ? 1 : 0) << user;
         EXPECT_EQ(view.checked[layout::Command::LoadScriptAtGameStart], runs) << user;
     }
 }
@@ -734,28 +725,23 @@ TEST(FormVirtualStore, OnlyARefusalBelowProgramFilesGoesToTheCopy) {
 // the one "/exec qmvc" runs, and the profile's configuration says what the keys do.
 TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
     TempFolder folder;
-    const test::FakeWinePrefix prefix(folder, "Main");
-    const std::string install = prefix.driveC + "Program Files (x86)/Enemy Territory - Legacy/";
+    const std::string driveC = folder.MakeWinePrefix("Main");
+    const std::string install = driveC + "Program Files (x86)/Enemy Territory - Legacy/";
     const std::string home = folder.Text() + "home/.etlegacy/";
     WriteFile(install + "etmain/pak0.pk3", "");
     WriteFile(install + "legacy/legacy_v2.83.pk3", "");
     fs::create_directories(home + "etmain");
     // ET 2.60b's installation reads another user folder: it is not searched.
-    const std::string older = prefix.driveC + "Program Files (x86)/Wolfenstein - Enemy Territory/";
+    const std::string older = driveC + "Program Files (x86)/Wolfenstein - Enemy Territory/";
     WriteFile(older + "etmain/pak0.pk3", "");
     WriteFile(older + "etmain/mp_bin.pk3", "");
     WriteFile(older + "etmain/autoexec.cfg", "// 2.60b\n");
     WriteFile(folder / "qmscript.txt", "// t\r\n");
     WriteFile(folder / "qm.cfg", home + "etmain/\r\n");
     FaultyFileSystem files;
-    const auto started = [&](FakeView& view) {
-        auto form = std::make_unique<Form>(view, files, folder.environment, folder.Text());
-        EXPECT_TRUE(form->OnStart());
-        return form;
-    };
     {
         FakeView view;
-        started(view)->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+        StartedIn(folder, view, files)->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
         EXPECT_EQ(ReadFile(home + "legacy/autoexec.cfg"), "exec qmvc\r\n") << "none: the first";
         // No profile yet: the game's defaults.
         EXPECT_EQ(view.gameBindings[7], "In the game: fire team, select all members");
@@ -766,7 +752,7 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
          {install + "etmain/", home + "etmain/", install + "legacy/", home + "legacy/"}) {
         WriteFile(searched + "autoexec.cfg", "// mine\n");
         FakeView view;
-        const std::unique_ptr<Form> form = started(view);
+        const std::unique_ptr<Form> form = StartedIn(folder, view, files);
         EXPECT_FALSE(view.checked.at(layout::Command::LoadScriptAtGameStart));
         form->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
         EXPECT_EQ(ReadFile(searched + "autoexec.cfg"), "// mine\nexec qmvc\n");
@@ -774,28 +760,28 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
         EXPECT_EQ(view.gameBindings[14], "In the game: fire team, its menu") << "no configuration";
     }
 
+    SCOPED_TRACE("the profile's configuration, and a script the game runs before this one");
     WriteFile(install + "legacy/profiles/Me/etconfig.cfg", "unbindall\nbind KP_END \"+attack\"\n");
     WriteFile(install + "legacy/qmvc.cfg", "");
     FakeView view;
-    started(view)->OnMenuCommand(layout::Command::ExportScript);
+    StartedIn(folder, view, files)->OnMenuCommand(layout::Command::ExportScript);
     EXPECT_EQ(view.gameBindings[11], "In the game: +attack");
     EXPECT_EQ(view.gameBindings[14], "");
-    ASSERT_EQ(view.messages.size(), 2U);
-    EXPECT_THAT(view.messages[1].first,
-                HasSubstr("before this one: \"" + install + "legacy/qmvc.cfg"));
-    // A configuration that cannot be read, or is too large, says nothing of the keys.
+    EXPECT_THAT(view.said,
+                ElementsAre(_, HasSubstr("before this one: \"" + install + "legacy/qmvc.cfg")));
+    SCOPED_TRACE("a configuration that cannot be read, or is too large, says nothing of the keys");
     WriteFile(install + "legacy/profiles/Me/etconfig.cfg", std::string(2 << 20, '\n'));
     FakeView large;
-    started(large);
+    StartedIn(folder, large, files);
     files.Plant(FaultyFileSystem::Step::Read, Denied(), "etconfig.cfg");
     FakeView denied;
-    started(denied);
+    StartedIn(folder, denied, files);
     for (const FakeView* unread : {&large, &denied}) {
         EXPECT_EQ(unread->gameBindings, Lines(kKeyCount));
     }
 
-    // ET 2.60b's own user folder comes before its installation; ET: Legacy's Windows user
-    // folder, like its others, has legacy before etmain.
+    SCOPED_TRACE("ET 2.60b's own user folder comes before its installation");
+    // ET: Legacy's Windows user folder, like its others, has legacy before etmain.
     WriteFile(folder / "home/.etwolf/etmain/autoexec.cfg", "");
     fs::create_directories(folder / "ETLegacy/etmain");
     FakeView shown;
@@ -803,32 +789,19 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
          {std::pair(older + "etmain/", "home/.etwolf/etmain/"),
           std::pair(folder.Text("ETLegacy/etmain/"), "ETLegacy/legacy/")}) {
         WriteFile(folder / "qm.cfg", gameFolder + "\r\n");
-        started(shown)->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+        StartedIn(folder, shown, files)->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
         EXPECT_EQ(ReadFile(folder / runs / "autoexec.cfg"), "exec qmvc\r\n") << gameFolder;
     }
 
-    // The first game's configuration: the engine's home path before the installation.
-    WriteFile(prefix.driveC + "Main/wolfconfig_mp.cfg", "bind KP_5 \"+jump\"\n");
+    SCOPED_TRACE("the first game's configuration: the engine's home path first");
+    WriteFile(driveC + "Main/wolfconfig_mp.cfg", "bind KP_5 \"+jump\"\n");
     WriteFile(folder / "home/.wolf/main/wolfconfig_mp.cfg", "bind KP_5 \"+attack\"\n");
-    WriteFile(folder / "qm.cfg", prefix.driveC + "Main/\r\n");
+    WriteFile(folder / "qm.cfg", driveC + "Main/\r\n");
     FakeView first;
-    started(first);
+    StartedIn(folder, first, files);
     EXPECT_EQ(first.gameBindings[9], "In the game: +attack");
 }
 #endif
-
-TEST(FormStartUp, NoInstallationEndsTheProgramWithoutSettings) {
-    TempFolder folder;
-    FakeView view;
-    Form form(view, RealFileSystem(), folder.environment, folder.Text());
-    EXPECT_FALSE(form.OnStart());
-    EXPECT_TRUE(view.ended);
-    ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_EQ(view.messages[0].first,
-              "Quillon will now exit as no Return to Castle Wolfenstein or Wolfenstein: Enemy "
-              "Territory installation was found...");
-    EXPECT_FALSE(fs::exists(folder / "qm.cfg"));
-}
 
 // Started from a folder that holds the settings, from one that holds nothing of Quillon's (the
 // program's own folder serves), and from there again when the program's folder cannot be
@@ -901,23 +874,29 @@ TEST(WindowPlace, OpensOnADisplayAndBesideAnotherQuillonWindow) {
 
 #ifndef _WIN32
 
-// Started elsewhere than in a folder of its files, as from a desktop menu.
+// A first start elsewhere than in a folder of its files, as from a desktop menu, on a machine
+// without the game: a folder of its own is made, what is missing there is said, and the
+// program ends without settings.
 TEST(WorkingFolder, AFolderOfItsOwnIsMadeAndWhatIsMissingIsSaid) {
     TempFolder folder;
     folder.environment.variables["XDG_CONFIG_HOME"] = folder.Text() + "config";
     const std::string own = folder.Text() + "config/quillon/";
     FaultyFileSystem files;
-
-    // No default template beside this test program: the folder serves, and the player is told.
-    WorkingFolder chosen = ChooseWorkingFolder(files, folder.environment);
-    EXPECT_EQ(chosen.folder, own);
+    FakeView view;
+    Form form(view, files, folder.environment);
+    EXPECT_FALSE(form.OnStart());
+    EXPECT_TRUE(view.ended);
+    EXPECT_EQ(form.WorkingFolderPath(), own);
     EXPECT_TRUE(fs::is_directory(own));
-    EXPECT_THAT(chosen.problem,
-                HasSubstr("could not put the default template \"qmscript.txt\" there"));
+    EXPECT_THAT(view.said,
+                ElementsAre(HasSubstr("could not put the default template \"qmscript.txt\" there"),
+                            "Quillon will now exit as no Return to Castle Wolfenstein or "
+                            "Wolfenstein: Enemy Territory installation was found..."));
+    EXPECT_FALSE(fs::exists(own + "qm.cfg"));
 
     // A template of the player's own there is kept as it is.
     WriteFile(own + "qmscript.txt", "mine");
-    chosen = ChooseWorkingFolder(files, folder.environment);
+    WorkingFolder chosen = ChooseWorkingFolder(files, folder.environment);
     EXPECT_EQ(chosen.problem, "");
     EXPECT_EQ(ReadFile(own + "qmscript.txt"), "mine");
 
@@ -931,19 +910,6 @@ TEST(WorkingFolder, AFolderOfItsOwnIsMadeAndWhatIsMissingIsSaid) {
     // The current folder holds the settings: it stays the working folder.
     WriteFile(folder / "qm.cfg", "");
     EXPECT_EQ(ChooseWorkingFolder(files, folder.environment).folder, folder.Text());
-}
-
-// The start-up tells what went wrong with the working folder, and keeps its settings there.
-TEST(WorkingFolder, TheStartUpSaysWhereTheSettingsWent) {
-    TempFolder folder;
-    folder.environment.variables["XDG_CONFIG_HOME"] = folder.Text() + "config";
-    WriteFile(folder / "config/quillon/qm.cfg", folder.Text() + "\r\n");
-    FakeView view;
-    Form form(view, RealFileSystem(), folder.environment);
-    ASSERT_TRUE(form.OnStart());
-    EXPECT_EQ(form.WorkingFolderPath(), folder.Text() + "config/quillon/");
-    ASSERT_EQ(view.messages.size(), 1U);
-    EXPECT_THAT(view.messages[0].first, HasSubstr("could not put the default template"));
 }
 
 #endif

@@ -7,7 +7,6 @@
 #include <tuple>
 
 #include "FakeView.h"
-#include "FakeWinePrefix.h"
 #include "TempFolder.h"
 #include "app/GameFolderLocator.h"
 #include "model/install/DriveRoot.h"
@@ -30,6 +29,9 @@ void PrintTo(const FoundGame& found, std::ostream* out) {
 
 namespace {
 
+using ::testing::_;
+using ::testing::AllOf;
+using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 
 namespace fs = std::filesystem;
@@ -37,6 +39,11 @@ using test::FakeView;
 using test::ReadFile;
 using test::TempFolder;
 using test::WriteFile;
+
+// The game folder the start-up takes with the settings in the folder, as the view answers.
+std::string Located(TempFolder& folder, FakeView& view, const KnownPlaces& places = {}) {
+    return LocateGameFolder(view, RealFileSystem(), folder.environment, folder.Text(), places);
+}
 
 // What the settings file holds is read back exactly as it was written: blanks, quotes and
 // commas included. Anything else is read as well as it can be, or is no path at all.
@@ -61,33 +68,29 @@ TEST(SettingsFile, ReadsBackWhatItWroteAndNoMore) {
     }
     EXPECT_EQ(read(), s + "games" + s + "\"x\" y" + s) << "left as it was";
 
-    // Lines written by hand.
-    const std::string game = s + "games" + s + "x" + s;
-    EXPECT_EQ(ScriptFolderFromSettings("  " + game + "\r\n"), game);
-    EXPECT_EQ(ScriptFolderFromSettings("\t" + game + "  \r\n"), game);
-    EXPECT_EQ(ScriptFolderFromSettings("  \"" + s + "my x" + s + "\"  \r\n"), s + "my x" + s);
-    EXPECT_EQ(ScriptFolderFromSettings("Games" + s + "Main"), "Games" + s + "Main" + s);
-    for (const std::string& unusable : std::vector<std::string>{
-             "", "\r\n", " \r\n\t\n", "\"\"", "  \"  \"  ", std::string("/a\0b/", 5)}) {
-        EXPECT_FALSE(ScriptFolderFromSettings(unusable)) << unusable;
-    }
     fs::remove(folder / kSettingsFileName);
     fs::create_directory(folder / kSettingsFileName);
     EXPECT_FALSE(read()) << "a folder in its place cannot be read";
-    EXPECT_FALSE(write(game).Succeeded());
+    EXPECT_FALSE(write(s + "games" + s).Succeeded());
 }
 
-// The settings file as editors write it: a byte-order mark, blank lines before the path, and on
-// Windows the system's code page when the text is no UTF-8.
+// The settings file as editors write it: a byte-order mark, blank lines before the path, blanks
+// and quotes around it, and on Windows the system's code page when the text is no UTF-8. A file
+// of no path names none.
 TEST(SettingsFile, ReadsThePathAsTheEditorWroteIt) {
     TempFolder folder;
     const std::string s(1, kSeparator);
     const std::string game = s + "Spiele" + s + "Main" + s;
     const std::vector<std::pair<std::string, std::string>> spellings = {
-        {"\xEF\xBB\xBF" + game + "\r\n", game},
-        {"\r\n \r\n\t\n" + game + "\r\n", game},
-        {"\xEF\xBB\xBF\n\n  \"" + game + "\"\n", game},
+        // clang-format off
+        {"\xEF\xBB\xBF" + game + "\r\n", game}, {"\r\n \r\n\t\n" + game + "\r\n", game},
+        {"\xEF\xBB\xBF\n\n  \"" + game + "\"\n", game}, {"\t" + game + "  \r\n", game},
         {"\xEF\xBB\xBF" + s + "M\xC3\xBCller" + s, s + "M\xC3\xBCller" + s},
+        {"  \"" + s + "my x" + s + "\"  \r\n", s + "my x" + s},
+        {"Games" + s + "Main", "Games" + s + "Main" + s},  // no path means none at all:
+        {"", ""}, {"\r\n", ""}, {" \r\n\t\n", ""}, {"\"\"", ""}, {"  \"  \"  ", ""},
+        {std::string("/a\0b/", 5), ""},
+    // clang-format on
 #ifdef _WIN32
         {s + "M\xFCller" + s + "\r\n", s + "M\xC3\xBCller" + s},
 #else
@@ -96,7 +99,8 @@ TEST(SettingsFile, ReadsThePathAsTheEditorWroteIt) {
     };
     for (const auto& [content, path] : spellings) {
         WriteFile(folder / kSettingsFileName, content);
-        EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).scriptFolder, path) << content;
+        EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).scriptFolder.value_or(""), path)
+            << content;
     }
 }
 
@@ -115,12 +119,10 @@ TEST(SettingsFile, AFolderThatIsNoMoreIsSaidAtStart) {
         for (const bool search : {false, true}) {
             FakeView view;  // the drive prompt is cancelled: nothing is found
             view.yesNoReplies = {search};
-            const std::string located =
-                LocateGameFolder(view, RealFileSystem(), folder.environment, folder.Text(), {});
-            ASSERT_EQ(view.questions.size(), 1U) << named;
-            EXPECT_THAT(view.questions[0], HasSubstr("Search for the game now?"));
-            EXPECT_THAT(view.questions[0], HasSubstr(said));
-            EXPECT_EQ(located, search ? "" : EnsureTrailingSeparator(named));
+            EXPECT_EQ(Located(folder, view), search ? "" : EnsureTrailingSeparator(named));
+            EXPECT_THAT(view.questions,
+                        ElementsAre(AllOf(HasSubstr("Search for the game now?"), HasSubstr(said))))
+                << named;
             EXPECT_EQ(view.prompts.size(), search ? 1U : 0U);
         }
     }
@@ -137,11 +139,10 @@ TEST(SettingsFile, AHugeOrStrangeFileMeansAskingForTheDrive) {
     for (const auto& [content, why] : cases) {
         WriteFile(folder / kSettingsFileName, content);
         FakeView view;  // the drive prompt is cancelled: nothing is found
-        EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.environment, folder.Text(), {}),
-                  "");
+        EXPECT_EQ(Located(folder, view), "");
         EXPECT_EQ(view.prompts.size(), 1U);
-        ASSERT_EQ(view.messages.size(), why.empty() ? 1U : 2U);
-        EXPECT_THAT(view.messages[0].first, HasSubstr(why));
+        ASSERT_EQ(view.said.size(), why.empty() ? 1U : 2U);
+        EXPECT_THAT(view.said[0], HasSubstr(why));
     }
 }
 
@@ -205,8 +206,7 @@ TEST(SettingsFile, IsFoundWhateverItsLetterCase) {
 class WineDriveTest : public ::testing::Test {
   protected:
     TempFolder folder;
-    test::FakeWinePrefix prefix{folder, "Program Files/RTCW/Main"};
-    const std::string& driveC = prefix.driveC;
+    const std::string driveC = folder.MakeWinePrefix("Program Files/RTCW/Main");
     DriveAnswer Root(const std::string& answer) {
         return RootForDriveAnswer(RealFileSystem(), folder.environment, answer);
     }
@@ -239,10 +239,8 @@ TEST_F(WineDriveTest, AsksAgainUntilAFolderIsTakenThenRemembersIt) {
     FakeView cancelled;
     cancelled.texts = {"c"};
     cancelled.cancelSearch = true;
-    EXPECT_EQ(LocateGameFolder(cancelled, RealFileSystem(), folder.environment, folder.Text(), {}),
-              "");
-    ASSERT_EQ(cancelled.messages.size(), 1U);
-    EXPECT_THAT(cancelled.messages[0].first, HasSubstr("was cancelled"));
+    EXPECT_EQ(Located(folder, cancelled), "");
+    EXPECT_THAT(cancelled.said, ElementsAre(HasSubstr("was cancelled")));
     EXPECT_FALSE(fs::exists(folder / kSettingsFileName));
 
     FakeView view;
@@ -250,8 +248,7 @@ TEST_F(WineDriveTest, AsksAgainUntilAFolderIsTakenThenRemembersIt) {
     view.texts = {"", "~/Games", "~/empty", "c", "C:"};
     view.yesNoReplies = {false, true};
     const std::string expected = driveC + "Program Files/RTCW/Main/";
-    EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.environment, folder.Text(), {}),
-              expected);
+    EXPECT_EQ(Located(folder, view), expected);
     ASSERT_EQ(view.prompts.size(), 5U);
     EXPECT_EQ(view.textsOffered, (std::vector<std::string>{"C", "", "~/Games", "~/empty", "c"}));
     EXPECT_THAT(view.prompts[1], HasSubstr("Nothing was entered.\nThis may take"));
@@ -267,15 +264,14 @@ TEST_F(WineDriveTest, AsksAgainUntilAFolderIsTakenThenRemembersIt) {
     // The next start uses the settings without asking, even when the folder has gone.
     fs::remove_all(folder.Path() / "prefix/drive_c/Program Files");
     FakeView again;
-    EXPECT_EQ(LocateGameFolder(again, RealFileSystem(), folder.environment, folder.Text(), {}),
-              expected);
+    EXPECT_EQ(Located(folder, again), expected);
     EXPECT_TRUE(again.prompts.empty());
 
     // A settings file in another letter case is not this program's: ask again.
     fs::rename(folder / kSettingsFileName, folder / "QM.CFG");
     FakeView third;
     third.texts = {"C"};  // and then the box is cancelled
-    EXPECT_EQ(LocateGameFolder(third, RealFileSystem(), folder.environment, folder.Text(), {}), "");
+    EXPECT_EQ(Located(folder, third), "");
     EXPECT_EQ(third.prompts.size(), 2U);
     EXPECT_FALSE(fs::exists(folder / kSettingsFileName));
 }
@@ -291,10 +287,9 @@ TEST_F(WineDriveTest, TheSearchFindsEnemyTerritoryAndTakesItsUserFolder) {
     KnownPlaces places;
     places.userRoot = folder.Text() + "home";
     const std::string user = folder.Text() + "home/.etlegacy/etmain/";
-    EXPECT_EQ(LocateGameFolder(view, RealFileSystem(), folder.environment, folder.Text(), places),
-              user);
+    EXPECT_EQ(Located(folder, view, places), user);
     EXPECT_THAT(view.questions.at(0), HasSubstr("Quillon found ET: Legacy in:"));
-    EXPECT_THAT(view.messages.at(0).first, HasSubstr("is an installation of ET: Legacy"));
+    EXPECT_THAT(view.said.at(0), HasSubstr("is an installation of ET: Legacy"));
     EXPECT_TRUE(fs::is_directory(user));
     EXPECT_EQ(ReadFile(folder / kSettingsFileName), user + "\r\n");
 }
@@ -470,22 +465,17 @@ TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
     const std::vector<FoundGame> found =
         ProbeKnownPlaces(RealFileSystem(), KnownPlacesOf(folder.environment, RealFileSystem()));
     // Steam reached twice (through ~/.steam/steam and directly) is one folder.
-    EXPECT_EQ(found,
-              (std::vector<FoundGame>{
-                  {folder.Text("home/.steam/steam/steamapps/common/Return to Castle Wolfenstein/"
-                               "Main/"),
-                   Game::ReturnToCastleWolfenstein},
-                  {steamFlatpak, Game::ReturnToCastleWolfenstein},
-                  {steamSnap, Game::ReturnToCastleWolfenstein},
-                  {named, Game::ReturnToCastleWolfenstein},
-                  {wine, Game::ReturnToCastleWolfenstein},
-                  {game, Game::ReturnToCastleWolfenstein},
-                  {bottle, Game::ReturnToCastleWolfenstein},
-                  {playOnLinux, Game::ReturnToCastleWolfenstein},
-                  {folder.Text("home/.wolf/main/"), Game::ReturnToCastleWolfenstein},
-                  {legacy, Game::EnemyTerritory},
-                  {flatpak, Game::EnemyTerritory},
-                  {original, Game::EnemyTerritory}}));
+    std::vector<FoundGame> expected;
+    for (const std::string& first :
+         {folder.Text("home/.steam/steam/steamapps/common/Return to Castle Wolfenstein/Main/"),
+          steamFlatpak, steamSnap, named, wine, game, bottle, playOnLinux,
+          folder.Text("home/.wolf/main/")}) {
+        expected.push_back({first, Game::ReturnToCastleWolfenstein});
+    }
+    for (const std::string& territory : {legacy, flatpak, original}) {
+        expected.push_back({territory, Game::EnemyTerritory});
+    }
+    EXPECT_EQ(found, expected);
 }
 #endif
 
@@ -500,11 +490,8 @@ TEST(KnownPlaces, FindsAreOfferedInTurnBeforeTheDrivePrompt) {
     for (const bool takeSecond : {false, true}) {
         FakeView view;
         view.yesNoReplies = {false, takeSecond};
-        EXPECT_EQ(
-            LocateGameFolder(view, RealFileSystem(), folder.environment, folder.Text(), places),
-            takeSecond ? second : "");
-        ASSERT_EQ(view.questions.size(), 2U);
-        EXPECT_THAT(view.questions[0], HasSubstr(first));
+        EXPECT_EQ(Located(folder, view, places), takeSecond ? second : "");
+        EXPECT_THAT(view.questions, ElementsAre(HasSubstr(first), _));
         EXPECT_EQ(view.prompts.size(), takeSecond ? 0U : 1U);
     }
     EXPECT_EQ(ReadFile(folder / kSettingsFileName), second + "\r\n");

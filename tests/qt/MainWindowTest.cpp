@@ -17,7 +17,6 @@
 #include <cstdlib>
 #include <functional>
 
-#include "FakeWinePrefix.h"
 #include "KeyButton.h"
 #include "MainWindow.h"
 #include "MenuGeometry.h"
@@ -488,9 +487,9 @@ class FirstStartTest : public ::testing::Test {
     FirstStartTest() { WriteFile(folder / "qmscript.txt", "// test\r\n"); }
 
     TempFolder folder;
-    test::FakeWinePrefix prefix{folder, "Program Files (x86)/Return to Castle Wolfenstein/Main"};
     const std::string game =
-        prefix.driveC + "Program Files (x86)/Return to Castle Wolfenstein/Main/";
+        folder.MakeWinePrefix("Program Files (x86)/Return to Castle Wolfenstein/Main") +
+        "Program Files (x86)/Return to Castle Wolfenstein/Main/";
 };
 
 // Yes takes the folder found. At the next first start, No to it: the drive prompt, and the
