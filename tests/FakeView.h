@@ -76,31 +76,21 @@ class FakeView : public View {
     }
     std::string ShowInputBox(const std::string& text, const std::string&,
                              const std::string&) override {
-        prompts.push_back(text);
-        BoxOpen();
-        return Next(answers, {});
+        return Asked(prompts, text, answers, {});
     }
     std::optional<std::string> AskForText(const std::string& text, const std::string&,
                                           const std::string& offered) override {
-        prompts.push_back(text);
         textsOffered.push_back(offered);
-        BoxOpen();
-        return Next(texts, std::nullopt);
+        return Asked(prompts, text, texts, std::nullopt);
     }
     bool AskYesNo(const std::string& question, const std::string&) override {
-        questions.push_back(question);
-        BoxOpen();
-        return Next(yesNoReplies, false);
+        return Asked(questions, question, yesNoReplies, false);
     }
     Answer AskYesNoCancel(const std::string& question, const std::string&) override {
-        questions.push_back(question);
-        BoxOpen();
-        return Next(replies, Answer::Cancel);
+        return Asked(questions, question, replies, Answer::Cancel);
     }
     std::optional<std::string> ChooseFolder(const std::string&, const std::string& start) override {
-        chooserStarts.push_back(start);
-        BoxOpen();
-        return Next(chosenFolders, std::nullopt);
+        return Asked(chooserStarts, start, chosenFolders, std::nullopt);
     }
     std::unique_ptr<SearchProgressDisplay> OpenSearchProgress() override {
         return std::make_unique<Progress>(*this);
@@ -109,9 +99,13 @@ class FakeView : public View {
     void EndProgram() override { ended = true; }
 
   private:
-    // The next queued answer, or what a person who only closes the box gives.
+    // A box that shows `text`, open while the window goes on; the next queued answer, or what a
+    // person who only closes the box gives.
     template <typename Reply>
-    static Reply Next(std::deque<Reply>& queue, typename std::deque<Reply>::value_type closed) {
+    Reply Asked(std::vector<std::string>& shown, const std::string& text, std::deque<Reply>& queue,
+                typename std::deque<Reply>::value_type closed) {
+        shown.push_back(text);
+        BoxOpen();
         if (queue.empty()) {
             return closed;
         }
