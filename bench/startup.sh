@@ -44,7 +44,9 @@ trap cleanup EXIT
 until [ -s "$work/display" ]; do sleep 0.05; done
 export DISPLAY=:$(cat "$work/display")
 if [ "$kind" = windows ]; then
-    # A warm Wine session, as a user's desktop has one; its own start is not Quillon's.
+    # A warm Wine session, as a user's desktop has one; its own start is not Quillon's. The
+    # server wants its prefix's folder; the first program fills it.
+    mkdir -p "$WINEPREFIX"
     wineserver -p >/dev/null 2>&1 </dev/null
     wine cmd /c exit >/dev/null 2>&1 </dev/null
 fi
