@@ -252,6 +252,7 @@ MainWindow::MainWindow(const Environment& environment)
     BuildMenu();
     BuildControls();
     LayOut(nullptr);
+    AttachSpokenNames();
     SetTimer(window_, kMenuTimer, layout::kMenuTickInterval, nullptr);
     SetTimer(window_, kBlinkTimer, layout::kBlinkInterval, nullptr);
 }
@@ -403,12 +404,9 @@ void MainWindow::BuildControls() {
     for (int16_t key = 0; key < kKeyCount; ++key) {
         const layout::KeypadButton& place = layout::kKeypad[key];
         steps.emplace_back(place.tabIndex, [this, key, &place] {
-            const HWND button =
-                CreateControl(WC_BUTTONW, WideFromText(layout::KeypadButtonCaption(key)),
-                              BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, place.rect,
-                              kKeypadId + key, place.font, true);
-            SetWindowSubclass(button, KeyProc, 0, reinterpret_cast<DWORD_PTR>(&unlit_[key]));
-            spokenNames_.Name(button, WideFromText(SpokenKeyName(key)));
+            CreateControl(WC_BUTTONW, WideFromText(layout::KeypadButtonCaption(key)),
+                          BS_PUSHBUTTON | BS_MULTILINE | WS_TABSTOP, place.rect, kKeypadId + key,
+                          place.font, true);
         });
     }
     for (const layout::Control& control : layout::kControls) {
@@ -421,16 +419,26 @@ void MainWindow::BuildControls() {
     // From the last line to the first, so that a higher line lies in front; placed by ShowGame.
     steps.emplace_back(kMenuLinesRank, [this] {
         for (int16_t k = kMostLinesPerPage - 1; k >= 0; --k) {
-            spokenNames_.Name(
-                CreateControl(kMenuLineClass, L"", 0, layout::MenuLinesOf(game_)[k],
-                              kMenuLineId + k + 1, layout::Font::Default, false),
-                WideFromText(layout::MenuLineSpokenName(static_cast<int16_t>(k + 1))));
+            CreateControl(kMenuLineClass, L"", 0, layout::MenuLinesOf(game_)[k],
+                          kMenuLineId + k + 1, layout::Font::Default, false);
         }
     });
     std::stable_sort(steps.begin(), steps.end(),
                      [](const auto& a, const auto& b) { return a.first < b.first; });
     for (const auto& step : steps) {
         step.second();
+    }
+}
+
+void MainWindow::AttachSpokenNames() {
+    for (int16_t key = 0; key < kKeyCount; ++key) {
+        const HWND button = Control(kKeypadId + key);
+        SetWindowSubclass(button, KeyProc, 0, reinterpret_cast<DWORD_PTR>(&unlit_[key]));
+        spokenNames_.Name(button, WideFromText(SpokenKeyName(key)));
+    }
+    for (int16_t line = 1; line <= kMostLinesPerPage; ++line) {
+        spokenNames_.Name(Control(kMenuLineId + line),
+                          WideFromText(layout::MenuLineSpokenName(line)));
     }
 }
 

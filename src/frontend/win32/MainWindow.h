@@ -77,6 +77,10 @@ class MainWindow : public View {
     void RememberFocus();
     void RestoreFocus();
     void BuildControls();
+    // The keys' own painting and every control's spoken name, once the controls are laid out:
+    // under Wine each message to a subclassed control costs the subclass's look-ups in the
+    // window server, and laying out sends every control several.
+    void AttachSpokenNames();
     void BuildMenu();
     HWND CreateControl(const wchar_t* type, const std::wstring& text, DWORD style,
                        const layout::Rect& rect, int id, layout::Font font, bool inKeyFrame);
