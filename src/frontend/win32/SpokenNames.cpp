@@ -12,6 +12,38 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 1;
 
+// The system's accessibility functions, loaded when a screen reader first asks for a control:
+// most runs have none, and each library loaded at start delays the window under Wine. Loaded,
+// they stay for the life of the process, as the objects handed out may call into them.
+struct AccessibilityFunctions {
+    decltype(&CreateStdAccessibleObject) createStandardObject = nullptr;
+    decltype(&LresultFromObject) resultFromObject = nullptr;
+    decltype(&SysAllocString) allocateString = nullptr;
+};
+
+template <typename Function>
+void Find(HMODULE library, const char* name, Function& function) {
+    // Through the function type that casts to any other without a warning.
+    function = library == nullptr ? nullptr
+                                  : reinterpret_cast<Function>(reinterpret_cast<void (*)()>(
+                                        GetProcAddress(library, name)));
+}
+
+const AccessibilityFunctions& Accessibility() {
+    static const AccessibilityFunctions functions = [] {
+        AccessibilityFunctions found;
+        const HMODULE objects =
+            LoadLibraryExW(L"oleacc.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        const HMODULE automation =
+            LoadLibraryExW(L"oleaut32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+        Find(objects, "CreateStdAccessibleObject", found.createStandardObject);
+        Find(objects, "LresultFromObject", found.resultFromObject);
+        Find(automation, "SysAllocString", found.allocateString);
+        return found;
+    }();
+    return functions;
+}
+
 // The system's accessible object of a control with another name, and a description where it
 // has one. Its other answers, the roles and the list's lines among them, are the system's.
 class NamedAccessible final : public IAccessible {
@@ -66,7 +98,7 @@ class NamedAccessible final : public IAccessible {
             if (name == nullptr) {
                 return E_POINTER;
             }
-            *name = SysAllocString(name_.c_str());
+            *name = Accessibility().allocateString(name_.c_str());
             return *name != nullptr ? S_OK : E_OUTOFMEMORY;
         }
         return standard_->get_accName(child, name);
@@ -88,7 +120,7 @@ class NamedAccessible final : public IAccessible {
             if (text == nullptr) {
                 return E_POINTER;
             }
-            *text = SysAllocString(description_.c_str());
+            *text = Accessibility().allocateString(description_.c_str());
             return *text != nullptr ? S_OK : E_OUTOFMEMORY;
         }
         return standard_->get_accDescription(child, text);
@@ -174,13 +206,16 @@ LRESULT CALLBACK SpokenNames::ControlProc(HWND control, UINT message, WPARAM wPa
                                           UINT_PTR, DWORD_PTR self) {
     auto* names = reinterpret_cast<SpokenNames*>(self);
     if (message == WM_GETOBJECT && static_cast<long>(lParam) == OBJID_CLIENT) {
+        const AccessibilityFunctions& functions = Accessibility();
         void* standard = nullptr;
-        if (SUCCEEDED(CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible),
-                                                &standard))) {
+        if (functions.createStandardObject != nullptr && functions.resultFromObject != nullptr &&
+            functions.allocateString != nullptr &&
+            SUCCEEDED(functions.createStandardObject(control, OBJID_CLIENT, __uuidof(IAccessible),
+                                                     &standard))) {
             const Spoken& spoken = names->names_[control];
             auto* named = new NamedAccessible(static_cast<IAccessible*>(standard), spoken.name,
                                               spoken.description);
-            const LRESULT result = LresultFromObject(__uuidof(IAccessible), wParam, named);
+            const LRESULT result = functions.resultFromObject(__uuidof(IAccessible), wParam, named);
             named->Release();
             return result;
         }
