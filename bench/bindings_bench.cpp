@@ -33,8 +33,8 @@ int main(int argc, char** argv) {
     size_t bound = 0;
     const auto start = std::chrono::steady_clock::now();
     for (int round = 0; round < rounds; ++round) {
-        const FileRead read = RealFileSystem().ReadRegularFile(path, 1 << 20);
-        const KeyBindings bindings = GamesOwn(ReadBindings(read.content, DefaultBindings(game)));
+        const Result<std::string> read = RealFileSystem().ReadRegularFile(path, 1 << 20);
+        const KeyBindings bindings = GamesOwn(ReadBindings(read.Get(), DefaultBindings(game)));
         for (const std::string& command : bindings) {
             bound += command.empty() ? 0 : 1;
         }

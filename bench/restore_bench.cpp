@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
         return 2;
     }
     const int rounds = argc > 2 ? std::atoi(argv[2]) : 1000;
-    const FileRead head = RealFileSystem().ReadRegularFile(argv[1], 1 << 20);
+    const Result<std::string> head = RealFileSystem().ReadRegularFile(argv[1], 1 << 20);
     const GameProfile& game = ReturnToCastleWolfenstein();
     std::vector<Assignment> messages;
     for (const MenuEntry& entry : game.menu) {
@@ -37,18 +37,18 @@ int main(int argc, char** argv) {
         }
     }
     const std::string path = "restore_bench_qmvc.cfg";
-    std::ofstream(path, std::ios::binary) << head.content + GenerateScriptBody(full);
+    std::ofstream(path, std::ios::binary) << head.Get() + GenerateScriptBody(full);
 
     const auto start = std::chrono::steady_clock::now();
     int restoredKeys = 0;
     for (int round = 0; round < rounds; ++round) {
-        const FileRead script = RealFileSystem().ReadRegularFile(path, 1 << 20);
-        restoredKeys += ReadScriptAssignments(game, script.content).keysRestored;
+        const Result<std::string> script = RealFileSystem().ReadRegularFile(path, 1 << 20);
+        restoredKeys += ReadScriptAssignments(game, script.Get()).keysRestored;
     }
     const std::chrono::duration<double, std::micro> took = std::chrono::steady_clock::now() - start;
     std::remove(path.c_str());
     std::printf("script %zu bytes, %d keys restored each time\n",
-                head.content.size() + GenerateScriptBody(full).size(), restoredKeys / rounds);
+                head.Get().size() + GenerateScriptBody(full).size(), restoredKeys / rounds);
     std::printf("restore %.1f microseconds (mean of %d)\n", took.count() / rounds, rounds);
     return restoredKeys == 22 * rounds ? 0 : 1;
 }

@@ -11,9 +11,11 @@
 #include <vector>
 
 #include "TempFolder.h"
+#include "app/ScriptExport.h"
 #include "model/script/ScriptGenerator.h"
 #include "platform/FaultyFileSystem.h"
 #include "platform/PathText.h"
+#include "platform/SystemError.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -66,14 +68,14 @@ class ExportFailure : public ::testing::Test {
         WriteFile(folder / "qmvc.cfg", "earlier script");
     }
 
-    Outcome Export(const KeyTable& table) {
-        return WriteConsoleScript(files, table, folder.Text(), folder.Text()).outcome;
+    Status Export(const KeyTable& table) {
+        return WriteConsoleScript(files, table, folder.Text(), folder.Text());
     }
-    Outcome Export() { return Export(TableSaying(3, 1)); }
+    Status Export() { return Export(TableSaying(3, 1)); }
 
     // The export failed with `words` in its message and left everything as it was.
-    void ExpectFailedAndUntouched(const Outcome& outcome, const std::string& words) {
-        EXPECT_FALSE(outcome.Succeeded());
+    void ExpectFailedAndUntouched(const Status& outcome, const std::string& words) {
+        EXPECT_FALSE(outcome.Ok());
         EXPECT_THAT(outcome.Message(), HasSubstr(words));
         EXPECT_THAT(outcome.Message(), HasSubstr("your assignments are kept"));
         EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), "earlier script");
@@ -99,7 +101,7 @@ TEST_F(ExportFailure, EveryFailingStepSaysWhyAndKeepsTheEarlierScript) {
 
     // Short writes are only slower: the whole script lands. A disk that takes nothing fails
     // instead of hanging.
-    ASSERT_TRUE(Export().Succeeded());
+    ASSERT_TRUE(Export().Ok());
     EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), "// t\r\n" + GenerateScriptBody(TableSaying(3, 1)));
     WriteFile(folder / "qmvc.cfg", "earlier script");
     files.writeAtMost = 0;
@@ -112,16 +114,16 @@ TEST_F(ExportFailure, AScriptReplacedBeforeTheCheckIsNoSuccess) {
         files.afterReplace = [size](const std::string& destination) {
             WriteFile(PathFromText(destination), std::string(size, 'x'));
         };
-        const Outcome outcome = Export();
-        EXPECT_FALSE(outcome.Succeeded());
+        const Status outcome = Export();
+        EXPECT_FALSE(outcome.Ok());
         EXPECT_THAT(outcome.Message(), HasSubstr("another program replaced it")) << size;
     }
 
     // One that cannot be read back is no success either, and says why.
     files.afterReplace = nullptr;
     files.Plant(Step::Read, Denied(), "qmvc.cfg", 1);
-    const Outcome unread = Export();
-    EXPECT_FALSE(unread.Succeeded());
+    const Status unread = Export();
+    EXPECT_FALSE(unread.Ok());
     EXPECT_THAT(unread.Message(), HasSubstr("could not be read back (Permission denied)"));
 }
 
@@ -151,8 +153,7 @@ TEST_F(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopiedToAGameFolderThatExi
 
     // A game folder that has gone, and one whose name is no folder at all.
     for (const std::string& game : {folder.Text() + "gone" + kSeparator, std::string()}) {
-        const Outcome outcome =
-            WriteConsoleScript(files, TableSaying(3, 1), folder.Text(), game).outcome;
+        const Status outcome = WriteConsoleScript(files, TableSaying(3, 1), folder.Text(), game);
         EXPECT_THAT(outcome.Message(), HasSubstr("does not exist"));
     }
 }
@@ -161,15 +162,13 @@ TEST_F(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopiedToAGameFolderThatExi
 TEST_F(ExportFailure, MessagesShowLongAndOddPathsWhole) {
     const std::string deep = folder.Text() + std::string(300, 'x') + "end-of-the-path" + kSeparator;
     const std::string odd = folder.Text() + std::string("a\0b\nc", 5) + kSeparator;
-    const std::string cut =
-        WriteConsoleScript(files, KeyTable(), folder.Text(), deep).outcome.Message();
+    const std::string cut = WriteConsoleScript(files, KeyTable(), folder.Text(), deep).Message();
     const std::string shown = cut.substr(cut.find('"') + 1);
     EXPECT_LE(shown.find('"'), 200U) << cut;
     EXPECT_EQ(shown.rfind(folder.Text().substr(0, 20), 0), 0U) << "the start is kept: " << cut;
     EXPECT_THAT(shown, HasSubstr("..."));
     EXPECT_THAT(shown, HasSubstr("end-of-the-path"));
-    const std::string message =
-        WriteConsoleScript(files, KeyTable(), folder.Text(), odd).outcome.Message();
+    const std::string message = WriteConsoleScript(files, KeyTable(), folder.Text(), odd).Message();
     EXPECT_THAT(message, HasSubstr("a?b?c"));
 }
 
@@ -181,7 +180,7 @@ TEST_F(ExportFailure, LeftoversBesideTheScriptDoNotMatter) {
     const fs::path outside = folder.Path() / "outside.txt";
     WriteFile(outside, "not the game's");
     fs::create_symlink(outside, folder / "qmvc.cfg.new");
-    ASSERT_TRUE(Export().Succeeded());
+    ASSERT_TRUE(Export().Ok());
     EXPECT_EQ(ReadFile(outside), "not the game's");
     fs::remove(folder / "qmvc.cfg.new");
     fs::remove(outside);
@@ -230,7 +229,7 @@ TEST_F(ExportFailure, LinksAreWrittenThroughAndModesKept) {
     WriteFile(kept, "mine");
     fs::remove(folder / "qmvc.cfg");
     MakeLink(kept, folder / "qmvc.cfg");
-    ASSERT_TRUE(Export().Succeeded());
+    ASSERT_TRUE(Export().Ok());
     EXPECT_EQ(ReadFile(kept), "// t\r\n" + GenerateScriptBody(TableSaying(3, 1)));
     EXPECT_EQ(NamesIn(kept.parent_path()), std::vector<std::string>{"qmvc.cfg"});
     WriteFile(kept, "mine again");
@@ -249,13 +248,13 @@ TEST_F(ExportFailure, LinksAreWrittenThroughAndModesKept) {
     WriteFile(folder / "qmvc.cfg", "earlier script");
     fs::permissions(folder / "qmvc.cfg", fs::perms::owner_write, fs::perm_options::remove);
     ASSERT_TRUE(files.IsReadOnly(folder.Text("qmvc.cfg")));
-    ASSERT_TRUE(Export().Succeeded());
+    ASSERT_TRUE(Export().Ok());
     EXPECT_TRUE(files.IsReadOnly(folder.Text("qmvc.cfg")));
     EXPECT_NE(ReadFile(folder / "qmvc.cfg"), "earlier script");
 #ifndef _WIN32
     const auto exportedMode = [&] {
         struct stat info {};
-        EXPECT_TRUE(Export().Succeeded());
+        EXPECT_TRUE(Export().Ok());
         EXPECT_EQ(lstat(folder.Text("qmvc.cfg").c_str(), &info), 0);
         return S_ISREG(info.st_mode) ? info.st_mode & 0777 : 0;
     };
@@ -281,7 +280,7 @@ TEST_F(ExportFailure, AFileSizeLimitFailsTheWriteAndKeepsTheProgram) {
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &before), 0);
     const rlimit limit{64 * 1024, before.rlim_max};
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
-    const Outcome outcome = Export();
+    const Status outcome = Export();
     setrlimit(RLIMIT_FSIZE, &before);
     ExpectFailedAndUntouched(outcome, "File too large");
 }
@@ -291,22 +290,22 @@ TEST_F(ExportFailure, AFileSizeLimitFailsTheWriteAndKeepsTheProgram) {
 // is a refusal that the player is told about.
 TEST(FileErrors, OnlyAMissingFileIsMissing) {
 #ifdef _WIN32
-    EXPECT_EQ(SystemError(ERROR_FILE_NOT_FOUND).kind, FileError::Kind::Missing);
-    EXPECT_EQ(SystemError(ERROR_ACCESS_DENIED).kind, FileError::Kind::Denied);
-    EXPECT_EQ(SystemError(ERROR_TOO_MANY_OPEN_FILES).kind, FileError::Kind::OutOfHandles);
-    EXPECT_EQ(SystemError(ERROR_CRC).kind, FileError::Kind::Other);
+    EXPECT_EQ(SystemError(ERROR_FILE_NOT_FOUND).Kind(), ErrorKind::Missing);
+    EXPECT_EQ(SystemError(ERROR_ACCESS_DENIED).Kind(), ErrorKind::Denied);
+    EXPECT_EQ(SystemError(ERROR_TOO_MANY_OPEN_FILES).Kind(), ErrorKind::OutOfHandles);
+    EXPECT_EQ(SystemError(ERROR_CRC).Kind(), ErrorKind::Other);
 #else
-    EXPECT_EQ(SystemError(ENOENT).kind, FileError::Kind::Missing);
-    EXPECT_EQ(SystemError(EACCES).kind, FileError::Kind::Denied);
-    EXPECT_EQ(SystemError(EMFILE).kind, FileError::Kind::OutOfHandles);
+    EXPECT_EQ(SystemError(ENOENT).Kind(), ErrorKind::Missing);
+    EXPECT_EQ(SystemError(EACCES).Kind(), ErrorKind::Denied);
+    EXPECT_EQ(SystemError(EMFILE).Kind(), ErrorKind::OutOfHandles);
     for (const int refused : {EIO, ELOOP}) {
-        EXPECT_EQ(SystemError(refused).kind, FileError::Kind::Other) << refused;
+        EXPECT_EQ(SystemError(refused).Kind(), ErrorKind::Other) << refused;
     }
     TempFolder folder;
     fs::create_symlink("loop", folder / "loop");
-    const FileRead read = RealFileSystem().ReadRegularFile(folder.Text("loop"), 100);
-    EXPECT_EQ(read.status, FileRead::Status::Refused);
-    EXPECT_EQ(read.reason, std::strerror(ELOOP));
+    const Status read = RealFileSystem().ReadRegularFile(folder.Text("loop"), 100);
+    EXPECT_EQ(read.Kind(), ErrorKind::Other);
+    EXPECT_EQ(read.Message(), std::strerror(ELOOP));
 #endif
 }
 
@@ -319,18 +318,18 @@ TEST(FileLocks, APlaceHeldByAnotherProcessIsFreeOnceItIsKilled) {
     ASSERT_EQ(pipe(ready), 0);
     const pid_t holder = fork();
     if (holder == 0) {
-        const LockAttempt held = RealFileSystem().TryLock(folder.Text("lock"), 3);
-        const char said = held.lock ? 'y' : 'n';
+        const auto held = RealFileSystem().TryLock(folder.Text("lock"), 3);
+        const char said = held.Ok() ? 'y' : 'n';
         _exit(write(ready[1], &said, 1) == 1 ? pause() : 1);
     }
     char said = 0;
     ASSERT_EQ(read(ready[0], &said, 1), 1);
     EXPECT_EQ(said, 'y');
-    EXPECT_TRUE(RealFileSystem().TryLock(folder.Text("lock"), 3).busy);
-    EXPECT_TRUE(RealFileSystem().TryLock(folder.Text("lock"), 4).lock) << "another place is free";
+    EXPECT_EQ(RealFileSystem().TryLock(folder.Text("lock"), 3).Kind(), ErrorKind::Busy);
+    EXPECT_TRUE(RealFileSystem().TryLock(folder.Text("lock"), 4).Ok()) << "another place is free";
     kill(holder, SIGKILL);
     waitpid(holder, nullptr, 0);
-    EXPECT_TRUE(RealFileSystem().TryLock(folder.Text("lock"), 3).lock);
+    EXPECT_TRUE(RealFileSystem().TryLock(folder.Text("lock"), 3).Ok());
     close(ready[0]);
     close(ready[1]);
 }
@@ -345,15 +344,15 @@ TEST_F(ExportFailure, TwoExportsAtOnceLeaveOneWholeScript) {
     const std::string firstScript = ReadFile(folder / "qmscript.txt") + GenerateScriptBody(first);
     const std::string secondScript = ReadFile(folder / "qmscript.txt") + GenerateScriptBody(second);
     for (int trial = 0; trial < 20; ++trial) {
-        Outcome secondOutcome = Outcome::Success();
-        std::thread other([&] { secondOutcome = Export(second); });
-        const Outcome firstOutcome = Export(first);
+        Status secondExport;
+        std::thread other([&] { secondExport = Export(second); });
+        const Status firstExport = Export(first);
         other.join();
 
         const std::string landed = ReadFile(folder / "qmvc.cfg");
         ASSERT_TRUE(landed == firstScript || landed == secondScript)
             << "trial " << trial << ": a mixed script of " << landed.size() << " bytes";
-        EXPECT_TRUE(landed == firstScript ? firstOutcome.Succeeded() : secondOutcome.Succeeded())
+        EXPECT_TRUE(landed == firstScript ? firstExport.Ok() : secondExport.Ok())
             << "trial " << trial;
         ASSERT_EQ(NamesIn(folder.Path()), kTemplateAndScript) << "trial " << trial;
     }

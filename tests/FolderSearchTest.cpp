@@ -140,8 +140,7 @@ TEST(FolderListing, AReadErrorPartWayKeepsWhatWasRead) {
         return getdents64(fd, buffer, 1024);  // a few entries, not the whole folder
     };
     FolderListing listing;
-    ASSERT_EQ(ListFolderReading(failsAfterOneRead, folder.Text(), kGameDataFile, listing),
-              ListOutcome::Listed);
+    ASSERT_TRUE(ListFolderReading(failsAfterOneRead, folder.Text(), kGameDataFile, listing).Ok());
     EXPECT_GT(listing.filesSeen, 0);
     EXPECT_LT(listing.filesSeen, 100);
 }
@@ -226,7 +225,7 @@ TEST(FolderSearch, RunningOutOfHandlesPartWayStillFindsTheGame) {
     const std::string expected = SearchFolder(RealFileSystem(), folder.Text(), kGameDataFile).match;
     ASSERT_FALSE(expected.empty());
     const int folders = 10;
-    const FileError outOfHandles{FileError::Kind::OutOfHandles, "Too many open files"};
+    const Status outOfHandles = Status::Failure(ErrorKind::OutOfHandles, "Too many open files");
     // The walk tries a folder 200 times more before it gives up on itself.
     for (const int failures : {3, 201}) {
         FaultyFileSystem files;

@@ -695,10 +695,10 @@ TEST(FormVirtualStore, OnlyARefusalBelowProgramFilesGoesToTheCopy) {
                                             folder.Text("Local")};
     const std::string game = folder.Text("Program Files/RTCW/");
     FaultyFileSystem files;
-    const Outcome refused = Outcome::Refusal("refused");
+    const Status refused = Status::Failure(ErrorKind::Denied, "refused");
     for (const auto& [gameFolder, failure, madeCopy, toCopy] :
          {std::tuple{game, refused, true, true},
-          {game, Outcome::Failure("full"), true, false},
+          {game, Status::Failure(ErrorKind::Other, "full"), true, false},
           {folder.Text("Games/RTCW/"), refused, true, false},
           {game, refused, false, false}}) {
         if (!madeCopy) {
@@ -706,14 +706,14 @@ TEST(FormVirtualStore, OnlyARefusalBelowProgramFilesGoesToTheCopy) {
         }
         std::vector<std::string> tried;
         std::string storedIn;
-        const Outcome written = GameFiles(files, gameFolder, protectedFolders)
-                                    .Write(
-                                        "x",
-                                        [&](const std::string& where) {
-                                            tried.push_back(where);
-                                            return tried.size() == 1 ? failure : Outcome::Success();
-                                        },
-                                        storedIn);
+        const Status written = GameFiles(files, gameFolder, protectedFolders)
+                                   .Write(
+                                       "x",
+                                       [&](const std::string& where) {
+                                           tried.push_back(where);
+                                           return tried.size() == 1 ? failure : Status::Success();
+                                       },
+                                       storedIn);
         EXPECT_EQ(tried.size(), toCopy ? 2U : 1U) << gameFolder << failure.Message();
         EXPECT_EQ(written.Message(), toCopy ? "" : failure.Message());
         EXPECT_EQ(storedIn, toCopy ? VirtualStoreCopy(game, protectedFolders) : "");
@@ -826,7 +826,7 @@ TEST(WorkingFolder, ChosenByWhereTheProgramStartsAndWhereItMayWrite) {
     files.Plant(FaultyFileSystem::Step::Create, Denied(), folder.Text("program"));
     const WorkingFolder chosen = ChooseWorkingFolder(files, startedIn("elsewhere"));
     EXPECT_EQ(chosen.folder, folder.Text("user/Quillon/"));
-    EXPECT_EQ(chosen.problem, "");
+    EXPECT_TRUE(chosen.status.Ok());
     EXPECT_EQ(ReadFile(folder / "user/Quillon/qmscript.txt"), "default");
     EXPECT_TRUE(fs::is_empty(folder / "elsewhere"));
     for (const char* program : {"program", "PROGRAM"}) {  // the same folder on Windows
@@ -897,7 +897,7 @@ TEST(WorkingFolder, AFolderOfItsOwnIsMadeAndWhatIsMissingIsSaid) {
     // A template of the player's own there is kept as it is.
     WriteFile(own + "qmscript.txt", "mine");
     WorkingFolder chosen = ChooseWorkingFolder(files, folder.environment);
-    EXPECT_EQ(chosen.problem, "");
+    EXPECT_TRUE(chosen.status.Ok());
     EXPECT_EQ(ReadFile(own + "qmscript.txt"), "mine");
 
     // A folder that cannot be made: the current one, and why.
@@ -905,7 +905,7 @@ TEST(WorkingFolder, AFolderOfItsOwnIsMadeAndWhatIsMissingIsSaid) {
     files.Plant(FaultyFileSystem::Step::MakeFolder, Denied(), "refused");
     chosen = ChooseWorkingFolder(files, folder.environment);
     EXPECT_EQ(chosen.folder, folder.Text());
-    EXPECT_THAT(chosen.problem, HasSubstr("Permission denied"));
+    EXPECT_THAT(chosen.status.Message(), HasSubstr("Permission denied"));
 
     // The current folder holds the settings: it stays the working folder.
     WriteFile(folder / "qm.cfg", "");

@@ -9,6 +9,7 @@
 #include "FakeView.h"
 #include "TempFolder.h"
 #include "app/GameFolderLocator.h"
+#include "app/Messages.h"
 #include "model/install/DriveRoot.h"
 #include "model/install/KeyValues.h"
 #include "model/install/KnownPlaces.h"
@@ -60,18 +61,18 @@ TEST(SettingsFile, ReadsBackWhatItWroteAndNoMore) {
     for (const std::string& path :
          {s + " leading blank" + s, "\"quoted\"" + s, s + "trailing blank " + s,
           "Games, Old" + s + "RTCW" + s, "\tx" + s, s + "games" + s + "\"x\" y" + s}) {
-        ASSERT_TRUE(write(path).Succeeded()) << path;
+        ASSERT_TRUE(write(path).Ok()) << path;
         EXPECT_EQ(read(), path) << ReadFile(folder / kSettingsFileName);
     }
     for (const std::string& path : {s + "a\nb" + s, s + "a\rb" + s}) {
-        EXPECT_THAT(write(path).Message(), HasSubstr("line break"));
+        EXPECT_THAT(WhySettingsNotWritten(write(path)), HasSubstr("line break"));
     }
     EXPECT_EQ(read(), s + "games" + s + "\"x\" y" + s) << "left as it was";
 
     fs::remove(folder / kSettingsFileName);
     fs::create_directory(folder / kSettingsFileName);
     EXPECT_FALSE(read()) << "a folder in its place cannot be read";
-    EXPECT_FALSE(write(s + "games" + s).Succeeded());
+    EXPECT_FALSE(write(s + "games" + s).Ok());
 }
 
 // The settings file as editors write it: a byte-order mark, blank lines before the path, blanks
@@ -171,7 +172,7 @@ TEST(PathText, EveryWrittenPathIsTakenAsTheSystemSpellsIt) {
     // Folders are made below the root, in the long form too.
     TempFolder folder;
     const std::string below = folder.Text() + "a" + kSeparator + "b" + kSeparator;
-    ASSERT_FALSE(MakeFolders(RealFileSystem(), (kSeparator == '\\' ? "\\\\?\\" : "") + below));
+    ASSERT_TRUE(MakeFolders(RealFileSystem(), (kSeparator == '\\' ? "\\\\?\\" : "") + below).Ok());
     EXPECT_TRUE(fs::is_directory(PathFromText(below)));
 }
 
@@ -189,7 +190,7 @@ TEST(DriveRoot, DriveAnswersNameTheDriveRootOrAFolder) {
     EXPECT_EQ(root(slashed).root, folder.Text() + "games\\");
     for (const std::string& answer : std::vector<std::string>{"", "CC", "C D", "C:\\no such folder",
                                                               std::string(kLongestPath, 'C')}) {
-        EXPECT_FALSE(root(answer).problem.empty()) << answer;
+        EXPECT_FALSE(DriveAnswerProblem(root(answer)).empty()) << answer;
     }
 }
 
@@ -226,7 +227,7 @@ TEST_F(WineDriveTest, DriveAnswersMapToWineDrivesOrFolders) {
         {std::string(kLongestPath, '/'), "longer than any folder's path"},
     };
     for (const auto& [answer, why] : refused) {
-        EXPECT_THAT(Root(answer).problem, HasSubstr(why));
+        EXPECT_THAT(DriveAnswerProblem(Root(answer)), HasSubstr(why));
     }
 }
 

@@ -11,6 +11,7 @@
 
 #include "ScriptText.h"
 #include "TempFolder.h"
+#include "app/ScriptExport.h"
 #include "model/keys/Keypad.h"
 #include "model/menu/MessageText.h"
 #include "model/script/Autoexec.h"
@@ -75,8 +76,7 @@ TEST(ScriptGenerator, EveryKeyCyclesThroughItsMessagesBehindTheTemplate) {
     for (const std::string templateText :
          {"// mine\r\nbind KP_END \"vstr try11bb\"\r\n", "// no line break at the end"}) {
         WriteFile(folder / "qmscript.txt", templateText);
-        ASSERT_TRUE(WriteConsoleScript(RealFileSystem(), table, folder.Text(), folder.Text())
-                        .outcome.Succeeded());
+        ASSERT_TRUE(WriteConsoleScript(RealFileSystem(), table, folder.Text(), folder.Text()).Ok());
         EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), templateText + expected);
     }
 }

@@ -8,8 +8,10 @@
 
 #include "app/GameFiles.h"
 #include "app/GameFolderLocator.h"
+#include "app/Messages.h"
 #include "app/Program.h"
 #include "app/RecoveryFile.h"
+#include "app/ScriptExport.h"
 #include "app/ScriptLoss.h"
 #include "app/WorkingFolder.h"
 #include "model/install/GameFolders.h"
@@ -105,8 +107,8 @@ bool Form::OnStart() {
         if (workingFolder_.empty()) {
             const WorkingFolder working = ChooseWorkingFolder(files_, environment_);
             workingFolder_ = working.folder;
-            if (!working.problem.empty()) {
-                Tell(working.problem, kProgramName);
+            if (!working.status.Ok()) {
+                Tell(working.status.Message(), kProgramName);
             }
         }
         recovery_.Claim(workingFolder_);
@@ -204,15 +206,15 @@ bool Form::KeepRecovery() {
         DiscardRecovery();
         return true;
     }
-    const Outcome kept = recovery_.Keep(keys_, Profile());
-    if (!kept.Succeeded() && !std::exchange(recoveryFailureTold_, true)) {
+    const Status kept = recovery_.Keep(keys_, Profile());
+    if (!kept.Ok() && !std::exchange(recoveryFailureTold_, true)) {
         Tell("Quillon cannot keep your changes that are not exported in \"" +
                  PathForMessage(workingFolder_) + "\": " + kept.Message() +
                  ".\nShould Quillon end unexpectedly, they would be lost: export them "
                  "(File, Export Script) to keep them.",
              kProgramName);
     }
-    return kept.Succeeded();
+    return kept.Ok();
 }
 
 void Form::DiscardRecovery() {
@@ -247,18 +249,13 @@ void Form::OfferRecovery() {
 
 void Form::RestoreKeys() {
     const std::string script = ScriptPath();
-    const FileRead read = files_.ReadRegularFile(script, kLargestScript);
+    const Result<std::string> read = files_.ReadRegularFile(script, kLargestScript);
     keys_ = KeyTable();
     scriptKnown_ = read;
-    if (read.status == FileRead::Status::Refused) {
-        Tell("Quillon could not read your keys from \"" + PathForMessage(script) +
-                 "\": " + read.reason + ".\nThe keypad starts empty; the script stays as it is " +
-                 "until you export.",
-             kProgramName);
-    } else if (read.status == FileRead::Status::Read) {
+    if (read.Ok()) {
         // The template's own lines are no keys, even where they set a key's variable.
         const RestoredKeys restored =
-            ReadScriptAssignments(Profile(), read.content, TemplateText(), engine_);
+            ReadScriptAssignments(Profile(), read.Get(), TemplateText(), engine_);
         if (restored.linesNotUnderstood > 0) {
             Tell("Quillon restored the messages of " + std::to_string(restored.keysRestored) +
                      " keys from \"" + PathForMessage(script) + "\"; " +
@@ -267,6 +264,11 @@ void Form::RestoreKeys() {
                  kProgramName);
         }
         keys_ = WithShowableTexts(restored.table, "\"" + PathForMessage(script) + "\"");
+    } else if (read.Kind() != ErrorKind::Missing) {
+        Tell("Quillon could not read your keys from \"" + PathForMessage(script) +
+                 "\": " + read.Message() + ".\nThe keypad starts empty; the script stays as it " +
+                 "is until you export.",
+             kProgramName);
     }
     savedKeys_ = keys_;
 }
@@ -484,16 +486,16 @@ bool Form::Export() {
     }
     size_t size = 0;
     std::string storedIn;
-    const Outcome written = ScriptFolderFiles().Write(
+    const Status written = ScriptFolderFiles().Write(
         kScriptFileName,
-        [&](const std::string& folder) {
-            const ScriptWritten script =
+        [&](const std::string& folder) -> Status {
+            const Result<size_t> script =
                 WriteConsoleScript(files_, keys_, workingFolder_, folder, *keysLeft);
-            size = script.size;
-            return script.outcome;
+            size = script.Get();
+            return script;
         },
         storedIn);
-    if (!written.Succeeded()) {
+    if (!written.Ok()) {
         Tell(written.Message(), kProgramName);
         return false;
     }
@@ -514,7 +516,7 @@ std::string Form::ScriptPath() const {
 }
 
 std::string Form::TemplateText() const {
-    return files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestScript).content;
+    return files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestScript).Get();
 }
 
 GameFiles Form::ScriptFolderFiles() const {
@@ -550,14 +552,13 @@ void Form::ShowScriptRunAtStart() {
     // The game runs the first autoexec.cfg of its search path, and no other.
     const SearchPath search = GameSearchPath();
     const std::string folder = search.FolderHolding(kAutoexecFileName);
-    const FileRead autoexec =
-        folder.empty() ? FileRead()
+    const Result<std::string> autoexec =
+        folder.empty() ? NothingRead()
                        : files_.ReadRegularFile(
                              search.FilesOf(folder).FolderOf(kAutoexecFileName) + kAutoexecFileName,
                              kLargestScript);
-    view_.SetMenuItemChecked(
-        layout::Command::LoadScriptAtGameStart,
-        autoexec.status == FileRead::Status::Read && RunsScript(autoexec.content, engine_));
+    view_.SetMenuItemChecked(layout::Command::LoadScriptAtGameStart,
+                             autoexec.Ok() && RunsScript(autoexec.Get(), engine_));
 }
 
 void Form::ToggleScriptRunAtStart() {
@@ -569,15 +570,15 @@ void Form::ToggleScriptRunAtStart() {
     }
     const GameFiles game = search.FilesOf(folder);
     const std::string path = game.FolderOf(kAutoexecFileName) + kAutoexecFileName;
-    const FileRead autoexec = files_.ReadRegularFile(path, kLargestScript);
-    if (autoexec.status == FileRead::Status::Refused) {
-        Tell("Quillon could not read \"" + PathForMessage(path) + "\": " + autoexec.reason +
+    const Result<std::string> autoexec = files_.ReadRegularFile(path, kLargestScript);
+    if (!autoexec.Ok() && autoexec.Kind() != ErrorKind::Missing) {
+        Tell("Quillon could not read \"" + PathForMessage(path) + "\": " + autoexec.Message() +
                  ".\nIt is left as it was.",
              kProgramName);
         return;
     }
-    const bool run = !RunsScript(autoexec.content, engine_);
-    const std::string changed = WithScriptRun(autoexec.content, run, engine_);
+    const bool run = !RunsScript(autoexec.Get(), engine_);
+    const std::string changed = WithScriptRun(autoexec.Get(), run, engine_);
     if (!run && RunsScript(changed, engine_)) {
         Tell("Quillon could not take \"" + std::string(kRunScriptLine) + "\" out of \"" +
                  PathForMessage(path) + "\": it cannot tell that command apart on its line.\n" +
@@ -586,28 +587,29 @@ void Form::ToggleScriptRunAtStart() {
         ShowScriptRunAtStart();
         return;
     }
-    if (const FileStep failed =
-            files_.IsFolder(folder) ? FileStep() : MakeFolders(files_, folder)) {
+    if (const Status made =
+            files_.IsFolder(folder) ? Status::Success() : MakeFolders(files_, folder);
+        !made.Ok()) {
         Tell("Quillon could not make the folder \"" + PathForMessage(folder) +
-                 "\": " + failed->reason + ".\nNothing was changed.",
+                 "\": " + made.Message() + ".\nNothing was changed.",
              kProgramName);
         ShowScriptRunAtStart();
         return;
     }
     std::string storedIn;
-    const Outcome written = game.Write(
+    const Status written = game.Write(
         kAutoexecFileName,
         [&](const std::string& writtenIn) {
             const std::string destination = writtenIn + kAutoexecFileName;
-            const Outcome replaced = WriteFileReplacing(files_, destination, changed);
-            return replaced.Succeeded()
+            const Status replaced = WriteFileReplacing(files_, destination, changed);
+            return replaced.Ok()
                        ? replaced
                        : replaced.Saying("\"" + PathForMessage(destination) +
                                          "\" could not be written: " + replaced.Message() +
                                          ".\nIt is left as it was.");
         },
         storedIn);
-    if (!written.Succeeded()) {
+    if (!written.Ok()) {
         Tell(written.Message(), kProgramName);
     }
     TellStoredIn(kAutoexecFileName, storedIn);
@@ -682,11 +684,10 @@ void Form::ChooseGameFolder() {
         return;
     }
     const std::string scripts = FolderForScripts(view_, files_, folder, UserRootOf(environment_));
-    if (const Outcome saved = WriteSettingsFile(files_, workingFolder_, scripts);
-        !saved.Succeeded()) {
+    if (const Status saved = WriteSettingsFile(files_, workingFolder_, scripts); !saved.Ok()) {
         Tell("Quillon now uses the game folder \"" + PathForMessage(scripts) +
                  "\" but could not remember it in \"" + kSettingsFileName +
-                 "\": " + saved.Message() + ".",
+                 "\": " + WhySettingsNotWritten(saved) + ".",
              kProgramName);
     }
     UseScriptFolder(scripts);

@@ -141,7 +141,8 @@ class Form {
     ProtectedFolders protectedFolders_;  // where Windows lets only administrators write
     RecoveryFile recovery_{files_};
     bool recoveryFailureTold_ = false;
-    FileRead scriptKnown_;  // the script as this window last read or wrote it
+    Result<std::string> scriptKnown_ =
+        NothingRead();  // the script as this window last read or wrote it
     KeyTable keys_;
     KeyTable savedKeys_;  // as last restored or exported
     MenuNavigator menu_{ReturnToCastleWolfenstein()};

@@ -6,17 +6,17 @@ std::string GameFiles::FolderOf(const std::string& name) const {
     return !copy_.empty() && files_.IsRegularFile(copy_ + name) ? copy_ : gameFolder_;
 }
 
-Outcome GameFiles::Write(const std::string& name,
-                         const std::function<Outcome(const std::string&)>& write,
-                         std::string& storedIn) const {
+Status GameFiles::Write(const std::string& name,
+                        const std::function<Status(const std::string&)>& write,
+                        std::string& storedIn) const {
     const std::string folder = FolderOf(name);
-    const Outcome written = write(folder);
-    if (written.Succeeded() || !written.Refused() || copy_.empty() || folder == copy_ ||
-        MakeFolders(files_, copy_)) {
+    const Status written = write(folder);
+    if (written.Ok() || written.Kind() != ErrorKind::Denied || copy_.empty() || folder == copy_ ||
+        !MakeFolders(files_, copy_).Ok()) {
         return written;
     }
-    const Outcome stored = write(copy_);
-    if (stored.Succeeded()) {
+    const Status stored = write(copy_);
+    if (stored.Ok()) {
         storedIn = copy_;
     }
     return stored;

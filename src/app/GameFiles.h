@@ -24,9 +24,8 @@ class GameFiles {
     // Writes the file `name` with `write(folder)` in the folder the game reads it from; when
     // Windows refuses that for want of rights below Program Files, in the game folder's
     // VirtualStore copy, made as needed. `storedIn` names that copy when it was used.
-    [[nodiscard]] Outcome Write(const std::string& name,
-                                const std::function<Outcome(const std::string&)>& write,
-                                std::string& storedIn) const;
+    Status Write(const std::string& name, const std::function<Status(const std::string&)>& write,
+                 std::string& storedIn) const;
 
   private:
     FileSystem& files_;

@@ -3,6 +3,7 @@
 #include <memory>
 #include <optional>
 
+#include "app/Messages.h"
 #include "app/Program.h"
 #include "model/install/DriveRoot.h"
 #include "model/install/FolderSearch.h"
@@ -14,7 +15,8 @@ namespace quillon {
 namespace {
 
 // A folder may be answered instead of a drive; elsewhere than on Windows a drive letter means a
-// Wine drive. The question, "(eg C)" and its title are otherwise kept as players know them.
+// Wine drive. The question, "(eg C)" and its title are otherwise kept as players know them,
+// though they name the first game only: the search finds all three games.
 #ifdef _WIN32
 constexpr const char* kDrivePrompt =
     "This may take a few seconds while Quillon searches for Wolfenstein. Please enter the drive "
@@ -27,7 +29,8 @@ constexpr const char* kDrivePrompt =
 constexpr const char* kDriveTitle = "RTCW Install drive";
 constexpr const char* kDriveDefault = "C";
 
-// What the drive search looks for: "Return to Castle Wolfenstein or Wolfenstein: Enemy Territory".
+// What the drive search looks for, by the games' profiles (ET: Legacy shares Enemy Territory's):
+// "Return to Castle Wolfenstein or Wolfenstein: Enemy Territory".
 std::string GamesSearchedFor() {
     std::string names;
     for (const Game game : kGames) {
@@ -36,7 +39,7 @@ std::string GamesSearchedFor() {
     return names;
 }
 
-SearchResult SearchForGame(View& view, FileSystem& files, const std::string& root) {
+SearchResult SearchForGames(View& view, FileSystem& files, const std::string& root) {
     const std::unique_ptr<SearchProgressDisplay> display = view.OpenSearchProgress();
     return SearchDrive(files, root, DriveSearchPattern(),
                        [&](int64_t walked, const std::string& folder) {
@@ -77,10 +80,10 @@ std::string SearchAskedDrive(View& view, FileSystem& files, const Environment& e
         answered = *answer;
         const DriveAnswer root = RootForDriveAnswer(files, environment, *answer);
         if (!root.root) {
-            problem = root.problem;
+            problem = DriveAnswerProblem(root);
             continue;
         }
-        const SearchResult result = SearchForGame(view, files, *root.root);
+        const SearchResult result = SearchForGames(view, files, *root.root);
         if (result.cancelled) {
             view.ShowMessageBox("Quillon will now exit as the search for " + GamesSearchedFor() +
                                     " was cancelled...",
@@ -132,10 +135,10 @@ std::string FolderForScripts(View& view, FileSystem& files, const std::string& f
         return folder;
     }
     const std::string name = GameNameOfFolder(files, folder, ProfileOf(*game));
-    if (const FileStep failed = MakeFolders(files, scripts)) {
+    if (const Status made = MakeFolders(files, scripts); !made.Ok()) {
         view.ShowMessageBox("The game reads your scripts from its user folder \"" +
                                 PathForMessage(scripts) + "\", which Quillon could not make: " +
-                                failed->reason + ".\nQuillon uses \"" + PathForMessage(folder) +
+                                made.Message() + ".\nQuillon uses \"" + PathForMessage(folder) +
                                 "\" instead; start the game once and choose its user folder " +
                                 "with File, Game Folder....",
                             kProgramName);
@@ -157,10 +160,11 @@ std::string LocateGameFolder(View& view, FileSystem& files, const Environment& e
          !AskToSearchInstead(view, files, workingFolder, *remembered.scriptFolder))) {
         return *remembered.scriptFolder;
     }
-    if (!remembered.refusal.empty()) {
+    if (!remembered.status.Ok()) {
         view.ShowMessageBox("The settings file \"" + std::string(kSettingsFileName) + "\" in \"" +
-                                PathForMessage(workingFolder) + "\" cannot be used: " +
-                                remembered.refusal + ".\nQuillon will search for the game instead.",
+                                PathForMessage(workingFolder) +
+                                "\" cannot be used: " + remembered.status.Message() +
+                                ".\nQuillon will search for the game instead.",
                             kProgramName);
     }
     std::string gameFolder = OfferKnownInstallations(view, files, places);
@@ -171,11 +175,11 @@ std::string LocateGameFolder(View& view, FileSystem& files, const Environment& e
         return {};
     }
     const std::string scriptFolder = FolderForScripts(view, files, gameFolder, places.userRoot);
-    if (const Outcome saved = WriteSettingsFile(files, workingFolder, scriptFolder);
-        !saved.Succeeded()) {
+    if (const Status saved = WriteSettingsFile(files, workingFolder, scriptFolder); !saved.Ok()) {
         view.ShowMessageBox("Quillon found the game in \"" + PathForMessage(scriptFolder) +
-                                "\" but could not remember it in \"" + kSettingsFileName + "\": " +
-                                saved.Message() + ".\nIt will search again at the next start.",
+                                "\" but could not remember it in \"" + kSettingsFileName +
+                                "\": " + WhySettingsNotWritten(saved) +
+                                ".\nIt will search again at the next start.",
                             kProgramName);
     }
     return scriptFolder;

@@ -23,19 +23,20 @@ std::string GameLine(const GameProfile& game) {
 // The table the file keeps for the game; nothing when there is none, or one for another game.
 std::optional<KeyTable> ReadFor(FileSystem& files, const std::string& path,
                                 const GameProfile& game) {
-    const FileRead read = files.ReadRegularFile(path, kLargestScript);
-    if (read.status != FileRead::Status::Read) {
+    const Result<std::string> read = files.ReadRegularFile(path, kLargestScript);
+    if (!read.Ok()) {
         return std::nullopt;
     }
-    const size_t named = read.content.find(kGameLine);
+    const std::string& content = read.Get();
+    const size_t named = content.find(kGameLine);
     const bool forThisGame =
         named == std::string::npos
             ? game.game == Game::ReturnToCastleWolfenstein
-            : read.content.compare(named, GameLine(game).size(), GameLine(game)) == 0;
+            : content.compare(named, GameLine(game).size(), GameLine(game)) == 0;
     if (!forThisGame) {
         return std::nullopt;
     }
-    return ReadScriptAssignments(game, read.content).table;
+    return ReadScriptAssignments(game, content).table;
 }
 
 }  // namespace
@@ -48,27 +49,28 @@ std::string RecoveryFile::PathOf(size_t slot) const {
 
 void RecoveryFile::Claim(const std::string& workingFolder) {
     folder_ = workingFolder;
-    problem_ = "all of its " + std::to_string(kWindowsAtMost) + " places are taken by windows";
+    unclaimed_ = Status::Failure(ErrorKind::Busy, "all of its " + std::to_string(kWindowsAtMost) +
+                                                      " places are taken by windows");
     for (size_t slot = 0; slot < kWindowsAtMost; ++slot) {
         windowsBefore_ = slot;  // each place before it held by a window
-        LockAttempt attempt = files_.TryLock(folder_ + kLockFileName, slot);
-        if (attempt.lock) {
-            lock_ = std::move(attempt.lock);
+        Result<std::unique_ptr<HeldLock>> held = files_.TryLock(folder_ + kLockFileName, slot);
+        if (held.Ok()) {
+            lock_ = std::move(held.Get());
             path_ = PathOf(slot);
             return;
         }
-        if (!attempt.busy) {
-            problem_ = "\"" + std::string(kLockFileName) + "\" could not be used (" +
-                       attempt.error.reason + ")";
+        if (held.Kind() != ErrorKind::Busy) {
+            unclaimed_ = held.Saying("\"" + std::string(kLockFileName) + "\" could not be used (" +
+                                     held.Message() + ")");
             return;
         }
     }
     windowsBefore_ = kWindowsAtMost;
 }
 
-Outcome RecoveryFile::Keep(const KeyTable& keys, const GameProfile& game) const {
+Status RecoveryFile::Keep(const KeyTable& keys, const GameProfile& game) const {
     if (path_.empty()) {
-        return Outcome::Failure(problem_);
+        return unclaimed_;
     }
     return WriteFileReplacing(files_, path_, kHeader + GameLine(game) + GenerateScriptBody(keys));
 }
@@ -83,16 +85,17 @@ std::vector<LeftWork> RecoveryFile::LeftBehind(const GameProfile& game) const {
     std::vector<LeftWork> left;
     for (size_t slot = 0; slot < kWindowsAtMost; ++slot) {
         const std::string path = PathOf(slot);
-        LockAttempt attempt;
+        std::unique_ptr<HeldLock> lock;
         if (path != path_) {
-            attempt = files_.TryLock(folder_ + kLockFileName, slot);
+            Result<std::unique_ptr<HeldLock>> held = files_.TryLock(folder_ + kLockFileName, slot);
             // A place that cannot be held by anybody is held by no running window either.
-            if (attempt.busy || !files_.Exists(path)) {
+            if (held.Kind() == ErrorKind::Busy || !files_.Exists(path)) {
                 continue;
             }
+            lock = std::move(held.Get());
         }
         if (const std::optional<KeyTable> keys = ReadFor(files_, path, game)) {
-            left.push_back({path, *keys, std::move(attempt.lock)});
+            left.push_back({path, *keys, std::move(lock)});
         }
     }
     return left;

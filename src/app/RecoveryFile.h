@@ -30,7 +30,7 @@ class RecoveryFile {
     // no running window holds.
     void Claim(const std::string& workingFolder);
     // Writes the table to the window's own file, safely; a failure says why.
-    [[nodiscard]] Outcome Keep(const KeyTable& keys, const GameProfile& game) const;
+    Status Keep(const KeyTable& keys, const GameProfile& game) const;
     // Removes the window's own file; those of other windows stay.
     void Discard() const;
     // What windows that have ended left for the game, the window's own file among it (a window
@@ -48,7 +48,7 @@ class RecoveryFile {
     std::string folder_;
     std::string path_;  // the window's own file; empty when none could be claimed
     std::unique_ptr<HeldLock> lock_;
-    std::string problem_;  // why none could be claimed
+    Status unclaimed_;  // why none could be claimed
     size_t windowsBefore_ = 0;
 };
 

@@ -30,14 +30,10 @@ std::string KeysHeldOnlyOnDisk(const KeyTable& onDisk, const KeyTable& keys) {
 std::string ScriptLossQuestion(const GameProfile& game, const ScriptOnDisk& script,
                                const KeyTable& keys) {
     std::string losses;
-    if (script.now.status == FileRead::Status::Refused) {
-        losses += "\n- Quillon could not read it (" + script.now.reason +
-                  "): whatever it holds would be lost.";
-    } else if (script.now.status == FileRead::Status::Read) {
+    if (script.now.Ok()) {
         const RestoredKeys onDisk =
-            ReadScriptAssignments(game, script.now.content, script.templateText, script.engine);
-        if (script.known.status != FileRead::Status::Read ||
-            script.known.content != script.now.content) {
+            ReadScriptAssignments(game, script.now.Get(), script.templateText, script.engine);
+        if (!script.known.Ok() || script.known.Get() != script.now.Get()) {
             losses += "\n- It was changed since Quillon last read or wrote it";
             const std::string names = KeysHeldOnlyOnDisk(onDisk.table, keys);
             losses += names.empty() ? "." : ": messages on " + names + " would be lost.";
@@ -47,6 +43,9 @@ std::string ScriptLossQuestion(const GameProfile& game, const ScriptOnDisk& scri
                       " lines of it that Quillon could not read would be lost, such as:\n  " +
                       PathForMessage(onDisk.firstNotUnderstood);
         }
+    } else if (script.now.Kind() != ErrorKind::Missing) {
+        losses += "\n- Quillon could not read it (" + script.now.Message() +
+                  "): whatever it holds would be lost.";
     }
     if (script.readOnly) {
         losses += "\n- It is marked read-only; Quillon keeps the mark.";

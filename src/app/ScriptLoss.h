@@ -11,9 +11,9 @@ namespace quillon {
 // The script on disk as an export is about to replace it.
 struct ScriptOnDisk {
     std::string path;
-    FileRead known;            // as the window last read or wrote it
-    FileRead now;              // as it is now
-    std::string templateText;  // whose lines are no keys
+    Result<std::string> known = NothingRead();  // as the window last read or wrote it
+    Result<std::string> now = NothingRead();    // as it is now
+    std::string templateText;                   // whose lines are no keys
     bool readOnly = false;
     Engine engine = Engine::Original;  // whose reading of it counts
 };

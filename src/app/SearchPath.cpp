@@ -22,34 +22,32 @@ std::string SearchPath::FolderHolding(const std::string& name) const {
 KeyBindings SearchPath::Bindings(const GameProfile& game) const {
     const auto read = [&](const std::string& name) {
         const std::string folder = FolderHolding(name);
-        return folder.empty() ? FileRead()
+        return folder.empty() ? NothingRead()
                               : files_.ReadRegularFile(FilesOf(folder).FolderOf(name) + name,
                                                        kLargestConfiguration);
     };
     std::string configuration = game.configurationFile;
     if (game.configurationInProfile) {
-        const FileRead defaultProfile =
+        const Result<std::string> defaultProfile =
             read(std::string(kProfilesFolder) + kSeparator + kDefaultProfileFile);
-        if (defaultProfile.status == FileRead::Status::Missing) {
+        if (defaultProfile.Kind() == ErrorKind::Missing) {
             return DefaultBindings(game);
         }
-        const std::string profile = ProfileNameIn(defaultProfile.content);
-        if (defaultProfile.status == FileRead::Status::Refused || profile.empty()) {
+        const std::string profile = ProfileNameIn(defaultProfile.Get());
+        if (!defaultProfile.Ok() || profile.empty()) {
             return {};
         }
         configuration = kProfilesFolder + std::string(1, kSeparator) + profile + kSeparator +
                         game.configurationFile;
     }
-    const FileRead found = read(configuration);
-    switch (found.status) {
-        case FileRead::Status::Missing:
-            return DefaultBindings(game);
-        case FileRead::Status::Refused:
-            return {};
-        case FileRead::Status::Read:
-            break;
+    const Result<std::string> found = read(configuration);
+    if (found.Kind() == ErrorKind::Missing) {
+        return DefaultBindings(game);
     }
-    return GamesOwn(ReadBindings(found.content, DefaultBindings(game)));
+    if (!found.Ok()) {
+        return {};
+    }
+    return GamesOwn(ReadBindings(found.Get(), DefaultBindings(game)));
 }
 
 }  // namespace quillon

@@ -1,6 +1,7 @@
 #include "app/WorkingFolder.h"
 
 #include <filesystem>
+#include <utility>
 
 #include "app/Program.h"
 #include "model/install/SettingsFile.h"
@@ -11,14 +12,18 @@
 namespace quillon {
 namespace {
 
+// A failure that is only a thing to tell the player.
+Status Told(std::string message) {
+    return Status::Failure(ErrorKind::Other, std::move(message));
+}
+
 bool HoldsOurFiles(FileSystem& files, const std::string& folder) {
     return files.Exists(folder + kSettingsFileName) || files.Exists(folder + kTemplateFileName);
 }
 
 // Whether a file can be made in the folder: one is made, and goes again at once.
 bool CanWriteIn(FileSystem& files, const std::string& folder) {
-    FileError error;
-    return files.CreateNewFileBeside(folder + kSettingsFileName, error) != nullptr;
+    return files.CreateNewFileBeside(folder + kSettingsFileName).Ok();
 }
 
 // A folder ending in the separator; empty stays empty.
@@ -77,32 +82,31 @@ WorkingFolder ChooseWorkingFolder(FileSystem& files, const WorkingFolderPlaces& 
     }
     const std::string& own = places.own;
     if (own.empty()) {
-        return {current,
-                "Quillon found no folder of yours to keep its settings in; it keeps them in \"" +
-                    PathForMessage(current) + "\"."};
+        return {current, Told("Quillon found no folder of yours to keep its settings in; it "
+                              "keeps them in \"" +
+                              PathForMessage(current) + "\".")};
     }
-    if (const FileStep failed = MakeFolders(files, own)) {
-        return {current, "Quillon could not make the folder \"" + PathForMessage(own) +
-                             "\" for its settings: " + failed->reason + ".\nIt keeps them in \"" +
-                             PathForMessage(current) + "\"."};
+    if (const Status made = MakeFolders(files, own); !made.Ok()) {
+        return {current, made.Saying("Quillon could not make the folder \"" + PathForMessage(own) +
+                                     "\" for its settings: " + made.Message() +
+                                     ".\nIt keeps them in \"" + PathForMessage(current) + "\".")};
     }
     if (files.Exists(own + kTemplateFileName)) {
         return {own, {}};
     }
     const std::string& installed = places.defaultTemplate;
-    const FileRead read = files.ReadRegularFile(installed, kLargestScript);
-    const Outcome copied =
-        read.status == FileRead::Status::Read
-            ? WriteFileReplacing(files, own + kTemplateFileName, read.content)
-            : Outcome::Failure(read.status == FileRead::Status::Missing
-                                   ? "there is none at \"" + PathForMessage(installed) + "\""
-                                   : "\"" + PathForMessage(installed) +
-                                         "\" cannot be used: " + read.reason);
-    if (!copied.Succeeded()) {
-        return {own, "Quillon keeps its settings in \"" + PathForMessage(own) +
-                         "\", but could not put the default template \"" + kTemplateFileName +
-                         "\" there: " + copied.Message() + ".\nPut a template of that name there " +
-                         "before you export."};
+    const Result<std::string> read = files.ReadRegularFile(installed, kLargestScript);
+    const Status copied =
+        read.Ok() ? WriteFileReplacing(files, own + kTemplateFileName, read.Get())
+        : read.Kind() == ErrorKind::Missing
+            ? read.Saying("there is none at \"" + PathForMessage(installed) + "\"")
+            : read.Saying("\"" + PathForMessage(installed) +
+                          "\" cannot be used: " + read.Message());
+    if (!copied.Ok()) {
+        return {own, copied.Saying("Quillon keeps its settings in \"" + PathForMessage(own) +
+                                   "\", but could not put the default template \"" +
+                                   kTemplateFileName + "\" there: " + copied.Message() +
+                                   ".\nPut a template of that name there before you export.")};
     }
     return {own, {}};
 }

@@ -9,8 +9,9 @@ namespace quillon {
 
 // Where Quillon keeps its settings file and its template.
 struct WorkingFolder {
-    std::string folder;   // ending in the separator
-    std::string problem;  // what the player should know about it; empty when all is well
+    std::string folder;  // ending in the separator
+    // A failure when something went wrong that the player should know about, saying what.
+    Status status;
 };
 
 // The folders the working folder is chosen from, each ending in the separator; empty when the
@@ -30,7 +31,7 @@ WorkingFolderPlaces WorkingFolderPlacesOf(const Environment& environment);
 // a desktop menu, from Win+R or from a shortcut that names no folder to start in: on Windows the
 // program's own folder when it can be written there;
 // else the user's folder for Quillon, made when missing and given a copy of the default template
-// when it lacks one. When that folder cannot be made, the current folder, and the problem says
+// when it lacks one. When that folder cannot be made, the current folder, and the status says
 // why.
 WorkingFolder ChooseWorkingFolder(FileSystem& files, const WorkingFolderPlaces& places);
 inline WorkingFolder ChooseWorkingFolder(FileSystem& files, const Environment& environment) {

@@ -25,8 +25,7 @@ class FaultyFileSystem : public FileSystem {
     // Fails `step` on every path that holds `pathPart` (that begins with it, when it is a whole
     // path from the root), after letting `spared` such steps pass, `times` times (forever when
     // negative).
-    void Plant(Step step, FileError error, std::string pathPart = {}, int times = -1,
-               int spared = 0) {
+    void Plant(Step step, Status error, std::string pathPart = {}, int times = -1, int spared = 0) {
         std::lock_guard<std::mutex> lock(mutex_);
         faults_.push_back({step, std::move(error), std::move(pathPart), times, spared});
     }
@@ -42,9 +41,9 @@ class FaultyFileSystem : public FileSystem {
         return taken_[step];
     }
 
-    FileRead ReadRegularFile(const std::string& path, size_t limit) override {
+    Result<std::string> ReadRegularFile(const std::string& path, size_t limit) override {
         if (auto error = Fault(Step::Read, path)) {
-            return FileRead::Failed(*error);
+            return *error;
         }
         return real_.ReadRegularFile(path, limit);
     }
@@ -58,51 +57,49 @@ class FaultyFileSystem : public FileSystem {
     std::optional<std::string> RealPath(const std::string& path) override {
         return real_.RealPath(path);
     }
-    std::unique_ptr<NewFile> CreateNewFileBeside(const std::string& destination,
-                                                 FileError& error) override {
-        if (auto fault = Fault(Step::Create, destination)) {
-            error = *fault;
-            return nullptr;
+    Result<std::unique_ptr<NewFile>> CreateNewFileBeside(const std::string& destination) override {
+        if (auto error = Fault(Step::Create, destination)) {
+            return *error;
         }
-        std::unique_ptr<NewFile> file = real_.CreateNewFileBeside(destination, error);
-        return file ? std::make_unique<Faulty>(*this, std::move(file), destination) : nullptr;
+        Result<std::unique_ptr<NewFile>> file = real_.CreateNewFileBeside(destination);
+        if (!file.Ok()) {
+            return file;
+        }
+        return std::unique_ptr<NewFile>(
+            std::make_unique<Faulty>(*this, std::move(file.Get()), destination));
     }
-    FileStep Replace(const std::string& from, const std::string& to) override {
+    Status Replace(const std::string& from, const std::string& to) override {
         if (auto error = Fault(Step::Replace, to)) {
-            return error;
+            return *error;
         }
-        FileStep done = real_.Replace(from, to);
-        if (!done && afterReplace) {
+        Status done = real_.Replace(from, to);
+        if (done.Ok() && afterReplace) {
             afterReplace(to);
         }
         return done;
     }
-    FileStep MakeFolder(const std::string& path) override {
+    Status MakeFolder(const std::string& path) override {
         if (auto error = Fault(Step::MakeFolder, path)) {
-            return error;
+            return *error;
         }
         return real_.MakeFolder(path);
     }
-    FileStep Remove(const std::string& path) override {
+    Status Remove(const std::string& path) override {
         if (auto error = Fault(Step::Remove, path)) {
-            return error;
+            return *error;
         }
         return real_.Remove(path);
     }
-    LockAttempt TryLock(const std::string& path, size_t slot) override {
+    Result<std::unique_ptr<HeldLock>> TryLock(const std::string& path, size_t slot) override {
         if (auto error = Fault(Step::Lock, path)) {
-            LockAttempt failed;
-            failed.error = *error;
-            return failed;
+            return *error;
         }
         return real_.TryLock(path, slot);
     }
-    ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
-                           FolderListing& listing, const OpenFolder* parent,
-                           const std::string& name) override {
+    Status ListFolder(const std::string& folder, const std::string& pattern, FolderListing& listing,
+                      const OpenFolder* parent, const std::string& name) override {
         if (auto error = Fault(Step::List, folder)) {
-            return error->kind == FileError::Kind::OutOfHandles ? ListOutcome::OutOfHandles
-                                                                : ListOutcome::Unlistable;
+            return *error;
         }
         return real_.ListFolder(folder, pattern, listing, parent, name);
     }
@@ -111,7 +108,7 @@ class FaultyFileSystem : public FileSystem {
   private:
     struct Planted {
         Step step;
-        FileError error;
+        Status error;
         std::string pathPart;
         int times;
         int spared;
@@ -123,16 +120,16 @@ class FaultyFileSystem : public FileSystem {
         Faulty(FaultyFileSystem& owner, std::unique_ptr<NewFile> file, std::string destination)
             : owner_(owner), file_(std::move(file)), destination_(std::move(destination)) {}
         const std::string& Path() const override { return file_->Path(); }
-        FileStep Write(const char* data, size_t size, size_t& written) override {
+        Status Write(const char* data, size_t size, size_t& written) override {
             written = 0;
             if (auto error = owner_.Fault(Step::Write, destination_)) {
-                return error;
+                return *error;
             }
             return file_->Write(data, std::min(size, owner_.writeAtMost), written);
         }
-        FileStep FlushAndClose() override {
+        Status FlushAndClose() override {
             if (auto error = owner_.Fault(Step::Flush, destination_)) {
-                return error;
+                return *error;
             }
             return file_->FlushAndClose();
         }
@@ -144,7 +141,7 @@ class FaultyFileSystem : public FileSystem {
         std::string destination_;
     };
 
-    std::optional<FileError> Fault(Step step, const std::string& path) {
+    std::optional<Status> Fault(Step step, const std::string& path) {
         std::lock_guard<std::mutex> lock(mutex_);
         ++taken_[step];
         for (Planted& fault : faults_) {
@@ -175,11 +172,11 @@ class FaultyFileSystem : public FileSystem {
 };
 
 // The faults most often planted.
-inline FileError Denied() {
-    return {FileError::Kind::Denied, "Permission denied"};
+inline Status Denied() {
+    return Status::Failure(ErrorKind::Denied, "Permission denied");
 }
-inline FileError Failure(const char* reason) {
-    return {FileError::Kind::Other, reason};
+inline Status Failure(const char* reason) {
+    return Status::Failure(ErrorKind::Other, reason);
 }
 
 }  // namespace quillon

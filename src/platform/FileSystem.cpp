@@ -22,78 +22,71 @@ std::optional<std::string> RefusalOf(FileKind kind, uint64_t size, size_t limit)
                                        : std::to_string(limit) + " bytes");
 }
 
-FileStep MakeFolders(FileSystem& files, const std::string& folder) {
+Status MakeFolders(FileSystem& files, const std::string& folder) {
     // From the first separator after the root: "/", "C:\", or a share's "\\server\share\".
     const size_t root = std::max<size_t>(RootLength(folder), 1);
     for (size_t end = folder.find(kSeparator, root); end != std::string::npos;
          end = folder.find(kSeparator, end + 1)) {
-        if (FileStep failed = files.MakeFolder(folder.substr(0, end))) {
-            return failed;
+        if (Status made = files.MakeFolder(folder.substr(0, end)); !made.Ok()) {
+            return made;
         }
     }
     if (folder.empty() || folder.back() == kSeparator) {
-        return std::nullopt;
+        return Status::Success();
     }
     return files.MakeFolder(folder);
 }
 
-namespace {
-
-Outcome FailureOf(const FileError& error, std::string message) {
-    return error.kind == FileError::Kind::Denied ? Outcome::Refusal(std::move(message))
-                                                 : Outcome::Failure(std::move(message));
-}
-
-}  // namespace
-
-Outcome WriteFileReplacing(FileSystem& files, const std::string& path, const std::string& content) {
+Status WriteFileReplacing(FileSystem& files, const std::string& path, const std::string& content) {
     // Players keep their configuration in one place and link it where the game reads it: the
     // file the link leads to is the one to replace, or the link would become a file apart.
     std::string destination = path;
     if (const std::optional<std::string> target = files.LinkTarget(path)) {
         if (target->empty() || !files.IsRegularFile(*target)) {
-            return Outcome::Failure("it is a link that leads to no file Quillon can replace");
+            return Status::Failure(ErrorKind::Other,
+                                   "it is a link that leads to no file Quillon can replace");
         }
         destination = *target;
     }
-    FileError error;
-    const std::unique_ptr<NewFile> file = files.CreateNewFileBeside(destination, error);
-    if (!file) {
-        return FailureOf(error, "no new file could be made beside it (" + error.reason + ")");
+    const Result<std::unique_ptr<NewFile>> created = files.CreateNewFileBeside(destination);
+    if (!created.Ok()) {
+        return created.Saying("no new file could be made beside it (" + created.Message() + ")");
     }
+    NewFile& file = *created.Get();
     for (size_t done = 0; done < content.size();) {
         size_t written = 0;
-        if (const FileStep failed =
-                file->Write(content.data() + done, content.size() - done, written)) {
-            return Outcome::Failure(failed->reason);
+        if (const Status wrote = file.Write(content.data() + done, content.size() - done, written);
+            !wrote.Ok()) {
+            return Status::Failure(ErrorKind::Other, wrote.Message());
         }
         if (written == 0) {
             // A disk that takes nothing and says nothing would keep this loop going forever.
-            return Outcome::Failure("the disk took no more of it");
+            return Status::Failure(ErrorKind::Other, "the disk took no more of it");
         }
         done += written;
     }
-    if (const FileStep failed = file->FlushAndClose()) {
-        return Outcome::Failure(failed->reason);
+    if (const Status flushed = file.FlushAndClose(); !flushed.Ok()) {
+        return Status::Failure(ErrorKind::Other, flushed.Message());
     }
-    if (const FileStep failed = files.Replace(file->Path(), destination)) {
-        return FailureOf(*failed, failed->reason);
+    if (const Status replaced = files.Replace(file.Path(), destination); !replaced.Ok()) {
+        return replaced;
     }
-    file->Keep();
+    file.Keep();
     // Another program writing the same file at the same moment may have put its own in place
     // after ours; then ours did not land, and saying so is the truth.
-    const FileRead landed = files.ReadRegularFile(destination, content.size());
+    const Result<std::string> landed = files.ReadRegularFile(destination, content.size());
     // A file larger than ours is refused for its size: another program's, put in place.
-    const bool larger =
-        landed.status == FileRead::Status::Refused &&
-        landed.reason == RefusalOf(FileKind::Regular, uint64_t{content.size()} + 1, content.size());
-    if (landed.status != FileRead::Status::Read && !larger) {
-        return Outcome::Failure("it could not be read back (" + landed.reason + ")");
+    const bool larger = landed.Kind() == ErrorKind::Unsuitable &&
+                        landed.Message() == RefusalOf(FileKind::Regular,
+                                                      uint64_t{content.size()} + 1, content.size());
+    if (!landed.Ok() && !larger) {
+        return Status::Failure(ErrorKind::Other,
+                               "it could not be read back (" + landed.Message() + ")");
     }
-    if (larger || landed.content != content) {
-        return Outcome::Failure("another program replaced it at the same moment");
+    if (larger || landed.Get() != content) {
+        return Status::Failure(ErrorKind::Other, "another program replaced it at the same moment");
     }
-    return Outcome::Success();
+    return Status::Success();
 }
 
 }  // namespace quillon

@@ -5,41 +5,22 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <utility>
 
-#include "platform/FileError.h"
 #include "platform/FolderListing.h"
-#include "platform/Outcome.h"
 #include "platform/PathText.h"
+#include "platform/Status.h"
 
 namespace quillon {
 
-// What reading a file gave.
-struct FileRead {
-    enum class Status { Read, Missing, Refused };
-    Status status = Status::Missing;
-    std::string content;  // when read: the whole file
-    std::string reason;   // when refused: why, as a phrase ("it is not a regular file")
-
-    static FileRead Whole(std::string content) { return {Status::Read, std::move(content), {}}; }
-    static FileRead RefusedFor(std::string reason) {
-        return {Status::Refused, {}, std::move(reason)};
-    }
-    // A file that could not be opened or read: missing only when the system says there is none.
-    static FileRead Failed(const FileError& error) {
-        return {error.kind == FileError::Kind::Missing ? Status::Missing : Status::Refused,
-                {},
-                error.reason};
-    }
-};
+// What reading no file at all gives: the same as reading one that is not there.
+inline Result<std::string> NothingRead() {
+    return Status::Failure(ErrorKind::Missing, {});
+}
 
 // Why a file of that kind and size is not read: nothing for a regular file within the limit
 // ("it is larger than 16 MiB", "it is a folder", ...).
 enum class FileKind { Regular, Folder, Other };
 std::optional<std::string> RefusalOf(FileKind kind, uint64_t size, size_t limit);
-
-// A step that succeeds or fails with the system's error.
-using FileStep = std::optional<FileError>;
 
 // A file being written under a new name of its own, removed when it is dropped before it was
 // put in place.
@@ -48,9 +29,9 @@ class NewFile {
     virtual ~NewFile() = default;
     virtual const std::string& Path() const = 0;
     // Writes some of the bytes, as the system's write does; `written` says how many.
-    [[nodiscard]] virtual FileStep Write(const char* data, size_t size, size_t& written) = 0;
+    virtual Status Write(const char* data, size_t size, size_t& written) = 0;
     // Puts what was written on the disk and closes the file.
-    [[nodiscard]] virtual FileStep FlushAndClose() = 0;
+    virtual Status FlushAndClose() = 0;
     // The file is in place: dropping it no longer removes it.
     virtual void Keep() = 0;
 };
@@ -62,13 +43,6 @@ class HeldLock {
     virtual ~HeldLock() = default;
 };
 
-// What an attempt to hold a place of a lock file gave.
-struct LockAttempt {
-    std::unique_ptr<HeldLock> lock;  // when held
-    bool busy = false;               // another holds it
-    FileError error;                 // when neither: why the lock file could not be used
-};
-
 // Every way the program touches the file system, so that tests can make any step fail with any
 // error, whoever runs them. The real one is the system's; see RealFileSystem().
 class FileSystem {
@@ -76,9 +50,9 @@ class FileSystem {
     virtual ~FileSystem() = default;
 
     // Reads a regular file whole when it holds at most `limit` bytes. A folder, a pipe, a
-    // device, a larger file and one that cannot be read are refused with the reason; nothing
-    // waits on a pipe.
-    [[nodiscard]] virtual FileRead ReadRegularFile(const std::string& path, size_t limit) = 0;
+    // device and a larger file fail as Unsuitable, saying why; one that is not there as Missing;
+    // nothing waits on a pipe.
+    virtual Result<std::string> ReadRegularFile(const std::string& path, size_t limit) = 0;
     virtual bool IsFolder(const std::string& path) = 0;
     // Whether the path leads, through any links, to a regular file.
     virtual bool IsRegularFile(const std::string& path) = 0;
@@ -96,23 +70,23 @@ class FileSystem {
 
     // Makes a new, empty file beside `destination` under a name that nobody else has, created
     // exclusively and never through a link, with the permissions the destination should have.
-    [[nodiscard]] virtual std::unique_ptr<NewFile> CreateNewFileBeside(
-        const std::string& destination, FileError& error) = 0;
+    virtual Result<std::unique_ptr<NewFile>> CreateNewFileBeside(
+        const std::string& destination) = 0;
     // Puts the file `from` in the place of `to` in one step; a read-only `to` is replaced too,
     // and the new file is then read-only as it was.
-    [[nodiscard]] virtual FileStep Replace(const std::string& from, const std::string& to) = 0;
-    [[nodiscard]] virtual FileStep MakeFolder(const std::string& path) = 0;
+    virtual Status Replace(const std::string& from, const std::string& to) = 0;
+    virtual Status MakeFolder(const std::string& path) = 0;
     // Removes a file; one that is not there is no failure.
-    [[nodiscard]] virtual FileStep Remove(const std::string& path) = 0;
+    virtual Status Remove(const std::string& path) = 0;
 
-    // Holds place `slot` of the lock file `path`, made when missing, without waiting.
-    [[nodiscard]] virtual LockAttempt TryLock(const std::string& path, size_t slot) = 0;
+    // Holds place `slot` of the lock file `path`, made when missing, without waiting; a place
+    // another holds fails as Busy.
+    virtual Result<std::unique_ptr<HeldLock>> TryLock(const std::string& path, size_t slot) = 0;
 
     // Lists `folder` (ending in the separator); see FolderListing.h.
-    [[nodiscard]] virtual ListOutcome ListFolder(const std::string& folder,
-                                                 const std::string& pattern, FolderListing& listing,
-                                                 const OpenFolder* parent = nullptr,
-                                                 const std::string& name = {}) = 0;
+    virtual Status ListFolder(const std::string& folder, const std::string& pattern,
+                              FolderListing& listing, const OpenFolder* parent = nullptr,
+                              const std::string& name = {}) = 0;
     // How many listed folders a walk may keep open at once.
     virtual size_t FoldersKeptOpenAtMost() = 0;
 };
@@ -121,14 +95,14 @@ class FileSystem {
 FileSystem& RealFileSystem();
 
 // Makes the folder and every missing folder above it.
-[[nodiscard]] FileStep MakeFolders(FileSystem& files, const std::string& folder);
+Status MakeFolders(FileSystem& files, const std::string& folder);
 
 // Writes `content` to a new file beside `destination` and then puts it in the destination's
 // place in one step. A destination that is a link is written through: the file it leads to is
 // replaced, beside itself; a link that leads to no regular file is refused. A failure, or another
 // program replacing the destination at the same moment, never leaves a mixed or partial file; the
 // failure says why, in the system's words.
-[[nodiscard]] Outcome WriteFileReplacing(FileSystem& files, const std::string& destination,
-                                         const std::string& content);
+Status WriteFileReplacing(FileSystem& files, const std::string& destination,
+                          const std::string& content);
 
 }  // namespace quillon

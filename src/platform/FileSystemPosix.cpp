@@ -9,13 +9,14 @@
 #include <utility>
 
 #include "platform/FileSystem.h"
+#include "platform/SystemError.h"
 #include "platform/SystemFileSystem.h"
 #include "platform/SystemHandle.h"
 
 namespace quillon {
 namespace {
 
-FileError LastError() {
+Status LastError() {
     return SystemError(errno);
 }
 
@@ -57,7 +58,7 @@ class PosixNewFile : public NewFile {
     const std::string& Path() const override { return path_; }
     int Descriptor() const { return file_.Get(); }
 
-    FileStep Write(const char* data, size_t size, size_t& written) override {
+    Status Write(const char* data, size_t size, size_t& written) override {
         written = 0;
         ssize_t done = -1;
         do {
@@ -67,17 +68,17 @@ class PosixNewFile : public NewFile {
             return LastError();
         }
         written = static_cast<size_t>(done);
-        return std::nullopt;
+        return Status::Success();
     }
 
-    FileStep FlushAndClose() override {
+    Status FlushAndClose() override {
         if (fsync(file_.Get()) != 0) {
             return LastError();
         }
         if (!file_.Close()) {
             return LastError();
         }
-        return std::nullopt;
+        return Status::Success();
     }
 
     void Keep() override { kept_ = true; }
@@ -100,21 +101,21 @@ class PosixHeldLock : public HeldLock {
 
 class PosixFileSystem : public SystemFileSystem {
   public:
-    FileRead ReadRegularFile(const std::string& path, size_t limit) override {
+    Result<std::string> ReadRegularFile(const std::string& path, size_t limit) override {
         // Not blocking, so that a pipe in the file's place cannot hold the program.
         const SystemHandle file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
         if (!file.IsOpen()) {
-            return FileRead::Failed(LastError());
+            return LastError();
         }
         struct stat info {};
         if (fstat(file.Get(), &info) != 0) {
-            return FileRead::Failed(LastError());
+            return LastError();
         }
         const FileKind kind = S_ISDIR(info.st_mode)   ? FileKind::Folder
                               : S_ISREG(info.st_mode) ? FileKind::Regular
                                                       : FileKind::Other;
         if (const auto refusal = RefusalOf(kind, static_cast<uint64_t>(info.st_size), limit)) {
-            return FileRead::RefusedFor(*refusal);
+            return Status::Failure(ErrorKind::Unsuitable, *refusal);
         }
         std::string content(static_cast<size_t>(info.st_size), '\0');
         size_t done = 0;
@@ -124,7 +125,7 @@ class PosixFileSystem : public SystemFileSystem {
                 continue;
             }
             if (got < 0) {
-                return FileRead::Failed(LastError());
+                return LastError();
             }
             if (got == 0) {
                 break;  // it shrank meanwhile
@@ -132,7 +133,7 @@ class PosixFileSystem : public SystemFileSystem {
             done += static_cast<size_t>(got);
         }
         content.resize(done);
-        return FileRead::Whole(std::move(content));
+        return content;
     }
 
     bool IsFolder(const std::string& path) override {
@@ -159,12 +160,10 @@ class PosixFileSystem : public SystemFileSystem {
                (info.st_mode & 0200) == 0;
     }
 
-    LockAttempt TryLock(const std::string& path, size_t slot) override {
-        LockAttempt attempt;
+    Result<std::unique_ptr<HeldLock>> TryLock(const std::string& path, size_t slot) override {
         SystemHandle file(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0644));
         if (!file.IsOpen()) {
-            attempt.error = LastError();
-            return attempt;
+            return LastError();
         }
         struct flock place {};
         place.l_type = F_WRLCK;
@@ -172,12 +171,13 @@ class PosixFileSystem : public SystemFileSystem {
         place.l_start = static_cast<off_t>(slot);
         place.l_len = 1;
         if (fcntl(file.Get(), F_OFD_SETLK, &place) != 0) {
-            attempt.busy = errno == EAGAIN || errno == EACCES;
-            attempt.error = LastError();
-            return attempt;
+            const int code = errno;
+            const Status error = SystemError(code);
+            return code == EAGAIN || code == EACCES
+                       ? Status::Failure(ErrorKind::Busy, error.Message())
+                       : error;
         }
-        attempt.lock = std::make_unique<PosixHeldLock>(std::move(file));
-        return attempt;
+        return std::unique_ptr<HeldLock>(std::make_unique<PosixHeldLock>(std::move(file)));
     }
 
     bool Exists(const std::string& path) override {
@@ -186,42 +186,39 @@ class PosixFileSystem : public SystemFileSystem {
                stat(path.c_str(), &info) == 0;
     }
 
-    std::unique_ptr<NewFile> CreateNewFileBeside(const std::string& destination,
-                                                 FileError& error) override {
+    Result<std::unique_ptr<NewFile>> CreateNewFileBeside(const std::string& destination) override {
         IgnoreFileSizeSignal();
         std::string name = destination + ".XXXXXX";
         SystemHandle file(mkostemp(name.data(), O_CLOEXEC));
         if (!file.IsOpen()) {
-            error = LastError();
-            return nullptr;
+            return LastError();
         }
         auto created = std::make_unique<PosixNewFile>(name, SystemHandle(file.Release()));
         if (fchmod(created->Descriptor(), PermissionsFor(destination)) != 0) {
-            error = LastError();
-            return nullptr;
+            return LastError();
         }
-        return created;
+        return std::unique_ptr<NewFile>(std::move(created));
     }
 
-    FileStep Replace(const std::string& from, const std::string& to) override {
+    Status Replace(const std::string& from, const std::string& to) override {
         if (rename(from.c_str(), to.c_str()) != 0) {
             return LastError();
         }
-        return std::nullopt;
+        return Status::Success();
     }
 
-    FileStep Remove(const std::string& path) override {
+    Status Remove(const std::string& path) override {
         if (unlink(path.c_str()) != 0 && errno != ENOENT) {
             return LastError();
         }
-        return std::nullopt;
+        return Status::Success();
     }
 
-    FileStep MakeFolder(const std::string& path) override {
+    Status MakeFolder(const std::string& path) override {
         if (mkdir(path.c_str(), 0777) != 0 && !(errno == EEXIST && IsFolder(path))) {
             return LastError();
         }
-        return std::nullopt;
+        return Status::Success();
     }
 };
 

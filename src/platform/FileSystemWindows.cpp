@@ -6,6 +6,7 @@
 
 #include "platform/FileSystem.h"
 #include "platform/PathText.h"
+#include "platform/SystemError.h"
 #include "platform/SystemFileSystem.h"
 #include "platform/SystemHandle.h"
 #include "platform/TextCase.h"
@@ -14,7 +15,7 @@
 namespace quillon {
 namespace {
 
-FileError LastError() {
+Status LastError() {
     return SystemError(static_cast<int>(GetLastError()));
 }
 
@@ -42,7 +43,7 @@ class WindowsNewFile : public NewFile {
 
     const std::string& Path() const override { return path_; }
 
-    FileStep Write(const char* data, size_t size, size_t& written) override {
+    Status Write(const char* data, size_t size, size_t& written) override {
         DWORD done = 0;
         const DWORD chunk = static_cast<DWORD>(std::min<size_t>(size, 1 << 20));
         written = 0;
@@ -50,14 +51,14 @@ class WindowsNewFile : public NewFile {
             return LastError();
         }
         written = done;
-        return std::nullopt;
+        return Status::Success();
     }
 
-    FileStep FlushAndClose() override {
+    Status FlushAndClose() override {
         if (!FlushFileBuffers(file_.Get()) || !file_.Close()) {
             return LastError();
         }
-        return std::nullopt;
+        return Status::Success();
     }
 
     void Keep() override { kept_ = true; }
@@ -109,27 +110,27 @@ class WindowsHeldLock : public HeldLock {
 
 class WindowsFileSystem : public SystemFileSystem {
   public:
-    FileRead ReadRegularFile(const std::string& fileName, size_t limit) override {
+    Result<std::string> ReadRegularFile(const std::string& fileName, size_t limit) override {
         const std::wstring path = LongPathForm(WideFromText(fileName));
         const DWORD attributes = GetFileAttributesW(path.c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES) {
-            return FileRead::Failed(LastError());
+            return LastError();
         }
         if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-            return FileRead::RefusedFor(*RefusalOf(FileKind::Folder, 0, limit));
+            return Status::Failure(ErrorKind::Unsuitable, *RefusalOf(FileKind::Folder, 0, limit));
         }
         const SystemHandle file(CreateFileW(
             path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
             nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.IsOpen()) {
-            return FileRead::Failed(LastError());
+            return LastError();
         }
         LARGE_INTEGER size{};
         const bool regular =
             GetFileType(file.Get()) == FILE_TYPE_DISK && GetFileSizeEx(file.Get(), &size);
         if (const auto refusal = RefusalOf(regular ? FileKind::Regular : FileKind::Other,
                                            static_cast<uint64_t>(size.QuadPart), limit)) {
-            return FileRead::RefusedFor(*refusal);
+            return Status::Failure(ErrorKind::Unsuitable, *refusal);
         }
         std::string content(static_cast<size_t>(size.QuadPart), '\0');
         size_t done = 0;
@@ -138,7 +139,7 @@ class WindowsFileSystem : public SystemFileSystem {
             const DWORD wanted =
                 static_cast<DWORD>(std::min<size_t>(content.size() - done, 1 << 20));
             if (!ReadFile(file.Get(), content.data() + done, wanted, &got, nullptr)) {
-                return FileRead::Failed(LastError());
+                return LastError();
             }
             if (got == 0) {
                 break;  // it shrank meanwhile
@@ -146,7 +147,7 @@ class WindowsFileSystem : public SystemFileSystem {
             done += got;
         }
         content.resize(done);
-        return FileRead::Whole(std::move(content));
+        return content;
     }
 
     bool IsFolder(const std::string& path) override {
@@ -189,26 +190,24 @@ class WindowsFileSystem : public SystemFileSystem {
                    FILE_ATTRIBUTE_READONLY;
     }
 
-    LockAttempt TryLock(const std::string& path, size_t slot) override {
-        LockAttempt attempt;
+    Result<std::unique_ptr<HeldLock>> TryLock(const std::string& path, size_t slot) override {
         SystemHandle file(CreateFileW(LongPathForm(WideFromText(path)).c_str(),
                                       GENERIC_READ | GENERIC_WRITE,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.IsOpen()) {
-            attempt.error = LastError();
-            return attempt;
+            return LastError();
         }
         OVERLAPPED place{};
         place.Offset = static_cast<DWORD>(slot);
         if (!LockFileEx(file.Get(), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1, 0,
                         &place)) {
-            attempt.busy = GetLastError() == ERROR_LOCK_VIOLATION;
-            attempt.error = LastError();
-            return attempt;
+            const DWORD code = GetLastError();
+            const Status error = SystemError(static_cast<int>(code));
+            return code == ERROR_LOCK_VIOLATION ? Status::Failure(ErrorKind::Busy, error.Message())
+                                                : error;
         }
-        attempt.lock = std::make_unique<WindowsHeldLock>(std::move(file));
-        return attempt;
+        return std::unique_ptr<HeldLock>(std::make_unique<WindowsHeldLock>(std::move(file)));
     }
 
     bool Exists(const std::string& path) override {
@@ -217,8 +216,7 @@ class WindowsFileSystem : public SystemFileSystem {
                    INVALID_FILE_ATTRIBUTES;
     }
 
-    std::unique_ptr<NewFile> CreateNewFileBeside(const std::string& destination,
-                                                 FileError& error) override {
+    Result<std::unique_ptr<NewFile>> CreateNewFileBeside(const std::string& destination) override {
         const std::wstring target = WideFromText(destination);
         for (int attempt = 0; attempt < 100; ++attempt) {
             // The long form of the whole name: the unique part may take a path near the
@@ -227,17 +225,17 @@ class WindowsFileSystem : public SystemFileSystem {
             SystemHandle created(CreateFileW(LongPathForm(name).c_str(), GENERIC_WRITE, 0, nullptr,
                                              CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
             if (created.IsOpen()) {
-                return std::make_unique<WindowsNewFile>(name, std::move(created));
+                return std::unique_ptr<NewFile>(
+                    std::make_unique<WindowsNewFile>(name, std::move(created)));
             }
             if (GetLastError() != ERROR_FILE_EXISTS) {
                 break;
             }
         }
-        error = LastError();
-        return nullptr;
+        return LastError();
     }
 
-    FileStep Replace(const std::string& from, const std::string& to) override {
+    Status Replace(const std::string& from, const std::string& to) override {
         const std::wstring source = LongPathForm(WideFromText(from));
         const std::wstring target = LongPathForm(WideFromText(to));
         // While another program has the destination open (a second Quillon checking its own
@@ -257,7 +255,7 @@ class WindowsFileSystem : public SystemFileSystem {
         for (int attempt = 1;; ++attempt) {
             if (MoveFileExW(source.c_str(), target.c_str(),
                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-                return std::nullopt;
+                return Status::Success();
             }
             const DWORD error = GetLastError();
             if ((error != ERROR_ACCESS_DENIED && error != ERROR_SHARING_VIOLATION) ||
@@ -272,20 +270,20 @@ class WindowsFileSystem : public SystemFileSystem {
         }
     }
 
-    FileStep Remove(const std::string& path) override {
+    Status Remove(const std::string& path) override {
         if (!DeleteFileW(LongPathForm(WideFromText(path)).c_str()) &&
             GetLastError() != ERROR_FILE_NOT_FOUND) {
             return LastError();
         }
-        return std::nullopt;
+        return Status::Success();
     }
 
-    FileStep MakeFolder(const std::string& path) override {
+    Status MakeFolder(const std::string& path) override {
         if (!CreateDirectoryW(LongPathForm(WideFromText(path)).c_str(), nullptr) &&
             !(GetLastError() == ERROR_ALREADY_EXISTS && IsFolder(path))) {
             return LastError();
         }
-        return std::nullopt;
+        return Status::Success();
     }
 };
 

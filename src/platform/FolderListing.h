@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/Status.h"
+
 #ifndef _WIN32
 #include <sys/types.h>
 #endif
@@ -48,25 +50,20 @@ struct FolderListing {
     int64_t filesSeen = 0;
 };
 
-enum class ListOutcome {
-    Listed,
-    Unlistable,    // no such folder, no access, a name the platform refuses
-    OutOfHandles,  // the process may open no more files just now
-};
-
 // Lists `folder` (ending in the separator). Linked folders count as folders. When `parent` is
-// given, `folder` is its subfolder `name`, opened relative to it.
-ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
-                       FolderListing& listing, const OpenFolder* parent = nullptr,
-                       const std::string& name = {});
+// given, `folder` is its subfolder `name`, opened relative to it. A folder that cannot be listed
+// (no such folder, no access, a name the platform refuses) fails with the system's error; a
+// process that may open no more files just now fails as OutOfHandles.
+Status ListFolder(const std::string& folder, const std::string& pattern, FolderListing& listing,
+                  const OpenFolder* parent = nullptr, const std::string& name = {});
 
 #ifndef _WIN32
 // Reads the next entries of an open folder as getdents64 does: the bytes read, 0 at the end, -1
 // on failure. ListFolder uses the system call; tests pass one that fails part-way.
 using EntryReader = ssize_t (*)(int fd, void* buffer, size_t size);
-ListOutcome ListFolderReading(EntryReader read, const std::string& folder,
-                              const std::string& pattern, FolderListing& listing,
-                              const OpenFolder* parent = nullptr, const std::string& name = {});
+Status ListFolderReading(EntryReader read, const std::string& folder, const std::string& pattern,
+                         FolderListing& listing, const OpenFolder* parent = nullptr,
+                         const std::string& name = {});
 #endif
 
 // How many times a folder was opened for listing, in this process so far.

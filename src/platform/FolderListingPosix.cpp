@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "platform/FileError.h"
 #include "platform/FolderListing.h"
+#include "platform/SystemError.h"
 #include "platform/SystemHandle.h"
 
 namespace quillon {
@@ -92,14 +92,14 @@ struct OpenFolder {
     SystemHandle handle;
 };
 
-ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
-                       FolderListing& listing, const OpenFolder* parent, const std::string& name) {
+Status ListFolder(const std::string& folder, const std::string& pattern, FolderListing& listing,
+                  const OpenFolder* parent, const std::string& name) {
     return ListFolderReading(getdents64, folder, pattern, listing, parent, name);
 }
 
-ListOutcome ListFolderReading(EntryReader read, const std::string& folder,
-                              const std::string& pattern, FolderListing& listing,
-                              const OpenFolder* parent, const std::string& name) {
+Status ListFolderReading(EntryReader read, const std::string& folder, const std::string& pattern,
+                         FolderListing& listing, const OpenFolder* parent,
+                         const std::string& name) {
     constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_CLOEXEC;
     // Opening relative to the parent spares the system walking the whole path again.
     int fd = -1;
@@ -112,13 +112,12 @@ ListOutcome ListFolderReading(EntryReader read, const std::string& folder,
         fd = open(folder.c_str(), kFlags);
     }
     if (fd < 0) {
-        return SystemError(errno).kind == FileError::Kind::OutOfHandles ? ListOutcome::OutOfHandles
-                                                                        : ListOutcome::Unlistable;
+        return SystemError(errno);
     }
     listing.open = std::make_shared<OpenFolder>(fd);
     struct stat self {};
     if (fstat(fd, &self) != 0) {
-        return ListOutcome::Unlistable;
+        return SystemError(errno);
     }
     listing.id = {static_cast<uint64_t>(self.st_dev), static_cast<uint64_t>(self.st_ino)};
     listing.entries.clear();
@@ -146,7 +145,7 @@ ListOutcome ListFolderReading(EntryReader read, const std::string& folder,
         }
     }
     // A read that fails part-way still leaves what it read: those entries are as real as any.
-    return ListOutcome::Listed;
+    return Status::Success();
 }
 
 }  // namespace quillon

@@ -10,6 +10,7 @@
 
 #include "platform/FolderListing.h"
 #include "platform/PathText.h"
+#include "platform/SystemError.h"
 #include "platform/SystemHandle.h"
 #include "platform/WideText.h"
 
@@ -21,13 +22,6 @@ struct OpenFolder {};
 namespace {
 
 std::atomic<int64_t> folderOpens{0};
-
-ListOutcome Failed() {
-    const DWORD error = GetLastError();
-    return error == ERROR_TOO_MANY_OPEN_FILES || error == ERROR_NOT_ENOUGH_MEMORY
-               ? ListOutcome::OutOfHandles
-               : ListOutcome::Unlistable;
-}
 
 // The folder's identity from its open handle: the 128-bit id where the file system and the
 // system give it, else the 64-bit index.
@@ -114,8 +108,8 @@ size_t FoldersKeptOpenAtMost() {
 }
 
 // One open per folder: the handle gives the folder's identity and then its entries.
-ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
-                       FolderListing& listing, const OpenFolder*, const std::string&) {
+Status ListFolder(const std::string& folder, const std::string& pattern, FolderListing& listing,
+                  const OpenFolder*, const std::string&) {
     const std::wstring path = LongPathForm(WideFromText(folder));
     ++folderOpens;
     const SystemHandle handle(CreateFileW(path.c_str(), FILE_LIST_DIRECTORY | FILE_READ_ATTRIBUTES,
@@ -123,7 +117,7 @@ ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
                                           nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS,
                                           nullptr));
     if (!handle.IsOpen()) {
-        return Failed();
+        return SystemError(static_cast<int>(GetLastError()));
     }
     listing.id = IdentityOf(handle.Get());
     listing.entries.clear();
@@ -134,7 +128,7 @@ ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
         listing.filesSeen = 0;
         ListByPath(path, widePattern, listing);
     }
-    return ListOutcome::Listed;
+    return Status::Success();
 }
 
 }  // namespace quillon

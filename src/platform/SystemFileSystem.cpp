@@ -10,9 +10,9 @@ std::optional<std::string> SystemFileSystem::RealPath(const std::string& path) {
     return error ? std::nullopt : std::optional<std::string>(TextFromPath(real));
 }
 
-ListOutcome SystemFileSystem::ListFolder(const std::string& folder, const std::string& pattern,
-                                         FolderListing& listing, const OpenFolder* parent,
-                                         const std::string& name) {
+Status SystemFileSystem::ListFolder(const std::string& folder, const std::string& pattern,
+                                    FolderListing& listing, const OpenFolder* parent,
+                                    const std::string& name) {
     return quillon::ListFolder(folder, pattern, listing, parent, name);
 }
 

@@ -12,9 +12,8 @@ namespace quillon {
 class SystemFileSystem : public FileSystem {
   public:
     std::optional<std::string> RealPath(const std::string& path) override;
-    ListOutcome ListFolder(const std::string& folder, const std::string& pattern,
-                           FolderListing& listing, const OpenFolder* parent,
-                           const std::string& name) override;
+    Status ListFolder(const std::string& folder, const std::string& pattern, FolderListing& listing,
+                      const OpenFolder* parent, const std::string& name) override;
     size_t FoldersKeptOpenAtMost() override;
 };
 

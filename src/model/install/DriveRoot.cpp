@@ -1,6 +1,7 @@
 #include "model/install/DriveRoot.h"
 
 #include <cctype>
+#include <utility>
 
 #include "model/install/KnownPlaces.h"
 #include "platform/PathText.h"
@@ -46,8 +47,12 @@ std::string WinePrefix(const Environment& environment) {
 }
 #endif
 
-DriveAnswer Refused(std::string problem) {
-    return {std::nullopt, std::move(problem)};
+DriveAnswer Refused(DriveRefusal refusal, std::string named = {}, char letter = 0) {
+    return {std::nullopt, refusal, std::move(named), letter};
+}
+
+DriveAnswer Found(std::string root) {
+    return {std::move(root), DriveRefusal::None, {}, 0};
 }
 
 }  // namespace
@@ -60,29 +65,28 @@ DriveAnswer RootForDriveAnswer(FileSystem& files, const Environment& environment
                                    ? std::string()
                                    : typed.substr(first, typed.find_last_not_of(" \t") + 1 - first);
     if (answer.empty()) {
-        return Refused("Nothing was entered.");
+        return Refused(DriveRefusal::NothingEntered);
     }
     if (answer.size() >= kLongestPath) {
-        return Refused("The answer is longer than any folder's path.");
+        return Refused(DriveRefusal::LongerThanAnyPath);
     }
     if (const std::string folder = FolderNamed(environment, answer); !folder.empty()) {
         const std::string root = EnsureTrailingSeparator(NormalPath(folder));
         if (!files.IsFolder(root)) {
-            return Refused("There is no folder \"" + PathForMessage(root) + "\".");
+            return Refused(DriveRefusal::NoSuchFolder, root);
         }
-        return {root, {}};
+        return Found(root);
     }
     const std::optional<char> letter = DriveLetter(answer);
     if (!letter) {
-        return Refused("\"" + PathForMessage(answer) +
-                       "\" is neither a drive letter nor a folder.");
+        return Refused(DriveRefusal::NeitherDriveNorFolder, answer);
     }
 #ifdef _WIN32
     const std::string root = std::string(1, *letter) + ":\\";
     if (!files.IsFolder(root)) {
-        return Refused("There is no drive " + std::string(1, *letter) + ".");
+        return Refused(DriveRefusal::NoSuchDrive, {}, *letter);
     }
-    return {root, {}};
+    return Found(root);
 #else
     const std::string prefix = WinePrefix(environment);
     const std::string device =
@@ -90,10 +94,9 @@ DriveAnswer RootForDriveAnswer(FileSystem& files, const Environment& environment
         static_cast<char>(std::tolower(static_cast<unsigned char>(*letter))) + ":";
     const std::optional<std::string> folder = files.RealPath(device);
     if (!folder || !files.IsFolder(*folder)) {
-        return Refused("Wine has no drive " + std::string(1, *letter) + " in \"" +
-                       PathForMessage(prefix) + "\".");
+        return Refused(DriveRefusal::NoSuchWineDrive, prefix, *letter);
     }
-    return {EnsureTrailingSeparator(*folder), {}};
+    return Found(EnsureTrailingSeparator(*folder));
 #endif
 }
 

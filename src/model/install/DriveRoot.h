@@ -8,10 +8,23 @@
 
 namespace quillon {
 
+// Why an answer to the drive prompt names no folder to search.
+enum class DriveRefusal {
+    None,
+    NothingEntered,
+    LongerThanAnyPath,
+    NoSuchFolder,           // `named` is the folder
+    NeitherDriveNorFolder,  // `named` is the answer
+    NoSuchDrive,            // `letter` is the drive's
+    NoSuchWineDrive,        // `letter` is the drive's, `named` the Wine prefix
+};
+
 // What an answer to the drive prompt names: the folder to search, or why it names none.
 struct DriveAnswer {
     std::optional<std::string> root;  // ending in the separator
-    std::string problem;              // when there is no root: why, as a sentence
+    DriveRefusal refusal = DriveRefusal::None;
+    std::string named;  // the folder, answer or Wine prefix the refusal is about
+    char letter = 0;    // the drive letter it is about
 };
 
 // The folder to search for the answer to the drive prompt: "C", "c", "C:" and "C:\" all mean

@@ -17,8 +17,7 @@ constexpr size_t kRoomBesideMatch = 64;
 void WalkSequentially(FileSystem& files, const std::string& folder, const std::string& pattern,
                       IdSet& walked, SearchResult& result) {
     FolderListing listing;
-    if (files.ListFolder(folder, pattern, listing) != ListOutcome::Listed ||
-        !walked.insert(listing.id).second) {
+    if (!files.ListFolder(folder, pattern, listing).Ok() || !walked.insert(listing.id).second) {
         return;
     }
     listing.open.reset();  // one open folder at a time, however deep the tree

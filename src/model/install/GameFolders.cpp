@@ -35,7 +35,7 @@ bool HoldsFile(FileSystem& files, const std::string& folder, std::string path) {
         path = path.substr(slash + 1);
     }
     FolderListing listing;
-    return files.ListFolder(at, path, listing) == ListOutcome::Listed &&
+    return files.ListFolder(at, path, listing).Ok() &&
            std::any_of(listing.entries.begin(), listing.entries.end(),
                        [&](const FolderEntry& entry) {
                            return !entry.isFolder && files.IsRegularFile(at + entry.name);

@@ -21,9 +21,8 @@ std::string Below(const std::string& folder, const std::string& name) {
 }
 
 std::vector<KeyValue> ReadKeyValues(FileSystem& files, const std::string& file) {
-    const FileRead read = files.ReadRegularFile(file, kLargestSteamFile);
-    return read.status == FileRead::Status::Read ? ParseKeyValues(read.content)
-                                                 : std::vector<KeyValue>();
+    const Result<std::string> read = files.ReadRegularFile(file, kLargestSteamFile);
+    return read.Ok() ? ParseKeyValues(read.Get()) : std::vector<KeyValue>();
 }
 
 // A Steam root is a library itself; libraryfolders.vdf names the others: numbered blocks with a
@@ -73,7 +72,7 @@ std::string SteamInstallFolder(FileSystem& files, const std::string& library,
 std::vector<std::string> SubfolderNames(FileSystem& files, const std::string& folder) {
     std::vector<std::string> names;
     FolderListing listing;
-    if (files.ListFolder(EnsureTrailingSeparator(folder), "", listing) == ListOutcome::Listed) {
+    if (files.ListFolder(EnsureTrailingSeparator(folder), "", listing).Ok()) {
         for (const FolderEntry& entry : listing.entries) {
             if (entry.isFolder) {
                 names.push_back(entry.name);

@@ -173,18 +173,18 @@ class Walk {
 
     // Lists the task's folder; when the process runs out of file handles, lets go of the parent
     // and tries again by path for a while.
-    ListOutcome ListTask(Task& task, FolderListing& listing) {
+    Status ListTask(Task& task, FolderListing& listing) {
         const std::string& name = task.parent ? task.parent->entries[task.entry].name : task.path;
         const OpenFolder* parent = task.openParent ? task.openParent->Get() : nullptr;
-        ListOutcome outcome = fileSystem_.ListFolder(task.path, pattern_, listing, parent, name);
+        Status listed = fileSystem_.ListFolder(task.path, pattern_, listing, parent, name);
         for (int retry = 0;
-             outcome == ListOutcome::OutOfHandles && retry < kHandleRetries && !cancelled_;
+             listed.Kind() == ErrorKind::OutOfHandles && retry < kHandleRetries && !cancelled_;
              ++retry) {
             task.openParent.reset();
             std::this_thread::sleep_for(kHandleRetryPause);
-            outcome = fileSystem_.ListFolder(task.path, pattern_, listing);
+            listed = fileSystem_.ListFolder(task.path, pattern_, listing);
         }
-        return outcome;
+        return listed;
     }
 
     // Keeps a listed folder open for its subfolders while the budget allows.
@@ -200,13 +200,13 @@ class Walk {
 
     void List(Task& task, std::vector<Task>& local) {
         FolderListing listing;
-        const ListOutcome outcome = ListTask(task, listing);
-        if (outcome == ListOutcome::OutOfHandles) {
+        const Status listed = ListTask(task, listing);
+        if (listed.Kind() == ErrorKind::OutOfHandles) {
             outOfHandles_ = true;
             Cancel();
             return;
         }
-        if (outcome != ListOutcome::Listed) {
+        if (!listed.Ok()) {
             return;
         }
         Shard& shard = shards_[FolderIdHash()(listing.id) % kShards];

@@ -58,13 +58,13 @@ std::optional<std::string> ScriptFolderFromSettings(const std::string& content) 
 }
 
 RememberedFolder ReadSettingsFile(FileSystem& files, const std::string& workingFolder) {
-    const FileRead read =
+    const Result<std::string> read =
         files.ReadRegularFile(workingFolder + kSettingsFileName, kLargestSettingsFile);
     RememberedFolder remembered;
-    if (read.status == FileRead::Status::Read) {
-        remembered.scriptFolder = ScriptFolderFromSettings(TextFromEditor(read.content));
-    } else if (read.status == FileRead::Status::Refused) {
-        remembered.refusal = read.reason;
+    if (read.Ok()) {
+        remembered.scriptFolder = ScriptFolderFromSettings(TextFromEditor(read.Get()));
+    } else if (read.Kind() != ErrorKind::Missing) {
+        remembered.status = read;
     }
     return remembered;
 }
@@ -73,10 +73,10 @@ bool SettingsCanHold(const std::string& scriptFolder) {
     return scriptFolder.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
 }
 
-Outcome WriteSettingsFile(FileSystem& files, const std::string& workingFolder,
-                          const std::string& scriptFolder) {
+Status WriteSettingsFile(FileSystem& files, const std::string& workingFolder,
+                         const std::string& scriptFolder) {
     if (!SettingsCanHold(scriptFolder)) {
-        return Outcome::Failure("the folder's name holds a line break, which the file cannot hold");
+        return Status::Failure(ErrorKind::Unsuitable, {});
     }
     const std::string line = NeedsQuotes(scriptFolder) ? "\"" + scriptFolder + "\"" : scriptFolder;
     return WriteFileReplacing(files, workingFolder + kSettingsFileName, line + "\r\n");

@@ -4,7 +4,6 @@
 #include <string>
 
 #include "platform/FileSystem.h"
-#include "platform/Outcome.h"
 
 namespace quillon {
 
@@ -19,7 +18,7 @@ std::optional<std::string> ScriptFolderFromSettings(const std::string& content);
 // What the settings file of the working folder (a folder text ending in the separator) gave.
 struct RememberedFolder {
     std::optional<std::string> scriptFolder;  // nothing when the file is absent or holds no path
-    std::string refusal;  // why the file itself could not be used (a pipe, say); else empty
+    Status status;  // a failure when the file is there but cannot be used (a pipe, say)
 };
 // Its text is read as the player's editor wrote it: see TextFromEditor().
 RememberedFolder ReadSettingsFile(FileSystem& files, const std::string& workingFolder);
@@ -28,8 +27,9 @@ RememberedFolder ReadSettingsFile(FileSystem& files, const std::string& workingF
 bool SettingsCanHold(const std::string& scriptFolder);
 
 // Remembers the folder the script goes to as the settings file's one line, in quotes when blanks or
-// a quote at its ends would otherwise be lost, so that it reads back exactly as written.
-[[nodiscard]] Outcome WriteSettingsFile(FileSystem& files, const std::string& workingFolder,
-                                        const std::string& scriptFolder);
+// a quote at its ends would otherwise be lost, so that it reads back exactly as written. A path
+// that the line cannot hold fails as Unsuitable.
+Status WriteSettingsFile(FileSystem& files, const std::string& workingFolder,
+                         const std::string& scriptFolder);
 
 }  // namespace quillon

@@ -1,10 +1,8 @@
 #include "model/script/ScriptGenerator.h"
 
 #include <optional>
-#include <utility>
 
 #include "model/script/GameBindings.h"
-#include "platform/PathText.h"
 
 namespace quillon {
 namespace {
@@ -35,10 +33,6 @@ std::optional<int16_t> NextSlot(const KeyTable& table, int16_t key, int16_t slot
     }
 }
 
-ScriptWritten Failed(std::string message) {
-    return {Outcome::Failure(std::move(message)), 0};
-}
-
 }  // namespace
 
 std::string GenerateScriptBody(const KeyTable& table) {
@@ -60,59 +54,9 @@ std::string GenerateScriptBody(const KeyTable& table) {
     return body;
 }
 
-ScriptWritten WriteConsoleScript(FileSystem& files, const KeyTable& table,
-                                 const std::string& workingFolder, const std::string& scriptFolder,
-                                 const std::set<int16_t>& keysLeft) {
-    FileRead read = files.ReadRegularFile(workingFolder + kTemplateFileName, kLargestScript);
-    const std::string templateFolder = "\"" + PathForMessage(workingFolder) + "\"";
-    if (read.status == FileRead::Status::Missing) {
-        return Failed("The template \"" + std::string(kTemplateFileName) +
-                      "\" could not be read in " + templateFolder +
-                      ".\nPut the template there and export again; your " +
-                      "assignments are kept.");
-    }
-    if (read.status == FileRead::Status::Refused) {
-        return Failed("The template \"" + std::string(kTemplateFileName) + "\" in " +
-                      templateFolder + " cannot be used: " + read.reason +
-                      ".\nPut a text file of that name there and export again; your " +
-                      "assignments are kept.");
-    }
-    if (scriptFolder.empty() || !files.IsFolder(scriptFolder)) {
-        return Failed(
-            "The game folder \"" + PathForMessage(scriptFolder) + "\" does not exist.\nCheck the " +
-            "game installation, or delete \"qm.cfg\" and start Quillon again to search for it; " +
-            "your assignments are kept until you close Quillon.");
-    }
-    std::string script = WithoutBindsOf(read.content, keysLeft);
-    script += GenerateScriptBody(table);
-    if (script.size() > kLargestScript) {
-        return Failed("The template \"" + std::string(kTemplateFileName) + "\" in " +
-                      templateFolder + " is too large: the script would be " +
-                      std::to_string(script.size()) + " bytes, more than Quillon reads back (" +
-                      std::to_string(kLargestScript) + ").\nShorten the template and export " +
-                      "again; your assignments are kept.");
-    }
-    const std::string destination = scriptFolder + kScriptFileName;
-    if (const Outcome written = WriteFileReplacing(files, destination, script);
-        !written.Succeeded()) {
-        return {written.Saying("The script \"" + PathForMessage(destination) +
-                               "\" could not be written: " + written.Message() +
-                               ".\nCheck that the game folder can be written to, then export "
-                               "again; your assignments are kept."),
-                0};
-    }
-    return {Outcome::Success(), script.size()};
-}
-
-std::string ScriptSizeWarning(const GameProfile& game, size_t size) {
-    // The engine takes the file with one byte more: a script of the limit itself is refused.
-    if (size < game.scriptLimit) {
-        return {};
-    }
-    return "The script is " + std::to_string(size) + " bytes long. " + game.name +
-           " runs no script of " + std::to_string(game.scriptLimit) + " bytes or more: \"/" +
-           kRunScriptLine + "\" would run none of it.\nShorten the template \"" +
-           kTemplateFileName + "\"" + game.scriptLimitNote + ".";
+std::string ConsoleScript(const std::string& templateText, const KeyTable& table,
+                          const std::set<int16_t>& keysLeft) {
+    return WithoutBindsOf(templateText, keysLeft) + GenerateScriptBody(table);
 }
 
 }  // namespace quillon

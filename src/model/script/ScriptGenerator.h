@@ -4,11 +4,8 @@
 #include <set>
 #include <string>
 
-#include "model/game/GameProfile.h"
 #include "model/keys/KeyTable.h"
 #include "model/script/ScriptName.h"
-#include "platform/FileSystem.h"
-#include "platform/Outcome.h"
 
 namespace quillon {
 
@@ -22,23 +19,9 @@ constexpr size_t kLargestScript = 1024 * 1024;
 // follow a slot's name and one the pointer's, kept as players' scripts have them.
 std::string GenerateScriptBody(const KeyTable& table);
 
-struct ScriptWritten {
-    Outcome outcome;
-    size_t size = 0;  // the script's length in bytes, once written
-};
-
-// Writes the template from the working folder followed by the generated part to the script in
-// `scriptFolder` (folders end in the separator), replacing the earlier script only once the new one
-// is complete; the template's "bind" commands of the keys in `keysLeft` are left out, so that
-// those keys keep what the game binds them to. A failure says what went wrong and what to do;
-// the earlier script is then left as it was.
-[[nodiscard]] ScriptWritten WriteConsoleScript(FileSystem& files, const KeyTable& table,
-                                               const std::string& workingFolder,
-                                               const std::string& scriptFolder,
-                                               const std::set<int16_t>& keysLeft = {});
-
-// What to tell the player about a script of `size` bytes that the game would not run (it runs
-// none of a script that reaches its limit); nothing for one it runs.
-std::string ScriptSizeWarning(const GameProfile& game, size_t size);
+// The whole script: the template, without its "bind" commands of the keys in `keysLeft` so that
+// those keys keep what the game binds them to, followed by the generated part.
+std::string ConsoleScript(const std::string& templateText, const KeyTable& table,
+                          const std::set<int16_t>& keysLeft);
 
 }  // namespace quillon

@@ -2,13 +2,13 @@
 
 #include <string>
 
-#include "platform/FileError.h"
+#include "platform/SystemError.h"
 #include "platform/WideText.h"
 
 namespace quillon {
 
-FileError SystemError(int code) {
-    using Kind = FileError::Kind;
+Status SystemError(int code) {
+    using Kind = ErrorKind;
     static const CodeKind kKinds[] = {
         {ERROR_FILE_NOT_FOUND, Kind::Missing},
         {ERROR_PATH_NOT_FOUND, Kind::Missing},
@@ -30,8 +30,9 @@ FileError SystemError(int code) {
                                reason.back() == L' ' || reason.back() == L'.')) {
         reason.pop_back();
     }
-    return {KindOfCode(code, kKinds),
-            reason.empty() ? "error " + std::to_string(number) : TextFromWide(reason)};
+    return Status::Failure(KindOfCode(code, kKinds), reason.empty()
+                                                         ? "error " + std::to_string(number)
+                                                         : TextFromWide(reason));
 }
 
 }  // namespace quillon
