@@ -11,6 +11,7 @@
 
 #include "ScriptText.h"
 #include "TempFolder.h"
+#include "app/Messages.h"
 #include "app/ScriptExport.h"
 #include "model/keys/Keypad.h"
 #include "model/menu/MessageText.h"
@@ -111,9 +112,9 @@ TEST(MessageText, WhatTheGameWouldNotShowAsWrittenIsRefusedWithItsReason) {
     // clang-format on
     for (const auto& [typed, taken] : cases) {
         const std::string text = TrimmedMessageText(typed);
-        const std::vector<std::string> problems = MessageTextProblems(text);
+        const std::vector<MessageTextProblem> problems = MessageTextProblems(text);
         ASSERT_LE(problems.size(), 1U) << typed;
-        const std::string got = problems.empty() ? "=" + text : problems[0];
+        const std::string got = problems.empty() ? "=" + text : MessageTextReasons(problems);
         EXPECT_TRUE(taken[0] == '=' ? got == taken : got.find(taken) != std::string::npos) << got;
     }
 }

@@ -50,15 +50,6 @@ constexpr const char* kLicenceNotice =
     "of the License, or (at your option) any later version. It comes with ABSOLUTELY NO "
     "WARRANTY.";
 
-// The reasons, each on a line of its own.
-std::string Reasons(const std::vector<std::string>& problems) {
-    std::string reasons;
-    for (const std::string& problem : problems) {
-        reasons += "\n- " + problem;
-    }
-    return reasons;
-}
-
 // The game's class letters as its class prompt names them: "S, E, M or L".
 std::string ClassLetters(const GameProfile& game) {
     std::string letters;
@@ -293,7 +284,7 @@ KeyTable Form::WithShowableTexts(KeyTable table, const std::string& where) {
     std::string which;
     for (const DroppedText& text : dropped) {
         which += "\n" + SpokenKeyName(text.key) + ", " + text.assignment.Label() + ", \"" +
-                 text.assignment.Text() + "\":" + Reasons(text.problems);
+                 text.assignment.Text() + "\":" + MessageTextReasons(text.problems);
     }
     Tell("In " + where + ", ET: Legacy would not show these texts as written. " +
              "Their messages are kept without them, and the next export leaves them out." + which,
@@ -328,7 +319,7 @@ void Form::EditMessageText(int16_t selectedIndex) {
         }
         typed = *answer;
         const std::string text = TrimmedMessageText(typed);
-        const std::vector<std::string> problems = MessageTextProblems(text);
+        const std::vector<MessageTextProblem> problems = MessageTextProblems(text);
         if (problems.empty()) {
             const Assignment changed = message.WithText(text);
             keys_.Replace(currentKey_, selectedIndex, changed);
@@ -336,7 +327,8 @@ void Form::EditMessageText(int16_t selectedIndex) {
             KeepRecovery();
             return;
         }
-        Tell("ET: Legacy would not show \"" + text + "\" as written:" + Reasons(problems) +
+        Tell("ET: Legacy would not show \"" + text +
+                 "\" as written:" + MessageTextReasons(problems) +
                  "\nChange the text, or leave it empty for the message's own.",
              kMessageTextTitle);
     }

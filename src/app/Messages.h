@@ -2,7 +2,10 @@
 
 #include <string>
 
+#include <vector>
+
 #include "model/install/DriveRoot.h"
+#include "model/menu/MessageText.h"
 #include "platform/Status.h"
 
 namespace quillon {
@@ -12,6 +15,10 @@ namespace quillon {
 // Why an answer to the drive prompt names no folder to search, as a sentence; empty when it
 // names one.
 std::string DriveAnswerProblem(const DriveAnswer& answer);
+
+// Why the game would not show a text of the player's as written: each reason on a line of its
+// own, after a dash.
+std::string MessageTextReasons(const std::vector<MessageTextProblem>& problems);
 
 // Why the settings file could not remember the game folder, as a phrase that follows a colon.
 std::string WhySettingsNotWritten(const Status& saved);

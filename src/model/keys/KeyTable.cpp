@@ -73,7 +73,7 @@ std::vector<DroppedText> DropUnshowableTexts(KeyTable& table, bool gameShowsText
             if (assignment.Text().empty()) {
                 continue;
             }
-            std::vector<std::string> problems;
+            std::vector<MessageTextProblem> problems;
             if (gameShowsTexts) {
                 problems = MessageTextProblems(assignment.Text());
                 if (problems.empty()) {

@@ -8,6 +8,7 @@
 
 #include "model/keys/Keypad.h"
 #include "model/menu/Assignment.h"
+#include "model/menu/MessageText.h"
 
 namespace quillon {
 
@@ -49,7 +50,7 @@ std::string ListLine(const Assignment& assignment);
 struct DroppedText {
     int16_t key;
     Assignment assignment;  // with the text
-    std::vector<std::string> problems;
+    std::vector<MessageTextProblem> problems;
 };
 
 // Takes off the table's texts that the game would not show as written, or every text when the

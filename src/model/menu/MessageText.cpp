@@ -48,49 +48,45 @@ std::string TrimmedMessageText(const std::string& typed) {
     return typed.substr(first, typed.find_last_not_of(kBlanks) - first + 1);
 }
 
-std::vector<std::string> MessageTextProblems(const std::string& text) {
-    std::vector<std::string> problems;
+std::vector<MessageTextProblem> MessageTextProblems(const std::string& text) {
+    std::vector<MessageTextProblem> problems;
     const auto holds = [&](const char* part) { return text.find(part) != std::string::npos; };
+    const auto add = [&](MessageTextFault fault) { problems.push_back({fault, 0, {}}); };
     const size_t length = CharacterCount(text);
     if (length > kLongestMessageText) {
-        problems.push_back("it is " + std::to_string(length) +
-                           " characters long, and the other players see at most " +
-                           std::to_string(kLongestMessageText));
+        problems.push_back({MessageTextFault::TooLong, length, {}});
     }
     // The game takes a text only from two characters on; with one it shows the message's own.
     if (length == 1) {
-        problems.emplace_back("it is a single character; ET: Legacy shows none shorter than two");
+        add(MessageTextFault::SingleCharacter);
     }
     if (holds("\"")) {
-        problems.emplace_back("it holds a double quote (\"), which ends the slot's value");
+        add(MessageTextFault::DoubleQuote);
     }
     if (holds(";")) {
-        problems.emplace_back("it holds a semicolon (;), which ends the command there");
+        add(MessageTextFault::Semicolon);
     }
     if (holds("//") || holds("/*")) {
-        problems.emplace_back("it holds // or /*, after which the console skips the rest");
+        add(MessageTextFault::Comment);
     }
     // The engine turns every % a client sends into a full stop.
     if (holds("%")) {
-        problems.emplace_back("it holds a percent sign (%), which the game shows as a full stop");
+        add(MessageTextFault::PercentSign);
     }
     bool control = false;
     for (const char c : text) {
         control = control || static_cast<unsigned char>(c) < 0x20 || c == 0x7F;
     }
     if (control) {
-        problems.emplace_back(
-            "it holds a control character (a tab, a line break), which the console takes for a "
-            "blank or the end of the command");
+        add(MessageTextFault::ControlCharacter);
     }
     if (holds("  ")) {
-        problems.emplace_back("it holds blanks in a row, which the game shows as one");
+        add(MessageTextFault::BlanksInARow);
     }
     // The console compares bytes as signed characters: at the start of a word it takes those of
     // such letters for blanks and drops them, and the length is cut in bytes, not letters.
     if (const std::string letters = LettersOutsideAscii(text); !letters.empty()) {
-        problems.push_back("it holds letters other than plain ASCII (" + letters +
-                           "), which ET: Legacy's console does not pass on as written");
+        problems.push_back({MessageTextFault::LettersOutsideAscii, length, letters});
     }
     return problems;
 }

@@ -17,8 +17,26 @@ constexpr size_t kLongestMessageText = 63;
 // The text without the blanks and tabs before and after it.
 std::string TrimmedMessageText(const std::string& typed);
 
-// Why the game would not show the text as written, one reason each, in the player's words
-// ("it holds a semicolon (;), ..."); nothing when it would. An empty text is no text at all.
-std::vector<std::string> MessageTextProblems(const std::string& text);
+// What the game would not show of a text as written.
+enum class MessageTextFault {
+    TooLong,             // `length` characters
+    SingleCharacter,     // the game shows none shorter than two
+    DoubleQuote,         // it ends the slot's value
+    Semicolon,           // it ends the command
+    Comment,             // "//" or "/*": the console skips the rest
+    PercentSign,         // the game shows a full stop
+    ControlCharacter,    // the console takes it for a blank or the end of the command
+    BlanksInARow,        // the game shows one
+    LettersOutsideAscii  // `letters`: ET: Legacy's console does not pass them on as written
+};
+struct MessageTextProblem {
+    MessageTextFault fault;
+    size_t length = 0;    // the text's, in characters
+    std::string letters;  // those outside plain ASCII, each once
+};
+
+// Why the game would not show the text as written, one problem each; nothing when it would. An
+// empty text is no text at all.
+std::vector<MessageTextProblem> MessageTextProblems(const std::string& text);
 
 }  // namespace quillon
