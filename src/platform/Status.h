@@ -42,7 +42,8 @@ class [[nodiscard]] Status {
 };
 
 // The value a step gives when it succeeds, with its status; on failure the value is the empty
-// one of its type.
+// one of its type. Taken as a plain Status it keeps only the status: a value that holds something
+// (a lock, an open file) goes when the Result goes.
 template <typename Value>
 class [[nodiscard]] Result : public Status {
   public:
