@@ -19,8 +19,8 @@ std::string SlotVariable(const std::string& prefix, int16_t slot) {
 }
 
 // The slot to point at after `slot` has spoken, or nothing. The second slot always points back
-// to the first when the third is free, even when the second itself is free; the game never runs
-// it then.
+// to the first when the third is free, even when the second itself is free (the game never runs
+// it then), kept as players' scripts have it.
 std::optional<int16_t> NextSlot(const KeyTable& table, int16_t key, int16_t slot) {
     const bool nextUsed = table.IsUsed(key, static_cast<int16_t>(slot + 1));
     switch (slot) {
