@@ -4,7 +4,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <string>
 #include <utility>
 
