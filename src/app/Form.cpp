@@ -533,7 +533,7 @@ void Form::TellScriptFoundFirst() {
     if (first.empty() || first == scriptFolder_) {
         return;
     }
-    Tell("The game finds another \"" + std::string(kScriptFileName) + "\" before this one: \"" +
+    Tell("The game finds another \"" + kScriptFileName + "\" before this one: \"" +
              PathForMessage(search.FilesOf(first).FolderOf(kScriptFileName) + kScriptFileName) +
              "\".\n\"/" + kRunScriptLine +
              "\" runs that one; move it away to run the script just exported.",
@@ -572,8 +572,8 @@ void Form::ToggleScriptRunAtStart() {
     const bool run = !RunsScript(autoexec.Get(), engine_);
     const std::string changed = WithScriptRun(autoexec.Get(), run, engine_);
     if (!run && RunsScript(changed, engine_)) {
-        Tell("Quillon could not take \"" + std::string(kRunScriptLine) + "\" out of \"" +
-                 PathForMessage(path) + "\": it cannot tell that command apart on its line.\n" +
+        Tell("Quillon could not take \"" + kRunScriptLine + "\" out of \"" + PathForMessage(path) +
+                 "\": it cannot tell that command apart on its line.\n" +
                  "The file is left as it was; the game still runs the script at its start.",
              kProgramName);
         ShowScriptRunAtStart();
