@@ -200,7 +200,7 @@ bool Form::KeepRecovery() {
     const Status kept = recovery_.Keep(keys_, Profile());
     if (!kept.Ok() && !std::exchange(recoveryFailureTold_, true)) {
         Tell("Quillon cannot keep your changes that are not exported in \"" +
-                 PathForMessage(workingFolder_) + "\": " + kept.Message() +
+                 PathForMessage(workingFolder_) + "\": " + WhyFailed(kept) +
                  ".\nShould Quillon end unexpectedly, they would be lost: export them "
                  "(File, Export Script) to keep them.",
              kProgramName);
@@ -257,7 +257,7 @@ void Form::RestoreKeys() {
         keys_ = WithShowableTexts(restored.table, "\"" + PathForMessage(script) + "\"");
     } else if (read.Kind() != ErrorKind::Missing) {
         Tell("Quillon could not read your keys from \"" + PathForMessage(script) +
-                 "\": " + read.Message() + ".\nThe keypad starts empty; the script stays as it " +
+                 "\": " + WhyFailed(read) + ".\nThe keypad starts empty; the script stays as it " +
                  "is until you export.",
              kProgramName);
     }
@@ -564,7 +564,7 @@ void Form::ToggleScriptRunAtStart() {
     const std::string path = game.FolderOf(kAutoexecFileName) + kAutoexecFileName;
     const Result<std::string> autoexec = files_.ReadRegularFile(path, kLargestScript);
     if (!autoexec.Ok() && autoexec.Kind() != ErrorKind::Missing) {
-        Tell("Quillon could not read \"" + PathForMessage(path) + "\": " + autoexec.Message() +
+        Tell("Quillon could not read \"" + PathForMessage(path) + "\": " + WhyFailed(autoexec) +
                  ".\nIt is left as it was.",
              kProgramName);
         return;
@@ -583,7 +583,7 @@ void Form::ToggleScriptRunAtStart() {
             files_.IsFolder(folder) ? Status::Success() : MakeFolders(files_, folder);
         !made.Ok()) {
         Tell("Quillon could not make the folder \"" + PathForMessage(folder) +
-                 "\": " + made.Message() + ".\nNothing was changed.",
+                 "\": " + WhyFailed(made) + ".\nNothing was changed.",
              kProgramName);
         ShowScriptRunAtStart();
         return;
@@ -597,7 +597,7 @@ void Form::ToggleScriptRunAtStart() {
             return replaced.Ok()
                        ? replaced
                        : replaced.Saying("\"" + PathForMessage(destination) +
-                                         "\" could not be written: " + replaced.Message() +
+                                         "\" could not be written: " + WhyFailed(replaced) +
                                          ".\nIt is left as it was.");
         },
         storedIn);

@@ -138,7 +138,7 @@ std::string FolderForScripts(View& view, FileSystem& files, const std::string& f
     if (const Status made = MakeFolders(files, scripts); !made.Ok()) {
         view.ShowMessageBox("The game reads your scripts from its user folder \"" +
                                 PathForMessage(scripts) + "\", which Quillon could not make: " +
-                                made.Message() + ".\nQuillon uses \"" + PathForMessage(folder) +
+                                WhyFailed(made) + ".\nQuillon uses \"" + PathForMessage(folder) +
                                 "\" instead; start the game once and choose its user folder " +
                                 "with File, Game Folder....",
                             kProgramName);
@@ -163,7 +163,7 @@ std::string LocateGameFolder(View& view, FileSystem& files, const Environment& e
     if (!remembered.status.Ok()) {
         view.ShowMessageBox("The settings file \"" + std::string(kSettingsFileName) + "\" in \"" +
                                 PathForMessage(workingFolder) +
-                                "\" cannot be used: " + remembered.status.Message() +
+                                "\" cannot be used: " + WhyFailed(remembered.status) +
                                 ".\nQuillon will search for the game instead.",
                             kProgramName);
     }

@@ -28,6 +28,13 @@ std::string DriveAnswerProblem(const DriveAnswer& answer) {
 
 namespace {
 
+std::string SizeInWords(uint64_t bytes) {
+    constexpr uint64_t kMebibyte = 1024 * 1024;
+    return bytes >= kMebibyte && bytes % kMebibyte == 0
+               ? std::to_string(bytes / kMebibyte) + " MiB"
+               : std::to_string(bytes) + " bytes";
+}
+
 std::string MessageTextReason(const MessageTextProblem& problem) {
     switch (problem.fault) {
         case MessageTextFault::TooLong:
@@ -66,11 +73,35 @@ std::string MessageTextReasons(const std::vector<MessageTextProblem>& problems) 
     return reasons;
 }
 
+std::string WhyFailed(const Status& failed) {
+    switch (failed.What()) {
+        case Finding::None:
+            break;
+        case Finding::Folder:
+            return "it is a folder";
+        case Finding::NotRegularFile:
+            return "it is not a regular file";
+        case Finding::LargerThanLimit:
+            return "it is larger than " + SizeInWords(failed.Limit());
+        case Finding::LinkToNoFile:
+            return "it is a link that leads to no file Quillon can replace";
+        case Finding::NoNewFileBeside:
+            return "no new file could be made beside it (" + WhyFailed(failed.Cause()) + ")";
+        case Finding::DiskTookNoMore:
+            return "the disk took no more of it";
+        case Finding::NotReadBack:
+            return "it could not be read back (" + WhyFailed(failed.Cause()) + ")";
+        case Finding::ReplacedMeanwhile:
+            return "another program replaced it at the same moment";
+    }
+    return failed.Message();
+}
+
 std::string WhySettingsNotWritten(const Status& saved) {
     // The one failure that is no file's: the path itself does not fit the file's one line.
     return saved.Kind() == ErrorKind::Unsuitable
                ? "the folder's name holds a line break, which the file cannot hold"
-               : saved.Message();
+               : WhyFailed(saved);
 }
 
 }  // namespace quillon

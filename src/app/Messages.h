@@ -20,6 +20,10 @@ std::string DriveAnswerProblem(const DriveAnswer& answer);
 // own, after a dash.
 std::string MessageTextReasons(const std::vector<MessageTextProblem>& problems);
 
+// Why a step failed, as a phrase that follows a colon: the system's words, or what the program
+// found put in words.
+std::string WhyFailed(const Status& failed);
+
 // Why the settings file could not remember the game folder, as a phrase that follows a colon.
 std::string WhySettingsNotWritten(const Status& saved);
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "app/Messages.h"
 #include "model/script/ScriptGenerator.h"
 #include "model/script/ScriptReader.h"
 
@@ -61,7 +62,7 @@ void RecoveryFile::Claim(const std::string& workingFolder) {
         }
         if (held.Kind() != ErrorKind::Busy) {
             unclaimed_ = held.Saying("\"" + std::string(kLockFileName) + "\" could not be used (" +
-                                     held.Message() + ")");
+                                     WhyFailed(held) + ")");
             return;
         }
     }

@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/Messages.h"
 #include "model/install/SettingsFile.h"
 #include "model/script/ScriptGenerator.h"
 #include "platform/PathText.h"
@@ -29,7 +30,7 @@ Result<size_t> WriteConsoleScript(FileSystem& files, const KeyTable& table,
     }
     if (!read.Ok()) {
         return Failed("The template \"" + std::string(kTemplateFileName) + "\" in " +
-                      templateFolder + " cannot be used: " + read.Message() +
+                      templateFolder + " cannot be used: " + WhyFailed(read) +
                       ".\nPut a text file of that name there and export again; your " +
                       "assignments are kept.");
     }
@@ -50,7 +51,7 @@ Result<size_t> WriteConsoleScript(FileSystem& files, const KeyTable& table,
     const std::string destination = scriptFolder + kScriptFileName;
     if (const Status written = WriteFileReplacing(files, destination, script); !written.Ok()) {
         return written.Saying("The script \"" + PathForMessage(destination) +
-                              "\" could not be written: " + written.Message() +
+                              "\" could not be written: " + WhyFailed(written) +
                               ".\nCheck that the game folder can be written to, then export "
                               "again; your assignments are kept.");
     }

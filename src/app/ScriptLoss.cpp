@@ -1,5 +1,6 @@
 #include "app/ScriptLoss.h"
 
+#include "app/Messages.h"
 #include "model/script/ScriptReader.h"
 #include "platform/PathText.h"
 
@@ -44,7 +45,7 @@ std::string ScriptLossQuestion(const GameProfile& game, const ScriptOnDisk& scri
                       PathForMessage(onDisk.firstNotUnderstood);
         }
     } else if (script.now.Kind() != ErrorKind::Missing) {
-        losses += "\n- Quillon could not read it (" + script.now.Message() +
+        losses += "\n- Quillon could not read it (" + WhyFailed(script.now) +
                   "): whatever it holds would be lost.";
     }
     if (script.readOnly) {

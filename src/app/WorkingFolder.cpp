@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <utility>
 
+#include "app/Messages.h"
 #include "app/Program.h"
 #include "model/install/SettingsFile.h"
 #include "model/script/ScriptGenerator.h"
@@ -88,7 +89,7 @@ WorkingFolder ChooseWorkingFolder(FileSystem& files, const WorkingFolderPlaces& 
     }
     if (const Status made = MakeFolders(files, own); !made.Ok()) {
         return {current, made.Saying("Quillon could not make the folder \"" + PathForMessage(own) +
-                                     "\" for its settings: " + made.Message() +
+                                     "\" for its settings: " + WhyFailed(made) +
                                      ".\nIt keeps them in \"" + PathForMessage(current) + "\".")};
     }
     if (files.Exists(own + kTemplateFileName)) {
@@ -101,11 +102,11 @@ WorkingFolder ChooseWorkingFolder(FileSystem& files, const WorkingFolderPlaces& 
         : read.Kind() == ErrorKind::Missing
             ? read.Saying("there is none at \"" + PathForMessage(installed) + "\"")
             : read.Saying("\"" + PathForMessage(installed) +
-                          "\" cannot be used: " + read.Message());
+                          "\" cannot be used: " + WhyFailed(read));
     if (!copied.Ok()) {
         return {own, copied.Saying("Quillon keeps its settings in \"" + PathForMessage(own) +
                                    "\", but could not put the default template \"" +
-                                   kTemplateFileName + "\" there: " + copied.Message() +
+                                   kTemplateFileName + "\" there: " + WhyFailed(copied) +
                                    ".\nPut a template of that name there before you export.")};
     }
     return {own, {}};

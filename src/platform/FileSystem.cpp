@@ -6,20 +6,17 @@
 
 namespace quillon {
 
-std::optional<std::string> RefusalOf(FileKind kind, uint64_t size, size_t limit) {
+Status Readable(FileKind kind, uint64_t size, size_t limit) {
     if (kind == FileKind::Folder) {
-        return "it is a folder";
+        return Status::Found(ErrorKind::Unsuitable, Finding::Folder);
     }
     if (kind == FileKind::Other) {
-        return "it is not a regular file";
+        return Status::Found(ErrorKind::Unsuitable, Finding::NotRegularFile);
     }
-    if (size <= limit) {
-        return std::nullopt;
+    if (size > limit) {
+        return Status::Found(ErrorKind::Unsuitable, Finding::LargerThanLimit, limit);
     }
-    constexpr size_t kMebibyte = 1024 * 1024;
-    return "it is larger than " + (limit >= kMebibyte && limit % kMebibyte == 0
-                                       ? std::to_string(limit / kMebibyte) + " MiB"
-                                       : std::to_string(limit) + " bytes");
+    return Status::Success();
 }
 
 Status MakeFolders(FileSystem& files, const std::string& folder) {
@@ -43,14 +40,13 @@ Status WriteFileReplacing(FileSystem& files, const std::string& path, const std:
     std::string destination = path;
     if (const std::optional<std::string> target = files.LinkTarget(path)) {
         if (target->empty() || !files.IsRegularFile(*target)) {
-            return Status::Failure(ErrorKind::Other,
-                                   "it is a link that leads to no file Quillon can replace");
+            return Status::Found(ErrorKind::Other, Finding::LinkToNoFile);
         }
         destination = *target;
     }
     const Result<std::unique_ptr<NewFile>> created = files.CreateNewFileBeside(destination);
     if (!created.Ok()) {
-        return created.Saying("no new file could be made beside it (" + created.Message() + ")");
+        return Status::Found(created.Kind(), Finding::NoNewFileBeside, created);
     }
     NewFile& file = *created.Get();
     for (size_t done = 0; done < content.size();) {
@@ -61,7 +57,7 @@ Status WriteFileReplacing(FileSystem& files, const std::string& path, const std:
         }
         if (written == 0) {
             // A disk that takes nothing and says nothing would keep this loop going forever.
-            return Status::Failure(ErrorKind::Other, "the disk took no more of it");
+            return Status::Found(ErrorKind::Other, Finding::DiskTookNoMore);
         }
         done += written;
     }
@@ -76,15 +72,12 @@ Status WriteFileReplacing(FileSystem& files, const std::string& path, const std:
     // after ours; then ours did not land, and saying so is the truth.
     const Result<std::string> landed = files.ReadRegularFile(destination, content.size());
     // A file larger than ours is refused for its size: another program's, put in place.
-    const bool larger = landed.Kind() == ErrorKind::Unsuitable &&
-                        landed.Message() == RefusalOf(FileKind::Regular,
-                                                      uint64_t{content.size()} + 1, content.size());
+    const bool larger = landed.What() == Finding::LargerThanLimit;
     if (!landed.Ok() && !larger) {
-        return Status::Failure(ErrorKind::Other,
-                               "it could not be read back (" + landed.Message() + ")");
+        return Status::Found(ErrorKind::Other, Finding::NotReadBack, landed);
     }
     if (larger || landed.Get() != content) {
-        return Status::Failure(ErrorKind::Other, "another program replaced it at the same moment");
+        return Status::Found(ErrorKind::Other, Finding::ReplacedMeanwhile);
     }
     return Status::Success();
 }

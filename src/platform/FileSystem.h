@@ -17,10 +17,10 @@ inline Result<std::string> NothingRead() {
     return Status::Failure(ErrorKind::Missing, {});
 }
 
-// Why a file of that kind and size is not read: nothing for a regular file within the limit
-// ("it is larger than 16 MiB", "it is a folder", ...).
+// Whether a file of that kind and size is read: a regular file within the limit is; any other
+// is Unsuitable, with what it is.
 enum class FileKind { Regular, Folder, Other };
-std::optional<std::string> RefusalOf(FileKind kind, uint64_t size, size_t limit);
+Status Readable(FileKind kind, uint64_t size, size_t limit);
 
 // A file being written under a new name of its own, removed when it is dropped before it was
 // put in place.
@@ -50,7 +50,7 @@ class FileSystem {
     virtual ~FileSystem() = default;
 
     // Reads a regular file whole when it holds at most `limit` bytes. A folder, a pipe, a
-    // device and a larger file fail as Unsuitable, saying why; one that is not there as Missing;
+    // device and a larger file fail as Unsuitable, with what was found; one that is not there as Missing;
     // nothing waits on a pipe.
     virtual Result<std::string> ReadRegularFile(const std::string& path, size_t limit) = 0;
     virtual bool IsFolder(const std::string& path) = 0;
@@ -101,7 +101,7 @@ Status MakeFolders(FileSystem& files, const std::string& folder);
 // place in one step. A destination that is a link is written through: the file it leads to is
 // replaced, beside itself; a link that leads to no regular file is refused. A failure, or another
 // program replacing the destination at the same moment, never leaves a mixed or partial file; the
-// failure says why, in the system's words.
+// failure says why: in the system's words, or what was found.
 Status WriteFileReplacing(FileSystem& files, const std::string& destination,
                           const std::string& content);
 

@@ -113,8 +113,9 @@ class PosixFileSystem : public SystemFileSystem {
         const FileKind kind = S_ISDIR(info.st_mode)   ? FileKind::Folder
                               : S_ISREG(info.st_mode) ? FileKind::Regular
                                                       : FileKind::Other;
-        if (const auto refusal = RefusalOf(kind, static_cast<uint64_t>(info.st_size), limit)) {
-            return Status::Failure(ErrorKind::Unsuitable, *refusal);
+        if (Status readable = Readable(kind, static_cast<uint64_t>(info.st_size), limit);
+            !readable.Ok()) {
+            return readable;
         }
         std::string content(static_cast<size_t>(info.st_size), '\0');
         size_t done = 0;

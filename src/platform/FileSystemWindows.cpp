@@ -117,7 +117,7 @@ class WindowsFileSystem : public SystemFileSystem {
             return LastError();
         }
         if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-            return Status::Failure(ErrorKind::Unsuitable, *RefusalOf(FileKind::Folder, 0, limit));
+            return Readable(FileKind::Folder, 0, limit);
         }
         const SystemHandle file(CreateFileW(
             path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -128,9 +128,10 @@ class WindowsFileSystem : public SystemFileSystem {
         LARGE_INTEGER size{};
         const bool regular =
             GetFileType(file.Get()) == FILE_TYPE_DISK && GetFileSizeEx(file.Get(), &size);
-        if (const auto refusal = RefusalOf(regular ? FileKind::Regular : FileKind::Other,
-                                           static_cast<uint64_t>(size.QuadPart), limit)) {
-            return Status::Failure(ErrorKind::Unsuitable, *refusal);
+        if (Status readable = Readable(regular ? FileKind::Regular : FileKind::Other,
+                                       static_cast<uint64_t>(size.QuadPart), limit);
+            !readable.Ok()) {
+            return readable;
         }
         std::string content(static_cast<size_t>(size.QuadPart), '\0');
         size_t done = 0;
