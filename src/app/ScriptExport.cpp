@@ -63,10 +63,15 @@ std::string ScriptSizeWarning(const GameProfile& game, size_t size) {
     if (size < game.scriptLimit) {
         return {};
     }
+    const std::string laterEngines =
+        game.laterEnginesScriptLimit > game.scriptLimit
+            ? " (later engines run scripts of up to " +
+                  std::to_string(game.laterEnginesScriptLimit - 1) + " bytes)"
+            : "";
     return "The script is " + std::to_string(size) + " bytes long. " + game.name +
            " runs no script of " + std::to_string(game.scriptLimit) + " bytes or more: \"/" +
            kRunScriptLine + "\" would run none of it.\nShorten the template \"" +
-           kTemplateFileName + "\"" + game.scriptLimitNote + ".";
+           kTemplateFileName + "\"" + laterEngines + ".";
 }
 
 }  // namespace quillon

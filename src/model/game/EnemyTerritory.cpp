@@ -89,7 +89,7 @@ const GameProfile& EnemyTerritory() {
          "(E)-Engineer  (F)-Field Ops  (C)-Covert Ops... ",
          "Select a class", "S"},
         131072,
-        "",
+        0,
         // The game folder is etmain: of an ET 2.60b installation, of an ET: Legacy installation
         // (whose game reads the player's scripts from its user folder), or the user folder
         // either game makes (ET: Legacy's also in its Flatpak's home).

@@ -84,9 +84,9 @@ struct GameProfile {
     std::vector<PlayerClass> classes;
     ClassPrompt classPrompt;
     // The size of the engine's command buffer, which refuses a script of that size or more, and
-    // what to add when later engines take more.
+    // that of its later engines where they take more (0 where none do).
     size_t scriptLimit;
-    const char* scriptLimitNote;
+    size_t laterEnginesScriptLimit;
 
     // Its folders: the game folder's own name ("" for any), and the marks of one, any of which
     // will do.

@@ -70,7 +70,7 @@ const GameProfile& ReturnToCastleWolfenstein() {
          "(M)-Medic   (L)-Lieutenant... ",
          "Select a class", "S"},
         16384,
-        " (later engines run scripts of up to 131071 bytes)",
+        131072,
         "",
         {{{"sp_pak2.pk3"}}, {{"mp_pak0.pk3"}}, {{"wolfconfig_mp.cfg"}}},
         "sp_pak2.pk3;mp_pak0.pk3;wolfconfig_mp.cfg",
