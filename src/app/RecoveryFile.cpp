@@ -88,9 +88,13 @@ std::vector<LeftWork> RecoveryFile::LeftBehind(const GameProfile& game) const {
         const std::string path = PathOf(slot);
         std::unique_ptr<HeldLock> lock;
         if (path != path_) {
+            // Only a file that is there needs its place tried: most starts find none.
+            if (!files_.Exists(path)) {
+                continue;
+            }
             Result<std::unique_ptr<HeldLock>> held = files_.TryLock(folder_ + kLockFileName, slot);
             // A place that cannot be held by anybody is held by no running window either.
-            if (held.Kind() == ErrorKind::Busy || !files_.Exists(path)) {
+            if (held.Kind() == ErrorKind::Busy) {
                 continue;
             }
             lock = std::move(held.Get());
