@@ -299,11 +299,14 @@ HWND MainWindow::CreateControl(const wchar_t* type, const std::wstring& text, DW
                                const layout::Rect& rect, int id, layout::Font font,
                                bool inKeyFrame) {
     const layout::Rect& frame = layout::ControlFor(layout::Role::KeyFrame).rect;
-    const HWND control = CreateWindowExW(
-        0, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, 0, 0, 0, 0, window_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     const int16_t x = static_cast<int16_t>(rect.x + (inKeyFrame ? frame.x : 0));
     const int16_t y = static_cast<int16_t>(rect.y + (inKeyFrame ? frame.y : 0));
+    // Made at its place at the window's dpi: moving it there afterwards costs Wine a round of
+    // requests per control.
+    const HWND control = CreateWindowExW(
+        0, type, text.c_str(), WS_CHILD | WS_VISIBLE | style, Scaled(x), Scaled(y),
+        Scaled(rect.width), Scaled(rect.height), window_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     placements_.push_back({control, {x, y, rect.width, rect.height}, font});
     return control;
 }
@@ -314,7 +317,9 @@ void MainWindow::LayOut(const RECT* suggested) {
         fonts[font] = CreateLayoutFont(static_cast<layout::Font>(font), dpi_);
     }
     for (const Placement& placed : placements_) {
-        Place(placed);
+        if (suggested != nullptr) {  // another dpi; the controls were made at the first one's
+            Place(placed);
+        }
         HFONT font = fonts[static_cast<size_t>(placed.font)].get();
         if (font == nullptr) {
             font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
