@@ -26,6 +26,7 @@
 #include "model/install/FolderSearch.h"
 #include "model/install/GameFolders.h"
 #include "platform/FolderListing.h"
+#include "platform/ListingSnapshot.h"
 
 namespace quillon {
 namespace {
@@ -101,6 +102,44 @@ TEST(FolderSearch, LastMatchInWalkOrderWinsWhateverTheCaseOrName) {
     EXPECT_EQ(SearchDrive(RealFileSystem(), folder.Text() + "missing/", kGameDataFile).match, "");
     fs::create_directory(root / "empty");
     EXPECT_EQ(SearchDrive(RealFileSystem(), folder.Text() + "empty", kGameDataFile).match, "");
+}
+
+// The names of the files a listing of the folder gives for the pattern, sorted.
+std::vector<std::string> FilesListed(FileSystem& files, const std::string& folder,
+                                     const std::string& pattern) {
+    FolderListing listing;
+    std::vector<std::string> names;
+    if (files.ListFolder(folder, pattern, listing).Ok()) {
+        for (const FolderEntry& entry : listing.entries) {
+            if (!entry.isFolder) {
+                names.push_back(entry.name);
+            }
+        }
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(ListingSnapshot, ListsAFolderOnceAndSeesWhatTheProgramChangesAtOnce) {
+    TempFolder folder;
+    WriteFile(folder / "mp_pak0.pk3", "");
+    WriteFile(folder / "Main" / "x.cfg", "");
+    ListingSnapshot files(RealFileSystem());
+    const int64_t opensBefore = FolderOpenCount();
+    EXPECT_EQ(FilesListed(files, folder.Text(), "*.pk3"), std::vector<std::string>{"mp_pak0.pk3"});
+    EXPECT_EQ(FilesListed(files, folder.Text(), "qmvc.cfg"), std::vector<std::string>{});
+    EXPECT_EQ(FolderOpenCount() - opensBefore, 1);
+
+    ASSERT_TRUE(WriteFileReplacing(files, folder.Text("qmvc.cfg"), "bind x").Ok());
+    EXPECT_EQ(FilesListed(files, folder.Text(), "*.cfg"), std::vector<std::string>{"qmvc.cfg"});
+    ASSERT_TRUE(files.Remove(folder.Text("qmvc.cfg")).Ok());
+    EXPECT_EQ(FilesListed(files, folder.Text(), "*.cfg"), std::vector<std::string>{});
+
+    // What another program adds is seen once the snapshot is forgotten.
+    WriteFile(folder / "autoexec.cfg", "");
+    EXPECT_EQ(FilesListed(files, folder.Text(), "*.cfg"), std::vector<std::string>{});
+    files.Forget();
+    EXPECT_EQ(FilesListed(files, folder.Text(), "*.cfg"), std::vector<std::string>{"autoexec.cfg"});
 }
 
 #ifdef _WIN32

@@ -405,6 +405,11 @@ TEST_F(FormTest, AChooserCancelledOrAFolderOfNoGameChangesNothing) {
     Choose({folder.Text() + "elsewhere"});
     EXPECT_THAT(view.said, ElementsAre(HasSubstr("is no game folder")));
     EXPECT_EQ(form.ScriptFolder(), firstGame);
+
+    // The game's file put there since, the folder is taken: nothing seen before is kept.
+    WriteFile(folder / "elsewhere/mp_pak0.pk3", "");
+    Choose({folder.Text() + "elsewhere"});
+    EXPECT_EQ(form.ScriptFolder(), folder.Text("elsewhere") + kSeparator);
 }
 
 // Another installation with a script of its own: its keys come back with it. The folder in use

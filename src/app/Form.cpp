@@ -71,6 +71,9 @@ template <typename Handler>
 void Form::Guarded(Handler handler) {
     const bool outermost = !handlerRunning_;
     handlerRunning_ = true;
+    if (outermost) {
+        listings_.Forget();
+    }
     std::optional<std::string> failure;
     try {
         handler();
@@ -131,6 +134,7 @@ bool Form::OnStart() {
 
 void Form::UseScriptFolder(const std::string& folder) {
     scriptFolder_ = folder;
+    listings_.Forget();  // the player may have changed it while choosing
     // A remembered folder that no longer shows whose it is stays the first game's, as before
     // there were others.
     menu_.UseGame(

@@ -18,6 +18,7 @@
 #include "model/menu/MenuNavigator.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
+#include "platform/ListingSnapshot.h"
 
 namespace quillon {
 
@@ -30,7 +31,7 @@ class Form {
     Form(View& view, FileSystem& files, const Environment& environment,
          std::string workingFolder = {})
         : view_(view),
-          files_(files),
+          listings_(files),
           environment_(environment),
           workingFolder_(std::move(workingFolder)),
           protectedFolders_(ProtectedFoldersOf(environment)) {}
@@ -135,7 +136,9 @@ class Form {
     void Guarded(Handler handler);
 
     View& view_;
-    FileSystem& files_;
+    // Each event's look-ups list a folder once; the next event, or a folder chosen, lists anew.
+    ListingSnapshot listings_;
+    FileSystem& files_ = listings_;
     const Environment& environment_;
     std::string workingFolder_;
     ProtectedFolders protectedFolders_;  // where Windows lets only administrators write

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <string>
+
+#include "platform/FileSystem.h"
+
+namespace quillon {
+
+// Another file system with the listings of the last few folders kept, so that the many
+// look-ups of one step (which game a folder belongs to, its engine, its scripts) list each folder
+// once: under Wine every listing is a round trip to another process. Whatever the program
+// writes, makes or removes through it, and Forget(), make the folders listed anew.
+class ListingSnapshot : public FileSystem {
+  public:
+    explicit ListingSnapshot(FileSystem& files) : files_(files) {}
+
+    // From here on each folder is listed anew: what others changed meanwhile is seen.
+    void Forget();
+
+    Result<std::string> ReadRegularFile(const std::string& path, size_t limit) override {
+        return files_.ReadRegularFile(path, limit);
+    }
+    bool IsFolder(const std::string& path) override { return files_.IsFolder(path); }
+    bool IsRegularFile(const std::string& path) override { return files_.IsRegularFile(path); }
+    bool Exists(const std::string& path) override { return files_.Exists(path); }
+    std::optional<std::string> LinkTarget(const std::string& path) override {
+        return files_.LinkTarget(path);
+    }
+    bool IsReadOnly(const std::string& path) override { return files_.IsReadOnly(path); }
+    std::optional<std::string> RealPath(const std::string& path) override {
+        return files_.RealPath(path);
+    }
+    Result<std::unique_ptr<NewFile>> CreateNewFileBeside(const std::string& destination) override;
+    Status Replace(const std::string& from, const std::string& to) override;
+    Status MakeFolder(const std::string& path) override;
+    Status Remove(const std::string& path) override;
+    Result<std::unique_ptr<HeldLock>> TryLock(const std::string& path, size_t slot) override;
+    Status ListFolder(const std::string& folder, const std::string& pattern,
+                      FolderListing& listing, const OpenFolder* parent = nullptr,
+                      const std::string& name = {}) override;
+    size_t FoldersKeptOpenAtMost() override { return files_.FoldersKeptOpenAtMost(); }
+
+  private:
+    struct Snapshot {
+        Status listed;
+        FolderListing whole;  // every entry, whatever the pattern
+    };
+
+    FileSystem& files_;
+    std::mutex mutex_;  // the drive search lists from several threads
+    std::map<std::string, Snapshot> folders_;
+};
+
+}  // namespace quillon
