@@ -366,6 +366,7 @@ TEST_F(FormTest, AnExportAsksBeforeReplacingAScriptChangedBehindIt) {
     Assign({2, 1});
     Assign({2, 2});
     const std::string ours = Exported();
+    Assign(*other, {2, 2});  // of the two on this key, the first is lost
     other->OnKeypadClicked(5);
     Assign(*other, {2, 2});
     other->OnMenuCommand(layout::Command::ExportScript);
@@ -383,6 +384,7 @@ TEST_F(FormTest, AnExportAsksBeforeReplacingAScriptChangedBehindIt) {
     // A hand edit of a script this window wrote; messages moved between slots of a key are no loss.
     WriteFile(folder / "game/qmvc.cfg", ours + "// mine\r\n");
     form.OnDeleteClicked(0);
+    Assign({2, 3});
     Assign({2, 1});
     EXPECT_EQ(Exported(), ours + "// mine\r\n");
     EXPECT_THAT(view.questions.back(), HasSubstr("changed since Quillon last read or wrote it.\n"));
@@ -915,6 +917,8 @@ TEST(WorkingFolder, AFolderOfItsOwnIsMadeAndWhatIsMissingIsSaid) {
     // The current folder holds the settings: it stays the working folder.
     WriteFile(folder / "qm.cfg", "");
     EXPECT_EQ(ChooseWorkingFolder(files, folder.environment).folder, folder.Text());
+    folder.environment.variables["XDG_CONFIG_HOME"] = "config";  // relative, so not taken
+    EXPECT_EQ(WorkingFolderPlacesOf(folder.environment).own, folder.Text("home/.config/quillon/"));
 }
 
 #endif

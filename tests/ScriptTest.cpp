@@ -69,6 +69,10 @@ TEST(ScriptGenerator, EveryKeyCyclesThroughItsMessagesBehindTheTemplate) {
         "set try22b2  \"vsay_team NeedAmmo;set try22bb vstr try22b3\"\r\n"
         "set try22b3  \"vsay_team DefendObjective;set try22bb vstr try22b1\"\r\n"
         "set try22bb \"vstr try22b1\"\r\n";
+    // Slots past a key's messages hold nothing and take nothing, whatever the next key holds.
+    table.Remove(11, 2);
+    EXPECT_FALSE(table.Replace(11, 2, *table.At(14, 0)));
+    EXPECT_FALSE(table.At(13, kSlotsPerKey));
     EXPECT_EQ(GenerateScriptBody(table), expected);
 
     // Written behind the template, which stays byte for byte as it was, also without a final
