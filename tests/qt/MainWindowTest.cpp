@@ -314,6 +314,7 @@ TEST_F(MainWindowTest, APlaceIsRememberedAndOpensOnADisplay) {
     window->move(60, 50);
     const QPoint closedAt = window->pos();
     window->close();
+    EXPECT_TRUE(fs::exists(folder / "home/.config/quillon/quillon.conf"));
     EXPECT_EQ(qt::MainWindow(folder.environment).pos(), closedAt);
     qt::MainWindow beside(
         folder.environment);  // started while the first still holds its working folder
