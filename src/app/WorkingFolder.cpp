@@ -69,16 +69,14 @@ WorkingFolderPlaces WorkingFolderPlacesOf(const Environment& environment) {
 
 WorkingFolder ChooseWorkingFolder(FileSystem& files, const WorkingFolderPlaces& places) {
     const std::string& current = places.current;
-    // The program's own folder serves only where it can be written, from wherever it starts.
+    // The program's own folder serves only where it can be written, from wherever it starts:
+    // started in it, the check below decides.
     const bool inProgramFolder =
         !places.program.empty() && SameIgnoringCase(current, places.program);
-    const auto programFolderServes = [&] {
-        return !places.program.empty() && CanWriteIn(files, places.program);
-    };
-    if (HoldsOurFiles(files, current) && (!inProgramFolder || programFolderServes())) {
+    if (HoldsOurFiles(files, current) && !inProgramFolder) {
         return {current, {}};
     }
-    if (programFolderServes()) {
+    if (!places.program.empty() && CanWriteIn(files, places.program)) {
         return {places.program, {}};
     }
     const std::string& own = places.own;
