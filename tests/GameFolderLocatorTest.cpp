@@ -229,6 +229,10 @@ TEST_F(WineDriveTest, DriveAnswersMapToWineDrivesOrFolders) {
     for (const auto& [answer, why] : refused) {
         EXPECT_THAT(DriveAnswerProblem(Root(answer)), HasSubstr(why));
     }
+    // Without WINEPREFIX, Wine's own default prefix.
+    fs::create_directory_symlink("../prefix", folder / "home/.wine");
+    folder.environment.variables.erase("WINEPREFIX");
+    EXPECT_EQ(Root("c").root, driveC);
 }
 
 // Answers it cannot use, a search that finds nothing and a folder declined are asked again,
@@ -475,6 +479,9 @@ TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
         expected.push_back({territory, Game::EnemyTerritory});
     }
     EXPECT_EQ(found, expected);
+    folder.environment.variables.erase("HOME");  // WINEPREFIX still counts
+    EXPECT_EQ(KnownPlacesOf(folder.environment, RealFileSystem()).winePrefixes,
+              std::vector<std::string>{folder.Text("named")});
 }
 #endif
 
@@ -524,6 +531,13 @@ TEST(KnownPlaces, TheRegistryOfThisMachine) {
     }
     EXPECT_TRUE(FoundFolders(KnownPlacesOf(RealEnvironment(), RealFileSystem())).empty())
         << "the keys are gone";
+    // A 32-bit installer's entry on 64-bit Windows, in the 32-bit view alone.
+    folder.environment.registryView = RegistryView::Bits32;
+    folder.environment.registry["Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\RTCW"] = {
+        {"DisplayName", "Return to Castle Wolfenstein"},
+        {"InstallLocation", folder.Text("From an installer")}};
+    EXPECT_EQ(FoundFolders(KnownPlacesOf(folder.environment, RealFileSystem())),
+              std::vector<std::string>{installed});
 }
 #endif
 
@@ -547,6 +561,11 @@ TEST(VirtualStore, OnlyFoldersBelowProgramFilesHaveACopy) {
     EXPECT_EQ(VirtualStoreCopy("/pfx/RTCW/Main/", folders), "");
 #endif
     EXPECT_EQ(VirtualStoreCopy("/pf/RTCW/Main/", ProtectedFolders{}), "");
+    FakeEnvironment sixtyFourBit;
+    sixtyFourBit.knownFolders = {{KnownFolder::ProgramFiles, "/pf"},
+                                 {KnownFolder::ProgramFilesX86, "/pf86"}};
+    EXPECT_EQ(ProtectedFoldersOf(sixtyFourBit).programFiles,
+              (std::vector<std::string>{"/pf", "/pf86"}));
 }
 
 }  // namespace

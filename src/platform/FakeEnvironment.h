@@ -1,6 +1,7 @@
 #pragma once
 
 #include <map>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,8 +17,10 @@ class FakeEnvironment : public Environment {
     std::string currentFolder;
     std::string programFolder;
     std::map<KnownFolder, std::string> knownFolders;
-    // The text values of each key ("Software\\Valve\\Steam"), by name, in every root and view.
+    // The text values of each key ("Software\\Valve\\Steam"), by name, in every root, and in
+    // every view unless one is named (a 32-bit installer's keys on 64-bit Windows are in one).
     std::map<std::string, std::map<std::string, std::string>> registry;
+    std::optional<RegistryView> registryView;
 
     std::string Variable(const std::string& name) const override { return Find(variables, name); }
     std::string CurrentFolder() const override { return currentFolder; }
@@ -26,15 +29,19 @@ class FakeEnvironment : public Environment {
         return Find(knownFolders, folder);
     }
     std::optional<std::string> RegistryText(RegistryRoot, const std::string& key,
-                                            const std::string& value, RegistryView) const override {
+                                            const std::string& value,
+                                            RegistryView view) const override {
         const auto values = registry.find(key);
-        if (values == registry.end() || values->second.count(value) == 0) {
+        if (!InView(view) || values == registry.end() || values->second.count(value) == 0) {
             return std::nullopt;
         }
         return values->second.at(value);
     }
     std::vector<std::string> RegistrySubkeys(RegistryRoot, const std::string& key,
-                                             RegistryView) const override {
+                                             RegistryView view) const override {
+        if (!InView(view)) {
+            return {};
+        }
         std::set<std::string> names;
         const std::string parent = key + "\\";
         for (const auto& [path, values] : registry) {
@@ -47,6 +54,7 @@ class FakeEnvironment : public Environment {
     }
 
   private:
+    bool InView(RegistryView view) const { return !registryView || view == *registryView; }
     template <typename Key>
     static std::string Find(const std::map<Key, std::string>& map, const Key& key) {
         const auto found = map.find(key);
