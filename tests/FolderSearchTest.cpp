@@ -255,7 +255,8 @@ TEST(FolderSearch, MatchesWhosePathCannotBeUsedArePassedOver) {
 }
 
 // A walk that runs out of file handles part-way tries the folder again, and when handles stay
-// out, walks again one folder at a time: either way it finds what the sequential walk finds.
+// out, walks again one folder at a time: either way it finds what the sequential walk finds, also
+// when it is handed the window's snapshot of listings, which would keep the failure.
 TEST(FolderSearch, RunningOutOfHandlesPartWayStillFindsTheGame) {
     TempFolder folder;
     for (const char* install : {"a/b/c/Main/sp_pak2.pk3", "a/d/Main/sp_pak2.pk3", "e/f/g/x.dat"}) {
@@ -263,20 +264,20 @@ TEST(FolderSearch, RunningOutOfHandlesPartWayStillFindsTheGame) {
     }
     const std::string expected = SearchFolder(RealFileSystem(), folder.Text(), kGameDataFile).match;
     ASSERT_FALSE(expected.empty());
-    const int folders = 10;
     const Status outOfHandles = Status::Failure(ErrorKind::OutOfHandles, "Too many open files");
     // The walk tries a folder 200 times more before it gives up on itself.
     for (const int failures : {3, 201}) {
         FaultyFileSystem files;
         files.keptOpenAtMost = 2;
         files.Plant(FaultyFileSystem::Step::List, outOfHandles, "a/d/", failures);
-        const SearchResult result = SearchDrive(files, folder.Text(), kGameDataFile);
+        ListingSnapshot snapshot(files);
+        const SearchResult result = SearchDrive(snapshot, folder.Text(), kGameDataFile);
         EXPECT_EQ(result.match, expected) << failures;
         const int listings = files.Taken(FaultyFileSystem::Step::List);
         if (failures == 3) {
-            EXPECT_EQ(listings, folders + failures) << "tried again, and nothing twice";
+            EXPECT_EQ(listings, 10 + failures) << "ten folders, tried again, and nothing twice";
         } else {
-            EXPECT_GT(listings, 2 * folders) << "walked again one folder at a time";
+            EXPECT_GT(listings, 2 * 10) << "walked again one folder at a time";
         }
     }
 }

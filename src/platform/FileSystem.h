@@ -89,6 +89,10 @@ class FileSystem {
                               const std::string& name = {}) = 0;
     // How many listed folders a walk may keep open at once.
     virtual size_t FoldersKeptOpenAtMost() = 0;
+    // The file system a walk through many folders lists with: beneath any listings kept for
+    // later look-ups, which a walk, listing each folder once, would only pay for in memory and
+    // open folders.
+    virtual FileSystem& ForWalking() { return *this; }
 };
 
 // The system's file system.

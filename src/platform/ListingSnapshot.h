@@ -43,6 +43,7 @@ class ListingSnapshot : public FileSystem {
                       FolderListing& listing, const OpenFolder* parent = nullptr,
                       const std::string& name = {}) override;
     size_t FoldersKeptOpenAtMost() override { return files_.FoldersKeptOpenAtMost(); }
+    FileSystem& ForWalking() override { return files_.ForWalking(); }
 
   private:
     struct Snapshot {
@@ -51,7 +52,7 @@ class ListingSnapshot : public FileSystem {
     };
 
     FileSystem& files_;
-    std::mutex mutex_;  // the drive search lists from several threads
+    std::mutex mutex_;  // look-ups may come from several threads
     std::map<std::string, Snapshot> folders_;
 };
 

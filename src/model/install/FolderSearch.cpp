@@ -44,14 +44,14 @@ SearchResult SearchFolder(FileSystem& files, const std::string& folder,
                           const std::string& pattern) {
     IdSet walked;
     SearchResult result;
-    WalkSequentially(files, folder, pattern, walked, result);
+    WalkSequentially(files.ForWalking(), folder, pattern, walked, result);
     return result;
 }
 
 SearchResult SearchDrive(FileSystem& files, const std::string& root, const std::string& pattern,
                          const SearchProgressCallback& progress) {
     const std::string start = EnsureTrailingSeparator(root);
-    SearchResult result = WalkInParallel(files, start, pattern, progress);
+    SearchResult result = WalkInParallel(files.ForWalking(), start, pattern, progress);
     if (result.outOfHandles) {
         // Some folder could not be opened for want of file handles, even after waiting: the
         // walk that holds one folder open at a time still gives the right answer.
