@@ -138,7 +138,8 @@ TEST_F(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopiedToAGameFolderThatExi
     fs::resize_file(folder / "qmscript.txt", kLargestScript + 1);
     ExpectFailedAndUntouched(Export(), "larger than 1 MiB");
     // Whatever Quillon writes, it reads back: a script past that size is not written.
-    fs::resize_file(folder / "qmscript.txt", kLargestScript - 100);
+    fs::resize_file(folder / "qmscript.txt",
+                    kLargestScript + 1 - GenerateScriptBody(TableSaying(3, 1)).size());
     ExpectFailedAndUntouched(Export(), "is too large: the script would be");
     fs::remove(folder / "qmscript.txt");
 #ifndef _WIN32
@@ -292,11 +293,14 @@ TEST(FileErrors, OnlyAMissingFileIsMissing) {
 #ifdef _WIN32
     EXPECT_EQ(SystemError(ERROR_FILE_NOT_FOUND).Kind(), ErrorKind::Missing);
     EXPECT_EQ(SystemError(ERROR_ACCESS_DENIED).Kind(), ErrorKind::Denied);
+    EXPECT_NE(SystemError(ERROR_ACCESS_DENIED).Message().back(), '.') << "the message goes on";
     EXPECT_EQ(SystemError(ERROR_TOO_MANY_OPEN_FILES).Kind(), ErrorKind::OutOfHandles);
     EXPECT_EQ(SystemError(ERROR_CRC).Kind(), ErrorKind::Other);
 #else
     EXPECT_EQ(SystemError(ENOENT).Kind(), ErrorKind::Missing);
+    EXPECT_EQ(SystemError(ENOTDIR).Kind(), ErrorKind::Missing);
     EXPECT_EQ(SystemError(EACCES).Kind(), ErrorKind::Denied);
+    EXPECT_EQ(SystemError(EROFS).Kind(), ErrorKind::Denied);
     EXPECT_EQ(SystemError(EMFILE).Kind(), ErrorKind::OutOfHandles);
     for (const int refused : {EIO, ELOOP}) {
         EXPECT_EQ(SystemError(refused).Kind(), ErrorKind::Other) << refused;
