@@ -350,12 +350,18 @@ TEST_F(FormTest, ChangesThatCannotBeKeptAreSaidOnce) {
                 ElementsAre(AllOf(HasSubstr("cannot keep your changes"),
                                   HasSubstr("Permission denied"), HasSubstr("export them"))));
 
-    // A working folder where no place of the lock file can be had is no place for them either.
+    // A working folder where no place of the lock file can be had is no place for them either;
+    // changes left there are still offered, and stay where they are when taken up.
     files.Plant(FaultyFileSystem::Step::Lock, Denied(), "qmrecovery");
+    WriteFile(folder / "qmrecovery-9.cfg", GenerateScriptBody(form.Keys()));
     FakeView lockedView;
+    lockedView.yesNoReplies = {true};
     std::unique_ptr<Form> locked = Window(lockedView);
+    EXPECT_EQ(lockedView.questions.size(), 1U);
+    EXPECT_EQ(locked->Keys(), form.Keys());
     Assign(*locked, {2, 1});
     EXPECT_THAT(lockedView.said, ElementsAre(HasSubstr("qmrecovery.lock")));
+    EXPECT_TRUE(fs::exists(folder / "qmrecovery-9.cfg"));
 }
 
 // An export never replaces, unasked, what the window did not read: another window's export made
@@ -471,6 +477,11 @@ TEST_F(FormTest, TheGameAndItsKeysFollowTheFolder) {
 TEST_F(FormTest, AnInstallationOfEtLegacyLeadsToItsUserFolder) {
     WriteFile(folder / "Legacy/etmain/pak0.pk3", "");
     WriteFile(folder / "Legacy/legacy/legacy_v2.83.1.pk3", "");
+    files.Plant(FaultyFileSystem::Step::MakeFolder, Failure("Input/output error"), ".etlegacy", 1);
+    Choose({folder.Text() + "Legacy/etmain"});
+    EXPECT_EQ(form.ScriptFolder(), folder.Text() + "Legacy/etmain/");
+    EXPECT_THAT(view.said.back(), HasSubstr("which Quillon could not make: Input/output error"));
+    Choose({folder.Text("game")});
     Choose({folder.Text() + "Legacy/etmain"});
     EXPECT_EQ(form.ScriptFolder(), folder.Text() + "home/.etlegacy/etmain/");
     EXPECT_TRUE(fs::is_directory(folder / "home/.etlegacy/etmain"));
@@ -666,14 +677,14 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
     WriteFile(folder / "qmvc.cfg", script);
 
     FaultyFileSystem files;
-    files.Plant(FaultyFileSystem::Step::Read, Denied(), "qmvc.cfg");
+    files.Plant(FaultyFileSystem::Step::Read, Failure("Input/output error"), "qmvc.cfg");
     FakeView again;
     const auto restarted = StartedIn(folder, again, files);
     EXPECT_EQ(restarted->Keys(), KeyTable());
     EXPECT_THAT(again.said, ElementsAre(AllOf(HasSubstr("could not read your keys"),
-                                              HasSubstr("Permission denied"))));
+                                              HasSubstr("Input/output error"))));
     restarted->OnMenuCommand(layout::Command::ExportScript);
-    EXPECT_THAT(again.questions, ElementsAre(HasSubstr("could not read it (Permission denied)")));
+    EXPECT_THAT(again.questions, ElementsAre(HasSubstr("could not read it (Input/output error)")));
     EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), script);
 }
 
@@ -783,7 +794,10 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
     files.Plant(FaultyFileSystem::Step::Read, Denied(), "etconfig.cfg");
     FakeView denied;
     StartedIn(folder, denied, files);
-    for (const FakeView* unread : {&large, &denied}) {
+    files.Plant(FaultyFileSystem::Step::Read, Failure("Input/output error"), "defaultprofile");
+    FakeView noProfile;
+    StartedIn(folder, noProfile, files);
+    for (const FakeView* unread : {&large, &denied, &noProfile}) {
         EXPECT_EQ(unread->gameBindings, Lines(kKeyCount));
     }
 
@@ -830,7 +844,12 @@ TEST(WorkingFolder, ChosenByWhereTheProgramStartsAndWhereItMayWrite) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder / "program"), {}), 1)
         << "a file left behind";
 
-    files.Plant(FaultyFileSystem::Step::Create, Denied(), folder.Text("program"));
+    files.Plant(FaultyFileSystem::Step::Read, Failure("Input/output error"), "program/qmscript", 1);
+    files.Plant(FaultyFileSystem::Step::Create, Failure("Read-only file system"),
+                folder.Text("program"));
+    const WorkingFolder unread = ChooseWorkingFolder(files, startedIn("elsewhere"));
+    EXPECT_THAT(unread.status.Message(), HasSubstr("cannot be used: Input/output error"));
+    EXPECT_FALSE(fs::exists(folder / "user/Quillon/qmscript.txt"));
     const WorkingFolder chosen = ChooseWorkingFolder(files, startedIn("elsewhere"));
     EXPECT_EQ(chosen.folder, folder.Text("user/Quillon/"));
     EXPECT_TRUE(chosen.status.Ok());
