@@ -844,7 +844,8 @@ TEST(WorkingFolder, ChosenByWhereTheProgramStartsAndWhereItMayWrite) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder / "program"), {}), 1)
         << "a file left behind";
 
-    files.Plant(FaultyFileSystem::Step::Read, Failure("Input/output error"), "program/qmscript", 1);
+    files.Plant(FaultyFileSystem::Step::Read, Failure("Input/output error"),
+                folder.Text("program/qmscript.txt"), 1);
     files.Plant(FaultyFileSystem::Step::Create, Failure("Read-only file system"),
                 folder.Text("program"));
     const WorkingFolder unread = ChooseWorkingFolder(files, startedIn("elsewhere"));
