@@ -611,10 +611,11 @@ TEST_F(Win32WindowTest, AtTwiceTheDpiEverythingIsTwiceTheSize) {
         GetClientRect(window.Handle(), &area);
         return std::pair(area.right, area.bottom);
     };
-    EXPECT_EQ(client(), std::pair(2L * layout::kClientWidth, 2L * layout::kClientHeight));
+    const RECT frame = PlaceOf(window.Handle());  // tells a wrong frame from a wrong size
+    EXPECT_EQ(client(), std::pair(2L * layout::kClientWidth, 2L * layout::kClientHeight))
+        << "window " << frame.right - frame.left << " x " << frame.bottom - frame.top;
     const HWND assign = Control(Role::AssignButton);
-    RECT place{};
-    GetWindowRect(assign, &place);
+    RECT place = PlaceOf(assign);
     MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&place), 2);
     const layout::Rect& wanted = layout::ControlFor(Role::AssignButton).rect;
     EXPECT_EQ(place.left, 2 * wanted.x);
