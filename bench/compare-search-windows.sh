@@ -13,7 +13,10 @@ if [ ! -d "$tree" ]; then
 fi
 cmake --preset windows >/dev/null
 cmake --build --preset windows --parallel "$(nproc)" --target search_bench plain_walk >/dev/null
-export WINEPREFIX=$PWD/build/wineprefix WINEDEBUG=-all
+# A prefix of its own: a Wine session lasts as long as its prefix's server and keeps the
+# screen size of the display it began on; sharing the tests' prefix would give them this
+# display, or end their session midway.
+export WINEPREFIX=$PWD/build/wineprefix-search WINEDEBUG=-all
 bench=$PWD/build/windows/bench
 root="Z:${tree//\//\\}"
 

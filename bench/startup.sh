@@ -19,7 +19,10 @@ if [ "$kind" = windows ]; then
     ensure_packages googletest g++-mingw-w64-x86-64 wine wine64
     cmake --preset windows >/dev/null
     cmake --build --preset windows --parallel "$jobs" --target quillon minimal_window >/dev/null
-    export WINEPREFIX=$PWD/build/wineprefix WINEDEBUG=-all
+    # A prefix of its own: a Wine session lasts as long as its prefix's server and keeps the
+    # screen size of the display it began on; sharing the tests' prefix would give them this
+    # display, or end their session midway.
+    export WINEPREFIX=$PWD/build/wineprefix-startup WINEDEBUG=-all
     program=(wine "$PWD/build/windows/src/frontend/win32/quillon.exe")
     minimal=(wine "$PWD/build/windows/bench/minimal_window.exe")
     printf 'Z:%s\\game\\\r\n' "${work//\//\\}" >"$work/qm.cfg"
