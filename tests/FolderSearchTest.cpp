@@ -140,6 +140,15 @@ TEST(ListingSnapshot, ListsAFolderOnceAndSeesWhatTheProgramChangesAtOnce) {
     EXPECT_EQ(FilesListed(files, folder.Text(), "*.cfg"), std::vector<std::string>{});
     files.Forget();
     EXPECT_EQ(FilesListed(files, folder.Text(), "*.cfg"), std::vector<std::string>{"autoexec.cfg"});
+
+    SCOPED_TRACE("a folder made is listed at once; a listing used again holds only its folder's");
+    ASSERT_TRUE(files.MakeFolder(folder.Text("etmain")).Ok());
+    FolderListing listing;
+    ASSERT_TRUE(files.ListFolder(folder.Text(), "*", listing).Ok());
+    EXPECT_EQ(listing.entries.size(), 4U);
+    ASSERT_TRUE(files.ListFolder(folder.Text("Main"), "*", listing).Ok());
+    EXPECT_EQ(listing.entries.size(), 1U);
+    EXPECT_FALSE(files.ListFolder(folder.Text("missing"), "*", listing).Ok()) << "no empty folder";
 }
 
 #ifdef _WIN32

@@ -317,11 +317,11 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     SCOPED_TRACE("changes the script holds already are nothing to offer, now or later");
     third->OnMenuCommand(layout::Command::ExportScript);
     EXPECT_FALSE(third->HasUnexportedChanges());
-    WriteFile(folder / "qmrecovery-9.cfg", GenerateScriptBody(third->Keys()));
+    WriteFile(folder / "qmrecovery-16.cfg", GenerateScriptBody(third->Keys()));
     third.reset();
     Window(thirdView);
     EXPECT_EQ(thirdView.questions.size(), 4U);
-    EXPECT_FALSE(fs::exists(folder / "qmrecovery-9.cfg"));
+    EXPECT_FALSE(fs::exists(folder / "qmrecovery-16.cfg"));
 }
 
 TEST_F(FormTest, ChangesKeptForOneGameAreNeverOfferedAsAnothers) {
@@ -353,7 +353,9 @@ TEST_F(FormTest, ChangesThatCannotBeKeptAreSaidOnce) {
     // A working folder where no place of the lock file can be had is no place for them either;
     // changes left there are still offered, and stay where they are when taken up.
     files.Plant(FaultyFileSystem::Step::Lock, Denied(), "qmrecovery");
-    WriteFile(folder / "qmrecovery-9.cfg", GenerateScriptBody(form.Keys()));
+    WriteFile(folder / "qmrecovery-16.cfg", GenerateScriptBody(form.Keys()));
+    std::error_code heldOpen;  // where the system keeps a held lock's file, it stays
+    fs::remove(folder / "qmrecovery.lock", heldOpen);
     FakeView lockedView;
     lockedView.yesNoReplies = {true};
     std::unique_ptr<Form> locked = Window(lockedView);
@@ -361,7 +363,7 @@ TEST_F(FormTest, ChangesThatCannotBeKeptAreSaidOnce) {
     EXPECT_EQ(locked->Keys(), form.Keys());
     Assign(*locked, {2, 1});
     EXPECT_THAT(lockedView.said, ElementsAre(HasSubstr("qmrecovery.lock")));
-    EXPECT_TRUE(fs::exists(folder / "qmrecovery-9.cfg"));
+    EXPECT_TRUE(fs::exists(folder / "qmrecovery-16.cfg"));
 }
 
 // An export never replaces, unasked, what the window did not read: another window's export made
