@@ -121,10 +121,10 @@ TEST_F(ExportFailure, AScriptReplacedBeforeTheCheckIsNoSuccess) {
 
     // One that cannot be read back is no success either, and says why.
     files.afterReplace = nullptr;
-    files.Plant(Step::Read, Denied(), "qmvc.cfg", 1);
+    files.Plant(Step::Read, FoundFolder(), "qmvc.cfg", 1);
     const Status unread = Export();
     EXPECT_FALSE(unread.Ok());
-    EXPECT_THAT(unread.Message(), HasSubstr("could not be read back (Permission denied)"));
+    EXPECT_THAT(unread.Message(), HasSubstr("could not be read back (it is a folder)"));
 }
 
 TEST_F(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopiedToAGameFolderThatExists) {

@@ -343,7 +343,7 @@ TEST_F(FormTest, ChangesKeptForOneGameAreNeverOfferedAsAnothers) {
 // Where the changes cannot be kept, the player is told once, plainly, that only an export keeps
 // them.
 TEST_F(FormTest, ChangesThatCannotBeKeptAreSaidOnce) {
-    files.Plant(FaultyFileSystem::Step::Replace, Denied(), "qmrecovery");
+    files.Plant(FaultyFileSystem::Step::Create, Denied(), "qmrecovery");
     Assign({2, 1});
     Assign({2, 2});
     EXPECT_THAT(view.said,
@@ -565,17 +565,17 @@ TEST_F(FormTest, TheScriptRunAtGameStartIsOneLineOfAutoexec) {
     EXPECT_FALSE(shown());
 
     // A write that fails says so and leaves the file and the mark as they were.
-    files.Plant(FaultyFileSystem::Step::Flush, Failure("Input/output error"), "autoexec", 1);
+    files.Plant(FaultyFileSystem::Step::Create, Failure("Input/output error"), "autoexec", 1);
     form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
-    EXPECT_THAT(view.said, ElementsAre(HasSubstr("Input/output error")));
+    EXPECT_THAT(view.said, ElementsAre(HasSubstr("beside it (Input/output error)")));
     EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "seta name \"me\"\nbind x y");
     EXPECT_FALSE(shown());
 
     // A file that cannot be read is never replaced.
-    files.Plant(FaultyFileSystem::Step::Read, Denied(), "autoexec", 1);
+    files.Plant(FaultyFileSystem::Step::Read, FoundFolder(), "autoexec", 1);
     const int created = files.Taken(FaultyFileSystem::Step::Create);
     form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
-    EXPECT_THAT(view.said, ElementsAre(_, HasSubstr("could not read")));
+    EXPECT_THAT(view.said, ElementsAre(_, AllOf(HasSubstr("could not read"), HasSubstr("folder"))));
     EXPECT_EQ(files.Taken(FaultyFileSystem::Step::Create), created);
 }
 
@@ -679,14 +679,14 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
     WriteFile(folder / "qmvc.cfg", script);
 
     FaultyFileSystem files;
-    files.Plant(FaultyFileSystem::Step::Read, Failure("Input/output error"), "qmvc.cfg");
+    files.Plant(FaultyFileSystem::Step::Read, FoundFolder(), "qmvc.cfg");
     FakeView again;
     const auto restarted = StartedIn(folder, again, files);
     EXPECT_EQ(restarted->Keys(), KeyTable());
     EXPECT_THAT(again.said, ElementsAre(AllOf(HasSubstr("could not read your keys"),
-                                              HasSubstr("Input/output error"))));
+                                              HasSubstr("it is a folder"))));
     restarted->OnMenuCommand(layout::Command::ExportScript);
-    EXPECT_THAT(again.questions, ElementsAre(HasSubstr("could not read it (Input/output error)")));
+    EXPECT_THAT(again.questions, ElementsAre(HasSubstr("could not read it (it is a folder)")));
     EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), script);
 }
 
@@ -922,6 +922,10 @@ TEST(WorkingFolder, AFolderOfItsOwnIsMadeAndWhatIsMissingIsSaid) {
                             "Quillon will now exit as no Return to Castle Wolfenstein or "
                             "Wolfenstein: Enemy Territory installation was found..."));
     EXPECT_FALSE(fs::exists(own + "qm.cfg"));
+
+    files.Plant(FaultyFileSystem::Step::Read, FoundFolder(), "installed", 1);
+    EXPECT_THAT(ChooseWorkingFolder(files, {folder.Text(), {}, own, "/installed"}).status.Message(),
+                HasSubstr("\"/installed\" cannot be used: it is a folder"));
 
     // A template of the player's own there is kept as it is.
     WriteFile(own + "qmscript.txt", "mine");

@@ -15,6 +15,7 @@
 #include "model/install/KnownPlaces.h"
 #include "model/install/SettingsFile.h"
 #include "model/install/VirtualStore.h"
+#include "platform/FaultyFileSystem.h"
 #include "platform/PathText.h"
 
 #ifdef _WIN32
@@ -53,8 +54,9 @@ TEST(SettingsFile, ReadsBackWhatItWroteAndNoMore) {
     const auto read = [&] {
         return ReadSettingsFile(RealFileSystem(), folder.Text()).scriptFolder;
     };
+    FaultyFileSystem files;
     const auto write = [&](const std::string& path) {
-        return WriteSettingsFile(RealFileSystem(), folder.Text(), path);
+        return WriteSettingsFile(files, folder.Text(), path);
     };
     EXPECT_FALSE(read());
     const std::string s(1, kSeparator);
@@ -73,6 +75,8 @@ TEST(SettingsFile, ReadsBackWhatItWroteAndNoMore) {
     fs::create_directory(folder / kSettingsFileName);
     EXPECT_FALSE(read()) << "a folder in its place cannot be read";
     EXPECT_FALSE(write(s + "games" + s).Ok());
+    files.Plant(FaultyFileSystem::Step::Create, Denied());
+    EXPECT_THAT(WhySettingsNotWritten(write(s)), HasSubstr("no new file could be made beside it"));
 }
 
 // The settings file as editors write it: a byte-order mark, blank lines before the path, blanks

@@ -175,6 +175,10 @@ class FaultyFileSystem : public FileSystem {
 inline Status Denied() {
     return Status::Failure(ErrorKind::Denied, "Permission denied");
 }
+// What the program finds, not the system: said in the program's words only.
+inline Status FoundFolder() {
+    return Status::Found(ErrorKind::Unsuitable, Finding::Folder);
+}
 inline Status Failure(const char* reason) {
     return Status::Failure(ErrorKind::Other, reason);
 }
