@@ -11,15 +11,17 @@
 #include <utility>
 #include <vector>
 
-#include "platform/FileSystem.h"
+#include "platform/FileSystemWrapper.h"
 
 namespace quillon {
 
 // The system's file system with faults planted in it: any step on any path can fail with any
 // error, whoever runs the program. Tests put it in the real one's place to reach what the
 // system seldom does (a full disk, a refused rename, no file handles left).
-class FaultyFileSystem : public FileSystem {
+class FaultyFileSystem : public FileSystemWrapper {
   public:
+    FaultyFileSystem() : FileSystemWrapper(RealFileSystem()) {}
+
     enum class Step { Read, Create, Write, Flush, Replace, MakeFolder, Remove, List, Lock };
 
     // Fails `step` on every path that holds `pathPart` (that begins with it, when it is a whole
@@ -45,23 +47,13 @@ class FaultyFileSystem : public FileSystem {
         if (auto error = Fault(Step::Read, path)) {
             return *error;
         }
-        return real_.ReadRegularFile(path, limit);
-    }
-    bool IsFolder(const std::string& path) override { return real_.IsFolder(path); }
-    bool IsRegularFile(const std::string& path) override { return real_.IsRegularFile(path); }
-    bool Exists(const std::string& path) override { return real_.Exists(path); }
-    std::optional<std::string> LinkTarget(const std::string& path) override {
-        return real_.LinkTarget(path);
-    }
-    bool IsReadOnly(const std::string& path) override { return real_.IsReadOnly(path); }
-    std::optional<std::string> RealPath(const std::string& path) override {
-        return real_.RealPath(path);
+        return Wrapped().ReadRegularFile(path, limit);
     }
     Result<std::unique_ptr<NewFile>> CreateNewFileBeside(const std::string& destination) override {
         if (auto error = Fault(Step::Create, destination)) {
             return *error;
         }
-        Result<std::unique_ptr<NewFile>> file = real_.CreateNewFileBeside(destination);
+        Result<std::unique_ptr<NewFile>> file = Wrapped().CreateNewFileBeside(destination);
         if (!file.Ok()) {
             return file;
         }
@@ -72,7 +64,7 @@ class FaultyFileSystem : public FileSystem {
         if (auto error = Fault(Step::Replace, to)) {
             return *error;
         }
-        Status done = real_.Replace(from, to);
+        Status done = Wrapped().Replace(from, to);
         if (done.Ok() && afterReplace) {
             afterReplace(to);
         }
@@ -82,26 +74,26 @@ class FaultyFileSystem : public FileSystem {
         if (auto error = Fault(Step::MakeFolder, path)) {
             return *error;
         }
-        return real_.MakeFolder(path);
+        return Wrapped().MakeFolder(path);
     }
     Status Remove(const std::string& path) override {
         if (auto error = Fault(Step::Remove, path)) {
             return *error;
         }
-        return real_.Remove(path);
+        return Wrapped().Remove(path);
     }
     Result<std::unique_ptr<HeldLock>> TryLock(const std::string& path, size_t slot) override {
         if (auto error = Fault(Step::Lock, path)) {
             return *error;
         }
-        return real_.TryLock(path, slot);
+        return Wrapped().TryLock(path, slot);
     }
     Status ListFolder(const std::string& folder, const std::string& pattern, FolderListing& listing,
                       const OpenFolder* parent, const std::string& name) override {
         if (auto error = Fault(Step::List, folder)) {
             return *error;
         }
-        return real_.ListFolder(folder, pattern, listing, parent, name);
+        return Wrapped().ListFolder(folder, pattern, listing, parent, name);
     }
     size_t FoldersKeptOpenAtMost() override { return keptOpenAtMost; }
 
@@ -165,7 +157,6 @@ class FaultyFileSystem : public FileSystem {
         return whole ? path.rfind(part, 0) == 0 : path.find(part) != std::string::npos;
     }
 
-    FileSystem& real_ = RealFileSystem();
     std::mutex mutex_;
     std::vector<Planted> faults_;
     std::map<Step, int> taken_;

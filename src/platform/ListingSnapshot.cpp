@@ -41,7 +41,7 @@ void ListingSnapshot::Forget() {
 Result<std::unique_ptr<NewFile>> ListingSnapshot::CreateNewFileBeside(
     const std::string& destination) {
     Forget();
-    Result<std::unique_ptr<NewFile>> created = files_.CreateNewFileBeside(destination);
+    Result<std::unique_ptr<NewFile>> created = Wrapped().CreateNewFileBeside(destination);
     if (!created.Ok()) {
         return created;
     }
@@ -51,30 +51,30 @@ Result<std::unique_ptr<NewFile>> ListingSnapshot::CreateNewFileBeside(
 
 Status ListingSnapshot::Replace(const std::string& from, const std::string& to) {
     Forget();
-    return files_.Replace(from, to);
+    return Wrapped().Replace(from, to);
 }
 
 Status ListingSnapshot::MakeFolder(const std::string& path) {
     Forget();
-    return files_.MakeFolder(path);
+    return Wrapped().MakeFolder(path);
 }
 
 Status ListingSnapshot::Remove(const std::string& path) {
     Forget();
-    return files_.Remove(path);
+    return Wrapped().Remove(path);
 }
 
 Result<std::unique_ptr<HeldLock>> ListingSnapshot::TryLock(const std::string& path,
                                                            size_t slot) {
     Forget();  // the lock file is made when it is missing
-    return files_.TryLock(path, slot);
+    return Wrapped().TryLock(path, slot);
 }
 
 Status ListingSnapshot::ListFolder(const std::string& folder, const std::string& pattern,
                                    FolderListing& listing, const OpenFolder* parent,
                                    const std::string& name) {
     if (parent != nullptr) {  // a walk's step, never looked at twice
-        return files_.ListFolder(folder, pattern, listing, parent, name);
+        return Wrapped().ListFolder(folder, pattern, listing, parent, name);
     }
     std::lock_guard<std::mutex> lock(mutex_);
     auto kept = folders_.find(folder);
@@ -83,7 +83,7 @@ Status ListingSnapshot::ListFolder(const std::string& folder, const std::string&
             folders_.clear();
         }
         Snapshot snapshot;
-        snapshot.listed = files_.ListFolder(folder, "*", snapshot.whole);
+        snapshot.listed = Wrapped().ListFolder(folder, "*", snapshot.whole);
         kept = folders_.emplace(folder, std::move(snapshot)).first;
     }
     const FolderListing& whole = kept->second.whole;

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/FileSystem.h"
+#include "platform/FileSystemWrapper.h"
 
 namespace quillon {
 
@@ -14,26 +14,13 @@ namespace quillon {
 // look-ups of one step (which game a folder belongs to, its engine, its scripts) list each folder
 // once: under Wine every listing is a round trip to another process. Whatever the program
 // writes, makes or removes through it, and Forget(), make the folders listed anew.
-class ListingSnapshot : public FileSystem {
+class ListingSnapshot : public FileSystemWrapper {
   public:
-    explicit ListingSnapshot(FileSystem& files) : files_(files) {}
+    explicit ListingSnapshot(FileSystem& files) : FileSystemWrapper(files) {}
 
     // From here on each folder is listed anew: what others changed meanwhile is seen.
     void Forget();
 
-    Result<std::string> ReadRegularFile(const std::string& path, size_t limit) override {
-        return files_.ReadRegularFile(path, limit);
-    }
-    bool IsFolder(const std::string& path) override { return files_.IsFolder(path); }
-    bool IsRegularFile(const std::string& path) override { return files_.IsRegularFile(path); }
-    bool Exists(const std::string& path) override { return files_.Exists(path); }
-    std::optional<std::string> LinkTarget(const std::string& path) override {
-        return files_.LinkTarget(path);
-    }
-    bool IsReadOnly(const std::string& path) override { return files_.IsReadOnly(path); }
-    std::optional<std::string> RealPath(const std::string& path) override {
-        return files_.RealPath(path);
-    }
     Result<std::unique_ptr<NewFile>> CreateNewFileBeside(const std::string& destination) override;
     Status Replace(const std::string& from, const std::string& to) override;
     Status MakeFolder(const std::string& path) override;
@@ -42,8 +29,7 @@ class ListingSnapshot : public FileSystem {
     Status ListFolder(const std::string& folder, const std::string& pattern,
                       FolderListing& listing, const OpenFolder* parent = nullptr,
                       const std::string& name = {}) override;
-    size_t FoldersKeptOpenAtMost() override { return files_.FoldersKeptOpenAtMost(); }
-    FileSystem& ForWalking() override { return files_.ForWalking(); }
+    FileSystem& ForWalking() override { return Wrapped().ForWalking(); }
 
   private:
     struct Snapshot {
@@ -51,7 +37,6 @@ class ListingSnapshot : public FileSystem {
         FolderListing whole;  // every entry, whatever the pattern
     };
 
-    FileSystem& files_;
     std::mutex mutex_;  // look-ups may come from several threads
     std::map<std::string, Snapshot> folders_;
 };
