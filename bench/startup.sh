@@ -5,7 +5,16 @@
 # Qt window with one label, on Windows a Win32 window built with Quillon's flags; the medians
 # and their ratio close the report.
 #   bench/startup.sh [linux|windows] [RUNS]     (windows: quillon.exe under Wine)
+# Both programs, and the servers they wait for (the X server, Wine's), run on one processor:
+# across processors each wait may have to wake a sleeping one, which on a virtual machine costs
+# more than the request itself, so that the program asking more often is slowed beyond its
+# share, and by a different amount in each run. QUILLON_BENCH_ALL_PROCESSORS=1 lets them run on
+# any processor.
 set -euo pipefail
+if [ "${QUILLON_BENCH_ALL_PROCESSORS:-0}" != 1 ] && [ -z "${QUILLON_BENCH_ON_ONE_PROCESSOR:-}" ]; then
+    first=$(taskset -cp $$ | sed 's/.*: //; s/[-,].*//')
+    QUILLON_BENCH_ON_ONE_PROCESSOR=$first exec taskset -c "$first" "$0" "$@"
+fi
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
 kind=${1:-linux}
