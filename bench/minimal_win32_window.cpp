@@ -1,8 +1,13 @@
 // The least a Win32 program does to show a window: a class, a window, a message loop. Built
 // with Quillon's flags, bench/startup.sh times it beside quillon.exe under Wine, so that
-// Quillon's start-up is measured against what Wine itself costs on this machine.
+// Quillon's start-up is measured against what Wine itself costs on this machine. Built with
+// WITH_COMMON_CONTROLS, it also loads the common controls, as quillon.exe does.
 
 #include <windows.h>
+
+#ifdef WITH_COMMON_CONTROLS
+#include <commctrl.h>
+#endif
 
 namespace {
 
@@ -17,6 +22,10 @@ LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int showCommand) {
+#ifdef WITH_COMMON_CONTROLS
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+#endif
     WNDCLASSEXW type{};
     type.cbSize = sizeof type;
     type.lpfnWndProc = WindowProc;

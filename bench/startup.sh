@@ -3,7 +3,8 @@
 # resident memory then. Runs on a private virtual display, with a settings file so that no
 # prompt waits. Each run also times a minimal window, started in turn with Quillon: on Linux a
 # Qt window with one label, on Windows a Win32 window built with Quillon's flags; the medians
-# and their ratio close the report.
+# and their ratio close the report. On Windows the same window is also timed in a program that
+# loads the common controls as Quillon does, for the part of the difference that is theirs.
 #   bench/startup.sh [linux|windows] [RUNS]     (windows: quillon.exe under Wine)
 # Both programs, and the servers they wait for (the X server, Wine's), run on one processor:
 # across processors each wait may have to wake a sleeping one, which on a virtual machine costs
@@ -27,13 +28,16 @@ jobs=$(nproc)
 if [ "$kind" = windows ]; then
     ensure_packages googletest g++-mingw-w64-x86-64 wine wine64
     cmake --preset windows >/dev/null
-    cmake --build --preset windows --parallel "$jobs" --target quillon minimal_window >/dev/null
+    cmake --build --preset windows --parallel "$jobs" \
+        --target quillon minimal_window minimal_window_common_controls >/dev/null
     # A prefix of its own: a Wine session lasts as long as its prefix's server and keeps the
     # screen size of the display it began on; sharing the tests' prefix would give them this
     # display, or end their session midway.
     export WINEPREFIX=$PWD/build/wineprefix-startup WINEDEBUG=-all
     program=(wine "$PWD/build/windows/src/frontend/win32/quillon.exe")
     minimal=(wine "$PWD/build/windows/bench/minimal_window.exe")
+    # The minimal window again, in a program that loads the common controls as Quillon does.
+    themed=(wine "$PWD/build/windows/bench/minimal_window_common_controls.exe")
     printf 'Z:%s\\game\\\r\n' "${work//\//\\}" >"$work/qm.cfg"
     ls -l build/windows/src/frontend/win32/quillon.exe
 else
@@ -42,6 +46,7 @@ else
     program=("$PWD/build/default/src/frontend/qt/quillon")
     minimal=("$PWD/build/default/bench/minimal_window")
     printf '%s/game/\r\n' "$work" >"$work/qm.cfg"
+    themed=()
 fi
 
 # A display of our own, on the first free number, which Xvfb reports once it is ready.
@@ -105,9 +110,11 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] 
 
 : >"$work/quillon.times"
 : >"$work/minimal.times"
+: >"$work/themed.times"
 # A first run of each fills the file caches; not counted.
 time_window Quillon "${program[@]}" >/dev/null
 time_window "Minimal window" "${minimal[@]}" >/dev/null
+if [ ${#themed[@]} -gt 0 ]; then time_window "Minimal window" "${themed[@]}" >/dev/null; fi
 for run in $(seq "${2:-5}"); do
     read -r ms rss < <(time_window Quillon "${program[@]}")
     echo "run $run: window shown after $ms ms, resident $rss KiB"
@@ -115,6 +122,11 @@ for run in $(seq "${2:-5}"); do
     read -r ms rss < <(time_window "Minimal window" "${minimal[@]}")
     echo "run $run: minimal window shown after $ms ms, resident $rss KiB"
     echo "$ms $rss" >>"$work/minimal.times"
+    if [ ${#themed[@]} -gt 0 ]; then
+        read -r ms rss < <(time_window "Minimal window" "${themed[@]}")
+        echo "run $run: minimal window with the common controls shown after $ms ms, resident $rss KiB"
+        echo "$ms $rss" >>"$work/themed.times"
+    fi
 done
 quillon_ms=$(cut -d' ' -f1 "$work/quillon.times" | median)
 minimal_ms=$(cut -d' ' -f1 "$work/minimal.times" | median)
@@ -128,3 +140,8 @@ quillon_fastest=$(cut -d' ' -f1 "$work/quillon.times" | sort -n | head -n 1)
 minimal_fastest=$(cut -d' ' -f1 "$work/minimal.times" | sort -n | head -n 1)
 awk -v q="$quillon_fastest" -v m="$minimal_fastest" \
     'BEGIN { printf "fastest: Quillon %s ms, minimal %s ms; ratio %.2f\n", q, m, q / m }'
+if [ ${#themed[@]} -gt 0 ]; then
+    themed_ms=$(cut -d' ' -f1 "$work/themed.times" | median)
+    awk -v q="$quillon_ms" -v t="$themed_ms" -v m="$minimal_ms" \
+        'BEGIN { printf "with the common controls: minimal %s ms, %.2f times the plain one; Quillon %.2f times it\n", t, t / m, q / t }'
+fi
