@@ -901,6 +901,17 @@ TEST(WindowPlace, OpensOnADisplayAndBesideAnotherQuillonWindow) {
     }
 }
 
+// A frame of 12 by 92 pixels at 192 dpi, as Windows draws one with a menu bar.
+TEST(WindowPlace, OnAScreenTooSmallForItsScaleTheInsideIsLaidOutSmaller) {
+    EXPECT_EQ(LayoutDpiToFit(192, 12, 92, {0, 0, 1920, 1040}), 192);
+    // 1280 x 720 at 200% less its taskbar: 173 dpi makes the inside 866 x 587 pixels.
+    EXPECT_EQ(LayoutDpiToFit(192, 12, 92, {0, 0, 1280, 680}), 173);
+    EXPECT_EQ(LayoutDpiToFit(192, 12, 92, {1280, -200, 2560, 480}), 173);  // a second display
+    EXPECT_EQ(LayoutDpiToFit(288, 12, 92, {0, 0, 1280, 1024}), 253);       // too narrow
+    EXPECT_EQ(LayoutDpiToFit(144, 12, 92, {0, 0, 400, 300}), 96);  // never below players' size
+    EXPECT_EQ(LayoutDpiToFit(72, 12, 92, {0, 0, 400, 300}), 72);
+}
+
 #ifndef _WIN32
 
 // A first start elsewhere than in a folder of its files, as from a desktop menu, on a machine

@@ -4,6 +4,8 @@
 #include <charconv>
 #include <system_error>
 
+#include "app/Layout.h"
+
 namespace quillon {
 namespace {
 
@@ -34,7 +36,14 @@ std::optional<ScreenRect> AreaShowing(const ScreenRect& place,
     return best;
 }
 
-// The place moved as little as it takes to lie inside the area, its top left corner first.
+bool Taken(const ScreenRect& place, const std::vector<ScreenRect>& otherWindows) {
+    return std::any_of(otherWindows.begin(), otherWindows.end(), [&](const ScreenRect& other) {
+        return other.left == place.left && other.top == place.top;
+    });
+}
+
+}  // namespace
+
 ScreenRect Inside(const ScreenRect& place, const ScreenRect& area) {
     int x = std::min(0, area.right - place.right);
     x = std::max(x, area.left - place.left);
@@ -43,13 +52,18 @@ ScreenRect Inside(const ScreenRect& place, const ScreenRect& area) {
     return Moved(place, x, y);
 }
 
-bool Taken(const ScreenRect& place, const std::vector<ScreenRect>& otherWindows) {
-    return std::any_of(otherWindows.begin(), otherWindows.end(), [&](const ScreenRect& other) {
-        return other.left == place.left && other.top == place.top;
-    });
+int LayoutDpiToFit(int dpi, int frameWidth, int frameHeight, const ScreenRect& workArea) {
+    // The inside at d dots per inch is its size at the layout's scale, times d over that scale.
+    const auto fitting = [](int room, int length) {
+        return static_cast<long long>(room) * layout::kDotsPerInch / length;
+    };
+    const long long fits =
+        std::min({static_cast<long long>(dpi),
+                  fitting(workArea.right - workArea.left - frameWidth, layout::kClientWidth),
+                  fitting(workArea.bottom - workArea.top - frameHeight, layout::kClientHeight)});
+    return static_cast<int>(
+        std::max(fits, static_cast<long long>(std::min(dpi, layout::kDotsPerInch))));
 }
-
-}  // namespace
 
 std::string PlaceText(const ScreenRect& place) {
     return std::to_string(place.left) + " " + std::to_string(place.top) + " " +

@@ -585,24 +585,28 @@ void SetDisplayDpi(DWORD dpi) {
                     sizeof dpi);
 }
 
-// Runs this test again in a program of its own, which starts at 192 dpi; its exit code.
-intptr_t RunAtTwiceTheDpi(const std::wstring& test) {
-    SetDisplayDpi(192);
+// Runs this test again in a program of its own, which starts at `dpi`; its exit code.
+intptr_t RunAtDpi(DWORD dpi, const std::wstring& test) {
+    SetDisplayDpi(dpi);
     wchar_t self[MAX_PATH] = {};
     GetModuleFileNameW(nullptr, self, MAX_PATH);
-    _wputenv(L"QUILLON_TEST_AT_192_DPI=1");
+    _wputenv(L"QUILLON_TEST_AT_ANOTHER_DPI=1");
     const intptr_t exitCode =
         _wspawnl(_P_WAIT, self, L"tests", (L"--gtest_filter=" + test).c_str(), nullptr);
-    _wputenv(L"QUILLON_TEST_AT_192_DPI=");
+    _wputenv(L"QUILLON_TEST_AT_ANOTHER_DPI=");
     SetDisplayDpi(96);
     return exitCode;
+}
+
+bool AtAnotherDpi() {
+    return GetEnvironmentVariableW(L"QUILLON_TEST_AT_ANOTHER_DPI", nullptr, 0) != 0;
 }
 
 // At 192 dpi the window, its controls and its fonts are twice the size, and a click lands on
 // the menu line under the mouse; moved to a 96-dpi display, the window is as at first.
 TEST_F(Win32WindowTest, AtTwiceTheDpiEverythingIsTwiceTheSize) {
-    if (GetEnvironmentVariableW(L"QUILLON_TEST_AT_192_DPI", nullptr, 0) == 0) {
-        EXPECT_EQ(RunAtTwiceTheDpi(L"Win32WindowTest.AtTwiceTheDpiEverythingIsTwiceTheSize"), 0);
+    if (!AtAnotherDpi()) {
+        EXPECT_EQ(RunAtDpi(192, L"Win32WindowTest.AtTwiceTheDpiEverythingIsTwiceTheSize"), 0);
         return;
     }
     ASSERT_EQ(window.Dpi(), 192U);
@@ -636,6 +640,35 @@ TEST_F(Win32WindowTest, AtTwiceTheDpiEverythingIsTwiceTheSize) {
     SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96),
                  reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(client(), std::pair(LONG{layout::kClientWidth}, LONG{layout::kClientHeight}));
+}
+
+// At 288 dpi the window would be wider than the tests' display of 1280 pixels: its inside is
+// laid out at the largest scale at which it fits, and all of it shows.
+TEST_F(Win32WindowTest, OnADisplayTooSmallForItsScaleTheWindowFitsWhole) {
+    if (!AtAnotherDpi()) {
+        EXPECT_EQ(RunAtDpi(288, L"Win32WindowTest.OnADisplayTooSmallForItsScaleTheWindowFitsWhole"),
+                  0);
+        return;
+    }
+    ASSERT_EQ(window.Dpi(), 288U);
+    MONITORINFO display{};
+    display.cbSize = sizeof display;
+    ASSERT_TRUE(
+        GetMonitorInfoW(MonitorFromWindow(window.Handle(), MONITOR_DEFAULTTONEAREST), &display));
+    const RECT place = PlaceOf(window.Handle());
+    EXPECT_TRUE(place.left >= display.rcWork.left && place.top >= display.rcWork.top &&
+                place.right <= display.rcWork.right && place.bottom <= display.rcWork.bottom)
+        << "window " << place.left << "," << place.top << " to " << place.right << ","
+        << place.bottom;
+    RECT inside{};
+    GetClientRect(window.Handle(), &inside);
+    EXPECT_GT(inside.right, 2 * layout::kClientWidth)
+        << "as large as fits, and larger than 192 dpi";
+    for (const layout::Control& control : layout::kControls) {
+        RECT shown = PlaceOf(Control(control.role));
+        MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&shown), 2);
+        EXPECT_TRUE(shown.right <= inside.right && shown.bottom <= inside.bottom) << control.name;
+    }
 }
 
 // A first start: no settings file; drive Q, which the test run maps to a folder of its own,

@@ -250,6 +250,7 @@ MainWindow::MainWindow(const Environment& environment)
                     nullptr, nullptr, instance, this);
     dpi_ = GetDpiForWindow(window_);
     BuildMenu();
+    FitToDisplay(nullptr);
     BuildControls();
     LayOut(nullptr);
     AttachSpokenNames();
@@ -311,10 +312,30 @@ HWND MainWindow::CreateControl(const wchar_t* type, const std::wstring& text, DW
     return control;
 }
 
+void MainWindow::FitToDisplay(const RECT* suggested) {
+    MONITORINFO display{};
+    display.cbSize = sizeof display;
+    const HMONITOR monitor = suggested != nullptr
+                                 ? MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST)
+                                 : MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST);
+    RECT frame{};
+    if (!GetMonitorInfoW(monitor, &display) ||
+        !AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, 0, dpi_)) {
+        layoutDpi_ = dpi_;
+        return;
+    }
+    layoutDpi_ =
+        static_cast<UINT>(LayoutDpiToFit(static_cast<int>(dpi_), frame.right - frame.left,
+                                         frame.bottom - frame.top, ScreenRectOf(display.rcWork)));
+}
+
 void MainWindow::LayOut(const RECT* suggested) {
+    if (suggested != nullptr) {
+        FitToDisplay(suggested);
+    }
     std::array<OwnedFont, layout::kFontCount> fonts;
     for (size_t font = 0; font < fonts.size(); ++font) {
-        fonts[font] = CreateLayoutFont(static_cast<layout::Font>(font), dpi_);
+        fonts[font] = CreateLayoutFont(static_cast<layout::Font>(font), layoutDpi_);
     }
     for (const Placement& placed : placements_) {
         if (suggested != nullptr) {  // another dpi; the controls were made at the first one's
@@ -343,6 +364,18 @@ void MainWindow::LayOut(const RECT* suggested) {
         SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + client.cx - shown.right,
                      frame.bottom - frame.top + client.cy - shown.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // Grown where it stood, the window may reach past the display's edge: it is moved back in.
+    RECT place{};
+    MONITORINFO display{};
+    display.cbSize = sizeof display;
+    if (GetWindowRect(window_, &place) &&
+        GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &display)) {
+        const ScreenRect inside = Inside(ScreenRectOf(place), ScreenRectOf(display.rcWork));
+        if (inside.left != place.left || inside.top != place.top) {
+            SetWindowPos(window_, nullptr, inside.left, inside.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
     }
     LoadPages();
     LoadIcons();

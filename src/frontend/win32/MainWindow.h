@@ -94,8 +94,11 @@ class MainWindow : public View {
     // Remembers where the window stands, for the next run.
     void RememberPlace() const;
     OwnedBitmap LoadPicture(int16_t page) const;
+    // Chooses the scale of the window's inside for its display, or for the one `suggested` lies
+    // on: the display's own, less where the window would not fit in it at that scale.
+    void FitToDisplay(const RECT* suggested);
     int Scaled(int length) const {
-        return MulDiv(length, static_cast<int>(dpi_), layout::kDotsPerInch);
+        return MulDiv(length, static_cast<int>(layoutDpi_), layout::kDotsPerInch);
     }
     HWND Control(int id) const { return GetDlgItem(window_, id); }
     HWND Control(layout::Role role) const { return Control(IdOf(role)); }
@@ -117,6 +120,7 @@ class MainWindow : public View {
     // By key: whether it is unlit, the blink's dark phase. Its subclass reads it as it paints.
     std::array<bool, kKeyCount> unlit_{};
     UINT dpi_ = layout::kDotsPerInch;
+    UINT layoutDpi_ = layout::kDotsPerInch;  // the scale of the inside: dpi_, or less to fit
     Game game_ = Game::ReturnToCastleWolfenstein;
     int16_t page_ = kMainPage;
     std::vector<OwnedBitmap> pages_;  // the game's, by page number, for the dpi; as shown so far
