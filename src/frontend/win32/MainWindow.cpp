@@ -185,17 +185,21 @@ ScreenRect ScreenRectOf(const RECT& rect) {
     return {rect.left, rect.top, rect.right, rect.bottom};
 }
 
-// The part of each display that windows may take: without the taskbar.
+// The part of a display that windows may take: without the taskbar.
+std::optional<ScreenRect> WorkAreaOf(HMONITOR monitor) {
+    MONITORINFO info{};
+    info.cbSize = sizeof info;
+    return GetMonitorInfoW(monitor, &info) ? std::optional(ScreenRectOf(info.rcWork))
+                                           : std::nullopt;
+}
+
 std::vector<ScreenRect> DisplayWorkAreas() {
     std::vector<ScreenRect> areas;
     EnumDisplayMonitors(
         nullptr, nullptr,
         [](HMONITOR monitor, HDC, LPRECT, LPARAM found) -> BOOL {
-            MONITORINFO info{};
-            info.cbSize = sizeof info;
-            if (GetMonitorInfoW(monitor, &info)) {
-                reinterpret_cast<std::vector<ScreenRect>*>(found)->push_back(
-                    ScreenRectOf(info.rcWork));
+            if (const std::optional<ScreenRect> area = WorkAreaOf(monitor)) {
+                reinterpret_cast<std::vector<ScreenRect>*>(found)->push_back(*area);
             }
             return TRUE;
         },
@@ -313,20 +317,16 @@ HWND MainWindow::CreateControl(const wchar_t* type, const std::wstring& text, DW
 }
 
 void MainWindow::FitToDisplay(const RECT* suggested) {
-    MONITORINFO display{};
-    display.cbSize = sizeof display;
-    const HMONITOR monitor = suggested != nullptr
-                                 ? MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST)
-                                 : MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST);
+    const std::optional<ScreenRect> area =
+        WorkAreaOf(suggested != nullptr ? MonitorFromRect(suggested, MONITOR_DEFAULTTONEAREST)
+                                        : MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST));
     RECT frame{};
-    if (!GetMonitorInfoW(monitor, &display) ||
-        !AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, 0, dpi_)) {
+    if (!area || !AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, 0, dpi_)) {
         layoutDpi_ = dpi_;
         return;
     }
-    layoutDpi_ =
-        static_cast<UINT>(LayoutDpiToFit(static_cast<int>(dpi_), frame.right - frame.left,
-                                         frame.bottom - frame.top, ScreenRectOf(display.rcWork)));
+    layoutDpi_ = static_cast<UINT>(LayoutDpiToFit(static_cast<int>(dpi_), frame.right - frame.left,
+                                                  frame.bottom - frame.top, *area));
 }
 
 void MainWindow::LayOut(const RECT* suggested) {
@@ -367,11 +367,10 @@ void MainWindow::LayOut(const RECT* suggested) {
     }
     // Grown where it stood, the window may reach past the display's edge: it is moved back in.
     RECT place{};
-    MONITORINFO display{};
-    display.cbSize = sizeof display;
-    if (GetWindowRect(window_, &place) &&
-        GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &display)) {
-        const ScreenRect inside = Inside(ScreenRectOf(place), ScreenRectOf(display.rcWork));
+    const std::optional<ScreenRect> area =
+        WorkAreaOf(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST));
+    if (area && GetWindowRect(window_, &place)) {
+        const ScreenRect inside = Inside(ScreenRectOf(place), *area);
         if (inside.left != place.left || inside.top != place.top) {
             SetWindowPos(window_, nullptr, inside.left, inside.top, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
