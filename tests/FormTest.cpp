@@ -907,6 +907,7 @@ TEST(WindowPlace, OnAScreenTooSmallForItsScaleTheInsideIsLaidOutSmaller) {
     // 1280 x 720 at 200% less its taskbar: 173 dpi makes the inside 866 x 587 pixels.
     EXPECT_EQ(LayoutDpiToFit(192, 12, 92, {0, 0, 1280, 680}), 173);
     EXPECT_EQ(LayoutDpiToFit(192, 12, 92, {1280, -200, 2560, 480}), 173);  // a second display
+    EXPECT_EQ(LayoutDpiToFit(192, 12, 92, {0, 0, 1920, 580}), 143);        // 144 needs 489 of 488
     EXPECT_EQ(LayoutDpiToFit(288, 12, 92, {0, 0, 1280, 1024}), 253);       // too narrow
     EXPECT_EQ(LayoutDpiToFit(144, 12, 92, {0, 0, 400, 300}), 96);  // never below players' size
     EXPECT_EQ(LayoutDpiToFit(72, 12, 92, {0, 0, 400, 300}), 72);

@@ -642,15 +642,19 @@ TEST_F(Win32WindowTest, AtTwiceTheDpiEverythingIsTwiceTheSize) {
     EXPECT_EQ(client(), std::pair(LONG{layout::kClientWidth}, LONG{layout::kClientHeight}));
 }
 
-// At 288 dpi the window would be wider than the tests' display of 1280 pixels: its inside is
-// laid out at the largest scale at which it fits, and all of it shows.
+// At 480 dpi the window would not fit the tests' display of 1280 x 1024 pixels, and its frame,
+// title and menu bar take so much of the height that the height decides: its inside is laid out
+// at the largest scale at which it fits, fonts too, and all of it shows. It was last closed
+// near the bottom at 96 dpi: grown, it is moved up, not cut off.
 TEST_F(Win32WindowTest, OnADisplayTooSmallForItsScaleTheWindowFitsWhole) {
     if (!AtAnotherDpi()) {
-        EXPECT_EQ(RunAtDpi(288, L"Win32WindowTest.OnADisplayTooSmallForItsScaleTheWindowFitsWhole"),
+        test::TestRegistryKey settings(L"Software\\Quillon");
+        settings.Set(L"WindowPlace", L"0 600 497 990");
+        EXPECT_EQ(RunAtDpi(480, L"Win32WindowTest.OnADisplayTooSmallForItsScaleTheWindowFitsWhole"),
                   0);
         return;
     }
-    ASSERT_EQ(window.Dpi(), 288U);
+    ASSERT_EQ(window.Dpi(), 480U);
     MONITORINFO display{};
     display.cbSize = sizeof display;
     ASSERT_TRUE(
@@ -669,6 +673,11 @@ TEST_F(Win32WindowTest, OnADisplayTooSmallForItsScaleTheWindowFitsWhole) {
         MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&shown), 2);
         EXPECT_TRUE(shown.right <= inside.right && shown.bottom <= inside.bottom) << control.name;
     }
+    const int layoutDpi = MulDiv(inside.right, layout::kDotsPerInch, layout::kClientWidth);
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(Role::AssignButton), WM_GETFONT, 0, 0)),
+               sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -MulDiv(8, layoutDpi, 72)) << "8 points at " << layoutDpi << " dpi";
 }
 
 // A first start: no settings file; drive Q, which the test run maps to a folder of its own,
