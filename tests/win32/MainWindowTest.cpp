@@ -603,7 +603,8 @@ bool AtAnotherDpi() {
 }
 
 // At 192 dpi the window, its controls and its fonts are twice the size, and a click lands on
-// the menu line under the mouse; moved to a 96-dpi display, the window is as at first.
+// the menu line under the mouse; moved to a 96-dpi display, the window is as at first, where
+// the system puts it.
 TEST_F(Win32WindowTest, AtTwiceTheDpiEverythingIsTwiceTheSize) {
     if (!AtAnotherDpi()) {
         EXPECT_EQ(RunAtDpi(192, L"Win32WindowTest.AtTwiceTheDpiEverythingIsTwiceTheSize"), 0);
@@ -636,10 +637,12 @@ TEST_F(Win32WindowTest, AtTwiceTheDpiEverythingIsTwiceTheSize) {
     ASSERT_TRUE(WaitForTick());
     EXPECT_EQ(window.TheForm().Keys().At(1, 0)->Label(), "Medic");
 
-    RECT suggested{0, 0, 600, 400};
+    // Dragged halfway onto the other display: the window stays where the system puts it.
+    RECT suggested{-100, 0, 500, 400};
     SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96),
                  reinterpret_cast<LPARAM>(&suggested));
     EXPECT_EQ(client(), std::pair(LONG{layout::kClientWidth}, LONG{layout::kClientHeight}));
+    EXPECT_EQ(PlaceOf(window.Handle()).left, -100);
 }
 
 // At 480 dpi the window would not fit the tests' display of 1280 x 1024 pixels, and its frame,

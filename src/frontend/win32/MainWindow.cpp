@@ -365,11 +365,13 @@ void MainWindow::LayOut(const RECT* suggested) {
                      frame.bottom - frame.top + client.cy - shown.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    // Grown where it stood, the window may reach past the display's edge: it is moved back in.
+    // Grown where it opened, the window may reach past the display's edge: it is moved back in.
+    // On a dpi change it stays where the system puts it, as the player may be dragging it
+    // from one display to another.
     RECT place{};
     const std::optional<ScreenRect> area =
         WorkAreaOf(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST));
-    if (area && GetWindowRect(window_, &place)) {
+    if (suggested == nullptr && area && GetWindowRect(window_, &place)) {
         const ScreenRect inside = Inside(ScreenRectOf(place), *area);
         if (inside.left != place.left || inside.top != place.top) {
             SetWindowPos(window_, nullptr, inside.left, inside.top, 0, 0,
