@@ -257,6 +257,7 @@ MainWindow::MainWindow(const Environment& environment)
     FitToDisplay(nullptr);
     BuildControls();
     LayOut(nullptr);
+    MoveOntoDisplay();
     AttachSpokenNames();
     SetTimer(window_, kMenuTimer, layout::kMenuTickInterval, nullptr);
     SetTimer(window_, kBlinkTimer, layout::kBlinkInterval, nullptr);
@@ -329,6 +330,19 @@ void MainWindow::FitToDisplay(const RECT* suggested) {
                                                   frame.bottom - frame.top, *area));
 }
 
+void MainWindow::MoveOntoDisplay() {
+    RECT place{};
+    const std::optional<ScreenRect> area =
+        WorkAreaOf(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST));
+    if (area && GetWindowRect(window_, &place)) {
+        const ScreenRect inside = Inside(ScreenRectOf(place), *area);
+        if (inside.left != place.left || inside.top != place.top) {
+            SetWindowPos(window_, nullptr, inside.left, inside.top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+}
+
 void MainWindow::LayOut(const RECT* suggested) {
     if (suggested != nullptr) {
         FitToDisplay(suggested);
@@ -364,19 +378,6 @@ void MainWindow::LayOut(const RECT* suggested) {
         SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left + client.cx - shown.right,
                      frame.bottom - frame.top + client.cy - shown.bottom,
                      SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    // Grown where it opened, the window may reach past the display's edge: it is moved back in.
-    // On a dpi change it stays where the system puts it, as the player may be dragging it
-    // from one display to another.
-    RECT place{};
-    const std::optional<ScreenRect> area =
-        WorkAreaOf(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST));
-    if (suggested == nullptr && area && GetWindowRect(window_, &place)) {
-        const ScreenRect inside = Inside(ScreenRectOf(place), *area);
-        if (inside.left != place.left || inside.top != place.top) {
-            SetWindowPos(window_, nullptr, inside.left, inside.top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        }
     }
     LoadPages();
     LoadIcons();

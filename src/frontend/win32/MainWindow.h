@@ -97,6 +97,10 @@ class MainWindow : public View {
     // Chooses the scale of the window's inside for its display, or for the one `suggested` lies
     // on: the display's own, less where the window would not fit in it at that scale.
     void FitToDisplay(const RECT* suggested);
+    // Grown where it opened, the window may reach past the display's edge: it is moved back in.
+    // Not on a dpi change, where it stays where the system puts it, as the player may be
+    // dragging it from one display to another.
+    void MoveOntoDisplay();
     int Scaled(int length) const {
         return MulDiv(length, static_cast<int>(layoutDpi_), layout::kDotsPerInch);
     }
