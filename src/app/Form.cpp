@@ -106,8 +106,9 @@ bool Form::OnStart() {
             }
         }
         recovery_.Claim(workingFolder_);
-        const std::string folder = LocateGameFolder(view_, files_, environment_, workingFolder_,
-                                                    KnownPlacesOf(environment_, files_));
+        const std::string folder =
+            LocateGameFolder(view_, files_, environment_, workingFolder_,
+                             [this] { return KnownPlacesOf(environment_, files_); });
         located = !folder.empty();
         if (located) {
             UseScriptFolder(folder);

@@ -152,7 +152,8 @@ std::string FolderForScripts(View& view, FileSystem& files, const std::string& f
 }
 
 std::string LocateGameFolder(View& view, FileSystem& files, const Environment& environment,
-                             const std::string& workingFolder, const KnownPlaces& places) {
+                             const std::string& workingFolder,
+                             const std::function<KnownPlaces()>& knownPlaces) {
     const RememberedFolder remembered = ReadSettingsFile(files, workingFolder);
     if (remembered.scriptFolder &&
         ((files.IsFolder(*remembered.scriptFolder) &&
@@ -167,6 +168,7 @@ std::string LocateGameFolder(View& view, FileSystem& files, const Environment& e
                                 ".\nQuillon will search for the game instead.",
                             kProgramName);
     }
+    const KnownPlaces places = knownPlaces();
     std::string gameFolder = OfferKnownInstallations(view, files, places);
     if (gameFolder.empty()) {
         gameFolder = SearchAskedDrive(view, files, environment);
