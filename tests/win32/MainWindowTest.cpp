@@ -211,6 +211,27 @@ std::wstring Spoken(HWND control, bool description = false) {
     return text;
 }
 
+// The colour of a point of a control as the control paints itself now.
+COLORREF PaintedAt(HWND control, POINT point) {
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const HDC dc = GetDC(control);
+    const COLORREF color = GetPixel(dc, point.x, point.y);
+    ReleaseDC(control, dc);
+    return color;
+}
+
+// A point of a key's edge, and one in its top right corner.
+POINT EdgeOf(HWND key) {
+    RECT area{};
+    GetClientRect(key, &area);
+    return {0, area.bottom / 2};
+}
+POINT CornerOf(HWND key) {
+    RECT area{};
+    GetClientRect(key, &area);
+    return {area.right - 2, 1};
+}
+
 // The tooltip of a control of the window.
 std::wstring TooltipOf(HWND window, HWND control) {
     wchar_t text[256] = {};
@@ -248,6 +269,10 @@ TEST_F(Win32WindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
     // Unlit by the blink, the key keeps the focus and its place; Enter presses it again.
     ASSERT_TRUE(PumpUntil([&] { return !window.IsKeyLit(5); })) << "it blinks";
     EXPECT_EQ(GetFocus(), key);
+    EXPECT_EQ(PaintedAt(key, EdgeOf(key)), GetSysColor(COLOR_BTNFACE)) << "unlit: no button";
+    EXPECT_NE(PaintedAt(Control(MainWindow::kKeypadId + 6), EdgeOf(key)),
+              GetSysColor(COLOR_BTNFACE))
+        << "another key is lit";
     PressKey(VK_RETURN);
     EXPECT_EQ(window.TheForm().CurrentKey(), 5);
     const HWND list = Control(Role::AssignmentList);
@@ -447,6 +472,9 @@ TEST_F(Win32WindowTest, TheOtherGamesFolderChosenFromTheFileMenu) {
     const HWND fireTeam = Control(MainWindow::kKeypadId + 11);
     EXPECT_EQ(Spoken(fireTeam, true), L"In the game: fire team, select member 1");
     EXPECT_EQ(TooltipOf(window.Handle(), fireTeam), L"In the game: fire team, select member 1");
+    EXPECT_EQ(PaintedAt(fireTeam, CornerOf(fireTeam)), GetSysColor(COLOR_HIGHLIGHT));
+    const HWND unmarked = Control(MainWindow::kKeypadId + 1);
+    EXPECT_NE(PaintedAt(unmarked, CornerOf(unmarked)), GetSysColor(COLOR_HIGHLIGHT));
 
     const auto say = [&](const std::vector<int>& digits) {
         Click(Role::AssignButton);

@@ -8,8 +8,6 @@
 namespace quillon::win32 {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 2;
-
 // The device context of a window's client area, released with its holder.
 class WindowDc {
   public:
@@ -40,12 +38,6 @@ void PaintMark(HWND button) {
 
 }  // namespace
 
-KeyMarks::~KeyMarks() {
-    for (const auto& button : marked_) {
-        RemoveWindowSubclass(button.first, ButtonProc, kSubclassId);
-    }
-}
-
 void KeyMarks::Mark(HWND window, HWND button, const std::wstring& text) {
     if (!tooltip_) {
         tooltip_.reset(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr,
@@ -60,7 +52,6 @@ void KeyMarks::Mark(HWND window, HWND button, const std::wstring& text) {
     tool.uId = reinterpret_cast<UINT_PTR>(button);
     tool.lpszText = const_cast<wchar_t*>(text.c_str());  // copied by the tooltip
     if (marked_.count(button) == 0) {
-        SetWindowSubclass(button, ButtonProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
         SendMessageW(tooltip_.get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     } else {
         SendMessageW(tooltip_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
@@ -70,21 +61,11 @@ void KeyMarks::Mark(HWND window, HWND button, const std::wstring& text) {
     }
 }
 
-LRESULT CALLBACK KeyMarks::ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
-                                      UINT_PTR, DWORD_PTR self) {
-    auto* marks = reinterpret_cast<KeyMarks*>(self);
-    if (message == WM_PAINT) {
-        const LRESULT painted = DefSubclassProc(button, message, wParam, lParam);
-        if (marks->marked_[button]) {
-            PaintMark(button);
-        }
-        return painted;
+void KeyMarks::PaintOver(HWND button) const {
+    const auto found = marked_.find(button);
+    if (found != marked_.end() && found->second) {
+        PaintMark(button);
     }
-    if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(button, ButtonProc, kSubclassId);
-        marks->marked_.erase(button);
-    }
-    return DefSubclassProc(button, message, wParam, lParam);
 }
 
 }  // namespace quillon::win32

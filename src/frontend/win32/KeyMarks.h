@@ -14,18 +14,13 @@ namespace quillon::win32 {
 // does in the game.
 class KeyMarks {
   public:
-    KeyMarks() = default;
-    ~KeyMarks();
-    KeyMarks(const KeyMarks&) = delete;
-    KeyMarks& operator=(const KeyMarks&) = delete;
-
     // Marks the button of `window` with the text as its tooltip; the empty text takes the mark
     // away.
     void Mark(HWND window, HWND button, const std::wstring& text);
+    // Draws the button's mark, if it has one, over what the button painted of itself.
+    void PaintOver(HWND button) const;
 
   private:
-    static LRESULT CALLBACK ButtonProc(HWND button, UINT message, WPARAM wParam, LPARAM lParam,
-                                       UINT_PTR id, DWORD_PTR self);
     OwnedWindow tooltip_;
     std::map<HWND, bool> marked_;  // every button given a mark so far, and whether it has one
 };

@@ -67,6 +67,9 @@ class MainWindow : public View {
 
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    // The keypad's keys: the system's buttons, which paint nothing while unlit and show the
+    // game's mark.
+    static LRESULT CALLBACK KeyProc(HWND key, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id);
     // The line of the assignment list selected; -1 for none.
@@ -77,9 +80,7 @@ class MainWindow : public View {
     void RememberFocus();
     void RestoreFocus();
     void BuildControls();
-    // The keys' own painting and every control's spoken name, once the controls are laid out:
-    // under Wine each message to a subclassed control costs the subclass's look-ups in the
-    // window server, and laying out sends every control several.
+    // The keys' own painting and every control's spoken name.
     void AttachSpokenNames();
     void BuildMenu();
     HWND CreateControl(const wchar_t* type, const std::wstring& text, DWORD style,
@@ -121,7 +122,7 @@ class MainWindow : public View {
                    Scaled(placed.rect.width), Scaled(placed.rect.height), FALSE);
     }
     std::vector<Placement> placements_;
-    // By key: whether it is unlit, the blink's dark phase. Its subclass reads it as it paints.
+    // By key: whether it is unlit, the blink's dark phase. Its procedure reads it as it paints.
     std::array<bool, kKeyCount> unlit_{};
     UINT dpi_ = layout::kDotsPerInch;
     UINT layoutDpi_ = layout::kDotsPerInch;  // the scale of the inside: dpi_, or less to fit

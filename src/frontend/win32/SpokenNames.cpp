@@ -1,16 +1,27 @@
 #include "SpokenNames.h"
 
-#include <commctrl.h>
 #include <oleacc.h>
 
 #include <atomic>
+#include <map>
 
 #include "Com.h"
 
 namespace quillon::win32 {
 namespace {
 
-constexpr UINT_PTR kSubclassId = 1;
+// A named control, and the window procedure it had before it was named, which still does the
+// rest. Kept apart from the object that names it, and looked up by window: a window property,
+// as the system's subclassing keeps, costs Wine a request to its server at every message.
+struct NamedControl {
+    SpokenNames* names;  // none once that object is gone
+    WNDPROC earlier;
+};
+
+std::map<HWND, NamedControl>& NamedControls() {
+    static std::map<HWND, NamedControl> controls;
+    return controls;
+}
 
 // The system's accessibility functions, loaded when a screen reader first asks for a control:
 // most runs have none, and each library loaded at start delays the window under Wine. Loaded,
@@ -184,14 +195,18 @@ class NamedAccessible final : public IAccessible {
 }  // namespace
 
 SpokenNames::~SpokenNames() {
+    // A control that outlives this object keeps its earlier procedure behind ours, whatever
+    // has been put in front of it since.
     for (const auto& named : names_) {
-        RemoveWindowSubclass(named.first, ControlProc, kSubclassId);
+        NamedControls().at(named.first).names = nullptr;
     }
 }
 
 void SpokenNames::Name(HWND control, const std::wstring& name) {
     if (names_.count(control) == 0) {
-        SetWindowSubclass(control, ControlProc, kSubclassId, reinterpret_cast<DWORD_PTR>(this));
+        NamedControls()[control] = {
+            this, reinterpret_cast<WNDPROC>(GetWindowLongPtrW(control, GWLP_WNDPROC))};
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc));
     }
     names_[control].name = name;
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, control, OBJID_CLIENT, CHILDID_SELF);
@@ -202,10 +217,15 @@ void SpokenNames::Describe(HWND control, const std::wstring& description) {
     NotifyWinEvent(EVENT_OBJECT_DESCRIPTIONCHANGE, control, OBJID_CLIENT, CHILDID_SELF);
 }
 
-LRESULT CALLBACK SpokenNames::ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR, DWORD_PTR self) {
-    auto* names = reinterpret_cast<SpokenNames*>(self);
-    if (message == WM_GETOBJECT && static_cast<long>(lParam) == OBJID_CLIENT) {
+LRESULT CALLBACK SpokenNames::ControlProc(HWND control, UINT message, WPARAM wParam,
+                                          LPARAM lParam) {
+    const auto found = NamedControls().find(control);
+    if (found == NamedControls().end()) {  // cannot be: only a named control has this procedure
+        return DefWindowProcW(control, message, wParam, lParam);
+    }
+    const WNDPROC earlier = found->second.earlier;
+    SpokenNames* names = found->second.names;
+    if (message == WM_GETOBJECT && static_cast<long>(lParam) == OBJID_CLIENT && names != nullptr) {
         const AccessibilityFunctions& functions = Accessibility();
         void* standard = nullptr;
         if (functions.createStandardObject != nullptr && functions.resultFromObject != nullptr &&
@@ -219,11 +239,13 @@ LRESULT CALLBACK SpokenNames::ControlProc(HWND control, UINT message, WPARAM wPa
             named->Release();
             return result;
         }
-    } else if (message == WM_NCDESTROY) {
-        RemoveWindowSubclass(control, ControlProc, kSubclassId);
-        names->names_.erase(control);
+    } else if (message == WM_NCDESTROY) {  // the last message of the window
+        NamedControls().erase(found);
+        if (names != nullptr) {
+            names->names_.erase(control);
+        }
     }
-    return DefSubclassProc(control, message, wParam, lParam);
+    return CallWindowProcW(earlier, control, message, wParam, lParam);
 }
 
 }  // namespace quillon::win32

@@ -28,8 +28,7 @@ class SpokenNames {
         std::wstring name;
         std::wstring description;
     };
-    static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam,
-                                        UINT_PTR id, DWORD_PTR self);
+    static LRESULT CALLBACK ControlProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam);
     std::map<HWND, Spoken> names_;
 };
 
