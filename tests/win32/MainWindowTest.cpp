@@ -232,21 +232,36 @@ POINT CornerOf(HWND key) {
     return {area.right - 2, 1};
 }
 
+// The tooltip window of the window; none before it has one.
+HWND TooltipWindowOf(HWND window) {
+    for (HWND tip = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); tip != nullptr;
+         tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) {
+        if (GetWindow(tip, GW_OWNER) == window) {
+            return tip;
+        }
+    }
+    return nullptr;
+}
+
 // The tooltip of a control of the window.
 std::wstring TooltipOf(HWND window, HWND control) {
     wchar_t text[256] = {};
-    for (HWND tip = FindWindowExW(nullptr, nullptr, TOOLTIPS_CLASSW, nullptr); tip != nullptr;
-         tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr)) {
-        TTTOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.hwnd = window;
-        tool.uId = reinterpret_cast<UINT_PTR>(control);
-        tool.lpszText = text;
-        if (GetWindow(tip, GW_OWNER) == window) {
-            SendMessageW(tip, TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
-        }
-    }
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = window;
+    tool.uId = reinterpret_cast<UINT_PTR>(control);
+    tool.lpszText = text;
+    SendMessageW(TooltipWindowOf(window), TTM_GETTEXTW, 256, reinterpret_cast<LPARAM>(&tool));
     return text;
+}
+
+// The mouse comes to rest in the middle of a control.
+void RestMouseOn(HWND control) {
+    RECT place{};
+    GetWindowRect(control, &place);
+    SetCursorPos((place.left + place.right) / 2, (place.top + place.bottom) / 2);
+    SendMessageW(control, WM_MOUSEMOVE, 0,
+                 MAKELPARAM((place.right - place.left) / 2, (place.bottom - place.top) / 2));
 }
 
 TEST_F(Win32WindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
@@ -475,6 +490,12 @@ TEST_F(Win32WindowTest, TheOtherGamesFolderChosenFromTheFileMenu) {
     EXPECT_EQ(PaintedAt(fireTeam, CornerOf(fireTeam)), GetSysColor(COLOR_HIGHLIGHT));
     const HWND unmarked = Control(MainWindow::kKeypadId + 1);
     EXPECT_NE(PaintedAt(unmarked, CornerOf(unmarked)), GetSysColor(COLOR_HIGHLIGHT));
+    RestMouseOn(fireTeam);
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(TooltipWindowOf(window.Handle())); }))
+        << "the mouse resting on the key shows its tooltip";
+    RestMouseOn(Control(Role::AssignButton));
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(TooltipWindowOf(window.Handle())); }))
+        << "and leaving it hides it";
 
     const auto say = [&](const std::vector<int>& digits) {
         Click(Role::AssignButton);

@@ -47,7 +47,9 @@ void KeyMarks::Mark(HWND window, HWND button, const std::wstring& text) {
     }
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    // The buttons hand their mouse messages on (see Relay): the tooltip's own subclassing would
+    // look itself up in the Wine server at every message of the button.
+    tool.uFlags = TTF_IDISHWND;
     tool.hwnd = window;
     tool.uId = reinterpret_cast<UINT_PTR>(button);
     tool.lpszText = const_cast<wchar_t*>(text.c_str());  // copied by the tooltip
@@ -58,6 +60,14 @@ void KeyMarks::Mark(HWND window, HWND button, const std::wstring& text) {
     }
     if (std::exchange(marked_[button], !text.empty()) != !text.empty()) {
         InvalidateRect(button, nullptr, TRUE);
+    }
+}
+
+void KeyMarks::Relay(HWND button, UINT message, WPARAM wParam, LPARAM lParam) const {
+    if (tooltip_ && marked_.count(button) != 0) {
+        MSG relayed{button, message, wParam, lParam, static_cast<DWORD>(GetMessageTime()), {}};
+        GetCursorPos(&relayed.pt);
+        SendMessageW(tooltip_.get(), TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
     }
 }
 

@@ -19,6 +19,8 @@ class KeyMarks {
     void Mark(HWND window, HWND button, const std::wstring& text);
     // Draws the button's mark, if it has one, over what the button painted of itself.
     void PaintOver(HWND button) const;
+    // Hands a mouse message of a button on to the tooltip, which shows and hides by them.
+    void Relay(HWND button, UINT message, WPARAM wParam, LPARAM lParam) const;
 
   private:
     OwnedWindow tooltip_;

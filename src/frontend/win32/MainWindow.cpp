@@ -464,6 +464,9 @@ LRESULT CALLBACK MainWindow::KeyProc(HWND key, UINT message, WPARAM wParam, LPAR
     const auto button = reinterpret_cast<WNDPROC>(GetClassLongPtrW(key, GCLP_WNDPROC));
     const auto* self =
         reinterpret_cast<const MainWindow*>(GetWindowLongPtrW(GetParent(key), GWLP_USERDATA));
+    if (self != nullptr && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+        self->keyMarks_.Relay(key, message, wParam, lParam);
+    }
     if (message != WM_PAINT || self == nullptr) {
         return CallWindowProcW(button, key, message, wParam, lParam);
     }

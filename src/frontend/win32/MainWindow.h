@@ -68,7 +68,7 @@ class MainWindow : public View {
   private:
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     // The keypad's keys: the system's buttons, which paint nothing while unlit and show the
-    // game's mark.
+    // game's mark and its tooltip.
     static LRESULT CALLBACK KeyProc(HWND key, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
     void OnCommand(int id);
