@@ -198,7 +198,9 @@ SpokenNames::~SpokenNames() {
     // A control that outlives this object keeps its earlier procedure behind ours, whatever
     // has been put in front of it since.
     for (const auto& named : names_) {
-        NamedControls().at(named.first).names = nullptr;
+        if (const auto found = NamedControls().find(named.first); found != NamedControls().end()) {
+            found->second.names = nullptr;
+        }
     }
 }
 
