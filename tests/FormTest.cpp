@@ -690,6 +690,42 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
     EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), script);
 }
 
+// The known places (Steam's, the installers', Wine's) are looked at only when the settings name
+// no game folder to take: on Windows that reads every installer's registry entry.
+TEST(FormStartUp, WithItsGameFolderItLooksNowhereElse) {
+    // Counts the looks: at Wine's prefix on Linux, at the installers' entries on Windows.
+    class CountingEnvironment : public FakeEnvironment {
+      public:
+        mutable int looks = 0;
+        std::string Variable(const std::string& name) const override {
+            looks += name == "WINEPREFIX" ? 1 : 0;
+            return FakeEnvironment::Variable(name);
+        }
+        std::vector<std::string> RegistrySubkeys(RegistryRoot root, const std::string& key,
+                                                 RegistryView view) const override {
+            ++looks;
+            return FakeEnvironment::RegistrySubkeys(root, key, view);
+        }
+    };
+    TempFolder folder;
+    WriteFile(folder / "qmscript.txt", kTemplate);
+    WriteFile(folder / "mp_pak0.pk3", "");
+    CountingEnvironment environment;
+    static_cast<FakeEnvironment&>(environment) = folder.environment;
+    for (const bool remembered : {true, false}) {
+        if (remembered) {
+            WriteFile(folder / "qm.cfg", folder.Text() + "\r\n");
+        } else {
+            fs::remove(folder / "qm.cfg");
+        }
+        environment.looks = 0;
+        FakeView view;  // the drive prompt is cancelled
+        Form form(view, RealFileSystem(), environment, folder.Text());
+        EXPECT_EQ(form.OnStart(), remembered);
+        EXPECT_EQ(environment.looks > 0, !remembered) << environment.looks;
+    }
+}
+
 // The keys and the script run at start are read as the engine of the folder reads them: ET 2.60b
 // runs what follows a ";" in a comment, ET: Legacy does not.
 TEST(FormStartUp, TheFolderIsReadAsItsEngineReadsIt) {

@@ -8,6 +8,7 @@
 
 #include <process.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -211,13 +212,25 @@ std::wstring Spoken(HWND control, bool description = false) {
     return text;
 }
 
-// The colour of a point of a control as the control paints itself now.
+// The colours of a row of a control as it shows now.
+std::vector<COLORREF> ShownRow(HWND control, int y) {
+    RECT area{};
+    GetClientRect(control, &area);
+    std::vector<COLORREF> row;
+    const HDC dc = GetDC(control);
+    for (int x = 0; x < area.right; ++x) {
+        row.push_back(GetPixel(dc, x, y));
+    }
+    ReleaseDC(control, dc);
+    return row;
+}
+COLORREF ShownAt(HWND control, POINT point) {
+    return ShownRow(control, point.y).at(static_cast<size_t>(point.x));
+}
+// ... and as it paints itself now.
 COLORREF PaintedAt(HWND control, POINT point) {
     RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    const HDC dc = GetDC(control);
-    const COLORREF color = GetPixel(dc, point.x, point.y);
-    ReleaseDC(control, dc);
-    return color;
+    return ShownAt(control, point);
 }
 
 // A point of a key's edge, and one in its top right corner.
@@ -264,6 +277,26 @@ void RestMouseOn(HWND control) {
                  MAKELPARAM((place.right - place.left) / 2, (place.bottom - place.top) / 2));
 }
 
+// A key the game binds is marked, and unmarked, at once, as the window shows it; the last key
+// blinks as the first does.
+TEST_F(Win32WindowTest, AGameBindingIsMarkedAndUnmarkedAtOnce) {
+    const HWND key = Control(MainWindow::kKeypadId + 3);
+    ASSERT_NE(ShownAt(key, CornerOf(key)), GetSysColor(COLOR_HIGHLIGHT));
+    window.ShowGameBinding(3, "In the game: say hello");
+    Pump(50);
+    EXPECT_EQ(ShownAt(key, CornerOf(key)), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(TooltipOf(window.Handle(), key), L"In the game: say hello");
+    window.ShowGameBinding(3, "");
+    Pump(50);
+    EXPECT_NE(ShownAt(key, CornerOf(key)), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_NE(PaintedAt(key, CornerOf(key)), GetSysColor(COLOR_HIGHLIGHT));
+
+    const HWND last = Control(MainWindow::kKeypadId + kKeyCount - 1);
+    Click(last);
+    ASSERT_TRUE(PumpUntil([&] { return !window.IsKeyLit(kKeyCount - 1); }));
+    EXPECT_EQ(PaintedAt(last, EdgeOf(last)), GetSysColor(COLOR_BTNFACE));
+}
+
 TEST_F(Win32WindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
     SetFocus(Control(MainWindow::kKeypadId));
     // Tab moves to any control that takes the focus, the keys of the keypad first, and shows it.
@@ -285,6 +318,10 @@ TEST_F(Win32WindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
     ASSERT_TRUE(PumpUntil([&] { return !window.IsKeyLit(5); })) << "it blinks";
     EXPECT_EQ(GetFocus(), key);
     EXPECT_EQ(PaintedAt(key, EdgeOf(key)), GetSysColor(COLOR_BTNFACE)) << "unlit: no button";
+    const std::vector<COLORREF> focusRow = ShownRow(key, 3);
+    EXPECT_NE(std::count(focusRow.begin(), focusRow.end(), GetSysColor(COLOR_BTNFACE)),
+              static_cast<std::ptrdiff_t>(focusRow.size()))
+        << "but its focus mark";
     EXPECT_NE(PaintedAt(Control(MainWindow::kKeypadId + 6), EdgeOf(key)),
               GetSysColor(COLOR_BTNFACE))
         << "another key is lit";
