@@ -289,6 +289,7 @@ HWND MainWindow::CreateControl(const wchar_t* type, const std::wstring& text, DW
         Scaled(rect.width), Scaled(rect.height), window_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     placements_.push_back({control, {x, y, rect.width, rect.height}, font});
+    controls_.emplace(id, control);
     return control;
 }
 

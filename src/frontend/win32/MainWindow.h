@@ -4,6 +4,7 @@
 
 #include <array>
 #include <memory>
+#include <unordered_map>
 #include <vector>
 
 #include "KeyMarks.h"
@@ -105,7 +106,12 @@ class MainWindow : public View {
     int Scaled(int length) const {
         return MulDiv(length, static_cast<int>(layoutDpi_), layout::kDotsPerInch);
     }
-    HWND Control(int id) const { return GetDlgItem(window_, id); }
+    // Kept, not asked of the system: under Wine each GetDlgItem lists the window's children in
+    // the server, and the keypad alone asks at every blink.
+    HWND Control(int id) const {
+        const auto found = controls_.find(id);
+        return found == controls_.end() ? nullptr : found->second;
+    }
     HWND Control(layout::Role role) const { return Control(IdOf(role)); }
     // Boxes belong to the window once it is shown; before that, at start-up, to nobody.
     HWND BoxOwner() const { return IsWindowVisible(window_) ? window_ : nullptr; }
@@ -122,6 +128,7 @@ class MainWindow : public View {
                    Scaled(placed.rect.width), Scaled(placed.rect.height), FALSE);
     }
     std::vector<Placement> placements_;
+    std::unordered_map<int, HWND> controls_;  // by id
     // By key: whether it is unlit, the blink's dark phase. Its procedure reads it as it paints.
     std::array<bool, kKeyCount> unlit_{};
     UINT dpi_ = layout::kDotsPerInch;
