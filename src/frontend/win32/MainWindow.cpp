@@ -660,10 +660,21 @@ void MainWindow::ShowGame(Game game) {
     game_ = game;
     for (Placement& placed : placements_) {
         const int line = GetDlgCtrlID(placed.control) - kMenuLineId;
-        if (line >= 1 && line <= kMostLinesPerPage) {
-            placed.rect = layout::MenuLinesOf(game)[static_cast<size_t>(line - 1)];
+        if (line < 1 || line > kMostLinesPerPage) {
+            continue;
+        }
+        // Only what changes: under Wine each move and each show is a round of requests.
+        const layout::Rect rect = layout::MenuLinesOf(game)[static_cast<size_t>(line - 1)];
+        const layout::Rect& before = placed.rect;
+        if (rect.x != before.x || rect.y != before.y || rect.width != before.width ||
+            rect.height != before.height) {
+            placed.rect = rect;
             Place(placed);
-            ShowWindow(placed.control, placed.rect.height > 0 ? SW_SHOWNA : SW_HIDE);
+        }
+        const bool shown = rect.height > 0;
+        // Its own flag: IsWindowVisible says false for every child until the window shows.
+        if (((GetWindowLongPtrW(placed.control, GWL_STYLE) & WS_VISIBLE) != 0) != shown) {
+            ShowWindow(placed.control, shown ? SW_SHOWNA : SW_HIDE);
         }
     }
     page_ = kMainPage;
