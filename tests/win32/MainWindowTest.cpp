@@ -8,7 +8,6 @@
 
 #include <process.h>
 
-#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <optional>
@@ -212,37 +211,22 @@ std::wstring Spoken(HWND control, bool description = false) {
     return text;
 }
 
-// The colours of a row of a control as it shows now.
-std::vector<COLORREF> ShownRow(HWND control, int y) {
-    RECT area{};
-    GetClientRect(control, &area);
-    std::vector<COLORREF> row;
-    const HDC dc = GetDC(control);
-    for (int x = 0; x < area.right; ++x) {
-        row.push_back(GetPixel(dc, x, y));
+// The colour of a point of a control as it shows now, or as it paints itself afresh.
+COLORREF ColourAt(HWND control, POINT point, bool repaint = true) {
+    if (repaint) {
+        RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
     }
+    const HDC dc = GetDC(control);
+    const COLORREF colour = GetPixel(dc, point.x, point.y);
     ReleaseDC(control, dc);
-    return row;
-}
-COLORREF ShownAt(HWND control, POINT point) {
-    return ShownRow(control, point.y).at(static_cast<size_t>(point.x));
-}
-// ... and as it paints itself now.
-COLORREF PaintedAt(HWND control, POINT point) {
-    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
-    return ShownAt(control, point);
+    return colour;
 }
 
-// A point of a key's edge, and one in its top right corner.
-POINT EdgeOf(HWND key) {
+// A point of a key's left edge, or of its top right corner.
+POINT PointOf(HWND key, bool corner) {
     RECT area{};
     GetClientRect(key, &area);
-    return {0, area.bottom / 2};
-}
-POINT CornerOf(HWND key) {
-    RECT area{};
-    GetClientRect(key, &area);
-    return {area.right - 2, 1};
+    return corner ? POINT{area.right - 2, 1} : POINT{0, area.bottom / 2};
 }
 
 // The tooltip window of the window; none before it has one.
@@ -281,20 +265,20 @@ void RestMouseOn(HWND control) {
 // blinks as the first does.
 TEST_F(Win32WindowTest, AGameBindingIsMarkedAndUnmarkedAtOnce) {
     const HWND key = Control(MainWindow::kKeypadId + 3);
-    ASSERT_NE(ShownAt(key, CornerOf(key)), GetSysColor(COLOR_HIGHLIGHT));
+    ASSERT_NE(ColourAt(key, PointOf(key, true), false), GetSysColor(COLOR_HIGHLIGHT));
     window.ShowGameBinding(3, "In the game: say hello");
     Pump(50);
-    EXPECT_EQ(ShownAt(key, CornerOf(key)), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_EQ(ColourAt(key, PointOf(key, true), false), GetSysColor(COLOR_HIGHLIGHT));
     EXPECT_EQ(TooltipOf(window.Handle(), key), L"In the game: say hello");
     window.ShowGameBinding(3, "");
     Pump(50);
-    EXPECT_NE(ShownAt(key, CornerOf(key)), GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_NE(PaintedAt(key, CornerOf(key)), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_NE(ColourAt(key, PointOf(key, true), false), GetSysColor(COLOR_HIGHLIGHT));
+    EXPECT_NE(ColourAt(key, PointOf(key, true)), GetSysColor(COLOR_HIGHLIGHT));
 
     const HWND last = Control(MainWindow::kKeypadId + kKeyCount - 1);
     Click(last);
     ASSERT_TRUE(PumpUntil([&] { return !window.IsKeyLit(kKeyCount - 1); }));
-    EXPECT_EQ(PaintedAt(last, EdgeOf(last)), GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(ColourAt(last, PointOf(last, false)), GetSysColor(COLOR_BTNFACE));
 }
 
 TEST_F(Win32WindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
@@ -317,12 +301,11 @@ TEST_F(Win32WindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
     // Unlit by the blink, the key keeps the focus and its place; Enter presses it again.
     ASSERT_TRUE(PumpUntil([&] { return !window.IsKeyLit(5); })) << "it blinks";
     EXPECT_EQ(GetFocus(), key);
-    EXPECT_EQ(PaintedAt(key, EdgeOf(key)), GetSysColor(COLOR_BTNFACE)) << "unlit: no button";
-    const std::vector<COLORREF> focusRow = ShownRow(key, 3);
-    EXPECT_NE(std::count(focusRow.begin(), focusRow.end(), GetSysColor(COLOR_BTNFACE)),
-              static_cast<std::ptrdiff_t>(focusRow.size()))
-        << "but its focus mark";
-    EXPECT_NE(PaintedAt(Control(MainWindow::kKeypadId + 6), EdgeOf(key)),
+    EXPECT_EQ(ColourAt(key, PointOf(key, false)), GetSysColor(COLOR_BTNFACE)) << "unlit: no button";
+    const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_FALSE(ColourAt(key, {4, 3}) == face && ColourAt(key, {5, 3}, false) == face)
+        << "but its dotted focus mark";
+    EXPECT_NE(ColourAt(Control(MainWindow::kKeypadId + 6), PointOf(key, false)),
               GetSysColor(COLOR_BTNFACE))
         << "another key is lit";
     PressKey(VK_RETURN);
@@ -524,9 +507,6 @@ TEST_F(Win32WindowTest, TheOtherGamesFolderChosenFromTheFileMenu) {
     const HWND fireTeam = Control(MainWindow::kKeypadId + 11);
     EXPECT_EQ(Spoken(fireTeam, true), L"In the game: fire team, select member 1");
     EXPECT_EQ(TooltipOf(window.Handle(), fireTeam), L"In the game: fire team, select member 1");
-    EXPECT_EQ(PaintedAt(fireTeam, CornerOf(fireTeam)), GetSysColor(COLOR_HIGHLIGHT));
-    const HWND unmarked = Control(MainWindow::kKeypadId + 1);
-    EXPECT_NE(PaintedAt(unmarked, CornerOf(unmarked)), GetSysColor(COLOR_HIGHLIGHT));
     RestMouseOn(fireTeam);
     EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(TooltipWindowOf(window.Handle())); }))
         << "the mouse resting on the key shows its tooltip";
