@@ -39,6 +39,10 @@ enum class Font {
 
 struct Rect {
     int16_t x, y, width, height;
+    bool operator==(const Rect& other) const {
+        return x == other.x && y == other.y && width == other.width && height == other.height;
+    }
+    bool operator!=(const Rect& other) const { return !(*this == other); }
 };
 
 struct Control {

@@ -665,9 +665,7 @@ void MainWindow::ShowGame(Game game) {
         }
         // Only what changes: under Wine each move and each show is a round of requests.
         const layout::Rect rect = layout::MenuLinesOf(game)[static_cast<size_t>(line - 1)];
-        const layout::Rect& before = placed.rect;
-        if (rect.x != before.x || rect.y != before.y || rect.width != before.width ||
-            rect.height != before.height) {
+        if (rect != placed.rect) {
             placed.rect = rect;
             Place(placed);
         }

@@ -81,7 +81,7 @@ class MainWindow : public View {
     void RememberFocus();
     void RestoreFocus();
     void BuildControls();
-    // The keys' own painting and every control's spoken name.
+    // The keys' own procedure, and the spoken names of the keys and the menu lines.
     void AttachSpokenNames();
     void BuildMenu();
     HWND CreateControl(const wchar_t* type, const std::wstring& text, DWORD style,
