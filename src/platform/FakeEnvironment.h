@@ -21,8 +21,13 @@ class FakeEnvironment : public Environment {
     // every view unless one is named (a 32-bit installer's keys on 64-bit Windows are in one).
     std::map<std::string, std::map<std::string, std::string>> registry;
     std::optional<RegistryView> registryView;
+    // What was looked at, in turn: each variable read and each registry key listed.
+    mutable std::vector<std::string> looks;
 
-    std::string Variable(const std::string& name) const override { return Find(variables, name); }
+    std::string Variable(const std::string& name) const override {
+        looks.push_back(name);
+        return Find(variables, name);
+    }
     std::string CurrentFolder() const override { return currentFolder; }
     std::string ProgramFolder() const override { return programFolder; }
     std::string KnownFolderPath(KnownFolder folder) const override {
@@ -39,6 +44,7 @@ class FakeEnvironment : public Environment {
     }
     std::vector<std::string> RegistrySubkeys(RegistryRoot, const std::string& key,
                                              RegistryView view) const override {
+        looks.push_back(key);
         if (!InView(view)) {
             return {};
         }
