@@ -22,6 +22,7 @@ class FakeView : public View {
   public:
     std::vector<std::string> list;
     std::string prompt;
+    std::string status;  // the status bar's text
     std::string currentKey;
     std::map<layout::Role, std::string> spoken;
     std::optional<Game> gameShown;
@@ -60,6 +61,7 @@ class FakeView : public View {
         }
         prompt = text;
     }
+    void ShowStatus(const std::string& text) override { status = text; }
     void ShowGame(Game game) override { gameShown = game; }
     void ShowPage(int16_t page) override { pageShown = page; }
     void SetCancelEnabled(bool) override {}

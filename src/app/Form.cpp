@@ -1,6 +1,5 @@
 #include "app/Form.h"
 
-#include <cctype>
 #include <exception>
 #include <optional>
 #include <utility>
@@ -13,6 +12,7 @@
 #include "app/RecoveryFile.h"
 #include "app/ScriptExport.h"
 #include "app/ScriptLoss.h"
+#include "app/StatusLine.h"
 #include "app/WorkingFolder.h"
 #include "model/install/GameFolders.h"
 #include "model/install/KnownPlaces.h"
@@ -49,19 +49,6 @@ constexpr const char* kLicenceNotice =
     "GNU General Public License as published by the Free Software Foundation, either version 3 "
     "of the License, or (at your option) any later version. It comes with ABSOLUTELY NO "
     "WARRANTY.";
-
-// The game's class letters as its class prompt names them: "S, E, M or L".
-std::string ClassLetters(const GameProfile& game) {
-    std::string letters;
-    for (size_t at = 0; at < game.classes.size(); ++at) {
-        letters +=
-            std::string(at == 0                        ? ""
-                        : at + 1 < game.classes.size() ? ", "
-                                                       : " or ") +
-            static_cast<char>(std::toupper(static_cast<unsigned char>(game.classes[at].letter)));
-    }
-    return letters;
-}
 
 constexpr const char* kGameBindingPrefix = "In the game: ";
 
@@ -152,6 +139,7 @@ void Form::UseScriptFolder(const std::string& folder) {
         SearchOrderOf(files_, folder, Profile(), UserRootOf(environment_), installations);
     answeredQuestion_.clear();
     view_.ShowGame(Profile().game);
+    statusLine_.ShowInUse(GameNameOfFolder(files_, folder, Profile()), folder);
     ShowPage(kMainPage);
     ShowGameBindings();
 }
@@ -179,7 +167,7 @@ void Form::ShowPage(int16_t page) {
 
 void Form::SelectKey(int16_t key) {
     currentKey_ = key;
-    status_.clear();
+    statusLine_.NextStep();
     const std::string name = SpokenKeyName(key);
     view_.SetSpokenText(layout::Role::CurrentKey, "Current key: " + name);
     // "Messages of keypad 5", "Messages of Page Up": the word keypad is no name of its own.
@@ -343,7 +331,7 @@ void Form::ShowMenu() {
     if (menu_.Page() != shownPage_) {
         ShowPage(menu_.Page());
     }
-    const std::string prompt = menu_.InProgress() ? kSelectPrompt : status_;
+    const std::string prompt = menu_.InProgress() ? kSelectPrompt : "";
     if (prompt != shownPrompt_) {
         view_.SetPrompt(prompt);
         shownPrompt_ = prompt;
@@ -383,12 +371,10 @@ void Form::OnKeypadClicked(int16_t key) {
 void Form::OnAssignClicked() {
     Guarded([&] {
         if (keys_.IsFull(currentKey_)) {
-            status_ = SpokenKeyName(currentKey_) + " holds " + std::to_string(kSlotsPerKey) +
-                      " messages already. Delete one to assign another.";
-            ShowMenu();
+            statusLine_.Note(FullKeyNote(currentKey_));
             return;
         }
-        status_.clear();
+        statusLine_.NextStep();
         menu_.Begin();
         ShowMenu();
     });
@@ -408,7 +394,7 @@ void Form::OnDeleteClicked(int16_t selectedIndex) {
         }
         keys_.Remove(currentKey_, selectedIndex);
         view_.RemoveAssignment(selectedIndex);
-        status_.clear();  // a full key has room again
+        statusLine_.NextStep();  // a full key has room again
         KeepRecovery();
     });
 }
@@ -737,8 +723,7 @@ void Form::OnMenuTick() {
             const std::string answer = Ask(prompt.text, prompt.title, prompt.defaultAnswer);
             step.picked = menu_.AnswerClass(answer);
             if (!step.picked && !answer.empty()) {
-                status_ = "No class has that letter (" + ClassLetters(Profile()) +
-                          "). The message was not assigned.";
+                statusLine_.Note(NoClassNote(Profile()));
             }
         }
         if (step.picked && keys_.Append(currentKey_, *step.picked)) {

@@ -12,6 +12,7 @@
 #include "app/Layout.h"
 #include "app/RecoveryFile.h"
 #include "app/SearchPath.h"
+#include "app/StatusLine.h"
 #include "app/View.h"
 #include "model/install/VirtualStore.h"
 #include "model/keys/KeyTable.h"
@@ -153,12 +154,10 @@ class Form {
     BlinkPhase blinkPhase_ = BlinkPhase::KeyUnlit;  // the first tick lights the key
     int16_t shownPage_ = kMainPage;
     std::string shownPrompt_;
-    // A short word on what was refused (a full key, no class), shown where the prompt is until
-    // the next step.
-    std::string status_;
-    std::string scriptFolder_;              // the game folder, or ET: Legacy's user folder
-    bool showsMessageTexts_ = false;        // the game of the script folder (ET: Legacy's)
-    Engine engine_ = Engine::Original;      // the engine that runs the script folder's scripts
+    StatusLine statusLine_{view_};      // the game and folder in use, or a word on the last step
+    std::string scriptFolder_;          // the game folder, or ET: Legacy's user folder
+    bool showsMessageTexts_ = false;    // the game of the script folder (ET: Legacy's)
+    Engine engine_ = Engine::Original;  // the engine that runs the script folder's scripts
     std::vector<std::string> searchOrder_;  // of the script folder
     KeyBindings gameBindings_;              // what the game binds the keys to, as its own
     std::array<std::string, kKeyCount> bindingsShown_;  // what the keypad says of them

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-#include "app/Program.h"
-
 namespace quillon::layout {
 
 // Places, sizes and captions are kept as players know them, the lower-case "command" included.
@@ -141,10 +139,6 @@ std::string PictureFileName(int16_t picture) {
 
 int16_t PictureCount() {
     return PictureNumber(kGames.back(), ProfileOf(kGames.back()).PageCount());
-}
-
-std::string WindowTitle(Game game) {
-    return std::string(kProgramName) + " - " + ProfileOf(game).name;
 }
 
 FontSpec SpecOf(Font font) {

@@ -100,6 +100,10 @@ struct Menu {
 
 constexpr int16_t kClientWidth = 481;
 constexpr int16_t kClientHeight = 326;
+// Below that, across the window's width, the status bar with Quillon's own notes; the two make
+// the window's inside.
+constexpr int16_t kStatusBarHeight = 20;
+constexpr int16_t kInsideHeight = kClientHeight + kStatusBarHeight;
 
 struct FontSpec {
     const char* face;  // "" for the toolkit's default
@@ -160,9 +164,6 @@ int16_t PictureNumber(Game game, int16_t page);
 // The assets' file of a picture, drawn at its scale: "page1@2x.png" and on.
 std::string PictureFileName(int16_t picture);
 int16_t PictureCount();
-
-// The window's title, which names the game of the game folder.
-std::string WindowTitle(Game game);
 
 const Control& ControlFor(Role role);
 

@@ -17,9 +17,7 @@ struct SearchProgress {
     std::string currentFolder;  // a folder being walked now
 
     // The lines a progress window shows above the folder being walked.
-    std::string SearchingLine() const {
-        return "Searching " + root + " for Wolfenstein games...";
-    }
+    std::string SearchingLine() const { return "Searching " + root + " for Wolfenstein games..."; }
     std::string WalkedLine() const { return std::to_string(foldersWalked) + " folders searched"; }
 };
 
@@ -46,9 +44,12 @@ class View {
     // Puts the line in place of line `index`; a selection stays.
     virtual void ReplaceAssignment(int16_t index, const std::string& line) = 0;
 
-    // The game of the game folder: the window's title, and the pictures and hot-spots of its menu.
+    // The game of the game folder: the pictures and hot-spots of its menu.
     virtual void ShowGame(Game game) = 0;
     virtual void SetPrompt(const std::string& text) = 0;  // above the menu picture
+    // The status bar at the window's foot, Quillon's own line: the game and the game folder in
+    // use, or a word on the last step. Screen readers are told each new text.
+    virtual void ShowStatus(const std::string& text) = 0;
     virtual void ShowPage(int16_t page) = 0;  // the menu picture of a page of the voice menu
     virtual void SetCancelEnabled(bool enabled) = 0;
     // The check mark of a checkable menu item.

@@ -60,7 +60,7 @@ int LayoutDpiToFit(int dpi, int frameWidth, int frameHeight, const ScreenRect& w
     const long long fits =
         std::min({static_cast<long long>(dpi),
                   fitting(workArea.right - workArea.left - frameWidth, layout::kClientWidth),
-                  fitting(workArea.bottom - workArea.top - frameHeight, layout::kClientHeight)});
+                  fitting(workArea.bottom - workArea.top - frameHeight, layout::kInsideHeight)});
     return static_cast<int>(
         std::max(fits, static_cast<long long>(std::min(dpi, layout::kDotsPerInch))));
 }

@@ -22,11 +22,11 @@ struct ScreenRect {
 // The place moved as little as it takes to lie inside the area, its top left corner first.
 ScreenRect Inside(const ScreenRect& place, const ScreenRect& area);
 
-// The scale, in dots per inch, at which the window's inside is laid out on a display of `dpi`:
-// the display's own, or as much less as it takes for the window to fit in the display's work
-// area, where its frame (border, title and menu bar, at the display's own scale) takes
-// `frameWidth` and `frameHeight` pixels. Never less than the layout's own scale: the window
-// is no smaller than the one players know, which any screen holds.
+// The scale, in dots per inch, at which the window's inside (the layout and the status bar
+// below it) is laid out on a display of `dpi`: the display's own, or as much less as it takes
+// for the window to fit in the display's work area, where its frame (border, title and menu
+// bar, at the display's own scale) takes `frameWidth` and `frameHeight` pixels. Never less than the
+// layout's own scale: the window is no smaller than the one players know, which any screen holds.
 int LayoutDpiToFit(int dpi, int frameWidth, int frameHeight, const ScreenRect& workArea);
 
 // The window's place as it is remembered between runs: "left top right bottom".

@@ -12,11 +12,11 @@ cleanup() {
 trap cleanup EXIT
 cpack --config "$build/CPackConfig.cmake" -B "$work/dist" >/dev/null
 
-# Prints the id of Quillon's shown window once there is one; fails after 30 s, or at once when
-# the process "$1" has ended.
+# Prints the id of Quillon's shown window, titled "Quillon" as its boxes are, once there is one;
+# fails after 30 s, or at once when the process "$1" has ended.
 quillon_window() {
     for _ in $(seq 300); do
-        xdotool search --onlyvisible --name '^Quillon - ' 2>/dev/null | head -n 1 | grep . && return
+        xdotool search --onlyvisible --name '^Quillon$' 2>/dev/null | head -n 1 | grep . && return
         kill -0 "$1" 2>/dev/null || return 1
         sleep 0.1
     done

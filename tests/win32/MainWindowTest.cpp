@@ -361,7 +361,10 @@ TEST_F(Win32WindowTest, WhatMustDoNothingDoesNothing) {
     ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(cancel) != FALSE; }));
     SetFocus(cancel);
     PressKey(VK_ESCAPE);
-    EXPECT_FALSE(Menu().InProgress()) << "Esc cancels as Cancel does";
+    Pump(2 * layout::kMenuTickInterval);
+    EXPECT_TRUE(Menu().InProgress()) << "Cancel is no Esc button";
+    PressKey(VK_RETURN);
+    EXPECT_FALSE(Menu().InProgress());
     EXPECT_TRUE(PumpUntil(
         [&] { return !IsWindowEnabled(cancel) && IsChild(window.Handle(), GetFocus()); }));
     SetFocus(Control(Role::AssignmentList));
@@ -489,8 +492,8 @@ TEST_F(Win32WindowTest, TheRoadByMouseToAboutAndExit) {
     EXPECT_FALSE(fs::exists(folder / "game/qmvc.cfg"));
 }
 
-// Game Folder... with ET: Legacy's user folder typed into it, where the title names the game and
-// the game's own binds are marked, and messages picked by digits (line 10 by 0) and by clicks,
+// Game Folder... with ET: Legacy's user folder typed into it, where the status bar names the game
+// and the game's own binds are marked, and messages picked by digits (line 10 by 0) and by clicks,
 // and a class typed into its box with a text of the player's own given by F2, reach the script
 // byte for byte; Load Script at Game Start; F2 again on the first of two lines.
 TEST_F(Win32WindowTest, TheOtherGamesFolderChosenFromTheFileMenu) {
@@ -501,7 +504,10 @@ TEST_F(Win32WindowTest, TheOtherGamesFolderChosenFromTheFileMenu) {
         Choose(layout::Command::ChooseGameFolder);
     }
     EXPECT_EQ(window.TheForm().ScriptFolder(), territory + "\\");
-    EXPECT_EQ(TextOf(window.Handle()), L"Quillon - Wolfenstein: Enemy Territory");
+    EXPECT_EQ(TextOf(window.Handle()), L"Quillon");
+    const HWND status = Control(MainWindow::kStatusBarId);
+    EXPECT_EQ(Spoken(status), L"ET: Legacy, game folder " + WideFromText(territory) + L"\\");
+    EXPECT_EQ(TextOf(status), Spoken(status));
     EXPECT_TRUE(IsWindowVisible(Control(MainWindow::kMenuLineId + 10)));
     // The game's own binds, marked for this folder: the fire team's keys.
     const HWND fireTeam = Control(MainWindow::kKeypadId + 11);
@@ -683,7 +689,7 @@ TEST_F(Win32WindowTest, AtTwiceTheDpiEverythingIsTwiceTheSize) {
         return std::pair(area.right, area.bottom);
     };
     const RECT frame = PlaceOf(window.Handle());  // tells a wrong frame from a wrong size
-    EXPECT_EQ(client(), std::pair(2L * layout::kClientWidth, 2L * layout::kClientHeight))
+    EXPECT_EQ(client(), std::pair(2L * layout::kClientWidth, 2L * layout::kInsideHeight))
         << "window " << frame.right - frame.left << " x " << frame.bottom - frame.top;
     const HWND assign = Control(Role::AssignButton);
     RECT place = PlaceOf(assign);
@@ -707,7 +713,7 @@ TEST_F(Win32WindowTest, AtTwiceTheDpiEverythingIsTwiceTheSize) {
     RECT suggested{-100, 0, 500, 400};
     SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96),
                  reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(client(), std::pair(LONG{layout::kClientWidth}, LONG{layout::kClientHeight}));
+    EXPECT_EQ(client(), std::pair(LONG{layout::kClientWidth}, LONG{layout::kInsideHeight}));
     EXPECT_EQ(PlaceOf(window.Handle()).left, -100);
 }
 

@@ -17,6 +17,7 @@
 #include <QSessionManager>
 #include <QSettings>
 #include <QShortcut>
+#include <QStatusBar>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <algorithm>
@@ -154,6 +155,7 @@ MainWindow::MainWindow(const Environment& environment)
     client->setFont(standard);
     setCentralWidget(client);
     BuildControls(client);
+    BuildStatusBar(standard);
     BuildMenu();
     BuildWindowKeys();
     setFixedSize(sizeHint());
@@ -248,6 +250,18 @@ void MainWindow::BuildControls(QWidget* client) {
     focusOrder.front().second->setFocus();
 }
 
+void MainWindow::BuildStatusBar(const QFont& font) {
+    statusBar()->setSizeGripEnabled(false);
+    statusBar()->setFont(font);
+    // A label of its own, which screen readers read; a long text is cut at the window's edge
+    // rather than widening it.
+    status_ = new QLabel(statusBar());
+    status_->setObjectName("status");
+    status_->setTextFormat(Qt::PlainText);
+    status_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    statusBar()->addWidget(status_, 1);
+}
+
 void MainWindow::BuildKeypad(QWidget* frame, std::vector<std::pair<int, QWidget*>>& focusOrder) {
     for (int16_t key = 0; key < kKeyCount; ++key) {
         const layout::KeypadButton& place = layout::kKeypad[key];
@@ -291,9 +305,6 @@ void MainWindow::BuildWindowKeys() {
         connect(shortcut, &QShortcut::activated, this,
                 [this, line = key.line] { form_.OnMenuLineClicked(line); });
     }
-    // Esc leaves the voice menu, as the Cancel button does.
-    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
-    connect(escape, &QShortcut::activated, this, [this] { form_.OnCancelClicked(); });
 }
 
 void MainWindow::PlaceWhereItWas() {
@@ -350,8 +361,16 @@ void MainWindow::SetPrompt(const std::string& text) {
     prompt_->setText(Text(text));
 }
 
+void MainWindow::ShowStatus(const std::string& text) {
+    status_->setText(Text(text));
+    status_->setAccessibleName(Text(text));
+    if (QAccessible::isActive()) {
+        QAccessibleEvent changed(status_, QAccessible::NameChanged);
+        QAccessible::updateAccessibility(&changed);
+    }
+}
+
 void MainWindow::ShowGame(Game game) {
-    setWindowTitle(Text(layout::WindowTitle(game)));
     for (size_t k = 0; k < menuLines_.size(); ++k) {
         const layout::Rect& spot = layout::MenuLinesOf(game)[k];
         menuLines_[k]->setGeometry(Geometry(spot));

@@ -40,6 +40,7 @@ class MainWindow : public QMainWindow, public View {
     void RemoveAssignment(int16_t index) override;
     void ReplaceAssignment(int16_t index, const std::string& line) override;
     void SetPrompt(const std::string& text) override;
+    void ShowStatus(const std::string& text) override;
     void ShowGame(Game game) override;
     void ShowPage(int16_t page) override;
     void SetCancelEnabled(bool enabled) override;
@@ -66,7 +67,8 @@ class MainWindow : public QMainWindow, public View {
 
   private:
     void BuildControls(QWidget* client);
-    void BuildWindowKeys();  // the digits of the menu lines, and Esc
+    void BuildStatusBar(const QFont& font);
+    void BuildWindowKeys();  // the digits of the menu lines
     void BuildKeypad(QWidget* frame, std::vector<std::pair<int, QWidget*>>& focusOrder);
     void BuildMenu();
     void AddMenuItem(QMenu* menu, const layout::MenuItem& item);
@@ -74,6 +76,7 @@ class MainWindow : public QMainWindow, public View {
 
     QListWidget* assignments_ = nullptr;
     QLabel* prompt_ = nullptr;
+    QLabel* status_ = nullptr;  // in the status bar
     QLabel* currentKey_ = nullptr;
     QPushButton* cancel_ = nullptr;
     PictureBox* menuPicture_ = nullptr;

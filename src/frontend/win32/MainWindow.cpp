@@ -339,7 +339,7 @@ void MainWindow::LayOut(const RECT* suggested) {
     }
     fonts_.swap(fonts);  // the fonts of the earlier dpi go once no control uses them
 
-    const SIZE client{Scaled(layout::kClientWidth), Scaled(layout::kClientHeight)};
+    const SIZE client{Scaled(layout::kClientWidth), Scaled(layout::kInsideHeight)};
     RECT frame{0, 0, client.cx, client.cy};
     AdjustWindowRectExForDpi(&frame, kWindowStyle, TRUE, 0, dpi_);
     const POINT at = suggested != nullptr ? POINT{suggested->left, suggested->top} : POINT{};
@@ -444,6 +444,7 @@ void MainWindow::BuildControls() {
     for (const auto& step : steps) {
         step.second();
     }
+    BuildStatusBar();
 }
 
 void MainWindow::AttachSpokenNames() {
@@ -510,8 +511,8 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_COMMAND:
             // The dialog keyboard handling sends Enter as IDOK: it presses the focused button,
-            // and nothing else, since the window has no default button. Esc comes as IDCANCEL,
-            // which does what the Cancel button does.
+            // and nothing else, since the window has no default button. Esc, as IDCANCEL, does
+            // nothing: Cancel is no Esc button.
             if (LOWORD(wParam) == IDOK) {
                 PressFocusedButton();
             } else if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == kFromAccelerator) {
@@ -607,7 +608,7 @@ void MainWindow::OnCommand(int id) {
         form_.OnMenuLineClicked(static_cast<int16_t>(id - kMenuLineId));
     } else if (id == IdOf(layout::Role::AssignButton)) {
         form_.OnAssignClicked();
-    } else if (id == IdOf(layout::Role::CancelButton) || id == IDCANCEL) {
+    } else if (id == IdOf(layout::Role::CancelButton)) {
         form_.OnCancelClicked();
     } else if (id == IdOf(layout::Role::DeleteButton)) {
         form_.OnDeleteClicked(SelectedAssignment());
@@ -655,7 +656,6 @@ void MainWindow::SetPrompt(const std::string& text) {
 }
 
 void MainWindow::ShowGame(Game game) {
-    SetWindowTextW(window_, WideFromText(layout::WindowTitle(game)).c_str());
     const bool otherGame = game != game_;
     game_ = game;
     for (Placement& placed : placements_) {

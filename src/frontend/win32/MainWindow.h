@@ -20,12 +20,12 @@ namespace quillon::win32 {
 // to the form, and carries out what the form tells the view.
 class MainWindow : public View {
   public:
-    // Control ids; none is IDOK or IDCANCEL, so Enter presses no button by itself, and Esc
-    // reaches the window as IDCANCEL.
+    // Control ids; none is IDOK or IDCANCEL, so neither Enter nor Esc presses a button by itself.
     static constexpr int kKeypadId = 100;    // + key number
     static constexpr int kMenuLineId = 200;  // + line number; also the digit keys
     static int IdOf(layout::Role role) { return 300 + static_cast<int>(role); }
     static int IdOf(layout::Command command) { return 400 + static_cast<int>(command); }
+    static constexpr int kStatusBarId = 500;
 
     // `environment` is where the form learns of the machine and the user.
     explicit MainWindow(const Environment& environment);
@@ -45,6 +45,7 @@ class MainWindow : public View {
     void RemoveAssignment(int16_t index) override;
     void ReplaceAssignment(int16_t index, const std::string& line) override;
     void SetPrompt(const std::string& text) override;
+    void ShowStatus(const std::string& text) override;
     void ShowGame(Game game) override;
     void ShowPage(int16_t page) override;
     void SetCancelEnabled(bool enabled) override;
@@ -81,6 +82,8 @@ class MainWindow : public View {
     void RememberFocus();
     void RestoreFocus();
     void BuildControls();
+    // Below the layout, Quillon's own line (StatusBar.cpp).
+    void BuildStatusBar();
     // The keys' own procedure, and the spoken names of the keys and the menu lines.
     void AttachSpokenNames();
     void BuildMenu();
