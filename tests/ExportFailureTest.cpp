@@ -31,6 +31,7 @@ namespace quillon {
 namespace {
 
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace fs = std::filesystem;
 using test::ReadFile;
@@ -138,9 +139,12 @@ TEST_F(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopiedToAGameFolderThatExi
     fs::resize_file(folder / "qmscript.txt", kLargestScript + 1);
     ExpectFailedAndUntouched(Export(), "larger than 1 MiB");
     // Whatever Quillon writes, it reads back: a script past that size is not written.
-    fs::resize_file(folder / "qmscript.txt",
-                    kLargestScript + 1 - GenerateScriptBody(TableSaying(3, 1)).size());
+    WriteFile(folder / "qmscript.txt",
+              std::string(kLargestScript + 1 - GenerateScriptBody(TableSaying(3, 1)).size(), '/'));
     ExpectFailedAndUntouched(Export(), "is too large: the script would be");
+    // The game reads a script up to its first NUL: nothing after it would run.
+    WriteFile(folder / "qmscript.txt", std::string("// t\0\r\n", 7));
+    ExpectFailedAndUntouched(Export(), "holds a NUL byte (byte 5)");
     fs::remove(folder / "qmscript.txt");
 #ifndef _WIN32
     // A pipe in the template's place would hold a reader forever.
@@ -190,7 +194,8 @@ TEST_F(ExportFailure, LeftoversBesideTheScriptDoNotMatter) {
     fs::remove(folder / "qmvc.cfg");
     fs::create_directories(folder / "qmvc.cfg" / "inside");
     const std::string failure = Export().Message();
-    EXPECT_THAT(failure, HasSubstr("could not be written: "));
+    EXPECT_THAT(failure, HasSubstr("qmvc.cfg\" is a folder, which the game cannot run"));
+    EXPECT_THAT(failure, Not(HasSubstr("can be written to")));
     EXPECT_TRUE(fs::is_directory(folder / "qmvc.cfg" / "inside"));
     EXPECT_EQ(NamesIn(folder.Path()), kTemplateAndScript) << "no new file is left behind";
 }

@@ -22,6 +22,7 @@ using ::testing::_;
 using ::testing::AllOf;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::Not;
 
 namespace fs = std::filesystem;
 using test::FakeView;
@@ -217,8 +218,10 @@ TEST_F(FormTest, AScriptTooLongForTheGameIsSaidToBeSo) {
               "// " + std::string(ReturnToCastleWolfenstein().scriptLimit, 'x') + "\r\n");
     Exported();
     const std::string size = std::to_string(fs::file_size(folder / "game/qmvc.cfg"));
-    EXPECT_THAT(view.said, ElementsAre(HasSubstr("has been created"),
-                                       AllOf(HasSubstr("The script is " + size + " bytes long"),
+    // In the box of the export's result: no success is read first.
+    EXPECT_THAT(view.said, ElementsAre(AllOf(Not(HasSubstr("has been created")),
+                                             HasSubstr("qmvc.cfg\", but the game will not run"),
+                                             HasSubstr("The script is " + size + " bytes long"),
                                              HasSubstr("131071"))));
 }
 
@@ -474,7 +477,7 @@ TEST_F(FormTest, TheGameAndItsKeysFollowTheFolder) {
     EXPECT_EQ(view.gameShown, Game::EnemyTerritory);
     EXPECT_EQ(form.Keys().At(1, 0)->Label(), "I'm a Field Ops");
     EXPECT_FALSE(form.Keys().IsUsed(2, 0));
-    EXPECT_THAT(view.said.back(), HasSubstr("1 lines of it were not understood"));
+    EXPECT_THAT(view.said.back(), HasSubstr("1 line of it was not understood"));
 }
 
 #ifndef _WIN32
@@ -581,6 +584,21 @@ TEST_F(FormTest, TheScriptRunAtGameStartIsOneLineOfAutoexec) {
     form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
     EXPECT_THAT(view.said, ElementsAre(_, AllOf(HasSubstr("could not read"), HasSubstr("folder"))));
     EXPECT_EQ(files.Taken(FaultyFileSystem::Step::Create), created);
+
+    // A read-only file is changed only when the player says so, as a read-only script is.
+    fs::permissions(folder / "game/autoexec.cfg", fs::perms::owner_write, fs::perm_options::remove);
+    view.yesNoReplies = {false, true};
+    form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+    EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "seta name \"me\"\nbind x y");
+    form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+    EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "seta name \"me\"\nbind x y\nexec qmvc");
+    EXPECT_THAT(view.questions, ElementsAre(HasSubstr("It is marked read-only"), _));
+
+    // A game folder that is gone is not made again, and the player is told so.
+    fs::remove_all(folder / "game");
+    form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+    EXPECT_FALSE(fs::exists(folder / "game"));
+    EXPECT_THAT(LastMessage(), HasSubstr("game/\" does not exist"));
 }
 
 // An export that would take keys the game binds to something else asks first: Yes takes them,
@@ -667,7 +685,7 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
     const auto form = StartedIn(folder, view, RealFileSystem());
     EXPECT_EQ(view.list, (Lines{"Medic    3     1", "I'm a Engineer    1     101"}));
     EXPECT_THAT(view.said, ElementsAre(AllOf(HasSubstr("restored the messages of 2 keys"),
-                                             HasSubstr("1 lines of it were not understood"))));
+                                             HasSubstr("1 line of it was not understood"))));
     EXPECT_FALSE(form->HasUnexportedChanges());
 
     // What could not be read is not dropped unasked: No writes nothing, Yes replaces it.
@@ -675,7 +693,7 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
     form->OnMenuCommand(layout::Command::ExportScript);
     EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), script);
     form->OnMenuCommand(layout::Command::ExportScript);
-    EXPECT_THAT(view.questions, ElementsAre(HasSubstr("1 lines of it that Quillon could not read "
+    EXPECT_THAT(view.questions, ElementsAre(HasSubstr("1 line of it that Quillon could not read "
                                                       "would be lost, such as:\n  set try9b1  "
                                                       "\"vsay_team Moonwalk;\""),
                                             _));
@@ -812,7 +830,8 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
     EXPECT_EQ(view.gameBindings[11], "In the game: +attack");
     EXPECT_EQ(view.gameBindings[14], "");
     EXPECT_THAT(view.said,
-                ElementsAre(_, HasSubstr("before this one: \"" + install + "legacy/qmvc.cfg")));
+                ElementsAre(AllOf(HasSubstr("will not run it as written"),
+                                  HasSubstr("before this one: \"" + install + "legacy/qmvc.cfg"))));
     SCOPED_TRACE("a configuration that cannot be read, or is too large, says nothing of the keys");
     WriteFile(install + "legacy/profiles/Me/etconfig.cfg", std::string(2 << 20, '\n'));
     FakeView large;
@@ -970,12 +989,16 @@ TEST(WorkingFolder, AFolderOfItsOwnIsMadeAndWhatIsMissingIsSaid) {
     EXPECT_TRUE(chosen.status.Ok());
     EXPECT_EQ(ReadFile(own + "qmscript.txt"), "mine");
 
-    // A folder that cannot be made: the current one, and why.
-    folder.environment.variables["XDG_CONFIG_HOME"] = folder.Text() + "refused";
+    // A folder that cannot be made: the current one, given the template, and why.
     files.Plant(FaultyFileSystem::Step::MakeFolder, Denied(), "refused");
-    chosen = ChooseWorkingFolder(files, folder.environment);
-    EXPECT_EQ(chosen.folder, folder.Text());
+    WriteFile(folder / "installed.txt", "default");
+    fs::create_directory(folder / "current");
+    chosen = ChooseWorkingFolder(
+        files,
+        {folder.Text("current/"), {}, folder.Text("refused/q/"), folder.Text("installed.txt")});
+    EXPECT_EQ(chosen.folder, folder.Text("current/"));
     EXPECT_THAT(chosen.status.Message(), HasSubstr("Permission denied"));
+    EXPECT_EQ(ReadFile(folder / "current/qmscript.txt"), "default");
 
     // The current folder holds the settings: it stays the working folder.
     WriteFile(folder / "qm.cfg", "");

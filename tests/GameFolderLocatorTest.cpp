@@ -7,6 +7,7 @@
 #include <tuple>
 
 #include "FakeView.h"
+#include "ScriptText.h"
 #include "TempFolder.h"
 #include "app/GameFolderLocator.h"
 #include "app/Messages.h"
@@ -87,7 +88,7 @@ TEST(SettingsFile, ReadsThePathAsTheEditorWroteIt) {
     TempFolder folder;
     const std::string s(1, kSeparator);
     const std::string game = s + "Spiele" + s + "Main" + s;
-    const std::vector<std::pair<std::string, std::string>> spellings = {
+    std::vector<std::pair<std::string, std::string>> spellings = {
         // clang-format off
         {"\xEF\xBB\xBF" + game + "\r\n", game}, {"\r\n \r\n\t\n" + game + "\r\n", game},
         {"\xEF\xBB\xBF\n\n  \"" + game + "\"\n", game}, {"\t" + game + "  \r\n", game},
@@ -105,11 +106,18 @@ TEST(SettingsFile, ReadsThePathAsTheEditorWroteIt) {
         {s + "M\xFCller" + s + "\r\n", s + "M\xFCller" + s},
 #endif
     };
+    const std::u16string wide(game.begin(), game.end());
+    spellings.push_back({test::Utf16(u"\r\n" + wide + u"\r\n"), game});
+    spellings.push_back({test::Utf16(wide, true), game});
     for (const auto& [content, path] : spellings) {
         WriteFile(folder / kSettingsFileName, content);
         EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).scriptFolder.value_or(""), path)
             << content;
     }
+    // A NUL byte where no editor writes one is said, not passed over.
+    WriteFile(folder / kSettingsFileName, game + std::string("\r\n\0", 3));
+    EXPECT_THAT(ReadSettingsFile(RealFileSystem(), folder.Text()).status.Message(),
+                HasSubstr("NUL"));
 }
 
 // A settings file that names no game folder (one that has gone, a file, a plain folder, junk) is

@@ -21,6 +21,10 @@
 #include "model/script/ScriptGenerator.h"
 #include "model/script/ScriptReader.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace quillon {
 namespace {
 
@@ -83,6 +87,41 @@ TEST(ScriptGenerator, EveryKeyCyclesThroughItsMessagesBehindTheTemplate) {
         WriteFile(folder / "qmscript.txt", templateText);
         ASSERT_TRUE(WriteConsoleScript(RealFileSystem(), table, folder.Text(), folder.Text()).Ok());
         EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), templateText + expected);
+    }
+}
+
+// A template in any encoding a Windows editor writes reaches the game as single bytes, without a
+// byte-order mark (which the engine would take for part of the first command); what the system's
+// code page cannot hold, and UTF-16 that is not well-formed, fail before anything is written.
+TEST(ScriptGenerator, TheTemplateIsWrittenAsTheGameReadsIt) {
+    const std::string text = "// mine\r\nbind KP_END \"vstr try11bb\"\r\n";
+    const std::u16string wide(text.begin(), text.end());
+#ifdef _WIN32
+    const bool westernCodePage = GetACP() == 1252;
+    const std::string umlaut = westernCodePage ? "\xFC" : "";
+#else
+    const bool westernCodePage = false;
+    const std::string umlaut = "\xC3\xBC";  // UTF-8, the system's own
+#endif
+    const std::pair<std::string, std::string> cases[] = {
+        {test::Utf16(wide), text},
+        {test::Utf16(wide, true), text},
+        {"\xEF\xBB\xBF" + text, text},
+        {"// M\xFCller\r\n", "// M\xFCller\r\n"},
+        {test::Utf16(u"// M\u00FCller"), umlaut.empty() ? "" : "// M" + umlaut + "ller"},
+        {test::Utf16(u"// \u4E2D\U0001F600"), westernCodePage ? "" : "// \u4E2D\U0001F600"},
+        {test::Utf16(u"// " + std::u16string(1, 0xD83D)), ""},
+        {test::Utf16(u"// ") + "x", ""},
+        {"\xEF\xBB\xBF// \xFC", ""}};
+    TempFolder folder;
+    for (const auto& [written, read] : cases) {
+        WriteFile(folder / "qmscript.txt", written);
+        WriteFile(folder / "qmvc.cfg", "earlier");
+        const Result<size_t> exported =
+            WriteConsoleScript(RealFileSystem(), KeyTable(), folder.Text(), folder.Text());
+        EXPECT_EQ(exported.Ok(), !read.empty()) << read << exported.Message();
+        EXPECT_EQ(ReadFile(folder / "qmvc.cfg"),
+                  read.empty() ? "earlier" : read + GenerateScriptBody(KeyTable()));
     }
 }
 

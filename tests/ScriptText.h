@@ -4,6 +4,18 @@
 
 namespace quillon::test {
 
+// Text as Notepad saves it as "Unicode" (big endian: "Unicode big endian"): a byte-order mark,
+// then two bytes a unit.
+inline std::string Utf16(const std::u16string& text, bool bigEndian = false) {
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (const char16_t unit : text) {
+        const char high = static_cast<char>(unit >> 8);
+        const char low = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
 // The generated block of a key without messages, written out as the game receives it.
 inline std::string FreeBlock(int key) {
     const std::string k = std::to_string(key);

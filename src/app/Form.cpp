@@ -27,13 +27,9 @@
 namespace quillon {
 namespace {
 
-// These four are kept word for word as players know them, "sucessful" and " : " included.
+// These two are kept word for word as players know them.
 constexpr const char* kNumLockMessage = "Num Lock cannot be scripted with Quillon...";
 constexpr const char* kSelectPrompt = "Please select a command";
-const std::string kExportedMessage =
-    "The script has been created and can be activated by typing the following in the console : /" +
-    kRunScriptLine;
-constexpr const char* kExportedTitle = "Script compilation sucessful";
 constexpr const char* kCloseQuestion = "Export the script before closing?";
 constexpr const char* kChangeFolderQuestion =
     "Export the script into the current game folder before changing it?";
@@ -241,10 +237,11 @@ void Form::RestoreKeys() {
         const RestoredKeys restored =
             ReadScriptAssignments(Profile(), read.Get(), TemplateText(), engine_);
         if (restored.linesNotUnderstood > 0) {
-            Tell("Quillon restored the messages of " + std::to_string(restored.keysRestored) +
-                     " keys from \"" + PathForMessage(script) + "\"; " +
-                     std::to_string(restored.linesNotUnderstood) +
-                     " lines of it were not understood and were left out.",
+            Tell("Quillon restored the messages of " + Counted(restored.keysRestored, "key") +
+                     " from \"" + PathForMessage(script) + "\"; " +
+                     Counted(restored.linesNotUnderstood, "line") + " of it " +
+                     (restored.linesNotUnderstood == 1 ? "was" : "were") +
+                     " not understood and left out.",
                  kProgramName);
         }
         keys_ = WithShowableTexts(restored.table, "\"" + PathForMessage(script) + "\"");
@@ -347,6 +344,11 @@ void Form::RevealCurrentKey() {
 void Form::Tell(const std::string& text, const std::string& title) {
     RevealCurrentKey();
     view_.ShowMessageBox(text, title);
+}
+
+bool Form::Confirmed(const std::string& question) {
+    RevealCurrentKey();
+    return view_.AskYesNo(question, kProgramName);
 }
 
 std::string Form::Ask(const std::string& prompt, const std::string& title,
@@ -485,12 +487,11 @@ bool Form::Export() {
     savedKeys_ = keys_;
     NoteScriptOnDisk();
     DiscardRecovery();
-    Tell(kExportedMessage, kExportedTitle);
+    const ExportBox box = ExportResult(
+        ScriptPath(),
+        {ScriptFoundFirst(GameSearchPath(), scriptFolder_), ScriptSizeWarning(Profile(), size)});
+    Tell(box.text, box.title);
     TellStoredIn(kScriptFileName, storedIn);
-    TellScriptFoundFirst();
-    if (const std::string warning = ScriptSizeWarning(Profile(), size); !warning.empty()) {
-        Tell(warning, kProgramName);
-    }
     return true;
 }
 
@@ -499,7 +500,7 @@ std::string Form::ScriptPath() const {
 }
 
 std::string Form::TemplateText() const {
-    return files_.ReadRegularFile(workingFolder_ + kTemplateFileName, kLargestScript).Get();
+    return ReadTemplate(files_, workingFolder_).Get();
 }
 
 GameFiles Form::ScriptFolderFiles() const {
@@ -518,19 +519,6 @@ void Form::TellStoredIn(const std::string& name, const std::string& folder) {
     }
 }
 
-void Form::TellScriptFoundFirst() {
-    const SearchPath search = GameSearchPath();
-    const std::string first = search.FolderHolding(kScriptFileName);
-    if (first.empty() || first == scriptFolder_) {
-        return;
-    }
-    Tell("The game finds another \"" + kScriptFileName + "\" before this one: \"" +
-             PathForMessage(search.FilesOf(first).FolderOf(kScriptFileName) + kScriptFileName) +
-             "\".\n\"/" + kRunScriptLine +
-             "\" runs that one; move it away to run the script just exported.",
-         kProgramName);
-}
-
 void Form::ShowScriptRunAtStart() {
     // The game runs the first autoexec.cfg of its search path, and no other.
     const SearchPath search = GameSearchPath();
@@ -545,6 +533,10 @@ void Form::ShowScriptRunAtStart() {
 }
 
 void Form::ToggleScriptRunAtStart() {
+    if (!files_.IsFolder(scriptFolder_)) {  // never made again here: no game would read it
+        Tell(GameFolderMissing(scriptFolder_), kProgramName);
+        return;
+    }
     // The file the game runs; where it has none, one in the first folder it searches.
     const SearchPath search = GameSearchPath();
     std::string folder = search.FolderHolding(kAutoexecFileName);
@@ -569,6 +561,9 @@ void Form::ToggleScriptRunAtStart() {
              kProgramName);
         ShowScriptRunAtStart();
         return;
+    }
+    if (files_.IsReadOnly(path) && !Confirmed(ReadOnlyAutoexecQuestion(path))) {
+        return;  // the mark is the player's: changed only when asked, as the script's is
     }
     if (const Status made =
             files_.IsFolder(folder) ? Status::Success() : MakeFolders(files_, folder);

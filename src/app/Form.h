@@ -106,8 +106,6 @@ class Form {
     // what the game binds them to; asks when the export would take keys from the game. Nothing
     // when the player cancels.
     std::optional<std::set<int16_t>> KeysLeftToTheGame();
-    // Tells of a script earlier in the game's search path, which the game runs instead.
-    void TellScriptFoundFirst();
     // Tells where a file went instead of the folder the script goes to, and why.
     void TellStoredIn(const std::string& name, const std::string& folder);
     // Asks for the text of the player's own that the selected message carries, until the game
@@ -130,6 +128,7 @@ class Form {
     // The boxes: while one is open the current key is lit, whatever the blink.
     void RevealCurrentKey();
     void Tell(const std::string& text, const std::string& title);
+    bool Confirmed(const std::string& question);  // Yes to a question of the program's
     std::string Ask(const std::string& prompt, const std::string& title,
                     const std::string& defaultAnswer);
 

@@ -30,9 +30,8 @@ namespace {
 
 std::string SizeInWords(uint64_t bytes) {
     constexpr uint64_t kMebibyte = 1024 * 1024;
-    return bytes >= kMebibyte && bytes % kMebibyte == 0
-               ? std::to_string(bytes / kMebibyte) + " MiB"
-               : std::to_string(bytes) + " bytes";
+    return bytes >= kMebibyte && bytes % kMebibyte == 0 ? std::to_string(bytes / kMebibyte) + " MiB"
+                                                        : std::to_string(bytes) + " bytes";
 }
 
 std::string MessageTextReason(const MessageTextProblem& problem) {
@@ -71,6 +70,10 @@ std::string MessageTextReasons(const std::vector<MessageTextProblem>& problems) 
         reasons += "\n- " + MessageTextReason(problem);
     }
     return reasons;
+}
+
+std::string Counted(size_t count, const std::string& noun) {
+    return std::to_string(count) + " " + noun + (count == 1 ? "" : "s");
 }
 
 std::string WhyFailed(const Status& failed) {

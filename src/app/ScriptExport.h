@@ -3,12 +3,19 @@
 #include <cstdint>
 #include <set>
 #include <string>
+#include <vector>
 
+#include "app/SearchPath.h"
 #include "model/game/GameProfile.h"
 #include "model/keys/KeyTable.h"
 #include "platform/FileSystem.h"
 
 namespace quillon {
+
+// The template of the working folder (a folder text ending in the separator) as the game reads
+// it: see TextForGame(). A failure says what went wrong and what to do. No script carries a NUL
+// byte, after which the game would read none of it: a template holding one fails.
+Result<std::string> ReadTemplate(FileSystem& files, const std::string& workingFolder);
 
 // Writes the template from the working folder followed by the generated part to the script in
 // `scriptFolder` (folders end in the separator), replacing the earlier script only once the new
@@ -18,6 +25,23 @@ namespace quillon {
 Result<size_t> WriteConsoleScript(FileSystem& files, const KeyTable& table,
                                   const std::string& workingFolder, const std::string& scriptFolder,
                                   const std::set<int16_t>& keysLeft = {});
+
+// What an export of the script into a folder says when that folder is gone; other steps that
+// would write into it say the same.
+std::string GameFolderMissing(const std::string& scriptFolder);
+
+// The box that tells the player the script at `path` was written. The known message when the
+// game runs it; else the reasons it will not run as written (empty ones are none), in the same
+// box, so that no success is read first.
+struct ExportBox {
+    std::string text;
+    std::string title;
+};
+ExportBox ExportResult(const std::string& path, const std::vector<std::string>& notRun);
+
+// What to say of a script earlier in the game's search path than the one in `scriptFolder`, which
+// the game runs instead; empty when there is none.
+std::string ScriptFoundFirst(const SearchPath& search, const std::string& scriptFolder);
 
 // What to tell the player about a script of `size` bytes that the game would not run (it runs
 // none of a script that reaches its limit); nothing for one it runs.

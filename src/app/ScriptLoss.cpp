@@ -7,6 +7,8 @@
 namespace quillon {
 namespace {
 
+constexpr const char* kReadOnlyMarked = "\n- It is marked read-only; Quillon keeps the mark.";
+
 // The keys whose messages on disk are not all among the key's messages in `keys`.
 std::string KeysHeldOnlyOnDisk(const KeyTable& onDisk, const KeyTable& keys) {
     std::string names;
@@ -40,8 +42,8 @@ std::string ScriptLossQuestion(const GameProfile& game, const ScriptOnDisk& scri
             losses += names.empty() ? "." : ": messages on " + names + " would be lost.";
         }
         if (onDisk.linesNotUnderstood > 0) {
-            losses += "\n- " + std::to_string(onDisk.linesNotUnderstood) +
-                      " lines of it that Quillon could not read would be lost, such as:\n  " +
+            losses += "\n- " + Counted(onDisk.linesNotUnderstood, "line") +
+                      " of it that Quillon could not read would be lost, such as:\n  " +
                       PathForMessage(onDisk.firstNotUnderstood);
         }
     } else if (script.now.Kind() != ErrorKind::Missing) {
@@ -49,13 +51,18 @@ std::string ScriptLossQuestion(const GameProfile& game, const ScriptOnDisk& scri
                   "): whatever it holds would be lost.";
     }
     if (script.readOnly) {
-        losses += "\n- It is marked read-only; Quillon keeps the mark.";
+        losses += kReadOnlyMarked;
     }
     if (losses.empty()) {
         return {};
     }
     return "Exporting replaces \"" + PathForMessage(script.path) + "\":" + losses +
            "\nReplace it? No exports nothing.";
+}
+
+std::string ReadOnlyAutoexecQuestion(const std::string& path) {
+    return "Loading the script at game start changes \"" + PathForMessage(path) +
+           "\":" + kReadOnlyMarked + "\nChange it? No leaves it as it is.";
 }
 
 }  // namespace quillon

@@ -25,4 +25,8 @@ struct ScriptOnDisk {
 std::string ScriptLossQuestion(const GameProfile& game, const ScriptOnDisk& script,
                                const KeyTable& keys);
 
+// The question before Load Script at Game Start changes an autoexec.cfg that the player marked
+// read-only (the mark stays).
+std::string ReadOnlyAutoexecQuestion(const std::string& path);
+
 }  // namespace quillon

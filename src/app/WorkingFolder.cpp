@@ -53,6 +53,20 @@ std::string InstalledTemplate(const Environment& environment) {
 }
 #endif
 
+// Copies the default template at `installed` into the folder when it has no template.
+Status WithDefaultTemplate(FileSystem& files, const std::string& folder,
+                           const std::string& installed) {
+    if (files.Exists(folder + kTemplateFileName)) {
+        return Status::Success();
+    }
+    const Result<std::string> read = files.ReadRegularFile(installed, kLargestScript);
+    return read.Ok() ? WriteFileReplacing(files, folder + kTemplateFileName, read.Get())
+           : read.Kind() == ErrorKind::Missing
+               ? read.Saying("there is none at \"" + PathForMessage(installed) + "\"")
+               : read.Saying("\"" + PathForMessage(installed) +
+                             "\" cannot be used: " + WhyFailed(read));
+}
+
 }  // namespace
 
 WorkingFolderPlaces WorkingFolderPlacesOf(const Environment& environment) {
@@ -85,29 +99,23 @@ WorkingFolder ChooseWorkingFolder(FileSystem& files, const WorkingFolderPlaces& 
                               "keeps them in \"" +
                               PathForMessage(current) + "\".")};
     }
+    std::string chosen = own;
+    std::string notMade;
     if (const Status made = MakeFolders(files, own); !made.Ok()) {
-        return {current, made.Saying("Quillon could not make the folder \"" + PathForMessage(own) +
-                                     "\" for its settings: " + WhyFailed(made) +
-                                     ".\nIt keeps them in \"" + PathForMessage(current) + "\".")};
+        chosen = current;
+        notMade = "Quillon could not make the folder \"" + PathForMessage(own) +
+                  "\" for its settings: " + WhyFailed(made) + ".\nIt keeps them in \"" +
+                  PathForMessage(current) + "\".";
     }
-    if (files.Exists(own + kTemplateFileName)) {
-        return {own, {}};
-    }
-    const std::string& installed = places.defaultTemplate;
-    const Result<std::string> read = files.ReadRegularFile(installed, kLargestScript);
-    const Status copied =
-        read.Ok() ? WriteFileReplacing(files, own + kTemplateFileName, read.Get())
-        : read.Kind() == ErrorKind::Missing
-            ? read.Saying("there is none at \"" + PathForMessage(installed) + "\"")
-            : read.Saying("\"" + PathForMessage(installed) +
-                          "\" cannot be used: " + WhyFailed(read));
+    const Status copied = WithDefaultTemplate(files, chosen, places.defaultTemplate);
     if (!copied.Ok()) {
-        return {own, copied.Saying("Quillon keeps its settings in \"" + PathForMessage(own) +
-                                   "\", but could not put the default template \"" +
-                                   kTemplateFileName + "\" there: " + WhyFailed(copied) +
-                                   ".\nPut a template of that name there before you export.")};
+        return {chosen, copied.Saying((notMade.empty() ? "" : notMade + "\n") +
+                                      "Quillon keeps its settings in \"" + PathForMessage(chosen) +
+                                      "\", but could not put the default template \"" +
+                                      kTemplateFileName + "\" there: " + WhyFailed(copied) +
+                                      ".\nPut a template of that name there before you export.")};
     }
-    return {own, {}};
+    return {chosen, notMade.empty() ? Status::Success() : Told(notMade)};
 }
 
 }  // namespace quillon

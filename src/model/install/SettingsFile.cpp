@@ -62,7 +62,14 @@ RememberedFolder ReadSettingsFile(FileSystem& files, const std::string& workingF
         files.ReadRegularFile(workingFolder + kSettingsFileName, kLargestSettingsFile);
     RememberedFolder remembered;
     if (read.Ok()) {
-        remembered.scriptFolder = ScriptFolderFromSettings(TextFromEditor(read.Get()));
+        const std::string text = TextFromEditor(read.Get());
+        // No path holds one: the file is no text Quillon wrote or an editor saves.
+        if (text.find('\0') != std::string::npos) {
+            remembered.status = Status::Failure(
+                ErrorKind::Unsuitable, "it holds a NUL byte, which is in no folder's name");
+        } else {
+            remembered.scriptFolder = ScriptFolderFromSettings(text);
+        }
     } else if (read.Kind() != ErrorKind::Missing) {
         remembered.status = read;
     }

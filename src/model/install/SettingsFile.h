@@ -18,7 +18,8 @@ std::optional<std::string> ScriptFolderFromSettings(const std::string& content);
 // What the settings file of the working folder (a folder text ending in the separator) gave.
 struct RememberedFolder {
     std::optional<std::string> scriptFolder;  // nothing when the file is absent or holds no path
-    Status status;  // a failure when the file is there but cannot be used (a pipe, say)
+    // A failure when the file is there but cannot be used (a pipe, say, or one holding a NUL).
+    Status status;
 };
 // Its text is read as the player's editor wrote it: see TextFromEditor().
 RememberedFolder ReadSettingsFile(FileSystem& files, const std::string& workingFolder);
