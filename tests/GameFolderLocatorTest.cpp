@@ -526,7 +526,8 @@ TEST(KnownPlaces, TheRegistryOfThisMachine) {
         test::TestRegistryKey entry(
             L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QuillonTestEntry");
         entry.Set(L"DisplayName", L"Return to Castle Wolfenstein (test)");
-        entry.Set(L"InstallLocation", (folder.Path() / "From an installer").wstring());
+        entry.Set(L"InstallLocation",
+                  L" \"" + (folder.Path() / "From an installer").wstring() + L"\\  \"\t");
         test::TestRegistryKey other(
             L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QuillonTestOther");
         other.Set(L"DisplayName", L"Some other game");
@@ -538,7 +539,9 @@ TEST(KnownPlaces, TheRegistryOfThisMachine) {
         test::TestRegistryKey legacy(
             L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\QuillonTestLegacy");
         legacy.Set(L"DisplayName", L"ET: Legacy 2.83.1");
-        legacy.Set(L"InstallLocation", (folder.Path() / "ET").wstring());
+        // As installers write it: with the system's variables, in quotes, with blanks.
+        SetEnvironmentVariableW(L"QUILLON_TEST_ROOT", folder.Path().wstring().c_str());
+        legacy.Set(L"InstallLocation", L"%QUILLON_TEST_ROOT%\\ET", REG_EXPAND_SZ);
         EXPECT_EQ(FoundFolders(KnownPlacesOf(RealEnvironment(), RealFileSystem())),
                   (std::vector<std::string>{steam, installed, territory}));
     }

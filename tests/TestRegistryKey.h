@@ -18,8 +18,8 @@ class TestRegistryKey {
     TestRegistryKey& operator=(const TestRegistryKey&) = delete;
 
     // Made with the key when it is the first.
-    void Set(const std::wstring& name, const std::wstring& text) {
-        RegSetKeyValueW(HKEY_CURRENT_USER, key_.c_str(), name.c_str(), REG_SZ, text.c_str(),
+    void Set(const std::wstring& name, const std::wstring& text, DWORD type = REG_SZ) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, key_.c_str(), name.c_str(), type, text.c_str(),
                         static_cast<DWORD>((text.size() + 1) * sizeof(wchar_t)));
     }
 

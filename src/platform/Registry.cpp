@@ -54,6 +54,16 @@ std::optional<std::string> RegistryText(RegistryRoot root, const std::string& ke
         return std::nullopt;
     }
     text.resize(wcsnlen(text.c_str(), text.size()));
+    if (type == REG_EXPAND_SZ) {
+        // Installers write such a value with the system's variables: %SystemDrive%\Games\...
+        const DWORD length = ExpandEnvironmentStringsW(text.c_str(), nullptr, 0);
+        std::wstring expanded(length, L'\0');
+        if (length == 0 || ExpandEnvironmentStringsW(text.c_str(), expanded.data(), length) == 0) {
+            return std::nullopt;
+        }
+        expanded.resize(wcsnlen(expanded.c_str(), expanded.size()));
+        return TextFromWide(expanded);
+    }
     return TextFromWide(text);
 }
 

@@ -10,8 +10,9 @@
 
 namespace quillon {
 
-// The text value `value` of the key `key` ("Software\\Valve\\Steam"); nothing when the key or
-// the value is missing or holds no text.
+// The text value `value` of the key `key` ("Software\\Valve\\Steam"), the environment's
+// variables in it expanded where its type says so (REG_EXPAND_SZ); nothing when the key or the
+// value is missing or holds no text.
 std::optional<std::string> RegistryText(RegistryRoot root, const std::string& key,
                                         const std::string& value,
                                         RegistryView view = RegistryView::Native);

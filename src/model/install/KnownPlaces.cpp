@@ -142,14 +142,35 @@ bool NamesAGame(const std::string& name) {
     return false;
 }
 
+// A folder as installers leave it in the registry: some write it in quotes, some with blanks
+// around it; nothing is left of a value of blanks and quotes alone.
+std::string FolderFromRegistry(const std::string& value) {
+    const auto trimmed = [](const std::string& text) {
+        const size_t start = text.find_first_not_of(" \t");
+        return start == std::string::npos
+                   ? std::string()
+                   : text.substr(start, text.find_last_not_of(" \t") + 1 - start);
+    };
+    std::string folder = trimmed(value);
+    if (folder.size() >= 2 && folder.front() == '"' && folder.back() == '"') {
+        folder = trimmed(folder.substr(1, folder.size() - 2));
+    }
+    return folder.empty() ? folder : NormalPath(folder);
+}
+
 void AddRegistryPlaces(const Environment& environment, KnownPlaces& places) {
     if (const auto steam =
             environment.RegistryText(RegistryRoot::CurrentUser, "Software\\Valve\\Steam",
                                      "SteamPath", RegistryView::Native)) {
-        places.steamRoots.push_back(NormalPath(*steam));  // Steam writes it with "/"
+        places.steamRoots.push_back(FolderFromRegistry(*steam));  // Steam writes it with "/"
     }
     places.steamRoots.push_back("C:\\Program Files (x86)\\Steam");
 
+    const auto addInstallation = [&](const std::optional<std::string>& value) {
+        if (value && !FolderFromRegistry(*value).empty()) {
+            places.installFolders.push_back(FolderFromRegistry(*value));
+        }
+    };
     const std::string uninstall = "Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall";
     for (const RegistryRoot root : {RegistryRoot::LocalMachine, RegistryRoot::CurrentUser}) {
         for (const RegistryView view : {RegistryView::Bits64, RegistryView::Bits32}) {
@@ -157,8 +178,8 @@ void AddRegistryPlaces(const Environment& environment, KnownPlaces& places) {
                 const std::string key = uninstall + "\\" + entry;
                 const auto name = environment.RegistryText(root, key, "DisplayName", view);
                 const auto location = environment.RegistryText(root, key, "InstallLocation", view);
-                if (name && location && NamesAGame(*name)) {
-                    places.installFolders.push_back(NormalPath(*location));
+                if (name && NamesAGame(*name)) {
+                    addInstallation(location);
                 }
             }
         }
@@ -166,10 +187,8 @@ void AddRegistryPlaces(const Environment& environment, KnownPlaces& places) {
     const std::string gog = "SOFTWARE\\WOW6432Node\\GOG.com\\Games";
     for (const std::string& game :
          environment.RegistrySubkeys(RegistryRoot::LocalMachine, gog, RegistryView::Native)) {
-        if (const auto path = environment.RegistryText(
-                RegistryRoot::LocalMachine, gog + "\\" + game, "path", RegistryView::Native)) {
-            places.installFolders.push_back(NormalPath(*path));
-        }
+        addInstallation(environment.RegistryText(RegistryRoot::LocalMachine, gog + "\\" + game,
+                                                 "path", RegistryView::Native));
     }
     places.programFolders = ProgramFolders("C:\\");
 }
