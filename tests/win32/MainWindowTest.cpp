@@ -600,11 +600,21 @@ RECT PlaceOf(HWND window) {
     return place;
 }
 
-// A second start opens beside the first, the place of a window closed opens the next, and a
-// remembered place on no display (one that is gone) or no place at all opens on the display.
+// A second start opens beside the first, shown, minimized or still asking at its start, the
+// place of a window closed opens the next, and a remembered place on no display (one that is
+// gone) or no place at all opens on the display.
 TEST_F(Win32WindowTest, ASecondStartOpensBesideTheFirstAndAPlaceIsRemembered) {
     const RECT first = PlaceOf(window.Handle());
     RECT moved{};
+    // Minimized, or not shown yet while its start asks something, a window keeps its place.
+    ShowWindow(window.Handle(), SW_MINIMIZE);
+    {
+        const MainWindow asking(folder.environment);
+        const RECT beside = PlaceOf(asking.Handle());
+        EXPECT_GT(beside.left, first.left);
+        EXPECT_GT(PlaceOf(MainWindow(folder.environment).Handle()).left, beside.left);
+    }
+    ShowWindow(window.Handle(), SW_RESTORE);
     {
         MainWindow second(folder.environment);
         ASSERT_TRUE(second.TheForm().OnStart());

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "DesktopPlaces.h"
 #include "FolderChooser.h"
 #include "Fonts.h"
 #include "InputBox.h"
@@ -156,50 +157,11 @@ WORD VirtualKeyOf(const layout::KeyStroke& stroke) {
     return static_cast<WORD>(VK_NUMPAD0 + stroke.number);
 }
 
-ScreenRect ScreenRectOf(const RECT& rect) {
-    return {rect.left, rect.top, rect.right, rect.bottom};
-}
-
-// The part of a display that windows may take: without the taskbar.
-std::optional<ScreenRect> WorkAreaOf(HMONITOR monitor) {
-    MONITORINFO info{};
-    info.cbSize = sizeof info;
-    return GetMonitorInfoW(monitor, &info) ? std::optional(ScreenRectOf(info.rcWork))
-                                           : std::nullopt;
-}
-
-std::vector<ScreenRect> DisplayWorkAreas() {
-    std::vector<ScreenRect> areas;
-    EnumDisplayMonitors(
-        nullptr, nullptr,
-        [](HMONITOR monitor, HDC, LPRECT, LPARAM found) -> BOOL {
-            if (const std::optional<ScreenRect> area = WorkAreaOf(monitor)) {
-                reinterpret_cast<std::vector<ScreenRect>*>(found)->push_back(*area);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&areas));
-    return areas;
-}
-
-// The places of the Quillon windows shown now, of this and of other runs.
-std::vector<ScreenRect> QuillonWindows() {
-    std::vector<ScreenRect> places;
-    for (HWND other = FindWindowExW(nullptr, nullptr, kWindowClass, nullptr); other != nullptr;
-         other = FindWindowExW(nullptr, other, kWindowClass, nullptr)) {
-        RECT place{};
-        if (IsWindowVisible(other) && GetWindowRect(other, &place)) {
-            places.push_back(ScreenRectOf(place));
-        }
-    }
-    return places;
-}
-
 std::optional<ScreenRect> PlaceToOpenAt() {
     const std::optional<std::string> remembered =
         RegistryText(RegistryRoot::CurrentUser, kSettingsKey, kPlaceValue);
     return OpeningPlace(remembered ? PlaceFromText(*remembered) : std::nullopt, DisplayWorkAreas(),
-                        QuillonWindows(),
+                        WindowsOfClass(kWindowClass),
                         GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME));
 }
 
@@ -374,22 +336,7 @@ void MainWindow::LoadIcons() {
 }
 
 void MainWindow::RememberPlace() const {
-    RECT place{};
-    WINDOWPLACEMENT placement{};
-    placement.length = sizeof placement;
-    if (IsIconic(window_) && GetWindowPlacement(window_, &placement)) {
-        // Measured from the corner of the display's work area, which a taskbar on the left or
-        // at the top moves away from the display's own corner.
-        place = placement.rcNormalPosition;
-        MONITORINFO display{};
-        display.cbSize = sizeof display;
-        if (GetMonitorInfoW(MonitorFromWindow(window_, MONITOR_DEFAULTTONEAREST), &display)) {
-            OffsetRect(&place, display.rcWork.left - display.rcMonitor.left,
-                       display.rcWork.top - display.rcMonitor.top);
-        }
-    } else {
-        GetWindowRect(window_, &place);
-    }
+    const RECT place = RestoredPlaceOf(window_);
     // Not remembered, the next run opens where the system puts it: nothing to tell.
     static_cast<void>(SetRegistryText(RegistryRoot::CurrentUser, kSettingsKey, kPlaceValue,
                                       PlaceText(ScreenRectOf(place))));
