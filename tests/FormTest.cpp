@@ -595,10 +595,12 @@ TEST_F(FormTest, TheScriptRunAtGameStartIsOneLineOfAutoexec) {
     EXPECT_THAT(view.questions, ElementsAre(HasSubstr("It is marked read-only"), _));
 
     // A game folder that is gone is not made again, and the player is told so.
+    fs::permissions(folder / "game/autoexec.cfg", fs::perms::owner_write, fs::perm_options::add);
     fs::remove_all(folder / "game");
     form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
     EXPECT_FALSE(fs::exists(folder / "game"));
-    EXPECT_THAT(LastMessage(), HasSubstr("game/\" does not exist"));
+    EXPECT_THAT(LastMessage(),
+                HasSubstr("game" + std::string(1, kSeparator) + "\" does not exist"));
 }
 
 // An export that would take keys the game binds to something else asks first: Yes takes them,
