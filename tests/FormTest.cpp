@@ -635,6 +635,90 @@ TEST_F(FormTest, AnExportThatWouldTakeTheGamesKeysAsksFirst) {
     EXPECT_THAT(view.questions, ElementsAre(_, _, _, HasSubstr("+forward (it has messages")));
 }
 
+// A start in a folder without a script offers the voice messages of the player's own binds: Yes
+// makes them unexported changes, which the question about the game's keys no longer names; No
+// is not asked again in the run; Cancel is, when the folder is used again.
+TEST_F(FormTest, ThePlayersOwnVoiceBindsAreOfferedForTheKeypad) {
+    WriteFile(folder / "qmscript.txt", std::string(kTemplate) + "bind KP_5 \"vstr try9bb\"\r\n" +
+                                           "bind INS \"vstr try17bb\"\r\n");
+    WriteFile(folder / "game/wolfconfig_mp.cfg",
+              "unbindall\nbind KP_UPARROW \"vsay_team Medic;vsay Hi;+zoom\"\nbind KP_5 "
+              "\"VSAY_TEAM NeedAmmo\"\nbind INS \"vsay_team Moonwalk\"\n");
+    WriteFile(folder / "other/Main/SP_PAK2.PK3", "");
+    using Answer = View::Answer;
+    for (const Answer answer : {Answer::Cancel, Answer::No, Answer::Yes}) {
+        FakeView shown;
+        shown.replies = {answer, answer};
+        const auto window = Window(shown);
+        EXPECT_THAT(shown.questions, ElementsAre(HasSubstr(
+                                         "Your game says voice messages on 2 keys (Keypad 8: "
+                                         "Medic / Hi, Keypad 5: Ammo). Put them on the keypad?")));
+        EXPECT_EQ(window->HasUnexportedChanges(), answer == Answer::Yes);
+        if (answer != Answer::Yes) {
+            shown.chosenFolders = {folder.Text("other/Main"), folder.Text("game")};
+            window->OnMenuCommand(layout::Command::ChooseGameFolder);
+            window->OnMenuCommand(layout::Command::ChooseGameFolder);
+            EXPECT_EQ(shown.questions.size(), answer == Answer::Cancel ? 2U : 1U);
+            continue;
+        }
+        EXPECT_EQ(window->Keys().At(5, 1)->Label(), "Hi");
+        window->OnMenuCommand(layout::Command::ExportScript);
+        EXPECT_THAT(shown.questions.back(), AllOf(HasSubstr(":\nKeypad 8: +zoom (it has messages"),
+                                                  HasSubstr("\nInsert: vsay_team Moonwalk\n"),
+                                                  Not(HasSubstr("Keypad 5"))));
+        EXPECT_THAT(ReadFile(folder / "game/qmvc.cfg"), HasSubstr("try9b1  \"vsay_team NeedAmmo;"));
+    }
+}
+
+// The first export that takes keys keeps the game's binds of them in qmvcundo.cfg and says how
+// to run it; a later export adds only the keys it takes first. One that is not Quillon's, or is
+// read-only, is left as it is, and the player is told.
+TEST_F(FormTest, TheGamesBindsOfTheKeysTakenAreKeptToGiveBack) {
+    WriteFile(folder / "game/wolfconfig_mp.cfg", "bind KP_UPARROW \"+forward\"\n");
+    view.replies = {View::Answer::Yes, View::Answer::Yes};
+    Exported();
+    const std::string undo = ReadFile(folder / "game/qmvcundo.cfg");
+    EXPECT_THAT(undo, HasSubstr("binds them so again.\r\nbind KP_UPARROW \"+forward\"\r\n"));
+    EXPECT_THAT(view.said, ElementsAre(HasSubstr(
+                               "/exec qmvc\n\nTo give the game its keys back: /exec qmvcundo")));
+    // The game saved the script's binds; the template takes one more key.
+    WriteFile(folder / "game/wolfconfig_mp.cfg",
+              "bind KP_UPARROW \"vstr try5bb\"\nbind PGDN \"+reload\"\n");
+    WriteFile(folder / "qmscript.txt", std::string(kTemplate) + "bind PGDN \"vstr try22bb\"\r\n");
+    Exported();
+    EXPECT_EQ(ReadFile(folder / "game/qmvcundo.cfg"), undo + "bind PGDN \"+reload\"\r\n");
+    EXPECT_THAT(view.said, ElementsAre(_, Not(HasSubstr("qmvcundo"))));
+
+    WriteFile(folder / "qmscript.txt", std::string(kTemplate) + "bind END \"vstr try21bb\"\r\n");
+    for (const char* kept : {"read-only", "not written by Quillon"}) {
+        const std::string text = kept[0] == 'r' ? undo : "bind KP_5 \"+mine\"\n";
+        WriteFile(folder / "game/qmvcundo.cfg", text);
+        fs::permissions(folder / "game/qmvcundo.cfg", fs::perms(kept[0] == 'r' ? 0444 : 0644));
+        Exported();
+        EXPECT_EQ(ReadFile(folder / "game/qmvcundo.cfg"), text);
+        EXPECT_THAT(LastMessage(), AllOf(HasSubstr(kept), HasSubstr("note them before")));
+    }
+}
+
+// Give the Keys Back says what it does and, only when the player goes on, takes the script's run
+// out of autoexec.cfg, and nothing else: the keys stay.
+TEST_F(FormTest, GivingTheKeysBackStopsTheScriptAtGameStart) {
+    Assign({2, 1});
+    WriteFile(folder / "game/autoexec.cfg", "exec qmvc\r\nseta x 1\r\n");
+    view.yesNoReplies = {false, true, true};
+    form.OnMenuCommand(layout::Command::GiveKeysBack);
+    EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "exec qmvc\r\nseta x 1\r\n");
+    form.OnMenuCommand(layout::Command::GiveKeysBack);
+    EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "seta x 1\r\n");
+    EXPECT_FALSE(view.checked.at(layout::Command::LoadScriptAtGameStart));
+    EXPECT_THAT(view.questions, ElementsAre(HasSubstr("qmvcundo.cfg\" is missing"), _));
+    Exported();
+    form.OnMenuCommand(layout::Command::GiveKeysBack);
+    EXPECT_THAT(view.questions.back(), HasSubstr("Then type /exec qmvcundo in the game console"));
+    EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "seta x 1\r\n");
+    EXPECT_EQ(form.Keys().UsedCount(1), 1);
+}
+
 // Where Windows lets only administrators write, the game's files go to the folder's VirtualStore
 // copy, where the game run without those rights looks first, and the player is told.
 TEST(FormVirtualStore, WhatWindowsRefusesInProgramFilesGoesToTheVirtualStore) {

@@ -20,6 +20,8 @@
 #include "model/script/GameBindings.h"
 #include "model/script/ScriptGenerator.h"
 #include "model/script/ScriptReader.h"
+#include "model/script/UndoScript.h"
+#include "model/script/VoiceBinds.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -451,6 +453,66 @@ TEST(GameBindings, TheConfigurationIsRunOverTheDefaults) {
         EXPECT_EQ(ProfileNameIn(outside), "") << outside;
     }
     EXPECT_EQ(GameCommandInWords(EnemyTerritory(), "SelectBuddy  0"), "fire team, select member 1");
+}
+
+// The voice messages of the game's binds, as its console runs them: quotes, letter case, chains
+// and texts; up to three a key; other commands, unknown messages and another game's stay the
+// game's; Num Lock and keys off the keypad take none.
+TEST(VoiceBinds, TheMessagesOfTheGamesBindsAreRead) {
+    const GameProfile& et = EnemyTerritory();
+    const Assignment medic = *Assignment::FromNumbers(et, 3, 1);
+    const Assignment ammo = *Assignment::FromNumbers(et, 3, 2);
+    const Assignment hi = *Assignment::FromNumbers(et, 6, 4);
+    const struct {
+        std::string bind;
+        std::vector<Assignment> messages;
+        std::string rest;
+    } cases[] = {
+        {"bind KP_END \"vsay_team Medic\"", {medic}, ""},
+        {"BIND kp_end VSAY_TEAM medic", {medic}, ""},
+        {"bind KP_END \"vsay_team Medic  at the gate\"", {medic.WithText("at the gate")}, ""},
+        {"bind KP_END \"vsay Hi;+attack; vsay_team NeedAmmo;vsay Hi;vsay_team Medic\"",
+         {hi, ammo, hi},
+         "+attack;vsay_team Medic"},
+        {"bind KP_END \"vsay_team IamFieldOps\"", {Assignment(et.classes[3])}, ""},
+        {"bind KP_END \"vsay_team Moonwalk; vsay_team HoldYourFire; vsay\"", {},
+         "vsay_team Moonwalk;vsay_team HoldYourFire;vsay"},
+        {"bind KP_END \"vstr try11bb\"", {}, ""},  // Quillon's own
+    };
+    for (const auto& [bind, messages, rest] : cases) {
+        const VoiceBind read = VoiceBindOf(et, GamesOwn(ReadBindings(bind))[11]);
+        EXPECT_EQ(read.messages, messages) << bind;
+        EXPECT_EQ(read.rest, rest) << bind;
+    }
+    EXPECT_EQ(VoiceMessagesOf(et, ReadBindings("bind KP_NUMLOCK \"vsay Hi\"\nbind F1 \"vsay Hi\"")),
+              KeyTable());
+}
+
+// Run after the script, the undo script leaves every key bound as the configuration had it,
+// from the template's first export on; a later export adds only the keys it takes first.
+TEST(UndoScript, AfterTheScriptItGivesTheGameItsKeysBack) {
+    const std::string head =
+        "// qmvcundo.cfg - written by Quillon: the binds the game had before qmvc.cfg took its "
+        "keys.\r\n// Typed in the game console, /exec qmvcundo binds them so again.\r\n";
+    const KeyBindings defaults = DefaultBindings(EnemyTerritory());
+    const std::string configuration =
+        "unbindall\nbind KP_END \"vsay_team Medic; say hi\"\nBIND kp_5 +attack\n";
+    const KeyBindings before = ReadBindings(configuration, defaults);
+    const std::string templateText = ReadFile(std::string(QUILLON_ASSETS_DIR) + "/qmscript.txt");
+    const std::string script = ConsoleScript(templateText, KeyTable(), {});
+    for (const KeyBindings& game : {before, defaults}) {  // defaults: no configuration yet
+        const std::string undo = UndoScriptWith("", game, KeysBoundBy(templateText));
+        EXPECT_EQ(ReadBindings(undo, ReadBindings(script, game)), game);
+        EXPECT_TRUE(IsUndoScript(undo));
+    }
+    const std::string first = UndoScriptWith("", before, {9, 11});
+    EXPECT_EQ(first, head + "bind KP_5 \"+attack\"\r\nbind KP_END \"vsay_team Medic; say hi\"\r\n");
+    // Later the configuration holds the script's binds.
+    const KeyBindings saved = GamesOwn(ReadBindings(script, before));
+    EXPECT_EQ(UndoScriptWith(first, saved, {9, 11, 22}), first + "unbind PGDN\r\n");
+    EXPECT_EQ(UndoScriptWith(first, saved, {9, 11}), first);
+    EXPECT_EQ(UndoScriptWith("// qmvcundo.cfg - written by Quillon\nunbind KP_5", saved, {9, 22}),
+              "// qmvcundo.cfg - written by Quillon\nunbind KP_5\r\nunbind PGDN\r\n");
 }
 
 }  // namespace

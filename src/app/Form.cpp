@@ -7,21 +7,24 @@
 
 #include "app/GameFiles.h"
 #include "app/GameFolderLocator.h"
+#include "app/GiveKeysBack.h"
+#include "app/MessageTexts.h"
 #include "app/Messages.h"
 #include "app/Program.h"
 #include "app/RecoveryFile.h"
 #include "app/ScriptExport.h"
 #include "app/ScriptLoss.h"
 #include "app/StatusLine.h"
+#include "app/UndoFile.h"
 #include "app/WorkingFolder.h"
 #include "model/install/GameFolders.h"
 #include "model/install/KnownPlaces.h"
 #include "model/install/SettingsFile.h"
-#include "model/menu/MessageText.h"
 #include "model/script/Autoexec.h"
 #include "model/script/GameBindings.h"
 #include "model/script/ScriptGenerator.h"
 #include "model/script/ScriptReader.h"
+#include "model/script/VoiceBinds.h"
 #include "platform/PathText.h"
 
 namespace quillon {
@@ -36,7 +39,6 @@ constexpr const char* kChangeFolderQuestion =
 constexpr const char* kChooseFolderTitle = "Choose the game folder";
 constexpr const char* kRecoveryQuestion =
     "Quillon was closed with changes that were not exported. Restore them?";
-constexpr const char* kMessageTextTitle = "Text of the message";
 constexpr const char* kSelectMessageFirst =
     "Select a message of the key in the list first: Message Text (F2) gives it a text of your own.";
 // After the program's name.
@@ -104,6 +106,7 @@ bool Form::OnStart() {
     Guarded([&] {
         RestoreKeys();
         OfferRecovery();
+        TakeOverVoiceBinds();
         ShowScriptRunAtStart();
         menu_.Cancel();
         ShowPage(kMainPage);
@@ -254,31 +257,25 @@ void Form::RestoreKeys() {
     savedKeys_ = keys_;
 }
 
+void Form::TakeOverVoiceBinds() {
+    if (scriptKnown_.Kind() != ErrorKind::Missing) {
+        return;
+    }
+    RevealCurrentKey();
+    if (const std::optional<KeyTable> taken =
+            takeover_.Offer(view_, Profile(), engine_, gameBindings_, keys_, scriptFolder_)) {
+        keys_ = WithShowableTexts(*taken, "your game's voice binds");
+        KeepRecovery();
+    }
+}
+
 KeyTable Form::WithShowableTexts(KeyTable table, const std::string& where) {
     const std::vector<DroppedText> dropped = DropUnshowableTexts(table, showsMessageTexts_);
-    if (dropped.empty()) {
-        return table;
+    if (const std::string note =
+            DroppedTextsNote(dropped, showsMessageTexts_, where, scriptFolder_);
+        !note.empty()) {
+        Tell(note, kProgramName);
     }
-    if (!showsMessageTexts_) {
-        const std::string count = dropped.size() == 1
-                                      ? "1 message carries"
-                                      : std::to_string(dropped.size()) + " messages carry";
-        Tell("In " + where + ", " + count +
-                 " a text of your own. Only ET: Legacy shows such texts, and the game folder \"" +
-                 PathForMessage(scriptFolder_) +
-                 "\" is not one of ET: Legacy's: the messages are kept without their texts, and "
-                 "the next export leaves the texts out.",
-             kProgramName);
-        return table;
-    }
-    std::string which;
-    for (const DroppedText& text : dropped) {
-        which += "\n" + SpokenKeyName(text.key) + ", " + text.assignment.Label() + ", \"" +
-                 text.assignment.Text() + "\":" + MessageTextReasons(text.problems);
-    }
-    Tell("In " + where + ", ET: Legacy would not show these texts as written. " +
-             "Their messages are kept without them, and the next export leaves them out." + which,
-         kProgramName);
     return table;
 }
 
@@ -294,33 +291,12 @@ void Form::EditMessageText(int16_t selectedIndex) {
         Tell(kSelectMessageFirst, kProgramName);
         return;
     }
-    const Assignment message = *keys_.At(currentKey_, selectedIndex);
-    const std::string prompt = "The text ET: Legacy shows instead of \"" + message.Label() +
-                               "\" when this key says it, at most " +
-                               std::to_string(kLongestMessageText) +
-                               " characters. Leave it empty for the message's own.";
-    std::string typed = message.Text();
-    while (true) {
-        RevealCurrentKey();
-        const std::optional<std::string> answer =
-            view_.AskForText(prompt, kMessageTextTitle, typed);
-        if (!answer) {
-            return;
-        }
-        typed = *answer;
-        const std::string text = TrimmedMessageText(typed);
-        const std::vector<MessageTextProblem> problems = MessageTextProblems(text);
-        if (problems.empty()) {
-            const Assignment changed = message.WithText(text);
-            keys_.Replace(currentKey_, selectedIndex, changed);
-            view_.ReplaceAssignment(selectedIndex, ListLine(changed));
-            KeepRecovery();
-            return;
-        }
-        Tell("ET: Legacy would not show \"" + text +
-                 "\" as written:" + MessageTextReasons(problems) +
-                 "\nChange the text, or leave it empty for the message's own.",
-             kMessageTextTitle);
+    RevealCurrentKey();
+    if (const std::optional<Assignment> changed =
+            AskForMessageText(view_, *keys_.At(currentKey_, selectedIndex))) {
+        keys_.Replace(currentKey_, selectedIndex, *changed);
+        view_.ReplaceAssignment(selectedIndex, ListLine(*changed));
+        KeepRecovery();
     }
 }
 
@@ -430,12 +406,14 @@ std::optional<std::set<int16_t>> Form::KeysLeftToTheGame() {
     std::string taken;
     std::set<int16_t> withoutMessages;
     for (const int16_t key : KeysBoundBy(TemplateText())) {
-        if (gameBindings_[key].empty()) {
+        // Voice binds taken over are the player's own messages now.
+        const std::string game =
+            GameCommandBesides(Profile(), gameBindings_[key], keys_, key, engine_);
+        if (game.empty()) {
             continue;
         }
         const bool hasMessages = keys_.UsedCount(key) > 0;
-        taken += "\n" + SpokenKeyName(key) + ": " +
-                 GameCommandInWords(Profile(), gameBindings_[key]) +
+        taken += "\n" + SpokenKeyName(key) + ": " + GameCommandInWords(Profile(), game) +
                  (hasMessages ? " (it has messages: it is bound all the same)" : "");
         if (!hasMessages) {
             withoutMessages.insert(key);
@@ -487,10 +465,16 @@ bool Form::Export() {
     savedKeys_ = keys_;
     NoteScriptOnDisk();
     DiscardRecovery();
+    const UndoKept undo = KeepGameBinds(files_, ScriptFolderFiles(),
+                                        GameSearchPath().KnownBindings(Profile()), TemplateText(),
+                                        *keysLeft);
     const ExportBox box = ExportResult(
         ScriptPath(),
         {ScriptFoundFirst(GameSearchPath(), scriptFolder_), ScriptSizeWarning(Profile(), size)});
-    Tell(box.text, box.title);
+    Tell(box.text + UndoNote(undo), box.title);
+    if (!undo.problem.empty()) {
+        Tell(undo.problem, kProgramName);
+    }
     TellStoredIn(kScriptFileName, storedIn);
     return true;
 }
@@ -532,7 +516,7 @@ void Form::ShowScriptRunAtStart() {
                              autoexec.Ok() && RunsScript(autoexec.Get(), engine_));
 }
 
-void Form::ToggleScriptRunAtStart() {
+void Form::ToggleScriptRunAtStart(bool mayAdd) {
     if (!files_.IsFolder(scriptFolder_)) {  // never made again here: no game would read it
         Tell(GameFolderMissing(scriptFolder_), kProgramName);
         return;
@@ -553,6 +537,9 @@ void Form::ToggleScriptRunAtStart() {
         return;
     }
     const bool run = !RunsScript(autoexec.Get(), engine_);
+    if (run && !mayAdd) {
+        return;
+    }
     const std::string changed = WithScriptRun(autoexec.Get(), run, engine_);
     if (!run && RunsScript(changed, engine_)) {
         Tell("Quillon could not take \"" + kRunScriptLine + "\" out of \"" + PathForMessage(path) +
@@ -630,6 +617,14 @@ void Form::OnMenuCommand(layout::Command command, int16_t selectedIndex) {
         case layout::Command::EditMessageText:
             Guarded([&] { EditMessageText(selectedIndex); });
             break;
+        case layout::Command::GiveKeysBack:
+            Guarded([&] {
+                RevealCurrentKey();
+                if (AgreesToGiveKeysBack(view_, files_, ScriptFolderFiles())) {
+                    ToggleScriptRunAtStart(false);
+                }
+            });
+            break;
     }
 }
 
@@ -672,6 +667,7 @@ void Form::ChooseGameFolder() {
     ShowMenu();
     RestoreKeys();
     DiscardRecovery();
+    TakeOverVoiceBinds();
     ShowScriptRunAtStart();
     SelectKey(currentKey_);
 }

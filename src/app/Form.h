@@ -14,6 +14,7 @@
 #include "app/SearchPath.h"
 #include "app/StatusLine.h"
 #include "app/View.h"
+#include "app/VoiceBindTakeover.h"
 #include "model/install/VirtualStore.h"
 #include "model/keys/KeyTable.h"
 #include "model/menu/MenuNavigator.h"
@@ -85,6 +86,8 @@ class Form {
     // Rebuilds the key table from the script in the folder the script goes to, and says so when
     // part of it could not be read.
     void RestoreKeys();
+    // In a folder without a script: offers the voice messages of the game's binds for the keys.
+    void TakeOverVoiceBinds();
     bool Export();
     // Before an export: asks when it would drop what the player has not seen dropped; false
     // when the script is to stay as it is.
@@ -114,7 +117,8 @@ class Form {
     // Takes the texts the game would not show as written off the messages of the table read
     // from `where`, and tells the player which.
     KeyTable WithShowableTexts(KeyTable table, const std::string& where);
-    void ToggleScriptRunAtStart();
+    // Checks or unchecks Load Script at Game Start; unless `mayAdd`, only unchecks.
+    void ToggleScriptRunAtStart(bool mayAdd = true);
     void ShowScriptRunAtStart();
     void ChooseGameFolder();
     // Whether the folder is the folder the script goes to, by whatever path it is reached.
@@ -164,6 +168,7 @@ class Form {
     // twice. Kept for the run only.
     std::string answeredQuestion_;
     View::Answer answer_ = View::Answer::Cancel;
+    VoiceBindTakeover takeover_;
     bool started_ = false;
     // Set while a handler runs. A handler can wait in a modal box (the class prompt opens inside
     // a menu tick); timer ticks that arrive meanwhile do nothing, so no step of the menu or of

@@ -82,6 +82,7 @@ const std::array<Menu, 3> kMenus = {{
          {Command::ChooseGameFolder, "gameFolder", "Game &Folder...", std::nullopt},
          {Command::LoadScriptAtGameStart, "loadAtGameStart", "Load Script at Game &Start",
           std::nullopt, true},
+         {Command::GiveKeysBack, "giveKeysBack", "Give the &Keys Back...", std::nullopt},
          {Command::Exit, "exit", "E&xit", std::nullopt},
      }},
     // F2, as renaming goes on both platforms.

@@ -71,7 +71,8 @@ enum class Command {
     LoadScriptAtGameStart,
     Exit,
     About,
-    EditMessageText
+    EditMessageText,
+    GiveKeysBack
 };
 
 // A key of the keyboard, as every toolkit can name it.

@@ -19,7 +19,7 @@ std::string SearchPath::FolderHolding(const std::string& name) const {
     return {};
 }
 
-KeyBindings SearchPath::Bindings(const GameProfile& game) const {
+std::optional<KeyBindings> SearchPath::KnownBindings(const GameProfile& game) const {
     const auto read = [&](const std::string& name) {
         const std::string folder = FolderHolding(name);
         return folder.empty() ? NothingRead()
@@ -35,7 +35,7 @@ KeyBindings SearchPath::Bindings(const GameProfile& game) const {
         }
         const std::string profile = ProfileNameIn(defaultProfile.Get());
         if (!defaultProfile.Ok() || profile.empty()) {
-            return {};
+            return std::nullopt;
         }
         configuration = kProfilesFolder + std::string(1, kSeparator) + profile + kSeparator +
                         game.configurationFile;
@@ -45,7 +45,7 @@ KeyBindings SearchPath::Bindings(const GameProfile& game) const {
         return DefaultBindings(game);
     }
     if (!found.Ok()) {
-        return {};
+        return std::nullopt;
     }
     return GamesOwn(ReadBindings(found.Get(), DefaultBindings(game)));
 }

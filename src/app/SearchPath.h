@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,8 +36,12 @@ class SearchPath {
 
     // What the game binds at its start, as its own: the configuration it finds (for a game with
     // profiles, the profile's), run over the game's defaults; the defaults alone when it has
-    // none yet, and nothing known when it cannot be read.
-    KeyBindings Bindings(const GameProfile& game) const;
+    // none yet, and nothing when it cannot be read.
+    std::optional<KeyBindings> KnownBindings(const GameProfile& game) const;
+    // The same, with no key bound when it cannot be read.
+    KeyBindings Bindings(const GameProfile& game) const {
+        return KnownBindings(game).value_or(KeyBindings());
+    }
 
   private:
     FileSystem& files_;

@@ -71,22 +71,6 @@ bool PointsAtASlot(const std::vector<std::string>& words, size_t first, int key)
     return target && target->key == key && target->slot != kPointer;
 }
 
-std::optional<Assignment> AssignmentForCommand(const GameProfile& game,
-                                               const std::string& command) {
-    for (const MenuEntry& entry : game.menu) {
-        if (IsMessage(entry) && SameIgnoringCase(command, entry.action)) {
-            return Assignment(entry);
-        }
-    }
-    for (const PlayerClass& playerClass : game.classes) {
-        const std::string known(playerClass.command);  // ends in ";"
-        if (SameIgnoringCase(command, known.substr(0, known.size() - 1))) {
-            return Assignment(playerClass);
-        }
-    }
-    return std::nullopt;
-}
-
 // What a slot's value says: at most one known voice message, with any words after its name as its
 // text, then at most the cycle part that points the key's pointer at a slot, in any spacing.
 // Nothing when it says anything else; an empty slot is an empty assignment.
@@ -101,7 +85,7 @@ std::optional<std::optional<Assignment>> SlotValue(const GameProfile& game,
         const bool voice =
             SameIgnoringCase(words[0], "vsay") || SameIgnoringCase(words[0], "vsay_team");
         if (voice && !spoke && !cycled) {
-            said = words.size() >= 2 ? AssignmentForCommand(game, words[0] + " " + words[1])
+            said = words.size() >= 2 ? AssignmentSaying(game, words[0] + " " + words[1])
                                      : std::nullopt;
             if (!said) {
                 return std::nullopt;
@@ -127,6 +111,21 @@ void NotUnderstood(RestoredKeys& restored, const std::string& command) {
 }
 
 }  // namespace
+
+std::optional<Assignment> AssignmentSaying(const GameProfile& game, const std::string& command) {
+    for (const MenuEntry& entry : game.menu) {
+        if (IsMessage(entry) && SameIgnoringCase(command, entry.action)) {
+            return Assignment(entry);
+        }
+    }
+    for (const PlayerClass& playerClass : game.classes) {
+        const std::string known(playerClass.command);  // ends in ";"
+        if (SameIgnoringCase(command, known.substr(0, known.size() - 1))) {
+            return Assignment(playerClass);
+        }
+    }
+    return std::nullopt;
+}
 
 RestoredKeys ReadScriptAssignments(const GameProfile& game, const std::string& script,
                                    const std::string& templateText, Engine engine) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 #include "model/game/GameProfile.h"
@@ -14,6 +15,10 @@ struct RestoredKeys {
     int linesNotUnderstood = 0;  // commands that set a key's variable to something not understood
     std::string firstNotUnderstood;  // the first of them, as the file says it
 };
+
+// The message or class announcement that a voice command says ("vsay_team Medic"), in any letter
+// case; nothing for any other command.
+std::optional<Assignment> AssignmentSaying(const GameProfile& game, const std::string& command);
 
 // Rebuilds the key table from a console script, read as the engine's console reads it: the slot
 // variables "tryKbS" of keys 1..22, slots 1..3 (names in any letter case, any spacing, "set" or
