@@ -662,6 +662,7 @@ TEST_F(FormTest, ThePlayersOwnVoiceBindsAreOfferedForTheKeypad) {
             continue;
         }
         EXPECT_EQ(window->Keys().At(5, 1)->Label(), "Hi");
+        EXPECT_TRUE(fs::exists(folder / "qmrecovery-2.cfg")) << "kept as any change is";
         window->OnMenuCommand(layout::Command::ExportScript);
         EXPECT_THAT(shown.questions.back(), AllOf(HasSubstr(":\nKeypad 8: +zoom (it has messages"),
                                                   HasSubstr("\nInsert: vsay_team Moonwalk\n"),

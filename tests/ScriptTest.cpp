@@ -484,6 +484,11 @@ TEST(VoiceBinds, TheMessagesOfTheGamesBindsAreRead) {
         EXPECT_EQ(read.messages, messages) << bind;
         EXPECT_EQ(read.rest, rest) << bind;
     }
+    std::string thousand = "bind KP_END \"vsay Hi";
+    for (int at = 1; at < 1000; ++at) {
+        thousand += ";vsay Hi";
+    }
+    EXPECT_EQ(VoiceBindOf(et, ReadBindings(thousand + "\"")[11]).messages.size(), 3U);
     EXPECT_EQ(VoiceMessagesOf(et, ReadBindings("bind KP_NUMLOCK \"vsay Hi\"\nbind F1 \"vsay Hi\"")),
               KeyTable());
 }
