@@ -476,6 +476,15 @@ TEST_F(MainWindowTest, TheOtherGamesFolderChosenFromTheFileMenu) {
     ChooseFromMenu(Qt::Key_F, Qt::Key_S);
     EXPECT_TRUE(qWaitFor([&] { return !atGameStart->isChecked(); }));
     EXPECT_EQ(ReadFile(folder / "ETLegacy/etmain/autoexec.cfg"), "");
+    // Checked again, File > Give the Keys Back... says what it does in one box; Yes takes the line
+    // out again.
+    ChooseFromMenu(Qt::Key_F, Qt::Key_S);
+    EXPECT_TRUE(qWaitFor([&] { return atGameStart->isChecked(); }));
+    MessageAnswerer giveBack(QMessageBox::Yes);
+    ChooseFromMenu(Qt::Key_F, Qt::Key_K);
+    EXPECT_TRUE(qWaitFor([&] { return !atGameStart->isChecked(); }));
+    EXPECT_TRUE(giveBack.text.startsWith("Give the game its keys back?"));
+    EXPECT_EQ(ReadFile(folder / "ETLegacy/etmain/autoexec.cfg"), "");
 }
 
 // A first start where the game sits where a Wine prefix's installer puts it, which the probe finds.

@@ -570,6 +570,14 @@ TEST_F(Win32WindowTest, TheOtherGamesFolderChosenFromTheFileMenu) {
     Choose(layout::Command::LoadScriptAtGameStart);
     EXPECT_EQ(ReadFile(folder / "ETLegacy/legacy/autoexec.cfg"), "exec qmvc\r\n");
     EXPECT_NE(GetMenuState(GetMenu(window.Handle()), check, MF_BYCOMMAND) & MF_CHECKED, 0U);
+    // Give the Keys Back: one box, and Yes takes the line out again.
+    {
+        BoxAnswerer giveBack(L"Quillon", IDYES);
+        Choose(layout::Command::GiveKeysBack);
+        EXPECT_THAT(giveBack.Text(), HasSubstr(L"Give the game its keys back?"));
+    }
+    EXPECT_EQ(ReadFile(folder / "ETLegacy/legacy/autoexec.cfg"), "");
+    EXPECT_EQ(GetMenuState(GetMenu(window.Handle()), check, MF_BYCOMMAND) & MF_CHECKED, 0U);
 
     // F2 on the first of two lines: the box offers its text and Cancel keeps it; a new text stays
     // in the line's place, selected.
