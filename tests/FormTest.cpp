@@ -495,7 +495,7 @@ TEST_F(FormTest, AnInstallationOfEtLegacyLeadsToItsUserFolder) {
     EXPECT_EQ(form.ScriptFolder(), folder.Text() + "home/.etlegacy/etmain/");
     EXPECT_TRUE(fs::is_directory(folder / "home/.etlegacy/etmain"));
     EXPECT_THAT(view.said.back(), HasSubstr("reads your scripts from its user folder"));
-    EXPECT_EQ(ReadFile(folder / "qm.cfg"), form.ScriptFolder() + "\r\n");
+    EXPECT_EQ(ReadFile(folder / "qm.cfg"), folder.Text() + "Legacy/etmain/\r\n");
     Assign({2, 2});
     view.replies = {View::Answer::No};
     Choose({folder.Text() + "Legacy/etmain"});
@@ -869,24 +869,18 @@ TEST(FormVirtualStore, OnlyARefusalBelowProgramFilesGoesToTheCopy) {
     }
 }
 #ifndef _WIN32
-// ET: Legacy searches its user folder's legacy, its installation's legacy, then the etmain
-// folders in that order: the first autoexec.cfg it finds is the one it runs, the first qmvc.cfg
-// the one "/exec qmvc" runs, and the profile's configuration says what the keys do.
+// ET: Legacy, chosen by hand, searches its user folder's legacy, its installation's legacy, then
+// the etmain folders in that order: the first autoexec.cfg it finds is the one it runs, the
+// first qmvc.cfg the one "/exec qmvc" runs, and the profile's configuration says what the keys
+// do. Under Wine, each game reads the prefix's folders and never the native game's.
 TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
     TempFolder folder;
-    const std::string driveC = folder.MakeWinePrefix("Main");
-    const std::string install = driveC + "Program Files (x86)/Enemy Territory - Legacy/";
+    const std::string install = folder.Text() + "etl/";
     const std::string home = folder.Text() + "home/.etlegacy/";
     WriteFile(install + "etmain/pak0.pk3", "");
     WriteFile(install + "legacy/legacy_v2.83.pk3", "");
-    fs::create_directories(home + "etmain");
-    // ET 2.60b's installation reads another user folder: it is not searched.
-    const std::string older = driveC + "Program Files (x86)/Wolfenstein - Enemy Territory/";
-    WriteFile(older + "etmain/pak0.pk3", "");
-    WriteFile(older + "etmain/mp_bin.pk3", "");
-    WriteFile(older + "etmain/autoexec.cfg", "// 2.60b\n");
     WriteFile(folder / "qmscript.txt", "// t\r\n");
-    WriteFile(folder / "qm.cfg", home + "etmain/\r\n");
+    WriteFile(folder / "qm.cfg", install + "etmain/\r\n");
     FaultyFileSystem files;
     {
         FakeView view;
@@ -933,26 +927,35 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
         EXPECT_EQ(unread->gameBindings, Lines(kKeyCount));
     }
 
-    SCOPED_TRACE("ET 2.60b's own user folder comes before its installation");
-    // ET: Legacy's Windows user folder, like its others, has legacy before etmain.
+    SCOPED_TRACE("under Wine: the prefix's Documents, or the installation; never the home's");
+    const std::string driveC = folder.MakeWinePrefix("Main");
+    const std::string documents = driveC + "users/me/Documents/";
+    const std::string legacy = driveC + "Enemy Territory - Legacy/";
+    const std::string older = driveC + "Wolfenstein - Enemy Territory/";
+    WriteFile(legacy + "etmain/pak0.pk3", "");
+    WriteFile(legacy + "legacy/legacy_v2.83.pk3", "");
+    WriteFile(older + "etmain/pak0.pk3", "");
+    WriteFile(older + "etmain/mp_bin.pk3", "");
     WriteFile(folder / "home/.etwolf/etmain/autoexec.cfg", "");
-    fs::create_directories(folder / "ETLegacy/etmain");
-    FakeView shown;
-    for (const auto& [gameFolder, runs] :
-         {std::pair(older + "etmain/", "home/.etwolf/etmain/"),
-          std::pair(folder.Text("ETLegacy/etmain/"), "ETLegacy/legacy/")}) {
-        WriteFile(folder / "qm.cfg", gameFolder + "\r\n");
-        StartedIn(folder, shown, files)->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
-        EXPECT_EQ(ReadFile(folder / runs / "autoexec.cfg"), "exec qmvc\r\n") << gameFolder;
-    }
-
-    SCOPED_TRACE("the first game's configuration: the engine's home path first");
     WriteFile(driveC + "Main/wolfconfig_mp.cfg", "bind KP_5 \"+jump\"\n");
     WriteFile(folder / "home/.wolf/main/wolfconfig_mp.cfg", "bind KP_5 \"+attack\"\n");
-    WriteFile(folder / "qm.cfg", driveC + "Main/\r\n");
-    FakeView first;
-    StartedIn(folder, first, files);
-    EXPECT_EQ(first.gameBindings[9], "In the game: +attack");
+    fs::create_directories(documents);
+    for (const auto& [gameFolder, runs] :
+         {std::pair(legacy + "etmain/", documents + "ETLegacy/legacy/"),
+          std::pair(older + "etmain/", older + "etmain/"),
+          std::pair(driveC + "Main/", driveC + "Main/")}) {
+        WriteFile(folder / "qm.cfg", gameFolder + "\r\n");
+        FakeView shown;
+        const std::unique_ptr<Form> form = StartedIn(folder, shown, files);
+        form->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+        form->OnMenuCommand(layout::Command::ExportScript);
+        EXPECT_EQ(ReadFile(runs + "autoexec.cfg"), "exec qmvc\r\n") << gameFolder;
+        EXPECT_EQ(form->ScriptFolder(), gameFolder == runs ? runs : documents + "ETLegacy/etmain/");
+        if (runs == driveC + "Main/") {
+            EXPECT_EQ(shown.gameBindings[9], "In the game: +jump");
+        }
+    }
+    EXPECT_EQ(ReadFile(folder / "home/.etwolf/etmain/autoexec.cfg"), "");
 }
 #endif
 

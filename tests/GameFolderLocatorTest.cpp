@@ -46,7 +46,7 @@ using test::WriteFile;
 // The game folder the start-up takes with the settings in the folder, as the view answers.
 std::string Located(TempFolder& folder, FakeView& view, const KnownPlaces& places = {}) {
     return LocateGameFolder(view, RealFileSystem(), folder.environment, folder.Text(),
-                            [&] { return places; });
+                            [&] { return places; }).folder;
 }
 
 // What the settings file holds is read back exactly as it was written: blanks, quotes and
@@ -292,22 +292,18 @@ TEST_F(WineDriveTest, AsksAgainUntilAFolderIsTakenThenRemembersIt) {
     EXPECT_FALSE(fs::exists(folder / kSettingsFileName));
 }
 
-// A folder answered instead of a drive: the search finds ET: Legacy's installation there, and
-// the game folder remembered is the user folder its game reads the scripts from.
-TEST_F(WineDriveTest, TheSearchFindsEnemyTerritoryAndTakesItsUserFolder) {
+// A folder answered instead of a drive: the search finds ET: Legacy's installation there, which
+// is remembered (its game reads the scripts from its user folder, see Installation).
+TEST_F(WineDriveTest, TheSearchFindsEnemyTerritory) {
     WriteFile(folder.Path() / "games/legacy/etmain/pak0.pk3", "");
     WriteFile(folder.Path() / "games/legacy/legacy/legacy_v2.83.1.pk3", "");
     FakeView view;
     view.texts = {folder.Text() + "games"};
     view.yesNoReplies = {true};
-    KnownPlaces places;
-    places.userRoot = folder.Text() + "home";
-    const std::string user = folder.Text() + "home/.etlegacy/etmain/";
-    EXPECT_EQ(Located(folder, view, places), user);
+    const std::string found = folder.Text() + "games/legacy/etmain/";
+    EXPECT_EQ(Located(folder, view), found);
     EXPECT_THAT(view.questions.at(0), HasSubstr("Quillon found ET: Legacy in:"));
-    EXPECT_THAT(view.said.at(0), HasSubstr("is an installation of ET: Legacy"));
-    EXPECT_TRUE(fs::is_directory(user));
-    EXPECT_EQ(ReadFile(folder / kSettingsFileName), user + "\r\n");
+    EXPECT_EQ(ReadFile(folder / kSettingsFileName), found + "\r\n");
 }
 #endif
 

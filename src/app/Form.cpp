@@ -18,6 +18,7 @@
 #include "app/UndoFile.h"
 #include "app/WorkingFolder.h"
 #include "model/install/GameFolders.h"
+#include "model/install/Installation.h"
 #include "model/install/KnownPlaces.h"
 #include "model/install/SettingsFile.h"
 #include "model/script/Autoexec.h"
@@ -91,12 +92,12 @@ bool Form::OnStart() {
             }
         }
         recovery_.Claim(workingFolder_);
-        const std::string folder =
+        const LocatedFolder found =
             LocateGameFolder(view_, files_, environment_, workingFolder_,
                              [this] { return KnownPlacesOf(environment_, files_); });
-        located = !folder.empty();
+        located = !found.folder.empty();
         if (located) {
-            UseScriptFolder(folder);
+            UseInstallation(InstallationAt(found.folder), found.takenNow);
         }
     });
     if (!located) {
@@ -119,26 +120,25 @@ bool Form::OnStart() {
     return true;
 }
 
-void Form::UseScriptFolder(const std::string& folder) {
-    scriptFolder_ = folder;
-    listings_.Forget();  // the player may have changed it while choosing
-    // A remembered folder that no longer shows whose it is stays the first game's, as before
-    // there were others.
-    menu_.UseGame(
-        ProfileOf(GameOfFolder(files_, folder).value_or(Game::ReturnToCastleWolfenstein)));
-    showsMessageTexts_ = ShowsMessageTexts(files_, folder, Profile());
-    engine_ = EngineOfFolder(files_, folder, Profile());
+Installation Form::InstallationAt(const std::string& folder) {
     // A user folder is searched with the installations whose game reads it.
-    std::vector<std::string> installations;
-    if (IsUserFolderOf(files_, folder, Profile())) {
-        installations = InstallationsReadingFrom(files_, KnownPlacesOf(environment_, files_),
-                                                 Profile(), folder);
-    }
-    searchOrder_ =
-        SearchOrderOf(files_, folder, Profile(), UserRootOf(environment_), installations);
+    return InstallationOf(files_, folder, UserPlacesOf(environment_),
+                          [this](const GameProfile& game, const std::string& userFolder) {
+                              return InstallationsReadingFrom(
+                                  files_, KnownPlacesOf(environment_, files_),
+                                  UserPlacesOf(environment_), game, userFolder);
+                          });
+}
+
+void Form::UseInstallation(const Installation& installation, bool chosen) {
+    installation_ = WithScriptFolderReady(view_, files_, installation, chosen);
+    listings_.Forget();  // the player may have changed it while choosing, or it was made
+    menu_.UseGame(ProfileOf(installation_.game));
+    showsMessageTexts_ = ShowsMessageTexts(files_, installation_.gameFolder, Profile());
     answeredQuestion_.clear();
     view_.ShowGame(Profile().game);
-    statusLine_.ShowInUse(GameNameOfFolder(files_, folder, Profile()), folder);
+    statusLine_.ShowInUse(GameNameOfFolder(files_, installation_.gameFolder, Profile()),
+                          installation_.scriptFolder);
     ShowPage(kMainPage);
     ShowGameBindings();
 }
@@ -238,7 +238,7 @@ void Form::RestoreKeys() {
     if (read.Ok()) {
         // The template's own lines are no keys, even where they set a key's variable.
         const RestoredKeys restored =
-            ReadScriptAssignments(Profile(), read.Get(), TemplateText(), engine_);
+            ReadScriptAssignments(Profile(), read.Get(), TemplateText(), installation_.engine);
         if (restored.linesNotUnderstood > 0) {
             Tell("Quillon restored the messages of " + Counted(restored.keysRestored, "key") +
                      " from \"" + PathForMessage(script) + "\"; " +
@@ -263,7 +263,8 @@ void Form::TakeOverVoiceBinds() {
     }
     RevealCurrentKey();
     if (const std::optional<KeyTable> taken =
-            takeover_.Offer(view_, Profile(), engine_, gameBindings_, keys_, scriptFolder_)) {
+            takeover_.Offer(view_, Profile(), installation_.engine, gameBindings_, keys_,
+                            installation_.scriptFolder)) {
         keys_ = WithShowableTexts(*taken, "your game's voice binds");
         KeepRecovery();
     }
@@ -272,7 +273,7 @@ void Form::TakeOverVoiceBinds() {
 KeyTable Form::WithShowableTexts(KeyTable table, const std::string& where) {
     const std::vector<DroppedText> dropped = DropUnshowableTexts(table, showsMessageTexts_);
     if (const std::string note =
-            DroppedTextsNote(dropped, showsMessageTexts_, where, scriptFolder_);
+            DroppedTextsNote(dropped, showsMessageTexts_, where, installation_.scriptFolder);
         !note.empty()) {
         Tell(note, kProgramName);
     }
@@ -281,7 +282,7 @@ KeyTable Form::WithShowableTexts(KeyTable table, const std::string& where) {
 
 void Form::EditMessageText(int16_t selectedIndex) {
     if (!showsMessageTexts_) {
-        const std::string folder = "\"" + PathForMessage(scriptFolder_) + "\"";
+        const std::string folder = "\"" + PathForMessage(installation_.scriptFolder) + "\"";
         Tell("Only ET: Legacy shows a text of your own with a voice message, and the game folder " +
                  folder + " is not one of ET: Legacy's.",
              kProgramName);
@@ -388,7 +389,7 @@ bool Form::MayReplaceScript() {
     script.now = files_.ReadRegularFile(script.path, kLargestScript);
     script.templateText = TemplateText();
     script.readOnly = files_.IsReadOnly(script.path);
-    script.engine = engine_;
+    script.engine = installation_.engine;
     const std::string question = ScriptLossQuestion(Profile(), script, keys_);
     if (question.empty()) {
         return true;
@@ -408,7 +409,7 @@ std::optional<std::set<int16_t>> Form::KeysLeftToTheGame() {
     for (const int16_t key : KeysBoundBy(TemplateText())) {
         // Voice binds taken over are the player's own messages now.
         const std::string game =
-            GameCommandBesides(Profile(), gameBindings_[key], keys_, key, engine_);
+            GameCommandBesides(Profile(), gameBindings_[key], keys_, key, installation_.engine);
         if (game.empty()) {
             continue;
         }
@@ -465,12 +466,12 @@ bool Form::Export() {
     savedKeys_ = keys_;
     NoteScriptOnDisk();
     DiscardRecovery();
-    const UndoKept undo = KeepGameBinds(files_, ScriptFolderFiles(),
-                                        GameSearchPath().KnownBindings(Profile()), TemplateText(),
-                                        *keysLeft);
-    const ExportBox box = ExportResult(
-        ScriptPath(),
-        {ScriptFoundFirst(GameSearchPath(), scriptFolder_), ScriptSizeWarning(Profile(), size)});
+    const UndoKept undo =
+        KeepGameBinds(files_, ScriptFolderFiles(), GameSearchPath().KnownBindings(Profile()),
+                      TemplateText(), *keysLeft);
+    const ExportBox box =
+        ExportResult(ScriptPath(), {ScriptFoundFirst(GameSearchPath(), installation_.scriptFolder),
+                                    ScriptSizeWarning(Profile(), size)});
     Tell(box.text + UndoNote(undo), box.title);
     if (!undo.problem.empty()) {
         Tell(undo.problem, kProgramName);
@@ -488,7 +489,7 @@ std::string Form::TemplateText() const {
 }
 
 GameFiles Form::ScriptFolderFiles() const {
-    return GameFiles(files_, scriptFolder_, protectedFolders_);
+    return GameFiles(files_, installation_.scriptFolder, protectedFolders_);
 }
 
 void Form::TellStoredIn(const std::string& name, const std::string& folder) {
@@ -513,19 +514,20 @@ void Form::ShowScriptRunAtStart() {
                              search.FilesOf(folder).FolderOf(kAutoexecFileName) + kAutoexecFileName,
                              kLargestScript);
     view_.SetMenuItemChecked(layout::Command::LoadScriptAtGameStart,
-                             autoexec.Ok() && RunsScript(autoexec.Get(), engine_));
+                             autoexec.Ok() && RunsScript(autoexec.Get(), installation_.engine));
 }
 
 void Form::ToggleScriptRunAtStart(bool mayAdd) {
-    if (!files_.IsFolder(scriptFolder_)) {  // never made again here: no game would read it
-        Tell(GameFolderMissing(scriptFolder_), kProgramName);
+    if (!files_.IsFolder(
+            installation_.scriptFolder)) {  // never made again here: no game would read it
+        Tell(GameFolderMissing(installation_.scriptFolder), kProgramName);
         return;
     }
     // The file the game runs; where it has none, one in the first folder it searches.
     const SearchPath search = GameSearchPath();
     std::string folder = search.FolderHolding(kAutoexecFileName);
     if (folder.empty()) {
-        folder = search.Folders().empty() ? scriptFolder_ : search.Folders().front();
+        folder = search.Folders().empty() ? installation_.scriptFolder : search.Folders().front();
     }
     const GameFiles game = search.FilesOf(folder);
     const std::string path = game.FolderOf(kAutoexecFileName) + kAutoexecFileName;
@@ -536,12 +538,12 @@ void Form::ToggleScriptRunAtStart(bool mayAdd) {
              kProgramName);
         return;
     }
-    const bool run = !RunsScript(autoexec.Get(), engine_);
+    const bool run = !RunsScript(autoexec.Get(), installation_.engine);
     if (run && !mayAdd) {
         return;
     }
-    const std::string changed = WithScriptRun(autoexec.Get(), run, engine_);
-    if (!run && RunsScript(changed, engine_)) {
+    const std::string changed = WithScriptRun(autoexec.Get(), run, installation_.engine);
+    if (!run && RunsScript(changed, installation_.engine)) {
         Tell("Quillon could not take \"" + kRunScriptLine + "\" out of \"" + PathForMessage(path) +
                  "\": it cannot tell that command apart on its line.\n" +
                  "The file is left as it was; the game still runs the script at its start.",
@@ -630,54 +632,57 @@ void Form::OnMenuCommand(layout::Command command, int16_t selectedIndex) {
 
 void Form::ChooseGameFolder() {
     RevealCurrentKey();
-    const std::optional<std::string> chosen = view_.ChooseFolder(kChooseFolderTitle, scriptFolder_);
+    const std::optional<std::string> chosen =
+        view_.ChooseFolder(kChooseFolderTitle, installation_.scriptFolder);
     if (!chosen || chosen->empty()) {
         return;
     }
     const std::string folder = EnsureTrailingSeparator(NormalPath(*chosen));
-    const std::optional<Game> chosenGame = GameOfFolder(files_, folder);
-    if (!chosenGame) {
+    if (!GameOfFolder(files_, folder)) {
         std::string choices;
         for (const Game game : kGames) {
             choices += std::string(choices.empty() ? "" : " or ") + "the " +
                        ProfileOf(game).installSubfolder + " folder of " + ProfileOf(game).name;
         }
         Tell("The folder \"" + PathForMessage(folder) + "\" is no game folder.\nChoose " + choices +
-                 "; the game folder stays \"" + PathForMessage(scriptFolder_) + "\".",
+                 "; the game folder stays \"" + PathForMessage(installation_.scriptFolder) + "\".",
              kProgramName);
         return;
     }
-    // The folder in use, chosen again, changes nothing: the changes stay, unasked.
-    if (IsScriptFolderInUse(folder) ||
-        IsScriptFolderInUse(
-            ScriptFolderOf(files_, folder, ProfileOf(*chosenGame), UserRootOf(environment_)))) {
+    // The folder in use, chosen again, changes nothing: the changes stay, unasked. So do they
+    // for an installation whose game reads the scripts from the folder in use, which only
+    // enters the search order.
+    if (folder == installation_.gameFolder || IsScriptFolderInUse(folder)) {
         return;
     }
-    if (!OfferToExport(kChangeFolderQuestion)) {
+    const Installation chosenInstallation = InstallationAt(folder);
+    const bool sameScripts = IsScriptFolderInUse(chosenInstallation.scriptFolder);
+    if (!sameScripts && !OfferToExport(kChangeFolderQuestion)) {
         return;
     }
-    const std::string scripts = FolderForScripts(view_, files_, folder, UserRootOf(environment_));
-    if (const Status saved = WriteSettingsFile(files_, workingFolder_, scripts); !saved.Ok()) {
-        Tell("Quillon now uses the game folder \"" + PathForMessage(scripts) +
+    if (const Status saved = WriteSettingsFile(files_, workingFolder_, folder); !saved.Ok()) {
+        Tell("Quillon now uses the game folder \"" + PathForMessage(folder) +
                  "\" but could not remember it in \"" + kSettingsFileName +
                  "\": " + WhySettingsNotWritten(saved) + ".",
              kProgramName);
     }
-    UseScriptFolder(scripts);
+    UseInstallation(chosenInstallation, true);
     ShowMenu();
-    RestoreKeys();
-    DiscardRecovery();
-    TakeOverVoiceBinds();
+    if (!sameScripts) {
+        RestoreKeys();
+        DiscardRecovery();
+        TakeOverVoiceBinds();
+    }
     ShowScriptRunAtStart();
     SelectKey(currentKey_);
 }
 
 bool Form::IsScriptFolderInUse(const std::string& folder) const {
-    if (folder == scriptFolder_) {
+    if (folder == installation_.scriptFolder) {
         return true;
     }
     const std::optional<std::string> real = files_.RealPath(folder);
-    return real && real == files_.RealPath(scriptFolder_);
+    return real && real == files_.RealPath(installation_.scriptFolder);
 }
 
 void Form::ShowAbout() {

@@ -15,6 +15,7 @@
 #include "app/StatusLine.h"
 #include "app/View.h"
 #include "app/VoiceBindTakeover.h"
+#include "model/install/Installation.h"
 #include "model/install/VirtualStore.h"
 #include "model/keys/KeyTable.h"
 #include "model/menu/MenuNavigator.h"
@@ -61,7 +62,8 @@ class Form {
     const KeyTable& Keys() const { return keys_; }
     int16_t CurrentKey() const { return currentKey_; }
     const MenuNavigator& Menu() const { return menu_; }
-    const std::string& ScriptFolder() const { return scriptFolder_; }
+    const std::string& ScriptFolder() const { return installation_.scriptFolder; }
+    const Installation& InstallationInUse() const { return installation_; }
     const GameProfile& Profile() const { return menu_.Profile(); }
     const std::string& WorkingFolderPath() const { return workingFolder_; }
     // Whether the key table differs from what was last restored or exported.
@@ -72,8 +74,11 @@ class Form {
   private:
     enum class BlinkPhase { KeyLit, KeyUnlit };
 
-    // Works with the folder the script goes to from now on, and the game it belongs to.
-    void UseScriptFolder(const std::string& folder);
+    // The installation of a game folder or user folder.
+    Installation InstallationAt(const std::string& folder);
+    // Works with the installation from now on: its game, its folders; `chosen` when the player
+    // took it just now.
+    void UseInstallation(const Installation& installation, bool chosen);
     void SelectKey(int16_t key);
     void ShowPage(int16_t page);
     // Keeps the unexported changes in the recovery file, or removes it when there are none, so
@@ -101,7 +106,7 @@ class Form {
     GameFiles ScriptFolderFiles() const;
     // The folders the game searches for its files, the folder the script goes to among them.
     SearchPath GameSearchPath() const {
-        return SearchPath(files_, searchOrder_, protectedFolders_);
+        return SearchPath(files_, installation_.SearchedFolders(), protectedFolders_);
     }
     // Reads what the game binds the keys to, and marks them.
     void ShowGameBindings();
@@ -157,12 +162,10 @@ class Form {
     BlinkPhase blinkPhase_ = BlinkPhase::KeyUnlit;  // the first tick lights the key
     int16_t shownPage_ = kMainPage;
     std::string shownPrompt_;
-    StatusLine statusLine_{view_};      // the game and folder in use, or a word on the last step
-    std::string scriptFolder_;          // the game folder, or ET: Legacy's user folder
-    bool showsMessageTexts_ = false;    // the game of the script folder (ET: Legacy's)
-    Engine engine_ = Engine::Original;  // the engine that runs the script folder's scripts
-    std::vector<std::string> searchOrder_;  // of the script folder
-    KeyBindings gameBindings_;              // what the game binds the keys to, as its own
+    StatusLine statusLine_{view_};    // the game and folder in use, or a word on the last step
+    Installation installation_;       // the game's, and the folder the script goes to
+    bool showsMessageTexts_ = false;  // the game of the script folder (ET: Legacy's)
+    KeyBindings gameBindings_;        // what the game binds the keys to, as its own
     std::array<std::string, kKeyCount> bindingsShown_;  // what the keypad says of them
     // The last question about the game's keys, and its answer: the same question is not asked
     // twice. Kept for the run only.

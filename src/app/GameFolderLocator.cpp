@@ -126,15 +126,28 @@ bool AskToSearchInstead(View& view, FileSystem& files, const std::string& workin
 
 }  // namespace
 
-std::string FolderForScripts(View& view, FileSystem& files, const std::string& folder,
-                             const std::string& userRoot) {
-    const std::optional<Game> game = GameOfFolder(files, folder);
-    const std::string scripts =
-        game ? ScriptFolderOf(files, folder, ProfileOf(*game), userRoot) : folder;
-    if (scripts == folder) {
-        return folder;
+Installation WithScriptFolderReady(View& view, FileSystem& files, Installation installation,
+                                   bool chosen) {
+    const std::string& folder = installation.gameFolder;
+    const std::string name = GameNameOfFolder(files, folder, ProfileOf(installation.game));
+    if (installation.userFolderUnknown) {
+        if (chosen) {
+            view.ShowMessageBox(
+                "\"" + PathForMessage(folder) + "\" is an installation of " + name +
+                    " in the Wine prefix \"" + PathForMessage(installation.winePrefix) +
+                    "\", whose game reads your scripts from its user folder in Documents; the " +
+                    "prefix has no Documents folder yet.\nQuillon uses \"" +
+                    PathForMessage(folder) + "\", which the game also reads; start the game " +
+                    "once and choose the installation again to use its user folder.",
+                kProgramName);
+        }
+        return installation;
     }
-    const std::string name = GameNameOfFolder(files, folder, ProfileOf(*game));
+    const std::string scripts = installation.scriptFolder;
+    if (scripts == folder) {
+        return installation;
+    }
+    const bool missing = !files.IsFolder(scripts);
     if (const Status made = MakeFolders(files, scripts); !made.Ok()) {
         view.ShowMessageBox("The game reads your scripts from its user folder \"" +
                                 PathForMessage(scripts) + "\", which Quillon could not make: " +
@@ -142,24 +155,27 @@ std::string FolderForScripts(View& view, FileSystem& files, const std::string& f
                                 "\" instead; start the game once and choose its user folder " +
                                 "with File, Game Folder....",
                             kProgramName);
-        return folder;
+        installation.scriptFolder = folder;
+        return installation;
     }
-    view.ShowMessageBox("\"" + PathForMessage(folder) + "\" is an installation of " + name +
-                            ", whose game reads your scripts from its user folder. Quillon " +
-                            "uses that folder:\n" + PathForMessage(scripts),
-                        kProgramName);
-    return scripts;
+    if (chosen || missing) {
+        view.ShowMessageBox("\"" + PathForMessage(folder) + "\" is an installation of " + name +
+                                ", whose game reads your scripts from its user folder. Quillon " +
+                                "uses that folder:\n" + PathForMessage(scripts),
+                            kProgramName);
+    }
+    return installation;
 }
 
-std::string LocateGameFolder(View& view, FileSystem& files, const Environment& environment,
-                             const std::string& workingFolder,
-                             const std::function<KnownPlaces()>& knownPlaces) {
+LocatedFolder LocateGameFolder(View& view, FileSystem& files, const Environment& environment,
+                               const std::string& workingFolder,
+                               const std::function<KnownPlaces()>& knownPlaces) {
     const RememberedFolder remembered = ReadSettingsFile(files, workingFolder);
     if (remembered.scriptFolder &&
         ((files.IsFolder(*remembered.scriptFolder) &&
           GameOfFolder(files, *remembered.scriptFolder)) ||
          !AskToSearchInstead(view, files, workingFolder, *remembered.scriptFolder))) {
-        return *remembered.scriptFolder;
+        return {*remembered.scriptFolder, false};
     }
     if (!remembered.status.Ok()) {
         view.ShowMessageBox("The settings file \"" + std::string(kSettingsFileName) + "\" in \"" +
@@ -176,15 +192,14 @@ std::string LocateGameFolder(View& view, FileSystem& files, const Environment& e
     if (gameFolder.empty()) {
         return {};
     }
-    const std::string scriptFolder = FolderForScripts(view, files, gameFolder, places.userRoot);
-    if (const Status saved = WriteSettingsFile(files, workingFolder, scriptFolder); !saved.Ok()) {
-        view.ShowMessageBox("Quillon found the game in \"" + PathForMessage(scriptFolder) +
+    if (const Status saved = WriteSettingsFile(files, workingFolder, gameFolder); !saved.Ok()) {
+        view.ShowMessageBox("Quillon found the game in \"" + PathForMessage(gameFolder) +
                                 "\" but could not remember it in \"" + kSettingsFileName +
                                 "\": " + WhySettingsNotWritten(saved) +
                                 ".\nIt will search again at the next start.",
                             kProgramName);
     }
-    return scriptFolder;
+    return {gameFolder, true};
 }
 
 }  // namespace quillon

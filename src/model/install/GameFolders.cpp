@@ -51,8 +51,8 @@ bool HasMark(FileSystem& files, const std::string& folder, const FolderMark& mar
                        [&](const char* file) { return HoldsFile(files, folder, file); });
 }
 
-// The mark of the game's that the folder bears, another engine's before the original's; nothing
-// when it bears none.
+}  // namespace
+
 const FolderMark* MarkOfFolder(FileSystem& files, const std::string& folder,
                                const GameProfile& game) {
     const FolderMark* found = nullptr;
@@ -66,12 +66,6 @@ const FolderMark* MarkOfFolder(FileSystem& files, const std::string& folder,
     }
     return found;
 }
-
-std::string Sibling(const std::string& folder, const char* name) {
-    return ParentOf(folder) + name + kSeparator;
-}
-
-}  // namespace
 
 bool IsGameFolder(FileSystem& files, const std::string& folder, const GameProfile& game) {
     if (folder.size() < 2 ||
@@ -122,72 +116,6 @@ const std::vector<const char*>& UserFolders(const GameProfile& game) {
 #else
     return game.homeFolders;
 #endif
-}
-
-std::string ScriptFolderOf(FileSystem& files, const std::string& folder, const GameProfile& game,
-                           const std::string& userRoot) {
-    if (userRoot.empty()) {
-        return folder;
-    }
-    for (const FolderMark& mark : game.marks) {
-        if (mark.userFolder >= 0 && HasMark(files, folder, mark)) {
-            return EnsureTrailingSeparator(
-                EnsureTrailingSeparator(userRoot) +
-                UserFolders(game).at(static_cast<size_t>(mark.userFolder)));
-        }
-    }
-    return folder;
-}
-
-bool IsUserFolderOf(FileSystem& files, const std::string& folder, const GameProfile& game) {
-    const FolderMark* mark = MarkOfFolder(files, folder, game);
-    return mark != nullptr && mark->parentName != nullptr;
-}
-
-std::vector<std::string> SearchOrderOf(FileSystem& files, const std::string& folder,
-                                       const GameProfile& game, const std::string& userRoot,
-                                       const std::vector<std::string>& installations) {
-    std::vector<std::string> order;
-    const auto add = [&](const std::string& searched) {
-        if (std::find(order.begin(), order.end(), searched) == order.end()) {
-            order.push_back(searched);
-        }
-    };
-    const FolderMark* mark = MarkOfFolder(files, folder, game);
-    const char* own = mark != nullptr ? mark->ownFolder : nullptr;
-    if (mark != nullptr && mark->parentName != nullptr) {
-        // The user folder is the home path; the installations are searched after it.
-        if (own != nullptr) {
-            add(Sibling(folder, own));
-            for (const std::string& installation : installations) {
-                add(Sibling(installation, own));
-            }
-        }
-        add(folder);
-        for (const std::string& installation : installations) {
-            add(installation);
-        }
-        return order;
-    }
-    if (own != nullptr) {
-        add(Sibling(folder, own));
-    } else if (mark != nullptr && !userRoot.empty()) {
-        // An installation: the engine's home path first, where the engine has one; the user
-        // folders of an engine with a game folder of its own are another engine's.
-        for (const char* name : UserFolders(game)) {
-            const std::string home =
-                EnsureTrailingSeparator(EnsureTrailingSeparator(userRoot) + name);
-            if (!files.IsFolder(home)) {
-                continue;
-            }
-            const FolderMark* homeMark = MarkOfFolder(files, home, game);
-            if (homeMark == nullptr || homeMark->ownFolder == nullptr) {
-                add(home);
-            }
-        }
-    }
-    add(folder);
-    return order;
 }
 
 std::string DriveSearchPattern() {

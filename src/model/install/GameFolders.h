@@ -31,23 +31,10 @@ std::string GameNameOfFolder(FileSystem& files, const std::string& folder, const
 // on Windows.
 const std::vector<const char*>& UserFolders(const GameProfile& game);
 
-// The folder where the game looks for the player's scripts when it runs from its game folder:
-// the folder itself, or for an installation whose game reads them from a user folder, that
-// folder below `userRoot` (the home folder, or Documents; it may not exist yet).
-std::string ScriptFolderOf(FileSystem& files, const std::string& folder, const GameProfile& game,
-                           const std::string& userRoot);
-
-// Whether the folder is one the game makes for each user (known by its parent's name).
-bool IsUserFolderOf(FileSystem& files, const std::string& folder, const GameProfile& game);
-
-// The folders the game searches for a file, the first first, when the player's files are in
-// `folder`: an engine with a home path searches it before its installation, and an engine with a
-// game folder of its own (ET: Legacy's "legacy") searches that before the folder of the data.
-// `installations` are the game folders of the installations whose game reads the player's files
-// from `folder`. Folders in the order need not exist; each ends in the separator.
-std::vector<std::string> SearchOrderOf(FileSystem& files, const std::string& folder,
-                                       const GameProfile& game, const std::string& userRoot,
-                                       const std::vector<std::string>& installations);
+// The mark of the game's that the folder bears, another engine's before the original's; nothing
+// when it bears none.
+const FolderMark* MarkOfFolder(FileSystem& files, const std::string& folder,
+                               const GameProfile& game);
 
 // The files a drive search looks for: those of every game.
 std::string DriveSearchPattern();

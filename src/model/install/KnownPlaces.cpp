@@ -5,6 +5,7 @@
 #include <set>
 
 #include "model/install/GameFolders.h"
+#include "model/install/Installation.h"
 #include "model/install/KeyValues.h"
 #include "model/install/SettingsFile.h"
 #include "platform/FileSystem.h"
@@ -279,14 +280,18 @@ std::vector<FoundGame> ProbeKnownPlaces(FileSystem& files, const KnownPlaces& pl
 }
 
 std::vector<std::string> InstallationsReadingFrom(FileSystem& files, const KnownPlaces& places,
-                                                  const GameProfile& game,
+                                                  const UserPlaces& user, const GameProfile& game,
                                                   const std::string& userFolder) {
     std::vector<std::string> found;
+    const std::optional<std::string> real = files.RealPath(userFolder);
     for (const std::string& install : Installations(files, places, game)) {
         const std::optional<std::string> folder = GameFolderIn(files, install, game);
-        if (folder && *folder != userFolder &&
-            ScriptFolderOf(files, *folder, game, places.userRoot) == userFolder &&
-            std::find(found.begin(), found.end(), *folder) == found.end()) {
+        if (!folder || *folder == userFolder ||
+            std::find(found.begin(), found.end(), *folder) != found.end()) {
+            continue;
+        }
+        const std::string reads = InstallationOf(files, *folder, user).scriptFolder;
+        if (reads == userFolder || (real && files.RealPath(reads) == real)) {
             found.push_back(*folder);
         }
     }

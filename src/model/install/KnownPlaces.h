@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "model/game/GameProfile.h"
+#include "model/install/Installation.h"
 #include "platform/Environment.h"
 #include "platform/FileSystem.h"
 
@@ -45,9 +46,9 @@ struct FoundGame {
 std::vector<FoundGame> ProbeKnownPlaces(FileSystem& files, const KnownPlaces& places);
 
 // The game folders of the game's installations at those places whose game reads the player's
-// files from `userFolder`.
+// files from `userFolder`, by whatever path it is reached.
 std::vector<std::string> InstallationsReadingFrom(FileSystem& files, const KnownPlaces& places,
-                                                  const GameProfile& game,
+                                                  const UserPlaces& user, const GameProfile& game,
                                                   const std::string& userFolder);
 
 }  // namespace quillon

@@ -1,0 +1,184 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "TempFolder.h"
+#include "model/install/Installation.h"
+
+namespace quillon {
+
+void PrintTo(const SearchedFolder& searched, std::ostream* out) {
+    *out << (searched.userFolder ? "~" : "") << searched.folder;
+}
+
+namespace {
+
+namespace fs = std::filesystem;
+using test::TempFolder;
+using test::WriteFile;
+
+constexpr const char* kEtl = "Program Files (x86)/Enemy Territory - Legacy/";
+constexpr const char* kEt = "Program Files (x86)/Wolfenstein - Enemy Territory/";
+constexpr const char* kRtcw = "Program Files (x86)/Return to Castle Wolfenstein/";
+
+// An installation of each engine on each platform: what is there (a name ending in "/" is a
+// folder), the folder chosen, where the script goes and the search order, the user's folders
+// marked "~". "W:" is the Wine prefix's drive C, "D:" the Documents of Wine's user there.
+struct Case {
+    const char* name;
+    bool windows;
+    std::vector<std::string> there;
+    std::string chosen;
+    std::string script;
+    std::vector<std::string> order;
+};
+
+TEST(Installation, EachEngineSearchesItsOwnFolders) {
+    const std::string etl = std::string("W:") + kEtl;
+    const std::string et = std::string("W:") + kEt;
+    const std::string rtcw = std::string("W:") + kRtcw;
+    // The native games' home folders are there in every case: only a native game reads them.
+    const std::vector<Case> cases = {
+        {"ET: Legacy under Wine",
+         false,
+         {etl + "etmain/pak0.pk3", etl + "legacy/legacy_v2.pk3"},
+         etl + "etmain",
+         "D:ETLegacy/etmain",
+         {"~D:ETLegacy/legacy", etl + "legacy", "~D:ETLegacy/etmain", etl + "etmain"}},
+        {"ET 2.60b under Wine",
+         false,
+         {et + "etmain/pak0.pk3", et + "etmain/mp_bin.pk3", "D:ETLegacy/etmain/"},
+         et + "etmain",
+         et + "etmain",
+         {et + "etmain"}},
+        {"RTCW under Wine",
+         false,
+         {rtcw + "Main/mp_pak0.pk3"},
+         rtcw + "Main",
+         rtcw + "Main",
+         {rtcw + "Main"}},
+        {"RTCW under Wine, the maintained engine's home",
+         false,
+         {rtcw + "Main/mp_pak0.pk3", "D:RTCW/main/"},
+         rtcw + "Main",
+         rtcw + "Main",
+         {"~D:RTCW/main", rtcw + "Main"}},
+        {"ET: Legacy under Wine, the prefix without Documents",
+         false,
+         {"bare/drive_c/ETL/etmain/pak0.pk3", "bare/drive_c/ETL/legacy/legacy_2.pk3"},
+         "bare/drive_c/ETL/etmain",
+         "bare/drive_c/ETL/etmain",
+         {"bare/drive_c/ETL/legacy", "bare/drive_c/ETL/etmain"}},
+        {"RTCW of Steam, under Proton",
+         false,
+         {"steam/steamapps/common/RTCW/Main/sp_pak2.pk3"},
+         "steam/steamapps/common/RTCW/Main",
+         "steam/steamapps/common/RTCW/Main",
+         {"steam/steamapps/common/RTCW/Main"}},
+        {"ET: Legacy chosen by hand",
+         false,
+         {"etl/etmain/pak0.pk3", "etl/legacy/legacy_2.pk3"},
+         "etl/etmain",
+         "home/.etlegacy/etmain",
+         {"~home/.etlegacy/legacy", "etl/legacy", "~home/.etlegacy/etmain", "etl/etmain"}},
+        {"ET 2.60b",
+         false,
+         {"et/etmain/pak0.pk3", "et/etmain/mp_bin.pk3"},
+         "et/etmain",
+         "et/etmain",
+         {"~home/.etwolf/etmain", "et/etmain"}},
+        {"RTCW, a lower-case main",
+         false,
+         {"wolf/main/mp_pak0.pk3"},
+         "wolf/main",
+         "wolf/main",
+         {"~home/.wolf/main", "wolf/main"}},
+        {"RTCW's home chosen",
+         false,
+         {"home/.wolf/main/wolfconfig_mp.cfg"},
+         "home/.wolf/main",
+         "home/.wolf/main",
+         {"~home/.wolf/main"}},
+        {"ET: Legacy's user folder, with the installation reading it",
+         false,
+         {"home/.etlegacy/etmain/"},
+         "home/.etlegacy/etmain",
+         "home/.etlegacy/etmain",
+         {"~home/.etlegacy/legacy", "etl/legacy", "~home/.etlegacy/etmain", "etl/etmain"}},
+        {"ET: Legacy on Windows",
+         true,
+         {"etl/etmain/pak0.pk3", "etl/legacy/legacy_2.pk3"},
+         "etl/etmain",
+         "Documents/ETLegacy/etmain",
+         {"~Documents/ETLegacy/legacy", "etl/legacy", "~Documents/ETLegacy/etmain", "etl/etmain"}},
+        {"RTCW on Windows",
+         true,
+         {"rtcw/Main/mp_pak0.pk3", "Documents/RTCW/main/"},
+         "rtcw/Main",
+         "rtcw/Main",
+         {"~Documents/RTCW/main", "rtcw/Main"}},
+    };
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.name);
+        TempFolder folder;
+        const auto path = [&](std::string relative) {
+            for (const auto& [drive, below] :
+                 {std::pair("W:", "prefix/drive_c/"),
+                  std::pair("D:", "prefix/drive_c/users/me/Documents/")}) {
+                if (relative.rfind(drive, 0) == 0) {
+                    relative = below + relative.substr(2);
+                }
+            }
+            return folder.Text(relative);
+        };
+        const auto folderPath = [&](const std::string& relative) {
+            return EnsureTrailingSeparator(path(relative));
+        };
+        for (const char* home :
+             {"home/.wolf/main/", "home/.etwolf/etmain/", "home/.etlegacy/etmain/",
+              "prefix/drive_c/users/Public/Documents/", "D:"}) {
+            fs::create_directories(path(home));
+        }
+        for (const std::string& made : test.there) {
+            made.back() == '/' ? (void)fs::create_directories(path(made))
+                               : WriteFile(path(made), "");
+        }
+        const UserPlaces places{test.windows, folder.Text(test.windows ? "Documents" : "home"),
+                                "me"};
+        const Installation installation =
+            InstallationOf(RealFileSystem(), folderPath(test.chosen), places,
+                           [&](const GameProfile& game, const std::string&) {
+                               return game.game == Game::EnemyTerritory
+                                          ? std::vector<std::string>{folderPath("etl/etmain")}
+                                          : std::vector<std::string>{};
+                           });
+        EXPECT_EQ(installation.scriptFolder, folderPath(test.script));
+        std::vector<SearchedFolder> order;
+        for (const std::string& searched : test.order) {
+            order.push_back(
+                {folderPath(searched.substr(searched[0] == '~' ? 1 : 0)), searched[0] == '~'});
+        }
+        EXPECT_EQ(installation.searchOrder, order);
+        const std::string prefix = test.chosen.rfind("W:", 0) == 0     ? folderPath("prefix")
+                                   : test.chosen.rfind("bare", 0) == 0 ? folderPath("bare")
+                                   : test.chosen.rfind("steam", 0) == 0
+                                       ? folderPath("steam/steamapps/compatdata/9010/pfx")
+                                       : "";
+        EXPECT_EQ(installation.winePrefix, test.windows ? "" : prefix);
+        EXPECT_EQ(installation.windowsGame, test.windows || !prefix.empty());
+        EXPECT_EQ(installation.userFolderUnknown, test.chosen.rfind("bare", 0) == 0);
+    }
+}
+
+#ifndef _WIN32
+TEST(Installation, AWineDriveLeadsToItsPrefix) {
+    EXPECT_EQ(WinePrefixOf("/p/dosdevices/c:/Games/RTCW/Main/"), "/p/");
+    EXPECT_EQ(WinePrefixOf("/p/drive_c/Games/RTCW/Main/"), "/p/");
+    EXPECT_EQ(WinePrefixOf("/p/c:/Games/RTCW/Main/"), "");
+}
+#endif
+
+}  // namespace
+}  // namespace quillon
