@@ -890,6 +890,12 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
         EXPECT_EQ(view.gameBindings[7], "In the game: fire team, select all members");
     }
     fs::remove(home + "legacy/autoexec.cfg");
+    // An empty defaultprofile.dat names no profile: the game runs the configuration beside them.
+    WriteFile(install + "legacy/profiles/defaultprofile.dat", "");
+    WriteFile(install + "etmain/etconfig.cfg", "bind KP_END \"+jump\"\n");
+    FakeView unnamed;
+    StartedIn(folder, unnamed, files);
+    EXPECT_EQ(unnamed.gameBindings[11], "In the game: +jump");
     WriteFile(install + "legacy/profiles/defaultprofile.dat", "\"Me\"");
     for (const std::string& searched :
          {install + "etmain/", home + "etmain/", install + "legacy/", home + "legacy/"}) {

@@ -336,10 +336,10 @@ TEST(ConsoleCommands, EachEngineRunsWhatItReads) {
     const std::string bom = "\xEF\xBB\xBF";
     const std::vector<std::array<std::string, 3>> table = {
         // line, the original engine (the first game, ET 2.60b), ET: Legacy
-        {"// a note; bind x y", "bind x y", ""},
         {"set a b // c; d", "set a b | d", "set a b"},
         {"a // b; \"c; d\" e", "a | c; d e", "a"},
-        {bom + "exec qmvc", "exec qmvc", bom + "exec qmvc"},
+        {"a /* b; c */ d", "a | c */ d", "a | d"},
+        {"say http://x", "say http:", "say http://x"},
         {"vsay M\xC3\xA9"
          "dic now",
          "vsay M dic now",
@@ -374,20 +374,69 @@ TEST(ScriptReader, JunkIsReadWithoutHarm) {
     EXPECT_EQ(ReadBindings(junk)[0], "");
 
     // NUL bytes, invalid UTF-8, unclosed quotes and truncated lines around a good line.
-    const std::string odd = std::string("set try1b1  \"vsay Hi;\0\"\n", 24) +
-                            "\xff\xfe set try2b1  \"vsay Hi;\"\n"
-                            "set try3b1  \"vsay Hi;\"\n"
-                            "set try\n"
-                            "set try4b1\n"
-                            "set try4b1  \"\n"
-                            "set try5b1  \"vsay Hi;\n";
+    // The console reads no further than a NUL: a key set after one is lost to the game.
+    const std::string odd =
+        "\xff\xfe set try2b1  \"vsay Hi;\"\n"
+        "set try3b1  \"vsay Hi;\"\n"
+        "set try\n"
+        "set try4b1\n"
+        "set try4b1  \"\n"
+        "set try5b1  \"vsay Hi;\n" +
+        std::string("set try1b1  \"vsay Hi;\0\"\nset try6b1 \"vsay Hi\"", 44);
     const RestoredKeys fromOdd = ReadScriptAssignments(game, odd);
     KeyTable expected;
+    expected.Append(1, *Assignment::FromNumbers(game, 6, 4));
     expected.Append(2, *Assignment::FromNumbers(game, 6, 4));  // bytes above 127 are blanks
     expected.Append(3, *Assignment::FromNumbers(game, 6, 4));
     expected.Append(5, *Assignment::FromNumbers(game, 6, 4));
     EXPECT_EQ(fromOdd.table, expected);
     EXPECT_EQ(fromOdd.linesNotUnderstood, 2);
+}
+
+// Comments and blanks as each engine reads them, the same for the script, the game's binds and
+// autoexec.cfg: each line frames a command ("@"), which the original engine or ET: Legacy runs
+// or not. What runs the script is taken out, and what is added runs, even after a comment
+// left open.
+TEST(ConsoleCommands, EveryReaderTakesCommentsAsItsEngine) {
+    const struct {
+        std::string line;
+        bool original;
+        bool legacy;
+    } table[] = {
+        {"@", true, true},
+        {"/* a */ @ /* b */;/**/", true, true},
+        {"/* @ */", false, false},
+        {"/*\n@\n*/", true, false},
+        {"x\n/* never closed\n@", true, false},
+        {"/* an odd \" hides the end */ x\n@", true, false},
+        {"\"/*\"; @", true, true},
+        {"// a note; @", true, false},
+        {"@ // a note", true, true},
+        {"\xEF\xBB\xBF@", true, false},
+        {"\xC2\xA0@\r\n", true, false},
+    };
+    const auto framed = [](std::string line, const std::string& command) {
+        return line.replace(line.find('@'), 1, command);
+    };
+    for (const auto& [line, original, legacy] : table) {
+        for (const auto& [engine, runs] :
+             {std::pair(Engine::Original, original), std::pair(Engine::Legacy, legacy)}) {
+            SCOPED_TRACE(line + (engine == Engine::Legacy ? " (ET: Legacy)" : ""));
+            const std::string autoexec = framed(line, "exec qmvc");
+            EXPECT_EQ(RunsScript(autoexec, engine), runs);
+            EXPECT_FALSE(RunsScript(WithScriptRun(autoexec, false, engine), engine));
+            EXPECT_TRUE(RunsScript(WithScriptRun(autoexec, true, engine), engine));
+            EXPECT_EQ(ReadBindings(framed(line, "bind KP_5 x"), {}, engine)[9], runs ? "x" : "");
+            EXPECT_EQ(
+                ReadScriptAssignments(EnemyTerritory(),
+                                      framed(line, "set try9b1 \"vsay_team Medic\""), {}, engine)
+                    .keysRestored,
+                runs ? 1 : 0);
+        }
+    }
+    EXPECT_TRUE(RunsScript("EXECQ qmvc", Engine::Legacy));
+    EXPECT_FALSE(RunsScript("execq qmvc", Engine::Original));
+    EXPECT_EQ(WithScriptRun("a; execq qmvc\n", false, Engine::Legacy), "a\n");
 }
 
 // Checked, the file runs the script once, in its own line ends; every other byte stays.
@@ -449,6 +498,7 @@ TEST(GameBindings, TheConfigurationIsRunOverTheDefaults) {
             << configuration;
     }
     EXPECT_EQ(ProfileNameIn("\"Mine\"\r\n"), "Mine");
+    EXPECT_EQ(ProfileNameIn(" /* none */\r\n"), std::nullopt);
     for (const char* outside : {"../etc", "..", ".", "a\\b", "c:x"}) {
         EXPECT_EQ(ProfileNameIn(outside), "") << outside;
     }

@@ -144,7 +144,7 @@ void Form::UseInstallation(const Installation& installation, bool chosen) {
 }
 
 void Form::ShowGameBindings() {
-    gameBindings_ = GameSearchPath().Bindings(Profile());
+    gameBindings_ = GameSearchPath().Bindings(Profile(), installation_.engine);
     // Only what changed is shown again, so that screen readers hear no change that is none.
     for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
         const std::string& command = gameBindings_[key];
@@ -466,9 +466,9 @@ bool Form::Export() {
     savedKeys_ = keys_;
     NoteScriptOnDisk();
     DiscardRecovery();
-    const UndoKept undo =
-        KeepGameBinds(files_, ScriptFolderFiles(), GameSearchPath().KnownBindings(Profile()),
-                      TemplateText(), *keysLeft);
+    const UndoKept undo = KeepGameBinds(
+        files_, ScriptFolderFiles(),
+        GameSearchPath().KnownBindings(Profile(), installation_.engine), TemplateText(), *keysLeft);
     const ExportBox box =
         ExportResult(ScriptPath(), {ScriptFoundFirst(GameSearchPath(), installation_.scriptFolder),
                                     ScriptSizeWarning(Profile(), size)});

@@ -19,7 +19,7 @@ std::string SearchPath::FolderHolding(const std::string& name) const {
     return {};
 }
 
-std::optional<KeyBindings> SearchPath::KnownBindings(const GameProfile& game) const {
+std::optional<KeyBindings> SearchPath::KnownBindings(const GameProfile& game, Engine engine) const {
     const auto read = [&](const std::string& name) {
         const std::string folder = FolderHolding(name);
         return folder.empty() ? NothingRead()
@@ -28,17 +28,21 @@ std::optional<KeyBindings> SearchPath::KnownBindings(const GameProfile& game) co
     };
     std::string configuration = game.configurationFile;
     if (game.configurationInProfile) {
+        // Without a profile named, the game runs the configuration beside the profiles.
         const Result<std::string> defaultProfile =
             read(std::string(kProfilesFolder) + kSeparator + kDefaultProfileFile);
-        if (defaultProfile.Kind() == ErrorKind::Missing) {
-            return DefaultBindings(game);
-        }
-        const std::string profile = ProfileNameIn(defaultProfile.Get());
-        if (!defaultProfile.Ok() || profile.empty()) {
+        if (!defaultProfile.Ok() && defaultProfile.Kind() != ErrorKind::Missing) {
             return std::nullopt;
         }
-        configuration = kProfilesFolder + std::string(1, kSeparator) + profile + kSeparator +
-                        game.configurationFile;
+        const std::optional<std::string> profile =
+            defaultProfile.Ok() ? ProfileNameIn(defaultProfile.Get()) : std::nullopt;
+        if (profile && profile->empty()) {
+            return std::nullopt;
+        }
+        if (profile) {
+            configuration = kProfilesFolder + std::string(1, kSeparator) + *profile + kSeparator +
+                            game.configurationFile;
+        }
     }
     const Result<std::string> found = read(configuration);
     if (found.Kind() == ErrorKind::Missing) {
@@ -47,7 +51,7 @@ std::optional<KeyBindings> SearchPath::KnownBindings(const GameProfile& game) co
     if (!found.Ok()) {
         return std::nullopt;
     }
-    return GamesOwn(ReadBindings(found.Get(), DefaultBindings(game)));
+    return GamesOwn(ReadBindings(found.Get(), DefaultBindings(game), engine));
 }
 
 }  // namespace quillon

@@ -35,12 +35,13 @@ class SearchPath {
     }
 
     // What the game binds at its start, as its own: the configuration it finds (for a game with
-    // profiles, the profile's), run over the game's defaults; the defaults alone when it has
-    // none yet, and nothing when it cannot be read.
-    std::optional<KeyBindings> KnownBindings(const GameProfile& game) const;
+    // profiles, the profile's, or without a profile named the one beside the profiles), run by
+    // the engine over the game's defaults; the defaults alone when it has none yet, and nothing
+    // when it cannot be read.
+    std::optional<KeyBindings> KnownBindings(const GameProfile& game, Engine engine) const;
     // The same, with no key bound when it cannot be read.
-    KeyBindings Bindings(const GameProfile& game) const {
-        return KnownBindings(game).value_or(KeyBindings());
+    KeyBindings Bindings(const GameProfile& game, Engine engine) const {
+        return KnownBindings(game, engine).value_or(KeyBindings());
     }
 
   private:

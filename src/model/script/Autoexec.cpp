@@ -9,9 +9,13 @@
 namespace quillon {
 namespace {
 
+// "exec" runs a file named by exactly one word; ET: Legacy's "execq" too, without a word in the
+// console.
 bool IsScriptRun(const std::string& command, Engine engine) {
     const std::vector<std::string> words = WordsOf(command, engine);
-    return words.size() == 2 && SameIgnoringCase(words[0], "exec") &&
+    return words.size() == 2 &&
+           (SameIgnoringCase(words[0], "exec") ||
+            (engine == Engine::Legacy && SameIgnoringCase(words[0], "execq"))) &&
            (SameIgnoringCase(words[1], kScriptName) || SameIgnoringCase(words[1], kScriptFileName));
 }
 
@@ -41,8 +45,21 @@ std::string WithScriptRun(const std::string& autoexec, bool run, Engine engine) 
     if (autoexec.empty()) {
         return kRunScriptLine + lineEnd;
     }
-    const bool ended = autoexec.back() == '\n' || autoexec.back() == '\r';
-    return ended ? autoexec + kRunScriptLine + lineEnd : autoexec + lineEnd + kRunScriptLine;
+    const auto appended = [&](const std::string& text) {
+        const bool ended = text.back() == '\n' || text.back() == '\r';
+        return ended ? text + kRunScriptLine + lineEnd : text + lineEnd + kRunScriptLine;
+    };
+    // A comment left open would take the line in: it is closed on a line of its own first, after
+    // a double quote where an odd count of them hides its end.
+    if (EndsInOpenComment(autoexec, engine)) {
+        for (const char* close : {"*/", "\"*/"}) {
+            const std::string closed = appended(autoexec + lineEnd + close);
+            if (RunsScript(closed, engine)) {
+                return closed;
+            }
+        }
+    }
+    return appended(autoexec);
 }
 
 }  // namespace quillon

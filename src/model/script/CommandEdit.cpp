@@ -21,57 +21,72 @@ bool HoldsNoCommand(const std::string& line) {
                        [](char c) { return c == ';' || static_cast<unsigned char>(c) <= ' '; });
 }
 
-std::string LineWithout(const std::string& line,
-                        const std::function<bool(const std::string&)>& drop, Engine engine) {
-    struct Span {
-        size_t at;
-        size_t size;
-        bool dropped;
-    };
-    std::vector<Span> spans;
-    size_t from = 0;
-    for (const std::string& command : CommandsOf(line, engine)) {
-        const size_t at = line.find(command, from);
-        if (at == std::string::npos) {
-            return line;
-        }
-        spans.push_back({at, command.size(), drop(command)});
-        from = at + command.size();
+bool IsSpace(char c) {
+    return c == ' ' || c == '\t';
+}
+
+struct Span {
+    size_t begin;
+    size_t end;
+};
+
+// What goes of a command dropped, in the text: its words, with one ";" beside it; blanks before
+// a comment after it stay, unless it began its line. `lineStart` is where its line's text begins.
+Span DroppedSpan(const std::string& text, size_t begin, size_t end, size_t lineStart) {
+    size_t after = end;
+    while (after < text.size() && IsSpace(text[after])) {
+        ++after;
     }
-    std::string edited = line;
-    // From the end, so that the places of the earlier commands stay where they were.
-    for (auto span = spans.rbegin(); span != spans.rend(); ++span) {
-        if (!span->dropped) {
-            continue;
-        }
-        // The blanks after a command stay, before a comment, unless it began the line.
-        size_t begin = span->at;
-        size_t end = edited.find_last_not_of(" \t", span->at + span->size - 1) + 1;
-        if (end < edited.size() && edited[end] == ';') {
-            ++end;
-        } else if (begin > 0 && edited[begin - 1] == ';') {
-            --begin;
-        }
-        while (begin == 0 && end < edited.size() && (edited[end] == ' ' || edited[end] == '\t')) {
+    size_t before = begin;
+    while (before > lineStart && IsSpace(text[before - 1])) {
+        --before;
+    }
+    if (after < text.size() && text[after] == ';') {
+        end = after + 1;
+    } else if (before > lineStart && text[before - 1] == ';') {
+        begin = before - 1;
+    }
+    if (before == lineStart) {
+        begin = lineStart;
+        while (end < text.size() && IsSpace(text[end])) {
             ++end;
         }
-        edited.erase(begin, end - begin);
     }
-    return edited;
+    return {begin, end};
 }
 
 }  // namespace
 
 std::string WithoutCommands(const std::string& text,
                             const std::function<bool(const std::string&)>& drop, Engine engine) {
-    const bool marked = text.rfind(kByteOrderMark, 0) == 0;
-    std::string kept = marked ? kByteOrderMark : "";
-    for (size_t start = marked ? 3 : 0; start < text.size();) {
+    const size_t marked = text.rfind(kByteOrderMark, 0) == 0 ? 3 : 0;
+    const auto lineStart = [&](size_t at) {
+        const size_t end = text.find_last_of("\r\n", at == 0 ? 0 : at - 1);
+        return end == std::string::npos || at == 0 ? marked : end + 1;
+    };
+    std::vector<Span> spans;
+    for (const CommandLine& line : CommandLinesOf(text, engine)) {
+        const std::string command = text.substr(line.at, line.size);
+        const CommandLine words = WordsExtentOf(command, engine);
+        if (words.size > 0 && drop(command)) {
+            const size_t begin = line.at + words.at;
+            spans.push_back(DroppedSpan(text, begin, begin + words.size, lineStart(begin)));
+        }
+    }
+    // Line by line, so that a line left with no command goes with its line end.
+    std::string kept = text.substr(0, marked);
+    auto span = spans.begin();
+    for (size_t start = marked; start < text.size();) {
         const size_t end = std::min(text.find_first_of("\r\n", start), text.size());
         const size_t next = end < text.size() ? end + LineEndAt(text, end) : end;
-        const std::string line = text.substr(start, end - start);
-        const std::string edited = LineWithout(line, drop, engine);
-        if (edited == line || !HoldsNoCommand(edited)) {
+        std::string edited;
+        size_t from = start;
+        for (; span != spans.end() && span->begin < end; ++span) {
+            edited += text.substr(from, span->begin - from);
+            from = span->end;
+        }
+        edited += text.substr(from, end - from);
+        if (from == start || !HoldsNoCommand(edited)) {
             kept += edited + text.substr(end, next - end);
         }
         start = next;

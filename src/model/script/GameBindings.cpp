@@ -52,8 +52,8 @@ bool HoldsBind(const std::string& text, size_t start, size_t end) {
 }
 
 // Runs a command of a configuration on the binds, when it binds or unbinds.
-void Run(const std::string& command, KeyBindings& bindings) {
-    const std::vector<std::string> words = WordsOf(command);
+void Run(const std::string& command, KeyBindings& bindings, Engine engine) {
+    const std::vector<std::string> words = WordsOf(command, engine);
     if (words.empty()) {
         return;
     }
@@ -76,33 +76,29 @@ KeyBindings DefaultBindings(const GameProfile& game) {
     return bindings;
 }
 
-KeyBindings ReadBindings(const std::string& configuration, KeyBindings before) {
+KeyBindings ReadBindings(const std::string& configuration, KeyBindings before, Engine engine) {
     KeyBindings bindings = std::move(before);
-    const size_t length = std::min(configuration.find('\0'), configuration.size());
-    // Line by line, as the console ends every command at a line end; a line without "bind" in
-    // any letter case binds nothing, and most of a configuration is variables.
-    for (size_t start = 0; start < length;) {
-        const size_t end = std::min(configuration.find_first_of("\r\n", start), length);
-        if (HoldsBind(configuration, start, end)) {
-            for (const std::string& command :
-                 CommandsOf(configuration.substr(start, end - start))) {
-                Run(command, bindings);
-            }
+    // A command line without "bind" in any letter case binds nothing, and most of a
+    // configuration is variables.
+    for (const CommandLine& line : CommandLinesOf(configuration, engine)) {
+        if (HoldsBind(configuration, line.at, line.at + line.size)) {
+            Run(configuration.substr(line.at, line.size), bindings, engine);
         }
-        start = end + 1;
     }
     bindings[0].clear();  // no key of ours
     return bindings;
 }
 
-std::string ProfileNameIn(const std::string& defaultProfile) {
-    const std::vector<std::string> commands =
-        CommandsOf(defaultProfile.substr(0, defaultProfile.find('\0')));
+std::optional<std::string> ProfileNameIn(const std::string& defaultProfile) {
+    const std::vector<std::string> commands = CommandsOf(defaultProfile);
     const std::vector<std::string> words =
         commands.empty() ? std::vector<std::string>() : WordsOf(commands.front());
-    if (words.empty() || words[0].empty() || words[0] == "." || words[0] == ".." ||
+    if (words.empty() || words[0].empty()) {
+        return std::nullopt;
+    }
+    if (words[0] == "." || words[0] == ".." ||
         words[0].find_first_of("/\\:") != std::string::npos) {
-        return {};
+        return std::string();
     }
     return words[0];
 }

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -17,14 +18,16 @@ using KeyBindings = std::array<std::string, kKeyCount>;
 // The binds the game makes by itself when it has no configuration yet.
 KeyBindings DefaultBindings(const GameProfile& game);
 
-// The binds after the console has run `configuration` on top of `before`: "unbindall" clears
-// them all, "unbind KEY" one, and the last "bind KEY COMMAND" of a key wins; key names in any
-// letter case. The console reads a file no further than its first NUL byte.
-KeyBindings ReadBindings(const std::string& configuration, KeyBindings before = {});
+// The binds after the engine's console has run `configuration` on top of `before` (read as
+// CommandsOf reads it): "unbindall" clears them all, "unbind KEY" one, and the last
+// "bind KEY COMMAND" of a key wins; key names in any letter case.
+KeyBindings ReadBindings(const std::string& configuration, KeyBindings before = {},
+                         Engine engine = Engine::Original);
 
 // The profile named in the text of "profiles/defaultprofile.dat" (its first word, quoted or
-// not); empty when there is none or it is no name of a folder.
-std::string ProfileNameIn(const std::string& defaultProfile);
+// not); nothing when it names none, as an empty file, which the game takes for no profile;
+// empty when it is no name of a folder.
+std::optional<std::string> ProfileNameIn(const std::string& defaultProfile);
 
 // The binds that are the game's, not Quillon's: a key bound to run one of Quillon's pointers
 // "vstr tryNbb" is Quillon's.

@@ -1,5 +1,6 @@
 #include "model/script/ScriptReader.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <optional>
@@ -153,6 +154,17 @@ RestoredKeys ReadScriptAssignments(const GameProfile& game, const std::string& s
             slots[variable->key][variable->slot - 1] = *said;
         } else if (ofTheTemplate.count(command) == 0) {
             NotUnderstood(restored, command);
+        }
+    }
+    // The console reads no further than a NUL byte: a key's message after one is lost to the game.
+    if (const size_t nul = script.find('\0'); nul != std::string::npos) {
+        std::string unread = script.substr(nul + 1);
+        std::replace(unread.begin(), unread.end(), '\0', '\n');
+        for (const std::string& command : CommandsOf(unread, engine)) {
+            const std::vector<std::string> words = WordsOf(command, engine);
+            if (words.size() >= 2 && IsSetCommand(words[0]) && VariableOf(words[1])) {
+                NotUnderstood(restored, command);
+            }
         }
     }
     for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
