@@ -212,8 +212,9 @@ TEST_F(FormTest, AFailingStepSaysSoAndKeepsTheAssignments) {
     EXPECT_EQ(view.list.back(), "Ammo");
 }
 
-// A script the game would not run is exported all the same, and the player is told why.
-TEST_F(FormTest, AScriptTooLongForTheGameIsSaidToBeSo) {
+// A script too long for the game is exported all the same, and the player is told why; one
+// holding a NUL byte, after which the game would read nothing, is not.
+TEST_F(FormTest, AScriptTheGameWouldNotRunIsSaidToBeSo) {
     WriteFile(folder / "qmscript.txt",
               "// " + std::string(ReturnToCastleWolfenstein().scriptLimit, 'x') + "\r\n");
     Exported();
@@ -223,6 +224,14 @@ TEST_F(FormTest, AScriptTooLongForTheGameIsSaidToBeSo) {
                                              HasSubstr("qmvc.cfg\", but the game will not run"),
                                              HasSubstr("The script is " + size + " bytes long"),
                                              HasSubstr("131071"))));
+
+    // A template the game cannot read as written is said before any question is asked.
+    WriteFile(folder / "game/qmvc.cfg", "changed behind the window");
+    WriteFile(folder / "qmscript.txt", std::string("//\0", 3));
+    view.said.clear();
+    Exported();
+    EXPECT_TRUE(view.questions.empty());
+    EXPECT_THAT(view.said, ElementsAre(HasSubstr("holds a NUL byte")));
 }
 
 TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {

@@ -444,6 +444,11 @@ std::optional<std::set<int16_t>> Form::KeysLeftToTheGame() {
 }
 
 bool Form::Export() {
+    // A template the game could not read as written is said before anything is asked.
+    if (const Status usable = ReadTemplate(files_, workingFolder_); !usable.Ok()) {
+        Tell(usable.Message(), kProgramName);
+        return false;
+    }
     const std::optional<std::set<int16_t>> keysLeft = KeysLeftToTheGame();
     if (!keysLeft || !MayReplaceScript()) {
         return false;

@@ -43,8 +43,8 @@ Result<std::string> ReadTemplate(FileSystem& files, const std::string& workingFo
     Result<std::string> text = TextForGame(read.Get());
     if (!text.Ok()) {
         return Failed(named + " cannot be written as the game reads it: " + WhyFailed(text) +
-                      ".\nSave it as ANSI text, or without those letters, and export again; " +
-                      "your assignments are kept.");
+                      ".\nSave it again as plain text (ANSI, in Notepad), without such letters, " +
+                      "and export again; your assignments are kept.");
     }
     // The engine reads a script only up to its first NUL: nothing after it would run.
     if (const size_t nul = text.Get().find('\0'); nul != std::string::npos) {
