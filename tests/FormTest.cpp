@@ -230,8 +230,14 @@ TEST_F(FormTest, AScriptTheGameWouldNotRunIsSaidToBeSo) {
     WriteFile(folder / "qmscript.txt", std::string("//\0", 3));
     view.said.clear();
     Exported();
-    EXPECT_TRUE(view.questions.empty());
     EXPECT_THAT(view.said, ElementsAre(HasSubstr("holds a NUL byte")));
+    // So is a folder in the script's place, which no answer could let Quillon replace.
+    WriteFile(folder / "qmscript.txt", kTemplate);
+    fs::remove(folder / "game/qmvc.cfg");
+    fs::create_directory(folder / "game/qmvc.cfg");
+    form.OnMenuCommand(layout::Command::ExportScript);
+    EXPECT_THAT(view.said, ElementsAre(_, HasSubstr("qmvc.cfg\" is a folder")));
+    EXPECT_TRUE(view.questions.empty());
 }
 
 TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {

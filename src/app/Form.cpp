@@ -444,8 +444,11 @@ std::optional<std::set<int16_t>> Form::KeysLeftToTheGame() {
 }
 
 bool Form::Export() {
-    // A template the game could not read as written is said before anything is asked.
-    if (const Status usable = ReadTemplate(files_, workingFolder_); !usable.Ok()) {
+    // What would keep the export from writing a script the game runs is said before anything
+    // is asked.
+    if (const Status usable = TemplateForExport(files_, workingFolder_,
+                                                ScriptFolderFiles().FolderOf(kScriptFileName));
+        !usable.Ok()) {
         Tell(usable.Message(), kProgramName);
         return false;
     }

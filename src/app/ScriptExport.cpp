@@ -56,17 +56,33 @@ Result<std::string> ReadTemplate(FileSystem& files, const std::string& workingFo
     return text;
 }
 
+Result<std::string> TemplateForExport(FileSystem& files, const std::string& workingFolder,
+                                      const std::string& scriptFolder) {
+    Result<std::string> read = ReadTemplate(files, workingFolder);
+    if (!read.Ok()) {
+        return read;
+    }
+    if (scriptFolder.empty() || !files.IsFolder(scriptFolder)) {
+        return Failed(GameFolderMissing(scriptFolder));
+    }
+    // Written over, a folder would be refused as if the game folder could not be written to.
+    if (const std::string script = scriptFolder + kScriptFileName; files.IsFolder(script)) {
+        return Failed("\"" + PathForMessage(script) +
+                      "\" is a folder, which the game cannot run and Quillon cannot replace.\n" +
+                      "Move or rename that folder, then export again; your assignments are " +
+                      "kept.");
+    }
+    return read;
+}
+
 Result<size_t> WriteConsoleScript(FileSystem& files, const KeyTable& table,
                                   const std::string& workingFolder, const std::string& scriptFolder,
                                   const std::set<int16_t>& keysLeft) {
-    const Result<std::string> read = ReadTemplate(files, workingFolder);
+    const Result<std::string> read = TemplateForExport(files, workingFolder, scriptFolder);
     if (!read.Ok()) {
         return Status(read);
     }
     const std::string templateFolder = "\"" + PathForMessage(workingFolder) + "\"";
-    if (scriptFolder.empty() || !files.IsFolder(scriptFolder)) {
-        return Failed(GameFolderMissing(scriptFolder));
-    }
     const std::string script = ConsoleScript(read.Get(), table, keysLeft);
     if (script.size() > kLargestScript) {
         return Failed("The template \"" + std::string(kTemplateFileName) + "\" in " +
@@ -76,13 +92,6 @@ Result<size_t> WriteConsoleScript(FileSystem& files, const KeyTable& table,
                       "again; your assignments are kept.");
     }
     const std::string destination = scriptFolder + kScriptFileName;
-    // Written over, a folder would be refused as if the game folder could not be written to.
-    if (files.IsFolder(destination)) {
-        return Failed("\"" + PathForMessage(destination) +
-                      "\" is a folder, which the game cannot run and Quillon cannot replace.\n" +
-                      "Move or rename that folder, then export again; your assignments are " +
-                      "kept.");
-    }
     if (const Status written = WriteFileReplacing(files, destination, script); !written.Ok()) {
         return written.Saying("The script \"" + PathForMessage(destination) +
                               "\" could not be written: " + WhyFailed(written) +

@@ -17,6 +17,12 @@ namespace quillon {
 // byte, after which the game would read none of it: a template holding one fails.
 Result<std::string> ReadTemplate(FileSystem& files, const std::string& workingFolder);
 
+// The template for an export into `scriptFolder`, once nothing is found to keep the export from
+// writing there: the template (see ReadTemplate()), a game folder that is gone, a folder in the
+// script's place. A failure says what went wrong and what to do.
+Result<std::string> TemplateForExport(FileSystem& files, const std::string& workingFolder,
+                                      const std::string& scriptFolder);
+
 // Writes the template from the working folder followed by the generated part to the script in
 // `scriptFolder` (folders end in the separator), replacing the earlier script only once the new
 // one is complete; the template's "bind" commands of the keys in `keysLeft` are left out, so that
