@@ -515,6 +515,13 @@ TEST_F(FormTest, AnInstallationOfEtLegacyLeadsToItsUserFolder) {
     view.replies = {View::Answer::No};
     Choose({folder.Text() + "Legacy/etmain"});
     EXPECT_TRUE(form.HasUnexportedChanges());
+    // Under Wine, a prefix without Documents has no user folder yet: the installation serves.
+    WriteFile(folder / "bare/drive_c/ETL/etmain/pak0.pk3", "");
+    WriteFile(folder / "bare/drive_c/ETL/legacy/legacy_v2.83.1.pk3", "");
+    view.replies = {View::Answer::No};
+    Choose({folder.Text() + "bare/drive_c/ETL/etmain"});
+    EXPECT_EQ(form.ScriptFolder(), folder.Text() + "bare/drive_c/ETL/etmain/");
+    EXPECT_THAT(view.said.back(), HasSubstr("the prefix has no Documents folder yet"));
 }
 #endif
 

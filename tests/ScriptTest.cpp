@@ -414,6 +414,7 @@ TEST(ConsoleCommands, EveryReaderTakesCommentsAsItsEngine) {
         {"@ // a note", true, true},
         {"\xEF\xBB\xBF@", true, false},
         {"\xC2\xA0@\r\n", true, false},
+        {std::string("x\0@", 3), false, false},  // the console reads no further than a NUL
     };
     const auto framed = [](std::string line, const std::string& command) {
         return line.replace(line.find('@'), 1, command);
@@ -451,7 +452,8 @@ TEST(Autoexec, TheScriptRunIsAddedOnceInTheFilesOwnLineEnds) {
         EXPECT_TRUE(RunsScript(present)) << present;
         EXPECT_EQ(WithScriptRun(present, true), present);
     }
-    for (const std::string absent : {"// exec qmvc", "exec qmvc2", "echo \"exec qmvc\"", "exec"}) {
+    for (const std::string absent :
+         {"// exec qmvc", "exec qmvc2", "echo \"exec qmvc\"", "exec", "exec qmvc now"}) {
         EXPECT_FALSE(RunsScript(absent)) << absent;
     }
 }
@@ -525,7 +527,8 @@ TEST(VoiceBinds, TheMessagesOfTheGamesBindsAreRead) {
          {hi, ammo, hi},
          "+attack;vsay_team Medic"},
         {"bind KP_END \"vsay_team IamFieldOps\"", {Assignment(et.classes[3])}, ""},
-        {"bind KP_END \"vsay_team Moonwalk; vsay_team HoldYourFire; vsay\"", {},
+        {"bind KP_END \"vsay_team Moonwalk; vsay_team HoldYourFire; vsay\"",
+         {},
          "vsay_team Moonwalk;vsay_team HoldYourFire;vsay"},
         {"bind KP_END \"vstr try11bb\"", {}, ""},  // Quillon's own
     };

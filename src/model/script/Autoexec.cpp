@@ -1,5 +1,6 @@
 #include "model/script/Autoexec.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "model/script/CommandEdit.h"
@@ -42,24 +43,29 @@ std::string WithScriptRun(const std::string& autoexec, bool run, Engine engine) 
     const bool unixLines =
         autoexec.find('\n') != std::string::npos && autoexec.find("\r\n") == std::string::npos;
     const std::string lineEnd = unixLines ? "\n" : "\r\n";
-    if (autoexec.empty()) {
-        return kRunScriptLine + lineEnd;
-    }
+    // The game reads no further than a NUL byte: the line goes before it, every byte kept.
+    const size_t read = std::min(autoexec.find('\0'), autoexec.size());
+    const std::string unread = autoexec.substr(read);
     const auto appended = [&](const std::string& text) {
+        if (text.empty()) {
+            return kRunScriptLine + lineEnd + unread;
+        }
         const bool ended = text.back() == '\n' || text.back() == '\r';
-        return ended ? text + kRunScriptLine + lineEnd : text + lineEnd + kRunScriptLine;
+        return ended ? text + kRunScriptLine + lineEnd + unread
+                     : text + lineEnd + kRunScriptLine + (unread.empty() ? "" : lineEnd) + unread;
     };
+    const std::string head = autoexec.substr(0, read);
     // A comment left open would take the line in: it is closed on a line of its own first, after
     // a double quote where an odd count of them hides its end.
-    if (EndsInOpenComment(autoexec, engine)) {
+    if (EndsInOpenComment(head, engine)) {
         for (const char* close : {"*/", "\"*/"}) {
-            const std::string closed = appended(autoexec + lineEnd + close);
+            const std::string closed = appended(head + lineEnd + close);
             if (RunsScript(closed, engine)) {
                 return closed;
             }
         }
     }
-    return appended(autoexec);
+    return appended(head);
 }
 
 }  // namespace quillon
