@@ -521,7 +521,7 @@ TEST_F(FormTest, AnInstallationOfEtLegacyLeadsToItsUserFolder) {
     view.replies = {View::Answer::No};
     Choose({folder.Text() + "bare/drive_c/ETL/etmain"});
     EXPECT_EQ(form.ScriptFolder(), folder.Text() + "bare/drive_c/ETL/etmain/");
-    EXPECT_THAT(view.said.back(), HasSubstr("the prefix has no Documents folder yet"));
+    EXPECT_THAT(view.said.back(), HasSubstr("has no Documents folder yet"));
 }
 #endif
 

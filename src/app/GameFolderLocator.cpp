@@ -132,14 +132,18 @@ Installation WithScriptFolderReady(View& view, FileSystem& files, Installation i
     const std::string name = GameNameOfFolder(files, folder, ProfileOf(installation.game));
     if (installation.userFolderUnknown) {
         if (chosen) {
-            view.ShowMessageBox(
-                "\"" + PathForMessage(folder) + "\" is an installation of " + name +
-                    " in the Wine prefix \"" + PathForMessage(installation.winePrefix) +
-                    "\", whose game reads your scripts from its user folder in Documents; the " +
-                    "prefix has no Documents folder yet.\nQuillon uses \"" +
-                    PathForMessage(folder) + "\", which the game also reads; start the game " +
-                    "once and choose the installation again to use its user folder.",
-                kProgramName);
+            const std::string where = installation.winePrefix.empty()
+                                          ? "Quillon cannot find your Documents folder"
+                                          : "the Wine prefix \"" +
+                                                PathForMessage(installation.winePrefix) +
+                                                "\" has no Documents folder yet";
+            view.ShowMessageBox("\"" + PathForMessage(folder) + "\" is an installation of " + name +
+                                    ", whose game reads your scripts from its user folder " +
+                                    "in Documents; " + where + ".\nQuillon uses \"" +
+                                    PathForMessage(folder) + "\", which the game also reads; " +
+                                    "start the game once and choose the installation again to " +
+                                    "use its user folder.",
+                                kProgramName);
         }
         return installation;
     }
