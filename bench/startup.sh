@@ -19,7 +19,7 @@ fi
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
 kind=${1:-linux}
-ensure_packages cmake make g++ libgtest-dev qt6-base-dev xvfb xdotool x11-utils
+ensure_packages cmake make g++ libgtest-dev qt6-base-dev qt6-multimedia-dev zlib1g-dev xvfb xdotool x11-utils
 
 work=$(mktemp -d)
 mkdir -p "$work/game" && : >"$work/game/mp_pak0.pk3"  # a folder of the first game

@@ -1,6 +1,7 @@
 # Fails when a source file includes a header of a layer above its own. The layers, lowest
 # first: platform, model, app, and the front ends, which may not include each other. The model's
-# folders are layers of their own, so that they form no cycle: game, menu, keys, script, install.
+# folders are layers of their own, so that they form no cycle: game, menu, keys, script, install,
+# voice.
 #   cmake -DSOURCE_DIR=src -P cmake/CheckLayers.cmake
 set(allowed_platform "platform")
 set(allowed_game "platform|model/game")
@@ -8,6 +9,7 @@ set(allowed_menu "platform|model/game|model/menu")
 set(allowed_keys "platform|model/game|model/menu|model/keys")
 set(allowed_script "platform|model/game|model/menu|model/keys|model/script")
 set(allowed_install "platform|model/game|model/install")
+set(allowed_voice "platform|model/game|model/voice")
 set(allowed_app "platform|model|app")
 set(allowed_qt "platform|model|app|frontend/qt")
 set(allowed_win32 "platform|model|app|frontend/win32")

@@ -49,6 +49,12 @@ class FaultyFileSystem : public FileSystemWrapper {
         }
         return Wrapped().ReadRegularFile(path, limit);
     }
+    Result<std::unique_ptr<ReadableFile>> OpenForReading(const std::string& path) override {
+        if (auto error = Fault(Step::Read, path)) {
+            return *error;
+        }
+        return Wrapped().OpenForReading(path);
+    }
     Result<std::unique_ptr<NewFile>> CreateNewFileBeside(const std::string& destination) override {
         if (auto error = Fault(Step::Create, destination)) {
             return *error;

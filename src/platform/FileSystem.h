@@ -36,6 +36,16 @@ class NewFile {
     virtual void Keep() = 0;
 };
 
+// A regular file opened for reading parts of it (an archive's directory, one of its entries),
+// closed when dropped.
+class ReadableFile {
+  public:
+    virtual ~ReadableFile() = default;
+    virtual uint64_t Size() const = 0;
+    // Reads `size` bytes from `offset`; fewer only where the file ends.
+    virtual Result<std::string> ReadAt(uint64_t offset, size_t size) = 0;
+};
+
 // A place of a lock file held by this process until the object is dropped. The system lets it
 // go when the process ends, however it ends, so a held place means a program still running.
 class HeldLock {
@@ -53,6 +63,8 @@ class FileSystem {
     // device and a larger file fail as Unsuitable, with what was found; one that is not there as Missing;
     // nothing waits on a pipe.
     virtual Result<std::string> ReadRegularFile(const std::string& path, size_t limit) = 0;
+    // Opens a regular file to read parts of it; anything else fails as ReadRegularFile fails.
+    virtual Result<std::unique_ptr<ReadableFile>> OpenForReading(const std::string& path) = 0;
     virtual bool IsFolder(const std::string& path) = 0;
     // Whether the path leads, through any links, to a regular file.
     virtual bool IsRegularFile(const std::string& path) = 0;

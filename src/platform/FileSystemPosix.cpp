@@ -3,6 +3,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
+#include <memory>
 #include <csignal>
 #include <string>
 #include <utility>
@@ -98,26 +100,66 @@ class PosixHeldLock : public HeldLock {
     SystemHandle file_;
 };
 
+class PosixReadableFile : public ReadableFile {
+  public:
+    PosixReadableFile(SystemHandle file, uint64_t size) : file_(std::move(file)), size_(size) {}
+    uint64_t Size() const override { return size_; }
+    Result<std::string> ReadAt(uint64_t offset, size_t size) override {
+        std::string part(size, '\0');
+        size_t done = 0;
+        while (done < size) {
+            const ssize_t got = pread(file_.Get(), part.data() + done, size - done,
+                                      static_cast<off_t>(offset + done));
+            if (got < 0 && errno == EINTR) {
+                continue;
+            }
+            if (got < 0) {
+                return LastError();
+            }
+            if (got == 0) {
+                break;  // the file ends here
+            }
+            done += static_cast<size_t>(got);
+        }
+        part.resize(done);
+        return part;
+    }
+
+  private:
+    SystemHandle file_;
+    uint64_t size_;
+};
+
+// Opens a regular file within the limit; its size comes with it. Not blocking, so that a pipe
+// in the file's place cannot hold the program.
+Result<std::pair<SystemHandle, uint64_t>> OpenRegularFile(const std::string& path, size_t limit) {
+    SystemHandle file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!file.IsOpen()) {
+        return LastError();
+    }
+    struct stat info {};
+    if (fstat(file.Get(), &info) != 0) {
+        return LastError();
+    }
+    const FileKind kind = S_ISDIR(info.st_mode)   ? FileKind::Folder
+                          : S_ISREG(info.st_mode) ? FileKind::Regular
+                                                  : FileKind::Other;
+    if (Status readable = Readable(kind, static_cast<uint64_t>(info.st_size), limit);
+        !readable.Ok()) {
+        return readable;
+    }
+    return std::make_pair(std::move(file), static_cast<uint64_t>(info.st_size));
+}
+
 class PosixFileSystem : public SystemFileSystem {
   public:
     Result<std::string> ReadRegularFile(const std::string& path, size_t limit) override {
-        // Not blocking, so that a pipe in the file's place cannot hold the program.
-        const SystemHandle file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-        if (!file.IsOpen()) {
-            return LastError();
+        Result<std::pair<SystemHandle, uint64_t>> opened = OpenRegularFile(path, limit);
+        if (!opened.Ok()) {
+            return Status(opened);
         }
-        struct stat info {};
-        if (fstat(file.Get(), &info) != 0) {
-            return LastError();
-        }
-        const FileKind kind = S_ISDIR(info.st_mode)   ? FileKind::Folder
-                              : S_ISREG(info.st_mode) ? FileKind::Regular
-                                                      : FileKind::Other;
-        if (Status readable = Readable(kind, static_cast<uint64_t>(info.st_size), limit);
-            !readable.Ok()) {
-            return readable;
-        }
-        std::string content(static_cast<size_t>(info.st_size), '\0');
+        const SystemHandle& file = opened.Get().first;
+        std::string content(static_cast<size_t>(opened.Get().second), '\0');
         size_t done = 0;
         while (done < content.size()) {
             const ssize_t got = ::read(file.Get(), content.data() + done, content.size() - done);
@@ -134,6 +176,15 @@ class PosixFileSystem : public SystemFileSystem {
         }
         content.resize(done);
         return content;
+    }
+
+    Result<std::unique_ptr<ReadableFile>> OpenForReading(const std::string& path) override {
+        Result<std::pair<SystemHandle, uint64_t>> opened = OpenRegularFile(path, SIZE_MAX);
+        if (!opened.Ok()) {
+            return Status(opened);
+        }
+        return std::unique_ptr<ReadableFile>(std::make_unique<PosixReadableFile>(
+            std::move(opened.Get().first), opened.Get().second));
     }
 
     bool IsFolder(const std::string& path) override {

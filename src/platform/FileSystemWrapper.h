@@ -18,6 +18,9 @@ class FileSystemWrapper : public FileSystem {
     Result<std::string> ReadRegularFile(const std::string& path, size_t limit) override {
         return wrapped_.ReadRegularFile(path, limit);
     }
+    Result<std::unique_ptr<ReadableFile>> OpenForReading(const std::string& path) override {
+        return wrapped_.OpenForReading(path);
+    }
     bool IsFolder(const std::string& path) override { return wrapped_.IsFolder(path); }
     bool IsRegularFile(const std::string& path) override { return wrapped_.IsRegularFile(path); }
     bool Exists(const std::string& path) override { return wrapped_.Exists(path); }

@@ -1,0 +1,294 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "TempFolder.h"
+#include "ZipMaker.h"
+#include "model/voice/GameData.h"
+#include "model/voice/InstalledVoices.h"
+#include "model/voice/VoiceScript.h"
+#include "model/voice/WaveSound.h"
+#include "platform/FileSystem.h"
+
+namespace quillon {
+namespace {
+
+using test::TempFolder;
+using test::ToneWave;
+using test::WriteFile;
+using test::ZipMaker;
+
+const EngineRules& Wolfenstein() { return RulesOf(Game::ReturnToCastleWolfenstein, Engine::Original); }
+const EngineRules& EnemyTerritory() { return RulesOf(Game::EnemyTerritory, Engine::Original); }
+const EngineRules& Legacy() { return RulesOf(Game::EnemyTerritory, Engine::Legacy); }
+
+std::string Archive(const std::vector<std::pair<std::string, std::string>>& entries,
+                    bool deflate = false) {
+    ZipMaker zip;
+    for (const auto& [name, content] : entries) {
+        zip.Add(name, content, deflate);
+    }
+    return zip.Archive();
+}
+
+class MemoryFile : public ReadableFile {
+  public:
+    explicit MemoryFile(std::string bytes) : bytes_(std::move(bytes)) {}
+    uint64_t Size() const override { return bytes_.size(); }
+    Result<std::string> ReadAt(uint64_t offset, size_t size) override {
+        return offset >= bytes_.size() ? std::string() : bytes_.substr(offset, size);
+    }
+
+  private:
+    std::string bytes_;
+};
+
+TEST(PakOrder, SortsAsTheGamesSortAFoldersPaks) {
+    struct Case {
+        const char* first;
+        const char* second;
+        bool multiplayerNames;
+    };
+    const Case cases[] = {
+        {"pak0.pk3", "pak1.pk3", false},      {"pak0.pk3", "pak0a.pk3", false},
+        {"PAK1.pk3", "pak2.pk3", false},      {"pak2.pk3", "PAK3.PK3", false},
+        {"zebra.pk3", "_patch.pk3", false},   {"9.pk3", "a.pk3", false},
+        {"\xC3\xA9.pk3", "0.pk3", false},     {"mp_pak0.pk3", "pak0.pk3", false},
+        {"pak9.pk3", "mp_pak0.pk3", true},    {"mp_pak0.pk3", "mp_pak1.pk3", true},
+    };
+    for (const Case& c : cases) {
+        EXPECT_TRUE(PakSortsBefore(c.first, c.second, c.multiplayerNames)) << c.first;
+        EXPECT_FALSE(PakSortsBefore(c.second, c.first, c.multiplayerNames)) << c.first;
+    }
+}
+
+// Two folders of a search order, each with pk3s and loose files, read as each engine reads them.
+TEST(GameData, FindsAFileWhereEachEngineFindsIt) {
+    struct Case {
+        const char* what;
+        std::function<void(TempFolder&)> make;
+        const EngineRules& rules;
+        const char* expected;  // empty: not found
+    };
+    const std::string name = "sound/chat/axis/11a.wav";
+    const auto pak = [&](TempFolder& root, const char* where, const std::string& entry,
+                         const char* content, bool deflate = false) {
+        WriteFile(root / where, Archive({{entry, content}}, deflate));
+    };
+    const std::vector<Case> cases = {
+        {"the pak sorting last wins", [&](TempFolder& r) {
+             pak(r, "first/pak0.pk3", name, "pak0");
+             pak(r, "first/pak1.pk3", name, "pak1");
+         }, EnemyTerritory(), "pak1"},
+        {"deflated, named in odd case", [&](TempFolder& r) {
+             pak(r, "first/pak0.pk3", "Sound\\Chat\\AXIS\\11A.WAV", "deflated deflated", true);
+         }, EnemyTerritory(), "deflated deflated"},
+        {"the first folder wins", [&](TempFolder& r) {
+             pak(r, "first/z.pk3", name, "first");
+             pak(r, "second/zz.pk3", name, "second");
+         }, EnemyTerritory(), "first"},
+        {"a pure game reads no loose file", [&](TempFolder& r) {
+             WriteFile(r / "first" / name, "loose");
+             pak(r, "second/pak0.pk3", name, "archive");
+         }, EnemyTerritory(), "archive"},
+        {"a pure game reads no loose file only", [&](TempFolder& r) {
+             WriteFile(r / "first" / name, "loose");
+         }, Wolfenstein(), ""},
+        {"ET: Legacy reads loose files before every pak", [&](TempFolder& r) {
+             pak(r, "first/pak0.pk3", name, "archive");
+             WriteFile(r / "second" / name, "loose");
+         }, Legacy(), "loose"},
+        {"mp_ paks above the others", [&](TempFolder& r) {
+             pak(r, "first/pak9.pk3", name, "pak9");
+             pak(r, "first/mp_pak0.pk3", name, "mp_pak0");
+             pak(r, "first/sp_pak9.pk3", name, "sp_pak9");
+             pak(r, "first/zz_pak9.pk3", name, "zz_pak9");
+         }, Wolfenstein(), "mp_pak0"},
+        {"no mp_ rule in ET", [&](TempFolder& r) {
+             pak(r, "first/pak9.pk3", name, "pak9");
+             pak(r, "first/mp_pak0.pk3", name, "mp_pak0");
+         }, EnemyTerritory(), "pak9"},
+        {"an entry that cannot be read hides the rest", [&](TempFolder& r) {
+             pak(r, "first/pak0.pk3", name, "pak0");
+             std::string broken = Archive({{name, "xxxx"}});
+             broken[8] = 12;  // method 12, in the local and the central header
+             broken[broken.find("PK\x01\x02", 0) + 10] = 12;
+             WriteFile(r / "first/pak1.pk3", broken);
+         }, EnemyTerritory(), ""},
+        {"a broken pak is passed over", [&](TempFolder& r) {
+             pak(r, "first/pak0.pk3", name, "pak0");
+             WriteFile(r / "first/pak1.pk3", "PK not an archive");
+         }, EnemyTerritory(), "pak0"},
+    };
+    for (const Case& c : cases) {
+        TempFolder root;
+        c.make(root);
+        const GameData data = GameData::Index(
+            RealFileSystem(), {root.Text("first") + kSeparator, root.Text("second") + kSeparator},
+            c.rules);
+        const Result<std::string> read = data.Read(name, 1024);
+        EXPECT_EQ(read.Ok() ? read.Get() : "", c.expected) << c.what;
+    }
+}
+
+// Archives as a hostile or damaged disk gives them: never a crash, a hang or more than the limit.
+TEST(ZipArchive, SurvivesHostileArchives) {
+    const std::string good = Archive({{"a.wav", std::string(3000, 'a')}, {"b.wav", "bb"}}, true);
+    const auto read = [&](const std::string& bytes, const std::string& name) -> Result<std::string> {
+        MemoryFile file(bytes);
+        Result<ZipDirectory> zip = ZipDirectory::Read(file);
+        if (!zip.Ok()) {
+            return Status(zip);
+        }
+        const ZipEntry* entry = zip.Get().Find(name);
+        return entry ? ReadZipEntry(file, *entry, 4096) : NothingRead();
+    };
+    for (size_t cut = 0; cut < good.size(); ++cut) {
+        const Result<std::string> got = read(good.substr(0, cut), "a.wav");
+        EXPECT_TRUE(!got.Ok() || got.Get().size() <= 3000) << cut;
+    }
+    // Every byte of the directory and the headers changed in turn.
+    for (size_t at = 0; at < good.size(); ++at) {
+        std::string changed = good;
+        changed[at] = static_cast<char>(~changed[at]);
+        const Result<std::string> got = read(changed, "a.wav");
+        EXPECT_TRUE(!got.Ok() || got.Get().size() <= 3000) << at;
+    }
+    const size_t directory = good.find("PK\x01\x02");
+    std::string huge = good;
+    huge.replace(directory + 24, 4, "\xFF\xFF\xFF\xF0");  // claims 4 GB unpacked
+    EXPECT_EQ(read(huge, "a.wav").What(), Finding::LargerThanLimit);
+    std::string lying = good;
+    lying.replace(directory + 20, 4, "\xFF\xFF\xFF\x00");  // packed data beyond the end
+    EXPECT_FALSE(read(lying, "a.wav").Ok());
+    std::string shorter = good;
+    shorter.replace(directory + 24, 4, std::string("\x0A\x00\x00\x00", 4));  // says 10 bytes
+    EXPECT_EQ(read(shorter, "a.wav").Get(), std::string(10, 'a'));
+    EXPECT_EQ(read("stub before " + good, "b.wav").Get(), "bb");
+    EXPECT_EQ(read(Archive({{"sound/../../x.wav", "x"}}), "sound/../../x.wav").Kind(),
+              ErrorKind::Missing);
+}
+
+std::string Summary(const VoiceChats& read) {
+    std::string summary;
+    for (const VoiceChat& chat : read.chats) {
+        summary += chat.name + "[";
+        for (const VoiceLine& line : chat.lines) {
+            summary += line.sound + "=" + line.text + "|";
+        }
+        summary += "]";
+    }
+    return summary + (read.problem.empty() ? "" : " !");
+}
+
+TEST(VoiceScript, ReadsChatsAsTheEngineReadsThem) {
+    struct Case {
+        std::string script;
+        const EngineRules& rules;
+        std::string expected;
+    };
+    const std::string many = [] {
+        std::string block = "male Cheer {\n";
+        for (int k = 0; k < 32; ++k) {
+            block += "s" + std::to_string(k) + " t\n";
+        }
+        return block + "}\nAfter { a b }\n";
+    }();
+    const std::vector<Case> cases = {
+        {"// voices\nmale /* of the axis */\nMedic\n{\n s/m1.wav \"I need a medic!\"\n"
+         " s/m2.wav Medic! sprites/medic\n}\n",
+         EnemyTerritory(), "Medic[s/m1.wav=I need a medic!|s/m2.wav=Medic!|]"},
+        {"NEUTER A { s1 t1 icon s2 t2 }", EnemyTerritory(), "A[s1=t1|s2=t2|]"},
+        {"male A { s1 t1 } B { s2 t2", EnemyTerritory(), "A[s1=t1|] !"},
+        {"male A { s1 t1 } B s2 t2 }", EnemyTerritory(), "A[s1=t1|] !"},
+        {"robot A { s1 t1 }", EnemyTerritory(), " !"},
+        {"male A { s1 \"say \\\"hi\\\" now\" }", EnemyTerritory(), "A[s1=say \"hi\" now|]"},
+        {"male A { s1 \"say \\\"hi\\\" now\" }", Wolfenstein(), " !"},
+        {"male A { s1 \"\" }", EnemyTerritory(), " !"},
+        {"male A{ s1 t1 }", EnemyTerritory(), " !"},
+        {"male\r\nA\r\n{\r\ns1 t1 i1\r\n}\r\n", EnemyTerritory(), "A[s1=t1|]"},
+        {"male A { s1 a\xA0" "b }", EnemyTerritory(), "A[s1=a|]"},
+        {"male A { s1 " + std::string(70, 't') + " }", EnemyTerritory(),
+         "A[s1=" + std::string(63, 't') + "|]"},
+        {"male A { s1 t1 } B { s2 " + std::string(1024, 'w') + " }", Wolfenstein(), "A[s1=t1|] !"},
+        {"male A { s1 " + std::string(1024, 'w') + " }", Legacy(),
+         "A[s1=" + std::string(63, 'w') + "|]"},
+        {many, EnemyTerritory(), "Cheer[" + [] {
+             std::string lines;
+             for (int k = 0; k < 32; ++k) {
+                 lines += "s" + std::to_string(k) + "=t|";
+             }
+             return lines;
+         }() + "] !"},
+        {many, Wolfenstein(), "Cheer[" + [] {
+             std::string lines;
+             for (int k = 0; k < 32; ++k) {
+                 lines += "s" + std::to_string(k) + "=t|";
+             }
+             return lines;
+         }() + "]After[a=b|]"},
+        {"male A { s1 t1 }" + std::string(32767, ' '), Legacy(), " !"},
+        {std::string("male A { s1 t1 }\0B { s2 t2 }", 28), Legacy(), "A[s1=t1|]"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(Summary(ParseVoiceChats(c.script, c.rules)), c.expected) << c.script;
+    }
+    const VoiceChats read = ParseVoiceChats("male Medic { a b } MEDIC { c d }", Legacy());
+    ASSERT_NE(read.Find("medic"), nullptr);
+    EXPECT_EQ(read.Find("medic")->lines[0].sound, "a");
+}
+
+TEST(WaveSound, ReadsThePcmTheEngineReads) {
+    struct Case {
+        const char* what;
+        std::string bytes;
+        const EngineRules& rules;
+        size_t sampleBytes;  // 0: refused
+    };
+    std::string adpcm = ToneWave(440);
+    adpcm[20] = 2;
+    adpcm[34] = 4;
+    std::string floatWave = ToneWave(440);
+    floatWave[20] = 3;
+    std::string lying = ToneWave(440);
+    lying.replace(40, 4, "\xFF\xFF\xFF\x7F");
+    const std::vector<Case> cases = {
+        {"16-bit mono", ToneWave(440), EnemyTerritory(), 4410},
+        {"8-bit mono", ToneWave(440, 11025, 8), Wolfenstein(), 2205},
+        {"stereo, original", ToneWave(440, 22050, 16, 2), EnemyTerritory(), 0},
+        {"stereo, ET: Legacy", ToneWave(440, 22050, 16, 2), Legacy(), 8820},
+        {"ADPCM", adpcm, Legacy(), 0},
+        {"tag 3, original", floatWave, EnemyTerritory(), 0},
+        {"tag 3 as PCM, ET: Legacy", floatWave, Legacy(), 4410},
+        {"data size past the end", lying, EnemyTerritory(), 4410},
+        {"cut in its header", ToneWave(440).substr(0, 30), EnemyTerritory(), 0},
+        {"odd byte cut", ToneWave(440).substr(0, 44 + 4409), EnemyTerritory(), 4408},
+        {"Ogg", "OggS\0\0\0", Legacy(), 0},
+        {"not RIFF", "RIFX", Legacy(), 0},
+    };
+    for (const Case& c : cases) {
+        const Result<PcmSound> read = ReadWave(c.bytes, c.rules);
+        EXPECT_EQ(read.Ok() ? read.Get().samples.size() : 0, c.sampleBytes) << c.what;
+        EXPECT_EQ(read.Ok(), read.Message().empty()) << c.what;
+    }
+    const Result<PcmSound> tone = ReadWave(ToneWave(440), Legacy());
+    EXPECT_EQ(WaveFileOf(tone.Get()), ToneWave(440));
+}
+
+TEST(InstalledVoices, ReadsEachTeamsScriptAndItsSounds) {
+    TempFolder root;
+    ZipMaker zip;
+    zip.Add("scripts/wm_axis_chat.voice", "male Medic { sound/axis/m.wav \"Sanitaeter!\" }", true);
+    zip.Add("sound/axis/m.wav", ToneWave(300), true);
+    WriteFile(root / "etmain/pak0.pk3", zip.Archive());
+    const InstalledVoices voices = InstalledVoices::Load(
+        RealFileSystem(), {root.Text("etmain") + kSeparator}, Game::EnemyTerritory, Engine::Original);
+    ASSERT_NE(voices.Of(Team::Axis).chats.Find("MEDIC"), nullptr);
+    EXPECT_EQ(voices.Of(Team::Allies).read.Kind(), ErrorKind::Missing);
+    EXPECT_EQ(voices.Sound("sound/axis/m.wav").Get().samples.size(), 4410u);
+}
+
+}  // namespace
+}  // namespace quillon
