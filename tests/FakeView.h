@@ -50,6 +50,9 @@ class FakeView : public View {
     bool closeRequested = false;
     std::map<layout::Command, bool> checked;
     bool failNextPrompt = false;  // as a window torn down under the form might, once
+    std::vector<std::string> descriptions;
+    std::vector<PcmSound> played;
+    Status audio;  // what playing gives: no audio device, say
 
     void ShowAssignments(const std::vector<std::string>& lines) override { list = lines; }
     void AppendAssignment(const std::string& line) override { list.push_back(line); }
@@ -61,7 +64,14 @@ class FakeView : public View {
         }
         prompt = text;
     }
+    void DescribeAssignments(const std::vector<std::string>& lines) override { descriptions = lines; }
     void ShowStatus(const std::string& text) override { status = text; }
+    Status PlaySound(const PcmSound& sound) override {
+        if (audio.Ok()) {
+            played.push_back(sound);
+        }
+        return audio;
+    }
     void ShowGame(Game game) override { gameShown = game; }
     void ShowPage(int16_t page) override { pageShown = page; }
     void SetCancelEnabled(bool) override {}

@@ -20,9 +20,15 @@ using test::ToneWave;
 using test::WriteFile;
 using test::ZipMaker;
 
-const EngineRules& Wolfenstein() { return RulesOf(Game::ReturnToCastleWolfenstein, Engine::Original); }
-const EngineRules& EnemyTerritory() { return RulesOf(Game::EnemyTerritory, Engine::Original); }
-const EngineRules& Legacy() { return RulesOf(Game::EnemyTerritory, Engine::Legacy); }
+const EngineRules& Wolfenstein() {
+    return RulesOf(Game::ReturnToCastleWolfenstein, Engine::Original);
+}
+const EngineRules& EnemyTerritory() {
+    return RulesOf(Game::EnemyTerritory, Engine::Original);
+}
+const EngineRules& Legacy() {
+    return RulesOf(Game::EnemyTerritory, Engine::Legacy);
+}
 
 std::string Archive(const std::vector<std::pair<std::string, std::string>>& entries,
                     bool deflate = false) {
@@ -52,11 +58,11 @@ TEST(PakOrder, SortsAsTheGamesSortAFoldersPaks) {
         bool multiplayerNames;
     };
     const Case cases[] = {
-        {"pak0.pk3", "pak1.pk3", false},      {"pak0.pk3", "pak0a.pk3", false},
-        {"PAK1.pk3", "pak2.pk3", false},      {"pak2.pk3", "PAK3.PK3", false},
-        {"zebra.pk3", "_patch.pk3", false},   {"9.pk3", "a.pk3", false},
-        {"\xC3\xA9.pk3", "0.pk3", false},     {"mp_pak0.pk3", "pak0.pk3", false},
-        {"pak9.pk3", "mp_pak0.pk3", true},    {"mp_pak0.pk3", "mp_pak1.pk3", true},
+        {"pak0.pk3", "pak1.pk3", false},    {"pak0.pk3", "pak0a.pk3", false},
+        {"PAK1.pk3", "pak2.pk3", false},    {"pak2.pk3", "PAK3.PK3", false},
+        {"zebra.pk3", "_patch.pk3", false}, {"9.pk3", "a.pk3", false},
+        {"\xC3\xA9.pk3", "0.pk3", false},   {"mp_pak0.pk3", "pak0.pk3", false},
+        {"pak9.pk3", "mp_pak0.pk3", true},  {"mp_pak0.pk3", "mp_pak1.pk3", true},
     };
     for (const Case& c : cases) {
         EXPECT_TRUE(PakSortsBefore(c.first, c.second, c.multiplayerNames)) << c.first;
@@ -78,49 +84,66 @@ TEST(GameData, FindsAFileWhereEachEngineFindsIt) {
         WriteFile(root / where, Archive({{entry, content}}, deflate));
     };
     const std::vector<Case> cases = {
-        {"the pak sorting last wins", [&](TempFolder& r) {
+        {"the pak sorting last wins",
+         [&](TempFolder& r) {
              pak(r, "first/pak0.pk3", name, "pak0");
              pak(r, "first/pak1.pk3", name, "pak1");
-         }, EnemyTerritory(), "pak1"},
-        {"deflated, named in odd case", [&](TempFolder& r) {
+         },
+         EnemyTerritory(), "pak1"},
+        {"deflated, named in odd case",
+         [&](TempFolder& r) {
              pak(r, "first/pak0.pk3", "Sound\\Chat\\AXIS\\11A.WAV", "deflated deflated", true);
-         }, EnemyTerritory(), "deflated deflated"},
-        {"the first folder wins", [&](TempFolder& r) {
+         },
+         EnemyTerritory(), "deflated deflated"},
+        {"the first folder wins",
+         [&](TempFolder& r) {
              pak(r, "first/z.pk3", name, "first");
              pak(r, "second/zz.pk3", name, "second");
-         }, EnemyTerritory(), "first"},
-        {"a pure game reads no loose file", [&](TempFolder& r) {
+         },
+         EnemyTerritory(), "first"},
+        {"a pure game reads no loose file",
+         [&](TempFolder& r) {
              WriteFile(r / "first" / name, "loose");
              pak(r, "second/pak0.pk3", name, "archive");
-         }, EnemyTerritory(), "archive"},
-        {"a pure game reads no loose file only", [&](TempFolder& r) {
-             WriteFile(r / "first" / name, "loose");
-         }, Wolfenstein(), ""},
-        {"ET: Legacy reads loose files before every pak", [&](TempFolder& r) {
+         },
+         EnemyTerritory(), "archive"},
+        {"a pure game reads no loose file only",
+         [&](TempFolder& r) { WriteFile(r / "first" / name, "loose"); }, Wolfenstein(), ""},
+        {"ET: Legacy reads loose files before every pak",
+         [&](TempFolder& r) {
              pak(r, "first/pak0.pk3", name, "archive");
              WriteFile(r / "second" / name, "loose");
-         }, Legacy(), "loose"},
-        {"mp_ paks above the others", [&](TempFolder& r) {
+         },
+         Legacy(), "loose"},
+        {"mp_ paks above the others",
+         [&](TempFolder& r) {
              pak(r, "first/pak9.pk3", name, "pak9");
              pak(r, "first/mp_pak0.pk3", name, "mp_pak0");
              pak(r, "first/sp_pak9.pk3", name, "sp_pak9");
              pak(r, "first/zz_pak9.pk3", name, "zz_pak9");
-         }, Wolfenstein(), "mp_pak0"},
-        {"no mp_ rule in ET", [&](TempFolder& r) {
+         },
+         Wolfenstein(), "mp_pak0"},
+        {"no mp_ rule in ET",
+         [&](TempFolder& r) {
              pak(r, "first/pak9.pk3", name, "pak9");
              pak(r, "first/mp_pak0.pk3", name, "mp_pak0");
-         }, EnemyTerritory(), "pak9"},
-        {"an entry that cannot be read hides the rest", [&](TempFolder& r) {
+         },
+         EnemyTerritory(), "pak9"},
+        {"an entry that cannot be read hides the rest",
+         [&](TempFolder& r) {
              pak(r, "first/pak0.pk3", name, "pak0");
              std::string broken = Archive({{name, "xxxx"}});
              broken[8] = 12;  // method 12, in the local and the central header
              broken[broken.find("PK\x01\x02", 0) + 10] = 12;
              WriteFile(r / "first/pak1.pk3", broken);
-         }, EnemyTerritory(), ""},
-        {"a broken pak is passed over", [&](TempFolder& r) {
+         },
+         EnemyTerritory(), ""},
+        {"a broken pak is passed over",
+         [&](TempFolder& r) {
              pak(r, "first/pak0.pk3", name, "pak0");
              WriteFile(r / "first/pak1.pk3", "PK not an archive");
-         }, EnemyTerritory(), "pak0"},
+         },
+         EnemyTerritory(), "pak0"},
     };
     for (const Case& c : cases) {
         TempFolder root;
@@ -136,7 +159,8 @@ TEST(GameData, FindsAFileWhereEachEngineFindsIt) {
 // Archives as a hostile or damaged disk gives them: never a crash, a hang or more than the limit.
 TEST(ZipArchive, SurvivesHostileArchives) {
     const std::string good = Archive({{"a.wav", std::string(3000, 'a')}, {"b.wav", "bb"}}, true);
-    const auto read = [&](const std::string& bytes, const std::string& name) -> Result<std::string> {
+    const auto read = [&](const std::string& bytes,
+                          const std::string& name) -> Result<std::string> {
         MemoryFile file(bytes);
         Result<ZipDirectory> zip = ZipDirectory::Read(file);
         if (!zip.Ok()) {
@@ -209,26 +233,34 @@ TEST(VoiceScript, ReadsChatsAsTheEngineReadsThem) {
         {"male A { s1 \"\" }", EnemyTerritory(), " !"},
         {"male A{ s1 t1 }", EnemyTerritory(), " !"},
         {"male\r\nA\r\n{\r\ns1 t1 i1\r\n}\r\n", EnemyTerritory(), "A[s1=t1|]"},
-        {"male A { s1 a\xA0" "b }", EnemyTerritory(), "A[s1=a|]"},
+        {"male A { s1 a\xA0"
+         "b }",
+         EnemyTerritory(), "A[s1=a|]"},
         {"male A { s1 " + std::string(70, 't') + " }", EnemyTerritory(),
          "A[s1=" + std::string(63, 't') + "|]"},
         {"male A { s1 t1 } B { s2 " + std::string(1024, 'w') + " }", Wolfenstein(), "A[s1=t1|] !"},
         {"male A { s1 " + std::string(1024, 'w') + " }", Legacy(),
          "A[s1=" + std::string(63, 'w') + "|]"},
-        {many, EnemyTerritory(), "Cheer[" + [] {
-             std::string lines;
-             for (int k = 0; k < 32; ++k) {
-                 lines += "s" + std::to_string(k) + "=t|";
-             }
-             return lines;
-         }() + "] !"},
-        {many, Wolfenstein(), "Cheer[" + [] {
-             std::string lines;
-             for (int k = 0; k < 32; ++k) {
-                 lines += "s" + std::to_string(k) + "=t|";
-             }
-             return lines;
-         }() + "]After[a=b|]"},
+        {many, EnemyTerritory(),
+         "Cheer[" +
+             [] {
+                 std::string lines;
+                 for (int k = 0; k < 32; ++k) {
+                     lines += "s" + std::to_string(k) + "=t|";
+                 }
+                 return lines;
+             }() +
+             "] !"},
+        {many, Wolfenstein(),
+         "Cheer[" +
+             [] {
+                 std::string lines;
+                 for (int k = 0; k < 32; ++k) {
+                     lines += "s" + std::to_string(k) + "=t|";
+                 }
+                 return lines;
+             }() +
+             "]After[a=b|]"},
         {"male A { s1 t1 }" + std::string(32767, ' '), Legacy(), " !"},
         {std::string("male A { s1 t1 }\0B { s2 t2 }", 28), Legacy(), "A[s1=t1|]"},
     };
@@ -283,8 +315,9 @@ TEST(InstalledVoices, ReadsEachTeamsScriptAndItsSounds) {
     zip.Add("scripts/wm_axis_chat.voice", "male Medic { sound/axis/m.wav \"Sanitaeter!\" }", true);
     zip.Add("sound/axis/m.wav", ToneWave(300), true);
     WriteFile(root / "etmain/pak0.pk3", zip.Archive());
-    const InstalledVoices voices = InstalledVoices::Load(
-        RealFileSystem(), {root.Text("etmain") + kSeparator}, Game::EnemyTerritory, Engine::Original);
+    const InstalledVoices voices =
+        InstalledVoices::Load(RealFileSystem(), {root.Text("etmain") + kSeparator},
+                              Game::EnemyTerritory, Engine::Original);
     ASSERT_NE(voices.Of(Team::Axis).chats.Find("MEDIC"), nullptr);
     EXPECT_EQ(voices.Of(Team::Allies).read.Kind(), ErrorKind::Missing);
     EXPECT_EQ(voices.Sound("sound/axis/m.wav").Get().samples.size(), 4410u);

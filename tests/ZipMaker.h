@@ -17,13 +17,14 @@ class ZipMaker {
         if (deflate) {
             packed = Deflate(content);
         }
-        const uint32_t crc = static_cast<uint32_t>(
-            crc32(0, reinterpret_cast<const Bytef*>(content.data()), static_cast<uInt>(content.size())));
+        const uint32_t crc = static_cast<uint32_t>(crc32(
+            0, reinterpret_cast<const Bytef*>(content.data()), static_cast<uInt>(content.size())));
         const uint32_t at = static_cast<uint32_t>(body_.size());
         const uint16_t method = deflate ? 8 : 0;
         body_ += Header(0x04034b50, method, crc, packed.size(), content.size(), name, false, 0);
         body_ += packed;
-        directory_ += Header(0x02014b50, method, crc, packed.size(), content.size(), name, true, at);
+        directory_ +=
+            Header(0x02014b50, method, crc, packed.size(), content.size(), name, true, at);
         ++count_;
     }
 

@@ -109,6 +109,7 @@ bool Form::OnStart() {
         OfferRecovery();
         TakeOverVoiceBinds();
         ShowScriptRunAtStart();
+        hearing_.Start(files_, workingFolder_);
         menu_.Cancel();
         ShowPage(kMainPage);
         view_.SetPrompt("");
@@ -133,6 +134,7 @@ Installation Form::InstallationAt(const std::string& folder) {
 void Form::UseInstallation(const Installation& installation, bool chosen) {
     installation_ = WithScriptFolderReady(view_, files_, installation, chosen);
     listings_.Forget();  // the player may have changed it while choosing, or it was made
+    hearing_.Forget();
     menu_.UseGame(ProfileOf(installation_.game));
     showsMessageTexts_ = ShowsMessageTexts(files_, installation_.gameFolder, Profile());
     answeredQuestion_.clear();
@@ -182,6 +184,7 @@ void Form::SelectKey(int16_t key) {
         }
     }
     view_.ShowAssignments(lines);
+    DescribeMessages();
 }
 
 bool Form::KeepRecovery() {
@@ -297,6 +300,7 @@ void Form::EditMessageText(int16_t selectedIndex) {
             AskForMessageText(view_, *keys_.At(currentKey_, selectedIndex))) {
         keys_.Replace(currentKey_, selectedIndex, *changed);
         view_.ReplaceAssignment(selectedIndex, ListLine(*changed));
+        DescribeMessages();
         KeepRecovery();
     }
 }
@@ -373,6 +377,7 @@ void Form::OnDeleteClicked(int16_t selectedIndex) {
         }
         keys_.Remove(currentKey_, selectedIndex);
         view_.RemoveAssignment(selectedIndex);
+        DescribeMessages();
         statusLine_.NextStep();  // a full key has room again
         KeepRecovery();
     });
@@ -635,6 +640,11 @@ void Form::OnMenuCommand(layout::Command command, int16_t selectedIndex) {
                 }
             });
             break;
+        case layout::Command::HearMessage:
+        case layout::Command::TeamVoiceAxis:
+        case layout::Command::TeamVoiceAllies:
+            Guarded([&] { OnVoiceCommand(command, selectedIndex); });
+            break;
     }
 }
 
@@ -732,6 +742,7 @@ void Form::OnMenuTick() {
         }
         if (step.picked && keys_.Append(currentKey_, *step.picked)) {
             view_.AppendAssignment(step.picked->Label());
+            DescribeMessages();
             KeepRecovery();
         }
         ShowMenu();

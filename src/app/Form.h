@@ -15,6 +15,7 @@
 #include "app/StatusLine.h"
 #include "app/View.h"
 #include "app/VoiceBindTakeover.h"
+#include "app/VoiceHearing.h"
 #include "model/install/Installation.h"
 #include "model/install/VirtualStore.h"
 #include "model/keys/KeyTable.h"
@@ -54,6 +55,10 @@ class Form {
     // A command of the menu bar, or its shortcut; `selectedIndex` is the line of the assignment
     // list selected then, -1 for none.
     void OnMenuCommand(layout::Command command, int16_t selectedIndex = -1);
+    // The Hear button: as Edit, Hear Message.
+    void OnHearClicked(int16_t selectedIndex) {
+        OnMenuCommand(layout::Command::HearMessage, selectedIndex);
+    }
     // The window is about to close; false when it is to stay open.
     bool OnCloseRequested();
     void OnMenuTick();   // every 50 ms: the voice menu acts on the recorded click
@@ -141,6 +146,32 @@ class Form {
     std::string Ask(const std::string& prompt, const std::string& title,
                     const std::string& defaultAnswer);
 
+    // Edit, Hear Message and Team Voice.
+    void OnVoiceCommand(layout::Command command, int16_t selectedIndex) {
+        if (command != layout::Command::HearMessage) {
+            hearing_.ChooseTeam(
+                command == layout::Command::TeamVoiceAxis ? Team::Axis : Team::Allies, files_,
+                workingFolder_, installation_.scriptFolder);
+            DescribeMessages();
+        } else if (selectedIndex >= 0 && selectedIndex < keys_.UsedCount(currentKey_)) {
+            hearing_.Hear(keys_.At(currentKey_, selectedIndex), Voices());
+        } else {
+            hearing_.Hear(std::nullopt, Voices());
+        }
+    }
+    VoicePlace Voices() {
+        return {files_, installation_.SearchedFolders(), installation_.game, installation_.engine};
+    }
+    // What the team reads of the current key's messages; the voices are not read for it while
+    // the program starts.
+    void DescribeMessages() {
+        std::vector<Assignment> messages;
+        for (int16_t slot = 0; slot < keys_.UsedCount(currentKey_); ++slot) {
+            messages.push_back(*keys_.At(currentKey_, slot));
+        }
+        view_.DescribeAssignments(hearing_.Describe(messages, Voices(), started_));
+    }
+
     template <typename Handler>
     void Guarded(Handler handler);
 
@@ -173,6 +204,7 @@ class Form {
     View::Answer answer_ = View::Answer::Cancel;
     VoiceBindTakeover takeover_;
     bool started_ = false;
+    VoiceHearing hearing_{view_, statusLine_};
     // Set while a handler runs. A handler can wait in a modal box (the class prompt opens inside
     // a menu tick); timer ticks that arrive meanwhile do nothing, so no step of the menu or of
     // the blinking starts half-way through another handler.

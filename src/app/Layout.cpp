@@ -6,9 +6,10 @@ namespace quillon::layout {
 
 // Places, sizes and captions are kept as players know them, the lower-case "command" included.
 // clang-format off
-const std::array<Control, 9> kControls = {{
+const std::array<Control, 10> kControls = {{
     {Role::AssignmentList,  "assignments",     ControlKind::ListBox, {6, 15, 214, 82},     "",                      Font::Default,   false, false, false, 24},
     {Role::DeleteButton,    "deleteButton",    ControlKind::Button,  {231, 15, 100, 28},   "&Delete command",       Font::Default,   false, false, false, 30},
+    {Role::HearButton,      "hearButton",      ControlKind::Button,  {336, 15, 60, 28},    "Hea&r",                 Font::Default,   false, false, false, 31},
     {Role::Prompt,          "prompt",          ControlKind::Label,   {231, 87, 244, 19},   "",                      Font::ArialBold, true,  false, false, 26},
     {Role::AssignButton,    "assignButton",    ControlKind::Button,  {231, 108, 187, 28},  "&Assign Voice Command", Font::Default,   false, false, false, 25},
     {Role::CancelButton,    "cancelButton",    ControlKind::Button,  {423, 108, 55, 28},   "&Cancel",               Font::Default,   false, false, false, 29},
@@ -89,7 +90,10 @@ const std::array<Menu, 3> kMenus = {{
     {"editMenu",
      "&Edit",
      {{Command::EditMessageText, "messageText", "Message &Text...",
-       KeyStroke{KeyStroke::Kind::Function, 2}}}},
+       KeyStroke{KeyStroke::Kind::Function, 2}},
+      {Command::HearMessage, "hearMessage", "&Hear Message", KeyStroke{KeyStroke::Kind::Function, 3}},
+      {Command::TeamVoiceAxis, "teamVoiceAxis", "Team Voice: &Axis", std::nullopt, true},
+      {Command::TeamVoiceAllies, "teamVoiceAllies", "Team Voice: A&llies", std::nullopt, true}}},
     {"helpMenu", "&Help", {{Command::About, "about", "&About Quillon", std::nullopt}}},
 }};
 

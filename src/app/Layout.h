@@ -21,6 +21,7 @@ enum class ControlKind { Button, ListBox, Label, Frame, Picture };
 enum class Role {
     AssignmentList,
     DeleteButton,
+    HearButton,
     Prompt,
     AssignButton,
     CancelButton,
@@ -72,7 +73,10 @@ enum class Command {
     Exit,
     About,
     EditMessageText,
-    GiveKeysBack
+    GiveKeysBack,
+    HearMessage,
+    TeamVoiceAxis,
+    TeamVoiceAllies,
 };
 
 // A key of the keyboard, as every toolkit can name it.
@@ -114,7 +118,7 @@ struct FontSpec {
 FontSpec SpecOf(Font font);
 
 // Every control but the keypad and the menu-line hot-spots.
-extern const std::array<Control, 9> kControls;
+extern const std::array<Control, 10> kControls;
 
 // The keypad buttons, by key number.
 extern const std::array<KeypadButton, kKeyCount> kKeypad;

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include "app/Layout.h"
+#include "model/voice/WaveSound.h"
+#include "platform/Status.h"
 
 namespace quillon {
 
@@ -43,6 +45,14 @@ class View {
     virtual void RemoveAssignment(int16_t index) = 0;
     // Puts the line in place of line `index`; a selection stays.
     virtual void ReplaceAssignment(int16_t index, const std::string& line) = 0;
+
+    // What the team reads of each line of the assignment list, as its tooltip and its
+    // description for screen readers; an empty text for a line with none.
+    virtual void DescribeAssignments(const std::vector<std::string>& descriptions) = 0;
+
+    // Plays the sound at once, stopping one still playing; fails, in the system's words, when
+    // there is no audio device to play it on.
+    virtual Status PlaySound(const PcmSound& sound) = 0;
 
     // The game of the game folder: the pictures and hot-spots of its menu.
     virtual void ShowGame(Game game) = 0;

@@ -204,6 +204,10 @@ void MainWindow::BuildControls(QWidget* client) {
                 connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
                         deleteChosenLine);
                 break;
+            case layout::Role::HearButton:
+                connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                        [this] { form_.OnHearClicked(SelectedAssignment()); });
+                break;
             case layout::Role::Prompt:
                 prompt_ = static_cast<QLabel*>(widget);
                 break;
@@ -414,6 +418,18 @@ void MainWindow::SetSpokenText(layout::Role role, const std::string& text) {
         QAccessibleEvent changed(control, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&changed);
     }
+}
+
+void MainWindow::DescribeAssignments(const std::vector<std::string>& descriptions) {
+    for (int k = 0; k < assignments_->count() && k < static_cast<int>(descriptions.size()); ++k) {
+        QListWidgetItem* line = assignments_->item(k);
+        line->setToolTip(Text(descriptions[static_cast<size_t>(k)]));
+        line->setData(Qt::AccessibleDescriptionRole, Text(descriptions[static_cast<size_t>(k)]));
+    }
+}
+
+Status MainWindow::PlaySound(const PcmSound& sound) {
+    return sound_.Play(sound);
 }
 
 void MainWindow::ShowMessageBox(const std::string& text, const std::string& title) {

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 
+#include "SoundPlayer.h"
 #include "app/Form.h"
 #include "app/Layout.h"
 #include "app/View.h"
@@ -49,6 +50,8 @@ class MainWindow : public QMainWindow, public View {
     void ShowCurrentKey(const std::string& caption) override;
     void ShowGameBinding(int16_t key, const std::string& description) override;
     void SetSpokenText(layout::Role role, const std::string& text) override;
+    void DescribeAssignments(const std::vector<std::string>& descriptions) override;
+    Status PlaySound(const PcmSound& sound) override;
     void ShowMessageBox(const std::string& text, const std::string& title) override;
     std::string ShowInputBox(const std::string& prompt, const std::string& title,
                              const std::string& defaultAnswer) override;
@@ -87,6 +90,7 @@ class MainWindow : public QMainWindow, public View {
     QTimer menuTimer_;
     QTimer blinkTimer_;
     std::string userFolder_;  // the user's folder for Quillon, which keeps the window's place
+    SoundPlayer sound_;
     Form form_;
 };
 

@@ -462,6 +462,10 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             // nothing: Cancel is no Esc button.
             if (LOWORD(wParam) == IDOK) {
                 PressFocusedButton();
+            } else if (LOWORD(wParam) == IdOf(layout::Role::AssignmentList)) {
+                if (HIWORD(wParam) == LBN_SELCHANGE) {
+                    listDescriptions_.Follow(Control(layout::Role::AssignmentList), spokenNames_);
+                }
             } else if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == kFromAccelerator) {
                 OnCommand(LOWORD(wParam));
             }
@@ -559,6 +563,8 @@ void MainWindow::OnCommand(int id) {
         form_.OnCancelClicked();
     } else if (id == IdOf(layout::Role::DeleteButton)) {
         form_.OnDeleteClicked(SelectedAssignment());
+    } else if (id == IdOf(layout::Role::HearButton)) {
+        form_.OnHearClicked(SelectedAssignment());
     } else if (const std::optional<layout::Command> command = CommandOf(id)) {
         form_.OnMenuCommand(*command, SelectedAssignment());
     }

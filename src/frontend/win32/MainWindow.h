@@ -8,7 +8,9 @@
 #include <vector>
 
 #include "KeyMarks.h"
+#include "ListDescriptions.h"
 #include "OwnedHandles.h"
+#include "SoundPlayer.h"
 #include "SpokenNames.h"
 #include "app/Form.h"
 #include "app/Layout.h"
@@ -54,6 +56,11 @@ class MainWindow : public View {
     void ShowCurrentKey(const std::string& caption) override;
     void ShowGameBinding(int16_t key, const std::string& description) override;
     void SetSpokenText(layout::Role role, const std::string& text) override;
+    void DescribeAssignments(const std::vector<std::string>& descriptions) override {
+        listDescriptions_.Set(window_, Control(layout::Role::AssignmentList), spokenNames_,
+                              descriptions);
+    }
+    Status PlaySound(const PcmSound& sound) override { return sound_.Play(sound); }
     void ShowMessageBox(const std::string& text, const std::string& title) override;
     std::string ShowInputBox(const std::string& prompt, const std::string& title,
                              const std::string& defaultAnswer) override;
@@ -145,6 +152,8 @@ class MainWindow : public View {
     SpokenNames spokenNames_;
     HWND focusBeforeDeactivation_ = nullptr;
     KeyMarks keyMarks_;
+    ListDescriptions listDescriptions_;
+    SoundPlayer sound_;
     HWND window_ = nullptr;  // destroyed with this object
     Form form_;
 };

@@ -80,13 +80,59 @@ bool SettingsCanHold(const std::string& scriptFolder) {
     return scriptFolder.find_first_of(std::string("\r\n\0", 3)) == std::string::npos;
 }
 
+std::string SettingsBelowFolder(const std::string& content) {
+    const std::string first = FirstLineOf(content);
+    if (first.empty()) {
+        return {};
+    }
+    const size_t end = content.find('\n', content.find(first));
+    return end == std::string::npos ? std::string() : content.substr(end + 1);
+}
+
+std::string SettingValue(const std::string& content, const std::string& name) {
+    const std::string below = SettingsBelowFolder(content);
+    size_t start = 0;
+    while (start < below.size()) {
+        const size_t end = std::min(below.find_first_of("\r\n", start), below.size());
+        if (below.compare(start, name.size() + 1, name + "=") == 0) {
+            return below.substr(start + name.size() + 1, end - start - name.size() - 1);
+        }
+        start = end + 1;
+    }
+    return {};
+}
+
+std::string WithSetting(const std::string& below, const std::string& name,
+                        const std::string& value) {
+    std::string kept;
+    size_t start = 0;
+    while (start < below.size()) {
+        const size_t end = std::min(below.find('\n', start), below.size());
+        const std::string line = below.substr(start, end - start);
+        if (line.rfind(name + "=", 0) != 0 && line.find_first_not_of(" \t\r") != std::string::npos) {
+            kept += line + "\n";
+        }
+        start = end + 1;
+    }
+    return kept + name + "=" + value + "\r\n";
+}
+
 Status WriteSettingsFile(FileSystem& files, const std::string& workingFolder,
-                         const std::string& scriptFolder) {
+                         const std::string& scriptFolder,
+                         const std::optional<std::string>& settings) {
     if (!SettingsCanHold(scriptFolder)) {
         return Status::Failure(ErrorKind::Unsuitable, {});
     }
+    const std::string path = workingFolder + kSettingsFileName;
+    std::string below;
+    if (settings) {
+        below = *settings;
+    } else if (Result<std::string> held = files.ReadRegularFile(path, kLargestSettingsFile);
+               held.Ok()) {
+        below = SettingsBelowFolder(held.Get());
+    }
     const std::string line = NeedsQuotes(scriptFolder) ? "\"" + scriptFolder + "\"" : scriptFolder;
-    return WriteFileReplacing(files, workingFolder + kSettingsFileName, line + "\r\n");
+    return WriteFileReplacing(files, path, line + "\r\n" + below);
 }
 
 }  // namespace quillon

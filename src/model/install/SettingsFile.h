@@ -27,10 +27,22 @@ RememberedFolder ReadSettingsFile(FileSystem& files, const std::string& workingF
 // Whether the settings file can hold the path: its one line cannot hold a line break.
 bool SettingsCanHold(const std::string& scriptFolder);
 
-// Remembers the folder the script goes to as the settings file's one line, in quotes when blanks or
-// a quote at its ends would otherwise be lost, so that it reads back exactly as written. A path
-// that the line cannot hold fails as Unsuitable.
+// Remembers the folder the script goes to as the settings file's first line, in quotes when blanks
+// or a quote at its ends would otherwise be lost, so that it reads back exactly as written; the
+// settings below it ("Name=value" lines) stay as the file holds them, or are `settings` when given.
+// A path that the line cannot hold fails as Unsuitable.
 Status WriteSettingsFile(FileSystem& files, const std::string& workingFolder,
-                         const std::string& scriptFolder);
+                         const std::string& scriptFolder,
+                         const std::optional<std::string>& settings = std::nullopt);
+
+// The settings file's lines below the folder's, as it holds them; empty when it has none.
+std::string SettingsBelowFolder(const std::string& content);
+
+// The value of the setting `name` ("TeamVoice" in "TeamVoice=Axis") below the folder's line;
+// empty when the file does not give it.
+std::string SettingValue(const std::string& content, const std::string& name);
+// The lines below the folder's with the setting put in, in place of what it said before.
+std::string WithSetting(const std::string& below, const std::string& name,
+                        const std::string& value);
 
 }  // namespace quillon

@@ -17,9 +17,9 @@ struct EngineRules {
     bool looseFilesFirst;
     size_t largestVoiceScript;  // bytes; a larger script gives no chats
     size_t mostChats;
-    size_t mostSounds;  // per chat; reaching it loses the rest of the file
-    bool quoteEscapes;   // \" inside quotes
-    bool cutsLongWords;  // a word of kLongestWord bytes or more is cut; else it ends the file
+    size_t mostSounds;      // per chat; reaching it loses the rest of the file
+    bool quoteEscapes;      // \" inside quotes
+    bool cutsLongWords;     // a word of kLongestWord bytes or more is cut; else it ends the file
     bool checksWaveFormat;  // the WAV's format tag must say PCM
     bool playsStereo;
 };

@@ -46,9 +46,8 @@ bool PakSortsBefore(const std::string& a, const std::string& b, bool multiplayer
     };
     const std::string left = key(a);
     const std::string right = key(b);
-    return std::lexicographical_compare(
-        left.begin(), left.end(), right.begin(), right.end(),
-        [](char x, char y) { return SortByte(x) < SortByte(y); });
+    return std::lexicographical_compare(left.begin(), left.end(), right.begin(), right.end(),
+                                        [](char x, char y) { return SortByte(x) < SortByte(y); });
 }
 
 GameData GameData::Index(FileSystem& files, const std::vector<std::string>& folders,
@@ -85,8 +84,8 @@ GameData GameData::Index(FileSystem& files, const std::vector<std::string>& fold
                 data.sources_.push_back(
                     {path, std::make_shared<const ZipDirectory>(std::move(directory.Get()))});
             } else {
-                data.unreadable_.push_back("\"" + PathForMessage(path) + "\": " +
-                                           directory.Message());
+                data.unreadable_.push_back("\"" + PathForMessage(path) +
+                                           "\": " + directory.Message());
             }
         }
     }
@@ -101,7 +100,8 @@ Result<std::string> GameData::Read(const std::string& requested, size_t limit) c
     const std::string folded = FoldedArchiveName(name);
     for (const Source& source : sources_) {
         if (!source.archive) {
-            Result<std::string> loose = files_->ReadRegularFile(LoosePath(source.path, name), limit);
+            Result<std::string> loose =
+                files_->ReadRegularFile(LoosePath(source.path, name), limit);
             if (loose.Ok() || loose.Kind() != ErrorKind::Missing) {
                 return loose;
             }

@@ -36,7 +36,7 @@ class GameData {
 
   private:
     struct Source {
-        std::string path;  // a folder, or an archive
+        std::string path;                             // a folder, or an archive
         std::shared_ptr<const ZipDirectory> archive;  // none for a folder's loose files
     };
     FileSystem* files_ = nullptr;

@@ -24,8 +24,8 @@ uint16_t Read16(const std::string& bytes, size_t at) {
 }
 
 uint32_t Read32(const std::string& bytes, size_t at) {
-    return static_cast<uint32_t>(Read16(bytes, at)) |
-           static_cast<uint32_t>(Read16(bytes, at + 2)) << 16;
+    return static_cast<uint32_t>(Read16(bytes, at)) | static_cast<uint32_t>(Read16(bytes, at + 2))
+                                                          << 16;
 }
 
 Status Damaged(const std::string& what) {
@@ -98,7 +98,8 @@ Result<ZipDirectory> ZipDirectory::Read(ReadableFile& archive) {
     if (fileSize < kEndRecordSize) {
         return Damaged("it is too short for a zip archive");
     }
-    const uint64_t tailStart = fileSize - std::min<uint64_t>(fileSize, kEndRecordSize + kLongestComment);
+    const uint64_t tailStart =
+        fileSize - std::min<uint64_t>(fileSize, kEndRecordSize + kLongestComment);
     Result<std::string> tail = archive.ReadAt(tailStart, static_cast<size_t>(fileSize - tailStart));
     if (!tail.Ok()) {
         return Status(tail);
@@ -129,8 +130,7 @@ Result<ZipDirectory> ZipDirectory::Read(ReadableFile& archive) {
     }
     if (directorySize > kLargestZipDirectory) {
         return Damaged("its directory is larger than the " +
-                       std::to_string(kLargestZipDirectory / (1024 * 1024)) +
-                       " MB Quillon reads");
+                       std::to_string(kLargestZipDirectory / (1024 * 1024)) + " MB Quillon reads");
     }
     // Bytes before the archive (a stub) shift every offset it records.
     const uint64_t shift = endPosition - directoryAt - directorySize;
@@ -146,7 +146,8 @@ Result<ZipDirectory> ZipDirectory::Read(ReadableFile& archive) {
     zip.entries_.reserve(entries);
     size_t at = 0;
     for (uint32_t k = 0; k < entries; ++k) {
-        if (directory.size() - at < kDirectoryEntrySize || Read32(directory, at) != kDirectorySignature) {
+        if (directory.size() - at < kDirectoryEntrySize ||
+            Read32(directory, at) != kDirectorySignature) {
             return Damaged("its directory is damaged");
         }
         const size_t nameLength = Read16(directory, at + 28);
@@ -185,14 +186,15 @@ Result<std::string> ReadZipEntry(ReadableFile& archive, const ZipEntry& entry, s
     if (header.Get().size() < kLocalHeaderSize || Read32(header.Get(), 0) != kLocalSignature) {
         return Damaged("its entry's header is missing");
     }
-    const uint64_t dataAt = entry.headerAt + kLocalHeaderSize + Read16(header.Get(), 26) +
-                            Read16(header.Get(), 28);
+    const uint64_t dataAt =
+        entry.headerAt + kLocalHeaderSize + Read16(header.Get(), 26) + Read16(header.Get(), 28);
     if (dataAt + entry.packedSize > archive.Size()) {
         return Damaged("its entry's data runs past the end of the archive");
     }
     switch (entry.method) {
         case 0: {
-            Result<std::string> data = archive.ReadAt(dataAt, std::min(entry.packedSize, entry.size));
+            Result<std::string> data =
+                archive.ReadAt(dataAt, std::min(entry.packedSize, entry.size));
             return data;
         }
         case 8:

@@ -12,7 +12,7 @@ namespace quillon {
 struct ZipEntry {
     uint16_t method = 0;  // 0 stored, 8 deflated
     uint32_t packedSize = 0;
-    uint32_t size = 0;  // unpacked
+    uint32_t size = 0;      // unpacked
     uint64_t headerAt = 0;  // where its local header starts in the file
 };
 

@@ -1,0 +1,137 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "FakeView.h"
+#include "TempFolder.h"
+#include "ZipMaker.h"
+#include "app/Form.h"
+#include "model/voice/WaveSound.h"
+
+namespace quillon {
+namespace {
+
+using test::FakeView;
+using test::ReadFile;
+using test::TempFolder;
+using test::ToneWave;
+using test::WriteFile;
+using test::ZipMaker;
+using ::testing::HasSubstr;
+using Lines = std::vector<std::string>;
+
+const std::string kAllies =
+    "male // the Allies\nMedic {\n sound/al/m1.wav \"Medic!\"\n sound/al/m2.wav \"I need a "
+    "medic!\"\n}\n"
+    "NeedAmmo { sound/al/gone.wav \"Ammo!\" }\nCoverMe { sound/al/noise.wav \"Cover me!\" }\n";
+const std::string kAxis = "male Medic { sound/ax/m.wav \"Sanitaeter!\" }";
+
+std::string SamplesOf(const std::string& wave) {
+    return wave.substr(44);
+}
+
+// The first game's folder, whose pak holds both teams' voices.
+class HearTest : public ::testing::Test {
+  protected:
+    HearTest() {
+        ZipMaker zip;
+        zip.Add("scripts/wm_allies_chat.voice", kAllies, true);
+        zip.Add("scripts/WM_AXIS_CHAT.VOICE", kAxis);
+        zip.Add("sound/al/m1.wav", ToneWave(400), true);
+        zip.Add("sound/al/m2.wav", ToneWave(500));
+        zip.Add("sound/al/noise.wav", "RIFF but no wave");
+        zip.Add("sound/ax/m.wav", ToneWave(300), true);
+        WriteFile(folder / "game/mp_pak0.pk3", zip.Archive());
+        WriteFile(folder / "qm.cfg", folder.Text("game/") + "\r\n");
+        Start(form);
+    }
+    void Start(Form& window) {
+        EXPECT_TRUE(window.OnStart());
+        window.OnAssignClicked();
+        for (const int16_t line : {int16_t{2}, int16_t{1}}) {  // Requests, Medic!
+            window.OnMenuLineClicked(line);
+            window.OnMenuTick();
+        }
+    }
+    void Hear(int16_t line = 0) { form.OnHearClicked(line); }
+
+    TempFolder folder;
+    FakeView view;
+    Form form{view, RealFileSystem(), folder.environment, folder.Text()};
+};
+
+TEST_F(HearTest, PlaysEachVariantInTurnInTheChosenTeamsVoice) {
+    EXPECT_EQ(view.descriptions, Lines{"Medic!\nI need a medic!"});
+    EXPECT_TRUE(view.checked[layout::Command::TeamVoiceAllies]);
+    const KeyTable keys = form.Keys();
+    Hear();
+    EXPECT_EQ(view.status, "Allies, 1 of 2: Medic!");
+    Hear();
+    EXPECT_EQ(view.status, "Allies, 2 of 2: I need a medic!");
+    form.OnMenuCommand(layout::Command::HearMessage, 0);
+    EXPECT_EQ(view.status, "Allies, 1 of 2: Medic!");
+    ASSERT_EQ(view.played.size(), 3u);
+    EXPECT_EQ(view.played[0].samples, SamplesOf(ToneWave(400)));
+    EXPECT_EQ(view.played[1].samples, SamplesOf(ToneWave(500)));
+
+    form.OnMenuCommand(layout::Command::TeamVoiceAxis);
+    EXPECT_EQ(view.descriptions, Lines{"Sanitaeter!"});
+    Hear();
+    EXPECT_EQ(view.status, "Axis, 1 of 1: Sanitaeter!");
+    EXPECT_EQ(view.played.back().samples, SamplesOf(ToneWave(300)));
+    EXPECT_EQ(ReadFile(folder / "qm.cfg"), folder.Text("game/") + "\r\nTeamVoice=Axis\r\n");
+    EXPECT_TRUE(form.Keys() == keys);
+    EXPECT_TRUE(view.said.empty());
+
+    FakeView again;
+    Form next(again, RealFileSystem(), folder.environment, folder.Text());
+    Start(next);
+    EXPECT_TRUE(again.checked[layout::Command::TeamVoiceAxis]);
+    EXPECT_FALSE(again.checked[layout::Command::TeamVoiceAllies]);
+    EXPECT_EQ(again.descriptions, Lines{"Sanitaeter!"});
+}
+
+TEST_F(HearTest, NothingToHearIsSaidOnTheStatusLine) {
+    struct Case {
+        const char* what;
+        int16_t requestsLine;  // the message of the first game's Requests page; 0: none selected
+        const char* said;
+    };
+    const Case cases[] = {
+        {"no line selected", 0, "Select a message"},
+        {"a message the scripts do not name", 3, "have no \"NeedBackup\""},
+        {"a sound in none of the folders", 2, "Ammo! (silent: sound/al/gone.wav is in none"},
+        {"a sound that is no WAV file", 5, "Cover me! (silent: sound/al/noise.wav is no WAV file)"},
+    };
+    for (const Case& c : cases) {
+        int16_t selected = -1;
+        if (c.requestsLine > 0) {
+            form.OnAssignClicked();
+            for (const int16_t line : {int16_t{2}, c.requestsLine}) {
+                form.OnMenuLineClicked(line);
+                form.OnMenuTick();
+            }
+            selected = 1;
+        }
+        Hear(selected);
+        EXPECT_THAT(view.status, HasSubstr(c.said)) << c.what;
+        form.OnDeleteClicked(selected);
+    }
+    view.audio = Status::Failure(ErrorKind::Missing, "the system has no audio output");
+    Hear();
+    EXPECT_EQ(view.status, "Allies, 1 of 2: Medic! (silent: the system has no audio output)");
+
+    WriteFile(folder / "game/mp_pak0.pk3", std::string(100, 'P'));
+    FakeView other;
+    Form broken(other, RealFileSystem(), folder.environment, folder.Text());
+    Start(broken);
+    broken.OnHearClicked(0);
+    EXPECT_THAT(other.status, HasSubstr("Nothing to hear"));
+    EXPECT_THAT(other.status, HasSubstr("mp_pak0.pk3"));
+    EXPECT_TRUE(view.said.empty() && other.said.empty() && other.played.empty());
+}
+
+}  // namespace
+}  // namespace quillon
