@@ -690,6 +690,8 @@ TEST_F(FormTest, ThePlayersOwnVoiceBindsAreOfferedForTheKeypad) {
                                                   HasSubstr("\nInsert: vsay_team Moonwalk\n"),
                                                   Not(HasSubstr("Keypad 5"))));
         EXPECT_THAT(ReadFile(folder / "game/qmvc.cfg"), HasSubstr("try9b1  \"vsay_team NeedAmmo;"));
+        FakeView later;  // the folder has a script now: nothing is offered
+        EXPECT_TRUE(Window(later)->Keys().IsUsed(9, 0) && later.questions.empty());
     }
 }
 
@@ -721,6 +723,12 @@ TEST_F(FormTest, TheGamesBindsOfTheKeysTakenAreKeptToGiveBack) {
         EXPECT_EQ(ReadFile(folder / "game/qmvcundo.cfg"), text);
         EXPECT_THAT(LastMessage(), AllOf(HasSubstr(kept), HasSubstr("note them before")));
     }
+    // Binds the game's configuration does not tell are not written as none.
+    fs::remove(folder / "game/qmvcundo.cfg");
+    files.Plant(FaultyFileSystem::Step::Read, Denied(), "wolfconfig_mp.cfg");
+    Exported();
+    EXPECT_FALSE(fs::exists(folder / "game/qmvcundo.cfg"));
+    EXPECT_THAT(LastMessage(), HasSubstr("could not read what the game binds"));
 }
 
 // Give the Keys Back says what it does and, only when the player goes on, takes the script's run
