@@ -672,9 +672,9 @@ TEST_F(FormTest, ThePlayersOwnVoiceBindsAreOfferedForTheKeypad) {
         FakeView shown;
         shown.replies = {answer, answer};
         const auto window = Window(shown);
-        EXPECT_THAT(shown.questions, ElementsAre(HasSubstr(
-                                         "Your game says voice messages on 2 keys (Keypad 8: "
-                                         "Medic / Hi, Keypad 5: Ammo). Put them on the keypad?")));
+        EXPECT_THAT(shown.questions,
+                    ElementsAre(HasSubstr("Your game says voice messages on 2 keys (Keypad 8: "
+                                          "Medic / Hi, Keypad 5: Ammo). Put them on the keypad?")));
         EXPECT_EQ(window->HasUnexportedChanges(), answer == Answer::Yes);
         if (answer != Answer::Yes) {
             shown.chosenFolders = {folder.Text("other/Main"), folder.Text("game")};
@@ -686,9 +686,9 @@ TEST_F(FormTest, ThePlayersOwnVoiceBindsAreOfferedForTheKeypad) {
         EXPECT_EQ(window->Keys().At(5, 1)->Label(), "Hi");
         EXPECT_TRUE(fs::exists(folder / "qmrecovery-2.cfg")) << "kept as any change is";
         window->OnMenuCommand(layout::Command::ExportScript);
-        EXPECT_THAT(shown.questions.back(), AllOf(HasSubstr(":\nKeypad 8: +zoom (it has messages"),
-                                                  HasSubstr("\nInsert: vsay_team Moonwalk\n"),
-                                                  Not(HasSubstr("Keypad 5"))));
+        EXPECT_THAT(shown.questions.back(),
+                    AllOf(HasSubstr(":\nKeypad 8: +zoom (it has messages"),
+                          HasSubstr("\nInsert: vsay_team Moonwalk\n"), Not(HasSubstr("Keypad 5"))));
         EXPECT_THAT(ReadFile(folder / "game/qmvc.cfg"), HasSubstr("try9b1  \"vsay_team NeedAmmo;"));
         FakeView later;  // the folder has a script now: nothing is offered
         EXPECT_TRUE(Window(later)->Keys().IsUsed(9, 0) && later.questions.empty());
@@ -704,8 +704,9 @@ TEST_F(FormTest, TheGamesBindsOfTheKeysTakenAreKeptToGiveBack) {
     Exported();
     const std::string undo = ReadFile(folder / "game/qmvcundo.cfg");
     EXPECT_THAT(undo, HasSubstr("binds them so again.\r\nbind KP_UPARROW \"+forward\"\r\n"));
-    EXPECT_THAT(view.said, ElementsAre(HasSubstr(
-                               "/exec qmvc\n\nTo give the game its keys back: /exec qmvcundo")));
+    EXPECT_THAT(
+        view.said,
+        ElementsAre(HasSubstr("/exec qmvc\n\nTo give the game its keys back: /exec qmvcundo")));
     // The game saved the script's binds; the template takes one more key.
     WriteFile(folder / "game/wolfconfig_mp.cfg",
               "bind KP_UPARROW \"vstr try5bb\"\nbind PGDN \"+reload\"\n");

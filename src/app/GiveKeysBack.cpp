@@ -23,7 +23,7 @@ bool AgreesToGiveKeysBack(View& view, FileSystem& files, const GameFiles& script
                "before. Quillon cannot change a game that runs.";
     } else {
         const std::string why = undo.Kind() == ErrorKind::Missing ? " is missing"
-                                : undo.Ok() ? " was not written by Quillon"
+                                : undo.Ok()                       ? " was not written by Quillon"
                                             : " cannot be read (" + WhyFailed(undo) + ")";
         then = shown + why +
                ": Quillon kept no binds of the game's to give back. Bind the keys again in "

@@ -18,12 +18,12 @@ struct UndoKept {
                           // when they are
 };
 
-// At an export whose script binds the keys of the template but `keysLeft`: adds to the undo script beside the script the game's
-// binds `before` of the keys it does not give back yet, and makes it when there is none. Once
-// the game has run the script, its configuration holds the script's binds, so a key is written
-// only once and the rest of the file is kept. An undo script that is not Quillon's, cannot be
-// read or is read-only is left as it is; `before` is nothing when the game's binds could not be
-// read.
+// At an export whose script binds the keys of the template but `keysLeft`: adds to the undo script
+// beside the script the game's binds `before` of the keys it does not give back yet, and makes it
+// when there is none. Once the game has run the script, its configuration holds the script's binds,
+// so a key is written only once and the rest of the file is kept. An undo script that is not
+// Quillon's, cannot be read or is read-only is left as it is; `before` is nothing when the game's
+// binds could not be read.
 [[nodiscard]] UndoKept KeepGameBinds(FileSystem& files, const GameFiles& scriptFolder,
                                      const std::optional<KeyBindings>& before,
                                      const std::string& templateText,

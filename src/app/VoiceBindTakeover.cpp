@@ -6,9 +6,9 @@
 
 namespace quillon {
 
-std::optional<KeyTable> VoiceBindTakeover::Offer(View& view, const GameProfile& game,
-                                                 Engine engine, const KeyBindings& bindings,
-                                                 const KeyTable& keys, const std::string& folder) {
+std::optional<KeyTable> VoiceBindTakeover::Offer(View& view, const GameProfile& game, Engine engine,
+                                                 const KeyBindings& bindings, const KeyTable& keys,
+                                                 const std::string& folder) {
     if (answered_.count(folder) > 0) {
         return std::nullopt;
     }
