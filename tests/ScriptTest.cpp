@@ -415,6 +415,7 @@ TEST(ConsoleCommands, EveryReaderTakesCommentsAsItsEngine) {
         {"\xEF\xBB\xBF@", true, false},
         {"\xC2\xA0@\r\n", true, false},
         {std::string("x\0@", 3), false, false},  // the console reads no further than a NUL
+        {"say \"" + std::string(1100, 'a') + "\"; @", false, false},  // cut at 1,023 bytes
     };
     const auto framed = [](std::string line, const std::string& command) {
         return line.replace(line.find('@'), 1, command);

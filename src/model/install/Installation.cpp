@@ -95,7 +95,6 @@ UserPlaces UserPlacesOf(const Environment& environment) {
 #ifdef _WIN32
     places.windows = true;
     places.userRoot = environment.KnownFolderPath(KnownFolder::Documents);
-    places.userName = environment.Variable("USERNAME");
 #else
     places.userRoot = environment.Variable("HOME");
     places.userName = environment.Variable("USER");

@@ -27,7 +27,8 @@ struct UserPlaces {
     // Below which the games make their user folders: the home folder on Linux, Documents on
     // Windows; empty when there is none.
     std::string userRoot;
-    // The user's name, which names the user's folder in a Wine prefix (drive_c/users/<name>).
+    // The user's name, which names the user's folder in a Wine prefix (drive_c/users/<name>);
+    // off Windows only.
     std::string userName;
 };
 

@@ -17,6 +17,8 @@ size_t ReadLength(const std::string& text) {
     return std::min(text.find('\0'), text.size());
 }
 
+constexpr size_t kLongestCommandLine = 1023;
+
 struct Cut {
     std::vector<CommandLine> lines;
     bool openComment = false;
@@ -57,6 +59,9 @@ Cut CutIntoLines(const std::string& script, Engine engine) {
                 break;
             }
         }
+        // A longer command line is cut at 1,023 bytes; the byte after them is lost, and the rest
+        // is the next command line.
+        at = std::min(at, start + kLongestCommandLine);
         cut.lines.push_back({start, at - start});
         start = at + 1;
     }

@@ -12,8 +12,9 @@ namespace quillon {
 // the text into command lines at a line feed, a carriage return and a ";" outside double quotes;
 // ET: Legacy's also skips a ";" after "//" up to the line's end, and runs a "/*" on across
 // lines: its command line then ends at the "*/", whose "/" goes with it, and what follows is
-// the next command line. Then each command line is split into words (see WordsOf), where "//"
-// ends the words and "/* */" is left out, within the line.
+// the next command line. A command line of more than 1,023 bytes is cut there, the byte after
+// them is lost, and the rest is the next one. Then each command line is split into words (see
+// WordsOf), where "//" ends the words and "/* */" is left out, within the line.
 //
 // A command line of the text: where it starts in it and its length, without what ended it.
 struct CommandLine {
