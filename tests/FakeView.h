@@ -33,10 +33,13 @@ class FakeView : public View {
     std::vector<std::string> prompts;
     std::deque<std::string> answers;  // input box answers; the empty text when none is queued
     std::deque<std::optional<std::string>> texts;  // typed into text boxes; cancelled when none
-    std::vector<std::string> textsOffered;         // what each text box started with
+    std::vector<std::string> textsOffered;         // what each text or input box started with
+    std::vector<std::string> titles;               // of every box, in the order shown
     std::vector<std::string> questions;
     std::deque<bool> yesNoReplies;  // No when none is queued
     std::deque<Answer> replies;     // to the questions; Cancel when none is queued
+    std::vector<std::vector<std::string>> choicesOffered;  // by each box of choices
+    std::deque<std::optional<size_t>> choices;             // the one taken; cancelled when none
     std::vector<std::string> chooserStarts;
     std::deque<std::optional<std::string>> chosenFolders;  // nothing: cancelled
     // Run while a box is open, as the window would go on meanwhile.
@@ -82,27 +85,35 @@ class FakeView : public View {
         gameBindings.at(key) = text;
     }
     void SetSpokenText(layout::Role role, const std::string& text) override { spoken[role] = text; }
-    void ShowMessageBox(const std::string& text, const std::string&) override {
+    void ShowMessageBox(const std::string& text, const std::string& title) override {
         said.push_back(text);
+        titles.push_back(title);
         BoxOpen();
     }
-    std::string ShowInputBox(const std::string& text, const std::string&,
-                             const std::string&) override {
-        return Asked(prompts, text, answers, {});
+    std::string ShowInputBox(const std::string& text, const std::string& title,
+                             const std::string& offered) override {
+        textsOffered.push_back(offered);
+        return Asked(prompts, text, title, answers, {});
     }
-    std::optional<std::string> AskForText(const std::string& text, const std::string&,
+    std::optional<std::string> AskForText(const std::string& text, const std::string& title,
                                           const std::string& offered) override {
         textsOffered.push_back(offered);
-        return Asked(prompts, text, texts, std::nullopt);
+        return Asked(prompts, text, title, texts, std::nullopt);
     }
-    bool AskYesNo(const std::string& question, const std::string&) override {
-        return Asked(questions, question, yesNoReplies, false);
+    bool AskYesNo(const std::string& question, const std::string& title) override {
+        return Asked(questions, question, title, yesNoReplies, false);
     }
-    Answer AskYesNoCancel(const std::string& question, const std::string&) override {
-        return Asked(questions, question, replies, Answer::Cancel);
+    std::optional<size_t> ChooseAmong(const std::string& question, const std::string& title,
+                                      const std::vector<std::string>& offered) override {
+        choicesOffered.push_back(offered);
+        return Asked(questions, question, title, choices, std::nullopt);
     }
-    std::optional<std::string> ChooseFolder(const std::string&, const std::string& start) override {
-        return Asked(chooserStarts, start, chosenFolders, std::nullopt);
+    Answer AskYesNoCancel(const std::string& question, const std::string& title) override {
+        return Asked(questions, question, title, replies, Answer::Cancel);
+    }
+    std::optional<std::string> ChooseFolder(const std::string& title,
+                                            const std::string& start) override {
+        return Asked(chooserStarts, start, title, chosenFolders, std::nullopt);
     }
     std::unique_ptr<SearchProgressDisplay> OpenSearchProgress() override {
         return std::make_unique<Progress>(*this);
@@ -114,9 +125,10 @@ class FakeView : public View {
     // A box that shows `text`, open while the window goes on; the next queued answer, or what a
     // person who only closes the box gives.
     template <typename Reply>
-    Reply Asked(std::vector<std::string>& shown, const std::string& text, std::deque<Reply>& queue,
-                typename std::deque<Reply>::value_type closed) {
+    Reply Asked(std::vector<std::string>& shown, const std::string& text, const std::string& title,
+                std::deque<Reply>& queue, typename std::deque<Reply>::value_type closed) {
         shown.push_back(text);
+        titles.push_back(title);
         BoxOpen();
         if (queue.empty()) {
             return closed;

@@ -209,6 +209,8 @@ TEST(FolderSearch, LinksAreFollowedButEveryRealFolderIsWalkedOnce) {
     const SearchResult parallel = SearchDrive(RealFileSystem(), start, kGameDataFile);
     EXPECT_FALSE(sequential.match.empty());
     EXPECT_EQ(parallel.match, sequential.match);
+    EXPECT_EQ(sequential.matches.size(), 2U);
+    EXPECT_EQ(parallel.matches, sequential.matches);
     EXPECT_EQ(sequential.foldersWalked, 7);
     EXPECT_EQ(parallel.foldersWalked, 7);
 }
@@ -332,6 +334,15 @@ TEST(GameFolders, EachGameKnowsItsFoldersAndTheSearchFindsThem) {
     EXPECT_EQ(GameFolderOfMatch(RealFileSystem(), found.match), at("Legacy/etmain"));
     EXPECT_EQ(GameFolderOfMatch(RealFileSystem(), at("half/main") + "mp_bin.pk3"), "");
     EXPECT_EQ(GameFolderOfMatch(RealFileSystem(), ""), "");
+    // Each game folder found once, the first game's first, in either order of the walk.
+    std::vector<std::string> matches = {
+        at("et/etmain") + "mp_bin.pk3", at("half/main") + "mp_bin.pk3",
+        at("rtcw/Main") + "mp_pak0.pk3", at("et/etmain") + "PAK0.pk3"};
+    for (int order = 0; order < 2; ++order) {
+        EXPECT_EQ(GameFoldersOfMatches(RealFileSystem(), matches),
+                  (std::vector<std::string>{at("rtcw/Main"), at("et/etmain")}));
+        std::reverse(matches.begin(), matches.end());
+    }
 }
 
 }  // namespace

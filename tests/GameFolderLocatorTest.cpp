@@ -46,7 +46,8 @@ using test::WriteFile;
 // The game folder the start-up takes with the settings in the folder, as the view answers.
 std::string Located(TempFolder& folder, FakeView& view, const KnownPlaces& places = {}) {
     return LocateGameFolder(view, RealFileSystem(), folder.environment, folder.Text(),
-                            [&] { return places; }).folder;
+                            [&] { return places; })
+        .folder;
 }
 
 // What the settings file holds is read back exactly as it was written: blanks, quotes and
@@ -196,14 +197,14 @@ TEST(DriveRoot, DriveAnswersNameTheDriveRootOrAFolder) {
         return RootForDriveAnswer(RealFileSystem(), folder.environment, answer);
     };
     for (const char* answer : {"C", "c", "C:", "c:\\", "C:/", " C", "C \t"}) {
-        EXPECT_EQ(root(answer).root, "C:\\") << answer;
+        EXPECT_EQ(root(answer), "C:\\") << answer;
     }
     const std::string slashed = (folder.Path() / "games").generic_string();
     fs::create_directory(folder / "games");
-    EXPECT_EQ(root(slashed).root, folder.Text() + "games\\");
+    EXPECT_EQ(root(slashed), folder.Text() + "games\\");
     for (const std::string& answer : std::vector<std::string>{"", "CC", "C D", "C:\\no such folder",
                                                               std::string(kLongestPath, 'C')}) {
-        EXPECT_FALSE(DriveAnswerProblem(root(answer)).empty()) << answer;
+        EXPECT_EQ(root(answer), std::nullopt) << answer;
     }
 }
 
@@ -219,60 +220,55 @@ class WineDriveTest : public ::testing::Test {
   protected:
     TempFolder folder;
     const std::string driveC = folder.MakeWinePrefix("Program Files/RTCW/Main");
-    DriveAnswer Root(const std::string& answer) {
+    std::optional<std::string> Root(const std::string& answer) {
         return RootForDriveAnswer(RealFileSystem(), folder.environment, answer);
     }
 };
 
 TEST_F(WineDriveTest, DriveAnswersMapToWineDrivesOrFolders) {
     for (const char* answer : {"C", "c", "C:", "c:\\", "C:/", "\tC", "C "}) {
-        EXPECT_EQ(Root(answer).root, driveC) << answer;
+        EXPECT_EQ(Root(answer), driveC) << answer;
     }
-    EXPECT_EQ(Root(folder.Text() + "prefix//drive_c").root, driveC);
-    EXPECT_EQ(Root(" ~ ").root, folder.Text() + "home/");
-    // A drive whose link leads to a file is no drive; each refusal says why.
+    EXPECT_EQ(Root(folder.Text() + "prefix//drive_c"), driveC);
+    EXPECT_EQ(Root(" ~ "), folder.Text() + "home/");
+    // A drive whose link leads to a file is no drive.
     WriteFile(folder.Path() / "file", "");
     fs::create_symlink(folder.Path() / "file", folder.Path() / "prefix/dosdevices/d:");
-    const std::vector<std::pair<std::string, std::string>> refused = {
-        {"D", "Wine has no drive D in"},
-        {"CC", "\"CC\" is neither a drive letter nor a folder."},
-        {"~/no such folder", "There is no folder \"" + folder.Text() + "home/no such folder/\"."},
-        {std::string(kLongestPath, '/'), "longer than any folder's path"},
-    };
-    for (const auto& [answer, why] : refused) {
-        EXPECT_THAT(DriveAnswerProblem(Root(answer)), HasSubstr(why));
+    for (const std::string& answer : std::vector<std::string>{"", "D", "CC", "~/no such folder",
+                                                              std::string(kLongestPath, '/')}) {
+        EXPECT_EQ(Root(answer), std::nullopt) << answer;
     }
     // Without WINEPREFIX, Wine's own default prefix.
     fs::create_directory_symlink("../prefix", folder / "home/.wine");
     folder.environment.variables.erase("WINEPREFIX");
-    EXPECT_EQ(Root("c").root, driveC);
+    EXPECT_EQ(Root("c"), driveC);
 }
 
-// Answers it cannot use, a search that finds nothing and a folder declined are asked again,
-// saying why; the folder taken is remembered.
-TEST_F(WineDriveTest, AsksAgainUntilAFolderIsTakenThenRemembersIt) {
-    // The search's Cancel ends it: nothing found, nothing remembered.
-    FakeView cancelled;
-    cancelled.texts = {"c"};
+// An answer that names no folder to search (Cancel's included) and a search that finds nothing
+// end the program with the message players know, and nothing is remembered; the one folder found
+// is taken unasked and remembered.
+TEST_F(WineDriveTest, TheOneFolderFoundIsTakenAndNothingFoundEndsTheProgram) {
+    FakeView cancelled;  // the search's Cancel
+    cancelled.answers = {"c"};
     cancelled.cancelSearch = true;
     EXPECT_EQ(Located(folder, cancelled), "");
     EXPECT_THAT(cancelled.said, ElementsAre(HasSubstr("was cancelled")));
+    fs::create_directories(folder.Path() / "home/empty");
+    for (const char* answer : {"", "D", "~/empty"}) {
+        FakeView view;
+        view.answers = {answer};
+        EXPECT_EQ(Located(folder, view), "") << answer;
+        EXPECT_EQ(view.prompts.size(), 1U);
+        EXPECT_THAT(view.said, ElementsAre("Quillon will now exit as no Return to Castle "
+                                           "Wolfenstein installation was found..."));
+    }
     EXPECT_FALSE(fs::exists(folder / kSettingsFileName));
 
     FakeView view;
-    fs::create_directories(folder.Path() / "home/empty");
-    view.texts = {"", "~/Games", "~/empty", "c", "C:"};
-    view.yesNoReplies = {false, true};
+    view.answers = {"C:"};
     const std::string expected = driveC + "Program Files/RTCW/Main/";
     EXPECT_EQ(Located(folder, view), expected);
-    ASSERT_EQ(view.prompts.size(), 5U);
-    EXPECT_EQ(view.textsOffered, (std::vector<std::string>{"C", "", "~/Games", "~/empty", "c"}));
-    EXPECT_THAT(view.prompts[1], HasSubstr("Nothing was entered.\nThis may take"));
-    EXPECT_THAT(view.prompts[3], HasSubstr("Quillon found no Return to Castle Wolfenstein or "
-                                           "Wolfenstein: Enemy Territory installation in"));
-    EXPECT_THAT(view.prompts[4],
-                HasSubstr("The folder found in \"" + driveC + "\" was not taken."));
-    EXPECT_EQ(view.questions.size(), 2U) << "the folder found is offered";
+    EXPECT_TRUE(view.questions.empty());
     EXPECT_GE(view.progressReports, 1);
     EXPECT_FALSE(view.progressOpen) << "the progress window lives as long as the search";
     EXPECT_EQ(ReadFile(folder / kSettingsFileName), expected + "\r\n");
@@ -285,11 +281,31 @@ TEST_F(WineDriveTest, AsksAgainUntilAFolderIsTakenThenRemembersIt) {
 
     // A settings file in another letter case is not this program's: ask again.
     fs::rename(folder / kSettingsFileName, folder / "QM.CFG");
-    FakeView third;
-    third.texts = {"C"};  // and then the box is cancelled
+    FakeView third;  // the box is cancelled
     EXPECT_EQ(Located(folder, third), "");
-    EXPECT_EQ(third.prompts.size(), 2U);
+    EXPECT_EQ(third.prompts.size(), 1U);
     EXPECT_FALSE(fs::exists(folder / kSettingsFileName));
+}
+
+// A drive that holds both games: one box lists them, the first game's first, and the one chosen
+// is taken. With none chosen the drive is asked for again, saying so, and searched again both are
+// offered again.
+TEST_F(WineDriveTest, OfSeveralFoldersFoundThePlayerChoosesOne) {
+    const std::string territory = driveC + "Program Files/ET/etmain/";
+    WriteFile(territory + "pak0.pk3", "");
+    WriteFile(territory + "mp_bin.pk3", "");
+    FakeView view;
+    view.answers = {"c", "c"};
+    view.choices = {std::nullopt, 1};
+    EXPECT_EQ(Located(folder, view), territory);
+    const std::vector<std::string> both = {
+        "Return to Castle Wolfenstein: " + driveC + "Program Files/RTCW/Main/",
+        "Wolfenstein: Enemy Territory: " + territory};
+    EXPECT_EQ(view.choicesOffered, (std::vector<std::vector<std::string>>{both, both}));
+    ASSERT_EQ(view.prompts.size(), 2U);
+    EXPECT_THAT(view.prompts[1],
+                HasSubstr("No folder found in \"" + driveC + "\" was taken.\nThis may take"));
+    EXPECT_EQ(view.textsOffered, (std::vector<std::string>{"C", "c"}));
 }
 
 // A folder answered instead of a drive: the search finds ET: Legacy's installation there, which
@@ -298,11 +314,10 @@ TEST_F(WineDriveTest, TheSearchFindsEnemyTerritory) {
     WriteFile(folder.Path() / "games/legacy/etmain/pak0.pk3", "");
     WriteFile(folder.Path() / "games/legacy/legacy/legacy_v2.83.1.pk3", "");
     FakeView view;
-    view.texts = {folder.Text() + "games"};
-    view.yesNoReplies = {true};
+    view.answers = {folder.Text() + "games"};
     const std::string found = folder.Text() + "games/legacy/etmain/";
     EXPECT_EQ(Located(folder, view), found);
-    EXPECT_THAT(view.questions.at(0), HasSubstr("Quillon found ET: Legacy in:"));
+    EXPECT_TRUE(view.questions.empty());
     EXPECT_EQ(ReadFile(folder / kSettingsFileName), found + "\r\n");
 }
 #endif

@@ -14,20 +14,22 @@
 namespace quillon {
 namespace {
 
-// A folder may be answered instead of a drive; elsewhere than on Windows a drive letter means a
-// Wine drive. The question, "(eg C)" and its title are otherwise kept as players know them,
-// though they name the first game only: the search finds all three games.
+// The question, its title and the message that ends the program are kept word for word as
+// players know them, though they name the first game only: the search finds every game. That a
+// folder may be answered instead of a drive is said on a line of its own; elsewhere than on
+// Windows a drive letter means a Wine drive.
+constexpr const char* kDriveQuestion =
+    "This may take a few seconds while Quillon searches for Wolfenstein. Please enter the drive "
+    "letter where you installed RTCW (eg C)";
 #ifdef _WIN32
-constexpr const char* kDrivePrompt =
-    "This may take a few seconds while Quillon searches for Wolfenstein. Please enter the drive "
-    "letter where you installed RTCW (eg C), or a folder to search (eg D:\\Games)";
+constexpr const char* kFolderInstead = "Or enter a folder to search, such as D:\\Games.";
 #else
-constexpr const char* kDrivePrompt =
-    "This may take a few seconds while Quillon searches for Wolfenstein. Please enter the drive "
-    "letter where you installed RTCW (eg C), or a folder to search (eg ~/Games)";
+constexpr const char* kFolderInstead = "Or enter a folder to search, such as ~/Games.";
 #endif
 constexpr const char* kDriveTitle = "RTCW Install drive";
 constexpr const char* kDriveDefault = "C";
+constexpr const char* kNothingFound =
+    "Quillon will now exit as no Return to Castle Wolfenstein installation was found...";
 
 // What the drive search looks for, by the games' profiles (ET: Legacy shares Enemy Territory's):
 // "Return to Castle Wolfenstein or Wolfenstein: Enemy Territory".
@@ -65,46 +67,59 @@ std::string OfferKnownInstallations(View& view, FileSystem& files, const KnownPl
     return {};
 }
 
-// Asks for a drive and searches it, and asks again, saying why, for an answer it cannot use, a
-// search that found nothing or a folder found and declined; the game folder taken, or empty
-// after saying why not.
+// The game folder the player takes of several the search found in `root`; nothing when the box
+// is cancelled.
+std::optional<std::string> ChooseFoundFolder(View& view, FileSystem& files,
+                                             const std::vector<std::string>& folders,
+                                             const std::string& root) {
+    std::vector<std::string> choices;
+    for (const std::string& folder : folders) {
+        const Game game = GameOfFolder(files, folder).value_or(kGames.front());
+        choices.push_back(GameNameOfFolder(files, folder, ProfileOf(game)) + ": " +
+                          PathForMessage(folder));
+    }
+    const std::optional<size_t> chosen =
+        view.ChooseAmong("Quillon found a game in each of these folders in \"" +
+                             PathForMessage(root) + "\". Choose the one to use:",
+                         kProgramName, choices);
+    return chosen && *chosen < folders.size() ? std::optional(folders[*chosen]) : std::nullopt;
+}
+
+// Asks for a drive and searches it. The one game folder found is taken; of several, the player
+// chooses one, or none and is asked for the drive again. An answer that names no folder to
+// search (nothing, Cancel, no such drive) and a search that finds nothing end the program, after
+// the message players know; the empty text then.
 std::string SearchAskedDrive(View& view, FileSystem& files, const Environment& environment) {
     std::string problem;
     std::string answered = kDriveDefault;
     while (true) {
-        const std::optional<std::string> answer = view.AskForText(
-            problem.empty() ? kDrivePrompt : problem + "\n" + kDrivePrompt, kDriveTitle, answered);
-        if (!answer) {
+        answered = view.ShowInputBox(problem + kDriveQuestion + "\n" + kFolderInstead, kDriveTitle,
+                                     answered);
+        const std::optional<std::string> root = RootForDriveAnswer(files, environment, answered);
+        if (!root) {
             break;
         }
-        answered = *answer;
-        const DriveAnswer root = RootForDriveAnswer(files, environment, *answer);
-        if (!root.root) {
-            problem = DriveAnswerProblem(root);
-            continue;
-        }
-        const SearchResult result = SearchForGames(view, files, *root.root);
+        const SearchResult result = SearchForGames(view, files, *root);
         if (result.cancelled) {
             view.ShowMessageBox("Quillon will now exit as the search for " + GamesSearchedFor() +
                                     " was cancelled...",
                                 kProgramName);
             return {};
         }
-        const std::string gameFolder = GameFolderOfMatch(files, result.match);
-        if (gameFolder.empty()) {
-            problem = "Quillon found no " + GamesSearchedFor() + " installation in \"" +
-                      PathForMessage(*root.root) + "\".";
-        } else if (Offer(view, files, gameFolder,
-                         GameOfFolder(files, gameFolder).value_or(kGames.front()))) {
-            return gameFolder;
-        } else {
-            problem = "The folder found in \"" + PathForMessage(*root.root) + "\" was not taken.";
+        const std::vector<std::string> found = GameFoldersOfMatches(files, result.matches);
+        if (found.empty()) {
+            break;
         }
+        if (found.size() == 1) {
+            return found.front();
+        }
+        if (const std::optional<std::string> chosen =
+                ChooseFoundFolder(view, files, found, *root)) {
+            return *chosen;
+        }
+        problem = "No folder found in \"" + PathForMessage(*root) + "\" was taken.\n";
     }
-    view.ShowMessageBox(
-        // Kept as players know it, the games named aside.
-        "Quillon will now exit as no " + GamesSearchedFor() + " installation was found...",
-        kProgramName);
+    view.ShowMessageBox(kNothingFound, kProgramName);
     return {};
 }
 

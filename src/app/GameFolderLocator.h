@@ -11,10 +11,11 @@ namespace quillon {
 
 // Finds the game folder: from the settings file when it holds one; else it offers, one by one,
 // the installations found at the known places; else, or when all are declined, it asks for a
-// drive and searches it. Gives the game folder taken, remembered in the working folder and
-// ending in the separator, or the empty text after telling the user that no installation was
-// found. The known places are looked up (`knownPlaces`) only when the settings file names no
-// folder to take: on Windows that reads every installer's registry entry.
+// drive and searches it, and takes the game folder found there, or the one the player chooses of
+// several. Gives the game folder taken, remembered in the working folder and ending in the
+// separator, or the empty text after telling the user that no installation was found. The known
+// places are looked up (`knownPlaces`) only when the settings file names no folder to take: on
+// Windows that reads every installer's registry entry.
 struct LocatedFolder {
     std::string folder;
     bool takenNow = false;  // found and taken at this start, not remembered

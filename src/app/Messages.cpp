@@ -3,29 +3,6 @@
 #include "platform/PathText.h"
 
 namespace quillon {
-
-std::string DriveAnswerProblem(const DriveAnswer& answer) {
-    const std::string letter(1, answer.letter);
-    switch (answer.refusal) {
-        case DriveRefusal::None:
-            break;
-        case DriveRefusal::NothingEntered:
-            return "Nothing was entered.";
-        case DriveRefusal::LongerThanAnyPath:
-            return "The answer is longer than any folder's path.";
-        case DriveRefusal::NoSuchFolder:
-            return "There is no folder \"" + PathForMessage(answer.named) + "\".";
-        case DriveRefusal::NeitherDriveNorFolder:
-            return "\"" + PathForMessage(answer.named) +
-                   "\" is neither a drive letter nor a folder.";
-        case DriveRefusal::NoSuchDrive:
-            return "There is no drive " + letter + ".";
-        case DriveRefusal::NoSuchWineDrive:
-            return "Wine has no drive " + letter + " in \"" + PathForMessage(answer.named) + "\".";
-    }
-    return {};
-}
-
 namespace {
 
 std::string SizeInWords(uint64_t bytes) {

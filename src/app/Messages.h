@@ -4,17 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "model/install/DriveRoot.h"
 #include "model/menu/MessageText.h"
 #include "platform/Status.h"
 
 namespace quillon {
 
 // The player's words for what the model reports as kinds and facts.
-
-// Why an answer to the drive prompt names no folder to search, as a sentence; empty when it
-// names one.
-std::string DriveAnswerProblem(const DriveAnswer& answer);
 
 // Why the game would not show a text of the player's as written: each reason on a line of its
 // own, after a dash.

@@ -86,6 +86,10 @@ class View {
     virtual std::optional<std::string> AskForText(const std::string& prompt,
                                                   const std::string& title,
                                                   const std::string& text) = 0;
+    // A box that lists the choices, the first one selected, for the player to take one: its
+    // index, or nothing when the box is cancelled.
+    virtual std::optional<size_t> ChooseAmong(const std::string& question, const std::string& title,
+                                              const std::vector<std::string>& choices) = 0;
     // A question with Yes, the default, and No.
     virtual bool AskYesNo(const std::string& question, const std::string& title) = 0;
     enum class Answer { Yes, No, Cancel };

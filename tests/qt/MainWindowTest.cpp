@@ -7,6 +7,7 @@
 #include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListView>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
@@ -498,8 +499,8 @@ class FirstStartTest : public ::testing::Test {
         "Program Files (x86)/Return to Castle Wolfenstein/Main/";
 };
 
-// Yes takes the folder found. At the next first start, No to it: the drive prompt, and the
-// search shows itself; cancelled, it ends the program and nothing is remembered.
+// Yes takes the folder found. At the next first start, No to it: the drive prompt, whose drive
+// holds Enemy Territory too, and a box that lists both, where the second is clicked and taken.
 TEST_F(FirstStartTest, TheFolderFoundIsOfferedBeforeTheDriveIsSearched) {
     {
         qt::MainWindow window(folder.environment);
@@ -510,22 +511,30 @@ TEST_F(FirstStartTest, TheFolderFoundIsOfferedBeforeTheDriveIsSearched) {
         EXPECT_EQ(ReadFile(folder / "qm.cfg"), game + "\r\n");
     }
     fs::remove(folder / "qm.cfg");
+    const fs::path territory = folder / "prefix/drive_c/Games/ET/etmain";
+    WriteFile(territory / "pak0.pk3", "");
+    WriteFile(territory / "mp_bin.pk3", "");
     qt::MainWindow window(folder.environment);
     MessageAnswerer no(QMessageBox::No);
     InputAnswerer drive("c");
-    Answerer<QDialog> cancelSearch([](QDialog* progress) {
-        if (progress->objectName() != "searchProgress") {
-            return false;
+    QStringList listed;
+    Answerer<QInputDialog> second([&](QInputDialog* box) {
+        auto* list = box->findChild<QListView*>();
+        if (list == nullptr || !list->isVisible()) {
+            return false;  // the drive prompt
         }
-        progress->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+        listed = box->comboBoxItems();
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualRect(list->model()->index(1, 0)).center());
+        box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
         return true;
     });
-    MessageAnswerer farewell;
-    EXPECT_FALSE(window.TheForm().OnStart());
+    ASSERT_TRUE(window.TheForm().OnStart());
     EXPECT_TRUE(no.answered);
-    EXPECT_TRUE(cancelSearch.answered);
-    EXPECT_TRUE(farewell.text.contains("cancelled"));
-    EXPECT_FALSE(fs::exists(folder / "qm.cfg"));
+    EXPECT_EQ(listed, QStringList({QString::fromStdString("Return to Castle Wolfenstein: " + game),
+                                   QString::fromStdString("Wolfenstein: Enemy Territory: " +
+                                                          territory.string() + "/")}));
+    EXPECT_EQ(window.TheForm().Profile().game, Game::EnemyTerritory);
 }
 
 }  // namespace

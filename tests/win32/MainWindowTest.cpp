@@ -42,14 +42,15 @@ std::wstring TextOf(HWND window) {
 
 constexpr int kMessageTextId = 0xFFFF;  // the text of a message box
 
-// Waits for a shown box with that title: with an edit field (an input box, the folder picker)
-// or a message text. nullptr after 5 s.
-HWND WaitForBox(const std::wstring& title, bool withEdit) {
+// Waits for a shown box with that title: with an edit field (an input box, the folder picker),
+// a list of choices, or a message text. nullptr after 5 s.
+HWND WaitForBox(const std::wstring& title, bool withEdit, bool withList = false) {
     for (int waited = 0; waited < 5000; waited += 10) {
         for (HWND box = FindWindowExW(nullptr, nullptr, L"#32770", title.c_str()); box != nullptr;
              box = FindWindowExW(nullptr, box, L"#32770", title.c_str())) {
-            const bool fits = withEdit ? FindWindowExW(box, nullptr, L"Edit", nullptr) != nullptr
-                                       : GetDlgItem(box, kMessageTextId) != nullptr;
+            const bool fits = withList ? FindWindowExW(box, nullptr, L"ListBox", nullptr) != nullptr
+                              : withEdit ? FindWindowExW(box, nullptr, L"Edit", nullptr) != nullptr
+                                         : GetDlgItem(box, kMessageTextId) != nullptr;
             if (fits && IsWindowVisible(box)) {
                 return box;
             }
@@ -833,6 +834,73 @@ TEST_F(Win32FirstStartTest, TheInstallationFoundIsOfferedBeforeTheDrivePrompt) {
     EXPECT_FALSE(started);
     EXPECT_THAT(farewell.Text(), HasSubstr(L"cancelled"));
     EXPECT_FALSE(fs::exists(folder / "qm.cfg"));
+}
+
+// Whether a box's prompt shows every line of its text, at the box's font and scale.
+bool ShowsWhole(HWND prompt) {
+    RECT shown{};
+    GetClientRect(prompt, &shown);
+    const std::wstring text = TextOf(prompt);
+    RECT needed{0, 0, shown.right, 0};
+    const HDC dc = GetDC(prompt);
+    SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(prompt, WM_GETFONT, 0, 0)));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
+    ReleaseDC(prompt, dc);
+    return needed.bottom <= shown.bottom;
+}
+
+// A folder typed for the drive holds both games: a box lists them, the first game's first.
+// Cancelled, the drive is asked for again with the reason above the question, every line of it
+// shown, here and at 144 dpi; the second game is then chosen with the keys, and taken.
+TEST_F(Win32FirstStartTest, OfBothGamesOnTheDriveThePlayerChoosesOne) {
+    if (!AtAnotherDpi()) {
+        EXPECT_EQ(RunAtDpi(144, L"Win32FirstStartTest.OfBothGamesOnTheDriveThePlayerChoosesOne"),
+                  0);
+    }
+    // A folder of a long name, which takes the reason to lines of its own.
+    const std::string games = "Q:\\Games\\Where the games went when the first disk was full\\";
+    WriteFile(games + "RTCW\\Main\\sp_pak2.pk3", "");
+    WriteFile(games + "ET\\etmain\\pak0.pk3", "");
+    WriteFile(games + "ET\\etmain\\mp_bin.pk3", "");
+    MainWindow window(folder.environment);
+    std::vector<std::wstring> listed;
+    std::wstring reasoned;
+    bool whole = false;
+    std::thread player([&] {
+        for (const bool take : {false, true}) {
+            const HWND drive = WaitForBox(L"RTCW Install drive", true);
+            if (take) {
+                reasoned = TextOf(FindWindowExW(drive, nullptr, L"Static", nullptr));
+                whole = ShowsWhole(FindWindowExW(drive, nullptr, L"Static", nullptr));
+            }
+            Type(drive, WideFromText(games));
+            const HWND choice = WaitForBox(L"Quillon", false, true);
+            const HWND list = FindWindowExW(choice, nullptr, L"ListBox", nullptr);
+            listed.clear();
+            for (LRESULT at = 0; at < SendMessageW(list, LB_GETCOUNT, 0, 0); ++at) {
+                std::wstring item(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, at, 0)),
+                                  L' ');
+                SendMessageW(list, LB_GETTEXT, at, reinterpret_cast<LPARAM>(item.data()));
+                listed.push_back(item);
+            }
+            if (take) {
+                PostMessageW(list, WM_KEYDOWN, VK_DOWN, 1);
+            }
+            PostMessageW(choice, WM_COMMAND, take ? IDOK : IDCANCEL, 0);
+        }
+    });
+    const bool started = window.TheForm().OnStart();
+    player.join();
+    EXPECT_TRUE(started);
+    EXPECT_EQ(listed,
+              (std::vector<std::wstring>{
+                  WideFromText("Return to Castle Wolfenstein: " + games + "RTCW\\Main\\"),
+                  WideFromText("Wolfenstein: Enemy Territory: " + games + "ET\\etmain\\")}));
+    EXPECT_THAT(reasoned, HasSubstr(WideFromText("No folder found in \"" + games +
+                                                 "\" was taken.\nThis may")));
+    EXPECT_TRUE(whole) << "the last line of the prompt is cut off";
+    EXPECT_EQ(ReadFile(folder / "qm.cfg"), games + "ET\\etmain\\\r\n");
 }
 
 }  // namespace

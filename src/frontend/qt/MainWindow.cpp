@@ -459,6 +459,25 @@ std::optional<std::string> MainWindow::AskForText(const std::string& prompt,
     return box.textValue().toStdString();
 }
 
+std::optional<size_t> MainWindow::ChooseAmong(const std::string& question, const std::string& title,
+                                              const std::vector<std::string>& choices) {
+    QStringList items;
+    for (const std::string& choice : choices) {
+        items << Text(choice);
+    }
+    QInputDialog box(this);
+    box.setWindowTitle(Text(title));
+    box.setLabelText(Text(question));
+    box.setOption(QInputDialog::UseListViewForComboBoxItems);
+    box.setComboBoxItems(items);
+    box.setComboBoxEditable(false);
+    if (box.exec() != QDialog::Accepted) {
+        return std::nullopt;
+    }
+    const qsizetype chosen = items.indexOf(box.textValue());
+    return chosen < 0 ? std::nullopt : std::optional(static_cast<size_t>(chosen));
+}
+
 bool MainWindow::AskYesNo(const std::string& question, const std::string& title) {
     QMessageBox box(QMessageBox::Question, Text(title), Text(question),
                     QMessageBox::Yes | QMessageBox::No, this);

@@ -57,6 +57,8 @@ class MainWindow : public QMainWindow, public View {
                              const std::string& defaultAnswer) override;
     std::optional<std::string> AskForText(const std::string& prompt, const std::string& title,
                                           const std::string& text) override;
+    std::optional<size_t> ChooseAmong(const std::string& question, const std::string& title,
+                                      const std::vector<std::string>& choices) override;
     bool AskYesNo(const std::string& question, const std::string& title) override;
     Answer AskYesNoCancel(const std::string& question, const std::string& title) override;
     std::optional<std::string> ChooseFolder(const std::string& title,

@@ -34,6 +34,44 @@ void DialogTemplate::Add(DialogClass type, WORD id, DWORD style, short x, short 
     ++words_[kControlCountWord];
 }
 
+void DialogTemplate::FitPrompt(HWND box, int promptId) {
+    const HWND prompt = GetDlgItem(box, promptId);
+    RECT place{};
+    GetWindowRect(prompt, &place);
+    MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&place), 2);
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(prompt)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(prompt, text.data(), static_cast<int>(text.size()))));
+    RECT needed{0, 0, place.right - place.left, 0};
+    const HDC dc = GetDC(prompt);
+    const HGDIOBJ before =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(prompt, WM_GETFONT, 0, 0)));
+    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &needed,
+              DT_CALCRECT | DT_WORDBREAK | DT_EXPANDTABS | DT_NOPREFIX);
+    SelectObject(dc, before);
+    ReleaseDC(prompt, dc);
+    const int more = needed.bottom - (place.bottom - place.top);
+    if (more <= 0) {
+        return;
+    }
+    constexpr UINT kOnlySize = SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE;
+    SetWindowPos(prompt, nullptr, 0, 0, place.right - place.left, needed.bottom, kOnlySize);
+    for (HWND control = GetWindow(box, GW_CHILD); control != nullptr;
+         control = GetWindow(control, GW_HWNDNEXT)) {
+        RECT at{};
+        GetWindowRect(control, &at);
+        MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&at), 2);
+        if (control != prompt && at.top >= place.bottom) {
+            SetWindowPos(control, nullptr, at.left, at.top + more, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        }
+    }
+    RECT frame{};
+    GetWindowRect(box, &frame);
+    SetWindowPos(box, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + more,
+                 kOnlySize);
+}
+
 void DialogTemplate::AlignToDword() {
     if (words_.size() % 2 != 0) {
         words_.push_back(0);

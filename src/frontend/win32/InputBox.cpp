@@ -18,6 +18,7 @@ INT_PTR CALLBACK InputBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lPar
     switch (message) {
         case WM_INITDIALOG: {
             SetWindowLongPtrW(box, DWLP_USER, lParam);
+            DialogTemplate::FitPrompt(box, kPromptId);
             exchange = reinterpret_cast<Exchange*>(lParam);
             const HWND edit = GetDlgItem(box, kAnswerId);
             SetWindowTextW(edit, exchange->defaultAnswer->c_str());
@@ -52,7 +53,7 @@ std::optional<std::wstring> RunInputBox(HWND owner, const std::wstring& prompt,
                                         const std::wstring& title,
                                         const std::wstring& defaultAnswer) {
     DialogTemplate layout(title, 260, 82);
-    layout.Add(DialogClass::Static, kPromptId, SS_LEFT, 7, 7, 246, 34, prompt);
+    layout.Add(DialogClass::Static, kPromptId, SS_LEFT | SS_NOPREFIX, 7, 7, 246, 34, prompt);
     layout.Add(DialogClass::Edit, kAnswerId, ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP, 7, 44, 246,
                12);
     layout.Add(DialogClass::Button, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 148, 62, 50, 14, L"OK");

@@ -1,7 +1,6 @@
 #include "model/install/DriveRoot.h"
 
 #include <cctype>
-#include <utility>
 
 #include "model/install/KnownPlaces.h"
 #include "platform/PathText.h"
@@ -47,56 +46,37 @@ std::string WinePrefix(const Environment& environment) {
 }
 #endif
 
-DriveAnswer Refused(DriveRefusal refusal, std::string named = {}, char letter = 0) {
-    return {std::nullopt, refusal, std::move(named), letter};
-}
-
-DriveAnswer Found(std::string root) {
-    return {std::move(root), DriveRefusal::None, {}, 0};
-}
-
 }  // namespace
 
-DriveAnswer RootForDriveAnswer(FileSystem& files, const Environment& environment,
-                               const std::string& typed) {
+std::optional<std::string> RootForDriveAnswer(FileSystem& files, const Environment& environment,
+                                              const std::string& typed) {
     // Blanks around the answer are slips of the keyboard, not part of it.
     const size_t first = typed.find_first_not_of(" \t");
     const std::string answer = first == std::string::npos
                                    ? std::string()
                                    : typed.substr(first, typed.find_last_not_of(" \t") + 1 - first);
-    if (answer.empty()) {
-        return Refused(DriveRefusal::NothingEntered);
-    }
-    if (answer.size() >= kLongestPath) {
-        return Refused(DriveRefusal::LongerThanAnyPath);
+    if (answer.empty() || answer.size() >= kLongestPath) {
+        return std::nullopt;
     }
     if (const std::string folder = FolderNamed(environment, answer); !folder.empty()) {
         const std::string root = EnsureTrailingSeparator(NormalPath(folder));
-        if (!files.IsFolder(root)) {
-            return Refused(DriveRefusal::NoSuchFolder, root);
-        }
-        return Found(root);
+        return files.IsFolder(root) ? std::optional(root) : std::nullopt;
     }
     const std::optional<char> letter = DriveLetter(answer);
     if (!letter) {
-        return Refused(DriveRefusal::NeitherDriveNorFolder, answer);
+        return std::nullopt;
     }
 #ifdef _WIN32
     const std::string root = std::string(1, *letter) + ":\\";
-    if (!files.IsFolder(root)) {
-        return Refused(DriveRefusal::NoSuchDrive, {}, *letter);
-    }
-    return Found(root);
+    return files.IsFolder(root) ? std::optional(root) : std::nullopt;
 #else
     const std::string prefix = WinePrefix(environment);
     const std::string device =
         prefix + "/dosdevices/" +
         static_cast<char>(std::tolower(static_cast<unsigned char>(*letter))) + ":";
     const std::optional<std::string> folder = files.RealPath(device);
-    if (!folder || !files.IsFolder(*folder)) {
-        return Refused(DriveRefusal::NoSuchWineDrive, prefix, *letter);
-    }
-    return Found(EnsureTrailingSeparator(*folder));
+    return folder && files.IsFolder(*folder) ? std::optional(EnsureTrailingSeparator(*folder))
+                                             : std::nullopt;
 #endif
 }
 

@@ -28,6 +28,7 @@ void WalkSequentially(FileSystem& files, const std::string& folder, const std::s
             WalkSequentially(files, folder + entry.name + kSeparator, pattern, walked, result);
         } else if (IsUsableMatch(files, folder + entry.name)) {
             result.match = folder + entry.name;
+            result.matches.push_back(result.match);
         }
     }
 }

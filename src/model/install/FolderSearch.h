@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <vector>
 
 #include "platform/FileSystem.h"
 
@@ -10,6 +11,7 @@ namespace quillon {
 
 struct SearchResult {
     std::string match;  // the full path of the last match in walk order; empty when none
+    std::vector<std::string> matches;  // the full path of every match, in walk order
     bool cancelled = false;
     bool outOfHandles = false;  // some folder could not be opened for want of file handles
     int64_t foldersWalked = 0;
@@ -28,12 +30,12 @@ bool IsUsableMatch(FileSystem& files, const std::string& path);
 // Walks `folder` (ending in the separator) and every folder below it depth first, in the order
 // the file system lists them, and keeps the last entry whose name matches `pattern`. Folders
 // whose names begin with a full stop are not entered; each real folder is walked once, however
-// many links lead to it.
+// many links lead to it. Every match is kept too.
 SearchResult SearchFolder(FileSystem& files, const std::string& folder, const std::string& pattern);
 
 // The same walk from `root`, reading folders on several threads; its match is always the one
-// SearchFolder finds, however deep the tree and however few files the process may open. A
-// cancelled search finds nothing.
+// SearchFolder finds, however deep the tree and however few files the process may open, and so
+// are its matches. A cancelled search finds nothing.
 SearchResult SearchDrive(FileSystem& files, const std::string& root, const std::string& pattern,
                          const SearchProgressCallback& progress = nullptr);
 

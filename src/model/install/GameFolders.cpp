@@ -140,4 +140,27 @@ std::string GameFolderOfMatch(FileSystem& files, const std::string& match) {
     return {};
 }
 
+std::vector<std::string> GameFoldersOfMatches(FileSystem& files,
+                                              const std::vector<std::string>& matches) {
+    std::vector<std::pair<Game, std::string>> found;
+    for (const std::string& match : matches) {
+        const std::string folder = GameFolderOfMatch(files, match);
+        const std::optional<Game> game =
+            folder.empty() ? std::nullopt : GameOfFolder(files, folder);
+        if (game &&
+            std::find(found.begin(), found.end(), std::pair(*game, folder)) == found.end()) {
+            found.emplace_back(*game, folder);
+        }
+    }
+    std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) {
+        return std::find(kGames.begin(), kGames.end(), a.first) <
+               std::find(kGames.begin(), kGames.end(), b.first);
+    });
+    std::vector<std::string> folders;
+    for (const auto& [game, folder] : found) {
+        folders.push_back(folder);
+    }
+    return folders;
+}
+
 }  // namespace quillon

@@ -43,4 +43,9 @@ std::string DriveSearchPattern();
 // beside it in the same installation; empty when neither is a game folder.
 std::string GameFolderOfMatch(FileSystem& files, const std::string& match);
 
+// The game folders that the drive search's matches mark, each once: the first game's first, and
+// each game's in the order they were found.
+std::vector<std::string> GameFoldersOfMatches(FileSystem& files,
+                                              const std::vector<std::string>& matches);
+
 }  // namespace quillon

@@ -21,7 +21,7 @@ namespace {
 // get to it, and keep each listing under the folder's id; a listing is the same whichever path
 // reached the folder. Then one thread replays the depth-first walk over those listings in
 // memory, marking folders walked in walk order exactly as the sequential walk does, so that the
-// last match, and the path it is reached by, are the sequential walk's.
+// matches, and the paths they are reached by, are the sequential walk's.
 
 constexpr std::chrono::milliseconds kReportInterval{100};
 constexpr size_t kShards = 64;
@@ -94,7 +94,8 @@ class Walk {
         result.cancelled = cancelled_;
         result.outOfHandles = outOfHandles_;
         if (!cancelled_ && !outOfHandles_ && root_ != nullptr) {
-            result.match = Replay(root);
+            result.matches = Replay(root);
+            result.match = result.matches.empty() ? std::string() : result.matches.back();
         }
         return result;
     }
@@ -245,13 +246,13 @@ class Walk {
         }
     }
 
-    std::string Replay(const std::string& root) {
+    std::vector<std::string> Replay(const std::string& root) {
         struct Frame {
             ListedFolder* folder;
             size_t next;
             size_t pathLength;
         };
-        std::string match;
+        std::vector<std::string> matches;
         std::string path = root;
         root_->walked = true;
         std::vector<Frame> stack{{root_, 0, path.size()}};
@@ -269,7 +270,7 @@ class Walk {
             ListedFolder* child = frame.folder->children[i];
             if (!entry.isFolder) {
                 if (IsUsableMatch(fileSystem_, path + entry.name)) {
-                    match = path + entry.name;
+                    matches.push_back(path + entry.name);
                 }
             } else if (child != nullptr && !child->walked) {
                 child->walked = true;
@@ -278,7 +279,7 @@ class Walk {
                 stack.push_back({child, 0, path.size()});
             }
         }
-        return match;
+        return matches;
     }
 
     FileSystem& fileSystem_;
