@@ -795,6 +795,7 @@ TEST_F(FormTest, GivingTheKeysBackStopsTheScriptAtGameStart) {
     Exported();
     form.OnMenuCommand(layout::Command::GiveKeysBack);
     EXPECT_THAT(view.questions.back(), HasSubstr("Then type /exec qmvcundo in the game console"));
+    EXPECT_EQ(view.status, "To give the game its keys back, type /exec qmvcundo in its console.");
     EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "seta x 1\r\n");
     EXPECT_EQ(form.Keys().UsedCount(1), 1);
 }

@@ -635,9 +635,8 @@ void Form::OnMenuCommand(layout::Command command, int16_t selectedIndex) {
         case layout::Command::GiveKeysBack:
             Guarded([&] {
                 RevealCurrentKey();
-                if (AgreesToGiveKeysBack(view_, files_, ScriptFolderFiles())) {
-                    ToggleScriptRunAtStart(false);
-                }
+                GiveKeysBack(view_, files_, ScriptFolderFiles(), statusLine_,
+                             [this] { ToggleScriptRunAtStart(false); });
             });
             break;
         case layout::Command::HearMessage:
