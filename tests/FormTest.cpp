@@ -792,6 +792,7 @@ TEST_F(FormTest, GivingTheKeysBackStopsTheScriptAtGameStart) {
     EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "seta x 1\r\n");
     EXPECT_FALSE(view.checked.at(layout::Command::LoadScriptAtGameStart));
     EXPECT_THAT(view.questions, ElementsAre(HasSubstr("qmvcundo.cfg\" is missing"), _));
+    EXPECT_THAT(view.status, Not(HasSubstr("qmvcundo"))) << "none to run";
     Exported();
     form.OnMenuCommand(layout::Command::GiveKeysBack);
     EXPECT_THAT(view.questions.back(), HasSubstr("Then type /exec qmvcundo in the game console"));
