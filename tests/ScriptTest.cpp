@@ -429,6 +429,7 @@ TEST(ConsoleCommands, EveryReaderTakesCommentsAsItsEngine) {
             EXPECT_FALSE(RunsScript(WithScriptRun(autoexec, false, engine), engine));
             EXPECT_TRUE(RunsScript(WithScriptRun(autoexec, true, engine), engine));
             EXPECT_EQ(ReadBindings(framed(line, "bind KP_5 x"), {}, engine)[9], runs ? "x" : "");
+            EXPECT_EQ(KeysBoundBy(framed(line, "bind KP_5 x"), engine).count(9), runs ? 1U : 0U);
             EXPECT_EQ(
                 ReadScriptAssignments(EnemyTerritory(),
                                       framed(line, "set try9b1 \"vsay_team Medic\""), {}, engine)

@@ -411,7 +411,7 @@ std::optional<std::set<int16_t>> Form::KeysLeftToTheGame() {
     ShowGameBindings();  // the game saves its binds as it ends: they may have changed
     std::string taken;
     std::set<int16_t> withoutMessages;
-    for (const int16_t key : KeysBoundBy(TemplateText())) {
+    for (const int16_t key : KeysBoundBy(TemplateText(), installation_.engine)) {
         // Voice binds taken over are the player's own messages now.
         const std::string game =
             GameCommandBesides(Profile(), gameBindings_[key], keys_, key, installation_.engine);
@@ -466,8 +466,8 @@ bool Form::Export() {
     const Status written = ScriptFolderFiles().Write(
         kScriptFileName,
         [&](const std::string& folder) -> Status {
-            const Result<size_t> script =
-                WriteConsoleScript(files_, keys_, workingFolder_, folder, *keysLeft);
+            const Result<size_t> script = WriteConsoleScript(files_, keys_, workingFolder_, folder,
+                                                             *keysLeft, installation_.engine);
             size = script.Get();
             return script;
         },
@@ -479,9 +479,10 @@ bool Form::Export() {
     savedKeys_ = keys_;
     NoteScriptOnDisk();
     DiscardRecovery();
-    const UndoKept undo = KeepGameBinds(
-        files_, ScriptFolderFiles(),
-        GameSearchPath().KnownBindings(Profile(), installation_.engine), TemplateText(), *keysLeft);
+    const UndoKept undo =
+        KeepGameBinds(files_, ScriptFolderFiles(),
+                      GameSearchPath().KnownBindings(Profile(), installation_.engine),
+                      TemplateText(), *keysLeft, installation_.engine);
     const ExportBox box =
         ExportResult(ScriptPath(), {ScriptFoundFirst(GameSearchPath(), installation_.scriptFolder),
                                     ScriptSizeWarning(Profile(), size)});
@@ -666,9 +667,8 @@ void Form::ChooseGameFolder() {
              kProgramName);
         return;
     }
-    // The folder in use, chosen again, changes nothing: the changes stay, unasked. So do they
-    // for an installation whose game reads the scripts from the folder in use, which only
-    // enters the search order.
+    // The folder in use, chosen again, changes nothing: the changes stay, unasked; so do they for
+    // an installation reading the scripts from it, which only enters the search order.
     if (folder == installation_.gameFolder || IsScriptFolderInUse(folder)) {
         return;
     }

@@ -77,13 +77,13 @@ Result<std::string> TemplateForExport(FileSystem& files, const std::string& work
 
 Result<size_t> WriteConsoleScript(FileSystem& files, const KeyTable& table,
                                   const std::string& workingFolder, const std::string& scriptFolder,
-                                  const std::set<int16_t>& keysLeft) {
+                                  const std::set<int16_t>& keysLeft, Engine engine) {
     const Result<std::string> read = TemplateForExport(files, workingFolder, scriptFolder);
     if (!read.Ok()) {
         return Status(read);
     }
     const std::string templateFolder = "\"" + PathForMessage(workingFolder) + "\"";
-    const std::string script = ConsoleScript(read.Get(), table, keysLeft);
+    const std::string script = ConsoleScript(read.Get(), table, keysLeft, engine);
     if (script.size() > kLargestScript) {
         return Failed("The template \"" + std::string(kTemplateFileName) + "\" in " +
                       templateFolder + " is too large: the script would be " +

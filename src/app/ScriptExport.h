@@ -30,7 +30,8 @@ Result<std::string> TemplateForExport(FileSystem& files, const std::string& work
 // the earlier script is then left as it was. Gives the script's length in bytes.
 Result<size_t> WriteConsoleScript(FileSystem& files, const KeyTable& table,
                                   const std::string& workingFolder, const std::string& scriptFolder,
-                                  const std::set<int16_t>& keysLeft = {});
+                                  const std::set<int16_t>& keysLeft = {},
+                                  Engine engine = Engine::Original);
 
 // What an export of the script into a folder says when that folder is gone; other steps that
 // would write into it say the same.

@@ -21,9 +21,9 @@ std::string KeyNames(const std::set<int16_t>& keys) {
 
 UndoKept KeepGameBinds(FileSystem& files, const GameFiles& scriptFolder,
                        const std::optional<KeyBindings>& before, const std::string& templateText,
-                       const std::set<int16_t>& keysLeft) {
+                       const std::set<int16_t>& keysLeft, Engine engine) {
     std::set<int16_t> bound;
-    for (const int16_t key : KeysBoundBy(templateText)) {
+    for (const int16_t key : KeysBoundBy(templateText, engine)) {
         if (keysLeft.count(key) == 0) {
             bound.insert(key);
         }

@@ -27,7 +27,8 @@ struct UndoKept {
 [[nodiscard]] UndoKept KeepGameBinds(FileSystem& files, const GameFiles& scriptFolder,
                                      const std::optional<KeyBindings>& before,
                                      const std::string& templateText,
-                                     const std::set<int16_t>& keysLeft);
+                                     const std::set<int16_t>& keysLeft,
+                                     Engine engine = Engine::Original);
 
 // What the export's message says of the undo script: how to run it, when the export made it.
 std::string UndoNote(const UndoKept& kept);

@@ -124,24 +124,28 @@ std::string GameCommandInWords(const GameProfile& game, const std::string& comma
     return command;
 }
 
-std::set<int16_t> KeysBoundBy(const std::string& templateText) {
+std::set<int16_t> KeysBoundBy(const std::string& templateText, Engine engine) {
     std::set<int16_t> keys;
-    for (const std::string& command : CommandsOf(templateText)) {
-        if (const int16_t key = KeyBoundBy(WordsOf(command)); key != 0) {
+    for (const std::string& command : CommandsOf(templateText, engine)) {
+        if (const int16_t key = KeyBoundBy(WordsOf(command, engine)); key != 0) {
             keys.insert(key);
         }
     }
     return keys;
 }
 
-std::string WithoutBindsOf(const std::string& templateText, const std::set<int16_t>& keys) {
+std::string WithoutBindsOf(const std::string& templateText, const std::set<int16_t>& keys,
+                           Engine engine) {
     if (keys.empty()) {
         return templateText;
     }
-    return WithoutCommands(templateText, [&](const std::string& command) {
-        const int16_t key = KeyBoundBy(WordsOf(command));
-        return key != 0 && keys.count(key) > 0;
-    });
+    return WithoutCommands(
+        templateText,
+        [&](const std::string& command) {
+            const int16_t key = KeyBoundBy(WordsOf(command, engine));
+            return key != 0 && keys.count(key) > 0;
+        },
+        engine);
 }
 
 }  // namespace quillon

@@ -38,10 +38,11 @@ KeyBindings GamesOwn(const KeyBindings& bindings);
 std::string GameCommandInWords(const GameProfile& game, const std::string& command);
 
 // The keys that the template binds, by its "bind" commands.
-std::set<int16_t> KeysBoundBy(const std::string& templateText);
+std::set<int16_t> KeysBoundBy(const std::string& templateText, Engine engine = Engine::Original);
 
 // The template without its "bind" commands of the keys, the rest of their lines kept; every
 // other byte stays.
-std::string WithoutBindsOf(const std::string& templateText, const std::set<int16_t>& keys);
+std::string WithoutBindsOf(const std::string& templateText, const std::set<int16_t>& keys,
+                           Engine engine = Engine::Original);
 
 }  // namespace quillon

@@ -55,8 +55,8 @@ std::string GenerateScriptBody(const KeyTable& table) {
 }
 
 std::string ConsoleScript(const std::string& templateText, const KeyTable& table,
-                          const std::set<int16_t>& keysLeft) {
-    return WithoutBindsOf(templateText, keysLeft) + GenerateScriptBody(table);
+                          const std::set<int16_t>& keysLeft, Engine engine) {
+    return WithoutBindsOf(templateText, keysLeft, engine) + GenerateScriptBody(table);
 }
 
 }  // namespace quillon

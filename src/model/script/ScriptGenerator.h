@@ -4,6 +4,7 @@
 #include <set>
 #include <string>
 
+#include "model/game/GameProfile.h"
 #include "model/keys/KeyTable.h"
 #include "model/script/ScriptName.h"
 
@@ -19,9 +20,10 @@ constexpr size_t kLargestScript = 1024 * 1024;
 // follow a slot's name and one the pointer's, kept as players' scripts have them.
 std::string GenerateScriptBody(const KeyTable& table);
 
-// The whole script: the template, without its "bind" commands of the keys in `keysLeft` so that
-// those keys keep what the game binds them to, followed by the generated part.
+// The whole script: the template, without its "bind" commands of the keys in `keysLeft` (as the
+// engine reads them) so that those keys keep what the game binds them to, followed by the
+// generated part.
 std::string ConsoleScript(const std::string& templateText, const KeyTable& table,
-                          const std::set<int16_t>& keysLeft);
+                          const std::set<int16_t>& keysLeft, Engine engine = Engine::Original);
 
 }  // namespace quillon
