@@ -23,6 +23,7 @@
 #include "MenuGeometry.h"
 #include "ScriptText.h"
 #include "TempFolder.h"
+#include "ZipMaker.h"
 #include "app/Layout.h"
 
 namespace quillon {
@@ -535,6 +536,43 @@ TEST_F(FirstStartTest, TheFolderFoundIsOfferedBeforeTheDriveIsSearched) {
                                    QString::fromStdString("Wolfenstein: Enemy Territory: " +
                                                           territory.string() + "/")}));
     EXPECT_EQ(window.TheForm().Profile().game, Game::EnemyTerritory);
+}
+
+// Hear, by the mouse and by F3, in the voice chosen from the Edit menu; the list's tooltip gives
+// what the team reads. Without an audio output the status bar says the message was silent.
+TEST_F(MainWindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
+    test::ZipMaker zip;
+    zip.Add("scripts/wm_allies_chat.voice",
+            "male Medic {\n sound/al/1.wav \"Medic!\"\n sound/al/2.wav \"I need a medic!\"\n}", true);
+    zip.Add("scripts/wm_axis_chat.voice", "male Medic { sound/ax/1.wav \"Sanitaeter!\" }");
+    for (const char* name : {"sound/al/1.wav", "sound/al/2.wav", "sound/ax/1.wav"}) {
+        zip.Add(name, test::ToneWave(440), true);
+    }
+    WriteFile(folder / "game/mp_pak0.pk3", zip.Archive());
+    QTest::mouseClick(KeyOf(Client(), 5), Qt::LeftButton);
+    Click("assignButton");
+    ClickLine(2);
+    ClickLine(1);
+    auto* list = Find<QListWidget>("assignments");
+    ASSERT_EQ(list->count(), 1);
+    EXPECT_EQ(list->item(0)->toolTip(), "Medic!\nI need a medic!");
+    EXPECT_EQ(list->item(0)->data(Qt::AccessibleDescriptionRole).toString(),
+              "Medic!\nI need a medic!");
+    auto* hear = Find<QPushButton>("hearButton");
+    EXPECT_EQ(Spoken(hear), "Hear");
+    auto* status = window->findChild<QLabel*>("status");
+    Click("hearButton");
+    EXPECT_EQ(status->text(), "Select a message of the key's list to hear it.");
+    list->setCurrentRow(0);
+    Click("hearButton");
+    EXPECT_TRUE(status->text().startsWith("Allies, 1 of 2: Medic!")) << status->text().toStdString();
+    Activate();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
+    EXPECT_TRUE(status->text().startsWith("Allies, 2 of 2: I need a medic!"))
+        << status->text().toStdString();
+    ChooseFromMenu(Qt::Key_E, Qt::Key_A);
+    EXPECT_EQ(list->item(0)->toolTip(), "Sanitaeter!");
+    EXPECT_EQ(ReadFile(folder / "qm.cfg"), folder.Text() + "game/\r\nTeamVoice=Axis\r\n");
 }
 
 }  // namespace

@@ -21,6 +21,7 @@
 #include "ScriptText.h"
 #include "TempFolder.h"
 #include "TestRegistryKey.h"
+#include "ZipMaker.h"
 #include "platform/WideText.h"
 #include "resource.h"
 
@@ -491,6 +492,43 @@ TEST_F(Win32WindowTest, TheRoadByMouseToAboutAndExit) {
     EXPECT_FALSE(leave.Text().empty());
     EXPECT_FALSE(IsWindow(window.Handle()));
     EXPECT_FALSE(fs::exists(folder / "game/qmvc.cfg"));
+}
+
+// Hear, by the mouse and by F3, in the voice chosen from the Edit menu; the selected line's
+// tooltip and description give what the team reads. The status bar says which sound played, or
+// that it was silent where Wine has no audio output.
+TEST_F(Win32WindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
+    test::ZipMaker zip;
+    zip.Add("scripts/wm_allies_chat.voice",
+            "male Medic {\n sound/al/1.wav \"Medic!\"\n sound/al/2.wav \"I need a medic!\"\n}", true);
+    zip.Add("scripts/wm_axis_chat.voice", "male Medic { sound/ax/1.wav \"Sanitaeter!\" }");
+    for (const char* name : {"sound/al/1.wav", "sound/al/2.wav", "sound/ax/1.wav"}) {
+        zip.Add(name, test::ToneWave(440), true);
+    }
+    WriteFile(folder / "game/mp_pak0.pk3", zip.Archive());
+    Click(Control(MainWindow::kKeypadId + 5));
+    Click(Role::AssignButton);
+    ClickLine(2);
+    ClickLine(1);
+    const HWND list = Control(Role::AssignmentList);
+    const HWND status = Control(MainWindow::kStatusBarId);
+    EXPECT_EQ(Spoken(Control(Role::HearButton)), L"Hear");
+    Click(Role::HearButton);
+    EXPECT_EQ(TextOf(status), L"Select a message of the key's list to hear it.");
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, 0, reinterpret_cast<LPARAM>(&item));
+    const POINT middle{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    PressAndRelease(list, middle, list, middle);
+    EXPECT_EQ(TooltipOf(window.Handle(), list), L"Medic!\nI need a medic!");
+    EXPECT_EQ(Spoken(list, true), L"Medic!\nI need a medic!");
+    Click(Role::HearButton);
+    EXPECT_EQ(TextOf(status).rfind(L"Allies, 1 of 2: Medic!", 0), 0U) << TextFromWide(TextOf(status));
+    PressKey(VK_F3);
+    EXPECT_EQ(TextOf(status).rfind(L"Allies, 2 of 2: I need a medic!", 0), 0U)
+        << TextFromWide(TextOf(status));
+    Choose(layout::Command::TeamVoiceAxis);
+    EXPECT_EQ(TooltipOf(window.Handle(), list), L"Sanitaeter!");
+    EXPECT_EQ(ReadFile(folder / "qm.cfg"), folder.Text() + "game\\\r\nTeamVoice=Axis\r\n");
 }
 
 // Game Folder... with ET: Legacy's user folder typed into it, where the status bar names the game
