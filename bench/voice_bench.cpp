@@ -51,9 +51,9 @@ void MakePaks(const std::filesystem::path& folder) {
         }
         test::ZipMaker zip;
         for (int entry = 0; entry < kEntriesPerPak - (pak == kPaks - 1 ? 3 : 0); ++entry) {
-            zip.Add("textures/set" + std::to_string(pak) + "/Image_" + std::to_string(entry) +
-                        ".tga",
-                    filler);
+            zip.Add(
+                "textures/set" + std::to_string(pak) + "/Image_" + std::to_string(entry) + ".tga",
+                filler);
         }
         if (pak == kPaks - 1) {
             zip.Add("scripts/wm_allies_chat.voice",
@@ -87,8 +87,8 @@ int main(int argc, char** argv) {
         entries = data.EntryCount();
 
         start = Clock::now();
-        const InstalledVoices voices = InstalledVoices::Load(RealFileSystem(), folders,
-                                                             Game::EnemyTerritory, Engine::Original);
+        const InstalledVoices voices = InstalledVoices::Load(
+            RealFileSystem(), folders, Game::EnemyTerritory, Engine::Original);
         load.push_back(Milliseconds(start));
 
         start = Clock::now();
@@ -103,8 +103,9 @@ int main(int argc, char** argv) {
     std::printf("index the paks' directories: %.2f ms (median of %d; target under 50 ms)\n",
                 Median(index), rounds);
     std::printf("index and read both voice scripts: %.2f ms\n", Median(load));
-    std::printf("first sound, found, inflated, decoded, handed over (%zu bytes): %.2f ms "
-                "(target under 100 ms)\n",
-                bytes, Median(sound));
+    std::printf(
+        "first sound, found, inflated, decoded, handed over (%zu bytes): %.2f ms "
+        "(target under 100 ms)\n",
+        bytes, Median(sound));
     return 0;
 }

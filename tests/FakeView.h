@@ -67,7 +67,9 @@ class FakeView : public View {
         }
         prompt = text;
     }
-    void DescribeAssignments(const std::vector<std::string>& lines) override { descriptions = lines; }
+    void DescribeAssignments(const std::vector<std::string>& lines) override {
+        descriptions = lines;
+    }
     void ShowStatus(const std::string& text) override { status = text; }
     Status PlaySound(const PcmSound& sound) override {
         if (audio.Ok()) {

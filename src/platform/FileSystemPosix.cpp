@@ -3,9 +3,9 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdint>
 #include <memory>
-#include <csignal>
 #include <string>
 #include <utility>
 

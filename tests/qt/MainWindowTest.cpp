@@ -543,7 +543,8 @@ TEST_F(FirstStartTest, TheFolderFoundIsOfferedBeforeTheDriveIsSearched) {
 TEST_F(MainWindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
     test::ZipMaker zip;
     zip.Add("scripts/wm_allies_chat.voice",
-            "male Medic {\n sound/al/1.wav \"Medic!\"\n sound/al/2.wav \"I need a medic!\"\n}", true);
+            "male Medic {\n sound/al/1.wav \"Medic!\"\n sound/al/2.wav \"I need a medic!\"\n}",
+            true);
     zip.Add("scripts/wm_axis_chat.voice", "male Medic { sound/ax/1.wav \"Sanitaeter!\" }");
     for (const char* name : {"sound/al/1.wav", "sound/al/2.wav", "sound/ax/1.wav"}) {
         zip.Add(name, test::ToneWave(440), true);
@@ -565,7 +566,8 @@ TEST_F(MainWindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
     EXPECT_EQ(status->text(), "Select a message of the key's list to hear it.");
     list->setCurrentRow(0);
     Click("hearButton");
-    EXPECT_TRUE(status->text().startsWith("Allies, 1 of 2: Medic!")) << status->text().toStdString();
+    EXPECT_TRUE(status->text().startsWith("Allies, 1 of 2: Medic!"))
+        << status->text().toStdString();
     Activate();
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_F3);
     EXPECT_TRUE(status->text().startsWith("Allies, 2 of 2: I need a medic!"))

@@ -500,7 +500,8 @@ TEST_F(Win32WindowTest, TheRoadByMouseToAboutAndExit) {
 TEST_F(Win32WindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
     test::ZipMaker zip;
     zip.Add("scripts/wm_allies_chat.voice",
-            "male Medic {\n sound/al/1.wav \"Medic!\"\n sound/al/2.wav \"I need a medic!\"\n}", true);
+            "male Medic {\n sound/al/1.wav \"Medic!\"\n sound/al/2.wav \"I need a medic!\"\n}",
+            true);
     zip.Add("scripts/wm_axis_chat.voice", "male Medic { sound/ax/1.wav \"Sanitaeter!\" }");
     for (const char* name : {"sound/al/1.wav", "sound/al/2.wav", "sound/ax/1.wav"}) {
         zip.Add(name, test::ToneWave(440), true);
@@ -522,7 +523,8 @@ TEST_F(Win32WindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
     EXPECT_EQ(TooltipOf(window.Handle(), list), L"Medic!\nI need a medic!");
     EXPECT_EQ(Spoken(list, true), L"Medic!\nI need a medic!");
     Click(Role::HearButton);
-    EXPECT_EQ(TextOf(status).rfind(L"Allies, 1 of 2: Medic!", 0), 0U) << TextFromWide(TextOf(status));
+    EXPECT_EQ(TextOf(status).rfind(L"Allies, 1 of 2: Medic!", 0), 0U)
+        << TextFromWide(TextOf(status));
     PressKey(VK_F3);
     EXPECT_EQ(TextOf(status).rfind(L"Allies, 2 of 2: I need a medic!", 0), 0U)
         << TextFromWide(TextOf(status));

@@ -109,7 +109,8 @@ std::string WithSetting(const std::string& below, const std::string& name,
     while (start < below.size()) {
         const size_t end = std::min(below.find('\n', start), below.size());
         const std::string line = below.substr(start, end - start);
-        if (line.rfind(name + "=", 0) != 0 && line.find_first_not_of(" \t\r") != std::string::npos) {
+        if (line.rfind(name + "=", 0) != 0 &&
+            line.find_first_not_of(" \t\r") != std::string::npos) {
             kept += line + "\n";
         }
         start = end + 1;
