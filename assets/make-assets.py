@@ -35,6 +35,7 @@ SERIF_BOLD = font_file("DejaVuSerif-Bold.ttf", "DejaVu Serif:bold")
 
 WIDTH, HEIGHT = 212, 213
 WHITE, YELLOW = (255, 255, 255), (255, 255, 0)
+TAB = (20, 22, 20)  # the ground of the tab's white word
 
 # Each game: the file of its profile, and for each page the seed of its grain and its colour.
 # The pictures are numbered across the games in this order: page1@2x.png and on. The letters of
@@ -88,7 +89,7 @@ def panel(image, rng, scale):
 
 
 def tab(draw, scale):
-    draw.rectangle([8 * scale, 1 * scale, 81 * scale - 1, 23 * scale - 1], fill=(20, 22, 20),
+    draw.rectangle([8 * scale, 1 * scale, 81 * scale - 1, 23 * scale - 1], fill=TAB,
                    outline=(60, 64, 60), width=scale)
     font = ImageFont.truetype(SERIF, 13 * scale)
     draw.text((13 * scale, 17 * scale), "Message", font=font, fill=WHITE, anchor="ls")
@@ -115,10 +116,22 @@ def page_picture(number, name, colour, texts, game, scale):
     draw = ImageDraw.Draw(image)
     tab(draw, scale)
     lines(draw, colour, texts, game, scale)
-    # Compressed: the pictures are most of the Windows program's size. Their grain takes 256
-    # colours without a visible step.
-    image.quantize(256, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE).save(
-        os.path.join(HERE, "pages", "page%d@%dx.png" % (number, scale)), optimize=True)
+    # Compressed: the pictures are most of the Windows program's size. Their grain takes 239
+    # colours without a visible step. The tab's word keeps its own: the steps from its ground to
+    # white, which a yellow page's colours would otherwise take for pale yellow, and the lines'
+    # white and yellow are exact.
+    ramp = [tuple(g + (w - g) * k // 15 for g, w in zip(TAB, WHITE)) for k in range(16)]
+    grain = image.quantize(256 - 17, method=Image.Quantize.MEDIANCUT, dither=Image.Dither.NONE)
+    palette = Image.new("P", (1, 1))
+    palette.putpalette(grain.getpalette()[:(256 - 17) * 3] + [c for k in ramp + [YELLOW] for c in k])
+    picture = image.quantize(palette=palette, dither=Image.Dither.NONE)
+    exact = {WHITE: 256 - 2, YELLOW: 256 - 1}
+    drawn, indices = image.load(), picture.load()
+    for y in range(image.height):
+        for x in range(image.width):
+            if drawn[x, y] in exact:
+                indices[x, y] = exact[drawn[x, y]]
+    picture.save(os.path.join(HERE, "pages", "page%d@%dx.png" % (number, scale)), optimize=True)
 
 
 # The sizes the desktops ask for: Windows' small and large icons at each scale, Explorer's views

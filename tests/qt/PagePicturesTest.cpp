@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <cstdlib>
 #include <vector>
 
 #include "app/Layout.h"
@@ -25,6 +26,19 @@ TEST(PagePictures, EveryLineStandsInsideItsHotSpot) {
             const QImage picture(QString::fromStdString(name));
             ASSERT_EQ(picture.width(), layout::kPagePictureWidth * scale) << name;
             ASSERT_EQ(picture.height(), layout::kPagePictureHeight * scale) << name;
+
+            // The tab's word "Message" is white on every page, its edges grey: no tint of the
+            // page's own colour.
+            bool white = false;
+            for (int y = 2 * scale; y < 22 * scale; ++y) {
+                for (int x = 9 * scale; x < 80 * scale; ++x) {
+                    const QRgb pixel = picture.pixel(x, y);
+                    white = white || pixel == qRgb(255, 255, 255);
+                    ASSERT_LE(std::abs(qRed(pixel) - qBlue(pixel)), 16)
+                        << name << " " << x << "," << y;
+                }
+            }
+            EXPECT_TRUE(white) << name;
 
             std::vector<int> textRowsPerLine(kMostLinesPerPage + 1, 0);
             for (int y = 23 * scale; y < picture.height(); ++y) {  // below the tab
