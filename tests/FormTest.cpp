@@ -1165,16 +1165,19 @@ TEST(WorkingFolder, AFolderOfItsOwnIsMadeAndWhatIsMissingIsSaid) {
     EXPECT_TRUE(chosen.status.Ok());
     EXPECT_EQ(ReadFile(own + "qmscript.txt"), "mine");
 
-    // A folder that cannot be made: the current one, given the template, and why.
-    files.Plant(FaultyFileSystem::Step::MakeFolder, Denied(), "refused");
+    // A folder that cannot be made, or none at all: the current one, given the template, and why.
     WriteFile(folder / "installed.txt", "default");
     fs::create_directory(folder / "current");
-    chosen = ChooseWorkingFolder(
-        files,
-        {folder.Text("current/"), {}, folder.Text("refused/q/"), folder.Text("installed.txt")});
-    EXPECT_EQ(chosen.folder, folder.Text("current/"));
-    EXPECT_THAT(chosen.status.Message(), HasSubstr("Permission denied"));
-    EXPECT_EQ(ReadFile(folder / "current/qmscript.txt"), "default");
+    for (const auto& [userFolder, why] : {std::pair(folder.Text("refused/q/"), "Permission denied"),
+                                          std::pair(std::string(), "found no folder of yours")}) {
+        files.Plant(FaultyFileSystem::Step::MakeFolder, Denied(), "refused");
+        fs::remove(folder / "current/qmscript.txt");
+        chosen = ChooseWorkingFolder(
+            files, {folder.Text("current/"), {}, userFolder, folder.Text("installed.txt")});
+        EXPECT_EQ(chosen.folder, folder.Text("current/"));
+        EXPECT_THAT(chosen.status.Message(), HasSubstr(why));
+        EXPECT_EQ(ReadFile(folder / "current/qmscript.txt"), "default");
+    }
 
     // The current folder holds the settings: it stays the working folder.
     WriteFile(folder / "qm.cfg", "");

@@ -93,15 +93,15 @@ WorkingFolder ChooseWorkingFolder(FileSystem& files, const WorkingFolderPlaces& 
     if (!places.program.empty() && CanWriteIn(files, places.program)) {
         return {places.program, {}};
     }
+    // Where it is not the user's folder for Quillon, the current folder gets the template too.
     const std::string& own = places.own;
-    if (own.empty()) {
-        return {current, Told("Quillon found no folder of yours to keep its settings in; it "
-                              "keeps them in \"" +
-                              PathForMessage(current) + "\".")};
-    }
     std::string chosen = own;
     std::string notMade;
-    if (const Status made = MakeFolders(files, own); !made.Ok()) {
+    if (own.empty()) {
+        chosen = current;
+        notMade = "Quillon found no folder of yours to keep its settings in; it keeps them in \"" +
+                  PathForMessage(current) + "\".";
+    } else if (const Status made = MakeFolders(files, own); !made.Ok()) {
         chosen = current;
         notMade = "Quillon could not make the folder \"" + PathForMessage(own) +
                   "\" for its settings: " + WhyFailed(made) + ".\nIt keeps them in \"" +
