@@ -13,6 +13,7 @@ root=$work/root
 dpkg-deb -x "$deb" "$root"
 
 expected="usr/bin/quillon
+usr/lib/quillon/quillon_sound.so
 usr/share/applications/quillon.desktop
 usr/share/doc/quillon/changelog.gz
 usr/share/doc/quillon/copyright
@@ -31,6 +32,12 @@ if [ "$actual" != "$expected" ]; then
     exit 1
 fi
 dpkg-deb -f "$deb" Depends | grep -q libqt6widgets6 || { echo "no dependency on Qt"; exit 1; }
+dpkg-deb -f "$deb" Depends | grep -q libqt6multimedia6 ||
+    { echo "no dependency on Qt Multimedia, which the sound module loads"; exit 1; }
+# The program itself starts without the audio system's libraries.
+if readelf -d "$root/usr/bin/quillon" | grep -q Multimedia; then
+    echo "quillon loads Qt Multimedia at its start"; exit 1
+fi
 grep -q '^License: GPL-3.0-or-later$' "$root/usr/share/doc/quillon/copyright"
 grep -q '<project_license>GPL-3.0-or-later</project_license>' \
     "$root/usr/share/metainfo/io.github.quillon.Quillon.metainfo.xml"

@@ -1,47 +1,43 @@
 #include "SoundPlayer.h"
 
-#include <QAudioDevice>
-#include <QMediaDevices>
+#include <QCoreApplication>
 
 namespace quillon::qt {
 
 SoundPlayer::~SoundPlayer() {
-    Stop();
+    if (stop_ != nullptr) {
+        stop_();
+    }
 }
 
-void SoundPlayer::Stop() {
-    if (sink_) {
-        sink_->stop();
+bool SoundPlayer::Load() {
+    if (play_ != nullptr) {
+        return true;
     }
-    sink_.reset();
-    buffer_.reset();
+    // Beside the program in a build, in its library folder where it is installed.
+    const QString programFolder = QCoreApplication::applicationDirPath();
+    for (const QString& folder :
+         {programFolder, programFolder + "/" + QUILLON_SOUND_MODULE_FROM_PROGRAM}) {
+        module_.setFileName(folder + "/" + kSoundModuleName);
+        if (module_.load()) {
+            play_ = reinterpret_cast<PlaySoundFunction>(module_.resolve("quillon_play_sound"));
+            stop_ = reinterpret_cast<StopSoundFunction>(module_.resolve("quillon_stop_sound"));
+            return play_ != nullptr && stop_ != nullptr;
+        }
+    }
+    return false;
 }
 
 Status SoundPlayer::Play(const PcmSound& sound) {
-    Stop();
-    const QAudioDevice device = QMediaDevices::defaultAudioOutput();
-    if (device.isNull()) {
-        return Status::Failure(ErrorKind::Missing, "the system has no audio output");
+    if (!Load()) {
+        return Status::Failure(ErrorKind::Missing, "Quillon's sound module (" +
+                                                       std::string(kSoundModuleName) +
+                                                       ") is missing");
     }
-    QAudioFormat format;
-    format.setSampleRate(static_cast<int>(sound.rate));
-    format.setChannelCount(sound.channels);
-    format.setSampleFormat(sound.bits == 8 ? QAudioFormat::UInt8 : QAudioFormat::Int16);
-    if (!device.isFormatSupported(format)) {
-        return Status::Failure(ErrorKind::Unsuitable,
-                               "the audio output \"" + device.description().toStdString() +
-                                   "\" does not play " + std::to_string(sound.rate) + " Hz, " +
-                                   std::to_string(sound.bits) + "-bit sound");
-    }
-    buffer_ = std::make_unique<QBuffer>();
-    buffer_->setData(
-        QByteArray(sound.samples.data(), static_cast<qsizetype>(sound.samples.size())));
-    buffer_->open(QIODevice::ReadOnly);
-    sink_ = std::make_unique<QAudioSink>(device, format);
-    sink_->start(buffer_.get());
-    if (sink_->error() != QAudio::NoError) {
-        Stop();
-        return Status::Failure(ErrorKind::Other, "the audio output refused the sound");
+    char why[256] = {};
+    if (play_(sound.samples.data(), sound.samples.size(), sound.rate, sound.channels, sound.bits,
+              why, sizeof why) == 0) {
+        return Status::Failure(ErrorKind::Other, why);
     }
     return Status::Success();
 }

@@ -1,16 +1,15 @@
 #pragma once
 
-#include <QAudioSink>
-#include <QBuffer>
-#include <memory>
+#include <QLibrary>
 
+#include "SoundModule.h"
 #include "model/voice/WaveSound.h"
 #include "platform/Status.h"
 
 namespace quillon::qt {
 
-// Plays one sound at a time from memory on the system's default audio output; playing another
-// stops it. Holds the sound being played, and nothing once it is stopped.
+// Plays one sound at a time from memory; playing another stops it. Qt Multimedia lives in
+// Quillon's sound module, loaded at the first sound, so that nothing of it slows the start.
 class SoundPlayer {
   public:
     SoundPlayer() = default;
@@ -19,11 +18,13 @@ class SoundPlayer {
     SoundPlayer& operator=(const SoundPlayer&) = delete;
 
     Status Play(const PcmSound& sound);
-    void Stop();
 
   private:
-    std::unique_ptr<QAudioSink> sink_;
-    std::unique_ptr<QBuffer> buffer_;
+    bool Load();
+
+    QLibrary module_;
+    PlaySoundFunction play_ = nullptr;
+    StopSoundFunction stop_ = nullptr;
 };
 
 }  // namespace quillon::qt
