@@ -501,7 +501,7 @@ class FirstStartTest : public ::testing::Test {
 };
 
 // Yes takes the folder found. At the next first start, No to it: the drive prompt, whose drive
-// holds Enemy Territory too, and a box that lists both, where the second is clicked and taken.
+// holds Enemy Territory too, and a box that lists both, where the second is chosen by the keys.
 TEST_F(FirstStartTest, TheFolderFoundIsOfferedBeforeTheDriveIsSearched) {
     {
         qt::MainWindow window(folder.environment);
@@ -525,9 +525,8 @@ TEST_F(FirstStartTest, TheFolderFoundIsOfferedBeforeTheDriveIsSearched) {
             return false;  // the drive prompt
         }
         listed = box->comboBoxItems();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                          list->visualRect(list->model()->index(1, 0)).center());
-        box->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
+        QTest::keyClick(list, Qt::Key_Down);
+        QTest::keyClick(list, Qt::Key_Return);
         return true;
     });
     ASSERT_TRUE(window.TheForm().OnStart());

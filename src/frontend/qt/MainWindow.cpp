@@ -471,6 +471,7 @@ std::optional<size_t> MainWindow::ChooseAmong(const std::string& question, const
     box.setOption(QInputDialog::UseListViewForComboBoxItems);
     box.setComboBoxItems(items);
     box.setComboBoxEditable(false);
+    box.setTextValue(items.value(0));  // the first chosen, as the keys go on from it
     if (box.exec() != QDialog::Accepted) {
         return std::nullopt;
     }
