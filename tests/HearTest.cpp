@@ -44,7 +44,8 @@ class HearTest : public ::testing::Test {
         zip.Add("sound/al/noise.wav", "RIFF but no wave");
         zip.Add("sound/ax/m.wav", ToneWave(300), true);
         WriteFile(folder / "game/mp_pak0.pk3", zip.Archive());
-        WriteFile(folder / "qm.cfg", folder.Text("game/") + "\r\n");
+        // As an editor may have left it: a byte-order mark, and the team chosen before.
+        WriteFile(folder / "qm.cfg", kSettings + "TeamVoice=Allies\r\n");
         Start(form);
     }
     void Start(Form& window) {
@@ -58,6 +59,7 @@ class HearTest : public ::testing::Test {
     void Hear(int16_t line = 0) { form.OnHearClicked(line); }
 
     TempFolder folder;
+    const std::string kSettings = "\xEF\xBB\xBF" + folder.Text("game/") + "\r\n";
     FakeView view;
     Form form{view, RealFileSystem(), folder.environment, folder.Text()};
 };
@@ -81,7 +83,7 @@ TEST_F(HearTest, PlaysEachVariantInTurnInTheChosenTeamsVoice) {
     Hear();
     EXPECT_EQ(view.status, "Axis, 1 of 1: Sanitaeter!");
     EXPECT_EQ(view.played.back().samples, SamplesOf(ToneWave(300)));
-    EXPECT_EQ(ReadFile(folder / "qm.cfg"), folder.Text("game/") + "\r\nTeamVoice=Axis\r\n");
+    EXPECT_EQ(ReadFile(folder / "qm.cfg"), kSettings + "TeamVoice=Axis\r\n");
     EXPECT_TRUE(form.Keys() == keys);
     EXPECT_TRUE(view.said.empty());
 

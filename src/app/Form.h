@@ -151,7 +151,7 @@ class Form {
         if (command != layout::Command::HearMessage) {
             hearing_.ChooseTeam(
                 command == layout::Command::TeamVoiceAxis ? Team::Axis : Team::Allies, files_,
-                workingFolder_, installation_.scriptFolder);
+                workingFolder_, installation_.gameFolder);
             DescribeMessages();
         } else if (selectedIndex >= 0 && selectedIndex < keys_.UsedCount(currentKey_)) {
             hearing_.Hear(keys_.At(currentKey_, selectedIndex), Voices());

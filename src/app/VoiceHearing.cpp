@@ -35,15 +35,22 @@ void VoiceHearing::Start(FileSystem& files, const std::string& workingFolder) {
 }
 
 void VoiceHearing::ChooseTeam(Team team, FileSystem& files, const std::string& workingFolder,
-                              const std::string& scriptFolder) {
+                              const std::string& gameFolder) {
     team_ = team;
     ShowTeam();
     const std::string path = workingFolder + kSettingsFileName;
     const Result<std::string> settings = files.ReadRegularFile(path, kLargestSettings);
-    const Status saved = WriteSettingsFile(
-        files, workingFolder, scriptFolder,
-        WithSetting(settings.Ok() ? SettingsBelowFolder(settings.Get()) : std::string(),
-                    kTeamSetting, TeamName(team)));
+    // The folder's line stays as the file gives it; only a file without one gets the folder in
+    // use.
+    const bool namesFolder = settings.Ok() && ScriptFolderFromSettings(settings.Get()).has_value();
+    const std::string below = namesFolder ? SettingsBelowFolder(settings.Get()) : std::string();
+    const std::string remembered = WithSetting(below, kTeamSetting, TeamName(team));
+    const Status saved =
+        namesFolder
+            ? WriteFileReplacing(
+                  files, path,
+                  settings.Get().substr(0, settings.Get().size() - below.size()) + remembered)
+            : WriteSettingsFile(files, workingFolder, gameFolder, remembered);
     status_.Note(saved.Ok() ? std::string("Messages are heard in the ") + TeamName(team) + " voice."
                             : std::string("Messages are heard in the ") + TeamName(team) +
                                   " voice, but Quillon could not remember it in \"" +

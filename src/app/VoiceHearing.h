@@ -35,9 +35,10 @@ class VoiceHearing {
     void Start(FileSystem& files, const std::string& workingFolder);
     Team ChosenTeam() const { return team_; }
     // The team whose voice is heard from now on, checked in the menu and remembered in the
-    // settings file beside the game folder; the status line says when it could not be.
+    // settings file below the game folder's line (`gameFolder` where it has none); the status
+    // line says when it could not be.
     void ChooseTeam(Team team, FileSystem& files, const std::string& workingFolder,
-                    const std::string& scriptFolder);
+                    const std::string& gameFolder);
 
     void Forget();
 
