@@ -79,7 +79,7 @@ class ZipMaker {
         Put(header, name.size(), 2);
         Put(header, 0, 2);
         if (central) {
-            Put(header, 0, 2 + 2 + 2 + 4);
+            header.append(2 + 2 + 2 + 4, '\0');  // comment, disk, attributes
             Put(header, at, 4);
         }
         return header + name;
