@@ -319,8 +319,8 @@ TEST(FileErrors, OnlyAMissingFileIsMissing) {
 }
 
 #ifndef _WIN32
-// A place of a lock file that another process holds is busy while that process runs, and free
-// once it has ended, however it ended.
+// A place of a lock file, and a folder, that another process holds are busy while that process
+// runs, the lock file deleted or not, and free once it has ended, however it ended.
 TEST(FileLocks, APlaceHeldByAnotherProcessIsFreeOnceItIsKilled) {
     TempFolder folder;
     int ready[2];
@@ -328,17 +328,21 @@ TEST(FileLocks, APlaceHeldByAnotherProcessIsFreeOnceItIsKilled) {
     const pid_t holder = fork();
     if (holder == 0) {
         const auto held = RealFileSystem().TryLock(folder.Text("lock"), 3);
-        const char said = held.Ok() ? 'y' : 'n';
+        const auto folderHeld = RealFileSystem().TryLockFolder(folder.Text());
+        const char said = held.Ok() && folderHeld.Ok() ? 'y' : 'n';
         _exit(write(ready[1], &said, 1) == 1 ? pause() : 1);
     }
     char said = 0;
     ASSERT_EQ(read(ready[0], &said, 1), 1);
     EXPECT_EQ(said, 'y');
+    fs::remove(folder / "lock");
     EXPECT_EQ(RealFileSystem().TryLock(folder.Text("lock"), 3).Kind(), ErrorKind::Busy);
     EXPECT_TRUE(RealFileSystem().TryLock(folder.Text("lock"), 4).Ok()) << "another place is free";
+    EXPECT_EQ(RealFileSystem().TryLockFolder(folder.Text()).Kind(), ErrorKind::Busy);
     kill(holder, SIGKILL);
     waitpid(holder, nullptr, 0);
     EXPECT_TRUE(RealFileSystem().TryLock(folder.Text("lock"), 3).Ok());
+    EXPECT_TRUE(RealFileSystem().TryLockFolder(folder.Text()).Ok());
     close(ready[0]);
     close(ready[1]);
 }

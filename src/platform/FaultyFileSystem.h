@@ -94,6 +94,12 @@ class FaultyFileSystem : public FileSystemWrapper {
         }
         return Wrapped().TryLock(path, slot);
     }
+    Result<std::unique_ptr<HeldLock>> TryLockFolder(const std::string& folder) override {
+        if (auto error = Fault(Step::Lock, folder)) {
+            return *error;
+        }
+        return Wrapped().TryLockFolder(folder);
+    }
     Status ListFolder(const std::string& folder, const std::string& pattern, FolderListing& listing,
                       const OpenFolder* parent, const std::string& name) override {
         if (auto error = Fault(Step::List, folder)) {

@@ -92,8 +92,12 @@ class FileSystem {
     virtual Status Remove(const std::string& path) = 0;
 
     // Holds place `slot` of the lock file `path`, made when missing, without waiting; a place
-    // another holds fails as Busy.
+    // another holds fails as Busy, and stays busy whatever becomes of the file meanwhile: on
+    // Windows it cannot be deleted while held, elsewhere the folder holding it keeps the place.
     virtual Result<std::unique_ptr<HeldLock>> TryLock(const std::string& path, size_t slot) = 0;
+    // Holds the folder for this process's writes, without waiting; while another holds it,
+    // in this process or another, it fails as Busy. Nothing is made in the folder.
+    virtual Result<std::unique_ptr<HeldLock>> TryLockFolder(const std::string& folder) = 0;
 
     // Lists `folder` (ending in the separator); see FolderListing.h.
     virtual Status ListFolder(const std::string& folder, const std::string& pattern,
@@ -109,6 +113,11 @@ class FileSystem {
 
 // The system's file system.
 FileSystem& RealFileSystem();
+
+// Whether `name` is a name that the system's CreateNewFileBeside gives the new file of a
+// destination named `destinationName`: what a write ended before it put its file in place (a
+// killed program) leaves beside the destination.
+bool IsNewFileName(const std::string& name, const std::string& destinationName);
 
 // Makes the folder and every missing folder above it.
 Status MakeFolders(FileSystem& files, const std::string& folder);

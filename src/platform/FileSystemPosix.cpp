@@ -1,7 +1,10 @@
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <csignal>
 #include <cstdint>
@@ -90,14 +93,17 @@ class PosixNewFile : public NewFile {
     bool kept_ = false;
 };
 
-// A place of a lock file: one byte, locked through the open file itself, so that two holders in
-// one process exclude each other as two processes do.
+// A place of a lock file: one byte of the file, and the same byte of the folder that holds it,
+// each locked through its own open file, so that two holders in one process exclude each other
+// as two processes do.
 class PosixHeldLock : public HeldLock {
   public:
-    explicit PosixHeldLock(SystemHandle file) : file_(std::move(file)) {}
+    PosixHeldLock(SystemHandle file, SystemHandle folder)
+        : file_(std::move(file)), folder_(std::move(folder)) {}
 
   private:
     SystemHandle file_;
+    SystemHandle folder_;
 };
 
 class PosixReadableFile : public ReadableFile {
@@ -149,6 +155,35 @@ Result<std::pair<SystemHandle, uint64_t>> OpenRegularFile(const std::string& pat
         return readable;
     }
     return std::make_pair(std::move(file), static_cast<uint64_t>(info.st_size));
+}
+
+// A folder held for this process's writes, through its own open folder.
+class PosixHeldFolder : public HeldLock {
+  public:
+    explicit PosixHeldFolder(SystemHandle folder) : folder_(std::move(folder)) {}
+
+  private:
+    SystemHandle folder_;
+};
+
+struct flock PlaceOf(size_t slot, short type) {
+    struct flock place {};
+    place.l_type = type;
+    place.l_whence = SEEK_SET;
+    place.l_start = static_cast<off_t>(slot);
+    place.l_len = 1;
+    return place;
+}
+
+Status BusyOrError(int code) {
+    const Status error = SystemError(code);
+    return code == EAGAIN || code == EACCES ? Status::Failure(ErrorKind::Busy, error.Message())
+                                            : error;
+}
+
+SystemHandle OpenFolder(const std::string& folder) {
+    return SystemHandle(
+        open(folder.empty() ? "." : folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC | O_NOCTTY));
 }
 
 class PosixFileSystem : public SystemFileSystem {
@@ -212,23 +247,49 @@ class PosixFileSystem : public SystemFileSystem {
     }
 
     Result<std::unique_ptr<HeldLock>> TryLock(const std::string& path, size_t slot) override {
-        SystemHandle file(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0644));
-        if (!file.IsOpen()) {
+        // Any file can be unlinked here, a held lock file too, and a new one made in its place
+        // has no place held. So each holder also holds its place of the folder, for reading (a
+        // folder opens for nothing else), and a place somebody else holds there is busy,
+        // whatever became of the file.
+        SystemHandle folder = OpenFolder(path.substr(0, path.find_last_of('/') + 1));
+        if (!folder.IsOpen()) {
             return LastError();
         }
-        struct flock place {};
-        place.l_type = F_WRLCK;
-        place.l_whence = SEEK_SET;
-        place.l_start = static_cast<off_t>(slot);
-        place.l_len = 1;
-        if (fcntl(file.Get(), F_OFD_SETLK, &place) != 0) {
-            const int code = errno;
-            const Status error = SystemError(code);
-            return code == EAGAIN || code == EACCES
-                       ? Status::Failure(ErrorKind::Busy, error.Message())
-                       : error;
+        SystemHandle file(open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOCTTY, 0644));
+        const int opened = errno;
+        if (file.IsOpen()) {
+            struct flock place = PlaceOf(slot, F_WRLCK);
+            if (fcntl(file.Get(), F_OFD_SETLK, &place) != 0) {
+                return BusyOrError(errno);
+            }
         }
-        return std::unique_ptr<HeldLock>(std::make_unique<PosixHeldLock>(std::move(file)));
+        struct flock other = PlaceOf(slot, F_WRLCK);
+        if (fcntl(folder.Get(), F_OFD_GETLK, &other) != 0) {
+            return LastError();
+        }
+        if (other.l_type != F_UNLCK) {
+            return BusyOrError(EAGAIN);
+        }
+        if (!file.IsOpen()) {
+            return SystemError(opened);
+        }
+        struct flock shared = PlaceOf(slot, F_RDLCK);
+        if (fcntl(folder.Get(), F_OFD_SETLK, &shared) != 0) {
+            return BusyOrError(errno);
+        }
+        return std::unique_ptr<HeldLock>(
+            std::make_unique<PosixHeldLock>(std::move(file), std::move(folder)));
+    }
+
+    Result<std::unique_ptr<HeldLock>> TryLockFolder(const std::string& path) override {
+        SystemHandle folder = OpenFolder(path);
+        if (!folder.IsOpen()) {
+            return LastError();
+        }
+        if (flock(folder.Get(), LOCK_EX | LOCK_NB) != 0) {
+            return BusyOrError(errno);
+        }
+        return std::unique_ptr<HeldLock>(std::make_unique<PosixHeldFolder>(std::move(folder)));
     }
 
     bool Exists(const std::string& path) override {
@@ -278,6 +339,14 @@ class PosixFileSystem : public SystemFileSystem {
 FileSystem& RealFileSystem() {
     static PosixFileSystem files;
     return files;
+}
+
+bool IsNewFileName(const std::string& name, const std::string& destinationName) {
+    // mkostemp's six letters and digits after the destination's name and a full stop.
+    const std::string prefix = destinationName + ".";
+    return name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0 &&
+           std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
+                       [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
 }
 
 }  // namespace quillon

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <set>
 #include <string>
 #include <utility>
 
@@ -171,6 +173,58 @@ Result<std::pair<SystemHandle, uint64_t>> OpenRegularFile(const std::string& fil
     return std::make_pair(std::move(file), static_cast<uint64_t>(size.QuadPart));
 }
 
+// A folder held for this process's writes: a named mutex of the session, which the system lets
+// go however its owner ends. A mutex is its owning thread's again at each wait, so the names held
+// in this process are kept apart too.
+class WindowsHeldFolder : public HeldLock {
+  public:
+    WindowsHeldFolder(std::wstring name, SystemHandle mutex)
+        : name_(std::move(name)), mutex_(std::move(mutex)) {}
+    ~WindowsHeldFolder() override {
+        ReleaseMutex(mutex_.Get());
+        const std::lock_guard<std::mutex> lock(HeldNamesMutex());
+        HeldNames().erase(name_);
+    }
+    WindowsHeldFolder(const WindowsHeldFolder&) = delete;
+    WindowsHeldFolder& operator=(const WindowsHeldFolder&) = delete;
+
+    static std::mutex& HeldNamesMutex() {
+        static std::mutex mutex;
+        return mutex;
+    }
+    static std::set<std::wstring>& HeldNames() {
+        static std::set<std::wstring> names;
+        return names;
+    }
+
+  private:
+    std::wstring name_;
+    SystemHandle mutex_;
+};
+
+// The mutex's name for a folder, by whatever path or letter case it is reached: its full path
+// in lower case, hashed, since a name may hold no backslash.
+std::wstring FolderMutexName(const std::wstring& folder) {
+    std::wstring path = FinalPathOf(
+        SystemHandle(CreateFileW(folder.c_str(), 0,
+                                 FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                 OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr))
+            .Get());
+    if (path.empty()) {
+        path = FullPathOf(folder);
+    }
+    CharLowerBuffW(path.data(), static_cast<DWORD>(path.size()));
+    uint64_t hash = 14695981039346656037ULL;  // FNV-1a
+    for (const wchar_t unit : path) {
+        hash = (hash ^ static_cast<uint64_t>(unit)) * 1099511628211ULL;
+    }
+    wchar_t hex[17] = {};
+    for (int digit = 15; digit >= 0; --digit, hash >>= 4) {
+        hex[digit] = L"0123456789abcdef"[hash & 15];
+    }
+    return L"Local\\Quillon-folder-" + std::wstring(hex);
+}
+
 class WindowsFileSystem : public SystemFileSystem {
   public:
     Result<std::string> ReadRegularFile(const std::string& fileName, size_t limit) override {
@@ -249,8 +303,9 @@ class WindowsFileSystem : public SystemFileSystem {
     Result<std::unique_ptr<HeldLock>> TryLock(const std::string& path, size_t slot) override {
         SystemHandle file(CreateFileW(LongPathForm(WideFromText(path)).c_str(),
                                       GENERIC_READ | GENERIC_WRITE,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+                                      // not FILE_SHARE_DELETE: nobody deletes it while it is held
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr));
         if (!file.IsOpen()) {
             return LastError();
         }
@@ -264,6 +319,31 @@ class WindowsFileSystem : public SystemFileSystem {
                                                 : error;
         }
         return std::unique_ptr<HeldLock>(std::make_unique<WindowsHeldLock>(std::move(file)));
+    }
+
+    Result<std::unique_ptr<HeldLock>> TryLockFolder(const std::string& folder) override {
+        const std::wstring name = FolderMutexName(LongPathForm(WideFromText(folder)));
+        const std::lock_guard<std::mutex> lock(WindowsHeldFolder::HeldNamesMutex());
+        const Status busy = Status::Failure(ErrorKind::Busy, "another program holds the folder");
+        if (WindowsHeldFolder::HeldNames().count(name) != 0) {
+            return busy;
+        }
+        SystemHandle mutex(CreateMutexW(nullptr, FALSE, name.c_str()));
+        if (mutex.Get() == nullptr) {
+            mutex.Release();
+            return LastError();
+        }
+        // An owner that ended without letting go leaves it abandoned: it is ours then.
+        const DWORD waited = WaitForSingleObject(mutex.Get(), 0);
+        if (waited == WAIT_TIMEOUT) {
+            return busy;
+        }
+        if (waited != WAIT_OBJECT_0 && waited != WAIT_ABANDONED) {
+            return LastError();
+        }
+        WindowsHeldFolder::HeldNames().insert(name);
+        return std::unique_ptr<HeldLock>(
+            std::make_unique<WindowsHeldFolder>(name, std::move(mutex)));
     }
 
     bool Exists(const std::string& path) override {
@@ -348,6 +428,31 @@ class WindowsFileSystem : public SystemFileSystem {
 FileSystem& RealFileSystem() {
     static WindowsFileSystem files;
     return files;
+}
+
+bool IsNewFileName(const std::string& name, const std::string& destinationName) {
+    // UniqueName's "<destination>.<process>-<serial>-<time>.tmp".
+    const std::string prefix = destinationName + ".";
+    const std::string suffix = ".tmp";
+    if (name.size() <= prefix.size() + suffix.size() ||
+        name.compare(0, prefix.size(), prefix) != 0 ||
+        name.compare(name.size() - suffix.size(), suffix.size(), suffix) != 0) {
+        return false;
+    }
+    const std::string numbers =
+        name.substr(prefix.size(), name.size() - prefix.size() - suffix.size());
+    size_t dashes = 0;
+    for (size_t at = 0; at < numbers.size(); ++at) {
+        const bool dash = numbers[at] == '-';
+        if (dash && (at == 0 || at + 1 == numbers.size() || numbers[at - 1] == '-')) {
+            return false;
+        }
+        if (!dash && (numbers[at] < '0' || numbers[at] > '9')) {
+            return false;
+        }
+        dashes += dash ? 1 : 0;
+    }
+    return dashes == 2;
 }
 
 }  // namespace quillon

@@ -42,6 +42,9 @@ class FileSystemWrapper : public FileSystem {
     Result<std::unique_ptr<HeldLock>> TryLock(const std::string& path, size_t slot) override {
         return wrapped_.TryLock(path, slot);
     }
+    Result<std::unique_ptr<HeldLock>> TryLockFolder(const std::string& folder) override {
+        return wrapped_.TryLockFolder(folder);
+    }
     Status ListFolder(const std::string& folder, const std::string& pattern,
                       FolderListing& listing, const OpenFolder* parent = nullptr,
                       const std::string& name = {}) override {
