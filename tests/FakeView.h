@@ -39,7 +39,9 @@ class FakeView : public View {
     std::deque<bool> yesNoReplies;  // No when none is queued
     std::deque<Answer> replies;     // to the questions; Cancel when none is queued
     std::vector<std::vector<std::string>> choicesOffered;  // by each box of choices
-    std::deque<std::optional<size_t>> choices;             // the one taken; cancelled when none
+    // The one taken in a box of choices or of answers; cancelled (closed) when none.
+    std::deque<std::optional<size_t>> choices;
+    std::vector<std::vector<std::string>> buttons;  // each box of answers', the default first
     std::vector<std::string> chooserStarts;
     std::deque<std::optional<std::string>> chosenFolders;  // nothing: cancelled
     // Run while a box is open, as the window would go on meanwhile.
@@ -108,6 +110,14 @@ class FakeView : public View {
     std::optional<size_t> ChooseAmong(const std::string& question, const std::string& title,
                                       const std::vector<std::string>& offered) override {
         choicesOffered.push_back(offered);
+        return Asked(questions, question, title, choices, std::nullopt);
+    }
+    std::optional<size_t> AskChoice(const std::string& question, const std::string& title,
+                                    const std::vector<std::string>& offered,
+                                    size_t defaultAnswer) override {
+        buttons.push_back(offered);
+        std::rotate(buttons.back().begin(), buttons.back().begin() + defaultAnswer,
+                    buttons.back().begin() + defaultAnswer + 1);
         return Asked(questions, question, title, choices, std::nullopt);
     }
     Answer AskYesNoCancel(const std::string& question, const std::string& title) override {

@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <tuple>
 
@@ -30,6 +31,11 @@ using test::ReadFile;
 using test::TempFolder;
 using test::WriteFile;
 using Lines = std::vector<std::string>;
+constexpr size_t kYes = 0;  // the buttons of a question with Yes and No
+constexpr size_t kNo = 1;
+constexpr size_t kTake = 0;  // of the question before the game's keys are taken
+constexpr size_t kLeave = 1;
+constexpr size_t kCancel = 2;
 
 constexpr const char* kTemplate = "// Quillon test template\r\nbind KP_UPARROW \"vstr try5bb\"\r\n";
 
@@ -339,14 +345,18 @@ TEST_F(FormTest, UnexportedChangesAreKeptWhileThereAreAny) {
 }
 
 // A start offers the changes of every window that ended without asking (a crash, a power cut),
-// never those of a window still running, and an export clears only its own window's.
+// never those of a window still running, whatever became of the lock file, and an export clears
+// only its own window's. A closed box is no answer: only No drops them.
 TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     const std::string question =
-        "Quillon was closed with changes that were not exported. Restore them?";
+        "Quillon was closed with changes that were not exported. Restore them?\nGame folder: \"" +
+        folder.Text("game/") + "\"";
     FakeView firstView, secondView, thirdView;
     std::unique_ptr<Form> first = Window(firstView);
     first->OnKeypadClicked(4);
     Assign(*first, {2, 1});
+    std::error_code heldOpen;  // Windows keeps a held lock file
+    fs::remove(folder / "qmrecovery.lock", heldOpen);
     std::unique_ptr<Form> second = Window(secondView);
     EXPECT_TRUE(secondView.questions.empty()) << "the first window still runs";
     EXPECT_EQ(second->OtherWindowsAtStart(), 2U);
@@ -355,8 +365,12 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     second->OnMenuCommand(layout::Command::ExportScript);
     first.reset();  // ended as a crash ends it, after the other's export
     first = Window(firstView);
-    ASSERT_EQ(firstView.questions, Lines{question});
-    EXPECT_FALSE(first->Keys().IsUsed(4, 0)) << "No drops them";
+    first.reset();
+    firstView.choices = {kNo};
+    first = Window(firstView);
+    ASSERT_THAT(firstView.questions, ElementsAre(HasSubstr(question), HasSubstr(question)));
+    EXPECT_EQ(firstView.buttons, (std::vector<Lines>(2, {"Yes", "No"})));
+    EXPECT_FALSE(first->Keys().IsUsed(4, 0)) << "closed, then No: dropped";
 
     SCOPED_TRACE("both end without asking: the changes of each are offered, one after the other");
     first->OnKeypadClicked(4);
@@ -365,23 +379,23 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     Assign(*second, {2, 3});
     first.reset();
     second.reset();
-    thirdView.yesNoReplies = {true};
+    thirdView.choices = {kYes};
     std::unique_ptr<Form> third = Window(thirdView);
     ASSERT_EQ(thirdView.questions.size(), 1U) << "the others wait for the next start";
-    EXPECT_TRUE(third->Keys().IsUsed(4, 0));
-    third.reset();
-    thirdView.yesNoReplies = {false, true};
-    third = Window(thirdView);
-    EXPECT_THAT(thirdView.questions, ElementsAre(_, _, HasSubstr(question + "\n(Changes 2 of 2")));
     EXPECT_TRUE(third->Keys().IsUsed(3, 0));
-    EXPECT_FALSE(third->Keys().IsUsed(4, 0));
+    third.reset();
+    thirdView.choices = {kNo, kYes};
+    third = Window(thirdView);
+    EXPECT_THAT(thirdView.questions, ElementsAre(_, _, HasSubstr("\n(Changes 2 of 2")));
+    EXPECT_TRUE(third->Keys().IsUsed(4, 0));
+    EXPECT_FALSE(third->Keys().IsUsed(3, 0));
     EXPECT_TRUE(third->HasUnexportedChanges()) << "restored, still to be exported";
-    EXPECT_FALSE(fs::exists(folder / "qmrecovery-3.cfg"))
+    EXPECT_FALSE(fs::exists(folder / "qmrecovery-4.cfg"))
         << "the other window's file is taken over";
     third.reset();
-    thirdView.yesNoReplies = {true};
+    thirdView.choices = {kYes};
     third = Window(thirdView);
-    EXPECT_TRUE(third->Keys().IsUsed(3, 0)) << "kept by the window that restored them";
+    EXPECT_TRUE(third->Keys().IsUsed(4, 0)) << "kept by the window that restored them";
     EXPECT_TRUE(fs::exists(folder / "qmrecovery-2.cfg")) << "and kept again";
 
     SCOPED_TRACE("changes the script holds already are nothing to offer, now or later");
@@ -394,7 +408,9 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     EXPECT_FALSE(fs::exists(folder / "qmrecovery-16.cfg"));
 }
 
-TEST_F(FormTest, ChangesKeptForOneGameAreNeverOfferedAsAnothers) {
+// Changes left for one game folder wait there, whatever windows of other games and folders do
+// meanwhile, and are offered, with their folder named, at the next start in it.
+TEST_F(FormTest, ChangesKeptForOneFolderWaitForIt) {
     Assign({2, 1});
     fs::create_directories(folder / "ETLegacy/etmain");
     WriteFile(folder / "qm.cfg", folder.Text("ETLegacy/etmain/") + "\r\n");
@@ -402,12 +418,102 @@ TEST_F(FormTest, ChangesKeptForOneGameAreNeverOfferedAsAnothers) {
     const std::string kept = ReadFile(folder / "qmrecovery.cfg");
     for (const std::string& recovery :
          {kept, kept.substr(0, kept.find("// game:")) + kept.substr(kept.find("\r\n\r\n"))}) {
-        WriteFile(folder / "qmrecovery-9.cfg", recovery);
+        WriteFile(folder / "qmrecovery-2.cfg", recovery);
         FakeView other;
-        ASSERT_EQ(Window(other)->Keys(), KeyTable());
+        std::unique_ptr<Form> otherGame = Window(other);
+        ASSERT_EQ(otherGame->Keys(), KeyTable());
         EXPECT_TRUE(other.questions.empty());
-        EXPECT_TRUE(fs::exists(folder / "qmrecovery-9.cfg")) << "left to a window of its game";
+        Assign(*otherGame, {2, 1});
+        EXPECT_EQ(ReadFile(folder / "qmrecovery-2.cfg"), recovery)
+            << "left to a window of its game";
+        otherGame->OnDeleteClicked(0);
     }
+    WriteFile(folder / "qmrecovery-2.cfg", kept);
+    fs::create_directories(folder / "other");
+    WriteFile(folder / "other/mp_pak0.pk3", "");
+    WriteFile(folder / "qm.cfg", folder.Text("other/") + "\r\n");
+    FakeView otherFolder;
+    Window(otherFolder);
+    EXPECT_TRUE(otherFolder.questions.empty()) << "nor offered in another folder of the game";
+    WriteFile(folder / "qm.cfg", folder.Text("game/") + "\r\n");
+    FakeView back;
+    back.choices = {kYes};
+    EXPECT_EQ(Window(back)->Keys(), form.Keys());
+    EXPECT_THAT(back.questions, ElementsAre(HasSubstr(folder.Text("game/"))));
+}
+
+// Exports into one game folder take turns: one that finds the folder held waits, and says so
+// when it stays held; a script changed while the question is open is asked about again. What
+// killed exports left beside the script goes, and nothing else.
+TEST_F(FormTest, ExportsIntoOneFolderTakeTurns) {
+    Assign({2, 1});
+    {
+        const Result<std::unique_ptr<HeldLock>> held =
+            RealFileSystem().TryLockFolder(folder.Text("game/"));
+        ASSERT_TRUE(held.Ok());
+        EXPECT_EQ(Exported(), "");
+        EXPECT_THAT(view.said, ElementsAre(HasSubstr("has not finished")));
+    }
+#ifdef _WIN32
+    const std::string unfinished = "qmvc.cfg.4242-1-123456.tmp";
+#else
+    const std::string unfinished = "qmvc.cfg.Ab12Cd";
+#endif
+    for (const std::string& name : {unfinished, std::string("qmvc.cfg.Ab12C"), std::string("x")}) {
+        WriteFile(folder / "game" / name, "");
+    }
+    const std::string ours = Exported();
+    EXPECT_FALSE(fs::exists(folder / "game" / unfinished));
+    EXPECT_TRUE(fs::exists(folder / "game/qmvc.cfg.Ab12C") && fs::exists(folder / "game/x"));
+
+    FakeView otherView;
+    std::unique_ptr<Form> other = Window(otherView);
+    other->OnKeypadClicked(6);
+    Assign(*other, {2, 4});
+    WriteFile(folder / "game/qmvc.cfg", ours + "// mine\r\n");
+    otherView.yesNoReplies = {true};
+    view.whileBoxOpen = [&] {
+        view.whileBoxOpen = nullptr;
+        other->OnMenuCommand(layout::Command::ExportScript);
+    };
+    view.yesNoReplies = {true, false};
+    form.OnKeypadClicked(3);
+    Assign({2, 2});
+    const std::string theirs = Exported();
+    EXPECT_THAT(theirs, HasSubstr("set try6b1  \"vsay_team NeedEngineer;"));
+    EXPECT_THAT(view.questions, ElementsAre(HasSubstr("changed since"), HasSubstr("Keypad 9")));
+}
+
+// Changes taken up after a crash take the place of a script changed meanwhile: an export asks
+// before it drops a message of the script that the player did not delete in this window.
+TEST_F(FormTest, AnExportAfterARestoreAsksBeforeDroppingWhatItReplaced) {
+    Assign({2, 1});
+    form.OnKeypadClicked(5);
+    Assign({2, 2});
+    Exported();
+    form.OnKeypadClicked(1);  // left by a window that ended: Keypad / says another message
+    form.OnDeleteClicked(0);
+    Assign({2, 3});
+    WriteFile(folder / "qmrecovery-9.cfg", ReadFile(folder / "qmrecovery.cfg"));
+    view.replies = {View::Answer::No};
+    EXPECT_TRUE(form.OnCloseRequested());
+    FakeView otherView;  // another window's export meanwhile, the changes left waiting
+    std::unique_ptr<Form> other = Window(otherView);
+    other->OnKeypadClicked(6);
+    Assign(*other, {2, 4});
+    other->OnMenuCommand(layout::Command::ExportScript);
+    const std::string script = ReadFile(folder / "game/qmvc.cfg");
+    FakeView restoredView;
+    restoredView.choices = {kYes};
+    std::unique_ptr<Form> restored = Window(restoredView);
+    restored->OnKeypadClicked(5);
+    restored->OnDeleteClicked(0);
+    restored->OnMenuCommand(layout::Command::ExportScript);
+    ASSERT_EQ(restoredView.questions.size(), 2U);
+    EXPECT_THAT(restoredView.questions.back(),
+                HasSubstr("after the changes Quillon restored were made: messages on Keypad /, "
+                          "Keypad 9 would be lost."));
+    EXPECT_EQ(ReadFile(folder / "game/qmvc.cfg"), script);
 }
 
 // Where the changes cannot be kept, the player is told once, plainly, that only an export keeps
@@ -427,7 +533,7 @@ TEST_F(FormTest, ChangesThatCannotBeKeptAreSaidOnce) {
     std::error_code heldOpen;  // where the system keeps a held lock's file, it stays
     fs::remove(folder / "qmrecovery.lock", heldOpen);
     FakeView lockedView;
-    lockedView.yesNoReplies = {true};
+    lockedView.choices = {kYes};
     std::unique_ptr<Form> locked = Window(lockedView);
     EXPECT_EQ(lockedView.questions.size(), 1U);
     EXPECT_EQ(locked->Keys(), form.Keys());
@@ -581,8 +687,9 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     form.OnMenuCommand(layout::Command::EditMessageText, 0);
     EXPECT_THAT(LastMessage(), HasSubstr("Only ET: Legacy shows"));
     fs::create_directories(folder / "ETLegacy/etmain");
-    // No to exporting first, and to taking the fire team's keypad 8 at each export.
+    // No to exporting first, and the fire team's keypad 8 left to the game at each export.
     view.replies = {View::Answer::No, View::Answer::No, View::Answer::No, View::Answer::No};
+    view.choices = {kLeave, kLeave, kLeave};
     Choose(
         {folder.Text("ETLegacy/etmain"), folder.Text("ET/etmain"), folder.Text("ETLegacy/etmain")});
     Assign({2, 1});
@@ -604,10 +711,12 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     SCOPED_TRACE("left as a window that ended leaves it, taken up where the game shows no text");
     WriteFile(folder / "ET/etmain/pak0.pk3", "");
     WriteFile(folder / "ET/etmain/mp_bin.pk3", "");
-    fs::copy_file(folder / "qmrecovery.cfg", folder / "qmrecovery-9.cfg");
+    std::string left = ReadFile(folder / "qmrecovery.cfg");
+    left.replace(left.find("ETLegacy/etmain"), 15, "ET/etmain");
+    WriteFile(folder / "qmrecovery-9.cfg", left);
     WriteFile(folder / "qm.cfg", folder.Text("ET/etmain/") + "\r\n");
     FakeView next;
-    next.yesNoReplies = {true};
+    next.choices = {kYes};
     StartedIn(folder, next, files);
     EXPECT_THAT(next.said.at(0), HasSubstr("not exported, 1 message carries a text"));
     const std::string script = Exported("ETLegacy/etmain");
@@ -681,11 +790,12 @@ TEST_F(FormTest, AnExportThatWouldTakeTheGamesKeysAsksFirst) {
     WriteFile(folder / "game/wolfconfig_mp.cfg",
               "unbindall\nbind KP_UPARROW \"+forward\"\nbind KP_5 "
               "\"vstr try9bb\"\nbind INS \"+attack\"\nbind PGDN \"+reload\"\n");
-    using Answer = View::Answer;
-    view.replies = {Answer::Cancel, Answer::No, Answer::Cancel, Answer::Yes};
+    view.choices = {std::nullopt, kLeave, kCancel, kTake};  // a closed box cancels too
     Exported();
     EXPECT_FALSE(fs::exists(folder / "game/qmvc.cfg"));
     EXPECT_THAT(view.questions, ElementsAre(HasSubstr(":\nKeypad 8: +forward\n\n")));
+    EXPECT_THAT(view.buttons,
+                ElementsAre(Lines{"Leave Them to the Game", "Take the Keys", "Cancel"}));
     EXPECT_EQ(view.gameBindings[5], "In the game: +forward");
     EXPECT_EQ(view.gameBindings[9], "");
     EXPECT_EQ(view.gameBindings[22], "In the game: +reload");
@@ -703,6 +813,15 @@ TEST_F(FormTest, AnExportThatWouldTakeTheGamesKeysAsksFirst) {
     Assign({2, 1});
     EXPECT_EQ(Exported("other/Main"), kTemplate + test::RoadScriptBody());
     EXPECT_THAT(view.questions, ElementsAre(_, _, _, HasSubstr("+forward (it has messages")));
+
+    // A long command is said in lines that a box can wrap.
+    WriteFile(folder / "other/Main/wolfconfig_mp.cfg",
+              "bind KP_UPARROW \"vstr " + std::string(150, 'x') + "\"\n");
+    Exported("other/Main");
+    std::istringstream question(view.questions.back());
+    for (std::string word; question >> word;) {
+        EXPECT_LE(word.size(), 64U) << word;
+    }
 }
 
 // A start in a folder without a script offers the voice messages of the player's own binds: Yes

@@ -5,6 +5,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/ExportQuestions.h"
 #include "app/GameFiles.h"
 #include "app/GameFolderLocator.h"
 #include "app/GiveKeysBack.h"
@@ -12,6 +13,7 @@
 #include "app/Messages.h"
 #include "app/Program.h"
 #include "app/RecoveryFile.h"
+#include "app/RecoveryQuestion.h"
 #include "app/ScriptExport.h"
 #include "app/ScriptLoss.h"
 #include "app/StatusLine.h"
@@ -38,8 +40,6 @@ constexpr const char* kCloseQuestion = "Export the script before closing?";
 constexpr const char* kChangeFolderQuestion =
     "Export the script into the current game folder before changing it?";
 constexpr const char* kChooseFolderTitle = "Choose the game folder";
-constexpr const char* kRecoveryQuestion =
-    "Quillon was closed with changes that were not exported. Restore them?";
 constexpr const char* kSelectMessageFirst =
     "Select a message of the key in the list first: Message Text (F2) gives it a text of your own.";
 // After the program's name.
@@ -137,7 +137,7 @@ void Form::UseInstallation(const Installation& installation, bool chosen) {
     hearing_.Forget();
     menu_.UseGame(ProfileOf(installation_.game));
     showsMessageTexts_ = ShowsMessageTexts(files_, installation_.gameFolder, Profile());
-    answeredQuestion_.clear();
+    keysAnswer_ = KeysAnswer();
     view_.ShowGame(Profile().game);
     statusLine_.ShowInUse(GameNameOfFolder(files_, installation_.gameFolder, Profile()),
                           installation_.scriptFolder);
@@ -192,7 +192,7 @@ bool Form::KeepRecovery() {
         DiscardRecovery();
         return true;
     }
-    const Status kept = recovery_.Keep(keys_, Profile());
+    const Status kept = recovery_.Keep(keys_, Profile(), installation_.scriptFolder);
     if (!kept.Ok() && !std::exchange(recoveryFailureTold_, true)) {
         Tell("Quillon cannot keep your changes that are not exported in \"" +
                  PathForMessage(workingFolder_) + "\": " + WhyFailed(kept) +
@@ -208,28 +208,15 @@ void Form::DiscardRecovery() {
 }
 
 void Form::OfferRecovery() {
-    std::vector<LeftWork> left = recovery_.LeftBehind(Profile());
-    for (size_t at = 0; at < left.size(); ++at) {
-        if (left[at].keys == keys_) {
-            recovery_.Forget(left[at]);
-            continue;
+    const std::optional<LeftWork> taken =
+        OfferLeftWork(view_, recovery_, Profile(), installation_.scriptFolder, keys_);
+    if (taken) {
+        keys_ = WithShowableTexts(taken->keys, "the changes that were not exported");
+        shownKeys_ = taken->keys;
+        // Another window's changes become this window's, once they are kept as its own.
+        if (KeepRecovery()) {
+            recovery_.Forget(*taken);
         }
-        RevealCurrentKey();
-        const std::string which = left.size() > 1
-                                      ? "\n(Changes " + std::to_string(at + 1) + " of " +
-                                            std::to_string(left.size()) +
-                                            ", each of a window of their own; No drops these.)"
-                                      : "";
-        if (!view_.AskYesNo(kRecoveryQuestion + which, kProgramName)) {
-            recovery_.Forget(left[at]);
-            continue;
-        }
-        keys_ = WithShowableTexts(left[at].keys, "the changes that were not exported");
-        // Another window's changes become this window's; the rest wait for the next start.
-        if (KeepRecovery() && !recovery_.IsOwn(left[at])) {
-            recovery_.Forget(left[at]);
-        }
-        return;
     }
 }
 
@@ -237,6 +224,7 @@ void Form::RestoreKeys() {
     const std::string script = ScriptPath();
     const Result<std::string> read = files_.ReadRegularFile(script, kLargestScript);
     keys_ = KeyTable();
+    shownKeys_ = KeyTable();
     scriptKnown_ = read;
     if (read.Ok()) {
         // The template's own lines are no keys, even where they set a key's variable.
@@ -251,6 +239,7 @@ void Form::RestoreKeys() {
                  kProgramName);
         }
         keys_ = WithShowableTexts(restored.table, "\"" + PathForMessage(script) + "\"");
+        shownKeys_ = restored.table;
     } else if (read.Kind() != ErrorKind::Missing) {
         Tell("Quillon could not read your keys from \"" + PathForMessage(script) +
                  "\": " + WhyFailed(read) + ".\nThe keypad starts empty; the script stays as it " +
@@ -387,7 +376,7 @@ void Form::OnMenuLineClicked(int16_t line) {
     menu_.PickLine(line);
 }
 
-bool Form::MayReplaceScript() {
+ScriptOnDisk Form::ScriptAsItIs() {
     ScriptOnDisk script;
     script.path = ScriptPath();
     script.known = scriptKnown_;
@@ -395,57 +384,12 @@ bool Form::MayReplaceScript() {
     script.templateText = TemplateText();
     script.readOnly = files_.IsReadOnly(script.path);
     script.engine = installation_.engine;
-    const std::string question = ScriptLossQuestion(Profile(), script, keys_);
-    if (question.empty()) {
-        return true;
-    }
-    RevealCurrentKey();
-    return view_.AskYesNo(question, kProgramName);
+    script.shown = shownKeys_;
+    return script;
 }
 
 void Form::NoteScriptOnDisk() {
     scriptKnown_ = files_.ReadRegularFile(ScriptPath(), kLargestScript);
-}
-
-std::optional<std::set<int16_t>> Form::KeysLeftToTheGame() {
-    ShowGameBindings();  // the game saves its binds as it ends: they may have changed
-    std::string taken;
-    std::set<int16_t> withoutMessages;
-    for (const int16_t key : KeysBoundBy(TemplateText(), installation_.engine)) {
-        // Voice binds taken over are the player's own messages now.
-        const std::string game =
-            GameCommandBesides(Profile(), gameBindings_[key], keys_, key, installation_.engine);
-        if (game.empty()) {
-            continue;
-        }
-        const bool hasMessages = keys_.UsedCount(key) > 0;
-        taken += "\n" + SpokenKeyName(key) + ": " + GameCommandInWords(Profile(), game) +
-                 (hasMessages ? " (it has messages: it is bound all the same)" : "");
-        if (!hasMessages) {
-            withoutMessages.insert(key);
-        }
-    }
-    if (taken.empty()) {
-        return std::set<int16_t>();
-    }
-    const std::string question =
-        "The script binds keys that the game uses for something else:" + taken +
-        "\n\nYes: take them for the script.\nNo: leave the keys without messages to the game."
-        "\nCancel: export nothing.";
-    if (question != answeredQuestion_) {
-        RevealCurrentKey();
-        answer_ = view_.AskYesNoCancel(question, kProgramName);
-        answeredQuestion_ = answer_ == View::Answer::Cancel ? std::string() : question;
-    }
-    switch (answer_) {
-        case View::Answer::Yes:
-            return std::set<int16_t>();
-        case View::Answer::No:
-            return withoutMessages;
-        case View::Answer::Cancel:
-            break;
-    }
-    return std::nullopt;
 }
 
 bool Form::Export() {
@@ -457,8 +401,16 @@ bool Form::Export() {
         Tell(usable.Message(), kProgramName);
         return false;
     }
-    const std::optional<std::set<int16_t>> keysLeft = KeysLeftToTheGame();
-    if (!keysLeft || !MayReplaceScript()) {
+    RevealCurrentKey();
+    ShowGameBindings();  // the game saves its binds as it ends: they may have changed
+    const std::optional<std::set<int16_t>> keysLeft = KeysLeftToTheGame(
+        view_, Profile(), installation_.engine, gameBindings_, TemplateText(), keys_, keysAnswer_);
+    const std::optional<std::unique_ptr<HeldLock>> folderHeld =
+        keysLeft ? ReadyToReplace(
+                       view_, files_, installation_.scriptFolder, Profile(),
+                       [this] { return ScriptAsItIs(); }, keys_)
+                 : std::nullopt;
+    if (!folderHeld) {
         return false;
     }
     size_t size = 0;
@@ -477,6 +429,7 @@ bool Form::Export() {
         return false;
     }
     savedKeys_ = keys_;
+    shownKeys_ = keys_;
     NoteScriptOnDisk();
     DiscardRecovery();
     const UndoKept undo =

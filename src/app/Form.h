@@ -8,9 +8,11 @@
 #include <utility>
 #include <vector>
 
+#include "app/ExportQuestions.h"
 #include "app/GameFiles.h"
 #include "app/Layout.h"
 #include "app/RecoveryFile.h"
+#include "app/ScriptLoss.h"
 #include "app/SearchPath.h"
 #include "app/StatusLine.h"
 #include "app/View.h"
@@ -99,9 +101,8 @@ class Form {
     // In a folder without a script: offers the voice messages of the game's binds for the keys.
     void TakeOverVoiceBinds();
     bool Export();
-    // Before an export: asks when it would drop what the player has not seen dropped; false
-    // when the script is to stay as it is.
-    bool MayReplaceScript();
+    // The script on disk as an export is about to replace it.
+    ScriptOnDisk ScriptAsItIs();
     // Remembers the script as it is on disk now, to notice a change made behind the window.
     void NoteScriptOnDisk();
     // The files the game reads from the folder the script goes to, where it reads them.
@@ -115,10 +116,6 @@ class Form {
     }
     // Reads what the game binds the keys to, and marks them.
     void ShowGameBindings();
-    // Before an export: the keys whose binds of the template are left out, so that they keep
-    // what the game binds them to; asks when the export would take keys from the game. Nothing
-    // when the player cancels.
-    std::optional<std::set<int16_t>> KeysLeftToTheGame();
     // Tells where a file went instead of the folder the script goes to, and why.
     void TellStoredIn(const std::string& name, const std::string& folder);
     // Asks for the text of the player's own that the selected message carries, until the game
@@ -188,6 +185,9 @@ class Form {
         NothingRead();  // the script as this window last read or wrote it
     KeyTable keys_;
     KeyTable savedKeys_;  // as last restored or exported
+    // As last read from the script, exported, or taken up from changes left behind: what the
+    // player has seen of the script's messages.
+    KeyTable shownKeys_;
     MenuNavigator menu_{ReturnToCastleWolfenstein()};
     int16_t currentKey_ = kFirstAssignableKey;
     BlinkPhase blinkPhase_ = BlinkPhase::KeyUnlit;  // the first tick lights the key
@@ -198,11 +198,8 @@ class Form {
     bool showsMessageTexts_ = false;  // the game of the script folder (ET: Legacy's)
     KeyBindings gameBindings_;        // what the game binds the keys to, as its own
     std::array<std::string, kKeyCount> bindingsShown_;  // what the keypad says of them
-    // The last question about the game's keys, and its answer: the same question is not asked
-    // twice. Kept for the run only.
-    std::string answeredQuestion_;
-    View::Answer answer_ = View::Answer::Cancel;
     VoiceBindTakeover takeover_;
+    KeysAnswer keysAnswer_;  // the last question about the game's keys, for the game folder
     bool started_ = false;
     VoiceHearing hearing_{view_, statusLine_};
     // Set while a handler runs. A handler can wait in a modal box (the class prompt opens inside

@@ -15,29 +15,31 @@ namespace quillon {
 struct LeftWork {
     std::string path;
     KeyTable keys;
-    std::unique_ptr<HeldLock> lock;  // none for the window's own file
+    std::string folder;  // the folder the script went to; empty in files from before it was kept
+    std::unique_ptr<HeldLock> lock;  // none where the lock file cannot be used at all
 };
 
 // The changes not exported yet of one window, kept in the working folder while there are any,
 // so that an ending nobody asked about (a crash, a power cut, a logout) loses nothing. Each
 // window has a file of its own, claimed through a place of a lock file that it holds while it
-// runs: a file whose place nobody holds is the work of a window that has ended.
+// runs: a file whose place nobody holds is the work of a window that has ended, and waits for a
+// window of its game folder; no other window writes over it.
 class RecoveryFile {
   public:
     explicit RecoveryFile(FileSystem& files) : files_(files) {}
 
     // Claims the first file of the working folder (a folder text ending in the separator) that
-    // no running window holds.
+    // no running window holds and no ended window left.
     void Claim(const std::string& workingFolder);
-    // Writes the table to the window's own file, safely; a failure says why.
-    Status Keep(const KeyTable& keys, const GameProfile& game) const;
+    // Writes the table, and the game and the folder the script goes to, to the window's own
+    // file, safely; a failure says why.
+    Status Keep(const KeyTable& keys, const GameProfile& game, const std::string& folder) const;
     // Removes the window's own file; those of other windows stay.
     void Discard() const;
-    // What windows that have ended left for the game, the window's own file among it (a window
-    // of the same place that ended). Files of another game are left to its windows.
-    std::vector<LeftWork> LeftBehind(const GameProfile& game) const;
+    // What windows that have ended left for the game folder `folder` of the game. Files of
+    // another game or folder are left to its windows.
+    std::vector<LeftWork> LeftBehind(const GameProfile& game, const std::string& folder) const;
     void Forget(const LeftWork& work) const;
-    bool IsOwn(const LeftWork& work) const { return work.path == path_; }
     // How many windows of the working folder were running when this one claimed its file.
     size_t WindowsBefore() const { return windowsBefore_; }
 

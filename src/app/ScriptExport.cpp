@@ -1,5 +1,7 @@
 #include "app/ScriptExport.h"
 
+#include <chrono>
+#include <thread>
 #include <utility>
 
 #include "app/Messages.h"
@@ -132,6 +134,38 @@ std::string ScriptFoundFirst(const SearchPath& search, const std::string& script
            PathForMessage(search.FilesOf(first).FolderOf(kScriptFileName) + kScriptFileName) +
            "\".\n\"/" + kRunScriptLine +
            "\" runs that one; move it away to run the script just exported.";
+}
+
+Result<std::unique_ptr<HeldLock>> HoldForExport(FileSystem& files, const std::string& folder) {
+    // An export writes in a few milliseconds; one that holds the folder longer is stuck.
+    constexpr auto kPause = std::chrono::milliseconds(25);
+    constexpr int kTries = 80;
+    for (int tried = 1;; ++tried) {
+        Result<std::unique_ptr<HeldLock>> held = files.TryLockFolder(folder);
+        if (held.Kind() != ErrorKind::Busy) {
+            return held.Ok() ? std::move(held) : Result<std::unique_ptr<HeldLock>>(nullptr);
+        }
+        if (tried == kTries) {
+            return held.Saying("Another Quillon window is exporting into \"" +
+                               PathForMessage(folder) + "\" and has not finished for " +
+                               std::to_string(kTries * kPause.count() / 1000) +
+                               " seconds.\nNothing was exported; your assignments are kept. "
+                               "Export again once it has finished.");
+        }
+        std::this_thread::sleep_for(kPause);
+    }
+}
+
+void RemoveUnfinishedScripts(FileSystem& files, const std::string& folder) {
+    FolderListing listing;
+    if (!files.ListFolder(folder, kScriptFileName + std::string(".*"), listing).Ok()) {
+        return;
+    }
+    for (const FolderEntry& entry : listing.entries) {
+        if (!entry.isFolder && IsNewFileName(entry.name, kScriptFileName)) {
+            (void)files.Remove(folder + entry.name);
+        }
+    }
 }
 
 std::string ScriptSizeWarning(const GameProfile& game, size_t size) {

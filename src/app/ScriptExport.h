@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -49,6 +50,17 @@ ExportBox ExportResult(const std::string& path, const std::vector<std::string>& 
 // What to say of a script earlier in the game's search path than the one in `scriptFolder`, which
 // the game runs instead; empty when there is none.
 std::string ScriptFoundFirst(const SearchPath& search, const std::string& scriptFolder);
+
+// Holds the folder the script goes to for one export, waiting a moment while another Quillon
+// exports into it; when that does not end, fails as Busy with what to tell the player. A folder
+// that cannot be held at all (one that is not there) gives no lock and no failure: the export
+// goes on, to say why it cannot write.
+Result<std::unique_ptr<HeldLock>> HoldForExport(FileSystem& files, const std::string& folder);
+
+// Removes from `folder` the new files of scripts that an export ended before it put them in
+// place (a killed window) left there: only names of the kind Quillon gives them. Only while the
+// folder is held, so that no export under way loses its file.
+void RemoveUnfinishedScripts(FileSystem& files, const std::string& folder);
 
 // What to tell the player about a script of `size` bytes that the game would not run (it runs
 // none of a script that reaches its limit); nothing for one it runs.

@@ -9,15 +9,16 @@ namespace {
 
 constexpr const char* kReadOnlyMarked = "\n- It is marked read-only; Quillon keeps the mark.";
 
-// The keys whose messages on disk are not all among the key's messages in `keys`.
-std::string KeysHeldOnlyOnDisk(const KeyTable& onDisk, const KeyTable& keys) {
+// The keys whose messages on disk are not all among the key's messages in `keys`, or in `seen`.
+std::string KeysHeldOnlyOnDisk(const KeyTable& onDisk, const KeyTable& keys,
+                               const KeyTable& seen = {}) {
     std::string names;
     for (int16_t key = kFirstAssignableKey; key <= kLastKey; ++key) {
         for (int16_t slot = 0; slot < kSlotsPerKey; ++slot) {
             const std::optional<Assignment>& said = onDisk.At(key, slot);
             bool held = !said;
             for (int16_t own = 0; own < kSlotsPerKey && !held; ++own) {
-                held = keys.At(key, own) == said;
+                held = keys.At(key, own) == said || seen.At(key, own) == said;
             }
             if (!held) {
                 names += (names.empty() ? "" : ", ") + SpokenKeyName(key);
@@ -40,6 +41,12 @@ std::string ScriptLossQuestion(const GameProfile& game, const ScriptOnDisk& scri
             losses += "\n- It was changed since Quillon last read or wrote it";
             const std::string names = KeysHeldOnlyOnDisk(onDisk.table, keys);
             losses += names.empty() ? "." : ": messages on " + names + " would be lost.";
+        } else if (const std::string names = KeysHeldOnlyOnDisk(onDisk.table, keys, script.shown);
+                   !names.empty()) {
+            losses +=
+                "\n- It was changed after the changes Quillon restored were made: "
+                "messages on " +
+                names + " would be lost.";
         }
         if (onDisk.linesNotUnderstood > 0) {
             losses += "\n- " + Counted(onDisk.linesNotUnderstood, "line") +

@@ -94,6 +94,12 @@ class View {
     virtual bool AskYesNo(const std::string& question, const std::string& title) = 0;
     enum class Answer { Yes, No, Cancel };
     virtual Answer AskYesNoCancel(const std::string& question, const std::string& title) = 0;
+    // A question with a button for each of `answers`, named for what it does, in that order;
+    // Enter presses the one at `defaultAnswer`. The index of the button pressed; nothing when the
+    // box is closed without an answer (Esc, its close button), which is never taken as one.
+    virtual std::optional<size_t> AskChoice(const std::string& question, const std::string& title,
+                                            const std::vector<std::string>& answers,
+                                            size_t defaultAnswer) = 0;
 
     // The platform's folder chooser, opened at `start`; nothing when it is cancelled.
     virtual std::optional<std::string> ChooseFolder(const std::string& title,

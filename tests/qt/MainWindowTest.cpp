@@ -94,6 +94,28 @@ class InputAnswerer : public Answerer<QInputDialog> {
     QString offered;
 };
 
+// Presses the button of the next box that offers `answer`; "Esc" and "Close" close the box with
+// that key or with its close button instead.
+class ChoiceAnswerer : public Answerer<QMessageBox> {
+  public:
+    explicit ChoiceAnswerer(const QString& answer)
+        : Answerer<QMessageBox>([this, answer](QMessageBox* box) {
+              text = box->text();
+              if (answer == "Esc" || answer == "Close") {
+                  answer == "Esc" ? QTest::keyClick(box, Qt::Key_Escape) : (void)box->close();
+                  return true;
+              }
+              for (QAbstractButton* button : box->buttons()) {
+                  if (button->text() == answer && button->isVisible()) {
+                      button->click();
+                      return true;
+                  }
+              }
+              return false;
+          }) {}
+    QString text;
+};
+
 // Types a folder into the next folder chooser and chooses it.
 class FolderAnswerer : public Answerer<QFileDialog> {
   public:
@@ -464,7 +486,7 @@ TEST_F(MainWindowTest, TheOtherGamesFolderChosenFromTheFileMenu) {
     EXPECT_TRUE(list->item(0)->isSelected());
     // A template that binds keypad 1: the export asks, and No leaves that key to the game.
     WriteFile(folder / "qmscript.txt", "// test\r\nbind KP_END \"vstr try11bb\"\r\n");
-    MessageAnswerer leave(QMessageBox::No);
+    ChoiceAnswerer leave("Leave Them to the Game");
     MessageAnswerer exported;
     ChooseFromMenu(Qt::Key_F, Qt::Key_E);
     EXPECT_TRUE(qWaitFor([&] { return exported.title == "Script compilation sucessful"; }));
@@ -487,6 +509,25 @@ TEST_F(MainWindowTest, TheOtherGamesFolderChosenFromTheFileMenu) {
     EXPECT_TRUE(qWaitFor([&] { return !atGameStart->isChecked(); }));
     EXPECT_TRUE(giveBack.text.startsWith("Give the game its keys back?"));
     EXPECT_EQ(ReadFile(folder / "ETLegacy/etmain/autoexec.cfg"), "");
+}
+
+// Closing the question about changes a window left behind is no answer: they wait for the next
+// start. Only No discards them.
+TEST_F(MainWindowTest, ClosingTheRestoreQuestionKeepsTheChanges) {
+    Form& form = window->TheForm();
+    form.OnAssignClicked();
+    for (const int16_t line : {int16_t{2}, int16_t{1}}) {
+        form.OnMenuLineClicked(line);
+        form.OnMenuTick();
+    }
+    fs::copy_file(folder / "qmrecovery.cfg", folder / "qmrecovery-9.cfg");  // a window that ended
+    for (const char* answer : {"Esc", "Close", "No"}) {
+        qt::MainWindow next(folder.environment);
+        ChoiceAnswerer answered(answer);
+        ASSERT_TRUE(next.TheForm().OnStart());
+        EXPECT_TRUE(answered.text.contains("Restore them?")) << answer;
+        EXPECT_EQ(fs::exists(folder / "qmrecovery-9.cfg"), answer != std::string("No")) << answer;
+    }
 }
 
 // A first start where the game sits where a Wine prefix's installer puts it, which the probe finds.

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "AnswerBox.h"
 #include "Com.h"
 #include "MainWindow.h"
 #include "MenuGeometry.h"
@@ -44,14 +45,15 @@ std::wstring TextOf(HWND window) {
 constexpr int kMessageTextId = 0xFFFF;  // the text of a message box
 
 // Waits for a shown box with that title: with an edit field (an input box, the folder picker),
-// a list of choices, or a message text. nullptr after 5 s.
+// a list of choices, a message text or the buttons of a question. nullptr after 5 s.
 HWND WaitForBox(const std::wstring& title, bool withEdit, bool withList = false) {
     for (int waited = 0; waited < 5000; waited += 10) {
         for (HWND box = FindWindowExW(nullptr, nullptr, L"#32770", title.c_str()); box != nullptr;
              box = FindWindowExW(nullptr, box, L"#32770", title.c_str())) {
             const bool fits = withList ? FindWindowExW(box, nullptr, L"ListBox", nullptr) != nullptr
                               : withEdit ? FindWindowExW(box, nullptr, L"Edit", nullptr) != nullptr
-                                         : GetDlgItem(box, kMessageTextId) != nullptr;
+                                         : GetDlgItem(box, kMessageTextId) != nullptr ||
+                                               GetDlgItem(box, win32::kFirstAnswerId) != nullptr;
             if (fits && IsWindowVisible(box)) {
                 return box;
             }
@@ -533,6 +535,25 @@ TEST_F(Win32WindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
     EXPECT_EQ(ReadFile(folder / "qm.cfg"), folder.Text() + "game\\\r\nTeamVoice=Axis\r\n");
 }
 
+// Closing the question about changes a window left behind (Esc) is no answer: they wait for the
+// next start; only No discards them.
+TEST_F(Win32WindowTest, ClosingTheRestoreQuestionKeepsTheChanges) {
+    Form& form = window.TheForm();
+    form.OnAssignClicked();
+    for (const int16_t line : {int16_t{2}, int16_t{1}}) {
+        form.OnMenuLineClicked(line);
+        form.OnMenuTick();
+    }
+    fs::copy_file(folder / "qmrecovery.cfg", folder / "qmrecovery-9.cfg");  // a window that ended
+    for (const int button : {IDCANCEL, win32::kFirstAnswerId + 1}) {
+        MainWindow next(folder.environment);
+        BoxAnswerer answered(L"Quillon", button);
+        ASSERT_TRUE(next.TheForm().OnStart());
+        answered.Text();
+        EXPECT_EQ(fs::exists(folder / "qmrecovery-9.cfg"), button == IDCANCEL) << button;
+    }
+}
+
 // Game Folder... with ET: Legacy's user folder typed into it, where the status bar names the game
 // and the game's own binds are marked, and messages picked by digits (line 10 by 0) and by clicks,
 // and a class typed into its box with a text of the player's own given by F2, reach the script
@@ -597,7 +618,7 @@ TEST_F(Win32WindowTest, TheOtherGamesFolderChosenFromTheFileMenu) {
     // A template that binds keypad 1: the export asks, and No leaves that key to the game.
     WriteFile(folder / "qmscript.txt", "// test\r\nbind KP_END \"vstr try11bb\"\r\n");
     {
-        BoxAnswerer leave(L"Quillon", IDNO);
+        BoxAnswerer leave(L"Quillon", win32::kFirstAnswerId + 1);  // Leave Them to the Game
         BoxAnswerer exported(L"Script compilation sucessful");
         PressKey(VK_F12);
     }

@@ -500,6 +500,26 @@ View::Answer MainWindow::AskYesNoCancel(const std::string& question, const std::
     }
 }
 
+std::optional<size_t> MainWindow::AskChoice(const std::string& question, const std::string& title,
+                                            const std::vector<std::string>& answers,
+                                            size_t defaultAnswer) {
+    QMessageBox box(QMessageBox::Question, Text(title), Text(question), QMessageBox::NoButton,
+                    this);
+    std::vector<QPushButton*> buttons;
+    for (const std::string& answer : answers) {
+        buttons.push_back(box.addButton(Text(answer), QMessageBox::ActionRole));
+    }
+    box.setDefaultButton(buttons.at(defaultAnswer));
+    // Esc and the close button press this one, which is no answer and is never shown.
+    QPushButton* closed = box.addButton(QMessageBox::Cancel);
+    closed->hide();
+    box.setEscapeButton(closed);
+    box.exec();
+    const auto pressed = std::find(buttons.begin(), buttons.end(), box.clickedButton());
+    return pressed == buttons.end() ? std::nullopt
+                                    : std::optional(static_cast<size_t>(pressed - buttons.begin()));
+}
+
 std::optional<std::string> MainWindow::ChooseFolder(const std::string& title,
                                                     const std::string& start) {
     QFileDialog chooser(this, Text(title), Text(start));

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "ChoiceBox.h"
 #include "DesktopPlaces.h"
 #include "FolderChooser.h"
 #include "Fonts.h"

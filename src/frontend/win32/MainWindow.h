@@ -71,6 +71,10 @@ class MainWindow : public View {
                                       const std::vector<std::string>& choices) override;
     bool AskYesNo(const std::string& question, const std::string& title) override;
     Answer AskYesNoCancel(const std::string& question, const std::string& title) override;
+    // In AnswerBox.cpp.
+    std::optional<size_t> AskChoice(const std::string& question, const std::string& title,
+                                    const std::vector<std::string>& answers,
+                                    size_t defaultAnswer) override;
     std::optional<std::string> ChooseFolder(const std::string& title,
                                             const std::string& start) override;
     std::unique_ptr<SearchProgressDisplay> OpenSearchProgress() override;
