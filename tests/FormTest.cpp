@@ -712,7 +712,7 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     WriteFile(folder / "ET/etmain/pak0.pk3", "");
     WriteFile(folder / "ET/etmain/mp_bin.pk3", "");
     std::string left = ReadFile(folder / "qmrecovery.cfg");
-    left.replace(left.find("ETLegacy/etmain"), 15, "ET/etmain");
+    left.replace(left.find("ETLegacy"), 8, "ET");
     WriteFile(folder / "qmrecovery-9.cfg", left);
     WriteFile(folder / "qm.cfg", folder.Text("ET/etmain/") + "\r\n");
     FakeView next;

@@ -76,7 +76,7 @@ void Type(HWND box, const std::wstring& text) {
 // inside the box. A message box is read and closed with `button`. A box with an edit field (an
 // input box, the folder picker) gets `typed` and Enter, then OK until it closes (the picker
 // opens the folder typed first), or `button` when nothing is to be typed; the text is then what
-// the edit field offered.
+// the edit field offered. IDCLOSE closes a box with its close button.
 class BoxAnswerer {
   public:
     BoxAnswerer(std::wstring title, int button = IDOK, std::optional<std::wstring> typed = {})
@@ -89,7 +89,8 @@ class BoxAnswerer {
               text_ = typed ? TextOf(FindWindowExW(box, nullptr, field, nullptr))
                             : TextOf(GetDlgItem(box, kMessageTextId));
               if (!typed || typed->empty()) {
-                  PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
+                  button == IDCLOSE ? PostMessageW(box, WM_SYSCOMMAND, SC_CLOSE, 0)
+                                    : PostMessageW(box, WM_COMMAND, static_cast<WPARAM>(button), 0);
                   return;
               }
               Type(box, *typed);
@@ -535,8 +536,8 @@ TEST_F(Win32WindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
     EXPECT_EQ(ReadFile(folder / "qm.cfg"), folder.Text() + "game\\\r\nTeamVoice=Axis\r\n");
 }
 
-// Closing the question about changes a window left behind (Esc) is no answer: they wait for the
-// next start; only No discards them.
+// Closing the question about changes a window left behind (its close button) is no answer: they
+// wait for the next start; only No discards them.
 TEST_F(Win32WindowTest, ClosingTheRestoreQuestionKeepsTheChanges) {
     Form& form = window.TheForm();
     form.OnAssignClicked();
@@ -545,12 +546,12 @@ TEST_F(Win32WindowTest, ClosingTheRestoreQuestionKeepsTheChanges) {
         form.OnMenuTick();
     }
     fs::copy_file(folder / "qmrecovery.cfg", folder / "qmrecovery-9.cfg");  // a window that ended
-    for (const int button : {IDCANCEL, win32::kFirstAnswerId + 1}) {
+    for (const int button : {IDCLOSE, win32::kFirstChoiceId + 1}) {
         MainWindow next(folder.environment);
         BoxAnswerer answered(L"Quillon", button);
         ASSERT_TRUE(next.TheForm().OnStart());
         answered.Text();
-        EXPECT_EQ(fs::exists(folder / "qmrecovery-9.cfg"), button == IDCANCEL) << button;
+        EXPECT_EQ(fs::exists(folder / "qmrecovery-9.cfg"), button == IDCLOSE) << button;
     }
 }
 
