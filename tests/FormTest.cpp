@@ -837,7 +837,8 @@ TEST_F(FormTest, ThePlayersOwnVoiceBindsAreOfferedForTheKeypad) {
     using Answer = View::Answer;
     for (const Answer answer : {Answer::Cancel, Answer::No, Answer::Yes}) {
         FakeView shown;
-        shown.replies = {answer, answer};
+        shown.replies = {answer};
+        shown.choices = {kTake};
         const auto window = Window(shown);
         EXPECT_THAT(shown.questions,
                     ElementsAre(HasSubstr("Your game says voice messages on 2 keys (Keypad 8: "
@@ -867,7 +868,7 @@ TEST_F(FormTest, ThePlayersOwnVoiceBindsAreOfferedForTheKeypad) {
 // read-only, is left as it is, and the player is told.
 TEST_F(FormTest, TheGamesBindsOfTheKeysTakenAreKeptToGiveBack) {
     WriteFile(folder / "game/wolfconfig_mp.cfg", "bind KP_UPARROW \"+forward\"\n");
-    view.replies = {View::Answer::Yes, View::Answer::Yes};
+    view.choices = {kTake, kTake};
     Exported();
     const std::string undo = ReadFile(folder / "game/qmvcundo.cfg");
     EXPECT_THAT(undo, HasSubstr("binds them so again.\r\nbind KP_UPARROW \"+forward\"\r\n"));

@@ -36,12 +36,14 @@ std::optional<std::set<int16_t>> KeysLeftToTheGame(View& view, const GameProfile
     std::string taken;
     std::set<int16_t> withoutMessages;
     for (const int16_t key : KeysBoundBy(templateText, engine)) {
-        if (bindings[key].empty()) {
+        // Voice binds taken over are the player's own messages now.
+        const std::string command = GameCommandBesides(game, bindings[key], keys, key, engine);
+        if (command.empty()) {
             continue;
         }
         const bool hasMessages = keys.UsedCount(key) > 0;
         taken +=
-            "\n" + Wrapped(SpokenKeyName(key) + ": " + GameCommandInWords(game, bindings[key]) +
+            "\n" + Wrapped(SpokenKeyName(key) + ": " + GameCommandInWords(game, command) +
                            (hasMessages ? " (it has messages: it is bound all the same)" : ""));
         if (!hasMessages) {
             withoutMessages.insert(key);
