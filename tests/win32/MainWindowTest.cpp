@@ -44,6 +44,12 @@ std::wstring TextOf(HWND window) {
 
 constexpr int kMessageTextId = 0xFFFF;  // the text of a message box
 
+bool IsButton(HWND control) {
+    wchar_t name[16] = {};
+    return control != nullptr && GetClassNameW(control, name, 16) > 0 &&
+           std::wstring(name) == L"Button";
+}
+
 // Waits for a shown box with that title: with an edit field (an input box, the folder picker),
 // a list of choices, a message text or the buttons of a question. nullptr after 5 s.
 HWND WaitForBox(const std::wstring& title, bool withEdit, bool withList = false) {
@@ -53,7 +59,7 @@ HWND WaitForBox(const std::wstring& title, bool withEdit, bool withList = false)
             const bool fits = withList ? FindWindowExW(box, nullptr, L"ListBox", nullptr) != nullptr
                               : withEdit ? FindWindowExW(box, nullptr, L"Edit", nullptr) != nullptr
                                          : GetDlgItem(box, kMessageTextId) != nullptr ||
-                                               GetDlgItem(box, win32::kFirstAnswerId) != nullptr;
+                                               IsButton(GetDlgItem(box, win32::kFirstAnswerId));
             if (fits && IsWindowVisible(box)) {
                 return box;
             }
@@ -546,7 +552,7 @@ TEST_F(Win32WindowTest, ClosingTheRestoreQuestionKeepsTheChanges) {
         form.OnMenuTick();
     }
     fs::copy_file(folder / "qmrecovery.cfg", folder / "qmrecovery-9.cfg");  // a window that ended
-    for (const int button : {IDCLOSE, win32::kFirstChoiceId + 1}) {
+    for (const int button : {IDCLOSE, win32::kFirstAnswerId + 1}) {
         MainWindow next(folder.environment);
         BoxAnswerer answered(L"Quillon", button);
         ASSERT_TRUE(next.TheForm().OnStart());
