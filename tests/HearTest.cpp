@@ -95,6 +95,26 @@ TEST_F(HearTest, PlaysEachVariantInTurnInTheChosenTeamsVoice) {
     EXPECT_EQ(again.descriptions, Lines{"Sanitaeter!"});
 }
 
+// The voices are the game folder's: another folder chosen is heard in its own.
+TEST_F(HearTest, AnotherGameFolderIsHeardInItsOwnVoice) {
+    Hear();
+    ZipMaker zip;
+    zip.Add("scripts/wm_allies_chat.voice", "male Medic { m.wav \"Medic, over here!\" }");
+    zip.Add("m.wav", ToneWave(600));
+    WriteFile(folder / "other/mp_pak0.pk3", zip.Archive());
+    view.replies = {View::Answer::No};
+    view.chosenFolders = {folder.Text("other/")};
+    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    ASSERT_EQ(form.ScriptFolder(), folder.Text("other/"));
+    form.OnAssignClicked();
+    for (const int16_t line : {int16_t{2}, int16_t{1}}) {
+        form.OnMenuLineClicked(line);
+        form.OnMenuTick();
+    }
+    Hear();
+    EXPECT_EQ(view.status, "Allies, 1 of 1: Medic, over here!");
+}
+
 TEST_F(HearTest, NothingToHearIsSaidOnTheStatusLine) {
     struct Case {
         const char* what;
