@@ -2,32 +2,20 @@
 
 #include <exception>
 #include <optional>
-#include <utility>
+#include <string>
 #include <vector>
 
-#include "app/ExportQuestions.h"
-#include "app/GameFiles.h"
 #include "app/GameFolderLocator.h"
 #include "app/GiveKeysBack.h"
-#include "app/MessageTexts.h"
-#include "app/Messages.h"
 #include "app/Program.h"
-#include "app/RecoveryFile.h"
-#include "app/RecoveryQuestion.h"
-#include "app/ScriptExport.h"
-#include "app/ScriptLoss.h"
 #include "app/StatusLine.h"
-#include "app/UndoFile.h"
 #include "app/WorkingFolder.h"
-#include "model/install/GameFolders.h"
-#include "model/install/Installation.h"
 #include "model/install/KnownPlaces.h"
 #include "model/install/SettingsFile.h"
-#include "model/script/Autoexec.h"
+#include "model/keys/Keypad.h"
+#include "model/menu/VoiceMenu.h"
 #include "model/script/GameBindings.h"
 #include "model/script/ScriptGenerator.h"
-#include "model/script/ScriptReader.h"
-#include "model/script/VoiceBinds.h"
 #include "platform/PathText.h"
 
 namespace quillon {
@@ -37,11 +25,6 @@ namespace {
 constexpr const char* kNumLockMessage = "Num Lock cannot be scripted with Quillon...";
 constexpr const char* kSelectPrompt = "Please select a command";
 constexpr const char* kCloseQuestion = "Export the script before closing?";
-constexpr const char* kChangeFolderQuestion =
-    "Export the script into the current game folder before changing it?";
-constexpr const char* kChooseFolderTitle = "Choose the game folder";
-constexpr const char* kSelectMessageFirst =
-    "Select a message of the key in the list first: Message Text (F2) gives it a text of your own.";
 // After the program's name.
 constexpr const char* kLicenceNotice =
     " is free software: you can redistribute it and/or modify it under the terms of the "
@@ -121,30 +104,6 @@ bool Form::OnStart() {
     return true;
 }
 
-Installation Form::InstallationAt(const std::string& folder) {
-    // A user folder is searched with the installations whose game reads it.
-    return InstallationOf(files_, folder, UserPlacesOf(environment_),
-                          [this](const GameProfile& game, const std::string& userFolder) {
-                              return InstallationsReadingFrom(
-                                  files_, KnownPlacesOf(environment_, files_),
-                                  UserPlacesOf(environment_), game, userFolder);
-                          });
-}
-
-void Form::UseInstallation(const Installation& installation, bool chosen) {
-    installation_ = WithScriptFolderReady(view_, files_, installation, chosen);
-    listings_.Forget();  // the player may have changed it while choosing, or it was made
-    hearing_.Forget();
-    menu_.UseGame(ProfileOf(installation_.game));
-    showsMessageTexts_ = ShowsMessageTexts(files_, installation_.gameFolder, Profile());
-    keysAnswer_ = KeysAnswer();
-    view_.ShowGame(Profile().game);
-    statusLine_.ShowInUse(GameNameOfFolder(files_, installation_.gameFolder, Profile()),
-                          installation_.scriptFolder);
-    ShowPage(kMainPage);
-    ShowGameBindings();
-}
-
 void Form::ShowGameBindings() {
     gameBindings_ = GameSearchPath().Bindings(Profile(), installation_.engine);
     // Only what changed is shown again, so that screen readers hear no change that is none.
@@ -185,113 +144,6 @@ void Form::SelectKey(int16_t key) {
     }
     view_.ShowAssignments(lines);
     DescribeMessages();
-}
-
-bool Form::KeepRecovery() {
-    if (!HasUnexportedChanges()) {
-        DiscardRecovery();
-        return true;
-    }
-    const Status kept = recovery_.Keep(keys_, Profile(), installation_.scriptFolder);
-    if (!kept.Ok() && !std::exchange(recoveryFailureTold_, true)) {
-        Tell("Quillon cannot keep your changes that are not exported in \"" +
-                 PathForMessage(workingFolder_) + "\": " + WhyFailed(kept) +
-                 ".\nShould Quillon end unexpectedly, they would be lost: export them "
-                 "(File, Export Script) to keep them.",
-             kProgramName);
-    }
-    return kept.Ok();
-}
-
-void Form::DiscardRecovery() {
-    recovery_.Discard();
-}
-
-void Form::OfferRecovery() {
-    const std::optional<LeftWork> taken =
-        OfferLeftWork(view_, recovery_, Profile(), installation_.scriptFolder, keys_);
-    if (taken) {
-        keys_ = WithShowableTexts(taken->keys, "the changes that were not exported");
-        shownKeys_ = taken->keys;
-        // Another window's changes become this window's, once they are kept as its own.
-        if (KeepRecovery()) {
-            recovery_.Forget(*taken);
-        }
-    }
-}
-
-void Form::RestoreKeys() {
-    const std::string script = ScriptPath();
-    const Result<std::string> read = files_.ReadRegularFile(script, kLargestScript);
-    keys_ = KeyTable();
-    shownKeys_ = KeyTable();
-    scriptKnown_ = read;
-    if (read.Ok()) {
-        // The template's own lines are no keys, even where they set a key's variable.
-        const RestoredKeys restored =
-            ReadScriptAssignments(Profile(), read.Get(), TemplateText(), installation_.engine);
-        if (restored.linesNotUnderstood > 0) {
-            Tell("Quillon restored the messages of " + Counted(restored.keysRestored, "key") +
-                     " from \"" + PathForMessage(script) + "\"; " +
-                     Counted(restored.linesNotUnderstood, "line") + " of it " +
-                     (restored.linesNotUnderstood == 1 ? "was" : "were") +
-                     " not understood and left out.",
-                 kProgramName);
-        }
-        keys_ = WithShowableTexts(restored.table, "\"" + PathForMessage(script) + "\"");
-        shownKeys_ = restored.table;
-    } else if (read.Kind() != ErrorKind::Missing) {
-        Tell("Quillon could not read your keys from \"" + PathForMessage(script) +
-                 "\": " + WhyFailed(read) + ".\nThe keypad starts empty; the script stays as it " +
-                 "is until you export.",
-             kProgramName);
-    }
-    savedKeys_ = keys_;
-}
-
-void Form::TakeOverVoiceBinds() {
-    if (scriptKnown_.Kind() != ErrorKind::Missing) {
-        return;
-    }
-    RevealCurrentKey();
-    if (const std::optional<KeyTable> taken =
-            takeover_.Offer(view_, Profile(), installation_.engine, gameBindings_, keys_,
-                            installation_.scriptFolder)) {
-        keys_ = WithShowableTexts(*taken, "your game's voice binds");
-        KeepRecovery();
-    }
-}
-
-KeyTable Form::WithShowableTexts(KeyTable table, const std::string& where) {
-    const std::vector<DroppedText> dropped = DropUnshowableTexts(table, showsMessageTexts_);
-    if (const std::string note =
-            DroppedTextsNote(dropped, showsMessageTexts_, where, installation_.scriptFolder);
-        !note.empty()) {
-        Tell(note, kProgramName);
-    }
-    return table;
-}
-
-void Form::EditMessageText(int16_t selectedIndex) {
-    if (!showsMessageTexts_) {
-        const std::string folder = "\"" + PathForMessage(installation_.scriptFolder) + "\"";
-        Tell("Only ET: Legacy shows a text of your own with a voice message, and the game folder " +
-                 folder + " is not one of ET: Legacy's.",
-             kProgramName);
-        return;
-    }
-    if (selectedIndex < 0 || selectedIndex >= keys_.UsedCount(currentKey_)) {
-        Tell(kSelectMessageFirst, kProgramName);
-        return;
-    }
-    RevealCurrentKey();
-    if (const std::optional<Assignment> changed =
-            AskForMessageText(view_, *keys_.At(currentKey_, selectedIndex))) {
-        keys_.Replace(currentKey_, selectedIndex, *changed);
-        view_.ReplaceAssignment(selectedIndex, ListLine(*changed));
-        DescribeMessages();
-        KeepRecovery();
-    }
 }
 
 void Form::ShowMenu() {
@@ -376,196 +228,6 @@ void Form::OnMenuLineClicked(int16_t line) {
     menu_.PickLine(line);
 }
 
-ScriptOnDisk Form::ScriptAsItIs() {
-    ScriptOnDisk script;
-    script.path = ScriptPath();
-    script.known = scriptKnown_;
-    script.now = files_.ReadRegularFile(script.path, kLargestScript);
-    script.templateText = TemplateText();
-    script.readOnly = files_.IsReadOnly(script.path);
-    script.engine = installation_.engine;
-    script.shown = shownKeys_;
-    return script;
-}
-
-void Form::NoteScriptOnDisk() {
-    scriptKnown_ = files_.ReadRegularFile(ScriptPath(), kLargestScript);
-}
-
-bool Form::Export() {
-    // What would keep the export from writing a script the game runs is said before anything
-    // is asked.
-    if (const Status usable = TemplateForExport(files_, workingFolder_,
-                                                ScriptFolderFiles().FolderOf(kScriptFileName));
-        !usable.Ok()) {
-        Tell(usable.Message(), kProgramName);
-        return false;
-    }
-    RevealCurrentKey();
-    ShowGameBindings();  // the game saves its binds as it ends: they may have changed
-    const std::optional<std::set<int16_t>> keysLeft = KeysLeftToTheGame(
-        view_, Profile(), installation_.engine, gameBindings_, TemplateText(), keys_, keysAnswer_);
-    const std::optional<std::unique_ptr<HeldLock>> folderHeld =
-        keysLeft ? ReadyToReplace(
-                       view_, files_, installation_.scriptFolder, Profile(),
-                       [this] { return ScriptAsItIs(); }, keys_)
-                 : std::nullopt;
-    if (!folderHeld) {
-        return false;
-    }
-    size_t size = 0;
-    std::string storedIn;
-    const Status written = ScriptFolderFiles().Write(
-        kScriptFileName,
-        [&](const std::string& folder) -> Status {
-            const Result<size_t> script = WriteConsoleScript(files_, keys_, workingFolder_, folder,
-                                                             *keysLeft, installation_.engine);
-            size = script.Get();
-            return script;
-        },
-        storedIn);
-    if (!written.Ok()) {
-        Tell(written.Message(), kProgramName);
-        return false;
-    }
-    savedKeys_ = keys_;
-    shownKeys_ = keys_;
-    NoteScriptOnDisk();
-    DiscardRecovery();
-    const UndoKept undo =
-        KeepGameBinds(files_, ScriptFolderFiles(),
-                      GameSearchPath().KnownBindings(Profile(), installation_.engine),
-                      TemplateText(), *keysLeft, installation_.engine);
-    const ExportBox box =
-        ExportResult(ScriptPath(), {ScriptFoundFirst(GameSearchPath(), installation_.scriptFolder),
-                                    ScriptSizeWarning(Profile(), size)});
-    Tell(box.text + UndoNote(undo), box.title);
-    if (!undo.problem.empty()) {
-        Tell(undo.problem, kProgramName);
-    }
-    TellStoredIn(kScriptFileName, storedIn);
-    return true;
-}
-
-std::string Form::ScriptPath() const {
-    return ScriptFolderFiles().FolderOf(kScriptFileName) + kScriptFileName;
-}
-
-std::string Form::TemplateText() const {
-    return ReadTemplate(files_, workingFolder_).Get();
-}
-
-GameFiles Form::ScriptFolderFiles() const {
-    return GameFiles(files_, installation_.scriptFolder, protectedFolders_);
-}
-
-void Form::TellStoredIn(const std::string& name, const std::string& folder) {
-    if (!folder.empty()) {
-        Tell(
-            "Windows lets only administrators change the files in Program Files, and keeps what "
-            "other programs write there apart for each user. Quillon put \"" +
-                name + "\" in \"" + PathForMessage(folder) +
-                "\": the game finds it there when it "
-                "runs without administrator rights.",
-            kProgramName);
-    }
-}
-
-void Form::ShowScriptRunAtStart() {
-    // The game runs the first autoexec.cfg of its search path, and no other.
-    const SearchPath search = GameSearchPath();
-    const std::string folder = search.FolderHolding(kAutoexecFileName);
-    const Result<std::string> autoexec =
-        folder.empty() ? NothingRead()
-                       : files_.ReadRegularFile(
-                             search.FilesOf(folder).FolderOf(kAutoexecFileName) + kAutoexecFileName,
-                             kLargestScript);
-    view_.SetMenuItemChecked(layout::Command::LoadScriptAtGameStart,
-                             autoexec.Ok() && RunsScript(autoexec.Get(), installation_.engine));
-}
-
-void Form::ToggleScriptRunAtStart(bool mayAdd) {
-    if (!files_.IsFolder(
-            installation_.scriptFolder)) {  // never made again here: no game would read it
-        Tell(GameFolderMissing(installation_.scriptFolder), kProgramName);
-        return;
-    }
-    // The file the game runs; where it has none, one in the first folder it searches.
-    const SearchPath search = GameSearchPath();
-    std::string folder = search.FolderHolding(kAutoexecFileName);
-    if (folder.empty()) {
-        folder = search.Folders().empty() ? installation_.scriptFolder : search.Folders().front();
-    }
-    const GameFiles game = search.FilesOf(folder);
-    const std::string path = game.FolderOf(kAutoexecFileName) + kAutoexecFileName;
-    const Result<std::string> autoexec = files_.ReadRegularFile(path, kLargestScript);
-    if (!autoexec.Ok() && autoexec.Kind() != ErrorKind::Missing) {
-        Tell("Quillon could not read \"" + PathForMessage(path) + "\": " + WhyFailed(autoexec) +
-                 ".\nIt is left as it was.",
-             kProgramName);
-        return;
-    }
-    const bool run = !RunsScript(autoexec.Get(), installation_.engine);
-    if (run && !mayAdd) {
-        return;
-    }
-    const std::string changed = WithScriptRun(autoexec.Get(), run, installation_.engine);
-    if (!run && RunsScript(changed, installation_.engine)) {
-        Tell("Quillon could not take \"" + kRunScriptLine + "\" out of \"" + PathForMessage(path) +
-                 "\": it cannot tell that command apart on its line.\n" +
-                 "The file is left as it was; the game still runs the script at its start.",
-             kProgramName);
-        ShowScriptRunAtStart();
-        return;
-    }
-    if (files_.IsReadOnly(path) && !Confirmed(ReadOnlyAutoexecQuestion(path))) {
-        return;  // the mark is the player's: changed only when asked, as the script's is
-    }
-    if (const Status made =
-            files_.IsFolder(folder) ? Status::Success() : MakeFolders(files_, folder);
-        !made.Ok()) {
-        Tell("Quillon could not make the folder \"" + PathForMessage(folder) +
-                 "\": " + WhyFailed(made) + ".\nNothing was changed.",
-             kProgramName);
-        ShowScriptRunAtStart();
-        return;
-    }
-    std::string storedIn;
-    const Status written = game.Write(
-        kAutoexecFileName,
-        [&](const std::string& writtenIn) {
-            const std::string destination = writtenIn + kAutoexecFileName;
-            const Status replaced = WriteFileReplacing(files_, destination, changed);
-            return replaced.Ok()
-                       ? replaced
-                       : replaced.Saying("\"" + PathForMessage(destination) +
-                                         "\" could not be written: " + WhyFailed(replaced) +
-                                         ".\nIt is left as it was.");
-        },
-        storedIn);
-    if (!written.Ok()) {
-        Tell(written.Message(), kProgramName);
-    }
-    TellStoredIn(kAutoexecFileName, storedIn);
-    ShowScriptRunAtStart();
-}
-
-bool Form::OfferToExport(const std::string& question) {
-    if (!HasUnexportedChanges()) {
-        return true;
-    }
-    RevealCurrentKey();
-    switch (view_.AskYesNoCancel(question, kProgramName)) {
-        case View::Answer::Yes:
-            return Export();
-        case View::Answer::No:
-            return true;
-        case View::Answer::Cancel:
-            break;
-    }
-    return false;
-}
-
 void Form::OnMenuCommand(layout::Command command, int16_t selectedIndex) {
     switch (command) {
         case layout::Command::ExportScript:
@@ -599,60 +261,6 @@ void Form::OnMenuCommand(layout::Command command, int16_t selectedIndex) {
             Guarded([&] { OnVoiceCommand(command, selectedIndex); });
             break;
     }
-}
-
-void Form::ChooseGameFolder() {
-    RevealCurrentKey();
-    const std::optional<std::string> chosen =
-        view_.ChooseFolder(kChooseFolderTitle, installation_.scriptFolder);
-    if (!chosen || chosen->empty()) {
-        return;
-    }
-    const std::string folder = EnsureTrailingSeparator(NormalPath(*chosen));
-    if (!GameOfFolder(files_, folder)) {
-        std::string choices;
-        for (const Game game : kGames) {
-            choices += std::string(choices.empty() ? "" : " or ") + "the " +
-                       ProfileOf(game).installSubfolder + " folder of " + ProfileOf(game).name;
-        }
-        Tell("The folder \"" + PathForMessage(folder) + "\" is no game folder.\nChoose " + choices +
-                 "; the game folder stays \"" + PathForMessage(installation_.scriptFolder) + "\".",
-             kProgramName);
-        return;
-    }
-    // The folder in use, chosen again, changes nothing: the changes stay, unasked; so do they for
-    // an installation reading the scripts from it, which only enters the search order.
-    if (folder == installation_.gameFolder || IsScriptFolderInUse(folder)) {
-        return;
-    }
-    const Installation chosenInstallation = InstallationAt(folder);
-    const bool sameScripts = IsScriptFolderInUse(chosenInstallation.scriptFolder);
-    if (!sameScripts && !OfferToExport(kChangeFolderQuestion)) {
-        return;
-    }
-    if (const Status saved = WriteSettingsFile(files_, workingFolder_, folder); !saved.Ok()) {
-        Tell("Quillon now uses the game folder \"" + PathForMessage(folder) +
-                 "\" but could not remember it in \"" + kSettingsFileName +
-                 "\": " + WhySettingsNotWritten(saved) + ".",
-             kProgramName);
-    }
-    UseInstallation(chosenInstallation, true);
-    ShowMenu();
-    if (!sameScripts) {
-        RestoreKeys();
-        DiscardRecovery();
-        TakeOverVoiceBinds();
-    }
-    ShowScriptRunAtStart();
-    SelectKey(currentKey_);
-}
-
-bool Form::IsScriptFolderInUse(const std::string& folder) const {
-    if (folder == installation_.scriptFolder) {
-        return true;
-    }
-    const std::optional<std::string> real = files_.RealPath(folder);
-    return real && real == files_.RealPath(installation_.scriptFolder);
 }
 
 void Form::ShowAbout() {

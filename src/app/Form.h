@@ -30,6 +30,9 @@ namespace quillon {
 
 // The one window object: it owns all state of a run and has a handler for every event the
 // window raises. Front ends forward their events here and carry out what it tells the view.
+// Form.cpp holds the handlers; each conversation of several steps they start has its members in
+// a file of its own, named below where they are declared, and what needs little of the run's
+// state (a question and its wording) is a function of its own file.
 class Form {
   public:
     // `workingFolder` holds the settings file and the template; when empty, the start-up
@@ -81,13 +84,17 @@ class Form {
   private:
     enum class BlinkPhase { KeyLit, KeyUnlit };
 
+    // The game folder in use (FormGameFolder.cpp).
     // The installation of a game folder or user folder.
     Installation InstallationAt(const std::string& folder);
     // Works with the installation from now on: its game, its folders; `chosen` when the player
     // took it just now.
     void UseInstallation(const Installation& installation, bool chosen);
-    void SelectKey(int16_t key);
-    void ShowPage(int16_t page);
+    void ChooseGameFolder();
+    // Whether the folder is the folder the script goes to, by whatever path it is reached.
+    bool IsScriptFolderInUse(const std::string& folder) const;
+
+    // The keys restored, and the changes kept for recovery (FormRestore.cpp).
     // Keeps the unexported changes in the recovery file, or removes it when there are none, so
     // that an ending nobody asked about (a crash, a power cut) loses nothing; false when they
     // could not be kept, which is said once.
@@ -100,7 +107,12 @@ class Form {
     void RestoreKeys();
     // In a folder without a script: offers the voice messages of the game's binds for the keys.
     void TakeOverVoiceBinds();
+
+    // The export (FormExport.cpp).
     bool Export();
+    // When the table holds unexported changes, asks whether to export them first; false when
+    // the step that asked is not to go on.
+    bool OfferToExport(const std::string& question);
     // The script on disk as an export is about to replace it.
     ScriptOnDisk ScriptAsItIs();
     // Remembers the script as it is on disk now, to notice a change made behind the window.
@@ -110,30 +122,32 @@ class Form {
     std::string ScriptPath() const;
     std::string TemplateText() const;
     GameFiles ScriptFolderFiles() const;
-    // The folders the game searches for its files, the folder the script goes to among them.
-    SearchPath GameSearchPath() const {
-        return SearchPath(files_, installation_.SearchedFolders(), protectedFolders_);
-    }
-    // Reads what the game binds the keys to, and marks them.
-    void ShowGameBindings();
     // Tells where a file went instead of the folder the script goes to, and why.
     void TellStoredIn(const std::string& name, const std::string& folder);
+
+    // Load Script at Game Start (FormAutoexec.cpp).
+    // Checks or unchecks it; unless `mayAdd`, only unchecks.
+    void ToggleScriptRunAtStart(bool mayAdd = true);
+    void ShowScriptRunAtStart();
+
+    // Texts of the player's own (FormMessageText.cpp).
     // Asks for the text of the player's own that the selected message carries, until the game
     // would show it as written or the box is cancelled.
     void EditMessageText(int16_t selectedIndex);
     // Takes the texts the game would not show as written off the messages of the table read
     // from `where`, and tells the player which.
     KeyTable WithShowableTexts(KeyTable table, const std::string& where);
-    // Checks or unchecks Load Script at Game Start; unless `mayAdd`, only unchecks.
-    void ToggleScriptRunAtStart(bool mayAdd = true);
-    void ShowScriptRunAtStart();
-    void ChooseGameFolder();
-    // Whether the folder is the folder the script goes to, by whatever path it is reached.
-    bool IsScriptFolderInUse(const std::string& folder) const;
+
+    // The window's own steps and boxes (Form.cpp).
+    void SelectKey(int16_t key);
+    void ShowPage(int16_t page);
+    // The folders the game searches for its files, the folder the script goes to among them.
+    SearchPath GameSearchPath() const {
+        return SearchPath(files_, installation_.SearchedFolders(), protectedFolders_);
+    }
+    // Reads what the game binds the keys to, and marks them.
+    void ShowGameBindings();
     void ShowAbout();
-    // When the table holds unexported changes, asks whether to export them first; false when
-    // the step that asked is not to go on.
-    bool OfferToExport(const std::string& question);
     // Brings the picture and the prompt in line with the menu.
     void ShowMenu();
     // The boxes: while one is open the current key is lit, whatever the blink.
