@@ -801,6 +801,7 @@ TEST_F(FormTest, AnExportThatWouldTakeTheGamesKeysAsksFirst) {
     EXPECT_EQ(view.gameBindings[22], "In the game: +reload");
     EXPECT_EQ(Exported(), "// Quillon test template\r\n" + test::FreeBlocks(1, 22));
     EXPECT_EQ(Exported(), "// Quillon test template\r\n" + test::FreeBlocks(1, 22));
+    EXPECT_FALSE(fs::exists(folder / "game/qmvcundo.cfg")) << "the key left is the game's still";
     EXPECT_EQ(view.questions.size(), 2U) << "the same question, answered before";
     // Another game folder is asked again.
     WriteFile(folder / "other/Main/SP_PAK2.PK3", "");
@@ -884,10 +885,11 @@ TEST_F(FormTest, TheGamesBindsOfTheKeysTakenAreKeptToGiveBack) {
     EXPECT_THAT(view.said, ElementsAre(_, Not(HasSubstr("qmvcundo"))));
 
     WriteFile(folder / "qmscript.txt", std::string(kTemplate) + "bind END \"vstr try21bb\"\r\n");
-    for (const char* kept : {"read-only", "not written by Quillon"}) {
-        const std::string text = kept[0] == 'r' ? undo : "bind KP_5 \"+mine\"\n";
+    for (const char* kept : {"read-only", "not written by Quillon", "could not read"}) {
+        const std::string text = kept[0] == 'n' ? "// mine\nbind KP_5 \"+mine\"\n" : undo;
         WriteFile(folder / "game/qmvcundo.cfg", text);
         fs::permissions(folder / "game/qmvcundo.cfg", fs::perms(kept[0] == 'r' ? 0444 : 0644));
+        files.Plant(FaultyFileSystem::Step::Read, Denied(), "qmvcundo.cfg", kept[0] == 'c');
         Exported();
         EXPECT_EQ(ReadFile(folder / "game/qmvcundo.cfg"), text);
         EXPECT_THAT(LastMessage(), AllOf(HasSubstr(kept), HasSubstr("note them before")));
@@ -908,11 +910,14 @@ TEST_F(FormTest, GivingTheKeysBackStopsTheScriptAtGameStart) {
     view.yesNoReplies = {false, true, true};
     form.OnMenuCommand(layout::Command::GiveKeysBack);
     EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "exec qmvc\r\nseta x 1\r\n");
+    WriteFile(folder / "game/qmvcundo.cfg", "// mine\n");
     form.OnMenuCommand(layout::Command::GiveKeysBack);
     EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "seta x 1\r\n");
     EXPECT_FALSE(view.checked.at(layout::Command::LoadScriptAtGameStart));
-    EXPECT_THAT(view.questions, ElementsAre(HasSubstr("qmvcundo.cfg\" is missing"), _));
+    EXPECT_THAT(view.questions, ElementsAre(HasSubstr("qmvcundo.cfg\" is missing"),
+                                            HasSubstr("\" was not written by Quillon")));
     EXPECT_THAT(view.status, Not(HasSubstr("qmvcundo"))) << "none to run";
+    fs::remove(folder / "game/qmvcundo.cfg");
     Exported();
     form.OnMenuCommand(layout::Command::GiveKeysBack);
     EXPECT_THAT(view.questions.back(), HasSubstr("Then type /exec qmvcundo in the game console"));
@@ -987,6 +992,7 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
                                             _));
     EXPECT_THAT(ReadFile(folder / "qmvc.cfg"), HasSubstr("set try3b1  \"vsay Hi;\""));
     WriteFile(folder / "qmvc.cfg", script);
+    WriteFile(folder / "wolfconfig_mp.cfg", "bind KP_END \"vsay Hi\"\n");  // offered without script
 
     FaultyFileSystem files;
     files.Plant(FaultyFileSystem::Step::Read, FoundFolder(), "qmvc.cfg");
@@ -1097,6 +1103,9 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
     FakeView unnamed;
     StartedIn(folder, unnamed, files);
     EXPECT_EQ(unnamed.gameBindings[11], "In the game: +jump");
+    WriteFile(install + "legacy/profiles/defaultprofile.dat", "..");  // no profile folder
+    FakeView outside;
+    StartedIn(folder, outside, files);
     WriteFile(install + "legacy/profiles/defaultprofile.dat", "\"Me\"");
     for (const std::string& searched :
          {install + "etmain/", home + "etmain/", install + "legacy/", home + "legacy/"}) {
@@ -1111,10 +1120,13 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
     }
 
     SCOPED_TRACE("the profile's configuration, and a script the game runs before this one");
-    WriteFile(install + "legacy/profiles/Me/etconfig.cfg", "unbindall\nbind KP_END \"+attack\"\n");
+    WriteFile(install + "legacy/profiles/Me/etconfig.cfg",
+              "unbindall\nbind KP_END \"+attack\"/*\nbind KP_END x*/\n"
+              "bind KP_5 \"\xEF\xBB\xBFvsay Hi\"\n");
     WriteFile(install + "legacy/qmvc.cfg", "");
     FakeView view;
     StartedIn(folder, view, files)->OnMenuCommand(layout::Command::ExportScript);
+    EXPECT_TRUE(view.questions.empty()) << "ET: Legacy reads no voice message in Keypad 5";
     EXPECT_EQ(view.gameBindings[11], "In the game: +attack");
     EXPECT_EQ(view.gameBindings[14], "");
     EXPECT_THAT(view.said,
@@ -1130,7 +1142,7 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
     files.Plant(FaultyFileSystem::Step::Read, Failure("Input/output error"), "defaultprofile");
     FakeView noProfile;
     StartedIn(folder, noProfile, files);
-    for (const FakeView* unread : {&large, &denied, &noProfile}) {
+    for (const FakeView* unread : {&outside, &large, &denied, &noProfile}) {
         EXPECT_EQ(unread->gameBindings, Lines(kKeyCount));
     }
 

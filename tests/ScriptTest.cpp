@@ -522,10 +522,9 @@ TEST(VoiceBinds, TheMessagesOfTheGamesBindsAreRead) {
         std::vector<Assignment> messages;
         std::string rest;
     } cases[] = {
-        {"bind KP_END \"vsay_team Medic\"", {medic}, ""},
         {"BIND kp_end VSAY_TEAM medic", {medic}, ""},
         {"bind KP_END \"vsay_team Medic  at the gate\"", {medic.WithText("at the gate")}, ""},
-        {"bind KP_END \"vsay Hi;+attack; vsay_team NeedAmmo;vsay Hi;vsay_team Medic\"",
+        {"bind KP_END \"VSAY Hi;+attack; vsay_team NeedAmmo;vsay Hi;vsay_team Medic\"",
          {hi, ammo, hi},
          "+attack;vsay_team Medic"},
         {"bind KP_END \"vsay_team IamFieldOps\"", {Assignment(et.classes[3])}, ""},
@@ -544,8 +543,13 @@ TEST(VoiceBinds, TheMessagesOfTheGamesBindsAreRead) {
         thousand += ";vsay Hi";
     }
     EXPECT_EQ(VoiceBindOf(et, ReadBindings(thousand + "\"")[11]).messages.size(), 3U);
-    EXPECT_EQ(VoiceMessagesOf(et, ReadBindings("bind KP_NUMLOCK \"vsay Hi\"\nbind F1 \"vsay Hi\"")),
-              KeyTable());
+    KeyTable pageDown;  // the last key, its text edited on the keypad
+    pageDown.Append(22, hi.WithText("edited"));
+    EXPECT_EQ(VoiceMessagesOf(et, ReadBindings("bind KP_NUMLOCK \"vsay Hi\"\nbind F1 \"vsay Hi\"\n"
+                                               "bind PGDN \"vsay Hi edited\"")),
+              pageDown);
+    EXPECT_EQ(GameCommandBesides(et, "vsay Hi;+zoom", pageDown, 22), "+zoom");
+    EXPECT_EQ(GameCommandBesides(et, "vsay Hi;vsay Bye", pageDown, 22), "vsay Hi;vsay Bye");
 }
 
 // Run after the script, the undo script leaves every key bound as the configuration had it,
