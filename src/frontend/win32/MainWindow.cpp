@@ -13,8 +13,10 @@
 #include "FolderChooser.h"
 #include "Fonts.h"
 #include "InputBox.h"
+#include "MenuLines.h"
 #include "Pictures.h"
 #include "SearchProgressWindow.h"
+#include "WindowClasses.h"
 #include "app/Program.h"
 #include "app/WindowPlace.h"
 #include "model/keys/Keypad.h"
@@ -26,57 +28,13 @@
 namespace quillon::win32 {
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"QuillonMainWindow";
-constexpr wchar_t kMenuLineClass[] = L"QuillonMenuLine";
 constexpr UINT_PTR kMenuTimer = 1;
 constexpr UINT_PTR kBlinkTimer = 2;
 constexpr UINT kShowPictureMessage = WM_APP;  // the window shows: now its picture
 constexpr WORD kFromAccelerator = 1;  // the notification code of a WM_COMMAND from an accelerator
-constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-constexpr LONG_PTR kPressed = 1;  // a menu line's user data while the mouse was pressed on it
 // Where the window's place is remembered for the user.
 constexpr char kSettingsKey[] = "Software\\Quillon";
 constexpr char kPlaceValue[] = "WindowPlace";
-
-// A menu line: draws nothing, so the picture behind it shows, and reports a click to the window
-// when the mouse is pressed and released on it, as a button does.
-LRESULT CALLBACK MenuLineProc(HWND line, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_PAINT: {
-            PAINTSTRUCT paint;
-            BeginPaint(line, &paint);
-            EndPaint(line, &paint);
-            return 0;
-        }
-        case WM_LBUTTONDOWN:
-            SetWindowLongPtrW(line, GWLP_USERDATA, kPressed);
-            SetCapture(line);
-            return 0;
-        case WM_LBUTTONUP: {
-            const bool pressed = GetWindowLongPtrW(line, GWLP_USERDATA) == kPressed;
-            SetWindowLongPtrW(line, GWLP_USERDATA, 0);
-            if (GetCapture() == line) {
-                ReleaseCapture();
-            }
-            RECT area{};
-            GetClientRect(line, &area);
-            const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-            if (pressed && PtInRect(&area, at)) {
-                SendMessageW(GetParent(line), WM_COMMAND,
-                             MAKEWPARAM(GetDlgCtrlID(line), BN_CLICKED),
-                             reinterpret_cast<LPARAM>(line));
-            }
-            return 0;
-        }
-        case WM_CAPTURECHANGED:
-            SetWindowLongPtrW(line, GWLP_USERDATA, 0);
-            return 0;
-        default:
-            return DefWindowProcW(line, message, wParam, lParam);
-    }
-}
 
 std::wstring Wide(const char* text) {
     return WideFromText(text);
