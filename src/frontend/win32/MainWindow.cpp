@@ -15,6 +15,7 @@
 #include "InputBox.h"
 #include "MenuLines.h"
 #include "Pictures.h"
+#include "RememberedPlace.h"
 #include "SearchProgressWindow.h"
 #include "WindowClasses.h"
 #include "app/Program.h"
@@ -32,9 +33,6 @@ constexpr UINT_PTR kMenuTimer = 1;
 constexpr UINT_PTR kBlinkTimer = 2;
 constexpr UINT kShowPictureMessage = WM_APP;  // the window shows: now its picture
 constexpr WORD kFromAccelerator = 1;  // the notification code of a WM_COMMAND from an accelerator
-// Where the window's place is remembered for the user.
-constexpr char kSettingsKey[] = "Software\\Quillon";
-constexpr char kPlaceValue[] = "WindowPlace";
 
 std::wstring Wide(const char* text) {
     return WideFromText(text);
@@ -114,14 +112,6 @@ WORD VirtualKeyOf(const layout::KeyStroke& stroke) {
             break;
     }
     return static_cast<WORD>(VK_NUMPAD0 + stroke.number);
-}
-
-std::optional<ScreenRect> PlaceToOpenAt() {
-    const std::optional<std::string> remembered =
-        RegistryText(RegistryRoot::CurrentUser, kSettingsKey, kPlaceValue);
-    return OpeningPlace(remembered ? PlaceFromText(*remembered) : std::nullopt, DisplayWorkAreas(),
-                        WindowsOfClass(kWindowClass),
-                        GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYFRAME));
 }
 
 // The menu command whose item has this id, if any.
@@ -292,13 +282,6 @@ void MainWindow::LoadIcons() {
         SendMessageW(window_, WM_SETICON, kSizes[k].second, reinterpret_cast<LPARAM>(icon));
         icons_[k].reset(icon);  // once the window no longer shows the earlier one
     }
-}
-
-void MainWindow::RememberPlace() const {
-    const RECT place = RestoredPlaceOf(window_);
-    // Not remembered, the next run opens where the system puts it: nothing to tell.
-    static_cast<void>(SetRegistryText(RegistryRoot::CurrentUser, kSettingsKey, kPlaceValue,
-                                      PlaceText(ScreenRectOf(place))));
 }
 
 void MainWindow::LoadPages() {
