@@ -336,54 +336,6 @@ void MainWindow::BuildControls() {
     BuildStatusBar();
 }
 
-void MainWindow::AttachSpokenNames() {
-    for (int16_t key = 0; key < kKeyCount; ++key) {
-        const HWND button = Control(kKeypadId + key);
-        // Not the system's subclassing: under Wine its lookup at every message costs a request
-        // to the server, and the keys get many.
-        SetWindowLongPtrW(button, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(KeyProc));
-        spokenNames_.Name(button, WideFromText(SpokenKeyName(key)));
-    }
-    for (int16_t line = 1; line <= kMostLinesPerPage; ++line) {
-        spokenNames_.Name(Control(kMenuLineId + line),
-                          WideFromText(layout::MenuLineSpokenName(line)));
-    }
-}
-
-LRESULT CALLBACK MainWindow::KeyProc(HWND key, UINT message, WPARAM wParam, LPARAM lParam) {
-    // The procedure of the system's buttons, which this one adds to.
-    const auto button = reinterpret_cast<WNDPROC>(GetClassLongPtrW(key, GCLP_WNDPROC));
-    const auto* self =
-        reinterpret_cast<const MainWindow*>(GetWindowLongPtrW(GetParent(key), GWLP_USERDATA));
-    if (self != nullptr && message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
-        self->keyMarks_.Relay(key, message, wParam, lParam);
-    }
-    if (message != WM_PAINT || self == nullptr) {
-        return CallWindowProcW(button, key, message, wParam, lParam);
-    }
-    // Unlit, a key paints only the window behind it, and its focus mark while it has the focus
-    // where the keyboard's marks are shown; it keeps the focus and its accessible object, as a
-    // hidden window would not.
-    const int index = GetDlgCtrlID(key) - kKeypadId;
-    if (index >= 0 && index < kKeyCount && self->unlit_[static_cast<size_t>(index)]) {
-        PAINTSTRUCT paint;
-        const HDC dc = BeginPaint(key, &paint);
-        RECT area{};
-        GetClientRect(key, &area);
-        FillRect(dc, &area, GetSysColorBrush(COLOR_BTNFACE));
-        const LRESULT cues = SendMessageW(key, WM_QUERYUISTATE, 0, 0);
-        if (GetFocus() == key && (cues & UISF_HIDEFOCUS) == 0) {
-            InflateRect(&area, -3, -3);
-            DrawFocusRect(dc, &area);
-        }
-        EndPaint(key, &paint);
-        return 0;
-    }
-    const LRESULT painted = CallWindowProcW(button, key, message, wParam, lParam);
-    self->keyMarks_.PaintOver(key);
-    return painted;
-}
-
 LRESULT CALLBACK MainWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_NCCREATE) {
         auto* self =
@@ -571,21 +523,8 @@ void MainWindow::SetMenuItemChecked(layout::Command command, bool checked) {
                   MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
-void MainWindow::SetKeyLit(int16_t key, bool lit) {
-    if (unlit_.at(key) == lit) {
-        unlit_[key] = !lit;
-        InvalidateRect(Control(kKeypadId + key), nullptr, TRUE);
-    }
-}
-
 void MainWindow::ShowCurrentKey(const std::string& caption) {
     SetWindowTextW(Control(layout::Role::CurrentKey), WideFromText(caption).c_str());
-}
-
-void MainWindow::ShowGameBinding(int16_t key, const std::string& description) {
-    const HWND button = Control(kKeypadId + key);
-    keyMarks_.Mark(window_, button, WideFromText(description));
-    spokenNames_.Describe(button, WideFromText(description));
 }
 
 void MainWindow::SetSpokenText(layout::Role role, const std::string& text) {
