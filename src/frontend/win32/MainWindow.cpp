@@ -102,18 +102,6 @@ void RegisterClasses(HINSTANCE instance, WNDPROC mainProc) {
     RegisterClassExW(&line);
 }
 
-WORD VirtualKeyOf(const layout::KeyStroke& stroke) {
-    switch (stroke.kind) {
-        case layout::KeyStroke::Kind::Function:
-            return static_cast<WORD>(VK_F1 + stroke.number - 1);
-        case layout::KeyStroke::Kind::Digit:
-            return static_cast<WORD>('0' + stroke.number);
-        case layout::KeyStroke::Kind::KeypadDigit:
-            break;
-    }
-    return static_cast<WORD>(VK_NUMPAD0 + stroke.number);
-}
-
 // The menu command whose item has this id, if any.
 std::optional<layout::Command> CommandOf(int id) {
     for (const layout::Menu& menu : layout::kMenus) {
@@ -153,38 +141,6 @@ MainWindow::~MainWindow() {
     if (IsWindow(window_)) {
         DestroyWindow(window_);
     }
-}
-
-void MainWindow::BuildMenu() {
-    const HMENU bar = CreateMenu();
-    for (const layout::Menu& menu : layout::kMenus) {
-        const HMENU popup = CreatePopupMenu();
-        for (const layout::MenuItem& item : menu.items) {
-            std::wstring caption = Wide(item.caption);
-            if (item.shortcut) {
-                caption += L"\t" + WideFromText(layout::KeyName(*item.shortcut));
-            }
-            AppendMenuW(popup, MF_STRING, static_cast<UINT_PTR>(IdOf(item.command)),
-                        caption.c_str());
-        }
-        AppendMenuW(bar, MF_POPUP, reinterpret_cast<UINT_PTR>(popup), Wide(menu.caption).c_str());
-    }
-    SetMenu(window_, bar);  // the window owns its menu from here on
-
-    std::vector<ACCEL> keys;
-    for (const layout::Menu& menu : layout::kMenus) {
-        for (const layout::MenuItem& item : menu.items) {
-            if (item.shortcut) {
-                keys.push_back({FVIRTKEY, VirtualKeyOf(*item.shortcut),
-                                static_cast<WORD>(IdOf(item.command))});
-            }
-        }
-    }
-    for (const layout::MenuLineKey& key : layout::MenuLineKeys()) {
-        keys.push_back(
-            {FVIRTKEY, VirtualKeyOf(key.stroke), static_cast<WORD>(kMenuLineId + key.line)});
-    }
-    accelerators_.reset(CreateAcceleratorTableW(keys.data(), static_cast<int>(keys.size())));
 }
 
 HWND MainWindow::CreateControl(const wchar_t* type, const std::wstring& text, DWORD style,
@@ -454,11 +410,6 @@ void MainWindow::ReplaceAssignment(int16_t index, const std::string& line) {
 
 void MainWindow::SetPrompt(const std::string& text) {
     SetWindowTextW(Control(layout::Role::Prompt), WideFromText(text).c_str());
-}
-
-void MainWindow::SetMenuItemChecked(layout::Command command, bool checked) {
-    CheckMenuItem(GetMenu(window_), static_cast<UINT>(IdOf(command)),
-                  MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
 }
 
 void MainWindow::ShowCurrentKey(const std::string& caption) {
