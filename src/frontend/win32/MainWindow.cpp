@@ -1,28 +1,16 @@
+// The main window's life and its events: it is made and destroyed here, each message goes to the
+// form, and here are the view's texts (the assignment list, the prompt, the current key). Its
+// other concerns have files of their own, named in MainWindow.h.
 #include "MainWindow.h"
 
-#include <commctrl.h>
-#include <windowsx.h>
-
-#include <algorithm>
-#include <functional>
 #include <optional>
 #include <vector>
 
-#include "ChoiceBox.h"
-#include "DesktopPlaces.h"
-#include "FolderChooser.h"
-#include "Fonts.h"
-#include "InputBox.h"
 #include "MenuLines.h"
-#include "Pictures.h"
 #include "RememberedPlace.h"
-#include "SearchProgressWindow.h"
 #include "WindowClasses.h"
 #include "app/Program.h"
-#include "app/WindowPlace.h"
 #include "model/keys/Keypad.h"
-#include "model/menu/VoiceMenu.h"
-#include "platform/Registry.h"
 #include "platform/WideText.h"
 #include "resource.h"
 
@@ -33,10 +21,6 @@ constexpr UINT_PTR kMenuTimer = 1;
 constexpr UINT_PTR kBlinkTimer = 2;
 constexpr UINT kShowPictureMessage = WM_APP;  // the window shows: now its picture
 constexpr WORD kFromAccelerator = 1;  // the notification code of a WM_COMMAND from an accelerator
-
-std::wstring Wide(const char* text) {
-    return WideFromText(text);
-}
 
 void RegisterClasses(HINSTANCE instance, WNDPROC mainProc) {
     WNDCLASSEXW main{};
@@ -79,7 +63,7 @@ MainWindow::MainWindow(const Environment& environment)
     // The window procedure binds this object in WM_NCCREATE and sets window_. It is sized once
     // the dpi of the display it opens on is known.
     const std::optional<ScreenRect> place = PlaceToOpenAt();
-    CreateWindowExW(0, kWindowClass, Wide(kProgramName).c_str(), kWindowStyle,
+    CreateWindowExW(0, kWindowClass, WideFromText(kProgramName).c_str(), kWindowStyle,
                     place ? place->left : CW_USEDEFAULT, place ? place->top : CW_USEDEFAULT, 0, 0,
                     nullptr, nullptr, instance, this);
     dpi_ = GetDpiForWindow(window_);

@@ -19,7 +19,11 @@
 namespace quillon::win32 {
 
 // The main window on Win32: builds every control from the layout tables, forwards every event
-// to the form, and carries out what the form tells the view.
+// to the form, and carries out what the form tells the view. MainWindow.cpp holds its life and
+// its events; each other concern has a file of its own: WindowLayout.cpp (the controls built and
+// laid out at each dpi), RememberedPlace.cpp, MenuBar.cpp, MenuPages.cpp (the pages' lines and
+// pictures), KeypadKeys.cpp (the keys' painting, marks and spoken names), Focus.cpp,
+// StatusBar.cpp, and the boxes: Boxes.cpp and ChoiceBox.cpp.
 class MainWindow : public View {
   public:
     // Control ids; none is IDOK or IDCANCEL, so neither Enter nor Esc presses a button by itself.
