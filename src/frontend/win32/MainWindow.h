@@ -23,7 +23,7 @@ namespace quillon::win32 {
 // its events; each other concern has a file of its own: WindowLayout.cpp (the controls built and
 // laid out at each dpi), RememberedPlace.cpp, MenuBar.cpp, MenuPages.cpp (the pages' lines and
 // pictures), KeypadKeys.cpp (the keys' painting, marks and spoken names), Focus.cpp,
-// StatusBar.cpp, and the boxes: Boxes.cpp and ChoiceBox.cpp.
+// StatusBar.cpp, and the boxes: Boxes.cpp, AnswerBox.cpp and ChoiceBox.cpp.
 class MainWindow : public View {
   public:
     // Control ids; none is IDOK or IDCANCEL, so neither Enter nor Esc presses a button by itself.
