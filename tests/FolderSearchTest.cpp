@@ -305,24 +305,24 @@ TEST(GameFolders, EachGameKnowsItsFoldersAndTheSearchFindsThem) {
         std::replace(text.begin(), text.end(), '/', kSeparator);
         return text;
     };
-    for (const char* file : {"rtcw/Main/mp_pak0.pk3", "rtcw/Main/pak0.pk3", "et/etmain/PAK0.pk3",
-                             "et/etmain/mp_bin.pk3", "half/etmain/pak0.pk3", "half/main/mp_bin.pk3",
+    for (const char* file : {"rtcw/Main/mp_pak0.pk3", "rtcw/Main/pak0.pk3", "et/Etmain/PAK0.pk3",
+                             "et/Etmain/mp_bin.pk3", "half/etmain/pak0.pk3", "half/main/mp_bin.pk3",
                              "Legacy/etmain/pak0.pk3", "Legacy/legacy/legacy_v2.83.1.pk3",
                              "stray/etmain/wolfconfig_mp.cfg", "stray/etmain/mp_pak0.pk3"}) {
         WriteFile(folder.Path() / file, "");
     }
     fs::create_directories(folder.Path() / ".etwolf/etmain");
     fs::create_directories(folder.Path() / ".etwolf/profiles");
-    fs::create_directories(folder.Path() / ".etlegacy/etmain");
+    fs::create_directories(folder.Path() / ".ETLegacy/etmain");
     const std::vector<std::tuple<std::string, std::optional<Game>, Engine>> folders = {
         {"rtcw/Main", Game::ReturnToCastleWolfenstein, Engine::Original},
-        {"et/etmain", Game::EnemyTerritory, Engine::Original},
+        {"et/Etmain", Game::EnemyTerritory, Engine::Original},
         {"half/etmain", std::nullopt, Engine::Original},
         {"half/main", std::nullopt, Engine::Original},
         {"stray/etmain", std::nullopt, Engine::Original},
         {".etwolf/etmain", Game::EnemyTerritory, Engine::Original},
         {".etwolf/profiles", std::nullopt, Engine::Original},
-        {".etlegacy/etmain", Game::EnemyTerritory, Engine::Legacy},
+        {".ETLegacy/etmain", Game::EnemyTerritory, Engine::Legacy},
         {"Legacy/etmain", Game::EnemyTerritory, Engine::Legacy},
         {"Legacy/legacy", std::nullopt, Engine::Original}};
     for (const auto& [path, game, engine] : folders) {
@@ -336,11 +336,11 @@ TEST(GameFolders, EachGameKnowsItsFoldersAndTheSearchFindsThem) {
     EXPECT_EQ(GameFolderOfMatch(RealFileSystem(), ""), "");
     // Each game folder found once, the first game's first, in either order of the walk.
     std::vector<std::string> matches = {
-        at("et/etmain") + "mp_bin.pk3", at("half/main") + "mp_bin.pk3",
-        at("rtcw/Main") + "mp_pak0.pk3", at("et/etmain") + "PAK0.pk3"};
+        at("et/Etmain") + "mp_bin.pk3", at("half/main") + "mp_bin.pk3",
+        at("rtcw/Main") + "mp_pak0.pk3", at("et/Etmain") + "PAK0.pk3"};
     for (int order = 0; order < 2; ++order) {
         EXPECT_EQ(GameFoldersOfMatches(RealFileSystem(), matches),
-                  (std::vector<std::string>{at("rtcw/Main"), at("et/etmain")}));
+                  (std::vector<std::string>{at("rtcw/Main"), at("et/Etmain")}));
         std::reverse(matches.begin(), matches.end());
     }
 }

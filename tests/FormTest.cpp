@@ -1097,8 +1097,8 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
         EXPECT_EQ(view.gameBindings[7], "In the game: fire team, select all members");
     }
     fs::remove(home + "legacy/autoexec.cfg");
-    // An empty defaultprofile.dat names no profile: the game runs the configuration beside them.
-    WriteFile(install + "legacy/profiles/defaultprofile.dat", "");
+    // An empty name in defaultprofile.dat is no profile: the game runs the configuration beside.
+    WriteFile(install + "legacy/profiles/defaultprofile.dat", "\"\"");
     WriteFile(install + "etmain/etconfig.cfg", "bind KP_END \"+jump\"\n");
     FakeView unnamed;
     StartedIn(folder, unnamed, files);

@@ -584,7 +584,7 @@ TEST(VirtualStore, OnlyFoldersBelowProgramFilesHaveACopy) {
     EXPECT_TRUE(RealFileSystem().IsFolder(system.localAppData)) << system.localAppData;
 #else
     const ProtectedFolders folders{{"/pf"}, "/local"};
-    EXPECT_EQ(VirtualStoreCopy("/pf/RTCW/Main/", folders), "/local/VirtualStore/pf/RTCW/Main/");
+    EXPECT_EQ(VirtualStoreCopy("/PF/RTCW/Main/", folders), "/local/VirtualStore/PF/RTCW/Main/");
     EXPECT_EQ(VirtualStoreCopy("/pfx/RTCW/Main/", folders), "");
 #endif
     EXPECT_EQ(VirtualStoreCopy("/pf/RTCW/Main/", ProtectedFolders{}), "");

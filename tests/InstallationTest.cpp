@@ -6,6 +6,7 @@
 
 #include "TempFolder.h"
 #include "model/install/Installation.h"
+#include "model/install/KnownPlaces.h"
 
 namespace quillon {
 
@@ -39,6 +40,7 @@ TEST(Installation, EachEngineSearchesItsOwnFolders) {
     const std::string etl = std::string("W:") + kEtl;
     const std::string et = std::string("W:") + kEt;
     const std::string rtcw = std::string("W:") + kRtcw;
+    const std::string proton = "steam/SteamApps/compatdata/9010/pfx/drive_c/users/";
     // The native games' home folders are there in every case: only a native game reads them.
     const std::vector<Case> cases = {
         {"ET: Legacy under Wine",
@@ -71,12 +73,13 @@ TEST(Installation, EachEngineSearchesItsOwnFolders) {
          "bare/drive_c/ETL/etmain",
          "bare/drive_c/ETL/etmain",
          {"bare/drive_c/ETL/legacy", "bare/drive_c/ETL/etmain"}},
-        {"RTCW of Steam, under Proton",
+        {"RTCW of an older Steam, under Proton: its user's Documents, not the public ones",
          false,
-         {"steam/steamapps/common/RTCW/Main/sp_pak2.pk3"},
-         "steam/steamapps/common/RTCW/Main",
-         "steam/steamapps/common/RTCW/Main",
-         {"steam/steamapps/common/RTCW/Main"}},
+         {"steam/SteamApps/common/RTCW/Main/sp_pak2.pk3", proton + "Public/",
+          proton + "steamuser/Documents/RTCW/main/"},
+         "steam/SteamApps/common/RTCW/Main",
+         "steam/SteamApps/common/RTCW/Main",
+         {"~" + proton + "steamuser/Documents/RTCW/main", "steam/SteamApps/common/RTCW/Main"}},
         {"ET: Legacy chosen by hand",
          false,
          {"etl/etmain/pak0.pk3", "etl/legacy/legacy_2.pk3"},
@@ -101,12 +104,13 @@ TEST(Installation, EachEngineSearchesItsOwnFolders) {
          "home/.wolf/main",
          "home/.wolf/main",
          {"~home/.wolf/main"}},
-        {"ET: Legacy's user folder, with the installation reading it",
+        {"ET: Legacy's user folder, reached by another path, with the installation reading it",
          false,
-         {"home/.etlegacy/etmain/"},
-         "home/.etlegacy/etmain",
-         "home/.etlegacy/etmain",
-         {"~home/.etlegacy/legacy", "etl/legacy", "~home/.etlegacy/etmain", "etl/etmain"}},
+         {"home/x/", "etl/etmain/pak0.pk3", "etl/legacy/legacy_2.pk3"},
+         "home/x/../.etlegacy/etmain",
+         "home/x/../.etlegacy/etmain",
+         {"~home/x/../.etlegacy/legacy", "etl/legacy", "~home/x/../.etlegacy/etmain",
+          "etl/etmain"}},
         {"ET: Legacy on Windows",
          true,
          {"etl/etmain/pak0.pk3", "etl/legacy/legacy_2.pk3"},
@@ -119,6 +123,12 @@ TEST(Installation, EachEngineSearchesItsOwnFolders) {
          "et/etmain",
          "et/etmain",
          {"et/etmain"}},
+        {"RTCW's user folder on Windows, in other letter case",
+         true,
+         {"Documents/RTCW/main/"},
+         "documents/rtcw/MAIN",
+         "documents/rtcw/MAIN",
+         {"~documents/rtcw/MAIN"}},
         {"RTCW on Windows",
          true,
          {"rtcw/Main/mp_pak0.pk3", "Documents/RTCW/main/"},
@@ -153,13 +163,12 @@ TEST(Installation, EachEngineSearchesItsOwnFolders) {
         }
         const UserPlaces places{test.windows, folder.Text(test.windows ? "Documents" : "home"),
                                 "me"};
-        const Installation installation =
-            InstallationOf(RealFileSystem(), folderPath(test.chosen), places,
-                           [&](const GameProfile& game, const std::string&) {
-                               return game.game == Game::EnemyTerritory
-                                          ? std::vector<std::string>{folderPath("etl/etmain")}
-                                          : std::vector<std::string>{};
-                           });
+        const KnownPlaces known{{}, {folder.Text("etl")}, {}, {}, {}};
+        const Installation installation = InstallationOf(
+            RealFileSystem(), folderPath(test.chosen), places,
+            [&](const GameProfile& game, const std::string& userFolder) {
+                return InstallationsReadingFrom(RealFileSystem(), known, places, game, userFolder);
+            });
         EXPECT_EQ(installation.scriptFolder, folderPath(test.script));
         std::vector<SearchedFolder> order;
         for (const std::string& searched : test.order) {
@@ -170,7 +179,7 @@ TEST(Installation, EachEngineSearchesItsOwnFolders) {
         const std::string prefix = test.chosen.rfind("W:", 0) == 0     ? folderPath("prefix")
                                    : test.chosen.rfind("bare", 0) == 0 ? folderPath("bare")
                                    : test.chosen.rfind("steam", 0) == 0
-                                       ? folderPath("steam/steamapps/compatdata/9010/pfx")
+                                       ? folderPath("steam/SteamApps/compatdata/9010/pfx")
                                        : "";
         EXPECT_EQ(installation.winePrefix, test.windows ? "" : prefix);
         EXPECT_EQ(installation.windowsGame, test.windows || !prefix.empty());
@@ -183,6 +192,24 @@ TEST(Installation, AWineDriveLeadsToItsPrefix) {
     EXPECT_EQ(WinePrefixOf("/p/dosdevices/c:/Games/RTCW/Main/"), "/p/");
     EXPECT_EQ(WinePrefixOf("/p/drive_c/Games/RTCW/Main/"), "/p/");
     EXPECT_EQ(WinePrefixOf("/p/c:/Games/RTCW/Main/"), "");
+}
+
+// The Documents of a prefix's users: the player's, else the only one's; of several others, none.
+// Older prefixes name it "My Documents".
+TEST(Installation, AWinePrefixLeadsToItsUsersDocuments) {
+    for (const auto& [users, documents] :
+         std::vector<std::pair<std::vector<const char*>, std::string>>{
+             {{"a/Documents", "b/Documents", "me/Documents", "y/Documents", "z/Documents"},
+              "me/Documents"},
+             {{"a/Documents", "z/Documents"}, ""},
+             {{"me/My Documents"}, "me/My Documents"}}) {
+        TempFolder folder;
+        for (const char* user : users) {
+            fs::create_directories(folder.Path() / "p/drive_c/users" / user);
+        }
+        EXPECT_EQ(WineDocumentsOf(RealFileSystem(), folder.Text("p"), "me"),
+                  documents.empty() ? "" : folder.Text("p/drive_c/users/" + documents + "/"));
+    }
 }
 #endif
 

@@ -219,6 +219,9 @@ TEST(DefaultTemplate, BindsEveryKeyToItsOwnPointer) {
     }
     EXPECT_EQ(WithoutBindsOf(text, {11, 22}), left);
     EXPECT_EQ(WithoutBindsOf("bind x y; BIND kp_end \"a\" // mine\n", {11}), "bind x y // mine\n");
+    EXPECT_EQ(WithoutBindsOf("// a; bind KP_END b\nbind\xA0KP_END c\nbind KP_END d\n", {11},
+                             Engine::Legacy),
+              "// a; bind KP_END b\nbind\xA0KP_END c\n");
 }
 
 // Every assignment a game has: its menu's messages and its class announcements.
@@ -313,9 +316,10 @@ TEST(ScriptReader, HandEditedScriptsAreReadAsTheConsoleReadsThem) {
     EXPECT_EQ(restored.linesNotUnderstood, 6);
 
     // Lines of the template are the template's, not keys that could not be read.
-    const std::string templateText = "set try2b3 \"say hello\"\r\nbind KP_5 \"vstr try5bb\"\r\n";
-    const RestoredKeys withTemplate =
-        ReadScriptAssignments(game, templateText + GenerateScriptBody(expected), templateText);
+    const std::string templateText =
+        "set try2b3 \"say hello\" // hi; all\r\nbind KP_5 \"vstr try5bb\"\r\n";
+    const RestoredKeys withTemplate = ReadScriptAssignments(
+        game, templateText + GenerateScriptBody(expected), templateText, Engine::Legacy);
     EXPECT_EQ(withTemplate.table, expected);
     EXPECT_EQ(withTemplate.linesNotUnderstood, 0);
 }
@@ -352,6 +356,7 @@ TEST(ConsoleCommands, EachEngineRunsWhatItReads) {
          "a\x80"
          "b"},
         {"say \"a // b\" c", "say a // b c", "say a // b c"},
+        {"bind KP_5\"vsay Medic\"", "bind KP_5 vsay Medic", "bind KP_5 vsay Medic"},
     };
     for (const auto& [line, original, legacy] : table) {
         EXPECT_EQ(runs(line, Engine::Original), original) << line;
@@ -405,17 +410,20 @@ TEST(ConsoleCommands, EveryReaderTakesCommentsAsItsEngine) {
     } table[] = {
         {"@", true, true},
         {"/* a */ @ /* b */;/**/", true, true},
-        {"/* @ */", false, false},
         {"/*\n@\n*/", true, false},
         {"x\n/* never closed\n@", true, false},
         {"/* an odd \" hides the end */ x\n@", true, false},
         {"\"/*\"; @", true, true},
         {"// a note; @", true, false},
         {"@ // a note", true, true},
+        {"// a /*\n@", true, true},
+        {"@ /*", true, true},
+        {"/* @ */ /*", false, false},
         {"\xEF\xBB\xBF@", true, false},
         {"\xC2\xA0@\r\n", true, false},
         {std::string("x\0@", 3), false, false},  // the console reads no further than a NUL
         {"say \"" + std::string(1100, 'a') + "\"; @", false, false},  // cut at 1,023 bytes
+        {std::string(1023, 'x') + "?@", true, true},  // and the byte after the cut lost
     };
     const auto framed = [](std::string line, const std::string& command) {
         return line.replace(line.find('@'), 1, command);
