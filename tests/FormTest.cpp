@@ -24,6 +24,7 @@ using ::testing::AllOf;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::Not;
+using ::testing::StartsWith;
 
 namespace fs = std::filesystem;
 using test::FakeView;
@@ -266,6 +267,22 @@ TEST_F(FormTest, AFailingStepSaysSoAndKeepsTheAssignments) {
     EXPECT_EQ(view.list.back(), "Ammo");
 }
 
+// A template saved as UTF-16 is read as its text: its lines in the script are neither said at
+// start nor asked about at the export.
+TEST_F(FormTest, AUtf16TemplateIsTheTemplateStill) {
+    const std::string text = kTemplate + std::string("set try9b1 \"echo mine\"\r\n");
+    WriteFile(folder / "qmscript.txt", test::Utf16(std::u16string(text.begin(), text.end())));
+    Assign({2, 1});
+    Exported();
+    FakeView later;
+    const std::unique_ptr<Form> started = Window(later);
+    Assign(*started, {2, 2});
+    started->OnMenuCommand(layout::Command::ExportScript);
+    EXPECT_THAT(ReadFile(folder / "game/qmvc.cfg"), StartsWith(text));
+    EXPECT_THAT(later.said, ElementsAre(HasSubstr("has been created")));
+    EXPECT_TRUE(later.questions.empty());
+}
+
 // A script too long for the game is exported all the same, and the player is told why; one
 // holding a NUL byte, after which the game would read nothing, is not.
 TEST_F(FormTest, AScriptTheGameWouldNotRunIsSaidToBeSo) {
@@ -278,6 +295,7 @@ TEST_F(FormTest, AScriptTheGameWouldNotRunIsSaidToBeSo) {
                                              HasSubstr("qmvc.cfg\", but the game will not run"),
                                              HasSubstr("The script is " + size + " bytes long"),
                                              HasSubstr("131071"))));
+    EXPECT_EQ(view.titles.back(), "Quillon") << "no success in the title either";
 
     // A template the game cannot read as written is said before any question is asked.
     WriteFile(folder / "game/qmvc.cfg", "changed behind the window");

@@ -113,7 +113,7 @@ TEST(ScriptGenerator, TheTemplateIsWrittenAsTheGameReadsIt) {
         {test::Utf16(u"// M\u00FCller"), umlaut.empty() ? "" : "// M" + umlaut + "ller"},
         {test::Utf16(u"// \u4E2D\U0001F600"), westernCodePage ? "" : "// \u4E2D\U0001F600"},
         {test::Utf16(u"// " + std::u16string(1, 0xD83D)), ""},
-        {test::Utf16(u"// ") + "x", ""},
+        {test::Utf16(u"// " + std::u16string(1, 0xDC00)), ""},
         {"\xEF\xBB\xBF// \xFC", ""}};
     TempFolder folder;
     for (const auto& [written, read] : cases) {
@@ -125,6 +125,10 @@ TEST(ScriptGenerator, TheTemplateIsWrittenAsTheGameReadsIt) {
         EXPECT_EQ(ReadFile(folder / "qmvc.cfg"),
                   read.empty() ? "earlier" : read + GenerateScriptBody(KeyTable()));
     }
+    WriteFile(folder / "qmscript.txt", test::Utf16(u"// ") + "x");  // an odd byte at the end
+    EXPECT_THAT(
+        WriteConsoleScript(RealFileSystem(), KeyTable(), folder.Text(), folder.Text()).Message(),
+        HasSubstr("not well-formed UTF-16"));
 }
 
 // Each game's own limit, from the first size its engine refuses: the file and one byte more
