@@ -475,14 +475,20 @@ TEST_F(FormTest, ExportsIntoOneFolderTakeTurns) {
 #ifdef _WIN32
     const std::string unfinished = "qmvc.cfg.4242-1-123456.tmp";
 #else
-    const std::string unfinished = "qmvc.cfg.Ab12Cd";
+    const std::string unfinished = "qmvc.cfg.quillon-Ab12Cd";
 #endif
-    for (const std::string& name : {unfinished, std::string("qmvc.cfg.Ab12C"), std::string("x")}) {
+    // The player's own files beside the script stay, whatever their names look like.
+    const std::vector<std::string> players = {"qmvc.cfg.quillon-Ab12C", "qmvc.cfg.backup",
+                                              "qmvc.cfg.201226", "qmvc.cfg.1-2-3a.tmp", "x"};
+    WriteFile(folder / "game" / unfinished, "");
+    for (const std::string& name : players) {
         WriteFile(folder / "game" / name, "");
     }
     const std::string ours = Exported();
     EXPECT_FALSE(fs::exists(folder / "game" / unfinished));
-    EXPECT_TRUE(fs::exists(folder / "game/qmvc.cfg.Ab12C") && fs::exists(folder / "game/x"));
+    for (const std::string& name : players) {
+        EXPECT_TRUE(fs::exists(folder / "game" / name)) << name;
+    }
 
     FakeView otherView;
     std::unique_ptr<Form> other = Window(otherView);

@@ -300,7 +300,9 @@ class PosixFileSystem : public SystemFileSystem {
 
     Result<std::unique_ptr<NewFile>> CreateNewFileBeside(const std::string& destination) override {
         IgnoreFileSizeSignal();
-        std::string name = destination + ".XXXXXX";
+        // A word of Quillon's own before mkostemp's letters, so no player's file beside the
+        // destination ("qmvc.cfg.backup") is ever taken for one a killed write left behind.
+        std::string name = destination + ".quillon-XXXXXX";
         SystemHandle file(mkostemp(name.data(), O_CLOEXEC));
         if (!file.IsOpen()) {
             return LastError();
@@ -342,8 +344,8 @@ FileSystem& RealFileSystem() {
 }
 
 bool IsNewFileName(const std::string& name, const std::string& destinationName) {
-    // mkostemp's six letters and digits after the destination's name and a full stop.
-    const std::string prefix = destinationName + ".";
+    // CreateNewFileBeside's "<destination>.quillon-" and mkostemp's six letters and digits.
+    const std::string prefix = destinationName + ".quillon-";
     return name.size() == prefix.size() + 6 && name.compare(0, prefix.size(), prefix) == 0 &&
            std::all_of(name.begin() + static_cast<std::ptrdiff_t>(prefix.size()), name.end(),
                        [](char c) { return std::isalnum(static_cast<unsigned char>(c)) != 0; });
