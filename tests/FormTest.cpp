@@ -196,11 +196,15 @@ TEST_F(FormTest, AKeyTakesThreeAndDeletingMovesTheRestUp) {
     EXPECT_THAT(view.status, HasSubstr("game folder")) << "the key has room again";
     EXPECT_EQ(view.list, (Lines{"Good game", "Defend The Objective"}));
     Assign({4, 4});
+    form.OnAssignClicked();  // full again
 
     // Switching away and back lists the slots with their numbers.
     form.OnKeypadClicked(2);
+    EXPECT_THAT(view.status, HasSubstr("game folder")) << "another key is another step";
     EXPECT_TRUE(view.list.empty());
+    view.status.clear();
     form.OnKeypadClicked(1);
+    EXPECT_EQ(view.status, "") << "an unchanged line is not given again";
     EXPECT_EQ(view.list, (Lines{"Good game    7     6", "Defend The Objective    4     5",
                                 "You're Welcome    5     4"}));
 }
@@ -686,6 +690,7 @@ TEST_F(FormTest, AnInstallationOfEtLegacyLeadsToItsUserFolder) {
     Choose({folder.Text("game")});
     Choose({folder.Text() + "Legacy/etmain"});
     EXPECT_EQ(form.ScriptFolder(), folder.Text() + "home/.etlegacy/etmain/");
+    EXPECT_THAT(view.status, HasSubstr("home/.etlegacy/etmain")) << "the folder scripts go to";
     EXPECT_TRUE(fs::is_directory(folder / "home/.etlegacy/etmain"));
     EXPECT_THAT(view.said.back(), HasSubstr("reads your scripts from its user folder"));
     EXPECT_EQ(ReadFile(folder / "qm.cfg"), folder.Text() + "Legacy/etmain/\r\n");

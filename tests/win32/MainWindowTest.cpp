@@ -935,6 +935,7 @@ TEST_F(Win32FirstStartTest, OfBothGamesOnTheDriveThePlayerChoosesOne) {
     std::vector<std::wstring> listed;
     std::wstring reasoned;
     bool whole = false;
+    LRESULT opened = LB_ERR;  // the entry Enter alone takes
     std::thread player([&] {
         for (const bool take : {false, true}) {
             const HWND drive = WaitForBox(L"RTCW Install drive", true);
@@ -953,6 +954,7 @@ TEST_F(Win32FirstStartTest, OfBothGamesOnTheDriveThePlayerChoosesOne) {
                 listed.push_back(item);
             }
             if (take) {
+                opened = SendMessageW(list, LB_GETCURSEL, 0, 0);
                 PostMessageW(list, WM_KEYDOWN, VK_DOWN, 1);
             }
             PostMessageW(choice, WM_COMMAND, take ? IDOK : IDCANCEL, 0);
@@ -968,6 +970,7 @@ TEST_F(Win32FirstStartTest, OfBothGamesOnTheDriveThePlayerChoosesOne) {
     EXPECT_THAT(reasoned, HasSubstr(WideFromText("No folder found in \"" + games +
                                                  "\" was taken.\nThis may")));
     EXPECT_TRUE(whole) << "the last line of the prompt is cut off";
+    EXPECT_EQ(opened, 0) << "Enter alone takes the first game";
     EXPECT_EQ(ReadFile(folder / "qm.cfg"), games + "ET\\etmain\\\r\n");
 }
 
