@@ -93,6 +93,9 @@ TEST_F(HearTest, PlaysEachVariantInTurnInTheChosenTeamsVoice) {
     EXPECT_TRUE(again.checked[layout::Command::TeamVoiceAxis]);
     EXPECT_FALSE(again.checked[layout::Command::TeamVoiceAllies]);
     EXPECT_EQ(again.descriptions, Lines{"Sanitaeter!"});
+    form.OnMenuCommand(layout::Command::TeamVoiceAllies);  // each team counts its own turns
+    Hear();
+    EXPECT_EQ(view.status, "Allies, 2 of 2: I need a medic!");
 }
 
 // The voices are the game folder's: another folder chosen is heard in its own.

@@ -138,6 +138,19 @@ TEST(GameData, FindsAFileWhereEachEngineFindsIt) {
              WriteFile(r / "first/pak1.pk3", broken);
          },
          EnemyTerritory(), ""},
+        {"a pk3 named in capitals", [&](TempFolder& r) { pak(r, "first/PAK0.PK3", name, "caps"); },
+         EnemyTerritory(), "caps"},
+        {"the last of one name in a pak wins",
+         [&](TempFolder& r) {
+             WriteFile(r / "first/pak0.pk3", Archive({{name, "1"}, {name, "2"}}));
+         },
+         EnemyTerritory(), "2"},
+        {"an unreadable loose file hides the paks below",
+         [&](TempFolder& r) {
+             WriteFile(r / "first" / name / "inside", "a folder, not a sound");
+             pak(r, "second/pak0.pk3", name, "archive");
+         },
+         Legacy(), ""},
         {"a broken pak is passed over",
          [&](TempFolder& r) {
              pak(r, "first/pak0.pk3", name, "pak0");
@@ -190,6 +203,15 @@ TEST(ZipArchive, SurvivesHostileArchives) {
     std::string shorter = good;
     shorter.replace(directory + 24, 4, std::string("\x0A\x00\x00\x00", 4));  // says 10 bytes
     EXPECT_EQ(read(shorter, "a.wav").Get(), std::string(10, 'a'));
+    std::string stored = Archive({{"a.wav", std::string(30, 'a')}});
+    stored.replace(stored.find("PK\x01\x02") + 24, 4, std::string("\x0A\x00\x00\x00", 4));
+    EXPECT_EQ(read(stored, "a.wav").Get(), std::string(10, 'a'));
+    // A directory past the limit is refused before it is read, however well-formed.
+    std::string padded = good;
+    const size_t end = padded.find("PK\x05\x06");
+    padded[end + 15] = 4;  // the directory grows by 64 MB of padding before the end record
+    padded.insert(end, kLargestZipDirectory, '\0');
+    EXPECT_FALSE(read(padded, "b.wav").Ok());
     EXPECT_EQ(read("stub before " + good, "b.wav").Get(), "bb");
     EXPECT_EQ(read(Archive({{"sound/../../x.wav", "x"}}), "sound/../../x.wav").Kind(),
               ErrorKind::Missing);
@@ -296,6 +318,8 @@ TEST(WaveSound, ReadsThePcmTheEngineReads) {
         {"tag 3 as PCM, ET: Legacy", floatWave, Legacy(), 4410},
         {"data size past the end", lying, EnemyTerritory(), 4410},
         {"cut in its header", ToneWave(440).substr(0, 30), EnemyTerritory(), 0},
+        {"odd-sized chunk, padded", ToneWave(440).insert(36, std::string("LIST\3\0\0\0abc\0", 12)),
+         EnemyTerritory(), 4410},
         {"odd byte cut", ToneWave(440).substr(0, 44 + 4409), EnemyTerritory(), 4408},
         {"Ogg", "OggS\0\0\0", Legacy(), 0},
         {"not RIFF", "RIFX", Legacy(), 0},
