@@ -575,6 +575,9 @@ TEST_F(FormTest, ChangesThatCannotBeKeptAreSaidOnce) {
 TEST_F(FormTest, AnExportAsksBeforeReplacingAScriptChangedBehindIt) {
     FakeView otherView;
     std::unique_ptr<Form> other = Window(otherView);
+    form.OnKeypadClicked(22);  // the last key is weighed like the others
+    Assign({2, 4});
+    form.OnKeypadClicked(1);
     Assign({2, 1});
     Assign({2, 2});
     const std::string ours = Exported();
@@ -584,7 +587,7 @@ TEST_F(FormTest, AnExportAsksBeforeReplacingAScriptChangedBehindIt) {
     other->OnMenuCommand(layout::Command::ExportScript);
     EXPECT_THAT(otherView.questions,
                 ElementsAre(HasSubstr("changed since Quillon last read or wrote it: "
-                                      "messages on Keypad / would be lost")));
+                                      "messages on Keypad /, Page Down would be lost")));
     EXPECT_EQ(ReadFile(folder / "game/qmvc.cfg"), ours);
     EXPECT_TRUE(other->HasUnexportedChanges());
     otherView.yesNoReplies = {true};
