@@ -822,7 +822,7 @@ TEST_F(FormTest, AnExportThatWouldTakeTheGamesKeysAsksFirst) {
     WriteFile(folder / "game/wolfconfig_mp.cfg",
               "unbindall\nbind KP_UPARROW \"+forward\"\nbind KP_5 "
               "\"vstr try9bb\"\nbind INS \"+attack\"\nbind PGDN \"+reload\"\n");
-    view.choices = {std::nullopt, kLeave, kCancel, kLeave};  // a closed box cancels too
+    view.choices = {std::nullopt, kLeave, kCancel, kCancel, kLeave};  // a closed box cancels too
     Exported();
     EXPECT_FALSE(fs::exists(folder / "game/qmvc.cfg"));
     EXPECT_THAT(view.questions, ElementsAre(HasSubstr(":\nKeypad 8: +forward\n\n")));
@@ -840,13 +840,14 @@ TEST_F(FormTest, AnExportThatWouldTakeTheGamesKeysAsksFirst) {
     fs::copy_file(folder / "game/wolfconfig_mp.cfg", folder / "other/Main/wolfconfig_mp.cfg");
     Choose({folder.Text("other/Main")});
     EXPECT_EQ(Exported("other/Main"), "") << "asked again, and cancelled";
+    EXPECT_EQ(Exported("other/Main"), "") << "a cancel is no answer to keep: asked again";
 
     // With messages the key is bound all the same, even when the keys are left to the game,
     // and the question says so.
     form.OnKeypadClicked(5);
     Assign({2, 1});
     EXPECT_EQ(Exported("other/Main"), kTemplate + test::RoadScriptBody());
-    EXPECT_THAT(view.questions, ElementsAre(_, _, _, HasSubstr("+forward (it has messages")));
+    EXPECT_THAT(view.questions, ElementsAre(_, _, _, _, HasSubstr("+forward (it has messages")));
 
     // A long command is said in lines that a box can wrap.
     WriteFile(folder / "other/Main/wolfconfig_mp.cfg",
