@@ -544,7 +544,8 @@ TEST(KnownPlaces, TheRegistryOfThisMachine) {
         other.Set(L"DisplayName", L"Some other game");
         other.Set(L"InstallLocation", folder.Path().wstring());
         test::TestRegistryKey valve(L"Software\\Valve\\Steam");
-        valve.Set(L"SteamPath", (folder.Path() / "Steam").generic_wstring());  // as Steam writes it
+        // As Steam writes it, with "/"; quotes and blanks around it go, as for any folder named.
+        valve.Set(L"SteamPath", L" \"" + (folder.Path() / "Steam").generic_wstring() + L"\" ");
         const std::string territory = Install(folder, "ET", "ETMAIN", "mp_bin.pk3");
         WriteFile(territory + "pak0.pk3", "");
         test::TestRegistryKey legacy(
