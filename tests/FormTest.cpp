@@ -649,6 +649,7 @@ TEST_F(FormTest, AnotherGameFolderBringsItsOwnKeys) {
     EXPECT_EQ(form.Keys().At(1, 0)->Label(), "Bye");
     EXPECT_FALSE(form.Keys().IsUsed(5, 0)) << "the changes answered No to are gone";
     EXPECT_FALSE(form.HasUnexportedChanges());
+    EXPECT_FALSE(fs::exists(folder / "qmrecovery.cfg")) << "nor kept for a later start";
     EXPECT_TRUE(view.list.empty()) << "key 5 is current and holds nothing there";
 
     SCOPED_TRACE("the folder in use chosen again");
