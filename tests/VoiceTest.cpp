@@ -242,6 +242,10 @@ TEST(VoiceScript, ReadsChatsAsTheEngineReadsThem) {
         }
         return block + "}\nAfter { a b }\n";
     }();
+    std::string first32;
+    for (int k = 0; k < 32; ++k) {
+        first32 += "s" + std::to_string(k) + "=t|";
+    }
     const std::vector<Case> cases = {
         {"// voices\nmale /* of the axis */\nMedic\n{\n s/m1.wav \"I need a medic!\"\n"
          " s/m2.wav Medic! sprites/medic\n}\n",
@@ -263,26 +267,8 @@ TEST(VoiceScript, ReadsChatsAsTheEngineReadsThem) {
         {"male A { s1 t1 } B { s2 " + std::string(1024, 'w') + " }", Wolfenstein(), "A[s1=t1|] !"},
         {"male A { s1 " + std::string(1024, 'w') + " }", Legacy(),
          "A[s1=" + std::string(63, 'w') + "|]"},
-        {many, EnemyTerritory(),
-         "Cheer[" +
-             [] {
-                 std::string lines;
-                 for (int k = 0; k < 32; ++k) {
-                     lines += "s" + std::to_string(k) + "=t|";
-                 }
-                 return lines;
-             }() +
-             "] !"},
-        {many, Wolfenstein(),
-         "Cheer[" +
-             [] {
-                 std::string lines;
-                 for (int k = 0; k < 32; ++k) {
-                     lines += "s" + std::to_string(k) + "=t|";
-                 }
-                 return lines;
-             }() +
-             "]After[a=b|]"},
+        {many, EnemyTerritory(), "Cheer[" + first32 + "] !"},
+        {many, Wolfenstein(), "Cheer[" + first32 + "]After[a=b|]"},
         {"male A { s1 t1 }" + std::string(32767, ' '), Legacy(), " !"},
         {std::string("male A { s1 t1 }\0B { s2 t2 }", 28), Legacy(), "A[s1=t1|]"},
     };
