@@ -617,5 +617,25 @@ TEST_F(MainWindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
     EXPECT_EQ(ReadFile(folder / "qm.cfg"), folder.Text() + "game/\r\nTeamVoice=Axis\r\n");
 }
 
+// Run by tests/audio/through-pulseaudio.sh, which records the audio server's only output: it
+// must hear the Axis tone, not the Allies one, for the whole second it lasts.
+TEST_F(MainWindowTest, DISABLED_HearsTheTeamsOwnSoundThroughTheAudioServer) {
+    test::ZipMaker zip;
+    zip.Add("scripts/wm_allies_chat.voice", "male Medic { sound/al/medic.wav \"Medic!\" }");
+    zip.Add("scripts/wm_axis_chat.voice", "male Medic { sound/ax/medic.wav \"Sanitaeter!\" }");
+    zip.Add("sound/al/medic.wav", test::ToneWave(784, 22050, 16, 1, 22050), true);
+    zip.Add("sound/ax/medic.wav", test::ToneWave(523, 22050, 16, 1, 22050), true);
+    WriteFile(folder / "game/mp_pak0.pk3", zip.Archive());
+    QTest::mouseClick(KeyOf(Client(), 5), Qt::LeftButton);
+    Click("assignButton");
+    ClickLine(2);
+    ClickLine(1);
+    ChooseFromMenu(Qt::Key_E, Qt::Key_A);
+    Find<QListWidget>("assignments")->setCurrentRow(0);
+    Click("hearButton");
+    EXPECT_EQ(window->findChild<QLabel*>("status")->text(), "Axis, 1 of 1: Sanitaeter!");
+    QTest::qWait(1500);  // the sound plays out before the window closes
+}
+
 }  // namespace
 }  // namespace quillon

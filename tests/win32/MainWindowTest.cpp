@@ -542,6 +542,26 @@ TEST_F(Win32WindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
     EXPECT_EQ(ReadFile(folder / "qm.cfg"), folder.Text() + "game\\\r\nTeamVoice=Axis\r\n");
 }
 
+// Run by tests/audio/through-pulseaudio.sh, which records the audio server's only output: Wine
+// plays through it, and it must hear the Axis tone, not the Allies one.
+TEST_F(Win32WindowTest, DISABLED_HearsTheTeamsOwnSoundThroughTheAudioServer) {
+    test::ZipMaker zip;
+    zip.Add("scripts/wm_allies_chat.voice", "male Medic { sound/al/medic.wav \"Medic!\" }");
+    zip.Add("scripts/wm_axis_chat.voice", "male Medic { sound/ax/medic.wav \"Sanitaeter!\" }");
+    zip.Add("sound/al/medic.wav", test::ToneWave(784, 22050, 16, 1, 22050), true);
+    zip.Add("sound/ax/medic.wav", test::ToneWave(523, 22050, 16, 1, 22050), true);
+    WriteFile(folder / "game/mp_pak0.pk3", zip.Archive());
+    Click(Control(MainWindow::kKeypadId + 5));
+    Click(Role::AssignButton);
+    ClickLine(2);
+    ClickLine(1);
+    Choose(layout::Command::TeamVoiceAxis);
+    SendMessageW(Control(Role::AssignmentList), LB_SETCURSEL, 0, 0);
+    Click(Role::HearButton);
+    EXPECT_EQ(TextOf(Control(MainWindow::kStatusBarId)), L"Axis, 1 of 1: Sanitaeter!");
+    Pump(1500);  // the sound plays out before the window closes
+}
+
 // Closing the question about changes a window left behind (its close button) is no answer: they
 // wait for the next start; only No discards them.
 TEST_F(Win32WindowTest, ClosingTheRestoreQuestionKeepsTheChanges) {
