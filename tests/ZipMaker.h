@@ -3,20 +3,28 @@
 #include <zlib.h>
 
 #include <cstdint>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillon::test {
+
+// Appends each value in little-endian order, in its count of bytes.
+inline void PutLittle(std::string& to, std::initializer_list<std::pair<uint64_t, int>> fields) {
+    for (const auto& [value, bytes] : fields) {
+        for (int k = 0; k < bytes; ++k) {
+            to += static_cast<char>(value >> (8 * k) & 0xFF);
+        }
+    }
+}
 
 // Writes zip archives as the tests and the benchmark need them: stored or deflated entries, in
 // the order given.
 class ZipMaker {
   public:
     void Add(const std::string& name, const std::string& content, bool deflate = false) {
-        std::string packed = content;
-        if (deflate) {
-            packed = Deflate(content);
-        }
+        const std::string packed = deflate ? Deflate(content) : content;
         const uint32_t crc = static_cast<uint32_t>(crc32(
             0, reinterpret_cast<const Bytef*>(content.data()), static_cast<uInt>(content.size())));
         const uint32_t at = static_cast<uint32_t>(body_.size());
@@ -28,16 +36,11 @@ class ZipMaker {
         ++count_;
     }
 
+    // Offsets count from the archive's start; a stub before it shifts them all.
     std::string Archive(const std::string& before = {}) const {
         std::string end;
-        Put(end, 0x06054b50, 4);
-        Put(end, 0, 4);
-        Put(end, count_, 2);
-        Put(end, count_, 2);
-        Put(end, directory_.size(), 4);
-        Put(end, body_.size(), 4);
-        Put(end, 0, 2);
-        // Offsets count from the archive's start; a stub before it shifts them all.
+        PutLittle(end, {{0x06054b50, 4}, {0, 4}, {count_, 2}, {count_, 2}});
+        PutLittle(end, {{directory_.size(), 4}, {body_.size(), 4}, {0, 2}});
         return before + body_ + directory_ + end;
     }
 
@@ -56,31 +59,13 @@ class ZipMaker {
     }
 
   private:
-    static void Put(std::string& to, uint64_t value, int bytes) {
-        for (int k = 0; k < bytes; ++k) {
-            to += static_cast<char>(value >> (8 * k) & 0xFF);
-        }
-    }
-
     static std::string Header(uint32_t signature, uint16_t method, uint32_t crc, size_t packed,
                               size_t size, const std::string& name, bool central, uint32_t at) {
         std::string header;
-        Put(header, signature, 4);
-        if (central) {
-            Put(header, 20, 2);
-        }
-        Put(header, 20, 2);
-        Put(header, 0, 2);
-        Put(header, method, 2);
-        Put(header, 0, 4);
-        Put(header, crc, 4);
-        Put(header, packed, 4);
-        Put(header, size, 4);
-        Put(header, name.size(), 2);
-        Put(header, 0, 2);
-        if (central) {
-            header.append(2 + 2 + 2 + 4, '\0');  // comment, disk, attributes
-            Put(header, at, 4);
+        PutLittle(header, {{signature, 4}, {20, central ? 2 : 0}, {20, 2}, {0, 2}, {method, 2}});
+        PutLittle(header, {{0, 4}, {crc, 4}, {packed, 4}, {size, 4}, {name.size(), 2}, {0, 2}});
+        if (central) {  // comment, disk, attributes, where the local header is
+            PutLittle(header, {{0, 2}, {0, 2}, {0, 2}, {0, 4}, {at, 4}});
         }
         return header + name;
     }
@@ -94,35 +79,18 @@ class ZipMaker {
 inline std::string ToneWave(uint32_t hertz, uint32_t rate = 22050, uint16_t bits = 16,
                             uint16_t channels = 1, size_t frames = 2205) {
     std::string samples;
-    for (size_t k = 0; k < frames; ++k) {
-        const bool high = (k * hertz * 2 / rate) % 2 == 0;
-        for (uint16_t c = 0; c < channels; ++c) {
-            if (bits == 8) {
-                samples += static_cast<char>(high ? 0xC0 : 0x40);
-            } else {
-                const int16_t value = high ? 8000 : -8000;
-                samples += static_cast<char>(value & 0xFF);
-                samples += static_cast<char>((value >> 8) & 0xFF);
-            }
-        }
+    for (size_t k = 0; k < frames * channels; ++k) {
+        const bool high = (k / channels * hertz * 2 / rate) % 2 == 0;
+        PutLittle(samples,
+                  {{bits == 8 ? (high ? 0xC0 : 0x40) : (high ? 8000 : 0x10000 - 8000), bits / 8}});
     }
     std::string wave = "RIFF";
-    const auto put = [&](uint32_t value, int bytes) {
-        for (int k = 0; k < bytes; ++k) {
-            wave += static_cast<char>(value >> (8 * k) & 0xFF);
-        }
-    };
-    put(static_cast<uint32_t>(36 + samples.size()), 4);
+    PutLittle(wave, {{36 + samples.size(), 4}});
     wave += "WAVEfmt ";
-    put(16, 4);
-    put(1, 2);
-    put(channels, 2);
-    put(rate, 4);
-    put(rate * channels * bits / 8, 4);
-    put(channels * bits / 8, 2);
-    put(bits, 2);
+    PutLittle(wave, {{16, 4}, {1, 2}, {channels, 2}, {rate, 4}, {rate * channels * bits / 8, 4}});
+    PutLittle(wave, {{channels * bits / 8, 2}, {bits, 2}});
     wave += "data";
-    put(static_cast<uint32_t>(samples.size()), 4);
+    PutLittle(wave, {{samples.size(), 4}});
     return wave + samples;
 }
 
