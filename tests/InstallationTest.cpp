@@ -25,8 +25,9 @@ constexpr const char* kEt = "Program Files (x86)/Wolfenstein - Enemy Territory/"
 constexpr const char* kRtcw = "Program Files (x86)/Return to Castle Wolfenstein/";
 
 // An installation of each engine on each platform: what is there (a name ending in "/" is a
-// folder), the folder chosen, where the script goes and the search order, the user's folders
-// marked "~". "W:" is the Wine prefix's drive C, "D:" the Documents of Wine's user there.
+// folder), the folder chosen, where the script goes (none: in the folder chosen) and the search
+// order, the user's folders marked "~". "W:" is the Wine prefix's drive C, "D:" the Documents of
+// Wine's user there.
 struct Case {
     const char* name;
     bool windows;
@@ -41,101 +42,51 @@ TEST(Installation, EachEngineSearchesItsOwnFolders) {
     const std::string et = std::string("W:") + kEt;
     const std::string rtcw = std::string("W:") + kRtcw;
     const std::string proton = "steam/SteamApps/compatdata/9010/pfx/drive_c/users/";
+    const std::string protonRtcw = proton + "steamuser/Documents/RTCW/main";
+    const std::string steamGame = "steam/SteamApps/common/RTCW/Main";
+    const std::vector<std::string> etlThere = {"etl/etmain/pak0.pk3", "etl/legacy/legacy_2.pk3"};
     // The native games' home folders are there in every case: only a native game reads them.
+    // clang-format off
     const std::vector<Case> cases = {
-        {"ET: Legacy under Wine",
-         false,
-         {etl + "etmain/pak0.pk3", etl + "legacy/legacy_v2.pk3"},
-         etl + "etmain",
-         "D:ETLegacy/etmain",
+        {"ET: Legacy under Wine", false, {etl + "etmain/pak0.pk3", etl + "legacy/legacy_v2.pk3"},
+         etl + "etmain", "D:ETLegacy/etmain",
          {"~D:ETLegacy/legacy", etl + "legacy", "~D:ETLegacy/etmain", etl + "etmain"}},
-        {"ET 2.60b under Wine",
-         false,
+        {"ET 2.60b under Wine", false,
          {et + "etmain/pak0.pk3", et + "etmain/mp_bin.pk3", "D:ETLegacy/etmain/"},
-         et + "etmain",
-         et + "etmain",
-         {et + "etmain"}},
-        {"RTCW under Wine",
-         false,
-         {rtcw + "Main/mp_pak0.pk3"},
-         rtcw + "Main",
-         rtcw + "Main",
-         {rtcw + "Main"}},
-        {"RTCW under Wine, the maintained engine's home",
-         false,
-         {rtcw + "Main/mp_pak0.pk3", "D:RTCW/main/"},
-         rtcw + "Main",
-         rtcw + "Main",
+         et + "etmain", "", {et + "etmain"}},
+        {"RTCW under Wine", false, {rtcw + "Main/mp_pak0.pk3"}, rtcw + "Main", "", {rtcw + "Main"}},
+        {"RTCW under Wine, the maintained engine's home", false,
+         {rtcw + "Main/mp_pak0.pk3", "D:RTCW/main/"}, rtcw + "Main", "",
          {"~D:RTCW/main", rtcw + "Main"}},
-        {"ET: Legacy under Wine, the prefix without Documents",
-         false,
+        {"ET: Legacy under Wine, the prefix without Documents", false,
          {"bare/drive_c/ETL/etmain/pak0.pk3", "bare/drive_c/ETL/legacy/legacy_2.pk3"},
-         "bare/drive_c/ETL/etmain",
-         "bare/drive_c/ETL/etmain",
-         {"bare/drive_c/ETL/legacy", "bare/drive_c/ETL/etmain"}},
-        {"RTCW of an older Steam, under Proton: its user's Documents, not the public ones",
-         false,
-         {"steam/SteamApps/common/RTCW/Main/sp_pak2.pk3", proton + "Public/",
-          proton + "steamuser/Documents/RTCW/main/"},
-         "steam/SteamApps/common/RTCW/Main",
-         "steam/SteamApps/common/RTCW/Main",
-         {"~" + proton + "steamuser/Documents/RTCW/main", "steam/SteamApps/common/RTCW/Main"}},
-        {"ET: Legacy chosen by hand",
-         false,
-         {"etl/etmain/pak0.pk3", "etl/legacy/legacy_2.pk3"},
-         "etl/etmain",
-         "home/.etlegacy/etmain",
+         "bare/drive_c/ETL/etmain", "", {"bare/drive_c/ETL/legacy", "bare/drive_c/ETL/etmain"}},
+        {"RTCW of an older Steam, under Proton: its user's Documents, not the public ones", false,
+         {steamGame + "/sp_pak2.pk3", proton + "Public/", protonRtcw + "/"}, steamGame, "",
+         {"~" + protonRtcw, steamGame}},
+        {"ET: Legacy chosen by hand", false, etlThere, "etl/etmain", "home/.etlegacy/etmain",
          {"~home/.etlegacy/legacy", "etl/legacy", "~home/.etlegacy/etmain", "etl/etmain"}},
-        {"ET 2.60b",
-         false,
-         {"et/etmain/pak0.pk3", "et/etmain/mp_bin.pk3"},
-         "et/etmain",
-         "et/etmain",
+        {"ET 2.60b", false, {"et/etmain/pak0.pk3", "et/etmain/mp_bin.pk3"}, "et/etmain", "",
          {"~home/.etwolf/etmain", "et/etmain"}},
-        {"RTCW, a lower-case main",
-         false,
-         {"wolf/main/mp_pak0.pk3"},
-         "wolf/main",
-         "wolf/main",
+        {"RTCW, a lower-case main", false, {"wolf/main/mp_pak0.pk3"}, "wolf/main", "",
          {"~home/.wolf/main", "wolf/main"}},
-        {"RTCW's home chosen",
-         false,
-         {"home/.wolf/main/wolfconfig_mp.cfg"},
-         "home/.wolf/main",
-         "home/.wolf/main",
+        {"RTCW's home chosen", false, {"home/.wolf/main/wolfconfig_mp.cfg"}, "home/.wolf/main", "",
          {"~home/.wolf/main"}},
         {"ET: Legacy's user folder, reached by another path, with the installation reading it",
-         false,
-         {"home/x/", "etl/etmain/pak0.pk3", "etl/legacy/legacy_2.pk3"},
-         "home/x/../.etlegacy/etmain",
-         "home/x/../.etlegacy/etmain",
+         false, {"home/x/", etlThere[0], etlThere[1]}, "home/x/../.etlegacy/etmain", "",
          {"~home/x/../.etlegacy/legacy", "etl/legacy", "~home/x/../.etlegacy/etmain",
           "etl/etmain"}},
-        {"ET: Legacy on Windows",
-         true,
-         {"etl/etmain/pak0.pk3", "etl/legacy/legacy_2.pk3"},
-         "etl/etmain",
-         "Documents/ETLegacy/etmain",
+        {"ET: Legacy on Windows", true, etlThere, "etl/etmain", "Documents/ETLegacy/etmain",
          {"~Documents/ETLegacy/legacy", "etl/legacy", "~Documents/ETLegacy/etmain", "etl/etmain"}},
-        {"ET 2.60b on Windows",
-         true,
-         {"et/etmain/pak0.pk3", "et/etmain/mp_bin.pk3", "Documents/ETLegacy/etmain/"},
-         "et/etmain",
-         "et/etmain",
-         {"et/etmain"}},
-        {"RTCW's user folder on Windows, in other letter case",
-         true,
-         {"Documents/RTCW/main/"},
-         "documents/rtcw/MAIN",
-         "documents/rtcw/MAIN",
-         {"~documents/rtcw/MAIN"}},
-        {"RTCW on Windows",
-         true,
-         {"rtcw/Main/mp_pak0.pk3", "Documents/RTCW/main/"},
-         "rtcw/Main",
-         "rtcw/Main",
-         {"~Documents/RTCW/main", "rtcw/Main"}},
+        {"ET 2.60b on Windows", true,
+         {"et/etmain/pak0.pk3", "et/etmain/mp_bin.pk3", "Documents/ETLegacy/etmain/"}, "et/etmain",
+         "", {"et/etmain"}},
+        {"RTCW's user folder on Windows, in other letter case", true, {"Documents/RTCW/main/"},
+         "documents/rtcw/MAIN", "", {"~documents/rtcw/MAIN"}},
+        {"RTCW on Windows", true, {"rtcw/Main/mp_pak0.pk3", "Documents/RTCW/main/"}, "rtcw/Main",
+         "", {"~Documents/RTCW/main", "rtcw/Main"}},
     };
+    // clang-format on
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
         TempFolder folder;
@@ -169,7 +120,8 @@ TEST(Installation, EachEngineSearchesItsOwnFolders) {
             [&](const GameProfile& game, const std::string& userFolder) {
                 return InstallationsReadingFrom(RealFileSystem(), known, places, game, userFolder);
             });
-        EXPECT_EQ(installation.scriptFolder, folderPath(test.script));
+        EXPECT_EQ(installation.scriptFolder,
+                  folderPath(test.script.empty() ? test.chosen : test.script));
         std::vector<SearchedFolder> order;
         for (const std::string& searched : test.order) {
             order.push_back(
