@@ -20,15 +20,9 @@ using test::ToneWave;
 using test::WriteFile;
 using test::ZipMaker;
 
-const EngineRules& Wolfenstein() {
-    return RulesOf(Game::ReturnToCastleWolfenstein, Engine::Original);
-}
-const EngineRules& EnemyTerritory() {
-    return RulesOf(Game::EnemyTerritory, Engine::Original);
-}
-const EngineRules& Legacy() {
-    return RulesOf(Game::EnemyTerritory, Engine::Legacy);
-}
+const EngineRules& kRtcw = RulesOf(Game::ReturnToCastleWolfenstein, Engine::Original);
+const EngineRules& kEt = RulesOf(Game::EnemyTerritory, Engine::Original);
+const EngineRules& kEtl = RulesOf(Game::EnemyTerritory, Engine::Legacy);
 
 std::string Archive(const std::vector<std::pair<std::string, std::string>>& entries,
                     bool deflate = false) {
@@ -72,95 +66,53 @@ TEST(PakOrder, SortsAsTheGamesSortAFoldersPaks) {
 
 // Two folders of a search order, each with pk3s and loose files, read as each engine reads them.
 TEST(GameData, FindsAFileWhereEachEngineFindsIt) {
+    const std::string name = "sound/chat/axis/11a.wav";
+    const auto pak = [&](const std::string& content) { return Archive({{name, content}}); };
+    std::string broken = pak("xxxx");
+    broken[8] = 12;  // method 12, in the local and the central header
+    broken[broken.find("PK\x01\x02", 0) + 10] = 12;
     struct Case {
         const char* what;
-        std::function<void(TempFolder&)> make;
         const EngineRules& rules;
-        const char* expected;  // empty: not found
+        std::vector<std::pair<std::string, std::string>> files;  // below the root: bytes
+        const char* expected;                                    // empty: not found
     };
-    const std::string name = "sound/chat/axis/11a.wav";
-    const auto pak = [&](TempFolder& root, const char* where, const std::string& entry,
-                         const char* content, bool deflate = false) {
-        WriteFile(root / where, Archive({{entry, content}}, deflate));
-    };
+    // clang-format off
     const std::vector<Case> cases = {
-        {"the pak sorting last wins",
-         [&](TempFolder& r) {
-             pak(r, "first/pak0.pk3", name, "pak0");
-             pak(r, "first/pak1.pk3", name, "pak1");
-         },
-         EnemyTerritory(), "pak1"},
-        {"deflated, named in odd case",
-         [&](TempFolder& r) {
-             pak(r, "first/pak0.pk3", "Sound\\Chat\\AXIS\\11A.WAV", "deflated deflated", true);
-         },
-         EnemyTerritory(), "deflated deflated"},
-        {"the first folder wins",
-         [&](TempFolder& r) {
-             pak(r, "first/z.pk3", name, "first");
-             pak(r, "second/zz.pk3", name, "second");
-         },
-         EnemyTerritory(), "first"},
-        {"a pure game reads no loose file",
-         [&](TempFolder& r) {
-             WriteFile(r / "first" / name, "loose");
-             pak(r, "second/pak0.pk3", name, "archive");
-         },
-         EnemyTerritory(), "archive"},
-        {"a pure game reads no loose file only",
-         [&](TempFolder& r) { WriteFile(r / "first" / name, "loose"); }, Wolfenstein(), ""},
-        {"ET: Legacy reads loose files before every pak",
-         [&](TempFolder& r) {
-             pak(r, "first/pak0.pk3", name, "archive");
-             WriteFile(r / "second" / name, "loose");
-         },
-         Legacy(), "loose"},
-        {"mp_ paks above the others",
-         [&](TempFolder& r) {
-             pak(r, "first/pak9.pk3", name, "pak9");
-             pak(r, "first/mp_pak0.pk3", name, "mp_pak0");
-             pak(r, "first/sp_pak9.pk3", name, "sp_pak9");
-             pak(r, "first/zz_pak9.pk3", name, "zz_pak9");
-         },
-         Wolfenstein(), "mp_pak0"},
-        {"no mp_ rule in ET",
-         [&](TempFolder& r) {
-             pak(r, "first/pak9.pk3", name, "pak9");
-             pak(r, "first/mp_pak0.pk3", name, "mp_pak0");
-         },
-         EnemyTerritory(), "pak9"},
-        {"an entry that cannot be read hides the rest",
-         [&](TempFolder& r) {
-             pak(r, "first/pak0.pk3", name, "pak0");
-             std::string broken = Archive({{name, "xxxx"}});
-             broken[8] = 12;  // method 12, in the local and the central header
-             broken[broken.find("PK\x01\x02", 0) + 10] = 12;
-             WriteFile(r / "first/pak1.pk3", broken);
-         },
-         EnemyTerritory(), ""},
-        {"a pk3 named in capitals", [&](TempFolder& r) { pak(r, "first/PAK0.PK3", name, "caps"); },
-         EnemyTerritory(), "caps"},
-        {"the last of one name in a pak wins",
-         [&](TempFolder& r) {
-             WriteFile(r / "first/pak0.pk3", Archive({{name, "1"}, {name, "2"}}));
-         },
-         EnemyTerritory(), "2"},
-        {"an unreadable loose file hides the paks below",
-         [&](TempFolder& r) {
-             WriteFile(r / "first" / name / "inside", "a folder, not a sound");
-             pak(r, "second/pak0.pk3", name, "archive");
-         },
-         Legacy(), ""},
-        {"a broken pak is passed over",
-         [&](TempFolder& r) {
-             pak(r, "first/pak0.pk3", name, "pak0");
-             WriteFile(r / "first/pak1.pk3", "PK not an archive");
-         },
-         EnemyTerritory(), "pak0"},
+        {"the pak sorting last wins", kEt,
+         {{"first/pak0.pk3", pak("pak0")}, {"first/pak1.pk3", pak("pak1")}}, "pak1"},
+        {"deflated, named in odd case, \\ and : for /", kEt,
+         {{"first/pak0.pk3", Archive({{"Sound:Chat\\AXIS\\11A.WAV", "deflated deflated"}}, true)}},
+         "deflated deflated"},
+        {"the first folder wins", kEt,
+         {{"first/z.pk3", pak("first")}, {"second/zz.pk3", pak("second")}}, "first"},
+        {"a pure game reads no loose file", kEt,
+         {{"first/" + name, "loose"}, {"second/pak0.pk3", pak("archive")}}, "archive"},
+        {"a pure game reads no loose file only", kRtcw, {{"first/" + name, "loose"}}, ""},
+        {"ET: Legacy reads loose files before every pak", kEtl,
+         {{"first/pak0.pk3", pak("archive")}, {"second/" + name, "loose"}}, "loose"},
+        {"mp_ paks above the others", kRtcw,
+         {{"first/pak9.pk3", pak("pak9")}, {"first/mp_pak0.pk3", pak("mp_pak0")},
+          {"first/sp_pak9.pk3", pak("sp_pak9")}, {"first/zz_pak9.pk3", pak("zz_pak9")}}, "mp_pak0"},
+        {"no mp_ rule in ET", kEt,
+         {{"first/pak9.pk3", pak("pak9")}, {"first/mp_pak0.pk3", pak("mp_pak0")}}, "pak9"},
+        {"an entry that cannot be read hides the rest", kEt,
+         {{"first/pak0.pk3", pak("pak0")}, {"first/pak1.pk3", broken}}, ""},
+        {"a pk3 named in capitals", kEt, {{"first/PAK0.PK3", pak("caps")}}, "caps"},
+        {"the last of one name in a pak wins", kEt,
+         {{"first/pak0.pk3", Archive({{name, "1"}, {name, "2"}})}}, "2"},
+        {"an unreadable loose file hides the paks below", kEtl,
+         {{"first/" + name + "/inside", "a folder, not a sound"}, {"second/pak0.pk3", pak("archive")}},
+         ""},
+        {"a broken pak is passed over", kEt,
+         {{"first/pak0.pk3", pak("pak0")}, {"first/pak1.pk3", "PK not an archive"}}, "pak0"},
     };
+    // clang-format on
     for (const Case& c : cases) {
         TempFolder root;
-        c.make(root);
+        for (const auto& [path, bytes] : c.files) {
+            WriteFile(root / path, bytes);
+        }
         const GameData data = GameData::Index(
             RealFileSystem(), {root.Text("first") + kSeparator, root.Text("second") + kSeparator},
             c.rules);
@@ -215,6 +167,15 @@ TEST(ZipArchive, SurvivesHostileArchives) {
     EXPECT_EQ(read("stub before " + good, "b.wav").Get(), "bb");
     EXPECT_EQ(read(Archive({{"sound/../../x.wav", "x"}}), "sound/../../x.wav").Kind(),
               ErrorKind::Missing);
+    // The games read names of up to 255 bytes, and find the end past a comment of the most a zip
+    // holds.
+    for (const size_t length : {255, 256}) {
+        const std::string longName(length, 'n');
+        EXPECT_EQ(read(Archive({{longName, "n"}}), longName).Ok(), length == 255) << length;
+    }
+    std::string commented = good;
+    commented.replace(commented.size() - 2, 2, "\xFF\xFF");
+    EXPECT_EQ(read(commented + std::string(0xFFFF, 'c'), "b.wav").Get(), "bb");
 }
 
 std::string Summary(const VoiceChats& read) {
@@ -235,47 +196,46 @@ TEST(VoiceScript, ReadsChatsAsTheEngineReadsThem) {
         const EngineRules& rules;
         std::string expected;
     };
-    const std::string many = [] {
-        std::string block = "male Cheer {\n";
-        for (int k = 0; k < 32; ++k) {
-            block += "s" + std::to_string(k) + " t\n";
-        }
-        return block + "}\nAfter { a b }\n";
-    }();
-    std::string first32;
-    for (int k = 0; k < 32; ++k) {
-        first32 += "s" + std::to_string(k) + "=t|";
+    // A chat of 32 sounds, and 65 chats: the first past the limits of ET and of RTCW.
+    std::string many = "male Cheer {\n", first32, chats = "male", first64;
+    for (int k = 0; k < 65; ++k) {
+        const std::string n = std::to_string(k);
+        many += k < 32 ? "s" + n + " t\n" : "";
+        first32 += k < 32 ? "s" + n + "=t|" : "";
+        chats += " C" + n + " { s t }";
+        first64 += k < 64 ? "C" + n + "[s=t|]" : "";
     }
+    many += "}\nAfter { a b }\n";
     const std::vector<Case> cases = {
         {"// voices\nmale /* of the axis */\nMedic\n{\n s/m1.wav \"I need a medic!\"\n"
          " s/m2.wav Medic! sprites/medic\n}\n",
-         EnemyTerritory(), "Medic[s/m1.wav=I need a medic!|s/m2.wav=Medic!|]"},
-        {"NEUTER A { s1 t1 icon s2 t2 }", EnemyTerritory(), "A[s1=t1|s2=t2|]"},
-        {"male A { s1 t1 } B { s2 t2", EnemyTerritory(), "A[s1=t1|] !"},
-        {"male A { s1 t1 } B s2 t2 }", EnemyTerritory(), "A[s1=t1|] !"},
-        {"robot A { s1 t1 }", EnemyTerritory(), " !"},
-        {"male A { s1 \"say \\\"hi\\\" now\" }", EnemyTerritory(), "A[s1=say \"hi\" now|]"},
-        {"male A { s1 \"say \\\"hi\\\" now\" }", Wolfenstein(), " !"},
-        {"male A { s1 \"\" }", EnemyTerritory(), " !"},
-        {"male A{ s1 t1 }", EnemyTerritory(), " !"},
-        {"male\r\nA\r\n{\r\ns1 t1 i1\r\n}\r\n", EnemyTerritory(), "A[s1=t1|]"},
+         kEt, "Medic[s/m1.wav=I need a medic!|s/m2.wav=Medic!|]"},
+        {"NEUTER A { s1 t1 icon s2 t2 }", kEt, "A[s1=t1|s2=t2|]"},
+        {"male A { s1 t1 } B { s2 t2", kEt, "A[s1=t1|] !"},
+        {"male A { s1 t1 } B s2 t2 }", kEt, "A[s1=t1|] !"},
+        {"robot A { s1 t1 }", kEt, " !"},
+        {"male A { s1 \"say \\\"hi\" now\\\"\" }", kEt, "A[s1=say \"hi\" now\"|]"},
+        {"male A { s1 \"say \\\"hi\" now\\\"\" }", kRtcw, " !"},
+        {"male A { s1 \"\" }", kEt, " !"},
+        {"male A{ s1 t1 }", kEt, " !"},
+        {"male\r\nA\r\n{\r\ns1 t1 i1\r\n}\r\n", kEt, "A[s1=t1|]"},
         {"male A { s1 a\xA0"
          "b }",
-         EnemyTerritory(), "A[s1=a|]"},
-        {"male A { s1 " + std::string(70, 't') + " }", EnemyTerritory(),
-         "A[s1=" + std::string(63, 't') + "|]"},
-        {"male A { s1 t1 } B { s2 " + std::string(1024, 'w') + " }", Wolfenstein(), "A[s1=t1|] !"},
-        {"male A { s1 " + std::string(1024, 'w') + " }", Legacy(),
+         kEt, "A[s1=a|]"},
+        {"male A { s1 " + std::string(70, 't') + " }", kEt, "A[s1=" + std::string(63, 't') + "|]"},
+        {"male A { s1 t1 } B { s2 " + std::string(1024, 'w') + " }", kRtcw, "A[s1=t1|] !"},
+        {"male A { s1 " + std::string(1024, 'w') + " }", kEtl,
          "A[s1=" + std::string(63, 'w') + "|]"},
-        {many, EnemyTerritory(), "Cheer[" + first32 + "] !"},
-        {many, Wolfenstein(), "Cheer[" + first32 + "]After[a=b|]"},
-        {"male A { s1 t1 }" + std::string(32767, ' '), Legacy(), " !"},
-        {std::string("male A { s1 t1 }\0B { s2 t2 }", 28), Legacy(), "A[s1=t1|]"},
+        {many, kEt, "Cheer[" + first32 + "] !"},
+        {many, kRtcw, "Cheer[" + first32 + "]After[a=b|]"},
+        {chats, kRtcw, first64},
+        {"male A { s1 t1 }" + std::string(32767, ' '), kEtl, " !"},
+        {std::string("male A { s1 t1 }\0B { s2 t2 }", 28), kEtl, "A[s1=t1|]"},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(Summary(ParseVoiceChats(c.script, c.rules)), c.expected) << c.script;
     }
-    const VoiceChats read = ParseVoiceChats("male Medic { a b } MEDIC { c d }", Legacy());
+    const VoiceChats read = ParseVoiceChats("male Medic { a b } MEDIC { c d }", kEtl);
     ASSERT_NE(read.Find("medic"), nullptr);
     EXPECT_EQ(read.Find("medic")->lines[0].sound, "a");
 }
@@ -295,27 +255,27 @@ TEST(WaveSound, ReadsThePcmTheEngineReads) {
     std::string lying = ToneWave(440);
     lying.replace(40, 4, "\xFF\xFF\xFF\x7F");
     const std::vector<Case> cases = {
-        {"16-bit mono", ToneWave(440), EnemyTerritory(), 4410},
-        {"8-bit mono", ToneWave(440, 11025, 8), Wolfenstein(), 2205},
-        {"stereo, original", ToneWave(440, 22050, 16, 2), EnemyTerritory(), 0},
-        {"stereo, ET: Legacy", ToneWave(440, 22050, 16, 2), Legacy(), 8820},
-        {"ADPCM", adpcm, Legacy(), 0},
-        {"tag 3, original", floatWave, EnemyTerritory(), 0},
-        {"tag 3 as PCM, ET: Legacy", floatWave, Legacy(), 4410},
-        {"data size past the end", lying, EnemyTerritory(), 4410},
-        {"cut in its header", ToneWave(440).substr(0, 30), EnemyTerritory(), 0},
+        {"16-bit mono", ToneWave(440), kEt, 4410},
+        {"8-bit mono", ToneWave(440, 11025, 8), kRtcw, 2205},
+        {"stereo, original", ToneWave(440, 22050, 16, 2), kEt, 0},
+        {"stereo, ET: Legacy", ToneWave(440, 22050, 16, 2), kEtl, 8820},
+        {"ADPCM", adpcm, kEtl, 0},
+        {"tag 3, original", floatWave, kEt, 0},
+        {"tag 3 as PCM, ET: Legacy", floatWave, kEtl, 4410},
+        {"data size past the end", lying, kEt, 4410},
+        {"cut in its header", ToneWave(440).substr(0, 30), kEt, 0},
         {"odd-sized chunk, padded", ToneWave(440).insert(36, std::string("LIST\3\0\0\0abc\0", 12)),
-         EnemyTerritory(), 4410},
-        {"odd byte cut", ToneWave(440).substr(0, 44 + 4409), EnemyTerritory(), 4408},
-        {"Ogg", "OggS\0\0\0", Legacy(), 0},
-        {"not RIFF", "RIFX", Legacy(), 0},
+         kEt, 4410},
+        {"odd byte cut", ToneWave(440).substr(0, 44 + 4409), kEt, 4408},
+        {"Ogg", "OggS\0\0\0", kEtl, 0},
+        {"not RIFF", "RIFX", kEtl, 0},
     };
     for (const Case& c : cases) {
         const Result<PcmSound> read = ReadWave(c.bytes, c.rules);
         EXPECT_EQ(read.Ok() ? read.Get().samples.size() : 0, c.sampleBytes) << c.what;
         EXPECT_EQ(read.Ok(), read.Message().empty()) << c.what;
     }
-    const Result<PcmSound> tone = ReadWave(ToneWave(440), Legacy());
+    const Result<PcmSound> tone = ReadWave(ToneWave(440), kEtl);
     EXPECT_EQ(WaveFileOf(tone.Get()), ToneWave(440));
 }
 
