@@ -22,10 +22,14 @@ using test::ZipMaker;
 using ::testing::HasSubstr;
 using Lines = std::vector<std::string>;
 
+// The longest sound name the game loads: one byte more is silent.
+const std::string kLongestSound(63, 's');
 const std::string kAllies =
     "male // the Allies\nMedic {\n sound/al/m1.wav \"Medic!\"\n sound/al/m2.wav \"I need a "
     "medic!\"\n}\n"
-    "NeedAmmo { sound/al/gone.wav \"Ammo!\" }\nCoverMe { sound/al/noise.wav \"Cover me!\" }\n";
+    "NeedAmmo { sound/al/gone.wav \"Ammo!\" }\nCoverMe { sound/al/noise.wav \"Cover me!\" }\n"
+    "NeedEngineer { " +
+    kLongestSound + "s \"Engineer!\" }\nHoldYourFire { " + kLongestSound + " \"Hold!\" }\n";
 const std::string kAxis = "male Medic { sound/ax/m.wav \"Sanitaeter!\" }";
 
 std::string SamplesOf(const std::string& wave) {
@@ -50,9 +54,13 @@ class HearTest : public ::testing::Test {
     }
     void Start(Form& window) {
         EXPECT_TRUE(window.OnStart());
+        Select(window);
+    }
+    // Assigns the message at `line` of the first game's Requests page (Medic! at first).
+    static void Select(Form& window, int16_t line = 1) {
         window.OnAssignClicked();
-        for (const int16_t line : {int16_t{2}, int16_t{1}}) {  // Requests, Medic!
-            window.OnMenuLineClicked(line);
+        for (const int16_t clicked : {int16_t{2}, line}) {
+            window.OnMenuLineClicked(clicked);
             window.OnMenuTick();
         }
     }
@@ -109,11 +117,7 @@ TEST_F(HearTest, AnotherGameFolderIsHeardInItsOwnVoice) {
     view.chosenFolders = {folder.Text("other/")};
     form.OnMenuCommand(layout::Command::ChooseGameFolder);
     ASSERT_EQ(form.ScriptFolder(), folder.Text("other/"));
-    form.OnAssignClicked();
-    for (const int16_t line : {int16_t{2}, int16_t{1}}) {
-        form.OnMenuLineClicked(line);
-        form.OnMenuTick();
-    }
+    Select(form);
     Hear();
     EXPECT_EQ(view.status, "Allies, 1 of 1: Medic, over here!");
 }
@@ -122,23 +126,21 @@ TEST_F(HearTest, NothingToHearIsSaidOnTheStatusLine) {
     struct Case {
         const char* what;
         int16_t requestsLine;  // the message of the first game's Requests page; 0: none selected
-        const char* said;
+        std::string said;
     };
     const Case cases[] = {
         {"no line selected", 0, "Select a message"},
         {"a message the scripts do not name", 3, "have no \"NeedBackup\""},
         {"a sound in none of the folders", 2, "Ammo! (silent: sound/al/gone.wav is in none"},
         {"a sound that is no WAV file", 5, "Cover me! (silent: sound/al/noise.wav is no WAV file)"},
+        {"a sound name past the game's 63 bytes", 4,
+         "Engineer! (silent: the game loads no sound of so long a name)"},
+        {"a sound name of 63 bytes", 6, "Hold! (silent: " + kLongestSound + " is in none"},
     };
     for (const Case& c : cases) {
-        int16_t selected = -1;
-        if (c.requestsLine > 0) {
-            form.OnAssignClicked();
-            for (const int16_t line : {int16_t{2}, c.requestsLine}) {
-                form.OnMenuLineClicked(line);
-                form.OnMenuTick();
-            }
-            selected = 1;
+        const int16_t selected = c.requestsLine > 0 ? 1 : -1;
+        if (selected > 0) {
+            Select(form, c.requestsLine);
         }
         Hear(selected);
         EXPECT_THAT(view.status, HasSubstr(c.said)) << c.what;
