@@ -437,11 +437,6 @@ void MainWindow::ShowMessageBox(const std::string& text, const std::string& titl
     box.exec();
 }
 
-std::string MainWindow::ShowInputBox(const std::string& prompt, const std::string& title,
-                                     const std::string& defaultAnswer) {
-    return AskForText(prompt, title, defaultAnswer).value_or(std::string());
-}
-
 std::optional<std::string> MainWindow::AskForText(const std::string& prompt,
                                                   const std::string& title,
                                                   const std::string& text) {

@@ -53,8 +53,6 @@ class MainWindow : public QMainWindow, public View {
     void DescribeAssignments(const std::vector<std::string>& descriptions) override;
     Status PlaySound(const PcmSound& sound) override;
     void ShowMessageBox(const std::string& text, const std::string& title) override;
-    std::string ShowInputBox(const std::string& prompt, const std::string& title,
-                             const std::string& defaultAnswer) override;
     std::optional<std::string> AskForText(const std::string& prompt, const std::string& title,
                                           const std::string& text) override;
     std::optional<size_t> ChooseAmong(const std::string& question, const std::string& title,

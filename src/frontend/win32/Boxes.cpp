@@ -13,11 +13,6 @@ void MainWindow::ShowMessageBox(const std::string& text, const std::string& titl
     MessageBoxW(BoxOwner(), WideFromText(text).c_str(), WideFromText(title).c_str(), MB_OK);
 }
 
-std::string MainWindow::ShowInputBox(const std::string& prompt, const std::string& title,
-                                     const std::string& defaultAnswer) {
-    return AskForText(prompt, title, defaultAnswer).value_or(std::string());
-}
-
 std::optional<std::string> MainWindow::AskForText(const std::string& prompt,
                                                   const std::string& title,
                                                   const std::string& text) {

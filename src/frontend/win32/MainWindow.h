@@ -66,8 +66,6 @@ class MainWindow : public View {
     }
     Status PlaySound(const PcmSound& sound) override { return sound_.Play(sound); }
     void ShowMessageBox(const std::string& text, const std::string& title) override;
-    std::string ShowInputBox(const std::string& prompt, const std::string& title,
-                             const std::string& defaultAnswer) override;
     std::optional<std::string> AskForText(const std::string& prompt, const std::string& title,
                                           const std::string& text) override;
     // In ChoiceBox.cpp.
