@@ -106,57 +106,6 @@ class PosixHeldLock : public HeldLock {
     SystemHandle folder_;
 };
 
-class PosixReadableFile : public ReadableFile {
-  public:
-    PosixReadableFile(SystemHandle file, uint64_t size) : file_(std::move(file)), size_(size) {}
-    uint64_t Size() const override { return size_; }
-    Result<std::string> ReadAt(uint64_t offset, size_t size) override {
-        std::string part(size, '\0');
-        size_t done = 0;
-        while (done < size) {
-            const ssize_t got = pread(file_.Get(), part.data() + done, size - done,
-                                      static_cast<off_t>(offset + done));
-            if (got < 0 && errno == EINTR) {
-                continue;
-            }
-            if (got < 0) {
-                return LastError();
-            }
-            if (got == 0) {
-                break;  // the file ends here
-            }
-            done += static_cast<size_t>(got);
-        }
-        part.resize(done);
-        return part;
-    }
-
-  private:
-    SystemHandle file_;
-    uint64_t size_;
-};
-
-// Opens a regular file within the limit; its size comes with it. Not blocking, so that a pipe
-// in the file's place cannot hold the program.
-Result<std::pair<SystemHandle, uint64_t>> OpenRegularFile(const std::string& path, size_t limit) {
-    SystemHandle file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
-    if (!file.IsOpen()) {
-        return LastError();
-    }
-    struct stat info {};
-    if (fstat(file.Get(), &info) != 0) {
-        return LastError();
-    }
-    const FileKind kind = S_ISDIR(info.st_mode)   ? FileKind::Folder
-                          : S_ISREG(info.st_mode) ? FileKind::Regular
-                                                  : FileKind::Other;
-    if (Status readable = Readable(kind, static_cast<uint64_t>(info.st_size), limit);
-        !readable.Ok()) {
-        return readable;
-    }
-    return std::make_pair(std::move(file), static_cast<uint64_t>(info.st_size));
-}
-
 // A folder held for this process's writes, through its own open folder.
 class PosixHeldFolder : public HeldLock {
   public:
@@ -188,40 +137,6 @@ SystemHandle OpenFolder(const std::string& folder) {
 
 class PosixFileSystem : public SystemFileSystem {
   public:
-    Result<std::string> ReadRegularFile(const std::string& path, size_t limit) override {
-        Result<std::pair<SystemHandle, uint64_t>> opened = OpenRegularFile(path, limit);
-        if (!opened.Ok()) {
-            return Status(opened);
-        }
-        const SystemHandle& file = opened.Get().first;
-        std::string content(static_cast<size_t>(opened.Get().second), '\0');
-        size_t done = 0;
-        while (done < content.size()) {
-            const ssize_t got = ::read(file.Get(), content.data() + done, content.size() - done);
-            if (got < 0 && errno == EINTR) {
-                continue;
-            }
-            if (got < 0) {
-                return LastError();
-            }
-            if (got == 0) {
-                break;  // it shrank meanwhile
-            }
-            done += static_cast<size_t>(got);
-        }
-        content.resize(done);
-        return content;
-    }
-
-    Result<std::unique_ptr<ReadableFile>> OpenForReading(const std::string& path) override {
-        Result<std::pair<SystemHandle, uint64_t>> opened = OpenRegularFile(path, SIZE_MAX);
-        if (!opened.Ok()) {
-            return Status(opened);
-        }
-        return std::unique_ptr<ReadableFile>(std::make_unique<PosixReadableFile>(
-            std::move(opened.Get().first), opened.Get().second));
-    }
-
     bool IsFolder(const std::string& path) override {
         struct stat info {};
         return stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
@@ -337,6 +252,38 @@ class PosixFileSystem : public SystemFileSystem {
 };
 
 }  // namespace
+
+// Not blocking, so that a pipe in the file's place cannot hold the program.
+Result<std::pair<SystemHandle, uint64_t>> OpenRegularFile(const std::string& path, size_t limit) {
+    SystemHandle file(open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+    if (!file.IsOpen()) {
+        return LastError();
+    }
+    struct stat info {};
+    if (fstat(file.Get(), &info) != 0) {
+        return LastError();
+    }
+    const FileKind kind = S_ISDIR(info.st_mode)   ? FileKind::Folder
+                          : S_ISREG(info.st_mode) ? FileKind::Regular
+                                                  : FileKind::Other;
+    if (Status readable = Readable(kind, static_cast<uint64_t>(info.st_size), limit);
+        !readable.Ok()) {
+        return readable;
+    }
+    return std::make_pair(std::move(file), static_cast<uint64_t>(info.st_size));
+}
+
+Result<size_t> ReadSomeAt(const SystemHandle& file, uint64_t offset, char* into, size_t wanted) {
+    for (;;) {
+        const ssize_t got = pread(file.Get(), into, wanted, static_cast<off_t>(offset));
+        if (got >= 0) {
+            return static_cast<size_t>(got);
+        }
+        if (errno != EINTR) {
+            return LastError();
+        }
+    }
+}
 
 FileSystem& RealFileSystem() {
     static PosixFileSystem files;

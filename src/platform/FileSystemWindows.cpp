@@ -112,67 +112,6 @@ class WindowsHeldLock : public HeldLock {
     SystemHandle file_;
 };
 
-class WindowsReadableFile : public ReadableFile {
-  public:
-    WindowsReadableFile(SystemHandle file, uint64_t size) : file_(std::move(file)), size_(size) {}
-    uint64_t Size() const override { return size_; }
-    Result<std::string> ReadAt(uint64_t offset, size_t size) override {
-        std::string part(size, '\0');
-        size_t done = 0;
-        while (done < size) {
-            OVERLAPPED at{};
-            at.Offset = static_cast<DWORD>((offset + done) & 0xFFFFFFFFu);
-            at.OffsetHigh = static_cast<DWORD>((offset + done) >> 32);
-            DWORD got = 0;
-            const DWORD wanted = static_cast<DWORD>(std::min<size_t>(size - done, 1 << 20));
-            if (!ReadFile(file_.Get(), part.data() + done, wanted, &got, &at)) {
-                if (GetLastError() == ERROR_HANDLE_EOF) {
-                    break;
-                }
-                return LastError();
-            }
-            if (got == 0) {
-                break;  // the file ends here
-            }
-            done += got;
-        }
-        part.resize(done);
-        return part;
-    }
-
-  private:
-    SystemHandle file_;
-    uint64_t size_;
-};
-
-// Opens a regular file within the limit; its size comes with it.
-Result<std::pair<SystemHandle, uint64_t>> OpenRegularFile(const std::string& fileName,
-                                                          size_t limit) {
-    const std::wstring path = LongPathForm(WideFromText(fileName));
-    const DWORD attributes = GetFileAttributesW(path.c_str());
-    if (attributes == INVALID_FILE_ATTRIBUTES) {
-        return LastError();
-    }
-    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
-        return Readable(FileKind::Folder, 0, limit);
-    }
-    SystemHandle file(CreateFileW(path.c_str(), GENERIC_READ,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.IsOpen()) {
-        return LastError();
-    }
-    LARGE_INTEGER size{};
-    const bool regular =
-        GetFileType(file.Get()) == FILE_TYPE_DISK && GetFileSizeEx(file.Get(), &size);
-    if (Status readable = Readable(regular ? FileKind::Regular : FileKind::Other,
-                                   static_cast<uint64_t>(size.QuadPart), limit);
-        !readable.Ok()) {
-        return readable;
-    }
-    return std::make_pair(std::move(file), static_cast<uint64_t>(size.QuadPart));
-}
-
 // A folder held for this process's writes: a named mutex of the session, which the system lets
 // go however its owner ends. A mutex is its owning thread's again at each wait, so the names held
 // in this process are kept apart too.
@@ -227,39 +166,6 @@ std::wstring FolderMutexName(const std::wstring& folder) {
 
 class WindowsFileSystem : public SystemFileSystem {
   public:
-    Result<std::string> ReadRegularFile(const std::string& fileName, size_t limit) override {
-        Result<std::pair<SystemHandle, uint64_t>> opened = OpenRegularFile(fileName, limit);
-        if (!opened.Ok()) {
-            return Status(opened);
-        }
-        const SystemHandle& file = opened.Get().first;
-        std::string content(static_cast<size_t>(opened.Get().second), '\0');
-        size_t done = 0;
-        while (done < content.size()) {
-            DWORD got = 0;
-            const DWORD wanted =
-                static_cast<DWORD>(std::min<size_t>(content.size() - done, 1 << 20));
-            if (!ReadFile(file.Get(), content.data() + done, wanted, &got, nullptr)) {
-                return LastError();
-            }
-            if (got == 0) {
-                break;  // it shrank meanwhile
-            }
-            done += got;
-        }
-        content.resize(done);
-        return content;
-    }
-
-    Result<std::unique_ptr<ReadableFile>> OpenForReading(const std::string& path) override {
-        Result<std::pair<SystemHandle, uint64_t>> opened = OpenRegularFile(path, SIZE_MAX);
-        if (!opened.Ok()) {
-            return Status(opened);
-        }
-        return std::unique_ptr<ReadableFile>(std::make_unique<WindowsReadableFile>(
-            std::move(opened.Get().first), opened.Get().second));
-    }
-
     bool IsFolder(const std::string& path) override {
         const DWORD attributes = GetFileAttributesW(LongPathForm(WideFromText(path)).c_str());
         return attributes != INVALID_FILE_ATTRIBUTES &&
@@ -424,6 +330,48 @@ class WindowsFileSystem : public SystemFileSystem {
 };
 
 }  // namespace
+
+Result<std::pair<SystemHandle, uint64_t>> OpenRegularFile(const std::string& fileName,
+                                                          size_t limit) {
+    const std::wstring path = LongPathForm(WideFromText(fileName));
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        return LastError();
+    }
+    if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        return Readable(FileKind::Folder, 0, limit);
+    }
+    SystemHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.IsOpen()) {
+        return LastError();
+    }
+    LARGE_INTEGER size{};
+    const bool regular =
+        GetFileType(file.Get()) == FILE_TYPE_DISK && GetFileSizeEx(file.Get(), &size);
+    if (Status readable = Readable(regular ? FileKind::Regular : FileKind::Other,
+                                   static_cast<uint64_t>(size.QuadPart), limit);
+        !readable.Ok()) {
+        return readable;
+    }
+    return std::make_pair(std::move(file), static_cast<uint64_t>(size.QuadPart));
+}
+
+Result<size_t> ReadSomeAt(const SystemHandle& file, uint64_t offset, char* into, size_t wanted) {
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset & 0xFFFFFFFFu);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD got = 0;
+    if (!ReadFile(file.Get(), into, static_cast<DWORD>(std::min<size_t>(wanted, 1 << 20)), &got,
+                  &at)) {
+        if (GetLastError() == ERROR_HANDLE_EOF) {
+            return size_t{0};
+        }
+        return LastError();
+    }
+    return static_cast<size_t>(got);
+}
 
 FileSystem& RealFileSystem() {
     static WindowsFileSystem files;
