@@ -2,20 +2,12 @@
 
 #include <algorithm>
 
-#include "DialogTemplate.h"
 #include "MainWindow.h"
+#include "PromptedBox.h"
 #include "platform/WideText.h"
 
 namespace quillon::win32 {
 namespace {
-
-constexpr WORD kPromptId = 100;
-constexpr WORD kChoicesId = 101;
-
-struct Exchange {
-    const std::vector<std::wstring>* choices;
-    std::optional<size_t> chosen;
-};
 
 // Lists the choices, scrolled sideways where one is wider than the list.
 void ShowChoices(HWND list, const std::vector<std::wstring>& choices) {
@@ -35,56 +27,41 @@ void ShowChoices(HWND list, const std::vector<std::wstring>& choices) {
     SendMessageW(list, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + kMargin), 0);
 }
 
-INT_PTR CALLBACK ChoiceBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-    auto* exchange = reinterpret_cast<Exchange*>(GetWindowLongPtrW(box, DWLP_USER));
-    const HWND list = GetDlgItem(box, kChoicesId);
-    switch (message) {
-        case WM_INITDIALOG:
-            SetWindowLongPtrW(box, DWLP_USER, lParam);
-            DialogTemplate::FitPrompt(box, kPromptId);
-            ShowChoices(list, *reinterpret_cast<Exchange*>(lParam)->choices);
-            SendMessageW(list, LB_SETCURSEL, 0, 0);
-            SetFocus(list);
-            return FALSE;  // the focus is set
-        case WM_COMMAND:
-            if (LOWORD(wParam) == IDOK ||
-                (LOWORD(wParam) == kChoicesId && HIWORD(wParam) == LBN_DBLCLK)) {
-                const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
-                if (selected != LB_ERR) {
-                    exchange->chosen = static_cast<size_t>(selected);
-                    EndDialog(box, IDOK);
-                }
-                return TRUE;
-            }
-            if (LOWORD(wParam) == IDCANCEL) {
-                EndDialog(box, IDCANCEL);
-                return TRUE;
-            }
-            break;
-        default:
-            break;
+class ChoiceField : public BoxField {
+  public:
+    explicit ChoiceField(const std::vector<std::wstring>& choices) : choices_(choices) {}
+
+    void Fill(HWND list) override {
+        ShowChoices(list, choices_);
+        SendMessageW(list, LB_SETCURSEL, 0, 0);
     }
-    return FALSE;
-}
+    bool Take(HWND list) override {
+        const LRESULT selected = SendMessageW(list, LB_GETCURSEL, 0, 0);
+        if (selected == LB_ERR) {
+            return false;
+        }
+        chosen = static_cast<size_t>(selected);
+        return true;
+    }
+    // A double click takes the choice clicked.
+    bool Answers(WORD notification) const override { return notification == LBN_DBLCLK; }
+
+    std::optional<size_t> chosen;
+
+  private:
+    const std::vector<std::wstring>& choices_;
+};
 
 }  // namespace
 
 std::optional<size_t> RunChoiceBox(HWND owner, const std::wstring& prompt,
                                    const std::wstring& title,
                                    const std::vector<std::wstring>& choices) {
-    DialogTemplate layout(title, 400, 124);
-    layout.Add(DialogClass::Static, kPromptId, SS_LEFT | SS_NOPREFIX, 7, 7, 386, 20, prompt);
-    layout.Add(DialogClass::ListBox, kChoicesId,
-               WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-               7, 30, 386, 68);
-    layout.Add(DialogClass::Button, IDOK, BS_DEFPUSHBUTTON | WS_TABSTOP, 288, 104, 50, 14, L"OK");
-    layout.Add(DialogClass::Button, IDCANCEL, BS_PUSHBUTTON | WS_TABSTOP, 343, 104, 50, 14,
-               L"Cancel");
-    Exchange exchange{&choices, std::nullopt};
-    const INT_PTR result =
-        DialogBoxIndirectParamW(GetModuleHandleW(nullptr), layout.Get(), owner, ChoiceBoxProc,
-                                reinterpret_cast<LPARAM>(&exchange));
-    return result == IDOK ? exchange.chosen : std::nullopt;
+    constexpr BoxShape kShape{
+        400, 20, DialogClass::ListBox,
+        WS_BORDER | WS_VSCROLL | WS_HSCROLL | WS_TABSTOP | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, 68};
+    ChoiceField field(choices);
+    return RunPromptedBox(owner, prompt, title, kShape, field) ? field.chosen : std::nullopt;
 }
 
 std::optional<size_t> MainWindow::ChooseAmong(const std::string& question, const std::string& title,

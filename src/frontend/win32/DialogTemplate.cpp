@@ -39,9 +39,7 @@ void DialogTemplate::FitPrompt(HWND box, int promptId) {
     RECT place{};
     GetWindowRect(prompt, &place);
     MapWindowPoints(nullptr, box, reinterpret_cast<POINT*>(&place), 2);
-    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(prompt)) + 1, L'\0');
-    text.resize(
-        static_cast<size_t>(GetWindowTextW(prompt, text.data(), static_cast<int>(text.size()))));
+    const std::wstring text = ControlText(prompt);
     RECT needed{0, 0, place.right - place.left, 0};
     const HDC dc = GetDC(prompt);
     const HGDIOBJ before =
@@ -86,6 +84,13 @@ void DialogTemplate::Append(const std::wstring& text) {
 void DialogTemplate::AppendDword(DWORD value) {
     words_.push_back(LOWORD(value));
     words_.push_back(HIWORD(value));
+}
+
+std::wstring ControlText(HWND control) {
+    std::wstring text(static_cast<size_t>(GetWindowTextLengthW(control)) + 1, L'\0');
+    text.resize(
+        static_cast<size_t>(GetWindowTextW(control, text.data(), static_cast<int>(text.size()))));
+    return text;
 }
 
 }  // namespace quillon::win32

@@ -35,4 +35,7 @@ class DialogTemplate {
     std::vector<WORD> words_;
 };
 
+// The text a control of a box holds.
+std::wstring ControlText(HWND control);
+
 }  // namespace quillon::win32
