@@ -21,13 +21,12 @@ void SoundPlayer::Stop() {
 Status SoundPlayer::Play(const PcmSound& sound) {
     if (library_ == nullptr) {
         library_ = LoadLibraryW(L"winmm.dll");
-        if (library_ == nullptr) {
-            return Status::Failure(ErrorKind::Missing, "Windows' sound library is missing");
+        if (library_ != nullptr) {
+            playSound_ = reinterpret_cast<PlaySoundFunction>(
+                reinterpret_cast<void*>(GetProcAddress(library_, "PlaySoundW")));
+            deviceCount_ = reinterpret_cast<DeviceCountFunction>(
+                reinterpret_cast<void*>(GetProcAddress(library_, "waveOutGetNumDevs")));
         }
-        playSound_ = reinterpret_cast<PlaySoundFunction>(
-            reinterpret_cast<void*>(GetProcAddress(library_, "PlaySoundW")));
-        deviceCount_ = reinterpret_cast<DeviceCountFunction>(
-            reinterpret_cast<void*>(GetProcAddress(library_, "waveOutGetNumDevs")));
     }
     if (playSound_ == nullptr || deviceCount_ == nullptr) {
         return Status::Failure(ErrorKind::Missing, "Windows' sound library is missing");
