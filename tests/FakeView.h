@@ -21,38 +21,31 @@ namespace quillon::test {
 class FakeView : public View {
   public:
     std::vector<std::string> list;
-    std::string prompt;
-    std::string status;  // the status bar's text
-    std::string currentKey;
+    std::string prompt, status, currentKey;  // the prompt line, the status bar, the key's caption
     std::map<layout::Role, std::string> spoken;
     std::optional<Game> gameShown;
     int16_t pageShown = 1;
     std::vector<bool> lit = std::vector<bool>(kKeyCount, true);
     std::vector<std::string> gameBindings = std::vector<std::string>(kKeyCount);
-    std::vector<std::string> said;  // the texts of the message boxes
-    std::vector<std::string> prompts;
+    // The boxes in the order shown: the texts of message boxes (said), of input and text boxes
+    // (prompts) and what each started with, of questions, the folder each chooser started in, and
+    // every box's title.
+    std::vector<std::string> said, prompts, textsOffered, questions, chooserStarts, titles;
     std::deque<std::string> answers;  // input box answers; the empty text when none is queued
     std::deque<std::optional<std::string>> texts;  // typed into text boxes; cancelled when none
-    std::vector<std::string> textsOffered;         // what each text or input box started with
-    std::vector<std::string> titles;               // of every box, in the order shown
-    std::vector<std::string> questions;
-    std::deque<bool> yesNoReplies;  // No when none is queued
-    std::deque<Answer> replies;     // to the questions; Cancel when none is queued
-    std::vector<std::vector<std::string>> choicesOffered;  // by each box of choices
+    std::deque<bool> yesNoReplies;                 // No when none is queued
+    std::deque<Answer> replies;                    // to the questions; Cancel when none is queued
+    // Offered by each box of choices; each box of answers' buttons, the default first.
+    std::vector<std::vector<std::string>> choicesOffered, buttons;
     // The one taken in a box of choices or of answers; cancelled (closed) when none.
     std::deque<std::optional<size_t>> choices;
-    std::vector<std::vector<std::string>> buttons;  // each box of answers', the default first
-    std::vector<std::string> chooserStarts;
     std::deque<std::optional<std::string>> chosenFolders;  // nothing: cancelled
-    // Run while a box is open, as the window would go on meanwhile.
-    std::function<void()> whileBoxOpen;
-    // What each box saw of the current key: whether every keypad key was lit.
-    std::vector<bool> allKeysLitInBox;
+    std::function<void()> whileBoxOpen;  // run while a box is open, as the window goes on
+    std::vector<bool> allKeysLitInBox;   // for each box: whether every keypad key was lit
     int progressReports = 0;
     bool progressOpen = false;
     bool cancelSearch = false;  // the progress window's Cancel, pressed at its first report
-    bool ended = false;
-    bool closeRequested = false;
+    bool ended = false, closeRequested = false;
     std::map<layout::Command, bool> checked;
     bool failNextPrompt = false;  // as a window torn down under the form might, once
     std::vector<std::string> descriptions;
@@ -90,9 +83,7 @@ class FakeView : public View {
     }
     void SetSpokenText(layout::Role role, const std::string& text) override { spoken[role] = text; }
     void ShowMessageBox(const std::string& text, const std::string& title) override {
-        said.push_back(text);
-        titles.push_back(title);
-        BoxOpen();
+        Shown(said, text, title);
     }
     std::string ShowInputBox(const std::string& text, const std::string& title,
                              const std::string& offered) override {
@@ -139,9 +130,7 @@ class FakeView : public View {
     template <typename Reply>
     Reply Asked(std::vector<std::string>& shown, const std::string& text, const std::string& title,
                 std::deque<Reply>& queue, typename std::deque<Reply>::value_type closed) {
-        shown.push_back(text);
-        titles.push_back(title);
-        BoxOpen();
+        Shown(shown, text, title);
         if (queue.empty()) {
             return closed;
         }
@@ -150,20 +139,20 @@ class FakeView : public View {
         return next;
     }
 
-    class Progress : public SearchProgressDisplay {
-      public:
-        explicit Progress(FakeView& view) : view_(view) { view_.progressOpen = true; }
-        ~Progress() override { view_.progressOpen = false; }
+    struct Progress : SearchProgressDisplay {
+        explicit Progress(FakeView& shown) : view(shown) { view.progressOpen = true; }
+        ~Progress() override { view.progressOpen = false; }
         bool Show(const SearchProgress&) override {
-            ++view_.progressReports;
-            return !view_.cancelSearch;
+            ++view.progressReports;
+            return !view.cancelSearch;
         }
-
-      private:
-        FakeView& view_;
+        FakeView& view;
     };
 
-    void BoxOpen() {
+    // A box that shows `text`, open while the window goes on.
+    void Shown(std::vector<std::string>& shown, const std::string& text, const std::string& title) {
+        shown.push_back(text);
+        titles.push_back(title);
         allKeysLitInBox.push_back(std::all_of(lit.begin(), lit.end(), [](bool on) { return on; }));
         if (whileBoxOpen) {
             whileBoxOpen();
