@@ -30,14 +30,18 @@
 namespace quillon {
 namespace {
 
+using ::testing::AllOf;
+using ::testing::Each;
 using ::testing::HasSubstr;
 using ::testing::Not;
+using ::testing::StartsWith;
 
 namespace fs = std::filesystem;
 using test::ReadFile;
 using test::TempFolder;
 using test::WriteFile;
 using Step = FaultyFileSystem::Step;
+using Names = std::vector<std::string>;
 
 // Every key says the message at that page and line.
 KeyTable TableSaying(int16_t page, int16_t line) {
@@ -49,9 +53,14 @@ KeyTable TableSaying(int16_t page, int16_t line) {
     return table;
 }
 
+// What a step that failed says; one that succeeded says nothing.
+std::string Why(const Status& outcome) {
+    return outcome.Ok() ? "" : outcome.Message();
+}
+
 // The names in a folder, so that a test can tell that nothing was left behind.
-std::vector<std::string> NamesIn(const fs::path& folder) {
-    std::vector<std::string> names;
+Names NamesIn(const fs::path& folder) {
+    Names names;
     for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
         names.push_back(entry.path().filename().string());
     }
@@ -59,7 +68,7 @@ std::vector<std::string> NamesIn(const fs::path& folder) {
     return names;
 }
 
-const std::vector<std::string> kTemplateAndScript = {"qmscript.txt", "qmvc.cfg"};
+const Names kTemplateAndScript = {"qmscript.txt", "qmvc.cfg"};
 
 // A working folder that is also the game folder, with a template and an earlier script.
 class ExportFailure : public ::testing::Test {
@@ -76,17 +85,14 @@ class ExportFailure : public ::testing::Test {
 
     // The export failed with `words` in its message and left everything as it was.
     void ExpectFailedAndUntouched(const Status& outcome, const std::string& words) {
-        EXPECT_FALSE(outcome.Ok());
-        EXPECT_THAT(outcome.Message(), HasSubstr(words));
-        EXPECT_THAT(outcome.Message(), HasSubstr("your assignments are kept"));
+        EXPECT_THAT(Why(outcome), AllOf(HasSubstr(words), HasSubstr("your assignments are kept")));
         EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), "earlier script");
-        for (const std::string& name : NamesIn(folder.Path())) {
-            EXPECT_EQ(name.rfind("qmvc.cfg.", 0), std::string::npos) << "left behind: " << name;
-        }
+        EXPECT_THAT(NamesIn(folder.Path()), Each(Not(StartsWith("qmvc.cfg.")))) << "left behind";
     }
 
     TempFolder folder;
     FaultyFileSystem files;
+    const std::string body = GenerateScriptBody(TableSaying(3, 1));  // of Export()'s script
 };
 
 TEST_F(ExportFailure, EveryFailingStepSaysWhyAndKeepsTheEarlierScript) {
@@ -103,7 +109,7 @@ TEST_F(ExportFailure, EveryFailingStepSaysWhyAndKeepsTheEarlierScript) {
     // Short writes are only slower: the whole script lands. A disk that takes nothing fails
     // instead of hanging.
     ASSERT_TRUE(Export().Ok());
-    EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), "// t\r\n" + GenerateScriptBody(TableSaying(3, 1)));
+    EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), "// t\r\n" + body);
     WriteFile(folder / "qmvc.cfg", "earlier script");
     files.writeAtMost = 0;
     ExpectFailedAndUntouched(Export(), "the disk took no more of it");
@@ -115,17 +121,13 @@ TEST_F(ExportFailure, AScriptReplacedBeforeTheCheckIsNoSuccess) {
         files.afterReplace = [size](const std::string& destination) {
             WriteFile(PathFromText(destination), std::string(size, 'x'));
         };
-        const Status outcome = Export();
-        EXPECT_FALSE(outcome.Ok());
-        EXPECT_THAT(outcome.Message(), HasSubstr("another program replaced it")) << size;
+        EXPECT_THAT(Why(Export()), HasSubstr("another program replaced it")) << size;
     }
 
     // One that cannot be read back is no success either, and says why.
     files.afterReplace = nullptr;
     files.Plant(Step::Read, FoundFolder(), "qmvc.cfg", 1);
-    const Status unread = Export();
-    EXPECT_FALSE(unread.Ok());
-    EXPECT_THAT(unread.Message(), HasSubstr("could not be read back (it is a folder)"));
+    EXPECT_THAT(Why(Export()), HasSubstr("could not be read back (it is a folder)"));
 }
 
 TEST_F(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopiedToAGameFolderThatExists) {
@@ -139,8 +141,7 @@ TEST_F(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopiedToAGameFolderThatExi
     fs::resize_file(folder / "qmscript.txt", kLargestScript + 1);
     ExpectFailedAndUntouched(Export(), "larger than 1 MiB");
     // Whatever Quillon writes, it reads back: a script past that size is not written.
-    WriteFile(folder / "qmscript.txt",
-              std::string(kLargestScript + 1 - GenerateScriptBody(TableSaying(3, 1)).size(), '/'));
+    WriteFile(folder / "qmscript.txt", std::string(kLargestScript + 1 - body.size(), '/'));
     ExpectFailedAndUntouched(Export(), "is too large: the script would be");
     // The game reads a script up to its first NUL: nothing after it would run.
     WriteFile(folder / "qmscript.txt", std::string("// t\0\r\n", 7));
@@ -158,8 +159,8 @@ TEST_F(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopiedToAGameFolderThatExi
 
     // A game folder that has gone, and one whose name is no folder at all.
     for (const std::string& game : {folder.Text() + "gone" + kSeparator, std::string()}) {
-        const Status outcome = WriteConsoleScript(files, TableSaying(3, 1), folder.Text(), game);
-        EXPECT_THAT(outcome.Message(), HasSubstr("does not exist"));
+        ExpectFailedAndUntouched(WriteConsoleScript(files, TableSaying(3, 1), folder.Text(), game),
+                                 "does not exist");
     }
 }
 
@@ -171,10 +172,8 @@ TEST_F(ExportFailure, MessagesShowLongAndOddPathsWhole) {
     const std::string shown = cut.substr(cut.find('"') + 1);
     EXPECT_LE(shown.find('"'), 200U) << cut;
     EXPECT_EQ(shown.rfind(folder.Text().substr(0, 20), 0), 0U) << "the start is kept: " << cut;
-    EXPECT_THAT(shown, HasSubstr("..."));
-    EXPECT_THAT(shown, HasSubstr("end-of-the-path"));
-    const std::string message = WriteConsoleScript(files, KeyTable(), folder.Text(), odd).Message();
-    EXPECT_THAT(message, HasSubstr("a?b?c"));
+    EXPECT_THAT(shown, AllOf(HasSubstr("..."), HasSubstr("end-of-the-path")));
+    EXPECT_THAT(Why(WriteConsoleScript(files, KeyTable(), folder.Text(), odd)), HasSubstr("a?b?c"));
 }
 
 // What an earlier crash, or somebody else, left under the name a careless writer would use;
@@ -193,9 +192,8 @@ TEST_F(ExportFailure, LeftoversBesideTheScriptDoNotMatter) {
 
     fs::remove(folder / "qmvc.cfg");
     fs::create_directories(folder / "qmvc.cfg" / "inside");
-    const std::string failure = Export().Message();
-    EXPECT_THAT(failure, HasSubstr("qmvc.cfg\" is a folder, which the game cannot run"));
-    EXPECT_THAT(failure, Not(HasSubstr("can be written to")));
+    EXPECT_THAT(Why(Export()), AllOf(HasSubstr("qmvc.cfg\" is a folder, which the game cannot run"),
+                                     Not(HasSubstr("can be written to"))));
     EXPECT_TRUE(fs::is_directory(folder / "qmvc.cfg" / "inside"));
     EXPECT_EQ(NamesIn(folder.Path()), kTemplateAndScript) << "no new file is left behind";
 }
@@ -236,8 +234,8 @@ TEST_F(ExportFailure, LinksAreWrittenThroughAndModesKept) {
     fs::remove(folder / "qmvc.cfg");
     MakeLink(kept, folder / "qmvc.cfg");
     ASSERT_TRUE(Export().Ok());
-    EXPECT_EQ(ReadFile(kept), "// t\r\n" + GenerateScriptBody(TableSaying(3, 1)));
-    EXPECT_EQ(NamesIn(kept.parent_path()), std::vector<std::string>{"qmvc.cfg"});
+    EXPECT_EQ(ReadFile(kept), "// t\r\n" + body);
+    EXPECT_EQ(NamesIn(kept.parent_path()), Names{"qmvc.cfg"});
     WriteFile(kept, "mine again");
     EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), "mine again") << "still the link";
 #ifndef _WIN32
@@ -246,8 +244,7 @@ TEST_F(ExportFailure, LinksAreWrittenThroughAndModesKept) {
     EXPECT_THAT(Export().Message(),
                 HasSubstr("it is a link that leads to no file Quillon can replace"));
     EXPECT_TRUE(fs::is_symlink(folder / "qmvc.cfg"));
-    EXPECT_EQ(NamesIn(folder.Path()),
-              (std::vector<std::string>{"kept", "qmscript.txt", "qmvc.cfg"}));
+    EXPECT_EQ(NamesIn(folder.Path()), (Names{"kept", "qmscript.txt", "qmvc.cfg"}));
 #endif
 
     fs::remove(folder / "qmvc.cfg");
@@ -296,20 +293,21 @@ TEST_F(ExportFailure, AFileSizeLimitFailsTheWriteAndKeepsTheProgram) {
 // is a refusal that the player is told about.
 TEST(FileErrors, OnlyAMissingFileIsMissing) {
 #ifdef _WIN32
-    EXPECT_EQ(SystemError(ERROR_FILE_NOT_FOUND).Kind(), ErrorKind::Missing);
-    EXPECT_EQ(SystemError(ERROR_ACCESS_DENIED).Kind(), ErrorKind::Denied);
+    const CodeKind kinds[] = {{ERROR_FILE_NOT_FOUND, ErrorKind::Missing},
+                              {ERROR_ACCESS_DENIED, ErrorKind::Denied},
+                              {ERROR_TOO_MANY_OPEN_FILES, ErrorKind::OutOfHandles},
+                              {ERROR_CRC, ErrorKind::Other}};
     EXPECT_NE(SystemError(ERROR_ACCESS_DENIED).Message().back(), '.') << "the message goes on";
-    EXPECT_EQ(SystemError(ERROR_TOO_MANY_OPEN_FILES).Kind(), ErrorKind::OutOfHandles);
-    EXPECT_EQ(SystemError(ERROR_CRC).Kind(), ErrorKind::Other);
 #else
-    EXPECT_EQ(SystemError(ENOENT).Kind(), ErrorKind::Missing);
-    EXPECT_EQ(SystemError(ENOTDIR).Kind(), ErrorKind::Missing);
-    EXPECT_EQ(SystemError(EACCES).Kind(), ErrorKind::Denied);
-    EXPECT_EQ(SystemError(EROFS).Kind(), ErrorKind::Denied);
-    EXPECT_EQ(SystemError(EMFILE).Kind(), ErrorKind::OutOfHandles);
-    for (const int refused : {EIO, ELOOP}) {
-        EXPECT_EQ(SystemError(refused).Kind(), ErrorKind::Other) << refused;
+    const CodeKind kinds[] = {{ENOENT, ErrorKind::Missing},      {ENOTDIR, ErrorKind::Missing},
+                              {EACCES, ErrorKind::Denied},       {EROFS, ErrorKind::Denied},
+                              {EMFILE, ErrorKind::OutOfHandles}, {EIO, ErrorKind::Other},
+                              {ELOOP, ErrorKind::Other}};
+#endif
+    for (const auto& [code, kind] : kinds) {
+        EXPECT_EQ(SystemError(code).Kind(), kind) << code;
     }
+#ifndef _WIN32
     TempFolder folder;
     fs::create_symlink("loop", folder / "loop");
     const Status read = RealFileSystem().ReadRegularFile(folder.Text("loop"), 100);
