@@ -27,11 +27,14 @@ using ::testing::Not;
 using ::testing::StartsWith;
 
 namespace fs = std::filesystem;
+using layout::Command;
 using test::FakeView;
 using test::ReadFile;
 using test::TempFolder;
 using test::WriteFile;
 using Lines = std::vector<std::string>;
+using Choices = std::deque<std::optional<size_t>>;
+using Step = FaultyFileSystem::Step;
 constexpr size_t kYes = 0;  // the buttons of a question with Yes and No
 constexpr size_t kNo = 1;
 constexpr size_t kTake = 0;  // of the question before the game's keys are taken
@@ -40,8 +43,11 @@ constexpr size_t kCancel = 2;
 
 constexpr const char* kTemplate = "// Quillon test template\r\nbind KP_UPARROW \"vstr try5bb\"\r\n";
 
-// A window started in the folder, which holds its settings and its template.
-std::unique_ptr<Form> StartedIn(TempFolder& folder, FakeView& view, FileSystem& files) {
+// A window started in the folder, which holds its settings and its template; its boxes of
+// choices are answered with `choices`.
+std::unique_ptr<Form> StartedIn(TempFolder& folder, FakeView& view, FileSystem& files,
+                                Choices choices = {}) {
+    view.choices = std::move(choices);
     auto window = std::make_unique<Form>(view, files, folder.environment, folder.Text());
     EXPECT_TRUE(window->OnStart());
     return window;
@@ -52,7 +58,6 @@ class FormTest : public ::testing::Test {
   protected:
     FormTest() {
         WriteFile(folder / "qmscript.txt", kTemplate);
-        fs::create_directory(folder / "game");
         WriteFile(folder / "game/mp_pak0.pk3", "");  // a folder of the first game
         WriteFile(folder / "qm.cfg", folder.Text("game/") + "\r\n");
         EXPECT_TRUE(form.OnStart());
@@ -76,16 +81,25 @@ class FormTest : public ::testing::Test {
     void Assign(std::initializer_list<int16_t> lines) { Assign(form, lines); }
 
     // Another window started in the same working folder, which a test may end as a crash would.
-    std::unique_ptr<Form> Window(FakeView& shown) { return StartedIn(folder, shown, files); }
+    std::unique_ptr<Form> Window(FakeView& shown, Choices choices = {}) {
+        return StartedIn(folder, shown, files, std::move(choices));
+    }
+
+    // What a window started now shows of the game's binds of the keys.
+    Lines BindingsAtStart() {
+        FakeView shown;
+        Window(shown);
+        return shown.gameBindings;
+    }
 
     // File, Game Folder..., answered with these folders, one box after the other.
     void Choose(std::initializer_list<std::optional<std::string>> chosen) {
         view.chosenFolders = chosen;
-        form.OnMenuCommand(layout::Command::ChooseGameFolder);
+        form.OnMenuCommand(Command::ChooseGameFolder);
     }
 
     std::string Exported(const fs::path& gameFolder = "game") {
-        form.OnMenuCommand(layout::Command::ExportScript);
+        form.OnMenuCommand(Command::ExportScript);
         return ReadFile(folder / gameFolder / "qmvc.cfg");
     }
 
@@ -122,60 +136,40 @@ TEST_F(FormTest, TheClassIsTheAnswersFirstLetterAndTicksWaitForTheBox) {
 // The texts players know, word for word: a first start whose drive prompt is answered with
 // nothing, then a start with the settings, Num Lock, the class prompt and an export. Quillon's
 // own words come after them, on lines of their own.
-TEST(WordForWord, TheBoxesAndThePromptPlayersKnow) {
-    TempFolder folder;
-    WriteFile(folder / "qmscript.txt", kTemplate);
-    FakeView view;
-    EXPECT_FALSE(Form(view, RealFileSystem(), folder.environment, folder.Text()).OnStart());
-    WriteFile(folder / "game/sp_pak2.pk3", "");
+TEST_F(FormTest, TheBoxesAndThePromptPlayersKnowWordForWord) {
+    fs::remove(folder / "qm.cfg");
+    FakeView shown;
+    EXPECT_FALSE(Form(shown, files, folder.environment, folder.Text()).OnStart());
     WriteFile(folder / "qm.cfg", folder.Text("game/") + "\r\n");
-    Form form(view, RealFileSystem(), folder.environment, folder.Text());
-    ASSERT_TRUE(form.OnStart());
-    form.OnKeypadClicked(kNumLockKey);
-    form.OnAssignClicked();
-    const std::string selecting = view.prompt;
-    view.answers = {"s"};
-    form.OnMenuLineClicked(6);
-    form.OnMenuTick();
-    form.OnMenuCommand(layout::Command::ExportScript);
-    ASSERT_EQ(view.titles.size(), 5U);
+    const std::unique_ptr<Form> window = Window(shown);
+    window->OnKeypadClicked(kNumLockKey);
+    window->OnAssignClicked();
+    const std::string selecting = shown.prompt;
+    shown.answers = {"s"};
+    Pick(*window, {6});
+    window->OnMenuCommand(Command::ExportScript);
+    EXPECT_EQ(shown.titles, (Lines{"RTCW Install drive", "Quillon", "Quillon", "Select a class",
+                                   "Script compilation sucessful"}));
+    EXPECT_EQ(shown.textsOffered, (Lines{"C", "S"}));
     const auto firstLine = [](const std::string& text) { return text.substr(0, text.find('\n')); };
     const std::vector<std::pair<std::string, std::string>> shownAndKnown = {
-        {firstLine(view.prompts.at(0)),
+        {firstLine(shown.prompts.at(0)),
          "This may take a few seconds while Quillon searches for Wolfenstein. Please enter the "
          "drive letter where you installed RTCW (eg C)"},
-        {view.titles[0], "RTCW Install drive"},
-        {view.textsOffered.at(0), "C"},
-        {view.said.at(0),
+        {shown.said.at(0),
          "Quillon will now exit as no Return to Castle Wolfenstein installation was found..."},
-        {view.titles[1], "Quillon"},
-        {view.said.at(1), "Num Lock cannot be scripted with Quillon..."},
-        {view.titles[2], "Quillon"},
+        {shown.said.at(1), "Num Lock cannot be scripted with Quillon..."},
         {selecting, "Please select a command"},
-        {view.prompts.at(1),
+        {shown.prompts.at(1),
          "Please select the class you would like to bind to this key (S)-Soldier  (E)-Engineer  "
          "(M)-Medic   (L)-Lieutenant... "},
-        {view.titles[3], "Select a class"},
-        {view.textsOffered.at(1), "S"},
-        {firstLine(view.said.at(2)),
+        {firstLine(shown.said.at(2)),
          "The script has been created and can be activated by typing the following in the "
          "console : /exec qmvc"},
-        {view.titles[4], "Script compilation sucessful"},
     };
-    for (const auto& [shown, known] : shownAndKnown) {
-        EXPECT_EQ(shown, known);
+    for (const auto& [shownText, known] : shownAndKnown) {
+        EXPECT_EQ(shownText, known);
     }
-}
-
-// A box that opens while the blinking key is unlit lights it until the box is closed.
-TEST_F(FormTest, ABoxLightsTheBlinkingKeyWhileItIsOpen) {
-    form.OnBlinkTick();
-    form.OnBlinkTick();
-    ASSERT_FALSE(view.lit[1]);
-    form.OnKeypadClicked(kNumLockKey);  // answered with a box
-    EXPECT_EQ(view.allKeysLitInBox, std::vector<bool>(view.allKeysLitInBox.size(), true));
-    EXPECT_EQ(view.said.size(), 1U);
-    EXPECT_EQ(view.currentKey, "/");
 }
 
 TEST_F(FormTest, AKeyTakesThreeAndDeletingMovesTheRestUp) {
@@ -234,8 +228,10 @@ TEST_F(FormTest, AbandonedPicksLeaveNothingBehind) {
     EXPECT_FALSE(form.Keys().At(1, 2));
 }
 
-TEST_F(FormTest, TheKeypadDuringAnAssignmentAndTheBlinkAfterIt) {
-    // During an assignment the keypad is dead, and of two clicks within one tick the first counts.
+// During an assignment the keypad is dead, and of two clicks within one tick the first counts.
+// A box that opens while the blinking key is unlit lights it until the box is closed; a key
+// unlit by the blink is lit again once another key is current.
+TEST_F(FormTest, TheKeypadDuringAnAssignmentAndTheBlinkAroundBoxesAndKeys) {
     form.OnAssignClicked();
     form.OnKeypadClicked(3);
     EXPECT_EQ(form.CurrentKey(), 1);
@@ -243,13 +239,15 @@ TEST_F(FormTest, TheKeypadDuringAnAssignmentAndTheBlinkAfterIt) {
     form.OnMenuLineClicked(1);
     form.OnMenuTick();
     EXPECT_EQ(view.pageShown, 3);
-
-    // A key unlit by the blink is lit again once another key is current.
     form.OnCancelClicked();
-    form.OnBlinkTick();
-    form.OnBlinkTick();
-    ASSERT_FALSE(view.lit[1]);
-    form.OnKeypadClicked(20);
+    for (const int16_t key : {kNumLockKey, int16_t{20}}) {  // Num Lock is answered with a box
+        form.OnBlinkTick();
+        form.OnBlinkTick();
+        ASSERT_FALSE(view.lit[1]);
+        form.OnKeypadClicked(key);
+    }
+    EXPECT_EQ(view.allKeysLitInBox, std::vector<bool>(view.allKeysLitInBox.size(), true));
+    EXPECT_EQ(view.said.size(), 1U);
     form.OnBlinkTick();
     EXPECT_TRUE(view.lit[1]);
     EXPECT_EQ(view.currentKey, "Del");
@@ -281,7 +279,7 @@ TEST_F(FormTest, AUtf16TemplateIsTheTemplateStill) {
     FakeView later;
     const std::unique_ptr<Form> started = Window(later);
     Assign(*started, {2, 2});
-    started->OnMenuCommand(layout::Command::ExportScript);
+    started->OnMenuCommand(Command::ExportScript);
     EXPECT_THAT(ReadFile(folder / "game/qmvc.cfg"), StartsWith(text));
     EXPECT_THAT(later.said, ElementsAre(HasSubstr("has been created")));
     EXPECT_TRUE(later.questions.empty());
@@ -311,58 +309,50 @@ TEST_F(FormTest, AScriptTheGameWouldNotRunIsSaidToBeSo) {
     WriteFile(folder / "qmscript.txt", kTemplate);
     fs::remove(folder / "game/qmvc.cfg");
     fs::create_directory(folder / "game/qmvc.cfg");
-    form.OnMenuCommand(layout::Command::ExportScript);
+    form.OnMenuCommand(Command::ExportScript);
     EXPECT_THAT(view.said, ElementsAre(_, HasSubstr("qmvc.cfg\" is a folder")));
     EXPECT_TRUE(view.questions.empty());
 }
 
-TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLose) {
-    form.OnMenuCommand(layout::Command::Exit);
+// Closing asks only when there is something to lose. Changes not exported are kept in a
+// recovery file of the window's own until they are exported, dropped at closing, or undone by
+// hand.
+TEST_F(FormTest, ClosingAsksOnlyWhenThereIsSomethingToLoseWhichIsKeptMeanwhile) {
+    form.OnMenuCommand(Command::Exit);
     EXPECT_TRUE(view.closeRequested) << "Exit closes the window as its close box does";
     EXPECT_TRUE(form.OnCloseRequested());
     EXPECT_TRUE(view.questions.empty()) << "nothing changed: no question";
 
     Assign({2, 1});
+    ASSERT_TRUE(fs::exists(folder / "qmrecovery.cfg"));
     view.replies = {View::Answer::Cancel, View::Answer::No};
     EXPECT_FALSE(form.OnCloseRequested());
     EXPECT_TRUE(form.OnCloseRequested());
+    EXPECT_TRUE(form.OnCloseRequested());
     EXPECT_FALSE(fs::exists(folder / "game/qmvc.cfg")) << "No closes without exporting";
-    EXPECT_EQ(view.questions, (Lines(2, "Export the script before closing?")));
+    EXPECT_FALSE(fs::exists(folder / "qmrecovery.cfg")) << "and drops the changes";
+    EXPECT_EQ(view.questions, (Lines(2, "Export the script before closing?")))
+        << "asked once on the way out";
     Assign({2, 2});
 
     // Yes with an export that fails: the failure is shown and the window stays.
-    files.Plant(FaultyFileSystem::Step::Replace, Denied(), "qmvc.cfg", 1);
+    files.Plant(Step::Replace, Denied(), "qmvc.cfg", 1);
     view.replies = {View::Answer::Yes, View::Answer::Yes};
     EXPECT_FALSE(form.OnCloseRequested());
     EXPECT_THAT(view.said, ElementsAre(HasSubstr("Permission denied")));
     EXPECT_TRUE(form.OnCloseRequested());
     EXPECT_THAT(ReadFile(folder / "game/qmvc.cfg"), HasSubstr("vsay_team Medic;"));
 
-    // Exported, deleted, assigned again as it was: nothing to lose.
+    // Exported, deleted, assigned again as it was: nothing to lose, nor kept.
     form.OnDeleteClicked(1);
     EXPECT_TRUE(form.HasUnexportedChanges());
+    ASSERT_TRUE(fs::exists(folder / "qmrecovery.cfg"));
     Assign({2, 2});
     EXPECT_FALSE(form.HasUnexportedChanges());
-}
-
-// Changes not exported are kept in a recovery file of the window's own until they are exported,
-// dropped at closing, or undone by hand.
-TEST_F(FormTest, UnexportedChangesAreKeptWhileThereAreAny) {
-    Assign({2, 1});
-    ASSERT_TRUE(fs::exists(folder / "qmrecovery.cfg"));
+    EXPECT_FALSE(fs::exists(folder / "qmrecovery.cfg"));
+    Assign({2, 3});
     Exported();
     EXPECT_FALSE(form.HasUnexportedChanges());
-    EXPECT_FALSE(fs::exists(folder / "qmrecovery.cfg"));
-    form.OnKeypadClicked(2);
-    Assign({2, 3});
-    view.replies = {View::Answer::No};
-    EXPECT_TRUE(form.OnCloseRequested());
-    EXPECT_FALSE(fs::exists(folder / "qmrecovery.cfg"));
-    EXPECT_TRUE(form.OnCloseRequested());
-    EXPECT_EQ(view.questions.size(), 1U) << "asked once on the way out";
-    Assign({2, 2});
-    ASSERT_TRUE(fs::exists(folder / "qmrecovery.cfg"));
-    form.OnDeleteClicked(1);
     EXPECT_FALSE(fs::exists(folder / "qmrecovery.cfg"));
 }
 
@@ -384,12 +374,11 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     EXPECT_EQ(second->OtherWindowsAtStart(), 2U);
     second->OnKeypadClicked(2);
     Assign(*second, {2, 2});
-    second->OnMenuCommand(layout::Command::ExportScript);
+    second->OnMenuCommand(Command::ExportScript);
     first.reset();  // ended as a crash ends it, after the other's export
     first = Window(firstView);
     first.reset();
-    firstView.choices = {kNo};
-    first = Window(firstView);
+    first = Window(firstView, {kNo});
     ASSERT_THAT(firstView.questions, ElementsAre(HasSubstr(question), HasSubstr(question)));
     EXPECT_EQ(firstView.buttons, (std::vector<Lines>(2, {"Yes", "No"})));
     EXPECT_FALSE(first->Keys().IsUsed(4, 0)) << "closed, then No: dropped";
@@ -401,13 +390,11 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     Assign(*second, {2, 3});
     first.reset();
     second.reset();
-    thirdView.choices = {kYes};
-    std::unique_ptr<Form> third = Window(thirdView);
+    std::unique_ptr<Form> third = Window(thirdView, {kYes});
     ASSERT_EQ(thirdView.questions.size(), 1U) << "the others wait for the next start";
     EXPECT_TRUE(third->Keys().IsUsed(3, 0));
     third.reset();
-    thirdView.choices = {kNo, kYes};
-    third = Window(thirdView);
+    third = Window(thirdView, {kNo, kYes});
     EXPECT_THAT(thirdView.questions, ElementsAre(_, _, HasSubstr("\n(Changes 2 of 2")));
     EXPECT_TRUE(third->Keys().IsUsed(4, 0));
     EXPECT_FALSE(third->Keys().IsUsed(3, 0));
@@ -415,13 +402,12 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     EXPECT_FALSE(fs::exists(folder / "qmrecovery-4.cfg"))
         << "the other window's file is taken over";
     third.reset();
-    thirdView.choices = {kYes};
-    third = Window(thirdView);
+    third = Window(thirdView, {kYes});
     EXPECT_TRUE(third->Keys().IsUsed(4, 0)) << "kept by the window that restored them";
     EXPECT_TRUE(fs::exists(folder / "qmrecovery-2.cfg")) << "and kept again";
 
     SCOPED_TRACE("changes the script holds already are nothing to offer, now or later");
-    third->OnMenuCommand(layout::Command::ExportScript);
+    third->OnMenuCommand(Command::ExportScript);
     EXPECT_FALSE(third->HasUnexportedChanges());
     WriteFile(folder / "qmrecovery-16.cfg", GenerateScriptBody(third->Keys()));
     third.reset();
@@ -451,16 +437,13 @@ TEST_F(FormTest, ChangesKeptForOneFolderWaitForIt) {
         otherGame->OnDeleteClicked(0);
     }
     WriteFile(folder / "qmrecovery-2.cfg", kept);
-    fs::create_directories(folder / "other");
     WriteFile(folder / "other/mp_pak0.pk3", "");
     WriteFile(folder / "qm.cfg", folder.Text("other/") + "\r\n");
-    FakeView otherFolder;
+    FakeView otherFolder, back;
     Window(otherFolder);
     EXPECT_TRUE(otherFolder.questions.empty()) << "nor offered in another folder of the game";
     WriteFile(folder / "qm.cfg", folder.Text("game/") + "\r\n");
-    FakeView back;
-    back.choices = {kYes};
-    EXPECT_EQ(Window(back)->Keys(), form.Keys());
+    EXPECT_EQ(Window(back, {kYes})->Keys(), form.Keys());
     EXPECT_THAT(back.questions, ElementsAre(HasSubstr(folder.Text("game/"))));
 }
 
@@ -470,8 +453,7 @@ TEST_F(FormTest, ChangesKeptForOneFolderWaitForIt) {
 TEST_F(FormTest, ExportsIntoOneFolderTakeTurns) {
     Assign({2, 1});
     {
-        const Result<std::unique_ptr<HeldLock>> held =
-            RealFileSystem().TryLockFolder(folder.Text("game/"));
+        const auto held = RealFileSystem().TryLockFolder(folder.Text("game/"));
         ASSERT_TRUE(held.Ok());
         EXPECT_EQ(Exported(), "");
         EXPECT_THAT(view.said, ElementsAre(HasSubstr("has not finished")));
@@ -502,7 +484,7 @@ TEST_F(FormTest, ExportsIntoOneFolderTakeTurns) {
     otherView.yesNoReplies = {true};
     view.whileBoxOpen = [&] {
         view.whileBoxOpen = nullptr;
-        other->OnMenuCommand(layout::Command::ExportScript);
+        other->OnMenuCommand(Command::ExportScript);
     };
     view.yesNoReplies = {true, false};
     form.OnKeypadClicked(3);
@@ -525,18 +507,16 @@ TEST_F(FormTest, AnExportAfterARestoreAsksBeforeDroppingWhatItReplaced) {
     WriteFile(folder / "qmrecovery-9.cfg", ReadFile(folder / "qmrecovery.cfg"));
     view.replies = {View::Answer::No};
     EXPECT_TRUE(form.OnCloseRequested());
-    FakeView otherView;  // another window's export meanwhile, the changes left waiting
+    FakeView otherView, restoredView;  // another window's export meanwhile, the changes waiting
     std::unique_ptr<Form> other = Window(otherView);
     other->OnKeypadClicked(6);
     Assign(*other, {2, 4});
-    other->OnMenuCommand(layout::Command::ExportScript);
+    other->OnMenuCommand(Command::ExportScript);
     const std::string script = ReadFile(folder / "game/qmvc.cfg");
-    FakeView restoredView;
-    restoredView.choices = {kYes};
-    std::unique_ptr<Form> restored = Window(restoredView);
+    std::unique_ptr<Form> restored = Window(restoredView, {kYes});
     restored->OnKeypadClicked(5);
     restored->OnDeleteClicked(0);
-    restored->OnMenuCommand(layout::Command::ExportScript);
+    restored->OnMenuCommand(Command::ExportScript);
     ASSERT_EQ(restoredView.questions.size(), 2U);
     EXPECT_THAT(restoredView.questions.back(),
                 HasSubstr("after the changes Quillon restored were made: messages on Keypad /, "
@@ -547,7 +527,7 @@ TEST_F(FormTest, AnExportAfterARestoreAsksBeforeDroppingWhatItReplaced) {
 // Where the changes cannot be kept, the player is told once, plainly, that only an export keeps
 // them.
 TEST_F(FormTest, ChangesThatCannotBeKeptAreSaidOnce) {
-    files.Plant(FaultyFileSystem::Step::Create, Denied(), "qmrecovery");
+    files.Plant(Step::Create, Denied(), "qmrecovery");
     Assign({2, 1});
     Assign({2, 2});
     EXPECT_THAT(view.said,
@@ -556,13 +536,12 @@ TEST_F(FormTest, ChangesThatCannotBeKeptAreSaidOnce) {
 
     // A working folder where no place of the lock file can be had is no place for them either;
     // changes left there are still offered, and stay where they are when taken up.
-    files.Plant(FaultyFileSystem::Step::Lock, Denied(), "qmrecovery");
+    files.Plant(Step::Lock, Denied(), "qmrecovery");
     WriteFile(folder / "qmrecovery-16.cfg", GenerateScriptBody(form.Keys()));
     std::error_code heldOpen;  // where the system keeps a held lock's file, it stays
     fs::remove(folder / "qmrecovery.lock", heldOpen);
     FakeView lockedView;
-    lockedView.choices = {kYes};
-    std::unique_ptr<Form> locked = Window(lockedView);
+    std::unique_ptr<Form> locked = Window(lockedView, {kYes});
     EXPECT_EQ(lockedView.questions.size(), 1U);
     EXPECT_EQ(locked->Keys(), form.Keys());
     Assign(*locked, {2, 1});
@@ -584,16 +563,16 @@ TEST_F(FormTest, AnExportAsksBeforeReplacingAScriptChangedBehindIt) {
     Assign(*other, {2, 2});  // of the two on this key, the first is lost
     other->OnKeypadClicked(5);
     Assign(*other, {2, 2});
-    other->OnMenuCommand(layout::Command::ExportScript);
+    other->OnMenuCommand(Command::ExportScript);
     EXPECT_THAT(otherView.questions,
                 ElementsAre(HasSubstr("changed since Quillon last read or wrote it: "
                                       "messages on Keypad /, Page Down would be lost")));
     EXPECT_EQ(ReadFile(folder / "game/qmvc.cfg"), ours);
     EXPECT_TRUE(other->HasUnexportedChanges());
     otherView.yesNoReplies = {true};
-    other->OnMenuCommand(layout::Command::ExportScript);
+    other->OnMenuCommand(Command::ExportScript);
     EXPECT_THAT(ReadFile(folder / "game/qmvc.cfg"), HasSubstr("set try5b1  \"vsay_team NeedAmmo;"));
-    other->OnMenuCommand(layout::Command::ExportScript);
+    other->OnMenuCommand(Command::ExportScript);
     EXPECT_EQ(otherView.questions.size(), 2U) << "its own export is no change";
 
     // A hand edit of a script this window wrote; messages moved between slots of a key are no loss.
@@ -613,37 +592,30 @@ TEST_F(FormTest, AnExportAsksBeforeReplacingAScriptChangedBehindIt) {
     EXPECT_TRUE(files.IsReadOnly(folder.Text("game/qmvc.cfg")));
 }
 
-// A cancelled chooser, and a folder without the game's data file, change nothing.
-TEST_F(FormTest, AChooserCancelledOrAFolderOfNoGameChangesNothing) {
+// A cancelled chooser, and a folder without the game's data file, change nothing. Another
+// installation with a script of its own: its keys come back with it. The folder in use chosen
+// again, by any spelling, asks nothing and loses nothing. ET: Legacy's user folder: the game,
+// its menu and its keys follow the folder, and a class of the other game is no key of this one.
+TEST_F(FormTest, AnotherGameFolderBringsItsOwnGameAndKeys) {
     const std::string firstGame = form.ScriptFolder();
-    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    form.OnMenuCommand(Command::ChooseGameFolder);
     EXPECT_EQ(view.chooserStarts.back(), firstGame);
-    fs::create_directories(folder / "elsewhere");
-    Choose({folder.Text() + "elsewhere"});
+    const std::string other = folder.Text("other/Main");
+    fs::create_directories(folder / "other/Main");
+    Choose({other});
     EXPECT_THAT(view.said, ElementsAre(HasSubstr("is no game folder")));
     EXPECT_EQ(form.ScriptFolder(), firstGame);
-
     // The game's file put there since, the folder is taken: nothing seen before is kept.
-    WriteFile(folder / "elsewhere/mp_pak0.pk3", "");
-    Choose({folder.Text() + "elsewhere"});
-    EXPECT_EQ(form.ScriptFolder(), folder.Text("elsewhere") + kSeparator);
-}
-
-// Another installation with a script of its own: its keys come back with it. The folder in use
-// chosen again, by any spelling, asks nothing and loses nothing.
-TEST_F(FormTest, AnotherGameFolderBringsItsOwnKeys) {
-    const std::string firstGame = form.ScriptFolder();
     WriteFile(folder / "other/Main/SP_PAK2.PK3", "");
     WriteFile(folder / "other/Main/qmvc.cfg",
               std::string(kTemplate) + "\r\nset try1b1  \"vsay Bye;\"\r\n");
     form.OnKeypadClicked(5);
     Assign({2, 2});  // not exported
-    const std::string other = folder.Text("other/Main");
     view.replies = {View::Answer::Cancel, View::Answer::No};
     Choose({other, folder.Text() + "other//Main"});
     EXPECT_EQ(form.ScriptFolder(), firstGame) << "Cancel keeps the folder and the changes";
     EXPECT_TRUE(form.HasUnexportedChanges());
-    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    form.OnMenuCommand(Command::ChooseGameFolder);
     EXPECT_EQ(form.ScriptFolder(), other + kSeparator);
     EXPECT_EQ(ReadFile(folder / "qm.cfg"), other + kSeparator + "\r\n");
     EXPECT_EQ(form.Keys().At(1, 0)->Label(), "Bye");
@@ -665,15 +637,13 @@ TEST_F(FormTest, AnotherGameFolderBringsItsOwnKeys) {
         EXPECT_TRUE(form.HasUnexportedChanges()) << chosen;
     }
     EXPECT_TRUE(form.Keys().IsUsed(5, 0));
-}
 
-// The etmain folder of ET: Legacy's user folder: the game, its menu and its keys follow the
-// folder, and a class of the other game is no key of this one.
-TEST_F(FormTest, TheGameAndItsKeysFollowTheFolder) {
+    SCOPED_TRACE("ET: Legacy's user folder");
     WriteFile(folder / ".etlegacy/etmain/qmvc.cfg",
               std::string(kTemplate) +
                   "\r\nset try1b1  \"vsay_team IamFieldOps;\"\r\n"
                   "set try2b1  \"vsay_team iamlieutenant;\"\r\n");
+    view.replies = {View::Answer::No};
     Choose({folder.Text(".etlegacy/etmain")});
     EXPECT_EQ(view.gameShown, Game::EnemyTerritory);
     EXPECT_EQ(form.Keys().At(1, 0)->Label(), "I'm a Field Ops");
@@ -687,7 +657,7 @@ TEST_F(FormTest, TheGameAndItsKeysFollowTheFolder) {
 TEST_F(FormTest, AnInstallationOfEtLegacyLeadsToItsUserFolder) {
     WriteFile(folder / "Legacy/etmain/pak0.pk3", "");
     WriteFile(folder / "Legacy/legacy/legacy_v2.83.1.pk3", "");
-    files.Plant(FaultyFileSystem::Step::MakeFolder, Failure("Input/output error"), ".etlegacy", 1);
+    files.Plant(Step::MakeFolder, Failure("Input/output error"), ".etlegacy", 1);
     Choose({folder.Text() + "Legacy/etmain"});
     EXPECT_EQ(form.ScriptFolder(), folder.Text() + "Legacy/etmain/");
     EXPECT_THAT(view.said.back(), HasSubstr("which Quillon could not make: Input/output error"));
@@ -717,7 +687,7 @@ TEST_F(FormTest, AnInstallationOfEtLegacyLeadsToItsUserFolder) {
 // Read back where the game shows no text, or a text it would show otherwise: said, and left out.
 TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     Assign({2, 1});
-    form.OnMenuCommand(layout::Command::EditMessageText, 0);
+    form.OnMenuCommand(Command::EditMessageText, 0);
     EXPECT_THAT(LastMessage(), HasSubstr("Only ET: Legacy shows"));
     fs::create_directories(folder / "ETLegacy/etmain");
     // No to exporting first, and the fire team's keypad 8 left to the game at each export.
@@ -726,17 +696,17 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     Choose(
         {folder.Text("ETLegacy/etmain"), folder.Text("ET/etmain"), folder.Text("ETLegacy/etmain")});
     Assign({2, 1});
-    form.OnMenuCommand(layout::Command::EditMessageText, -1);
+    form.OnMenuCommand(Command::EditMessageText, -1);
     EXPECT_THAT(LastMessage(), HasSubstr("Select a message"));
     view.texts = {"say \"hi\"; now", " medic at the gate "};
-    form.OnMenuCommand(layout::Command::EditMessageText, 0);
+    form.OnMenuCommand(Command::EditMessageText, 0);
     EXPECT_EQ(view.textsOffered, (Lines{"", "say \"hi\"; now"}));
     EXPECT_THAT(LastMessage(), HasSubstr("ends the slot's value\n- it holds a semicolon"));
     SCOPED_TRACE("the second message's own text, then a box cancelled: nothing changes");
     Assign({2, 2});
     view.texts = {"ammo"};
-    form.OnMenuCommand(layout::Command::EditMessageText, 1);
-    form.OnMenuCommand(layout::Command::EditMessageText, 1);
+    form.OnMenuCommand(Command::EditMessageText, 1);
+    form.OnMenuCommand(Command::EditMessageText, 1);
     EXPECT_EQ(view.textsOffered, (Lines{"", "say \"hi\"; now", "", "ammo"}));
     EXPECT_EQ(view.list, (Lines{"Need Medic! \"medic at the gate\"    3     1",
                                 "Need Ammo! \"ammo\"    3     2"}));
@@ -749,67 +719,66 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     WriteFile(folder / "qmrecovery-9.cfg", left);
     WriteFile(folder / "qm.cfg", folder.Text("ET/etmain/") + "\r\n");
     FakeView next;
-    next.choices = {kYes};
-    StartedIn(folder, next, files);
+    Window(next, {kYes});
     EXPECT_THAT(next.said.at(0), HasSubstr("not exported, 1 message carries a text"));
     const std::string script = Exported("ETLegacy/etmain");
     EXPECT_THAT(script, HasSubstr("set try1b1  \"vsay_team Medic medic at the gate;\"\r\n"));
     view.texts = {""};
-    form.OnMenuCommand(layout::Command::EditMessageText, 0);
+    form.OnMenuCommand(Command::EditMessageText, 0);
     EXPECT_EQ(view.list, Lines{"Need Medic!    3     1"}) << "an empty text removes it";
     EXPECT_TRUE(form.HasUnexportedChanges()) << "a text is a change of its own";
 
     SCOPED_TRACE("read back where the game shows no text, or shows it otherwise");
     WriteFile(folder / "ET/etmain/qmvc.cfg", script);
-    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    form.OnMenuCommand(Command::ChooseGameFolder);
     EXPECT_THAT(LastMessage(), HasSubstr("1 message carries a text of your own"));
     EXPECT_THAT(Exported("ET/etmain"), HasSubstr("set try1b1  \"vsay_team Medic;\"\r\n"));
     WriteFile(folder / "ETLegacy/etmain/qmvc.cfg",
               "set try22b1 \"vsay_team Medic 100% sure;\"\r\n");
-    form.OnMenuCommand(layout::Command::ChooseGameFolder);
+    form.OnMenuCommand(Command::ChooseGameFolder);
     EXPECT_THAT(LastMessage(), HasSubstr("Need Medic!, \"100% sure\":\n- it holds a percent sign"));
     EXPECT_EQ(form.Keys().At(kLastKey, 0)->Command(), "vsay_team Medic;");
 }
 
 // The menu item shows whether the game runs the script at its start, and changes only that line.
 TEST_F(FormTest, TheScriptRunAtGameStartIsOneLineOfAutoexec) {
-    const auto shown = [&] { return view.checked.at(layout::Command::LoadScriptAtGameStart); };
+    const auto shown = [&] { return view.checked.at(Command::LoadScriptAtGameStart); };
     EXPECT_FALSE(shown());
-    form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+    form.OnMenuCommand(Command::LoadScriptAtGameStart);
     EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "exec qmvc\r\n");
     EXPECT_TRUE(shown());
     WriteFile(folder / "game/autoexec.cfg", "seta name \"me\"\nEXEC qmvc.cfg\nbind x y");
-    form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+    form.OnMenuCommand(Command::LoadScriptAtGameStart);
     EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "seta name \"me\"\nbind x y");
     EXPECT_FALSE(shown());
 
     // A write that fails says so and leaves the file and the mark as they were.
-    files.Plant(FaultyFileSystem::Step::Create, Failure("Input/output error"), "autoexec", 1);
-    form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+    files.Plant(Step::Create, Failure("Input/output error"), "autoexec", 1);
+    form.OnMenuCommand(Command::LoadScriptAtGameStart);
     EXPECT_THAT(view.said, ElementsAre(HasSubstr("beside it (Input/output error)")));
     EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "seta name \"me\"\nbind x y");
     EXPECT_FALSE(shown());
 
     // A file that cannot be read is never replaced.
-    files.Plant(FaultyFileSystem::Step::Read, FoundFolder(), "autoexec", 1);
-    const int created = files.Taken(FaultyFileSystem::Step::Create);
-    form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+    files.Plant(Step::Read, FoundFolder(), "autoexec", 1);
+    const int created = files.Taken(Step::Create);
+    form.OnMenuCommand(Command::LoadScriptAtGameStart);
     EXPECT_THAT(view.said, ElementsAre(_, AllOf(HasSubstr("could not read"), HasSubstr("folder"))));
-    EXPECT_EQ(files.Taken(FaultyFileSystem::Step::Create), created);
+    EXPECT_EQ(files.Taken(Step::Create), created);
 
     // A read-only file is changed only when the player says so, as a read-only script is.
     fs::permissions(folder / "game/autoexec.cfg", fs::perms::owner_write, fs::perm_options::remove);
     view.yesNoReplies = {false, true};
-    form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+    form.OnMenuCommand(Command::LoadScriptAtGameStart);
     EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "seta name \"me\"\nbind x y");
-    form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+    form.OnMenuCommand(Command::LoadScriptAtGameStart);
     EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "seta name \"me\"\nbind x y\nexec qmvc");
     EXPECT_THAT(view.questions, ElementsAre(HasSubstr("It is marked read-only"), _));
 
     // A game folder that is gone is not made again, and the player is told so.
     fs::permissions(folder / "game/autoexec.cfg", fs::perms::owner_write, fs::perm_options::add);
     fs::remove_all(folder / "game");
-    form.OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+    form.OnMenuCommand(Command::LoadScriptAtGameStart);
     EXPECT_FALSE(fs::exists(folder / "game"));
     EXPECT_THAT(LastMessage(),
                 HasSubstr("game" + std::string(1, kSeparator) + "\" does not exist"));
@@ -874,22 +843,21 @@ TEST_F(FormTest, ThePlayersOwnVoiceBindsAreOfferedForTheKeypad) {
     for (const Answer answer : {Answer::Cancel, Answer::No, Answer::Yes}) {
         FakeView shown;
         shown.replies = {answer};
-        shown.choices = {kTake};
-        const auto window = Window(shown);
+        const auto window = Window(shown, {kTake});
         EXPECT_THAT(shown.questions,
                     ElementsAre(HasSubstr("Your game says voice messages on 2 keys (Keypad 8: "
                                           "Medic / Hi, Keypad 5: Ammo). Put them on the keypad?")));
         EXPECT_EQ(window->HasUnexportedChanges(), answer == Answer::Yes);
         if (answer != Answer::Yes) {
             shown.chosenFolders = {folder.Text("other/Main"), folder.Text("game")};
-            window->OnMenuCommand(layout::Command::ChooseGameFolder);
-            window->OnMenuCommand(layout::Command::ChooseGameFolder);
+            window->OnMenuCommand(Command::ChooseGameFolder);
+            window->OnMenuCommand(Command::ChooseGameFolder);
             EXPECT_EQ(shown.questions.size(), answer == Answer::Cancel ? 2U : 1U);
             continue;
         }
         EXPECT_EQ(window->Keys().At(5, 1)->Label(), "Hi");
         EXPECT_TRUE(fs::exists(folder / "qmrecovery-2.cfg")) << "kept as any change is";
-        window->OnMenuCommand(layout::Command::ExportScript);
+        window->OnMenuCommand(Command::ExportScript);
         EXPECT_THAT(shown.questions.back(),
                     AllOf(HasSubstr(":\nKeypad 8: +zoom (it has messages"),
                           HasSubstr("\nInsert: vsay_team Moonwalk\n"), Not(HasSubstr("Keypad 5"))));
@@ -924,14 +892,14 @@ TEST_F(FormTest, TheGamesBindsOfTheKeysTakenAreKeptToGiveBack) {
         const std::string text = kept[0] == 'n' ? "// mine\nbind KP_5 \"+mine\"\n" : undo;
         WriteFile(folder / "game/qmvcundo.cfg", text);
         fs::permissions(folder / "game/qmvcundo.cfg", fs::perms(kept[0] == 'r' ? 0444 : 0644));
-        files.Plant(FaultyFileSystem::Step::Read, Denied(), "qmvcundo.cfg", kept[0] == 'c');
+        files.Plant(Step::Read, Denied(), "qmvcundo.cfg", kept[0] == 'c');
         Exported();
         EXPECT_EQ(ReadFile(folder / "game/qmvcundo.cfg"), text);
         EXPECT_THAT(LastMessage(), AllOf(HasSubstr(kept), HasSubstr("note them before")));
     }
     // Binds the game's configuration does not tell are not written as none.
     fs::remove(folder / "game/qmvcundo.cfg");
-    files.Plant(FaultyFileSystem::Step::Read, Denied(), "wolfconfig_mp.cfg");
+    files.Plant(Step::Read, Denied(), "wolfconfig_mp.cfg");
     Exported();
     EXPECT_FALSE(fs::exists(folder / "game/qmvcundo.cfg"));
     EXPECT_THAT(LastMessage(), HasSubstr("could not read what the game binds"));
@@ -943,18 +911,18 @@ TEST_F(FormTest, GivingTheKeysBackStopsTheScriptAtGameStart) {
     Assign({2, 1});
     WriteFile(folder / "game/autoexec.cfg", "exec qmvc\r\nseta x 1\r\n");
     view.yesNoReplies = {false, true, true};
-    form.OnMenuCommand(layout::Command::GiveKeysBack);
+    form.OnMenuCommand(Command::GiveKeysBack);
     EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "exec qmvc\r\nseta x 1\r\n");
     WriteFile(folder / "game/qmvcundo.cfg", "// mine\n");
-    form.OnMenuCommand(layout::Command::GiveKeysBack);
+    form.OnMenuCommand(Command::GiveKeysBack);
     EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "seta x 1\r\n");
-    EXPECT_FALSE(view.checked.at(layout::Command::LoadScriptAtGameStart));
+    EXPECT_FALSE(view.checked.at(Command::LoadScriptAtGameStart));
     EXPECT_THAT(view.questions, ElementsAre(HasSubstr("qmvcundo.cfg\" is missing"),
                                             HasSubstr("\" was not written by Quillon")));
     EXPECT_THAT(view.status, Not(HasSubstr("qmvcundo"))) << "none to run";
     fs::remove(folder / "game/qmvcundo.cfg");
     Exported();
-    form.OnMenuCommand(layout::Command::GiveKeysBack);
+    form.OnMenuCommand(Command::GiveKeysBack);
     EXPECT_THAT(view.questions.back(), HasSubstr("Then type /exec qmvcundo in the game console"));
     EXPECT_EQ(view.status, "To give the game its keys back, type /exec qmvcundo in its console.");
     EXPECT_EQ(ReadFile(folder / "game/autoexec.cfg"), "seta x 1\r\n");
@@ -962,44 +930,60 @@ TEST_F(FormTest, GivingTheKeysBackStopsTheScriptAtGameStart) {
 }
 
 // Where Windows lets only administrators write, the game's files go to the folder's VirtualStore
-// copy, where the game run without those rights looks first, and the player is told.
-TEST(FormVirtualStore, WhatWindowsRefusesInProgramFilesGoesToTheVirtualStore) {
-    TempFolder folder;
+// copy, where the game run without those rights looks first, and the player is told. Only a
+// refusal below Program Files goes there: another failure, a folder elsewhere, or a copy that
+// cannot be made leave the failure as it is.
+TEST_F(FormTest, WhatWindowsRefusesInProgramFilesGoesToTheVirtualStore) {
     const std::string game = folder.Text("Program Files/RTCW/");
     folder.environment.knownFolders = {{KnownFolder::ProgramFiles, folder.Text() + "Program Files"},
                                        {KnownFolder::LocalAppData, folder.Text() + "Local"}};
-    const std::string copy = VirtualStoreCopy(game, ProtectedFoldersOf(folder.environment));
+    const ProtectedFolders protectedFolders = ProtectedFoldersOf(folder.environment);
+    const std::string copy = VirtualStoreCopy(game, protectedFolders);
     WriteFile(PathFromText(game + "sp_pak2.pk3"), "");
     WriteFile(PathFromText(game + "qmvc.cfg"), "set try1b1 \"vsay Hi;\"\r\n");
-    WriteFile(folder / "qmscript.txt", "// t\r\n");
     WriteFile(folder / "qm.cfg", game + "\r\n");
-    FaultyFileSystem files;
-    files.Plant(FaultyFileSystem::Step::Create, Denied(), game);  // the folder itself, not the copy
-    FakeView view;
-    const auto form = StartedIn(folder, view, files);
-    EXPECT_TRUE(form->Keys().IsUsed(1, 0)) << "read from the folder while it has no copy";
-
-    form->OnMenuCommand(layout::Command::ExportScript);
-    EXPECT_THAT(view.said, ElementsAre(HasSubstr("has been created"),
-                                       HasSubstr("Quillon put \"qmvc.cfg\" in \"" + copy)));
-    EXPECT_THAT(ReadFile(PathFromText(copy + "qmvc.cfg")), HasSubstr("// t\r\n"));
-    form->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+    files.Plant(Step::Create, Denied(), game);  // the folder itself, not the copy
+    FakeView shown, again;
+    const auto window = Window(shown);
+    EXPECT_TRUE(window->Keys().IsUsed(1, 0)) << "read from the folder while it has no copy";
+    window->OnMenuCommand(Command::ExportScript);
+    EXPECT_THAT(shown.said, ElementsAre(HasSubstr("has been created"),
+                                        HasSubstr("Quillon put \"qmvc.cfg\" in \"" + copy)));
+    EXPECT_THAT(ReadFile(PathFromText(copy + "qmvc.cfg")), HasSubstr(kTemplate));
+    window->OnMenuCommand(Command::LoadScriptAtGameStart);
     EXPECT_EQ(ReadFile(PathFromText(copy + "autoexec.cfg")), "exec qmvc\r\n");
-
     // The copy now comes first, for reading and for writing.
     WriteFile(PathFromText(copy + "qmvc.cfg"), "set try2b1 \"vsay Bye;\"\r\n");
-    FakeView again;
-    const auto restarted = StartedIn(folder, again, files);
-    EXPECT_TRUE(restarted->Keys().IsUsed(2, 0));
-    EXPECT_TRUE(again.checked.at(layout::Command::LoadScriptAtGameStart));
+    EXPECT_TRUE(Window(again)->Keys().IsUsed(2, 0));
+    EXPECT_TRUE(again.checked.at(Command::LoadScriptAtGameStart));
+
+    SCOPED_TRACE("only a refusal below Program Files");
+    const Status refused = Status::Failure(ErrorKind::Denied, "refused");
+    for (const auto& [gameFolder, failure, madeCopy, toCopy] :
+         {std::tuple{game, refused, true, true},
+          {game, Status::Failure(ErrorKind::Other, "full"), true, false},
+          {folder.Text("Games/RTCW/"), refused, true, false},
+          {game, refused, false, false}}) {
+        if (!madeCopy) {
+            files.Plant(Step::MakeFolder, Denied(), folder.Text("Local"));
+        }
+        std::vector<std::string> tried;
+        std::string storedIn;
+        const auto write = [&](const std::string& where) {
+            tried.push_back(where);
+            return tried.size() == 1 ? failure : Status::Success();
+        };
+        const Status written =
+            GameFiles(files, gameFolder, protectedFolders).Write("x", write, storedIn);
+        EXPECT_EQ(tried.size(), toCopy ? 2U : 1U) << gameFolder << failure.Message();
+        EXPECT_EQ(written.Message(), toCopy ? "" : failure.Message());
+        EXPECT_EQ(storedIn, toCopy ? copy : "");
+    }
 }
 
 // A start in a game folder that holds a script: its keys are back, and what could not be read
 // is said once. A script that cannot be read starts empty, says why and is left alone.
-TEST(FormStartUp, TheExportedScriptIsRestored) {
-    TempFolder folder;
-    WriteFile(folder / "qm.cfg", folder.Text() + "\r\n");
-    WriteFile(folder / "mp_pak0.pk3", "");  // the working folder is a folder of the first game
+TEST_F(FormTest, AStartRestoresTheExportedScript) {
     // A template that sets a key's variable itself is no key that could not be read.
     const std::string templateText = std::string(kTemplate) + "set try2b1 \"echo hello\"\r\n";
     WriteFile(folder / "qmscript.txt", templateText);
@@ -1008,51 +992,45 @@ TEST(FormStartUp, TheExportedScriptIsRestored) {
                                "set try1b2  \"vsay_team iamengineer;set try1bb vstr try1b1\"\r\n"
                                "set try9b1  \"vsay_team Moonwalk;\"\r\n"
                                "set\vtry3b1\f\"vsay Hi;\"\r\n";
-    WriteFile(folder / "qmvc.cfg", script);
-    FakeView view;
-    const auto form = StartedIn(folder, view, RealFileSystem());
-    EXPECT_EQ(view.list, (Lines{"Medic    3     1", "I'm a Engineer    1     101"}));
-    EXPECT_THAT(view.said, ElementsAre(AllOf(HasSubstr("restored the messages of 2 keys"),
-                                             HasSubstr("1 line of it was not understood"))));
-    EXPECT_FALSE(form->HasUnexportedChanges());
+    WriteFile(folder / "game/qmvc.cfg", script);
+    FakeView shown, again;
+    const auto window = Window(shown);
+    EXPECT_EQ(shown.list, (Lines{"Medic    3     1", "I'm a Engineer    1     101"}));
+    EXPECT_THAT(shown.said, ElementsAre(AllOf(HasSubstr("restored the messages of 2 keys"),
+                                              HasSubstr("1 line of it was not understood"))));
+    EXPECT_FALSE(window->HasUnexportedChanges());
 
     // What could not be read is not dropped unasked: No writes nothing, Yes replaces it.
-    view.yesNoReplies = {false, true};
-    form->OnMenuCommand(layout::Command::ExportScript);
-    EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), script);
-    form->OnMenuCommand(layout::Command::ExportScript);
-    EXPECT_THAT(view.questions, ElementsAre(HasSubstr("1 line of it that Quillon could not read "
-                                                      "would be lost, such as:\n  set try9b1  "
-                                                      "\"vsay_team Moonwalk;\""),
-                                            _));
-    EXPECT_THAT(ReadFile(folder / "qmvc.cfg"), HasSubstr("set try3b1  \"vsay Hi;\""));
-    WriteFile(folder / "qmvc.cfg", script);
-    WriteFile(folder / "wolfconfig_mp.cfg", "bind KP_END \"vsay Hi\"\n");  // offered without script
+    shown.yesNoReplies = {false, true};
+    window->OnMenuCommand(Command::ExportScript);
+    EXPECT_EQ(ReadFile(folder / "game/qmvc.cfg"), script);
+    window->OnMenuCommand(Command::ExportScript);
+    EXPECT_THAT(shown.questions, ElementsAre(HasSubstr("1 line of it that Quillon could not read "
+                                                       "would be lost, such as:\n  set try9b1  "
+                                                       "\"vsay_team Moonwalk;\""),
+                                             _));
+    EXPECT_THAT(ReadFile(folder / "game/qmvc.cfg"), HasSubstr("set try3b1  \"vsay Hi;\""));
+    WriteFile(folder / "game/qmvc.cfg", script);
+    WriteFile(folder / "game/wolfconfig_mp.cfg", "bind KP_END \"vsay Hi\"\n");  // offered if none
 
-    FaultyFileSystem files;
-    files.Plant(FaultyFileSystem::Step::Read, FoundFolder(), "qmvc.cfg");
-    FakeView again;
-    const auto restarted = StartedIn(folder, again, files);
+    files.Plant(Step::Read, FoundFolder(), "qmvc.cfg");
+    const auto restarted = Window(again);
     EXPECT_EQ(restarted->Keys(), KeyTable());
     EXPECT_THAT(again.said, ElementsAre(AllOf(HasSubstr("could not read your keys"),
                                               HasSubstr("it is a folder"))));
-    restarted->OnMenuCommand(layout::Command::ExportScript);
+    restarted->OnMenuCommand(Command::ExportScript);
     EXPECT_THAT(again.questions, ElementsAre(HasSubstr("could not read it (it is a folder)")));
-    EXPECT_EQ(ReadFile(folder / "qmvc.cfg"), script);
+    EXPECT_EQ(ReadFile(folder / "game/qmvc.cfg"), script);
 }
 
 // The known places (Steam's, the installers', Wine's) are looked at only when the settings name
 // no game folder to take: on Windows that lists every installer's registry entry.
-TEST(FormStartUp, WithItsGameFolderItLooksNowhereElse) {
-    TempFolder folder;
-    WriteFile(folder / "qmscript.txt", kTemplate);
-    WriteFile(folder / "mp_pak0.pk3", "");
+TEST_F(FormTest, WithItsGameFolderAStartLooksNowhereElse) {
     for (const bool remembered : {true, false}) {
-        WriteFile(folder / "qm.cfg", remembered ? folder.Text() + "\r\n" : "");
+        WriteFile(folder / "qm.cfg", remembered ? folder.Text("game/") + "\r\n" : "");
         folder.environment.looks.clear();
-        FakeView view;  // the drive prompt is cancelled
-        EXPECT_EQ(Form(view, RealFileSystem(), folder.environment, folder.Text()).OnStart(),
-                  remembered);
+        FakeView shown;  // the drive prompt is cancelled
+        EXPECT_EQ(Form(shown, files, folder.environment, folder.Text()).OnStart(), remembered);
         // Wine's prefix on Linux, the installers' entries on Windows.
         EXPECT_EQ(::testing::Value(folder.environment.looks,
                                    ::testing::Contains(::testing::AnyOf(std::string("WINEPREFIX"),
@@ -1063,95 +1041,53 @@ TEST(FormStartUp, WithItsGameFolderItLooksNowhereElse) {
 
 // The keys and the script run at start are read as the engine of the folder reads them: ET 2.60b
 // runs what follows a ";" in a comment, ET: Legacy does not.
-TEST(FormStartUp, TheFolderIsReadAsItsEngineReadsIt) {
-    TempFolder folder;
-    WriteFile(folder / "qmscript.txt", kTemplate);
+TEST_F(FormTest, TheFolderIsReadAsItsEngineReadsIt) {
     for (const auto& [user, runs] : {std::pair(".etwolf", true), std::pair(".etlegacy", false)}) {
         const std::string game = folder.Text(std::string(user) + "/etmain/");
         WriteFile(game + "qmvc.cfg", "// mine; set try9b1 \"vsay Hi\"\r\n");
         WriteFile(game + "autoexec.cfg", "// off; exec qmvc\r\n");
         WriteFile(folder / "qm.cfg", game + "\r\n");
-        FakeView view;
-        const auto form = StartedIn(folder, view, RealFileSystem());
-        EXPECT_EQ(form->Keys().UsedCount(9), runs ? 1 : 0) << user;
-        EXPECT_EQ(view.checked[layout::Command::LoadScriptAtGameStart], runs) << user;
+        FakeView shown;
+        EXPECT_EQ(Window(shown)->Keys().UsedCount(9), runs ? 1 : 0) << user;
+        EXPECT_EQ(shown.checked[Command::LoadScriptAtGameStart], runs) << user;
     }
 }
 
-// Only a refusal below Program Files goes to the folder's VirtualStore copy: another failure, a
-// folder elsewhere, or a copy that cannot be made leave the failure as it is.
-TEST(FormVirtualStore, OnlyARefusalBelowProgramFilesGoesToTheCopy) {
-    TempFolder folder;
-    const ProtectedFolders protectedFolders{{folder.Text() + "Program Files"},
-                                            folder.Text("Local")};
-    const std::string game = folder.Text("Program Files/RTCW/");
-    FaultyFileSystem files;
-    const Status refused = Status::Failure(ErrorKind::Denied, "refused");
-    for (const auto& [gameFolder, failure, madeCopy, toCopy] :
-         {std::tuple{game, refused, true, true},
-          {game, Status::Failure(ErrorKind::Other, "full"), true, false},
-          {folder.Text("Games/RTCW/"), refused, true, false},
-          {game, refused, false, false}}) {
-        if (!madeCopy) {
-            files.Plant(FaultyFileSystem::Step::MakeFolder, Denied(), folder.Text("Local"));
-        }
-        std::vector<std::string> tried;
-        std::string storedIn;
-        const Status written = GameFiles(files, gameFolder, protectedFolders)
-                                   .Write(
-                                       "x",
-                                       [&](const std::string& where) {
-                                           tried.push_back(where);
-                                           return tried.size() == 1 ? failure : Status::Success();
-                                       },
-                                       storedIn);
-        EXPECT_EQ(tried.size(), toCopy ? 2U : 1U) << gameFolder << failure.Message();
-        EXPECT_EQ(written.Message(), toCopy ? "" : failure.Message());
-        EXPECT_EQ(storedIn, toCopy ? VirtualStoreCopy(game, protectedFolders) : "");
-    }
-}
 #ifndef _WIN32
 // ET: Legacy, chosen by hand, searches its user folder's legacy, its installation's legacy, then
 // the etmain folders in that order: the first autoexec.cfg it finds is the one it runs, the
 // first qmvc.cfg the one "/exec qmvc" runs, and the profile's configuration says what the keys
 // do. Under Wine, each game reads the prefix's folders and never the native game's.
-TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
-    TempFolder folder;
+TEST_F(FormTest, TheGameRunsTheFirstFileOfItsSearchPath) {
     const std::string install = folder.Text() + "etl/";
     const std::string home = folder.Text() + "home/.etlegacy/";
     WriteFile(install + "etmain/pak0.pk3", "");
     WriteFile(install + "legacy/legacy_v2.83.pk3", "");
     WriteFile(folder / "qmscript.txt", "// t\r\n");
     WriteFile(folder / "qm.cfg", install + "etmain/\r\n");
-    FaultyFileSystem files;
-    {
-        FakeView view;
-        StartedIn(folder, view, files)->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
-        EXPECT_EQ(ReadFile(home + "legacy/autoexec.cfg"), "exec qmvc\r\n") << "none: the first";
-        // No profile yet: the game's defaults.
-        EXPECT_EQ(view.gameBindings[7], "In the game: fire team, select all members");
-    }
+    FakeView first;
+    Window(first)->OnMenuCommand(Command::LoadScriptAtGameStart);
+    EXPECT_EQ(ReadFile(home + "legacy/autoexec.cfg"), "exec qmvc\r\n") << "none: the first";
+    // No profile yet: the game's defaults.
+    EXPECT_EQ(first.gameBindings[7], "In the game: fire team, select all members");
     fs::remove(home + "legacy/autoexec.cfg");
     // An empty name in defaultprofile.dat is no profile: the game runs the configuration beside.
     WriteFile(install + "legacy/profiles/defaultprofile.dat", "\"\"");
     WriteFile(install + "etmain/etconfig.cfg", "bind KP_END \"+jump\"\n");
-    FakeView unnamed;
-    StartedIn(folder, unnamed, files);
-    EXPECT_EQ(unnamed.gameBindings[11], "In the game: +jump");
+    EXPECT_EQ(BindingsAtStart()[11], "In the game: +jump");
     WriteFile(install + "legacy/profiles/defaultprofile.dat", "..");  // no profile folder
-    FakeView outside;
-    StartedIn(folder, outside, files);
+    EXPECT_EQ(BindingsAtStart(), Lines(kKeyCount));
     WriteFile(install + "legacy/profiles/defaultprofile.dat", "\"Me\"");
     for (const std::string& searched :
          {install + "etmain/", home + "etmain/", install + "legacy/", home + "legacy/"}) {
         WriteFile(searched + "autoexec.cfg", "// mine\n");
-        FakeView view;
-        const std::unique_ptr<Form> form = StartedIn(folder, view, files);
-        EXPECT_FALSE(view.checked.at(layout::Command::LoadScriptAtGameStart));
-        form->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
+        FakeView shown;
+        const std::unique_ptr<Form> window = Window(shown);
+        EXPECT_FALSE(shown.checked.at(Command::LoadScriptAtGameStart));
+        window->OnMenuCommand(Command::LoadScriptAtGameStart);
         EXPECT_EQ(ReadFile(searched + "autoexec.cfg"), "// mine\nexec qmvc\n");
-        EXPECT_TRUE(view.checked.at(layout::Command::LoadScriptAtGameStart)) << searched;
-        EXPECT_EQ(view.gameBindings[14], "In the game: fire team, its menu") << "no configuration";
+        EXPECT_TRUE(shown.checked.at(Command::LoadScriptAtGameStart)) << searched;
+        EXPECT_EQ(shown.gameBindings[14], "In the game: fire team, its menu") << "no configuration";
     }
 
     SCOPED_TRACE("the profile's configuration, and a script the game runs before this one");
@@ -1159,27 +1095,21 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
               "unbindall\nbind KP_END \"+attack\"/*\nbind KP_END x*/\n"
               "bind KP_5 \"\xEF\xBB\xBFvsay Hi\"\n");
     WriteFile(install + "legacy/qmvc.cfg", "");
-    FakeView view;
-    StartedIn(folder, view, files)->OnMenuCommand(layout::Command::ExportScript);
-    EXPECT_TRUE(view.questions.empty()) << "ET: Legacy reads no voice message in Keypad 5";
-    EXPECT_EQ(view.gameBindings[11], "In the game: +attack");
-    EXPECT_EQ(view.gameBindings[14], "");
-    EXPECT_THAT(view.said,
+    FakeView profiled;
+    Window(profiled)->OnMenuCommand(Command::ExportScript);
+    EXPECT_TRUE(profiled.questions.empty()) << "ET: Legacy reads no voice message in Keypad 5";
+    EXPECT_EQ(profiled.gameBindings[11], "In the game: +attack");
+    EXPECT_EQ(profiled.gameBindings[14], "");
+    EXPECT_THAT(profiled.said,
                 ElementsAre(AllOf(HasSubstr("will not run it as written"),
                                   HasSubstr("before this one: \"" + install + "legacy/qmvc.cfg"))));
     SCOPED_TRACE("a configuration that cannot be read, or is too large, says nothing of the keys");
     WriteFile(install + "legacy/profiles/Me/etconfig.cfg", std::string(2 << 20, '\n'));
-    FakeView large;
-    StartedIn(folder, large, files);
-    files.Plant(FaultyFileSystem::Step::Read, Denied(), "etconfig.cfg");
-    FakeView denied;
-    StartedIn(folder, denied, files);
-    files.Plant(FaultyFileSystem::Step::Read, Failure("Input/output error"), "defaultprofile");
-    FakeView noProfile;
-    StartedIn(folder, noProfile, files);
-    for (const FakeView* unread : {&outside, &large, &denied, &noProfile}) {
-        EXPECT_EQ(unread->gameBindings, Lines(kKeyCount));
-    }
+    EXPECT_EQ(BindingsAtStart(), Lines(kKeyCount));
+    files.Plant(Step::Read, Denied(), "etconfig.cfg");
+    EXPECT_EQ(BindingsAtStart(), Lines(kKeyCount));
+    files.Plant(Step::Read, Failure("Input/output error"), "defaultprofile");
+    EXPECT_EQ(BindingsAtStart(), Lines(kKeyCount));
 
     SCOPED_TRACE("under Wine: the prefix's Documents, or the installation; never the home's");
     const std::string driveC = folder.MakeWinePrefix("Main");
@@ -1200,11 +1130,12 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
           std::pair(driveC + "Main/", driveC + "Main/")}) {
         WriteFile(folder / "qm.cfg", gameFolder + "\r\n");
         FakeView shown;
-        const std::unique_ptr<Form> form = StartedIn(folder, shown, files);
-        form->OnMenuCommand(layout::Command::LoadScriptAtGameStart);
-        form->OnMenuCommand(layout::Command::ExportScript);
+        const std::unique_ptr<Form> window = Window(shown);
+        window->OnMenuCommand(Command::LoadScriptAtGameStart);
+        window->OnMenuCommand(Command::ExportScript);
         EXPECT_EQ(ReadFile(runs + "autoexec.cfg"), "exec qmvc\r\n") << gameFolder;
-        EXPECT_EQ(form->ScriptFolder(), gameFolder == runs ? runs : documents + "ETLegacy/etmain/");
+        EXPECT_EQ(window->ScriptFolder(),
+                  gameFolder == runs ? runs : documents + "ETLegacy/etmain/");
         if (runs == driveC + "Main/") {
             EXPECT_EQ(shown.gameBindings[9], "In the game: +jump");
         }
@@ -1216,7 +1147,9 @@ TEST(FormSearchPath, TheGameRunsTheFirstFileOfItsSearchPath) {
 // Started from a folder that holds the settings, from one that holds nothing of Quillon's (the
 // program's own folder serves), and from there again when the program's folder cannot be
 // written: the user's folder is made, with the default template, and the starting folder is
-// left as it was.
+// left as it was. On Linux, a first start elsewhere than in a folder of its files, as from a
+// desktop menu, on a machine without the game: a folder of its own is made, what is missing
+// there is said, and the program ends without settings.
 TEST(WorkingFolder, ChosenByWhereTheProgramStartsAndWhereItMayWrite) {
     TempFolder folder;
     WriteFile(folder / "program/qmscript.txt", "default");
@@ -1233,10 +1166,8 @@ TEST(WorkingFolder, ChosenByWhereTheProgramStartsAndWhereItMayWrite) {
     EXPECT_EQ(std::distance(fs::directory_iterator(folder / "program"), {}), 1)
         << "a file left behind";
 
-    files.Plant(FaultyFileSystem::Step::Read, Failure("Input/output error"),
-                folder.Text("program/qmscript.txt"), 1);
-    files.Plant(FaultyFileSystem::Step::Create, Failure("Read-only file system"),
-                folder.Text("program"));
+    files.Plant(Step::Read, Failure("Input/output error"), folder.Text("program/qmscript.txt"), 1);
+    files.Plant(Step::Create, Failure("Read-only file system"), folder.Text("program"));
     const WorkingFolder unread = ChooseWorkingFolder(files, startedIn("elsewhere"));
     EXPECT_THAT(unread.status.Message(), HasSubstr("cannot be used: Input/output error"));
     EXPECT_FALSE(fs::exists(folder / "user/Quillon/qmscript.txt"));
@@ -1251,6 +1182,50 @@ TEST(WorkingFolder, ChosenByWhereTheProgramStartsAndWhereItMayWrite) {
 #ifdef _WIN32
     EXPECT_EQ(WorkingFolderPlacesOf(RealEnvironment()).own,
               std::string(std::getenv("APPDATA")) + "\\Quillon\\");
+#else
+    SCOPED_TRACE("a first start elsewhere, on a machine without the game");
+    folder.environment.variables["XDG_CONFIG_HOME"] = folder.Text() + "config";
+    const std::string own = folder.Text() + "config/quillon/";
+    FakeView view;
+    Form form(view, files, folder.environment);
+    EXPECT_FALSE(form.OnStart());
+    EXPECT_TRUE(view.ended);
+    EXPECT_EQ(form.WorkingFolderPath(), own);
+    EXPECT_TRUE(fs::is_directory(own));
+    EXPECT_THAT(view.said,
+                ElementsAre(HasSubstr("could not put the default template \"qmscript.txt\" there"),
+                            HasSubstr("Quillon will now exit as no")));
+    EXPECT_FALSE(fs::exists(own + "qm.cfg"));
+
+    files.Plant(Step::Read, FoundFolder(), "installed", 1);
+    EXPECT_THAT(ChooseWorkingFolder(files, {folder.Text(), {}, own, "/installed"}).status.Message(),
+                HasSubstr("\"/installed\" cannot be used: it is a folder"));
+
+    // A template of the player's own there is kept as it is.
+    WriteFile(own + "qmscript.txt", "mine");
+    WorkingFolder mine = ChooseWorkingFolder(files, folder.environment);
+    EXPECT_TRUE(mine.status.Ok());
+    EXPECT_EQ(ReadFile(own + "qmscript.txt"), "mine");
+
+    // A folder that cannot be made, or none at all: the current one, given the template, and why.
+    WriteFile(folder / "installed.txt", "default");
+    fs::create_directory(folder / "current");
+    for (const auto& [userFolder, why] : {std::pair(folder.Text("refused/q/"), "Permission denied"),
+                                          std::pair(std::string(), "found no folder of yours")}) {
+        files.Plant(Step::MakeFolder, Denied(), "refused");
+        fs::remove(folder / "current/qmscript.txt");
+        mine = ChooseWorkingFolder(
+            files, {folder.Text("current/"), {}, userFolder, folder.Text("installed.txt")});
+        EXPECT_EQ(mine.folder, folder.Text("current/"));
+        EXPECT_THAT(mine.status.Message(), HasSubstr(why));
+        EXPECT_EQ(ReadFile(folder / "current/qmscript.txt"), "default");
+    }
+
+    // The current folder holds the settings: it stays the working folder.
+    WriteFile(folder / "qm.cfg", "");
+    EXPECT_EQ(ChooseWorkingFolder(files, folder.environment).folder, folder.Text());
+    folder.environment.variables["XDG_CONFIG_HOME"] = "config";  // relative, so not taken
+    EXPECT_EQ(WorkingFolderPlacesOf(folder.environment).own, folder.Text("home/.config/quillon/"));
 #endif
 }
 
@@ -1258,27 +1233,24 @@ TEST(WorkingFolder, ChosenByWhereTheProgramStartsAndWhereItMayWrite) {
 TEST(WindowPlace, OpensOnADisplayAndBesideAnotherQuillonWindow) {
     const std::vector<ScreenRect> displays = {{0, 0, 1280, 1000}, {1280, 0, 2560, 1000}};
     const ScreenRect place{100, 100, 600, 500};
-    struct Case {
-        std::optional<ScreenRect> remembered;
-        std::vector<ScreenRect> others;
-        std::optional<ScreenRect> opening;
-    };
-    const Case cases[] = {
-        {place, {}, place},
-        {ScreenRect{3000, 100, 3500, 500}, {}, std::nullopt},  // on a display that is gone
-        {ScreenRect{2400, -50, 2900, 350}, {}, ScreenRect{2060, 0, 2560, 400}},  // half off
-        {place, {place}, ScreenRect{130, 130, 630, 530}},
-        {std::nullopt, {place}, ScreenRect{130, 130, 630, 530}},
-        {place, {ScreenRect{130, 130, 630, 530}, place}, ScreenRect{160, 160, 660, 560}},
-        {place, {ScreenRect{100, 100, 900, 700}}, ScreenRect{130, 130, 630, 530}},  // resized
-        {ScreenRect{1200, -50, 2700, 1050}, {}, ScreenRect{1280, 0, 2780, 1100}},   // too large
-        {ScreenRect{700, 600, 1200, 1000},
-         {ScreenRect{700, 600, 1200, 1000}},
-         ScreenRect{0, 0, 500, 400}},  // no room below: from the display's corner
-    };
-    for (const Case& test : cases) {
-        EXPECT_EQ(OpeningPlace(test.remembered, displays, test.others, 30), test.opening)
-            << (test.remembered ? PlaceText(*test.remembered) : "none");
+    // The place remembered, the other windows' places, the place the window opens at.
+    const std::tuple<std::optional<ScreenRect>, std::vector<ScreenRect>, std::optional<ScreenRect>>
+        cases[] = {
+            {place, {}, place},
+            {ScreenRect{3000, 100, 3500, 500}, {}, std::nullopt},  // on a display that is gone
+            {ScreenRect{2400, -50, 2900, 350}, {}, ScreenRect{2060, 0, 2560, 400}},  // half off
+            {place, {place}, ScreenRect{130, 130, 630, 530}},
+            {std::nullopt, {place}, ScreenRect{130, 130, 630, 530}},
+            {place, {ScreenRect{130, 130, 630, 530}, place}, ScreenRect{160, 160, 660, 560}},
+            {place, {ScreenRect{100, 100, 900, 700}}, ScreenRect{130, 130, 630, 530}},  // resized
+            {ScreenRect{1200, -50, 2700, 1050}, {}, ScreenRect{1280, 0, 2780, 1100}},   // too large
+            {ScreenRect{700, 600, 1200, 1000},
+             {ScreenRect{700, 600, 1200, 1000}},
+             ScreenRect{0, 0, 500, 400}},  // no room below: from the display's corner
+        };
+    for (const auto& [remembered, others, opening] : cases) {
+        EXPECT_EQ(OpeningPlace(remembered, displays, others, 30), opening)
+            << (remembered ? PlaceText(*remembered) : "none");
     }
     EXPECT_EQ(OpeningPlaceAfter(place, displays, 2, 30), (ScreenRect{160, 160, 660, 560}));
     EXPECT_EQ(PlaceFromText(PlaceText(place)), place);
@@ -1300,60 +1272,6 @@ TEST(WindowPlace, OnAScreenTooSmallForItsScaleTheInsideIsLaidOutSmaller) {
     EXPECT_EQ(LayoutDpiToFit(144, 12, 92, {0, 0, 400, 300}), 96);  // never below players' size
     EXPECT_EQ(LayoutDpiToFit(72, 12, 92, {0, 0, 400, 300}), 72);
 }
-
-#ifndef _WIN32
-
-// A first start elsewhere than in a folder of its files, as from a desktop menu, on a machine
-// without the game: a folder of its own is made, what is missing there is said, and the
-// program ends without settings.
-TEST(WorkingFolder, AFolderOfItsOwnIsMadeAndWhatIsMissingIsSaid) {
-    TempFolder folder;
-    folder.environment.variables["XDG_CONFIG_HOME"] = folder.Text() + "config";
-    const std::string own = folder.Text() + "config/quillon/";
-    FaultyFileSystem files;
-    FakeView view;
-    Form form(view, files, folder.environment);
-    EXPECT_FALSE(form.OnStart());
-    EXPECT_TRUE(view.ended);
-    EXPECT_EQ(form.WorkingFolderPath(), own);
-    EXPECT_TRUE(fs::is_directory(own));
-    EXPECT_THAT(view.said,
-                ElementsAre(HasSubstr("could not put the default template \"qmscript.txt\" there"),
-                            HasSubstr("Quillon will now exit as no")));
-    EXPECT_FALSE(fs::exists(own + "qm.cfg"));
-
-    files.Plant(FaultyFileSystem::Step::Read, FoundFolder(), "installed", 1);
-    EXPECT_THAT(ChooseWorkingFolder(files, {folder.Text(), {}, own, "/installed"}).status.Message(),
-                HasSubstr("\"/installed\" cannot be used: it is a folder"));
-
-    // A template of the player's own there is kept as it is.
-    WriteFile(own + "qmscript.txt", "mine");
-    WorkingFolder chosen = ChooseWorkingFolder(files, folder.environment);
-    EXPECT_TRUE(chosen.status.Ok());
-    EXPECT_EQ(ReadFile(own + "qmscript.txt"), "mine");
-
-    // A folder that cannot be made, or none at all: the current one, given the template, and why.
-    WriteFile(folder / "installed.txt", "default");
-    fs::create_directory(folder / "current");
-    for (const auto& [userFolder, why] : {std::pair(folder.Text("refused/q/"), "Permission denied"),
-                                          std::pair(std::string(), "found no folder of yours")}) {
-        files.Plant(FaultyFileSystem::Step::MakeFolder, Denied(), "refused");
-        fs::remove(folder / "current/qmscript.txt");
-        chosen = ChooseWorkingFolder(
-            files, {folder.Text("current/"), {}, userFolder, folder.Text("installed.txt")});
-        EXPECT_EQ(chosen.folder, folder.Text("current/"));
-        EXPECT_THAT(chosen.status.Message(), HasSubstr(why));
-        EXPECT_EQ(ReadFile(folder / "current/qmscript.txt"), "default");
-    }
-
-    // The current folder holds the settings: it stays the working folder.
-    WriteFile(folder / "qm.cfg", "");
-    EXPECT_EQ(ChooseWorkingFolder(files, folder.environment).folder, folder.Text());
-    folder.environment.variables["XDG_CONFIG_HOME"] = "config";  // relative, so not taken
-    EXPECT_EQ(WorkingFolderPlacesOf(folder.environment).own, folder.Text("home/.config/quillon/"));
-}
-
-#endif
 
 }  // namespace
 }  // namespace quillon
