@@ -152,24 +152,20 @@ TEST_F(FormTest, TheBoxesAndThePromptPlayersKnowWordForWord) {
                                    "Script compilation sucessful"}));
     EXPECT_EQ(shown.textsOffered, (Lines{"C", "S"}));
     const auto firstLine = [](const std::string& text) { return text.substr(0, text.find('\n')); };
-    const std::vector<std::pair<std::string, std::string>> shownAndKnown = {
-        {firstLine(shown.prompts.at(0)),
-         "This may take a few seconds while Quillon searches for Wolfenstein. Please enter the "
-         "drive letter where you installed RTCW (eg C)"},
-        {shown.said.at(0),
-         "Quillon will now exit as no Return to Castle Wolfenstein installation was found..."},
-        {shown.said.at(1), "Num Lock cannot be scripted with Quillon..."},
-        {selecting, "Please select a command"},
-        {shown.prompts.at(1),
-         "Please select the class you would like to bind to this key (S)-Soldier  (E)-Engineer  "
-         "(M)-Medic   (L)-Lieutenant... "},
-        {firstLine(shown.said.at(2)),
-         "The script has been created and can be activated by typing the following in the "
-         "console : /exec qmvc"},
-    };
-    for (const auto& [shownText, known] : shownAndKnown) {
-        EXPECT_EQ(shownText, known);
-    }
+    EXPECT_EQ(
+        firstLine(shown.prompts.at(0)),
+        "This may take a few seconds while Quillon searches for Wolfenstein. Please enter the "
+        "drive letter where you installed RTCW (eg C)");
+    EXPECT_EQ(shown.said.at(0),
+              "Quillon will now exit as no Return to Castle Wolfenstein installation was found...");
+    EXPECT_EQ(shown.said.at(1), "Num Lock cannot be scripted with Quillon...");
+    EXPECT_EQ(selecting, "Please select a command");
+    EXPECT_EQ(shown.prompts.at(1),
+              "Please select the class you would like to bind to this key (S)-Soldier  "
+              "(E)-Engineer  (M)-Medic   (L)-Lieutenant... ");
+    EXPECT_EQ(firstLine(shown.said.at(2)),
+              "The script has been created and can be activated by typing the following in the "
+              "console : /exec qmvc");
 }
 
 TEST_F(FormTest, AKeyTakesThreeAndDeletingMovesTheRestUp) {
@@ -1057,7 +1053,7 @@ TEST_F(FormTest, TheFolderIsReadAsItsEngineReadsIt) {
 // ET: Legacy, chosen by hand, searches its user folder's legacy, its installation's legacy, then
 // the etmain folders in that order: the first autoexec.cfg it finds is the one it runs, the
 // first qmvc.cfg the one "/exec qmvc" runs, and the profile's configuration says what the keys
-// do. Under Wine, each game reads the prefix's folders and never the native game's.
+// do.
 TEST_F(FormTest, TheGameRunsTheFirstFileOfItsSearchPath) {
     const std::string install = folder.Text() + "etl/";
     const std::string home = folder.Text() + "home/.etlegacy/";
@@ -1110,37 +1106,6 @@ TEST_F(FormTest, TheGameRunsTheFirstFileOfItsSearchPath) {
     EXPECT_EQ(BindingsAtStart(), Lines(kKeyCount));
     files.Plant(Step::Read, Failure("Input/output error"), "defaultprofile");
     EXPECT_EQ(BindingsAtStart(), Lines(kKeyCount));
-
-    SCOPED_TRACE("under Wine: the prefix's Documents, or the installation; never the home's");
-    const std::string driveC = folder.MakeWinePrefix("Main");
-    const std::string documents = driveC + "users/me/Documents/";
-    const std::string legacy = driveC + "Enemy Territory - Legacy/";
-    const std::string older = driveC + "Wolfenstein - Enemy Territory/";
-    WriteFile(legacy + "etmain/pak0.pk3", "");
-    WriteFile(legacy + "legacy/legacy_v2.83.pk3", "");
-    WriteFile(older + "etmain/pak0.pk3", "");
-    WriteFile(older + "etmain/mp_bin.pk3", "");
-    WriteFile(folder / "home/.etwolf/etmain/autoexec.cfg", "");
-    WriteFile(driveC + "Main/wolfconfig_mp.cfg", "bind KP_5 \"+jump\"\n");
-    WriteFile(folder / "home/.wolf/main/wolfconfig_mp.cfg", "bind KP_5 \"+attack\"\n");
-    fs::create_directories(documents);
-    for (const auto& [gameFolder, runs] :
-         {std::pair(legacy + "etmain/", documents + "ETLegacy/legacy/"),
-          std::pair(older + "etmain/", older + "etmain/"),
-          std::pair(driveC + "Main/", driveC + "Main/")}) {
-        WriteFile(folder / "qm.cfg", gameFolder + "\r\n");
-        FakeView shown;
-        const std::unique_ptr<Form> window = Window(shown);
-        window->OnMenuCommand(Command::LoadScriptAtGameStart);
-        window->OnMenuCommand(Command::ExportScript);
-        EXPECT_EQ(ReadFile(runs + "autoexec.cfg"), "exec qmvc\r\n") << gameFolder;
-        EXPECT_EQ(window->ScriptFolder(),
-                  gameFolder == runs ? runs : documents + "ETLegacy/etmain/");
-        if (runs == driveC + "Main/") {
-            EXPECT_EQ(shown.gameBindings[9], "In the game: +jump");
-        }
-    }
-    EXPECT_EQ(ReadFile(folder / "home/.etwolf/etmain/autoexec.cfg"), "");
 }
 #endif
 
