@@ -2,12 +2,12 @@
 
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "TempFolder.h"
 #include "ZipMaker.h"
 #include "model/voice/GameData.h"
-#include "model/voice/InstalledVoices.h"
 #include "model/voice/VoiceScript.h"
 #include "model/voice/WaveSound.h"
 #include "platform/FileSystem.h"
@@ -33,6 +33,11 @@ std::string Archive(const std::vector<std::pair<std::string, std::string>>& entr
     return zip.Archive();
 }
 
+// The bytes with `with` written over them from `at` on.
+std::string Patched(std::string bytes, size_t at, const std::string& with) {
+    return bytes.replace(at, with.size(), with);
+}
+
 class MemoryFile : public ReadableFile {
   public:
     explicit MemoryFile(std::string bytes) : bytes_(std::move(bytes)) {}
@@ -46,21 +51,17 @@ class MemoryFile : public ReadableFile {
 };
 
 TEST(PakOrder, SortsAsTheGamesSortAFoldersPaks) {
-    struct Case {
-        const char* first;
-        const char* second;
-        bool multiplayerNames;
-    };
-    const Case cases[] = {
+    // The name sorting first, the other, and whether "mp_" sorts as "zz_".
+    const std::tuple<const char*, const char*, bool> cases[] = {
         {"pak0.pk3", "pak1.pk3", false},    {"pak0.pk3", "pak0a.pk3", false},
         {"PAK1.pk3", "pak2.pk3", false},    {"pak2.pk3", "PAK3.PK3", false},
         {"zebra.pk3", "_patch.pk3", false}, {"9.pk3", "a.pk3", false},
         {"\xC3\xA9.pk3", "0.pk3", false},   {"mp_pak0.pk3", "pak0.pk3", false},
         {"pak9.pk3", "mp_pak0.pk3", true},  {"mp_pak0.pk3", "mp_pak1.pk3", true},
     };
-    for (const Case& c : cases) {
-        EXPECT_TRUE(PakSortsBefore(c.first, c.second, c.multiplayerNames)) << c.first;
-        EXPECT_FALSE(PakSortsBefore(c.second, c.first, c.multiplayerNames)) << c.first;
+    for (const auto& [first, second, multiplayerNames] : cases) {
+        EXPECT_TRUE(PakSortsBefore(first, second, multiplayerNames)) << first;
+        EXPECT_FALSE(PakSortsBefore(second, first, multiplayerNames)) << first;
     }
 }
 
@@ -102,8 +103,7 @@ TEST(GameData, FindsAFileWhereEachEngineFindsIt) {
         {"the last of one name in a pak wins", kEt,
          {{"first/pak0.pk3", Archive({{name, "1"}, {name, "2"}})}}, "2"},
         {"an unreadable loose file hides the paks below", kEtl,
-         {{"first/" + name + "/inside", "a folder, not a sound"}, {"second/pak0.pk3", pak("archive")}},
-         ""},
+         {{"first/" + name + "/inside", "a folder"}, {"second/pak0.pk3", pak("archive")}}, ""},
         {"a broken pak is passed over", kEt,
          {{"first/pak0.pk3", pak("pak0")}, {"first/pak1.pk3", "PK not an archive"}}, "pak0"},
     };
@@ -145,19 +145,16 @@ TEST(ZipArchive, SurvivesHostileArchives) {
         const Result<std::string> got = read(changed, "a.wav");
         EXPECT_TRUE(!got.Ok() || got.Get().size() <= 3000) << at;
     }
+    // The directory's sizes: 4 GB unpacked, packed data beyond the end, 10 bytes unpacked.
     const size_t directory = good.find("PK\x01\x02");
-    std::string huge = good;
-    huge.replace(directory + 24, 4, "\xFF\xFF\xFF\xF0");  // claims 4 GB unpacked
-    EXPECT_EQ(read(huge, "a.wav").What(), Finding::LargerThanLimit);
-    std::string lying = good;
-    lying.replace(directory + 20, 4, "\xFF\xFF\xFF\x00");  // packed data beyond the end
-    EXPECT_FALSE(read(lying, "a.wav").Ok());
-    std::string shorter = good;
-    shorter.replace(directory + 24, 4, std::string("\x0A\x00\x00\x00", 4));  // says 10 bytes
-    EXPECT_EQ(read(shorter, "a.wav").Get(), std::string(10, 'a'));
-    std::string stored = Archive({{"a.wav", std::string(30, 'a')}});
-    stored.replace(stored.find("PK\x01\x02") + 24, 4, std::string("\x0A\x00\x00\x00", 4));
-    EXPECT_EQ(read(stored, "a.wav").Get(), std::string(10, 'a'));
+    EXPECT_EQ(read(Patched(good, directory + 24, "\xFF\xFF\xFF\xF0"), "a.wav").What(),
+              Finding::LargerThanLimit);
+    EXPECT_FALSE(read(Patched(good, directory + 20, "\xFF\xFF\xFF"), "a.wav").Ok());
+    const std::string ten("\x0A\x00\x00\x00", 4);
+    EXPECT_EQ(read(Patched(good, directory + 24, ten), "a.wav").Get(), std::string(10, 'a'));
+    const std::string stored = Archive({{"a.wav", std::string(30, 'a')}});
+    EXPECT_EQ(read(Patched(stored, stored.find("PK\x01\x02") + 24, ten), "a.wav").Get(),
+              std::string(10, 'a'));
     // A directory past the limit is refused before it is read, however well-formed.
     std::string padded = good;
     const size_t end = padded.find("PK\x05\x06");
@@ -173,8 +170,7 @@ TEST(ZipArchive, SurvivesHostileArchives) {
         const std::string longName(length, 'n');
         EXPECT_EQ(read(Archive({{longName, "n"}}), longName).Ok(), length == 255) << length;
     }
-    std::string commented = good;
-    commented.replace(commented.size() - 2, 2, "\xFF\xFF");
+    const std::string commented = Patched(good, good.size() - 2, "\xFF\xFF");
     EXPECT_EQ(read(commented + std::string(0xFFFF, 'c'), "b.wav").Get(), "bb");
 }
 
@@ -191,11 +187,6 @@ std::string Summary(const VoiceChats& read) {
 }
 
 TEST(VoiceScript, ReadsChatsAsTheEngineReadsThem) {
-    struct Case {
-        std::string script;
-        const EngineRules& rules;
-        std::string expected;
-    };
     // A chat of 32 sounds, and 65 chats: the first past the limits of ET and of RTCW.
     std::string many = "male Cheer {\n", first32, chats = "male", first64;
     for (int k = 0; k < 65; ++k) {
@@ -206,22 +197,20 @@ TEST(VoiceScript, ReadsChatsAsTheEngineReadsThem) {
         first64 += k < 64 ? "C" + n + "[s=t|]" : "";
     }
     many += "}\nAfter { a b }\n";
-    const std::vector<Case> cases = {
+    // The script, the engine reading it and the chats it gives (Summary).
+    const std::vector<std::tuple<std::string, const EngineRules&, std::string>> cases = {
         {"// voices\nmale /* of the axis */\nMedic\n{\n s/m1.wav \"I need a medic!\"\n"
          " s/m2.wav Medic! sprites/medic\n}\n",
          kEt, "Medic[s/m1.wav=I need a medic!|s/m2.wav=Medic!|]"},
-        {"NEUTER A { s1 t1 icon s2 t2 }", kEt, "A[s1=t1|s2=t2|]"},
-        {"male A { s1 t1 } B { s2 t2", kEt, "A[s1=t1|] !"},
-        {"male A { s1 t1 } B s2 t2 }", kEt, "A[s1=t1|] !"},
-        {"robot A { s1 t1 }", kEt, " !"},
+        // clang-format off
+        {"NEUTER A { s1 t1 icon s2 t2 }", kEt, "A[s1=t1|s2=t2|]"}, {"robot A { s1 t1 }", kEt, " !"},
+        {"male A { s1 t1 } B { s2 t2", kEt, "A[s1=t1|] !"}, {"male A{ s1 t1 }", kEt, " !"},
+        {"male A { s1 t1 } B s2 t2 }", kEt, "A[s1=t1|] !"}, {"male A { s1 \"\" }", kEt, " !"},
         {"male A { s1 \"say \\\"hi\" now\\\"\" }", kEt, "A[s1=say \"hi\" now\"|]"},
         {"male A { s1 \"say \\\"hi\" now\\\"\" }", kRtcw, " !"},
-        {"male A { s1 \"\" }", kEt, " !"},
-        {"male A{ s1 t1 }", kEt, " !"},
         {"male\r\nA\r\n{\r\ns1 t1 i1\r\n}\r\n", kEt, "A[s1=t1|]"},
-        {"male A { s1 a\xA0"
-         "b }",
-         kEt, "A[s1=a|]"},
+        {"male A { s1 a\xA0z }", kEt, "A[s1=a|]"},
+        // clang-format on
         {"male A { s1 " + std::string(70, 't') + " }", kEt, "A[s1=" + std::string(63, 't') + "|]"},
         {"male A { s1 t1 } B { s2 " + std::string(1024, 'w') + " }", kRtcw, "A[s1=t1|] !"},
         {"male A { s1 " + std::string(1024, 'w') + " }", kEtl,
@@ -232,8 +221,8 @@ TEST(VoiceScript, ReadsChatsAsTheEngineReadsThem) {
         {"male A { s1 t1 }" + std::string(32767, ' '), kEtl, " !"},
         {std::string("male A { s1 t1 }\0B { s2 t2 }", 28), kEtl, "A[s1=t1|]"},
     };
-    for (const Case& c : cases) {
-        EXPECT_EQ(Summary(ParseVoiceChats(c.script, c.rules)), c.expected) << c.script;
+    for (const auto& [script, rules, expected] : cases) {
+        EXPECT_EQ(Summary(ParseVoiceChats(script, rules)), expected) << script;
     }
     const VoiceChats read = ParseVoiceChats("male Medic { a b } MEDIC { c d }", kEtl);
     ASSERT_NE(read.Find("medic"), nullptr);
@@ -241,28 +230,17 @@ TEST(VoiceScript, ReadsChatsAsTheEngineReadsThem) {
 }
 
 TEST(WaveSound, ReadsThePcmTheEngineReads) {
-    struct Case {
-        const char* what;
-        std::string bytes;
-        const EngineRules& rules;
-        size_t sampleBytes;  // 0: refused
-    };
-    std::string adpcm = ToneWave(440);
-    adpcm[20] = 2;
-    adpcm[34] = 4;
-    std::string floatWave = ToneWave(440);
-    floatWave[20] = 3;
-    std::string lying = ToneWave(440);
-    lying.replace(40, 4, "\xFF\xFF\xFF\x7F");
-    const std::vector<Case> cases = {
+    const std::string floatWave = Patched(ToneWave(440), 20, "\3");
+    // What the file is, its bytes, the engine reading it and the bytes of sound read (0: refused).
+    const std::vector<std::tuple<const char*, std::string, const EngineRules&, size_t>> cases = {
         {"16-bit mono", ToneWave(440), kEt, 4410},
         {"8-bit mono", ToneWave(440, 11025, 8), kRtcw, 2205},
         {"stereo, original", ToneWave(440, 22050, 16, 2), kEt, 0},
         {"stereo, ET: Legacy", ToneWave(440, 22050, 16, 2), kEtl, 8820},
-        {"ADPCM", adpcm, kEtl, 0},
+        {"ADPCM", Patched(Patched(ToneWave(440), 20, "\2"), 34, "\4"), kEtl, 0},
         {"tag 3, original", floatWave, kEt, 0},
         {"tag 3 as PCM, ET: Legacy", floatWave, kEtl, 4410},
-        {"data size past the end", lying, kEt, 4410},
+        {"data size past the end", Patched(ToneWave(440), 40, "\xFF\xFF\xFF\x7F"), kEt, 4410},
         {"cut in its header", ToneWave(440).substr(0, 30), kEt, 0},
         {"odd-sized chunk, padded", ToneWave(440).insert(36, std::string("LIST\3\0\0\0abc\0", 12)),
          kEt, 4410},
@@ -270,27 +248,13 @@ TEST(WaveSound, ReadsThePcmTheEngineReads) {
         {"Ogg", "OggS\0\0\0", kEtl, 0},
         {"not RIFF", "RIFX", kEtl, 0},
     };
-    for (const Case& c : cases) {
-        const Result<PcmSound> read = ReadWave(c.bytes, c.rules);
-        EXPECT_EQ(read.Ok() ? read.Get().samples.size() : 0, c.sampleBytes) << c.what;
-        EXPECT_EQ(read.Ok(), read.Message().empty()) << c.what;
+    for (const auto& [what, bytes, rules, sampleBytes] : cases) {
+        const Result<PcmSound> read = ReadWave(bytes, rules);
+        EXPECT_EQ(read.Ok() ? read.Get().samples.size() : 0, sampleBytes) << what;
+        EXPECT_EQ(read.Ok(), read.Message().empty()) << what;
     }
     const Result<PcmSound> tone = ReadWave(ToneWave(440), kEtl);
     EXPECT_EQ(WaveFileOf(tone.Get()), ToneWave(440));
-}
-
-TEST(InstalledVoices, ReadsEachTeamsScriptAndItsSounds) {
-    TempFolder root;
-    ZipMaker zip;
-    zip.Add("scripts/wm_axis_chat.voice", "male Medic { sound/axis/m.wav \"Sanitaeter!\" }", true);
-    zip.Add("sound/axis/m.wav", ToneWave(300), true);
-    WriteFile(root / "etmain/pak0.pk3", zip.Archive());
-    const InstalledVoices voices =
-        InstalledVoices::Load(RealFileSystem(), {root.Text("etmain") + kSeparator},
-                              Game::EnemyTerritory, Engine::Original);
-    ASSERT_NE(voices.Of(Team::Axis).chats.Find("MEDIC"), nullptr);
-    EXPECT_EQ(voices.Of(Team::Allies).read.Kind(), ErrorKind::Missing);
-    EXPECT_EQ(voices.Sound("sound/axis/m.wav").Get().samples.size(), 4410u);
 }
 
 }  // namespace
