@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "FakeView.h"
@@ -72,7 +73,8 @@ class HearTest : public ::testing::Test {
     Form form{view, RealFileSystem(), folder.environment, folder.Text()};
 };
 
-TEST_F(HearTest, PlaysEachVariantInTurnInTheChosenTeamsVoice) {
+// Each variant in turn, in the voice of the team chosen and of the game folder in use.
+TEST_F(HearTest, PlaysEachVariantInTurnInTheChosenTeamsAndGameFoldersVoice) {
     EXPECT_EQ(view.descriptions, Lines{"Medic!\nI need a medic!"});
     EXPECT_TRUE(view.checked[layout::Command::TeamVoiceAllies]);
     const KeyTable keys = form.Keys();
@@ -104,11 +106,7 @@ TEST_F(HearTest, PlaysEachVariantInTurnInTheChosenTeamsVoice) {
     form.OnMenuCommand(layout::Command::TeamVoiceAllies);  // each team counts its own turns
     Hear();
     EXPECT_EQ(view.status, "Allies, 2 of 2: I need a medic!");
-}
 
-// The voices are the game folder's: another folder chosen is heard in its own.
-TEST_F(HearTest, AnotherGameFolderIsHeardInItsOwnVoice) {
-    Hear();
     ZipMaker zip;
     zip.Add("scripts/wm_allies_chat.voice", "male Medic { m.wav \"Medic, over here!\" }");
     zip.Add("m.wav", ToneWave(600));
@@ -123,12 +121,9 @@ TEST_F(HearTest, AnotherGameFolderIsHeardInItsOwnVoice) {
 }
 
 TEST_F(HearTest, NothingToHearIsSaidOnTheStatusLine) {
-    struct Case {
-        const char* what;
-        int16_t requestsLine;  // the message of the first game's Requests page; 0: none selected
-        std::string said;
-    };
-    const Case cases[] = {
+    // What is heard, the line of its message on the first game's Requests page (0: none
+    // selected) and what the status line says of it.
+    const std::tuple<const char*, int16_t, std::string> cases[] = {
         {"no line selected", 0, "Select a message"},
         {"a message the scripts do not name", 3, "have no \"NeedBackup\""},
         {"a sound in none of the folders", 2, "Ammo! (silent: sound/al/gone.wav is in none"},
@@ -137,13 +132,13 @@ TEST_F(HearTest, NothingToHearIsSaidOnTheStatusLine) {
          "Engineer! (silent: the game loads no sound of so long a name)"},
         {"a sound name of 63 bytes", 6, "Hold! (silent: " + kLongestSound + " is in none"},
     };
-    for (const Case& c : cases) {
-        const int16_t selected = c.requestsLine > 0 ? 1 : -1;
+    for (const auto& [what, requestsLine, said] : cases) {
+        const int16_t selected = requestsLine > 0 ? 1 : -1;
         if (selected > 0) {
-            Select(form, c.requestsLine);
+            Select(form, requestsLine);
         }
         Hear(selected);
-        EXPECT_THAT(view.status, HasSubstr(c.said)) << c.what;
+        EXPECT_THAT(view.status, HasSubstr(said)) << what;
         form.OnDeleteClicked(selected);
     }
     view.audio = Status::Failure(ErrorKind::Missing, "the system has no audio output");
