@@ -277,12 +277,6 @@ TEST(ScriptReader, ExportedTablesComeBackWholeAndExportTheSameBytes) {
             EXPECT_EQ(restored.linesNotUnderstood, 0);
             ASSERT_EQ(GenerateScriptBody(restored.table), GenerateScriptBody(table));
         }
-        // Every assignment there is, on its own key, survives the trip.
-        KeyTable all;
-        for (size_t i = 0; i < every.size(); ++i) {
-            all.Append(static_cast<int16_t>(1 + i / kSlotsPerKey), every[i]);
-        }
-        EXPECT_EQ(ReadScriptAssignments(profile, GenerateScriptBody(all)).table, all);
     }
 }
 
@@ -341,18 +335,15 @@ TEST(ConsoleCommands, EachEngineRunsWhatItReads) {
         }
         return ran;
     };
-    const std::string bom = "\xEF\xBB\xBF";
     const std::vector<std::array<std::string, 3>> table = {
         // line, the original engine (the first game, ET 2.60b), ET: Legacy
-        {"set a b // c; d", "set a b | d", "set a b"},
-        {"a // b; \"c; d\" e", "a | c; d e", "a"},
-        {"a /* b; c */ d", "a | c */ d", "a | d"},
-        {"say http://x", "say http:", "say http://x"},
-        {"vsay M\u00E9dic now", "vsay M dic now", "vsay M\u00E9dic now"},
-        {"\xA0", "", "\xA0"},
-        {"a\x80z", "a z", "a\x80z"},
-        {"say \"a // b\" c", "say a // b c", "say a // b c"},
+        // clang-format off
+        {"set a b // c; d", "set a b | d", "set a b"}, {"a // b; \"c; d\" e", "a | c; d e", "a"},
+        {"a /* b; c */ d", "a | c */ d", "a | d"}, {"say http://x", "say http:", "say http://x"},
+        {"vsay M\u00E9dic now", "vsay M dic now", "vsay M\u00E9dic now"}, {"\xA0", "", "\xA0"},
+        {"a\x80z", "a z", "a\x80z"}, {"say \"a // b\" c", "say a // b c", "say a // b c"},
         {"bind KP_5\"vsay Medic\"", "bind KP_5 vsay Medic", "bind KP_5 vsay Medic"},
+        // clang-format on
     };
     for (const auto& [line, original, legacy] : table) {
         EXPECT_EQ(runs(line, Engine::Original), original) << line;
@@ -403,19 +394,13 @@ TEST(ConsoleCommands, EveryReaderTakesCommentsAsItsEngine) {
         bool original;
         bool legacy;
     } table[] = {
-        {"@", true, true},
-        {"/* a */ @ /* b */;/**/", true, true},
-        {"/*\n@\n*/", true, false},
-        {"x\n/* never closed\n@", true, false},
-        {"/* an odd \" hides the end */ x\n@", true, false},
-        {"\"/*\"; @", true, true},
-        {"// a note; @", true, false},
-        {"@ // a note", true, true},
-        {"// a /*\n@", true, true},
-        {"@ /*", true, true},
-        {"/* @ */ /*", false, false},
-        {"\xEF\xBB\xBF@", true, false},
-        {"\xC2\xA0@\r\n", true, false},
+        // clang-format off
+        {"@", true, true}, {"/* a */ @ /* b */;/**/", true, true}, {"/*\n@\n*/", true, false},
+        {"x\n/* never closed\n@", true, false}, {"/* an odd \" hides the end */ x\n@", true, false},
+        {"\"/*\"; @", true, true}, {"// a note; @", true, false}, {"@ // a note", true, true},
+        {"// a /*\n@", true, true}, {"@ /*", true, true}, {"/* @ */ /*", false, false},
+        {"\xEF\xBB\xBF@", true, false}, {"\xC2\xA0@\r\n", true, false},
+        // clang-format on
         {std::string("x\0@", 3), false, false},  // the console reads no further than a NUL
         {"say \"" + std::string(1100, 'a') + "\"; @", false, false},  // cut at 1,023 bytes
         {std::string(1023, 'x') + "?@", true, true},  // and the byte after the cut lost
@@ -445,38 +430,34 @@ TEST(ConsoleCommands, EveryReaderTakesCommentsAsItsEngine) {
     EXPECT_EQ(WithScriptRun("a; execq qmvc\n", false, Engine::Legacy), "a\n");
 }
 
-// Checked, the file runs the script once, in its own line ends; every other byte stays.
-TEST(Autoexec, TheScriptRunIsAddedOnceInTheFilesOwnLineEnds) {
+// Checked, the file runs the script once, in its own line ends, every other byte kept; unchecked,
+// every command that runs it goes: a line that only runs it goes whole, a line it shares keeps
+// the rest; nothing else changes.
+TEST(Autoexec, TheScriptRunIsAddedOnceAndRemovedAlone) {
     EXPECT_EQ(WithScriptRun("", true), "exec qmvc\r\n");
     // A file that did not end its last line still does not.
     EXPECT_EQ(WithScriptRun("seta a 1\r\nbind b c", true), "seta a 1\r\nbind b c\r\nexec qmvc");
     EXPECT_EQ(WithScriptRun("seta a 1\n", true), "seta a 1\nexec qmvc\n");
-    for (const std::string present :
-         {"EXEC QMVC\n", "  exec\tqmvc.cfg  // mine\r\n", "bind x y; exec \"qmvc\"", "x\rexec qmvc",
-          "\xEF\xBB\xBF\x0b exec qmvc\r\n"}) {
-        EXPECT_TRUE(RunsScript(present)) << present;
-        EXPECT_EQ(WithScriptRun(present, true), present);
-    }
-    for (const std::string absent :
-         {"// exec qmvc", "exec qmvc2", "echo \"exec qmvc\"", "exec", "exec qmvc now"}) {
-        EXPECT_FALSE(RunsScript(absent)) << absent;
-    }
-}
-
-// Unchecked, every command that runs the script goes: a line that only runs it goes whole, a
-// line it shares keeps the rest; nothing else changes.
-TEST(Autoexec, TheScriptRunIsRemovedAndNothingElse) {
+    // A file that runs the script, and what is left of it unchecked.
     const std::pair<std::string, std::string> cases[] = {
-        {"a\r\nexec qmvc\r\nb\n  EXEC qmvc.cfg ; \rc", "a\r\nb\nc"},
-        {"exec qmvc", ""},
-        {"bind a b\n", "bind a b\n"},
-        {"bind a b; exec qmvc\n", "bind a b\n"},
-        {"exec qmvc; echo hi\r\nx", "echo hi\r\nx"},
-        {"exec qmvc // mine\n", "// mine\n"},
-        {"\xEF\xBB\xBF exec qmvc\r\nx", "\xEF\xBB\xBFx"},
+        // clang-format off
+        {"a\r\nexec qmvc\r\nb\n  EXEC qmvc.cfg ; \rc", "a\r\nb\nc"}, {"exec qmvc", ""},
+        {"EXEC QMVC\n", ""}, {"bind a b; exec qmvc\n", "bind a b\n"},
+        {"bind x y; exec \"qmvc\"", "bind x y"}, {"exec qmvc; echo hi\r\nx", "echo hi\r\nx"},
+        {"exec qmvc // mine\n", "// mine\n"}, {"  exec\tqmvc.cfg  // mine\r\n", "// mine\r\n"},
+        {"x\rexec qmvc", "x\r"}, {"\xEF\xBB\xBF exec qmvc\r\nx", "\xEF\xBB\xBFx"},
+        {"\xEF\xBB\xBF\x0b exec qmvc\r\n", "\xEF\xBB\xBF"},
+        // clang-format on
     };
     for (const auto& [autoexec, unchecked] : cases) {
+        EXPECT_TRUE(RunsScript(autoexec)) << autoexec;
+        EXPECT_EQ(WithScriptRun(autoexec, true), autoexec);
         EXPECT_EQ(WithScriptRun(autoexec, false), unchecked) << autoexec;
+    }
+    for (const std::string absent : {"bind a b\n", "// exec qmvc", "exec qmvc2",
+                                     "echo \"exec qmvc\"", "exec", "exec qmvc now"}) {
+        EXPECT_FALSE(RunsScript(absent)) << absent;
+        EXPECT_EQ(WithScriptRun(absent, false), absent);
     }
 }
 
@@ -487,17 +468,16 @@ TEST(GameBindings, TheConfigurationIsRunOverTheDefaults) {
         int16_t key;
         std::string command;
     } cases[] = {
-        {"", 14, "mp_fireteamadmin"},
-        {"UNBINDALL\nbind KP_5 \"+attack\"", 14, ""},
+        // clang-format off
+        {"", 14, "mp_fireteamadmin"}, {"UNBINDALL\nbind KP_5 \"+attack\"", 14, ""},
         {"unbindall\r\nBIND kp_5   \"+attack\"", 9, "+attack"},
-        {"bind KP_5 a; bind KP_5 \"b  c\"", 9, "b  c"},
-        {"UNBIND KP_5", 9, ""},
-        {"bind KP_5", 9, "selectbuddy 4"},  // asks, binds nothing
+        {"bind KP_5 a; bind KP_5 \"b  c\"", 9, "b  c"}, {"UNBIND KP_5", 9, ""},
         {std::string("unbindall\0bind KP_5 x", 21), 9, ""},
         {std::string("bind KP_5 x\0unbindall", 21), 9, "x"},
+        {"bind KP_5 \"vstr try9bbb\"", 9, "vstr try9bbb"}, {"bind PGDN \"vstr try22bb\"", 22, ""},
+        // clang-format on
+        {"bind KP_5", 9, "selectbuddy 4"},     // asks, binds nothing
         {"bind KP_5 \"VSTR try9bb\"", 9, ""},  // Quillon's own
-        {"bind KP_5 \"vstr try9bbb\"", 9, "vstr try9bbb"},
-        {"bind PGDN \"vstr try22bb\"", 22, ""},
     };
     for (const auto& [configuration, key, command] : cases) {
         EXPECT_EQ(GamesOwn(ReadBindings(configuration, DefaultBindings(EnemyTerritory())))[key],
