@@ -89,7 +89,10 @@ TEST(SettingsFile, ReadsThePathAsTheEditorWroteIt) {
     TempFolder folder;
     const std::string s(1, kSeparator);
     const std::string game = s + "Spiele" + s + "Main" + s;
-    std::vector<std::pair<std::string, std::string>> spellings = {
+    const std::u16string wide(game.begin(), game.end());
+    // On Windows a text that is no UTF-8 is in the system's code page.
+    const std::string latin = kSeparator == '\\' ? "M\xC3\xBCller" : "M\xFCller";
+    const std::pair<std::string, std::string> spellings[] = {
         // clang-format off
         {"\xEF\xBB\xBF" + game + "\r\n", game}, {"\r\n \r\n\t\n" + game + "\r\n", game},
         {"\xEF\xBB\xBF\n\n  \"" + game + "\"\n", game}, {"\t" + game + "  \r\n", game},
@@ -97,19 +100,13 @@ TEST(SettingsFile, ReadsThePathAsTheEditorWroteIt) {
         {"  \"" + s + "my x" + s + "\"  \r\n", s + "my x" + s},
         {"Games" + s + "Main", "Games" + s + "Main" + s},
         {"C:/Games//RTCW/Main\r\n", NormalPath("C:/Games/RTCW/Main/")},  // either separator
+        {s + "M\xFCller" + s + "\r\n", s + latin + s},
+        {test::Utf16(u"\r\n" + wide + u"\r\n"), game}, {test::Utf16(wide, true), game},
         // no path means none at all:
         {"", ""}, {"\r\n", ""}, {" \r\n\t\n", ""}, {"\"\"", ""}, {"  \"  \"  ", ""},
         {std::string("/a\0b/", 5), ""},
-    // clang-format on
-#ifdef _WIN32
-        {s + "M\xFCller" + s + "\r\n", s + "M\xC3\xBCller" + s},
-#else
-        {s + "M\xFCller" + s + "\r\n", s + "M\xFCller" + s},
-#endif
+        // clang-format on
     };
-    const std::u16string wide(game.begin(), game.end());
-    spellings.push_back({test::Utf16(u"\r\n" + wide + u"\r\n"), game});
-    spellings.push_back({test::Utf16(wide, true), game});
     for (const auto& [content, path] : spellings) {
         WriteFile(folder / kSettingsFileName, content);
         EXPECT_EQ(ReadSettingsFile(RealFileSystem(), folder.Text()).scriptFolder.value_or(""), path)
@@ -465,15 +462,14 @@ TEST(KnownPlaces, TheHomeFolderOfThisMachine) {
                                        "Program Files/Return to Castle Wolfenstein");
     WriteFile(folder.Path() / "home/.wolf/main/wolfconfig_mp.cfg", "");  // the engine's own
     // Enemy Territory: ET: Legacy's user folder, also in its Flatpak, and ET 2.60b under Wine.
-    const std::string etmain = "etmain";
-    const std::string legacy = Install(folder, "home/.etlegacy", etmain, "etconfig.cfg");
+    const std::string legacy = Install(folder, "home/.etlegacy", "etmain", "etconfig.cfg");
     const std::string flatpak =
-        Install(folder, "home/.var/app/com.etlegacy.ETLegacy/.etlegacy", etmain, "etconfig.cfg");
+        Install(folder, "home/.var/app/com.etlegacy.ETLegacy/.etlegacy", "etmain", "etconfig.cfg");
     const std::string original =
         Install(folder, "home/Games/et/drive_c/Program Files (x86)/Wolfenstein - Enemy Territory",
-                etmain, "pak0.pk3");
+                "etmain", "pak0.pk3");
     WriteFile(original + "mp_bin.pk3", "");
-    Install(folder, "home/Games/et/drive_c/Program Files/Wolfenstein - Enemy Territory", etmain,
+    Install(folder, "home/Games/et/drive_c/Program Files/Wolfenstein - Enemy Territory", "etmain",
             "pak0.pk3");  // without the game's own binaries: some other game's
 
     // Every other place: Steam's Flatpak and Snap, the prefix WINEPREFIX names, ~/.wine and
