@@ -20,10 +20,6 @@ namespace fs = std::filesystem;
 using test::TempFolder;
 using test::WriteFile;
 
-constexpr const char* kEtl = "Program Files (x86)/Enemy Territory - Legacy/";
-constexpr const char* kEt = "Program Files (x86)/Wolfenstein - Enemy Territory/";
-constexpr const char* kRtcw = "Program Files (x86)/Return to Castle Wolfenstein/";
-
 // An installation of each engine on each platform: what is there (a name ending in "/" is a
 // folder), the folder chosen, where the script goes (none: in the folder chosen) and the search
 // order, the user's folders marked "~". "W:" is the Wine prefix's drive C, "D:" the Documents of
@@ -38,9 +34,9 @@ struct Case {
 };
 
 TEST(Installation, EachEngineSearchesItsOwnFolders) {
-    const std::string etl = std::string("W:") + kEtl;
-    const std::string et = std::string("W:") + kEt;
-    const std::string rtcw = std::string("W:") + kRtcw;
+    const std::string etl = "W:Program Files (x86)/Enemy Territory - Legacy/";
+    const std::string et = "W:Program Files (x86)/Wolfenstein - Enemy Territory/";
+    const std::string rtcw = "W:Program Files (x86)/Return to Castle Wolfenstein/";
     const std::string proton = "steam/SteamApps/compatdata/9010/pfx/drive_c/users/";
     const std::string protonRtcw = proton + "steamuser/Documents/RTCW/main";
     const std::string steamGame = "steam/SteamApps/common/RTCW/Main";
@@ -90,15 +86,12 @@ TEST(Installation, EachEngineSearchesItsOwnFolders) {
     for (const Case& test : cases) {
         SCOPED_TRACE(test.name);
         TempFolder folder;
-        const auto path = [&](std::string relative) {
-            for (const auto& [drive, below] :
-                 {std::pair("W:", "prefix/drive_c/"),
-                  std::pair("D:", "prefix/drive_c/users/me/Documents/")}) {
-                if (relative.rfind(drive, 0) == 0) {
-                    relative = below + relative.substr(2);
-                }
-            }
-            return folder.Text(relative);
+        const auto path = [&](const std::string& relative) {
+            const bool drive = relative.rfind("W:", 0) == 0 || relative.rfind("D:", 0) == 0;
+            return folder.Text(!drive ? relative
+                               : relative[0] == 'W'
+                                   ? "prefix/drive_c/" + relative.substr(2)
+                                   : "prefix/drive_c/users/me/Documents/" + relative.substr(2));
         };
         const auto folderPath = [&](const std::string& relative) {
             return EnsureTrailingSeparator(path(relative));
