@@ -44,18 +44,14 @@ class ZipMaker {
         return before + body_ + directory_ + end;
     }
 
+    // Raw deflate data, as zip entries hold it: zlib's stream without its header and check.
     static std::string Deflate(const std::string& content) {
-        z_stream stream{};
-        deflateInit2(&stream, Z_BEST_SPEED, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
-        std::string out(deflateBound(&stream, static_cast<uLong>(content.size())), '\0');
-        stream.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(content.data()));
-        stream.avail_in = static_cast<uInt>(content.size());
-        stream.next_out = reinterpret_cast<Bytef*>(out.data());
-        stream.avail_out = static_cast<uInt>(out.size());
-        deflate(&stream, Z_FINISH);
-        out.resize(stream.total_out);
-        deflateEnd(&stream);
-        return out;
+        uLongf size = compressBound(static_cast<uLong>(content.size()));
+        std::string out(size, '\0');
+        compress2(reinterpret_cast<Bytef*>(out.data()), &size,
+                  reinterpret_cast<const Bytef*>(content.data()),
+                  static_cast<uLong>(content.size()), Z_BEST_SPEED);
+        return out.substr(2, size - 6);
     }
 
   private:
