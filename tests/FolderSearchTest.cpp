@@ -27,6 +27,7 @@
 #include "model/install/GameFolders.h"
 #include "platform/FolderListing.h"
 #include "platform/ListingSnapshot.h"
+#include "platform/PathText.h"
 
 namespace quillon {
 namespace {
@@ -301,9 +302,7 @@ TEST(FolderSearch, RunningOutOfHandlesPartWayStillFindsTheGame) {
 TEST(GameFolders, EachGameKnowsItsFoldersAndTheSearchFindsThem) {
     TempFolder folder;
     const auto at = [&](const std::string& path) {
-        std::string text = folder.Text() + path + "/";
-        std::replace(text.begin(), text.end(), '/', kSeparator);
-        return text;
+        return EnsureTrailingSeparator(folder.Text(path));
     };
     for (const char* file : {"rtcw/Main/mp_pak0.pk3", "rtcw/Main/pak0.pk3", "et/Etmain/PAK0.pk3",
                              "et/Etmain/mp_bin.pk3", "half/etmain/pak0.pk3", "half/main/mp_bin.pk3",
