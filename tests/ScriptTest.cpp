@@ -438,6 +438,7 @@ TEST(Autoexec, TheScriptRunIsAddedOnceAndRemovedAlone) {
     // A file that did not end its last line still does not.
     EXPECT_EQ(WithScriptRun("seta a 1\r\nbind b c", true), "seta a 1\r\nbind b c\r\nexec qmvc");
     EXPECT_EQ(WithScriptRun("seta a 1\n", true), "seta a 1\nexec qmvc\n");
+    EXPECT_EQ(WithScriptRun("seta a 1\r", true), "seta a 1\rexec qmvc\r\n");  // CR ends a line
     // A file that runs the script, and what is left of it unchecked.
     const std::pair<std::string, std::string> cases[] = {
         // clang-format off
