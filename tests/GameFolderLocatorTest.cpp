@@ -388,7 +388,9 @@ TEST(KeyValues, ReadsSteamFilesAndSurvivesBrokenOnes) {
     ParseKeyValues(noise);
 }
 
-TEST(KnownPlaces, SteamLibrariesInBothFormats) {
+// Steam's libraries in both formats, then the folders installers named, then Wine prefixes'
+// program folders; each folder once.
+TEST(KnownPlaces, SteamLibrariesInstallersAndWinePrefixesInOrderEachFolderOnce) {
     TempFolder folder;
     // A root whose file uses the current format and names a second library, where the app
     // manifest names another install folder, written with a doubled separator; a library that no
@@ -412,19 +414,6 @@ TEST(KnownPlaces, SteamLibrariesInBothFormats) {
     const std::string usual = Install(folder, "third/steamapps/common/Return to Castle Wolfenstein",
                                       "MAIN", "SP_PAK2.PK3");
 
-    KnownPlaces places;
-    places.steamRoots = {TextFromPath(root), TextFromPath(old), folder.Text("none")};
-    EXPECT_EQ(FoundFolders(places), (std::vector<std::string>{fromManifest, usual}));
-
-    // A manifest whose install folder is a path leads nowhere else, not even to a game there.
-    Install(folder, "elsewhere");
-    WriteFile(second / "steamapps/appmanifest_9010.acf",
-              "\"AppState\" { \"installdir\" \"../../../elsewhere\" }");
-    EXPECT_EQ(FoundFolders(places), std::vector<std::string>{usual});
-}
-
-TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
-    TempFolder folder;
     const std::string installer = Install(folder, "Installed RTCW");
     const std::string multiplayer = Install(folder, "Multiplayer only", "Main", "MP_PAK0.PK3");
     const std::string wine =
@@ -433,6 +422,7 @@ TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
               "");
 
     KnownPlaces places;
+    places.steamRoots = {TextFromPath(root), TextFromPath(old), folder.Text("none")};
     places.winePrefixes = {folder.Text("prefix")};
     places.installFolders = {folder.Text("Installed RTCW"), folder.Text("nothing here"),
                              folder.Text("Multiplayer only"),
@@ -444,8 +434,16 @@ TEST(KnownPlaces, InstallersAndWinePrefixesInOrderEachFolderOnce) {
     places.installFolders.push_back(folder.Text() + "line\nbreak");
     places.installFolders.push_back(folder.Text() + "dangling");
 #endif
-    EXPECT_EQ(FoundFolders(places), (std::vector<std::string>{installer, multiplayer, wine}));
+    EXPECT_EQ(FoundFolders(places),
+              (std::vector<std::string>{fromManifest, usual, installer, multiplayer, wine}));
     EXPECT_TRUE(FoundFolders({}).empty());
+
+    // A manifest whose install folder is a path leads nowhere else, not even to a game there.
+    Install(folder, "elsewhere");
+    WriteFile(second / "steamapps/appmanifest_9010.acf",
+              "\"AppState\" { \"installdir\" \"../../../elsewhere\" }");
+    EXPECT_EQ(FoundFolders(places),
+              (std::vector<std::string>{usual, installer, multiplayer, wine}));
 }
 
 #ifndef _WIN32
