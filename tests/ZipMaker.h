@@ -58,6 +58,7 @@ class ZipMaker {
     static std::string Header(uint32_t signature, uint16_t method, uint32_t crc, size_t packed,
                               size_t size, const std::string& name, bool central, uint32_t at) {
         std::string header;
+        // The version that made it (the central header's alone), the version needed, no flags.
         PutLittle(header, {{signature, 4}, {20, central ? 2 : 0}, {20, 2}, {0, 2}, {method, 2}});
         PutLittle(header, {{0, 4}, {crc, 4}, {packed, 4}, {size, 4}, {name.size(), 2}, {0, 2}});
         if (central) {  // comment, disk, attributes, where the local header is
