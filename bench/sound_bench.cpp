@@ -5,11 +5,15 @@
 //
 //   tests/audio/through-pulseaudio.sh 440 660 build/default/bench/sound_bench [ROUNDS]
 //   tests/audio/through-pulseaudio.sh 440 660 wine build/windows/bench/sound_bench.exe [ROUNDS]
+//
+// On Windows, "prepared" after the rounds first opens the audio system as selecting a message
+// does, a third of a second before the press.
 
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <thread>
 #include <vector>
 
@@ -57,6 +61,12 @@ int main(int argc, char** argv) {
         ReadWave(test::ToneWave(440, 22050, 16, 1, 11025), RulesOf(Game::EnemyTerritory,
                                                                    Engine::Original));
     Player player;
+#ifdef _WIN32
+    if (argc > 2 && std::string(argv[2]) == "prepared") {
+        player.Prepare();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    }
+#endif
     std::vector<double> times;
     for (int round = 0; round < rounds; ++round) {
         const Clock::time_point start = Clock::now();
@@ -68,8 +78,7 @@ int main(int argc, char** argv) {
         }
         LetPlay(600);
     }
-    std::printf("first sound handed over: %.2f ms (the library loaded, the output opened)\n",
-                times.front());
+    std::printf("first sound handed over: %.2f ms\n", times.front());
     if (times.size() > 1) {
         std::sort(times.begin() + 1, times.end());
         std::printf("later sounds: %.2f ms (median of %zu)\n", times[times.size() / 2],

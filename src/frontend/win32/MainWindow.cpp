@@ -106,6 +106,7 @@ LRESULT MainWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             } else if (LOWORD(wParam) == IdOf(layout::Role::AssignmentList)) {
                 if (HIWORD(wParam) == LBN_SELCHANGE) {
                     listDescriptions_.Follow(Control(layout::Role::AssignmentList), spokenNames_);
+                    sound_.Prepare();  // a message selected is what Hear plays
                 }
             } else if (HIWORD(wParam) == BN_CLICKED || HIWORD(wParam) == kFromAccelerator) {
                 OnCommand(LOWORD(wParam));

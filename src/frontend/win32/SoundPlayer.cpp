@@ -5,6 +5,9 @@
 namespace quillon::win32 {
 
 SoundPlayer::~SoundPlayer() {
+    if (preparing_.joinable()) {
+        preparing_.join();
+    }
     Stop();
     if (library_ != nullptr) {
         FreeLibrary(library_);
@@ -18,15 +21,33 @@ void SoundPlayer::Stop() {
     playing_.clear();
 }
 
-Status SoundPlayer::Play(const PcmSound& sound) {
+void SoundPlayer::Load() {
+    library_ = LoadLibraryW(L"winmm.dll");
     if (library_ == nullptr) {
-        library_ = LoadLibraryW(L"winmm.dll");
-        if (library_ != nullptr) {
-            playSound_ = reinterpret_cast<PlaySoundFunction>(
-                reinterpret_cast<void*>(GetProcAddress(library_, "PlaySoundW")));
-            deviceCount_ = reinterpret_cast<DeviceCountFunction>(
-                reinterpret_cast<void*>(GetProcAddress(library_, "waveOutGetNumDevs")));
-        }
+        return;
+    }
+    playSound_ = reinterpret_cast<PlaySoundFunction>(
+        reinterpret_cast<void*>(GetProcAddress(library_, "PlaySoundW")));
+    deviceCount_ = reinterpret_cast<DeviceCountFunction>(
+        reinterpret_cast<void*>(GetProcAddress(library_, "waveOutGetNumDevs")));
+    if (deviceCount_ != nullptr) {
+        deviceCount_();  // opens the audio system
+    }
+}
+
+void SoundPlayer::Prepare() {
+    // While it prepares, only that thread touches the library's fields.
+    if (!preparing_.joinable() && library_ == nullptr) {
+        preparing_ = std::thread([this] { Load(); });
+    }
+}
+
+Status SoundPlayer::Play(const PcmSound& sound) {
+    if (preparing_.joinable()) {
+        preparing_.join();
+    }
+    if (library_ == nullptr) {
+        Load();
     }
     if (playSound_ == nullptr || deviceCount_ == nullptr) {
         return Status::Failure(ErrorKind::Missing, "Windows' sound library is missing");
