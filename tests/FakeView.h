@@ -20,7 +20,7 @@ namespace quillon::test {
 // to its boxes are queued by the test.
 class FakeView : public View {
   public:
-    std::vector<std::string> list;
+    std::vector<std::string> list, descriptions;  // the list's lines, and their descriptions
     std::string prompt, status, currentKey;  // the prompt line, the status bar, the key's caption
     std::map<layout::Role, std::string> spoken;
     std::optional<Game> gameShown;
@@ -43,12 +43,10 @@ class FakeView : public View {
     std::function<void()> whileBoxOpen;  // run while a box is open, as the window goes on
     std::vector<bool> allKeysLitInBox;   // for each box: whether every keypad key was lit
     int progressReports = 0;
-    bool progressOpen = false;
-    bool cancelSearch = false;  // the progress window's Cancel, pressed at its first report
+    bool progressOpen = false, cancelSearch = false;  // the latter: Cancel at the first report
     bool ended = false, closeRequested = false;
     std::map<layout::Command, bool> checked;
     bool failNextPrompt = false;  // as a window torn down under the form might, once
-    std::vector<std::string> descriptions;
     std::vector<PcmSound> played;
     Status audio;  // what playing gives: no audio device, say
 
