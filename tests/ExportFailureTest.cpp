@@ -95,7 +95,7 @@ class ExportFailure : public ::testing::Test {
     const std::string body = GenerateScriptBody(TableSaying(3, 1));  // of Export()'s script
 };
 
-TEST_F(ExportFailure, EveryFailingStepSaysWhyAndKeepsTheEarlierScript) {
+TEST_F(ExportFailure, EveryFailingStepSaysWhyAndNoneIsTakenForASuccess) {
     files.Plant(Step::Create, Denied(), "qmvc.cfg", 1);
     ExpectFailedAndUntouched(Export(), "no new file could be made beside it (Permission denied)");
     files.Plant(Step::Write, Failure("No space left on device"), "qmvc.cfg", 1, 1);
@@ -106,6 +106,18 @@ TEST_F(ExportFailure, EveryFailingStepSaysWhyAndKeepsTheEarlierScript) {
     files.Plant(Step::Replace, Denied(), "qmvc.cfg", 1);
     ExpectFailedAndUntouched(Export(), "Permission denied");
 
+    // Another program puts its own file in place between our replace and our check, or one that
+    // cannot be read back: no success either, and it says why.
+    for (const size_t size : {size_t{17}, size_t{100000}}) {  // smaller or larger than ours
+        files.afterReplace = [size](const std::string& destination) {
+            WriteFile(PathFromText(destination), std::string(size, 'x'));
+        };
+        EXPECT_THAT(Why(Export()), HasSubstr("another program replaced it")) << size;
+    }
+    files.afterReplace = nullptr;
+    files.Plant(Step::Read, FoundFolder(), "qmvc.cfg", 1);
+    EXPECT_THAT(Why(Export()), HasSubstr("could not be read back (it is a folder)"));
+
     // Short writes are only slower: the whole script lands. A disk that takes nothing fails
     // instead of hanging.
     ASSERT_TRUE(Export().Ok());
@@ -113,21 +125,6 @@ TEST_F(ExportFailure, EveryFailingStepSaysWhyAndKeepsTheEarlierScript) {
     WriteFile(folder / "qmvc.cfg", "earlier script");
     files.writeAtMost = 0;
     ExpectFailedAndUntouched(Export(), "the disk took no more of it");
-}
-
-// Another program puts its own file in place between our replace and our check.
-TEST_F(ExportFailure, AScriptReplacedBeforeTheCheckIsNoSuccess) {
-    for (const size_t size : {size_t{17}, size_t{100000}}) {  // smaller or larger than ours
-        files.afterReplace = [size](const std::string& destination) {
-            WriteFile(PathFromText(destination), std::string(size, 'x'));
-        };
-        EXPECT_THAT(Why(Export()), HasSubstr("another program replaced it")) << size;
-    }
-
-    // One that cannot be read back is no success either, and says why.
-    files.afterReplace = nullptr;
-    files.Plant(Step::Read, FoundFolder(), "qmvc.cfg", 1);
-    EXPECT_THAT(Why(Export()), HasSubstr("could not be read back (it is a folder)"));
 }
 
 TEST_F(ExportFailure, OnlyARegularTemplateOfSaneSizeIsCopiedToAGameFolderThatExists) {

@@ -109,6 +109,7 @@ class FormTest : public ::testing::Test {
 
     TempFolder folder;
     FakeView view;
+    FakeView otherView, thirdView;  // of other windows a test starts
     FaultyFileSystem files;
     Form form{view, files, folder.environment, folder.Text()};
 };
@@ -140,30 +141,29 @@ TEST_F(FormTest, TheClassIsTheAnswersFirstLetterAndTicksWaitForTheBox) {
 // class prompt and an export. Quillon's own words come after them, on lines of their own.
 TEST_F(FormTest, TheBoxesAndThePromptPlayersKnowWordForWord) {
     fs::remove(folder / "qm.cfg");
-    FakeView shown;
-    EXPECT_FALSE(Form(shown, files, folder.environment, folder.Text()).OnStart());
+    EXPECT_FALSE(Form(otherView, files, folder.environment, folder.Text()).OnStart());
     WriteFile(folder / "qm.cfg", folder.Text("game/") + "\r\n");
-    const std::unique_ptr<Form> window = Window(shown);
+    const std::unique_ptr<Form> window = Window(otherView);
     window->OnKeypadClicked(kNumLockKey);
     window->OnAssignClicked();
-    const std::string selecting = shown.prompt;
-    shown.answers = {"s"};
+    const std::string selecting = otherView.prompt;
+    otherView.answers = {"s"};
     Pick(*window, {6});
     window->OnMenuCommand(Command::ExportScript);
-    EXPECT_EQ(shown.titles, (Lines{"RTCW Install drive", "Quillon", "Quillon", "Select a class",
-                                   "Script compilation sucessful"}));
-    EXPECT_EQ(shown.textsOffered, (Lines{"C", "S"}));
+    EXPECT_EQ(otherView.titles, (Lines{"RTCW Install drive", "Quillon", "Quillon", "Select a class",
+                                       "Script compilation sucessful"}));
+    EXPECT_EQ(otherView.textsOffered, (Lines{"C", "S"}));
     const auto firstLine = [](const std::string& text) { return text.substr(0, text.find('\n')); };
     EXPECT_EQ(
-        firstLine(shown.prompts.at(0)),
+        firstLine(otherView.prompts.at(0)),
         "This may take a few seconds while Quillon searches for Wolfenstein. Please enter the "
         "drive letter where you installed RTCW (eg C)");
-    EXPECT_EQ(shown.said.at(1), "Num Lock cannot be scripted with Quillon...");
+    EXPECT_EQ(otherView.said.at(1), "Num Lock cannot be scripted with Quillon...");
     EXPECT_EQ(selecting, "Please select a command");
-    EXPECT_EQ(shown.prompts.at(1),
+    EXPECT_EQ(otherView.prompts.at(1),
               "Please select the class you would like to bind to this key (S)-Soldier  "
               "(E)-Engineer  (M)-Medic   (L)-Lieutenant... ");
-    EXPECT_EQ(firstLine(shown.said.at(2)),
+    EXPECT_EQ(firstLine(otherView.said.at(2)),
               "The script has been created and can be activated by typing the following in the "
               "console : /exec qmvc");
 }
@@ -272,12 +272,11 @@ TEST_F(FormTest, AUtf16TemplateIsTheTemplateStill) {
     WriteFile(folder / "qmscript.txt", test::Utf16(std::u16string(text.begin(), text.end())));
     Assign({2, 1});
     Exported();
-    FakeView later;
-    const std::unique_ptr<Form> started = Window(later);
-    Assign(*started, {2, 2});
-    EXPECT_THAT(Exported(*started), StartsWith(text));
-    EXPECT_THAT(later.said, ElementsAre(HasSubstr("has been created")));
-    EXPECT_TRUE(later.questions.empty());
+    const std::unique_ptr<Form> other = Window(otherView);
+    Assign(*other, {2, 2});
+    EXPECT_THAT(Exported(*other), StartsWith(text));
+    EXPECT_THAT(otherView.said, ElementsAre(HasSubstr("has been created")));
+    EXPECT_TRUE(otherView.questions.empty());
 }
 
 // A script too long for the game is exported all the same, and the player is told why; one
@@ -357,7 +356,7 @@ TEST_F(FormTest, EveryWindowsUnexportedChangesOutliveItsEnding) {
     const std::string question =
         "Quillon was closed with changes that were not exported. Restore them?\nGame folder: \"" +
         folder.Text("game/") + "\"";
-    FakeView firstView, secondView, thirdView;
+    FakeView firstView, secondView;
     std::unique_ptr<Form> first = Window(firstView);
     first->OnKeypadClicked(4);
     Assign(*first, {2, 1});
@@ -419,10 +418,9 @@ TEST_F(FormTest, ChangesKeptForOneFolderWaitForIt) {
     for (const std::string& recovery :
          {kept, kept.substr(0, kept.find("// game:")) + kept.substr(kept.find("\r\n\r\n"))}) {
         WriteFile(folder / "qmrecovery-2.cfg", recovery);
-        FakeView other;
-        std::unique_ptr<Form> otherGame = Window(other);
+        std::unique_ptr<Form> otherGame = Window(otherView);
         ASSERT_EQ(otherGame->Keys(), KeyTable());
-        EXPECT_TRUE(other.questions.empty());
+        EXPECT_TRUE(otherView.questions.empty());
         Assign(*otherGame, {2, 1});
         EXPECT_EQ(ReadFile(folder / "qmrecovery-2.cfg"), recovery) << "left to its game's";
         otherGame->OnDeleteClicked(0);
@@ -430,12 +428,11 @@ TEST_F(FormTest, ChangesKeptForOneFolderWaitForIt) {
     WriteFile(folder / "qmrecovery-2.cfg", kept);
     WriteFile(folder / "other/mp_pak0.pk3", "");
     WriteFile(folder / "qm.cfg", folder.Text("other/") + "\r\n");
-    FakeView otherFolder, back;
-    Window(otherFolder);
-    EXPECT_TRUE(otherFolder.questions.empty()) << "nor offered in another folder of the game";
+    Window(otherView);
+    EXPECT_TRUE(otherView.questions.empty()) << "nor offered in another folder of the game";
     WriteFile(folder / "qm.cfg", folder.Text("game/") + "\r\n");
-    EXPECT_EQ(Window(back, {kYes})->Keys(), form.Keys());
-    EXPECT_THAT(back.questions, ElementsAre(HasSubstr(folder.Text("game/"))));
+    EXPECT_EQ(Window(thirdView, {kYes})->Keys(), form.Keys());
+    EXPECT_THAT(thirdView.questions, ElementsAre(HasSubstr(folder.Text("game/"))));
 }
 
 // Exports into one game folder take turns: one that finds the folder held waits, and says so
@@ -467,7 +464,6 @@ TEST_F(FormTest, ExportsIntoOneFolderTakeTurns) {
         EXPECT_TRUE(fs::exists(folder / "game" / name)) << name;
     }
 
-    FakeView otherView;
     std::unique_ptr<Form> other = Window(otherView);
     other->OnKeypadClicked(6);
     Assign(*other, {2, 4});
@@ -497,17 +493,16 @@ TEST_F(FormTest, AnExportAfterARestoreAsksBeforeDroppingWhatItReplaced) {
     WriteFile(folder / "qmrecovery-9.cfg", ReadFile(folder / "qmrecovery.cfg"));
     view.replies = {View::Answer::No};
     EXPECT_TRUE(form.OnCloseRequested());
-    FakeView otherView, restoredView;  // another window's export meanwhile, the changes waiting
     std::unique_ptr<Form> other = Window(otherView);
     other->OnKeypadClicked(6);
     Assign(*other, {2, 4});
     const std::string script = Exported(*other);
-    std::unique_ptr<Form> restored = Window(restoredView, {kYes});
+    std::unique_ptr<Form> restored = Window(thirdView, {kYes});
     restored->OnKeypadClicked(5);
     restored->OnDeleteClicked(0);
     EXPECT_EQ(Exported(*restored), script);
-    ASSERT_EQ(restoredView.questions.size(), 2U);
-    EXPECT_THAT(restoredView.questions.back(),
+    ASSERT_EQ(thirdView.questions.size(), 2U);
+    EXPECT_THAT(thirdView.questions.back(),
                 HasSubstr("after the changes Quillon restored were made: messages on Keypad /, "
                           "Keypad 9 would be lost."));
 }
@@ -528,19 +523,17 @@ TEST_F(FormTest, ChangesThatCannotBeKeptAreSaidOnce) {
     WriteFile(folder / "qmrecovery-16.cfg", GenerateScriptBody(form.Keys()));
     std::error_code heldOpen;  // where the system keeps a held lock's file, it stays
     fs::remove(folder / "qmrecovery.lock", heldOpen);
-    FakeView lockedView;
-    std::unique_ptr<Form> locked = Window(lockedView, {kYes});
-    EXPECT_EQ(lockedView.questions.size(), 1U);
+    std::unique_ptr<Form> locked = Window(otherView, {kYes});
+    EXPECT_EQ(otherView.questions.size(), 1U);
     EXPECT_EQ(locked->Keys(), form.Keys());
     Assign(*locked, {2, 1});
-    EXPECT_THAT(lockedView.said, ElementsAre(HasSubstr("qmrecovery.lock")));
+    EXPECT_THAT(otherView.said, ElementsAre(HasSubstr("qmrecovery.lock")));
     EXPECT_TRUE(fs::exists(folder / "qmrecovery-16.cfg"));
 }
 
 // An export never replaces, unasked, what the window did not read: another window's export made
 // meanwhile, a hand edit, a read-only mark. No writes nothing.
 TEST_F(FormTest, AnExportAsksBeforeReplacingAScriptChangedBehindIt) {
-    FakeView otherView;
     std::unique_ptr<Form> other = Window(otherView);
     form.OnKeypadClicked(22);  // the last key is weighed like the others
     Assign({2, 4});
@@ -704,9 +697,8 @@ TEST_F(FormTest, ATextOfThePlayersOwnGoesWhereTheGameShowsIt) {
     left.replace(left.find("ETLegacy"), 8, "ET");
     WriteFile(folder / "qmrecovery-9.cfg", left);
     WriteFile(folder / "qm.cfg", folder.Text("ET/etmain/") + "\r\n");
-    FakeView next;
-    Window(next, {kYes});
-    EXPECT_THAT(next.said.at(0), HasSubstr("not exported, 1 message carries a text"));
+    Window(otherView, {kYes});
+    EXPECT_THAT(otherView.said.at(0), HasSubstr("not exported, 1 message carries a text"));
     const std::string script = Exported("ETLegacy/etmain");
     EXPECT_THAT(script, HasSubstr("set try1b1  \"vsay_team Medic medic at the gate;\"\r\n"));
     view.texts = {""};
@@ -928,19 +920,18 @@ TEST_F(FormTest, WhatWindowsRefusesInProgramFilesGoesToTheVirtualStore) {
     WriteFile(PathFromText(game + "qmvc.cfg"), "set try1b1 \"vsay Hi;\"\r\n");
     WriteFile(folder / "qm.cfg", game + "\r\n");
     files.Plant(Step::Create, Denied(), game);  // the folder itself, not the copy
-    FakeView shown, again;
-    const auto window = Window(shown);
+    const auto window = Window(otherView);
     EXPECT_TRUE(window->Keys().IsUsed(1, 0)) << "read from the folder while it has no copy";
     window->OnMenuCommand(Command::ExportScript);
-    EXPECT_THAT(shown.said, ElementsAre(HasSubstr("has been created"),
-                                        HasSubstr("Quillon put \"qmvc.cfg\" in \"" + copy)));
+    EXPECT_THAT(otherView.said, ElementsAre(HasSubstr("has been created"),
+                                            HasSubstr("Quillon put \"qmvc.cfg\" in \"" + copy)));
     EXPECT_THAT(ReadFile(PathFromText(copy + "qmvc.cfg")), HasSubstr(kTemplate));
     window->OnMenuCommand(Command::LoadScriptAtGameStart);
     EXPECT_EQ(ReadFile(PathFromText(copy + "autoexec.cfg")), "exec qmvc\r\n");
     // The copy now comes first, for reading and for writing.
     WriteFile(PathFromText(copy + "qmvc.cfg"), "set try2b1 \"vsay Bye;\"\r\n");
-    EXPECT_TRUE(Window(again)->Keys().IsUsed(2, 0));
-    EXPECT_TRUE(again.checked.at(Command::LoadScriptAtGameStart));
+    EXPECT_TRUE(Window(thirdView)->Keys().IsUsed(2, 0));
+    EXPECT_TRUE(thirdView.checked.at(Command::LoadScriptAtGameStart));
 
     // Only a refusal below Program Files.
     const Status refused = Status::Failure(ErrorKind::Denied, "refused");
@@ -977,60 +968,56 @@ TEST_F(FormTest, AStartRestoresTheExportedScript) {
                                "set try9b1  \"vsay_team Moonwalk;\"\r\n"
                                "set\vtry3b1\f\"vsay Hi;\"\r\n";
     WriteFile(folder / "game/qmvc.cfg", script);
-    FakeView shown, again;
-    const auto window = Window(shown);
-    EXPECT_EQ(shown.list, (Lines{"Medic    3     1", "I'm a Engineer    1     101"}));
-    EXPECT_THAT(shown.said, ElementsAre(AllOf(HasSubstr("restored the messages of 2 keys"),
-                                              HasSubstr("1 line of it was not understood"))));
+    const auto window = Window(otherView);
+    EXPECT_EQ(otherView.list, (Lines{"Medic    3     1", "I'm a Engineer    1     101"}));
+    EXPECT_THAT(otherView.said, ElementsAre(AllOf(HasSubstr("restored the messages of 2 keys"),
+                                                  HasSubstr("1 line of it was not understood"))));
     EXPECT_FALSE(window->HasUnexportedChanges());
 
     // What could not be read is not dropped unasked: No writes nothing, Yes replaces it.
-    shown.yesNoReplies = {false, true};
+    otherView.yesNoReplies = {false, true};
     EXPECT_EQ(Exported(*window), script);
     EXPECT_THAT(Exported(*window), HasSubstr("set try3b1  \"vsay Hi;\""));
-    EXPECT_THAT(shown.questions, ElementsAre(HasSubstr("1 line of it that Quillon could not read "
-                                                       "would be lost, such as:\n  set try9b1  "
-                                                       "\"vsay_team Moonwalk;\""),
-                                             _));
+    EXPECT_THAT(otherView.questions,
+                ElementsAre(HasSubstr("1 line of it that Quillon could not read "
+                                      "would be lost, such as:\n  set try9b1  "
+                                      "\"vsay_team Moonwalk;\""),
+                            _));
     WriteFile(folder / "game/qmvc.cfg", script);
     WriteFile(folder / "game/wolfconfig_mp.cfg", "bind KP_END \"vsay Hi\"\n");  // offered if none
 
     files.Plant(Step::Read, FoundFolder(), "qmvc.cfg");
-    const auto restarted = Window(again);
+    const auto restarted = Window(thirdView);
     EXPECT_EQ(restarted->Keys(), KeyTable());
-    EXPECT_THAT(again.said, ElementsAre(AllOf(HasSubstr("could not read your keys"),
-                                              HasSubstr("it is a folder"))));
+    EXPECT_THAT(thirdView.said, ElementsAre(AllOf(HasSubstr("could not read your keys"),
+                                                  HasSubstr("it is a folder"))));
     EXPECT_EQ(Exported(*restarted), script);
-    EXPECT_THAT(again.questions, ElementsAre(HasSubstr("could not read it (it is a folder)")));
+    EXPECT_THAT(thirdView.questions, ElementsAre(HasSubstr("could not read it (it is a folder)")));
 }
 
-// The known places (Steam's, the installers', Wine's) are looked at only when the settings name
-// no game folder to take: on Windows that lists every installer's registry entry.
-TEST_F(FormTest, WithItsGameFolderAStartLooksNowhereElse) {
-    for (const bool remembered : {true, false}) {
-        WriteFile(folder / "qm.cfg", remembered ? folder.Text("game/") + "\r\n" : "");
-        folder.environment.looks.clear();
-        FakeView shown;  // the drive prompt is cancelled
-        EXPECT_EQ(Form(shown, files, folder.environment, folder.Text()).OnStart(), remembered);
-        // Wine's prefix on Linux, the installers' entries on Windows.
-        EXPECT_EQ(::testing::Value(folder.environment.looks,
-                                   ::testing::Contains(::testing::AnyOf(std::string("WINEPREFIX"),
-                                                                        HasSubstr("Uninstall")))),
-                  !remembered);
-    }
-}
-
-// The keys and the script run at start are read as the engine of the folder reads them: ET 2.60b
-// runs what follows a ";" in a comment, ET: Legacy does not.
-TEST_F(FormTest, TheFolderIsReadAsItsEngineReadsIt) {
+// A start reads the keys and the script run at start as the engine of the folder reads them: ET
+// 2.60b runs what follows a ";" in a comment, ET: Legacy does not. The known places (Steam's, the
+// installers', Wine's) are looked at only when the settings name no game folder to take: on
+// Windows that lists every installer's registry entry.
+TEST_F(FormTest, AStartReadsTheFolderAsItsEngineAndLooksNowhereElse) {
     for (const auto& [user, runs] : {std::pair(".etwolf", true), std::pair(".etlegacy", false)}) {
         const std::string game = folder.Text(std::string(user) + "/etmain/");
         WriteFile(game + "qmvc.cfg", "// mine; set try9b1 \"vsay Hi\"\r\n");
         WriteFile(game + "autoexec.cfg", "// off; exec qmvc\r\n");
         WriteFile(folder / "qm.cfg", game + "\r\n");
-        FakeView shown;
-        EXPECT_EQ(Window(shown)->Keys().UsedCount(9), runs ? 1 : 0) << user;
-        EXPECT_EQ(shown.checked[Command::LoadScriptAtGameStart], runs) << user;
+        EXPECT_EQ(Window(otherView)->Keys().UsedCount(9), runs ? 1 : 0) << user;
+        EXPECT_EQ(otherView.checked[Command::LoadScriptAtGameStart], runs) << user;
+    }
+    for (const bool remembered : {true, false}) {
+        WriteFile(folder / "qm.cfg", remembered ? folder.Text("game/") + "\r\n" : "");
+        folder.environment.looks.clear();
+        // The drive prompt is cancelled.
+        EXPECT_EQ(Form(thirdView, files, folder.environment, folder.Text()).OnStart(), remembered);
+        // Wine's prefix on Linux, the installers' entries on Windows.
+        EXPECT_EQ(::testing::Value(folder.environment.looks,
+                                   ::testing::Contains(::testing::AnyOf(std::string("WINEPREFIX"),
+                                                                        HasSubstr("Uninstall")))),
+                  !remembered);
     }
 }
 
@@ -1046,11 +1033,10 @@ TEST_F(FormTest, TheGameRunsTheFirstFileOfItsSearchPath) {
     WriteFile(install + "legacy/legacy_v2.83.pk3", "");
     WriteFile(folder / "qmscript.txt", "// t\r\n");
     WriteFile(folder / "qm.cfg", install + "etmain/\r\n");
-    FakeView first;
-    Window(first)->OnMenuCommand(Command::LoadScriptAtGameStart);
+    Window(otherView)->OnMenuCommand(Command::LoadScriptAtGameStart);
     EXPECT_EQ(ReadFile(home + "legacy/autoexec.cfg"), "exec qmvc\r\n") << "none: the first";
     // No profile yet: the game's defaults.
-    EXPECT_EQ(first.gameBindings[7], "In the game: fire team, select all members");
+    EXPECT_EQ(otherView.gameBindings[7], "In the game: fire team, select all members");
     fs::remove(home + "legacy/autoexec.cfg");
     // An empty name in defaultprofile.dat is no profile: the game runs the configuration beside.
     WriteFile(install + "legacy/profiles/defaultprofile.dat", "\"\"");
@@ -1076,12 +1062,11 @@ TEST_F(FormTest, TheGameRunsTheFirstFileOfItsSearchPath) {
               "unbindall\nbind KP_END \"+attack\"/*\nbind KP_END x*/\n"
               "bind KP_5 \"\xEF\xBB\xBFvsay Hi\"\n");
     WriteFile(install + "legacy/qmvc.cfg", "");
-    FakeView profiled;
-    Window(profiled)->OnMenuCommand(Command::ExportScript);
-    EXPECT_TRUE(profiled.questions.empty()) << "ET: Legacy reads no voice message in Keypad 5";
-    EXPECT_EQ(profiled.gameBindings[11], "In the game: +attack");
-    EXPECT_EQ(profiled.gameBindings[14], "");
-    EXPECT_THAT(profiled.said,
+    Window(thirdView)->OnMenuCommand(Command::ExportScript);
+    EXPECT_TRUE(thirdView.questions.empty()) << "ET: Legacy reads no voice message in Keypad 5";
+    EXPECT_EQ(thirdView.gameBindings[11], "In the game: +attack");
+    EXPECT_EQ(thirdView.gameBindings[14], "");
+    EXPECT_THAT(thirdView.said,
                 ElementsAre(AllOf(HasSubstr("will not run it as written"),
                                   HasSubstr("before this one: \"" + install + "legacy/qmvc.cfg"))));
     // A configuration that cannot be read, or is too large, says nothing of the keys.
@@ -1152,8 +1137,7 @@ TEST(WorkingFolder, ChosenByWhereTheProgramStartsAndWhereItMayWrite) {
 
     // A template of the player's own there is kept as it is.
     WriteFile(own + "qmscript.txt", "mine");
-    WorkingFolder mine = ChooseWorkingFolder(files, folder.environment);
-    EXPECT_TRUE(mine.status.Ok());
+    EXPECT_TRUE(ChooseWorkingFolder(files, folder.environment).status.Ok());
     EXPECT_EQ(ReadFile(own + "qmscript.txt"), "mine");
 
     // A folder that cannot be made, or none at all: the current one, given the template, and why.
@@ -1163,7 +1147,7 @@ TEST(WorkingFolder, ChosenByWhereTheProgramStartsAndWhereItMayWrite) {
                                           std::pair(std::string(), "found no folder of yours")}) {
         files.Plant(Step::MakeFolder, Denied(), "refused");
         fs::remove(folder / "current/qmscript.txt");
-        mine = ChooseWorkingFolder(
+        const WorkingFolder mine = ChooseWorkingFolder(
             files, {folder.Text("current/"), {}, userFolder, folder.Text("installed.txt")});
         EXPECT_EQ(mine.folder, folder.Text("current/"));
         EXPECT_THAT(mine.status.Message(), HasSubstr(why));
