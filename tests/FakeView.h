@@ -20,23 +20,25 @@ namespace quillon::test {
 // to its boxes are queued by the test.
 class FakeView : public View {
   public:
-    std::vector<std::string> list, descriptions;  // the list's lines, and their descriptions
+    using Lines = std::vector<std::string>;
+
+    Lines list, descriptions;                // the list's lines, and their descriptions
     std::string prompt, status, currentKey;  // the prompt line, the status bar, the key's caption
     std::map<layout::Role, std::string> spoken;
     std::optional<Game> gameShown;
     int16_t pageShown = 1;
     std::vector<bool> lit = std::vector<bool>(kKeyCount, true);
-    std::vector<std::string> gameBindings = std::vector<std::string>(kKeyCount);
+    Lines gameBindings = Lines(kKeyCount);
     // The boxes in the order shown: the texts of message boxes (said), of input and text boxes
     // (prompts) and what each started with, of questions, the folder each chooser started in, and
     // every box's title.
-    std::vector<std::string> said, prompts, textsOffered, questions, chooserStarts, titles;
+    Lines said, prompts, textsOffered, questions, chooserStarts, titles;
     std::deque<std::string> answers;  // input box answers; the empty text when none is queued
     std::deque<std::optional<std::string>> texts;  // typed into text boxes; cancelled when none
     std::deque<bool> yesNoReplies;                 // No when none is queued
     std::deque<Answer> replies;                    // to the questions; Cancel when none is queued
     // Offered by each box of choices; each box of answers' buttons, the default first.
-    std::vector<std::vector<std::string>> choicesOffered, buttons;
+    std::vector<Lines> choicesOffered, buttons;
     // The one taken in a box of choices or of answers; cancelled (closed) when none.
     std::deque<std::optional<size_t>> choices;
     std::deque<std::optional<std::string>> chosenFolders;  // nothing: cancelled
@@ -50,7 +52,7 @@ class FakeView : public View {
     std::vector<PcmSound> played;
     Status audio;  // what playing gives: no audio device, say
 
-    void ShowAssignments(const std::vector<std::string>& lines) override { list = lines; }
+    void ShowAssignments(const Lines& lines) override { list = lines; }
     void AppendAssignment(const std::string& line) override { list.push_back(line); }
     void RemoveAssignment(int16_t index) override { list.erase(list.begin() + index); }
     void ReplaceAssignment(int16_t index, const std::string& line) override { list[index] = line; }
@@ -60,9 +62,7 @@ class FakeView : public View {
         }
         prompt = text;
     }
-    void DescribeAssignments(const std::vector<std::string>& lines) override {
-        descriptions = lines;
-    }
+    void DescribeAssignments(const Lines& lines) override { descriptions = lines; }
     void ShowStatus(const std::string& text) override { status = text; }
     Status PlaySound(const PcmSound& sound) override {
         if (audio.Ok()) {
@@ -97,13 +97,12 @@ class FakeView : public View {
         return Asked(questions, question, title, yesNoReplies, false);
     }
     std::optional<size_t> ChooseAmong(const std::string& question, const std::string& title,
-                                      const std::vector<std::string>& offered) override {
+                                      const Lines& offered) override {
         choicesOffered.push_back(offered);
         return Asked(questions, question, title, choices, std::nullopt);
     }
     std::optional<size_t> AskChoice(const std::string& question, const std::string& title,
-                                    const std::vector<std::string>& offered,
-                                    size_t defaultAnswer) override {
+                                    const Lines& offered, size_t defaultAnswer) override {
         buttons.push_back(offered);
         std::rotate(buttons.back().begin(), buttons.back().begin() + defaultAnswer,
                     buttons.back().begin() + defaultAnswer + 1);
@@ -126,7 +125,7 @@ class FakeView : public View {
     // A box that shows `text`, open while the window goes on; the next queued answer, or what a
     // person who only closes the box gives.
     template <typename Reply>
-    Reply Asked(std::vector<std::string>& shown, const std::string& text, const std::string& title,
+    Reply Asked(Lines& shown, const std::string& text, const std::string& title,
                 std::deque<Reply>& queue, typename std::deque<Reply>::value_type closed) {
         Shown(shown, text, title);
         if (queue.empty()) {
@@ -148,7 +147,7 @@ class FakeView : public View {
     };
 
     // A box that shows `text`, open while the window goes on.
-    void Shown(std::vector<std::string>& shown, const std::string& text, const std::string& title) {
+    void Shown(Lines& shown, const std::string& text, const std::string& title) {
         shown.push_back(text);
         titles.push_back(title);
         allKeysLitInBox.push_back(std::all_of(lit.begin(), lit.end(), [](bool on) { return on; }));

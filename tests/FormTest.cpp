@@ -501,10 +501,9 @@ TEST_F(FormTest, AnExportAfterARestoreAsksBeforeDroppingWhatItReplaced) {
     restored->OnKeypadClicked(5);
     restored->OnDeleteClicked(0);
     EXPECT_EQ(Exported(*restored), script);
-    ASSERT_EQ(thirdView.questions.size(), 2U);
-    EXPECT_THAT(thirdView.questions.back(),
-                HasSubstr("after the changes Quillon restored were made: messages on Keypad /, "
-                          "Keypad 9 would be lost."));
+    EXPECT_THAT(thirdView.questions,
+                ElementsAre(_, HasSubstr("after the changes Quillon restored were made: messages "
+                                         "on Keypad /, Keypad 9 would be lost.")));
 }
 
 // Where the changes cannot be kept, the player is told once, plainly, that only an export keeps
