@@ -429,6 +429,7 @@ TEST_F(MainWindowTest, TheOtherGamesFolderChosenFromTheFileMenu) {
     EXPECT_EQ(window->windowTitle(), "Quillon");
     auto* status = window->findChild<QLabel*>("status");
     EXPECT_EQ(Spoken(status), status->text());
+    EXPECT_EQ(status->toolTip(), status->text()) << "a folder cut at the window's edge";
     EXPECT_TRUE(status->text().startsWith("ET: Legacy, game folder "))
         << status->text().toStdString();
     EXPECT_TRUE(Find<QWidget>("menuLine10")->isVisible());

@@ -367,6 +367,7 @@ void MainWindow::SetPrompt(const std::string& text) {
 
 void MainWindow::ShowStatus(const std::string& text) {
     status_->setText(Text(text));
+    status_->setToolTip(Text(text));  // a long folder is cut at the window's edge
     status_->setAccessibleName(Text(text));
     if (QAccessible::isActive()) {
         QAccessibleEvent changed(status_, QAccessible::NameChanged);
