@@ -631,16 +631,20 @@ TEST_F(FormTest, AnotherGameFolderBringsItsOwnGameAndKeys) {
 
 #ifndef _WIN32
 // An ET: Legacy installation: its game reads the scripts from the user folder, which is made;
-// the installation chosen again is the folder in use.
-TEST_F(FormTest, AnInstallationOfEtLegacyLeadsToItsUserFolder) {
-    WriteFile(folder / "Legacy/etmain/pak0.pk3", "");
-    WriteFile(folder / "Legacy/legacy/legacy_v2.83.1.pk3", "");
+// the installation chosen again is the folder in use. ET: Legacy searches its user folder's
+// legacy, its installation's legacy, then the etmain folders in that order: the first
+// autoexec.cfg it finds is the one it runs, the first qmvc.cfg the one "/exec qmvc" runs, and the
+// profile's configuration says what the keys do.
+TEST_F(FormTest, EtLegacyReadsItsUserFolderAndRunsTheFirstFileOfItsSearchPath) {
+    const std::string install = folder.Text() + "Legacy/";
+    WriteFile(install + "etmain/pak0.pk3", "");
+    WriteFile(install + "legacy/legacy_v2.83.1.pk3", "");
     files.Plant(Step::MakeFolder, Failure("Input/output error"), ".etlegacy", 1);
-    Choose({folder.Text() + "Legacy/etmain"});
+    Choose({install + "etmain"});
     EXPECT_EQ(form.ScriptFolder(), folder.Text() + "Legacy/etmain/");
     EXPECT_THAT(view.said.back(), HasSubstr("which Quillon could not make: Input/output error"));
     Choose({folder.Text("game")});
-    Choose({folder.Text() + "Legacy/etmain"});
+    Choose({install + "etmain"});
     EXPECT_EQ(form.ScriptFolder(), folder.Text() + "home/.etlegacy/etmain/");
     EXPECT_THAT(view.status, HasSubstr("home/.etlegacy/etmain")) << "the folder scripts go to";
     EXPECT_TRUE(fs::is_directory(folder / "home/.etlegacy/etmain"));
@@ -648,7 +652,7 @@ TEST_F(FormTest, AnInstallationOfEtLegacyLeadsToItsUserFolder) {
     EXPECT_EQ(ReadFile(folder / "qm.cfg"), folder.Text() + "Legacy/etmain/\r\n");
     Assign({2, 2});
     view.replies = {View::Answer::No};
-    Choose({folder.Text() + "Legacy/etmain"});
+    Choose({install + "etmain"});
     EXPECT_TRUE(form.HasUnexportedChanges());
     // Under Wine, a prefix without Documents has no user folder yet: the installation serves.
     WriteFile(folder / "bare/drive_c/ETL/etmain/pak0.pk3", "");
@@ -657,6 +661,54 @@ TEST_F(FormTest, AnInstallationOfEtLegacyLeadsToItsUserFolder) {
     Choose({folder.Text() + "bare/drive_c/ETL/etmain"});
     EXPECT_EQ(form.ScriptFolder(), folder.Text() + "bare/drive_c/ETL/etmain/");
     EXPECT_THAT(view.said.back(), HasSubstr("has no Documents folder yet"));
+
+    // The search path, from windows started in the installation.
+    const std::string home = folder.Text() + "home/.etlegacy/";
+    WriteFile(folder / "qmscript.txt", "// t\r\n");
+    WriteFile(folder / "qm.cfg", install + "etmain/\r\n");
+    Window(otherView)->OnMenuCommand(Command::LoadScriptAtGameStart);
+    EXPECT_EQ(ReadFile(home + "legacy/autoexec.cfg"), "exec qmvc\r\n") << "none: the first";
+    // No profile yet: the game's defaults.
+    EXPECT_EQ(otherView.gameBindings[7], "In the game: fire team, select all members");
+    fs::remove(home + "legacy/autoexec.cfg");
+    // An empty name in defaultprofile.dat is no profile: the game runs the configuration beside.
+    WriteFile(install + "legacy/profiles/defaultprofile.dat", "\"\"");
+    WriteFile(install + "etmain/etconfig.cfg", "bind KP_END \"+jump\"\n");
+    EXPECT_EQ(BindingsAtStart()[11], "In the game: +jump");
+    WriteFile(install + "legacy/profiles/defaultprofile.dat", "..");  // no profile folder
+    EXPECT_EQ(BindingsAtStart(), Lines(kKeyCount));
+    WriteFile(install + "legacy/profiles/defaultprofile.dat", "\"Me\"");
+    for (const std::string& searched :
+         {install + "etmain/", home + "etmain/", install + "legacy/", home + "legacy/"}) {
+        WriteFile(searched + "autoexec.cfg", "// mine\n");
+        FakeView shown;
+        const std::unique_ptr<Form> window = Window(shown);
+        EXPECT_FALSE(shown.checked.at(Command::LoadScriptAtGameStart));
+        window->OnMenuCommand(Command::LoadScriptAtGameStart);
+        EXPECT_EQ(ReadFile(searched + "autoexec.cfg"), "// mine\nexec qmvc\n");
+        EXPECT_TRUE(shown.checked.at(Command::LoadScriptAtGameStart)) << searched;
+        EXPECT_EQ(shown.gameBindings[14], "In the game: fire team, its menu") << "no configuration";
+    }
+
+    // The profile's configuration, and a script the game runs before this one.
+    WriteFile(install + "legacy/profiles/Me/etconfig.cfg",
+              "unbindall\nbind KP_END \"+attack\"/*\nbind KP_END x*/\n"
+              "bind KP_5 \"\xEF\xBB\xBFvsay Hi\"\n");
+    WriteFile(install + "legacy/qmvc.cfg", "");
+    Window(thirdView)->OnMenuCommand(Command::ExportScript);
+    EXPECT_TRUE(thirdView.questions.empty()) << "ET: Legacy reads no voice message in Keypad 5";
+    EXPECT_EQ(thirdView.gameBindings[11], "In the game: +attack");
+    EXPECT_EQ(thirdView.gameBindings[14], "");
+    EXPECT_THAT(thirdView.said,
+                ElementsAre(AllOf(HasSubstr("will not run it as written"),
+                                  HasSubstr("before this one: \"" + install + "legacy/qmvc.cfg"))));
+    // A configuration that cannot be read, or is too large, says nothing of the keys.
+    WriteFile(install + "legacy/profiles/Me/etconfig.cfg", std::string(2 << 20, '\n'));
+    EXPECT_EQ(BindingsAtStart(), Lines(kKeyCount));
+    files.Plant(Step::Read, Denied(), "etconfig.cfg");
+    EXPECT_EQ(BindingsAtStart(), Lines(kKeyCount));
+    files.Plant(Step::Read, Failure("Input/output error"), "defaultprofile");
+    EXPECT_EQ(BindingsAtStart(), Lines(kKeyCount));
 }
 #endif
 
@@ -1020,64 +1072,6 @@ TEST_F(FormTest, AStartReadsTheFolderAsItsEngineAndLooksNowhereElse) {
     }
 }
 
-#ifndef _WIN32
-// ET: Legacy, chosen by hand, searches its user folder's legacy, its installation's legacy, then
-// the etmain folders in that order: the first autoexec.cfg it finds is the one it runs, the
-// first qmvc.cfg the one "/exec qmvc" runs, and the profile's configuration says what the keys
-// do.
-TEST_F(FormTest, TheGameRunsTheFirstFileOfItsSearchPath) {
-    const std::string install = folder.Text() + "etl/";
-    const std::string home = folder.Text() + "home/.etlegacy/";
-    WriteFile(install + "etmain/pak0.pk3", "");
-    WriteFile(install + "legacy/legacy_v2.83.pk3", "");
-    WriteFile(folder / "qmscript.txt", "// t\r\n");
-    WriteFile(folder / "qm.cfg", install + "etmain/\r\n");
-    Window(otherView)->OnMenuCommand(Command::LoadScriptAtGameStart);
-    EXPECT_EQ(ReadFile(home + "legacy/autoexec.cfg"), "exec qmvc\r\n") << "none: the first";
-    // No profile yet: the game's defaults.
-    EXPECT_EQ(otherView.gameBindings[7], "In the game: fire team, select all members");
-    fs::remove(home + "legacy/autoexec.cfg");
-    // An empty name in defaultprofile.dat is no profile: the game runs the configuration beside.
-    WriteFile(install + "legacy/profiles/defaultprofile.dat", "\"\"");
-    WriteFile(install + "etmain/etconfig.cfg", "bind KP_END \"+jump\"\n");
-    EXPECT_EQ(BindingsAtStart()[11], "In the game: +jump");
-    WriteFile(install + "legacy/profiles/defaultprofile.dat", "..");  // no profile folder
-    EXPECT_EQ(BindingsAtStart(), Lines(kKeyCount));
-    WriteFile(install + "legacy/profiles/defaultprofile.dat", "\"Me\"");
-    for (const std::string& searched :
-         {install + "etmain/", home + "etmain/", install + "legacy/", home + "legacy/"}) {
-        WriteFile(searched + "autoexec.cfg", "// mine\n");
-        FakeView shown;
-        const std::unique_ptr<Form> window = Window(shown);
-        EXPECT_FALSE(shown.checked.at(Command::LoadScriptAtGameStart));
-        window->OnMenuCommand(Command::LoadScriptAtGameStart);
-        EXPECT_EQ(ReadFile(searched + "autoexec.cfg"), "// mine\nexec qmvc\n");
-        EXPECT_TRUE(shown.checked.at(Command::LoadScriptAtGameStart)) << searched;
-        EXPECT_EQ(shown.gameBindings[14], "In the game: fire team, its menu") << "no configuration";
-    }
-
-    // The profile's configuration, and a script the game runs before this one.
-    WriteFile(install + "legacy/profiles/Me/etconfig.cfg",
-              "unbindall\nbind KP_END \"+attack\"/*\nbind KP_END x*/\n"
-              "bind KP_5 \"\xEF\xBB\xBFvsay Hi\"\n");
-    WriteFile(install + "legacy/qmvc.cfg", "");
-    Window(thirdView)->OnMenuCommand(Command::ExportScript);
-    EXPECT_TRUE(thirdView.questions.empty()) << "ET: Legacy reads no voice message in Keypad 5";
-    EXPECT_EQ(thirdView.gameBindings[11], "In the game: +attack");
-    EXPECT_EQ(thirdView.gameBindings[14], "");
-    EXPECT_THAT(thirdView.said,
-                ElementsAre(AllOf(HasSubstr("will not run it as written"),
-                                  HasSubstr("before this one: \"" + install + "legacy/qmvc.cfg"))));
-    // A configuration that cannot be read, or is too large, says nothing of the keys.
-    WriteFile(install + "legacy/profiles/Me/etconfig.cfg", std::string(2 << 20, '\n'));
-    EXPECT_EQ(BindingsAtStart(), Lines(kKeyCount));
-    files.Plant(Step::Read, Denied(), "etconfig.cfg");
-    EXPECT_EQ(BindingsAtStart(), Lines(kKeyCount));
-    files.Plant(Step::Read, Failure("Input/output error"), "defaultprofile");
-    EXPECT_EQ(BindingsAtStart(), Lines(kKeyCount));
-}
-#endif
-
 // Started from a folder that holds the settings, from one that holds nothing of Quillon's (the
 // program's own folder serves), and from there again when the program's folder cannot be
 // written: the user's folder is made, with the default template, and the starting folder is
@@ -1101,8 +1095,9 @@ TEST(WorkingFolder, ChosenByWhereTheProgramStartsAndWhereItMayWrite) {
 
     files.Plant(Step::Read, Failure("Input/output error"), folder.Text("program/qmscript.txt"), 1);
     files.Plant(Step::Create, Failure("Read-only file system"), folder.Text("program"));
-    const WorkingFolder unread = ChooseWorkingFolder(files, startedIn("elsewhere"));
-    EXPECT_THAT(unread.status.Message(), HasSubstr("cannot be used: Input/output error"));
+    EXPECT_THAT(
+        ChooseWorkingFolder(files, startedIn("elsewhere")).status.Message(),
+        HasSubstr(folder.Text("program/qmscript.txt") + "\" cannot be used: Input/output error"));
     EXPECT_FALSE(fs::exists(folder / "user/Quillon/qmscript.txt"));
     const WorkingFolder chosen = ChooseWorkingFolder(files, startedIn("elsewhere"));
     EXPECT_EQ(chosen.folder, folder.Text("user/Quillon/"));
@@ -1129,10 +1124,6 @@ TEST(WorkingFolder, ChosenByWhereTheProgramStartsAndWhereItMayWrite) {
                 ElementsAre(HasSubstr("could not put the default template \"qmscript.txt\" there"),
                             HasSubstr("Quillon will now exit as no")));
     EXPECT_FALSE(fs::exists(own + "qm.cfg"));
-
-    files.Plant(Step::Read, FoundFolder(), "installed", 1);
-    EXPECT_THAT(ChooseWorkingFolder(files, {folder.Text(), {}, own, "/installed"}).status.Message(),
-                HasSubstr("\"/installed\" cannot be used: it is a folder"));
 
     // A template of the player's own there is kept as it is.
     WriteFile(own + "qmscript.txt", "mine");
