@@ -34,12 +34,27 @@ using layout::Role;
 using test::ReadFile;
 using test::WriteFile;
 using ::testing::HasSubstr;
+using ::testing::StartsWith;
 using win32::MainWindow;
 
 std::wstring TextOf(HWND window) {
     wchar_t text[512] = {};
     GetWindowTextW(window, text, 512);
     return text;
+}
+
+// A line of a list box, and all of them.
+std::wstring ItemOf(HWND list, LRESULT row) {
+    std::wstring item(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, row, 0)), L' ');
+    SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(item.data()));
+    return item;
+}
+std::vector<std::wstring> ItemsOf(HWND list) {
+    std::vector<std::wstring> items;
+    for (LRESULT row = 0; row < SendMessageW(list, LB_GETCOUNT, 0, 0); ++row) {
+        items.push_back(ItemOf(list, row));
+    }
+    return items;
 }
 
 constexpr int kMessageTextId = 0xFFFF;  // the text of a message box
@@ -50,16 +65,17 @@ bool IsButton(HWND control) {
            std::wstring(name) == L"Button";
 }
 
-// Waits for a shown box with that title: with an edit field (an input box, the folder picker),
-// a list of choices, a message text or the buttons of a question. nullptr after 5 s.
-HWND WaitForBox(const std::wstring& title, bool withEdit, bool withList = false) {
+// Waits for a shown box with that title and a child of that class (an edit field of an input box
+// or the folder picker, the list of choices), or else a message text or the buttons of a
+// question. nullptr after 5 s.
+HWND WaitForBox(const std::wstring& title, const wchar_t* field = nullptr) {
     for (int waited = 0; waited < 5000; waited += 10) {
         for (HWND box = FindWindowExW(nullptr, nullptr, L"#32770", title.c_str()); box != nullptr;
              box = FindWindowExW(nullptr, box, L"#32770", title.c_str())) {
-            const bool fits = withList ? FindWindowExW(box, nullptr, L"ListBox", nullptr) != nullptr
-                              : withEdit ? FindWindowExW(box, nullptr, L"Edit", nullptr) != nullptr
-                                         : GetDlgItem(box, kMessageTextId) != nullptr ||
-                                               IsButton(GetDlgItem(box, win32::kFirstAnswerId));
+            const bool fits = field != nullptr
+                                  ? FindWindowExW(box, nullptr, field, nullptr) != nullptr
+                                  : GetDlgItem(box, kMessageTextId) != nullptr ||
+                                        IsButton(GetDlgItem(box, win32::kFirstAnswerId));
             if (fits && IsWindowVisible(box)) {
                 return box;
             }
@@ -87,7 +103,7 @@ class BoxAnswerer {
   public:
     BoxAnswerer(std::wstring title, int button = IDOK, std::optional<std::wstring> typed = {})
         : thread_([this, title = std::move(title), button, typed = std::move(typed)] {
-              const HWND box = WaitForBox(title, typed.has_value());
+              const HWND box = WaitForBox(title, typed ? L"Edit" : nullptr);
               if (box == nullptr) {
                   return;
               }
@@ -121,6 +137,14 @@ class BoxAnswerer {
     std::thread thread_;
 };
 
+// Does what opens a box and answers the box, as BoxAnswerer does; what the box said or offered.
+std::wstring Answer(const std::function<void()>& open, std::wstring title, int button = IDOK,
+                    std::optional<std::wstring> typed = {}) {
+    BoxAnswerer answer(std::move(title), button, std::move(typed));
+    open();
+    return answer.Text();
+}
+
 // Lets the window handle its messages, timer ticks included: for a while, or until the
 // condition holds (two seconds at the most).
 bool Pump(int milliseconds, const std::function<bool()>& until = nullptr) {
@@ -145,6 +169,12 @@ void PressAndRelease(HWND pressed, POINT at, HWND released, POINT releasedAt) {
     SendMessageW(released, WM_LBUTTONUP, 0, MAKELPARAM(releasedAt.x, releasedAt.y));
 }
 
+RECT PlaceOf(HWND window) {
+    RECT place{};
+    GetWindowRect(window, &place);
+    return place;
+}
+
 class Win32WindowTest : public ::testing::Test {
   protected:
     Win32WindowTest() {
@@ -159,6 +189,7 @@ class Win32WindowTest : public ::testing::Test {
 
     HWND Control(int id) { return GetDlgItem(window.Handle(), id); }
     HWND Control(Role role) { return Control(MainWindow::IdOf(role)); }
+    HWND Key(int key) { return Control(MainWindow::kKeypadId + key); }
     void Click(HWND button) {
         SendMessageW(button, BM_CLICK, 0, 0);
         Pump(10);
@@ -176,8 +207,8 @@ class Win32WindowTest : public ::testing::Test {
         const auto [target, local] = At(x, y);
         PressAndRelease(target, local, target, local);
     }
-    void ClickLine(int line) {
-        ClickAt(test::kMenuLineColumn, test::MenuLineRow(line));
+    void ClickLine(int line, Game game = Game::ReturnToCastleWolfenstein) {
+        ClickAt(test::kMenuLineColumn, test::MenuLineRow(line, game));
         EXPECT_TRUE(WaitForTick());
     }
     bool WaitForTick() {
@@ -194,8 +225,28 @@ class Win32WindowTest : public ::testing::Test {
         }
         Pump(10);
     }
+    // Tab moves to any control that takes the focus, the keys of the keypad first.
+    bool TabTo(HWND control) {
+        for (int tabs = 0; tabs < 40 && GetFocus() != control; ++tabs) {
+            PressKey(VK_TAB);
+        }
+        return GetFocus() == control;
+    }
+    // Assign, then the game's digits (or the keypad's), each acted on by a menu tick.
+    void Say(std::initializer_list<WPARAM> keys) {
+        Click(Role::AssignButton);
+        for (const WPARAM key : keys) {
+            PressKey(key);
+            EXPECT_TRUE(WaitForTick());
+        }
+    }
     void Choose(layout::Command command) {
         SendMessageW(window.Handle(), WM_COMMAND, MAKEWPARAM(MainWindow::IdOf(command), 0), 0);
+    }
+    // The command chosen from the menu bar, and the box it opens answered as BoxAnswerer does.
+    std::wstring Choose(layout::Command command, std::wstring box, int button = IDOK,
+                        std::optional<std::wstring> typed = {}) {
+        return Answer([&] { Choose(command); }, std::move(box), button, std::move(typed));
     }
 
     test::TempFolder folder;
@@ -211,13 +262,10 @@ std::wstring Spoken(HWND control, bool description = false) {
     VARIANT self{};
     self.vt = VT_I4;  // and CHILDID_SELF: the control itself
     BSTR name = nullptr;
-    const HRESULT said = !object ? E_FAIL
-                                 : (description ? object->get_accDescription(self, &name)
-                                                : object->get_accName(self, &name));
-    if (FAILED(said) || name == nullptr) {
-        return L"(no name)";
+    if (object) {
+        description ? object->get_accDescription(self, &name) : object->get_accName(self, &name);
     }
-    const std::wstring text = name;
+    const std::wstring text = name != nullptr ? name : L"(no name)";
     SysFreeString(name);
     return text;
 }
@@ -272,53 +320,31 @@ void RestMouseOn(HWND control) {
                  MAKELPARAM((place.right - place.left) / 2, (place.bottom - place.top) / 2));
 }
 
-// A key the game binds is marked, and unmarked, at once, as the window shows it; the last key
-// blinks as the first does.
-TEST_F(Win32WindowTest, AGameBindingIsMarkedAndUnmarkedAtOnce) {
-    const HWND key = Control(MainWindow::kKeypadId + 3);
-    ASSERT_NE(ColourAt(key, PointOf(key, true), false), GetSysColor(COLOR_HIGHLIGHT));
-    window.ShowGameBinding(3, "In the game: say hello");
-    Pump(50);
-    EXPECT_EQ(ColourAt(key, PointOf(key, true), false), GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_EQ(TooltipOf(window.Handle(), key), L"In the game: say hello");
-    window.ShowGameBinding(3, "");
-    Pump(50);
-    EXPECT_NE(ColourAt(key, PointOf(key, true), false), GetSysColor(COLOR_HIGHLIGHT));
-    EXPECT_NE(ColourAt(key, PointOf(key, true)), GetSysColor(COLOR_HIGHLIGHT));
-
-    const HWND last = Control(MainWindow::kKeypadId + kKeyCount - 1);
-    Click(last);
-    ASSERT_TRUE(PumpUntil([&] { return !window.IsKeyLit(kKeyCount - 1); }));
-    EXPECT_EQ(ColourAt(last, PointOf(last, false)), GetSysColor(COLOR_BTNFACE));
-}
-
-TEST_F(Win32WindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
-    SetFocus(Control(MainWindow::kKeypadId));
-    // Tab moves to any control that takes the focus, the keys of the keypad first, and shows it.
-    const auto tabTo = [&](HWND control) {
-        for (int tabs = 0; tabs < 40 && GetFocus() != control; ++tabs) {
-            PressKey(VK_TAB);
-        }
-        return GetFocus() == control;
-    };
-    const HWND key = Control(MainWindow::kKeypadId + 5);
-    ASSERT_TRUE(tabTo(key));
+// The road by keys alone, as a screen reader hears it, and by mouse: a key tabbed to and pressed
+// is current; the game's digits pick messages, and the lines clicked open a page and pick one;
+// Delete, the key on the list or the button, takes only the line picked; F12 exports. Then the
+// File and Help menus, after whose boxes the keyboard is where it was: About; Game Folder...
+// cancelled; and the end of the session and Exit, which ask while something would be lost:
+// Cancel keeps the session and the window, No closes it.
+TEST_F(Win32WindowTest, TheRoadByKeysAndByMouseToTheScriptAboutAndExit) {
+    SetFocus(Key(0));
+    const HWND key = Key(5);
+    ASSERT_TRUE(TabTo(key));
     EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYUISTATE, 0, 0) & UISF_HIDEFOCUS, 0);
     EXPECT_EQ(Spoken(key), L"Keypad 8");
     EXPECT_EQ(Spoken(Control(Role::AssignButton)), L"Assign Voice Command") << "no access key mark";
     EXPECT_FALSE(IsWindowVisible(Control(MainWindow::kMenuLineId + 9))) << "no such line";
     PressKey(VK_RETURN);
     EXPECT_EQ(window.TheForm().CurrentKey(), 5);
+    EXPECT_TRUE(PumpUntil([&] { return TextOf(Control(Role::CurrentKey)) == L"8"; }));
     // Unlit by the blink, the key keeps the focus and its place; Enter presses it again.
     ASSERT_TRUE(PumpUntil([&] { return !window.IsKeyLit(5); })) << "it blinks";
     EXPECT_EQ(GetFocus(), key);
-    EXPECT_EQ(ColourAt(key, PointOf(key, false)), GetSysColor(COLOR_BTNFACE)) << "unlit: no button";
     const COLORREF face = GetSysColor(COLOR_BTNFACE);
+    EXPECT_EQ(ColourAt(key, PointOf(key, false)), face) << "unlit: no button";
     EXPECT_FALSE(ColourAt(key, {4, 3}) == face && ColourAt(key, {5, 3}, false) == face)
         << "but its dotted focus mark";
-    EXPECT_NE(ColourAt(Control(MainWindow::kKeypadId + 6), PointOf(key, false)),
-              GetSysColor(COLOR_BTNFACE))
-        << "another key is lit";
+    EXPECT_NE(ColourAt(Key(6), PointOf(key, false)), face) << "another key is lit";
     PressKey(VK_RETURN);
     EXPECT_EQ(window.TheForm().CurrentKey(), 5);
     const HWND list = Control(Role::AssignmentList);
@@ -327,35 +353,68 @@ TEST_F(Win32WindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
 
     // Assign, then the game's digits: 2 for Requests, 1 for Medic; the picture reads its page.
     const HWND picture = Control(Role::MenuPicture);
-    for (const WPARAM line : {'1', '2'}) {
-        ASSERT_TRUE(tabTo(Control(Role::AssignButton)));
-        PressKey(VK_RETURN);
-        PressKey('2');
-        ASSERT_TRUE(WaitForTick());
-        EXPECT_EQ(Spoken(picture).rfind(L"Requests: 1 Medic!, 2 Ammo!, 3 I need backup!", 0), 0U);
-        PressKey(line);
-        ASSERT_TRUE(WaitForTick());
-    }
-    EXPECT_EQ(Spoken(picture).rfind(L"Voice chat: 1 Statements, 2 Requests", 0), 0U) << "again";
+    ASSERT_TRUE(TabTo(Control(Role::AssignButton)));
+    PressKey(VK_RETURN);
+    PressKey('2');
+    ASSERT_TRUE(WaitForTick());
+    EXPECT_THAT(Spoken(picture), StartsWith(L"Requests: 1 Medic!, 2 Ammo!, 3 I need backup!"));
+    PressKey('1');
+    ASSERT_TRUE(WaitForTick());
+    EXPECT_THAT(Spoken(picture), StartsWith(L"Voice chat: 1 Statements, 2 Requests")) << "again";
+    // By mouse: Assign, and the lines clicked: the Requests page, Ammo.
+    const HWND cancel = Control(Role::CancelButton);
+    Click(Role::AssignButton);
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowEnabled(cancel) != FALSE; }));
+    const auto shown = [&] { return SendMessageW(picture, STM_GETIMAGE, IMAGE_BITMAP, 0); };
+    const LRESULT mainPage = shown();
+    ClickLine(2);
+    EXPECT_NE(shown(), mainPage) << "the Requests page";
+    ClickLine(2);
+    EXPECT_TRUE(PumpUntil([&] { return !IsWindowEnabled(cancel); }));
     // The second line chosen on the list and deleted with the Delete key.
-    ASSERT_TRUE(tabTo(list));
+    ASSERT_TRUE(TabTo(list));
     PressKey(VK_DOWN);
     PressKey(VK_DOWN);
     PressKey(VK_DELETE);
-    ASSERT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
+    ASSERT_EQ(ItemsOf(list), std::vector<std::wstring>{L"Medic"});
+    // Ammo again, the game's way: Requests on the main row, Ammo on the keypad; the player clicks
+    // that second line and presses Delete twice: only that line goes.
+    Say({'2', VK_NUMPAD2});
+    RECT item{};
+    SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
+    const POINT middle{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
+    PressAndRelease(list, middle, list, middle);
+    ASSERT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
+    Click(Role::DeleteButton);
+    Click(Role::DeleteButton);
+    EXPECT_EQ(ItemsOf(list), std::vector<std::wstring>{L"Medic"});
+    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), LB_ERR);
     EXPECT_EQ(window.TheForm().Keys().At(5, 0)->Label(), "Medic");
+    BoxAnswerer stay(L"Quillon", IDCANCEL);
+    EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
+    EXPECT_FALSE(stay.Text().empty());
+    EXPECT_TRUE(IsWindow(window.Handle()));
+    Answer([&] { PressKey(VK_F12); }, L"Script compilation sucessful");
+    EXPECT_EQ(ReadFile(folder / "game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
 
-    BoxAnswerer exported(L"Script compilation sucessful");
-    PressKey(VK_F12);
+    SetFocus(list);
+    const std::wstring about = Choose(layout::Command::About, L"About Quillon");
+    EXPECT_THAT(about, StartsWith(L"Quillon " QUILLON_VERSION_WIDE L"\n"));
+    EXPECT_THAT(about, HasSubstr(L"GNU General Public License"));
+    EXPECT_TRUE(Pump(50, [&] { return GetFocus() == list; }));
+    SetFocus(Key(3));
+    Choose(layout::Command::ChooseGameFolder, L"Choose the game folder", IDCANCEL, L"");
+    EXPECT_TRUE(Pump(50, [&] { return GetFocus() == Key(3); }));
+    EXPECT_EQ(window.TheForm().ScriptFolder(), folder.Text() + "game\\");
+    Say({'1', '1'});  // something to lose again
+    EXPECT_FALSE(Choose(layout::Command::Exit, L"Quillon", IDNO).empty());
+    EXPECT_FALSE(IsWindow(window.Handle()));
     EXPECT_EQ(ReadFile(folder / "game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
 }
 
 TEST_F(Win32WindowTest, WhatMustDoNothingDoesNothing) {
-    {
-        BoxAnswerer answer(L"Quillon");
-        Click(Control(MainWindow::kKeypadId + 0));
-        EXPECT_EQ(answer.Text(), L"Num Lock cannot be scripted with Quillon...");
-    }
+    EXPECT_EQ(Answer([&] { Click(Key(0)); }, L"Quillon"),
+              L"Num Lock cannot be scripted with Quillon...");
     EXPECT_EQ(window.TheForm().CurrentKey(), 1);
     PressKey('2');  // a digit outside an assignment
     SetFocus(Control(Role::AssignmentList));
@@ -405,102 +464,6 @@ TEST_F(Win32WindowTest, WhatMustDoNothingDoesNothing) {
     EXPECT_EQ(Menu().Page(), 5);
     Click(Role::CancelButton);
     EXPECT_EQ(Menu().Page(), 1);
-}
-
-// After every box the control that had the keyboard has it again: a message, the folder picker
-// cancelled, the class prompt answered.
-TEST_F(Win32WindowTest, TheKeyboardComesBackToItsControlAfterEveryBox) {
-    const auto keptAfter = [&](HWND focused, BoxAnswerer&& answer,
-                               const std::function<void()>& open) {
-        SetFocus(focused);
-        open();
-        answer.Text();
-        Pump(50);
-        return GetFocus() == focused;
-    };
-    EXPECT_TRUE(keptAfter(Control(Role::AssignmentList), BoxAnswerer(L"About Quillon"),
-                          [&] { Choose(layout::Command::About); }));
-    EXPECT_TRUE(keptAfter(Control(MainWindow::kKeypadId + 3),
-                          BoxAnswerer(L"Choose the game folder", IDCANCEL, L""),
-                          [&] { Choose(layout::Command::ChooseGameFolder); }));
-    EXPECT_TRUE(
-        keptAfter(Control(Role::AssignButton), BoxAnswerer(L"Select a class", IDOK, L"m"), [&] {
-            PressKey(VK_RETURN);
-            PressKey('6');
-            EXPECT_TRUE(WaitForTick());
-        }));
-    EXPECT_EQ(window.TheForm().Keys().At(1, 0)->Label(), "I'm a Medic");
-    // Cancel, disabled once the class is given, passes the keyboard on to a control that takes it.
-    PressKey(VK_RETURN);
-    EXPECT_FALSE(
-        keptAfter(Control(Role::CancelButton), BoxAnswerer(L"Select a class", IDOK, L"e"), [&] {
-            PressKey('6');
-            EXPECT_TRUE(WaitForTick());
-        }));
-    EXPECT_TRUE(IsChild(window.Handle(), GetFocus()) && IsWindowEnabled(GetFocus()));
-}
-
-// The road by mouse: a key clicked is current, the lines clicked open a page and pick a message,
-// the digits pick too, and Delete takes only the line picked in the list. Then the File and Help
-// menus: About; Game Folder... cancelled; and the end of the session and Exit, which ask while
-// something would be lost: Cancel keeps the session and the window, No closes it.
-TEST_F(Win32WindowTest, TheRoadByMouseToAboutAndExit) {
-    const HWND key = Control(MainWindow::kKeypadId + 5);
-    Click(key);
-    EXPECT_TRUE(PumpUntil([&] { return TextOf(Control(Role::CurrentKey)) == L"8"; }));
-
-    const HWND cancel = Control(Role::CancelButton);
-    Click(Role::AssignButton);
-    EXPECT_TRUE(PumpUntil([&] { return IsWindowEnabled(cancel) != FALSE; }));
-    const auto picture = [&] {
-        return SendMessageW(Control(Role::MenuPicture), STM_GETIMAGE, IMAGE_BITMAP, 0);
-    };
-    const LRESULT mainPage = picture();
-    ClickLine(2);
-    EXPECT_NE(picture(), mainPage) << "the Requests page";
-    ClickLine(1);
-    EXPECT_TRUE(PumpUntil([&] { return !IsWindowEnabled(cancel); }));
-    // The game's way: 2 for Requests on the main row, 2 for Ammo on the keypad.
-    Click(Role::AssignButton);
-    PressKey('2');
-    ASSERT_TRUE(WaitForTick());
-    PressKey(VK_NUMPAD2);
-    ASSERT_TRUE(WaitForTick());
-
-    // The player clicks the second line and presses Delete twice: only that line goes.
-    const HWND list = Control(Role::AssignmentList);
-    RECT item{};
-    SendMessageW(list, LB_GETITEMRECT, 1, reinterpret_cast<LPARAM>(&item));
-    const POINT middle{(item.left + item.right) / 2, (item.top + item.bottom) / 2};
-    PressAndRelease(list, middle, list, middle);
-    ASSERT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 1);
-    Click(Role::DeleteButton);
-    Click(Role::DeleteButton);
-    EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 1);
-    EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), LB_ERR);
-    EXPECT_EQ(window.TheForm().Keys().At(5, 0)->Label(), "Medic");
-
-    {
-        BoxAnswerer about(L"About Quillon");
-        Choose(layout::Command::About);
-        EXPECT_EQ(about.Text().rfind(L"Quillon " QUILLON_VERSION_WIDE L"\n", 0), 0U);
-        EXPECT_THAT(about.Text(), HasSubstr(L"GNU General Public License"));
-    }
-    {
-        BoxAnswerer cancelled(L"Choose the game folder", IDCANCEL, L"");
-        Choose(layout::Command::ChooseGameFolder);
-    }
-    EXPECT_EQ(window.TheForm().ScriptFolder(), folder.Text() + "game\\");
-    {
-        BoxAnswerer stay(L"Quillon", IDCANCEL);
-        EXPECT_EQ(SendMessageW(window.Handle(), WM_QUERYENDSESSION, 0, 0), FALSE);
-    }
-    EXPECT_TRUE(IsWindow(window.Handle()));
-    BoxAnswerer leave(L"Quillon", IDNO);
-    Choose(layout::Command::Exit);
-    EXPECT_FALSE(leave.Text().empty());
-    EXPECT_FALSE(IsWindow(window.Handle()));
-    EXPECT_FALSE(fs::exists(folder / "game/qmvc.cfg"));
 }
 
 // Hear, by the mouse and by F3, in the voice chosen from the Edit menu; the selected line's
@@ -565,12 +528,7 @@ TEST_F(Win32WindowTest, DISABLED_HearsTheTeamsOwnSoundThroughTheAudioServer) {
 // Closing the question about changes a window left behind (its close button) is no answer: they
 // wait for the next start; only No discards them.
 TEST_F(Win32WindowTest, ClosingTheRestoreQuestionKeepsTheChanges) {
-    Form& form = window.TheForm();
-    form.OnAssignClicked();
-    for (const int16_t line : {int16_t{2}, int16_t{1}}) {
-        form.OnMenuLineClicked(line);
-        form.OnMenuTick();
-    }
+    Say({'2', '1'});
     fs::copy_file(folder / "qmrecovery.cfg", folder / "qmrecovery-9.cfg");  // a window that ended
     for (const int button : {IDCLOSE, win32::kFirstAnswerId + 1}) {
         MainWindow next(folder.environment);
@@ -587,19 +545,21 @@ TEST_F(Win32WindowTest, ClosingTheRestoreQuestionKeepsTheChanges) {
 // byte for byte; Load Script at Game Start; F2 again on the first of two lines.
 TEST_F(Win32WindowTest, TheOtherGamesFolderChosenFromTheFileMenu) {
     fs::create_directories(folder / "ETLegacy/etmain");
-    const std::string territory = folder.Text() + "ETLegacy\\etmain";
-    {
-        BoxAnswerer typed(L"Choose the game folder", IDOK, WideFromText(territory));
-        Choose(layout::Command::ChooseGameFolder);
-    }
-    EXPECT_EQ(window.TheForm().ScriptFolder(), territory + "\\");
+    const std::wstring territory = WideFromText(folder.Text() + "ETLegacy\\etmain");
+    Choose(layout::Command::ChooseGameFolder, L"Choose the game folder", IDOK, territory);
+    EXPECT_EQ(WideFromText(window.TheForm().ScriptFolder()), territory + L"\\");
     EXPECT_EQ(TextOf(window.Handle()), L"Quillon");
     const HWND status = Control(MainWindow::kStatusBarId);
-    EXPECT_EQ(Spoken(status), L"ET: Legacy, game folder " + WideFromText(territory) + L"\\");
+    EXPECT_EQ(Spoken(status), L"ET: Legacy, game folder " + territory + L"\\");
     EXPECT_EQ(TextOf(status), Spoken(status));
     EXPECT_TRUE(IsWindowVisible(Control(MainWindow::kMenuLineId + 10)));
-    // The game's own binds, marked for this folder: the fire team's keys.
-    const HWND fireTeam = Control(MainWindow::kKeypadId + 11);
+    // The game's own binds, marked for this folder at once: the fire team's keys.
+    const HWND fireTeam = Key(11);
+    const auto marked = [&](bool repaint) {
+        return ColourAt(fireTeam, PointOf(fireTeam, true), repaint) == GetSysColor(COLOR_HIGHLIGHT);
+    };
+    Pump(50);
+    EXPECT_TRUE(marked(false));
     EXPECT_EQ(Spoken(fireTeam, true), L"In the game: fire team, select member 1");
     EXPECT_EQ(TooltipOf(window.Handle(), fireTeam), L"In the game: fire team, select member 1");
     RestMouseOn(fireTeam);
@@ -609,92 +569,78 @@ TEST_F(Win32WindowTest, TheOtherGamesFolderChosenFromTheFileMenu) {
     EXPECT_TRUE(PumpUntil([&] { return !IsWindowVisible(TooltipWindowOf(window.Handle())); }))
         << "and leaving it hides it";
 
-    const auto say = [&](const std::vector<int>& digits) {
-        Click(Role::AssignButton);
-        for (const int digit : digits) {
-            PressKey('0' + digit);
-            ASSERT_TRUE(WaitForTick());
-        }
-    };
-    Click(Control(MainWindow::kKeypadId + 1));
-    say({1, 0});
-    say({3, 9});
+    Click(Key(1));
+    Say({'1', '0'});
+    Say({'3', '9'});
     Click(Role::AssignButton);
-    for (const int line : {7, 10}) {
-        ClickAt(test::kMenuLineColumn, test::MenuLineRow(line, Game::EnemyTerritory));
-        ASSERT_TRUE(WaitForTick());
-    }
-    Click(Control(MainWindow::kKeypadId + 2));
-    {
-        BoxAnswerer covertOps(L"Select a class", IDOK, L"c");
-        say({6});
-        EXPECT_THAT(covertOps.Text(), HasSubstr(L"(F)-Field Ops  (C)-Covert Ops"));
-    }
+    ClickLine(7, Game::EnemyTerritory);
+    ClickLine(10, Game::EnemyTerritory);
+    // The class asked for while Cancel has the keyboard: Cancel, disabled once the class is given,
+    // passes it on to a control that takes it.
+    Click(Key(2));
+    Click(Role::AssignButton);
+    ASSERT_TRUE(PumpUntil([&] { return IsWindowEnabled(Control(Role::CancelButton)) != FALSE; }));
+    SetFocus(Control(Role::CancelButton));
+    const auto classAsked = [&] {
+        PressKey('6');
+        EXPECT_TRUE(WaitForTick());
+    };
+    EXPECT_THAT(Answer(classAsked, L"Select a class", IDOK, L"c"),
+                HasSubstr(L"(F)-Field Ops  (C)-Covert Ops"));
     EXPECT_TRUE(PumpUntil([&] { return window.TheForm().Keys().UsedCount(2) == 1; }));
+    EXPECT_TRUE(IsChild(window.Handle(), GetFocus()) && IsWindowEnabled(GetFocus()));
     // The class's line chosen, F2, a text typed and Enter: the list shows it beside the label.
     const HWND list = Control(Role::AssignmentList);
     SetFocus(list);
-    PressKey(VK_DOWN);
-    {
-        BoxAnswerer text(L"Text of the message", IDOK, L"cover me at the gate");
-        PressKey(VK_F2);
-    }
-    wchar_t line[80] = {};
-    SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
-    EXPECT_STREQ(line, L"I'm a Covert Ops \"cover me at the gate\"    1     99");
+    const auto textOf = [&](WPARAM row, int button, const std::wstring& typed) {
+        PressKey(row);
+        return Answer([&] { PressKey(VK_F2); }, L"Text of the message", button, typed);
+    };
+    textOf(VK_DOWN, IDOK, L"cover me at the gate");
+    const std::wstring covertOps = L"I'm a Covert Ops \"cover me at the gate\"    1     99";
+    EXPECT_EQ(ItemOf(list, 0), covertOps);
     // A template that binds keypad 1: the export asks, and No leaves that key to the game.
     WriteFile(folder / "qmscript.txt", "// test\r\nbind KP_END \"vstr try11bb\"\r\n");
-    {
-        BoxAnswerer leave(L"Quillon", win32::kFirstAnswerId + 1);  // Leave Them to the Game
-        BoxAnswerer exported(L"Script compilation sucessful");
-        PressKey(VK_F12);
-    }
+    BoxAnswerer leave(L"Quillon", win32::kFirstAnswerId + 1);  // Leave Them to the Game
+    Answer([&] { PressKey(VK_F12); }, L"Script compilation sucessful");
     EXPECT_EQ(ReadFile(folder / "ETLegacy/etmain/qmvc.cfg"),
               "// test\r\n" + test::EnemyTerritoryScriptBody());
 
     // Load Script at Game Start puts the line into an autoexec.cfg, where ET: Legacy looks
-    // first, and shows its check mark.
-    const UINT check = static_cast<UINT>(MainWindow::IdOf(layout::Command::LoadScriptAtGameStart));
-    EXPECT_EQ(GetMenuState(GetMenu(window.Handle()), check, MF_BYCOMMAND) & MF_CHECKED, 0U);
+    // first, and shows its check mark. Give the Keys Back: one box, and Yes takes the line out.
+    const auto checked = [&] {
+        const auto id = static_cast<UINT>(MainWindow::IdOf(layout::Command::LoadScriptAtGameStart));
+        return (GetMenuState(GetMenu(window.Handle()), id, MF_BYCOMMAND) & MF_CHECKED) != 0;
+    };
+    EXPECT_FALSE(checked());
     Choose(layout::Command::LoadScriptAtGameStart);
     EXPECT_EQ(ReadFile(folder / "ETLegacy/legacy/autoexec.cfg"), "exec qmvc\r\n");
-    EXPECT_NE(GetMenuState(GetMenu(window.Handle()), check, MF_BYCOMMAND) & MF_CHECKED, 0U);
-    // Give the Keys Back: one box, and Yes takes the line out again.
-    {
-        BoxAnswerer giveBack(L"Quillon", IDYES);
-        Choose(layout::Command::GiveKeysBack);
-        EXPECT_THAT(giveBack.Text(), HasSubstr(L"Give the game its keys back?"));
-    }
+    EXPECT_TRUE(checked());
+    EXPECT_THAT(Choose(layout::Command::GiveKeysBack, L"Quillon", IDYES),
+                HasSubstr(L"Give the game its keys back?"));
     EXPECT_EQ(ReadFile(folder / "ETLegacy/legacy/autoexec.cfg"), "");
-    EXPECT_EQ(GetMenuState(GetMenu(window.Handle()), check, MF_BYCOMMAND) & MF_CHECKED, 0U);
+    EXPECT_FALSE(checked());
 
     // F2 on the first of two lines: the box offers its text and Cancel keeps it; a new text stays
     // in the line's place, selected.
-    say({4, 1});
+    Say({'4', '1'});
     SetFocus(list);
-    PressKey(VK_HOME);
-    {
-        BoxAnswerer cancelled(L"Text of the message", IDCANCEL, L"");
-        PressKey(VK_F2);
-        EXPECT_EQ(cancelled.Text(), L"cover me at the gate");
-    }
-    SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
-    EXPECT_STREQ(line, L"I'm a Covert Ops \"cover me at the gate\"    1     99");
-    {
-        BoxAnswerer text(L"Text of the message", IDOK, L"at the gate");
-        PressKey(VK_F2);
-    }
-    SendMessageW(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(line));
-    EXPECT_STREQ(line, L"I'm a Covert Ops \"at the gate\"    1     99");
-    SendMessageW(list, LB_GETTEXT, 1, reinterpret_cast<LPARAM>(line));
-    EXPECT_STREQ(line, L"Yes");
+    EXPECT_EQ(textOf(VK_HOME, IDCANCEL, L""), L"cover me at the gate");
+    EXPECT_EQ(ItemOf(list, 0), covertOps);
+    textOf(VK_HOME, IDOK, L"at the gate");
+    EXPECT_EQ(ItemsOf(list),
+              (std::vector<std::wstring>{L"I'm a Covert Ops \"at the gate\"    1     99", L"Yes"}));
     EXPECT_EQ(SendMessageW(list, LB_GETCURSEL, 0, 0), 0);
-}
-
-RECT PlaceOf(HWND window) {
-    RECT place{};
-    GetWindowRect(window, &place);
-    return place;
+    // Unmarked at once; the last key blinks as the first does.
+    window.ShowGameBinding(11, "");
+    Pump(50);
+    EXPECT_FALSE(marked(false));
+    EXPECT_FALSE(marked(true));
+    EXPECT_EQ(TooltipOf(window.Handle(), fireTeam), L"");
+    const HWND last = Key(kKeyCount - 1);
+    Click(last);
+    ASSERT_TRUE(PumpUntil([&] { return !window.IsKeyLit(kKeyCount - 1); }));
+    EXPECT_EQ(ColourAt(last, PointOf(last, false)), GetSysColor(COLOR_BTNFACE));
 }
 
 // A second start opens beside the first, shown, minimized or still asking at its start, the
@@ -727,17 +673,12 @@ TEST_F(Win32WindowTest, ASecondStartOpensBesideTheFirstAndAPlaceIsRemembered) {
     Pump(10);  // the closed window's quit message
     const RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
     test::TestRegistryKey settings(L"Software\\Quillon");
-    for (const std::wstring& remembered :
-         {std::wstring(), std::wstring(L"30000 30000 30600 30400"), std::wstring(L"bottom left")}) {
+    for (const std::wstring remembered : {L"", L"30000 30000 30600 30400", L"bottom left"}) {
         if (!remembered.empty()) {
             settings.Set(L"WindowPlace", remembered);
         }
-        MainWindow next(folder.environment);
-        const RECT place = PlaceOf(next.Handle());
-        if (remembered.empty()) {
-            EXPECT_EQ(place.left, moved.left);
-            EXPECT_EQ(place.top, moved.top);
-        }
+        const RECT place = PlaceOf(MainWindow(folder.environment).Handle());
+        EXPECT_TRUE(!remembered.empty() || (place.left == moved.left && place.top == moved.top));
         RECT shown{};
         EXPECT_TRUE(IntersectRect(&shown, &place, &screen)) << remembered;
         EXPECT_TRUE(place.left != first.left || place.top != first.top) << remembered;
@@ -764,49 +705,83 @@ void SetDisplayDpi(DWORD dpi) {
                     sizeof dpi);
 }
 
-// Runs this test again in a program of its own, which starts at `dpi`; its exit code.
-intptr_t RunAtDpi(DWORD dpi, const std::wstring& test) {
-    SetDisplayDpi(dpi);
-    wchar_t self[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    _wputenv(L"QUILLON_TEST_AT_ANOTHER_DPI=1");
-    const intptr_t exitCode =
-        _wspawnl(_P_WAIT, self, L"tests", (L"--gtest_filter=" + test).c_str(), nullptr);
-    _wputenv(L"QUILLON_TEST_AT_ANOTHER_DPI=");
-    SetDisplayDpi(96);
-    return exitCode;
-}
-
 bool AtAnotherDpi() {
     return GetEnvironmentVariableW(L"QUILLON_TEST_AT_ANOTHER_DPI", nullptr, 0) != 0;
 }
 
-// At 192 dpi the window, its controls and its fonts are twice the size, and a click lands on
-// the menu line under the mouse; moved to a 96-dpi display, the window is as at first, where
-// the system puts it.
-TEST_F(Win32WindowTest, AtTwiceTheDpiEverythingIsTwiceTheSize) {
+// Runs the test that calls it again in a program of its own, which starts at `dpi`, and expects
+// it to pass; false when this is that program.
+bool RanAtDpi(DWORD dpi) {
+    if (AtAnotherDpi()) {
+        return false;
+    }
+    const char* test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    SetDisplayDpi(dpi);
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    _wputenv(L"QUILLON_TEST_AT_ANOTHER_DPI=1");
+    const std::wstring filter = WideFromText(std::string("--gtest_filter=*.") + test);
+    EXPECT_EQ(_wspawnl(_P_WAIT, self, L"tests", filter.c_str(), nullptr), 0) << dpi << " dpi";
+    _wputenv(L"QUILLON_TEST_AT_ANOTHER_DPI=");
+    SetDisplayDpi(96);
+    return true;
+}
+
+LONG FontHeightOf(HWND control) {
+    LOGFONTW font{};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)), sizeof font,
+               &font);
+    return font.lfHeight;
+}
+
+// At a display's dpi the window's inside is laid out at the largest scale that fits, at most the
+// display's, fonts too, and all of it shows, the window whole on the display. At 192 dpi all is
+// twice the size, and a click lands on the menu line under the mouse; moved to a 96-dpi display,
+// the window is as at first, where the system puts it. At 480 dpi it would not fit the tests'
+// display of 1280 x 1024 pixels, and its frame, title and menu bar take so much of the height
+// that the height decides; last closed near the bottom at 96 dpi, grown, it is moved up.
+TEST_F(Win32WindowTest, AtEachDpiTheWindowIsAsLargeAsFitsAndWhole) {
     if (!AtAnotherDpi()) {
-        EXPECT_EQ(RunAtDpi(192, L"Win32WindowTest.AtTwiceTheDpiEverythingIsTwiceTheSize"), 0);
+        RanAtDpi(192);
+        test::TestRegistryKey settings(L"Software\\Quillon");
+        settings.Set(L"WindowPlace", L"0 600 497 990");
+        RanAtDpi(480);
+        return;
+    }
+    MONITORINFO display{};
+    display.cbSize = sizeof display;
+    ASSERT_TRUE(
+        GetMonitorInfoW(MonitorFromWindow(window.Handle(), MONITOR_DEFAULTTONEAREST), &display));
+    const RECT place = PlaceOf(window.Handle());
+    EXPECT_TRUE(place.left >= display.rcWork.left && place.top >= display.rcWork.top &&
+                place.right <= display.rcWork.right && place.bottom <= display.rcWork.bottom)
+        << "window " << place.left << "," << place.top << " to " << place.right << ","
+        << place.bottom;
+    const auto inClient = [&](HWND control) {
+        RECT shown = PlaceOf(control);
+        MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&shown), 2);
+        return shown;
+    };
+    RECT inside{};
+    GetClientRect(window.Handle(), &inside);
+    for (const layout::Control& control : layout::kControls) {
+        const RECT shown = inClient(Control(control.role));
+        EXPECT_TRUE(shown.right <= inside.right && shown.bottom <= inside.bottom) << control.name;
+    }
+    const int layoutDpi = MulDiv(inside.right, layout::kDotsPerInch, layout::kClientWidth);
+    EXPECT_EQ(FontHeightOf(Control(Role::AssignButton)), -MulDiv(8, layoutDpi, 72))
+        << "8 points at " << layoutDpi << " dpi";
+    if (window.Dpi() == 480U) {
+        EXPECT_GT(inside.right, 2 * layout::kClientWidth) << "as large as fits, more than 192 dpi";
         return;
     }
     ASSERT_EQ(window.Dpi(), 192U);
-    const auto client = [&] {
-        RECT area{};
-        GetClientRect(window.Handle(), &area);
-        return std::pair(area.right, area.bottom);
-    };
-    const RECT frame = PlaceOf(window.Handle());  // tells a wrong frame from a wrong size
-    EXPECT_EQ(client(), std::pair(2L * layout::kClientWidth, 2L * layout::kInsideHeight))
-        << "window " << frame.right - frame.left << " x " << frame.bottom - frame.top;
-    const HWND assign = Control(Role::AssignButton);
-    RECT place = PlaceOf(assign);
-    MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&place), 2);
+    EXPECT_EQ(std::pair(inside.right, inside.bottom),
+              std::pair(2L * layout::kClientWidth, 2L * layout::kInsideHeight))
+        << "window " << place.right - place.left << " x " << place.bottom - place.top;
     const layout::Rect& wanted = layout::ControlFor(Role::AssignButton).rect;
-    EXPECT_EQ(place.left, 2 * wanted.x);
-    EXPECT_EQ(place.bottom, 2 * (wanted.y + wanted.height));
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(assign, WM_GETFONT, 0, 0)), sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, -21) << "8 points at 192 dpi";
+    EXPECT_EQ(inClient(Control(Role::AssignButton)).left, 2 * wanted.x);
+    EXPECT_EQ(inClient(Control(Role::AssignButton)).bottom, 2 * (wanted.y + wanted.height));
 
     Click(Role::AssignButton);
     ClickAt(2 * test::kMenuLineColumn, 2 * test::MenuLineRow(2));
@@ -820,46 +795,10 @@ TEST_F(Win32WindowTest, AtTwiceTheDpiEverythingIsTwiceTheSize) {
     RECT suggested{-100, 0, 500, 400};
     SendMessageW(window.Handle(), WM_DPICHANGED, MAKEWPARAM(96, 96),
                  reinterpret_cast<LPARAM>(&suggested));
-    EXPECT_EQ(client(), std::pair(LONG{layout::kClientWidth}, LONG{layout::kInsideHeight}));
-    EXPECT_EQ(PlaceOf(window.Handle()).left, -100);
-}
-
-// At 480 dpi the window would not fit the tests' display of 1280 x 1024 pixels, and its frame,
-// title and menu bar take so much of the height that the height decides: its inside is laid out
-// at the largest scale at which it fits, fonts too, and all of it shows. It was last closed
-// near the bottom at 96 dpi: grown, it is moved up, not cut off.
-TEST_F(Win32WindowTest, OnADisplayTooSmallForItsScaleTheWindowFitsWhole) {
-    if (!AtAnotherDpi()) {
-        test::TestRegistryKey settings(L"Software\\Quillon");
-        settings.Set(L"WindowPlace", L"0 600 497 990");
-        EXPECT_EQ(RunAtDpi(480, L"Win32WindowTest.OnADisplayTooSmallForItsScaleTheWindowFitsWhole"),
-                  0);
-        return;
-    }
-    ASSERT_EQ(window.Dpi(), 480U);
-    MONITORINFO display{};
-    display.cbSize = sizeof display;
-    ASSERT_TRUE(
-        GetMonitorInfoW(MonitorFromWindow(window.Handle(), MONITOR_DEFAULTTONEAREST), &display));
-    const RECT place = PlaceOf(window.Handle());
-    EXPECT_TRUE(place.left >= display.rcWork.left && place.top >= display.rcWork.top &&
-                place.right <= display.rcWork.right && place.bottom <= display.rcWork.bottom)
-        << "window " << place.left << "," << place.top << " to " << place.right << ","
-        << place.bottom;
-    RECT inside{};
     GetClientRect(window.Handle(), &inside);
-    EXPECT_GT(inside.right, 2 * layout::kClientWidth)
-        << "as large as fits, and larger than 192 dpi";
-    for (const layout::Control& control : layout::kControls) {
-        RECT shown = PlaceOf(Control(control.role));
-        MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&shown), 2);
-        EXPECT_TRUE(shown.right <= inside.right && shown.bottom <= inside.bottom) << control.name;
-    }
-    const int layoutDpi = MulDiv(inside.right, layout::kDotsPerInch, layout::kClientWidth);
-    LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Control(Role::AssignButton), WM_GETFONT, 0, 0)),
-               sizeof font, &font);
-    EXPECT_EQ(font.lfHeight, -MulDiv(8, layoutDpi, 72)) << "8 points at " << layoutDpi << " dpi";
+    EXPECT_EQ(std::pair(inside.right, inside.bottom),
+              std::pair(LONG{layout::kClientWidth}, LONG{layout::kInsideHeight}));
+    EXPECT_EQ(PlaceOf(window.Handle()).left, -100);
 }
 
 // A first start: no settings file; drive Q, which the test run maps to a folder of its own,
@@ -904,10 +843,9 @@ TEST_F(Win32FirstStartTest, TheInstallationFoundIsOfferedBeforeTheDrivePrompt) {
             {"DisplayName", "Return to Castle Wolfenstein"},
             {"InstallLocation", folder.Text("Installed")}};
         MainWindow window(folder.environment);
-        BoxAnswerer yes(L"Quillon", IDYES);
-        ASSERT_TRUE(window.TheForm().OnStart());
-        EXPECT_EQ(yes.Text(), WideFromText("Quillon found Return to Castle Wolfenstein in:\n" +
-                                           game + "\nUse this folder?"));
+        EXPECT_EQ(Answer([&] { ASSERT_TRUE(window.TheForm().OnStart()); }, L"Quillon", IDYES),
+                  WideFromText("Quillon found Return to Castle Wolfenstein in:\n" + game +
+                               "\nUse this folder?"));
         EXPECT_EQ(ReadFile(folder / "qm.cfg"), game + "\r\n");
     }
     folder.environment.registry.clear();
@@ -942,10 +880,7 @@ bool ShowsWhole(HWND prompt) {
 // Cancelled, the drive is asked for again with the reason above the question, every line of it
 // shown, here and at 144 dpi; the second game is then chosen with the keys, and taken.
 TEST_F(Win32FirstStartTest, OfBothGamesOnTheDriveThePlayerChoosesOne) {
-    if (!AtAnotherDpi()) {
-        EXPECT_EQ(RunAtDpi(144, L"Win32FirstStartTest.OfBothGamesOnTheDriveThePlayerChoosesOne"),
-                  0);
-    }
+    RanAtDpi(144);
     // A folder of a long name, which takes the reason to lines of its own.
     const std::string games = "Q:\\Games\\Where the games went when the first disk was full\\";
     WriteFile(games + "RTCW\\Main\\sp_pak2.pk3", "");
@@ -958,21 +893,15 @@ TEST_F(Win32FirstStartTest, OfBothGamesOnTheDriveThePlayerChoosesOne) {
     LRESULT opened = LB_ERR;  // the entry Enter alone takes
     std::thread player([&] {
         for (const bool take : {false, true}) {
-            const HWND drive = WaitForBox(L"RTCW Install drive", true);
+            const HWND drive = WaitForBox(L"RTCW Install drive", L"Edit");
             if (take) {
                 reasoned = TextOf(FindWindowExW(drive, nullptr, L"Static", nullptr));
                 whole = ShowsWhole(FindWindowExW(drive, nullptr, L"Static", nullptr));
             }
             Type(drive, WideFromText(games));
-            const HWND choice = WaitForBox(L"Quillon", false, true);
+            const HWND choice = WaitForBox(L"Quillon", L"ListBox");
             const HWND list = FindWindowExW(choice, nullptr, L"ListBox", nullptr);
-            listed.clear();
-            for (LRESULT at = 0; at < SendMessageW(list, LB_GETCOUNT, 0, 0); ++at) {
-                std::wstring item(static_cast<size_t>(SendMessageW(list, LB_GETTEXTLEN, at, 0)),
-                                  L' ');
-                SendMessageW(list, LB_GETTEXT, at, reinterpret_cast<LPARAM>(item.data()));
-                listed.push_back(item);
-            }
+            listed = ItemsOf(list);
             if (take) {
                 opened = SendMessageW(list, LB_GETCURSEL, 0, 0);
                 PostMessageW(list, WM_KEYDOWN, VK_DOWN, 1);
