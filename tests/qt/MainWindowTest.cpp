@@ -10,6 +10,7 @@
 #include <QListView>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QScreen>
 #include <QSettings>
@@ -35,96 +36,78 @@ using test::ReadFile;
 using test::TempFolder;
 using test::WriteFile;
 
-// Answers the next modal box of type Box as a person would, once it is open: `answer` reads it
-// and presses its buttons, or returns false when the box is not the one it waits for.
-template <typename Box>
-class Answerer {
+// Answers the modal boxes as they open, one answer each, in turn, as a person would. A message
+// box: the button that reads so (without its access key's mark). An input box: the answer typed
+// over its default answer, and Enter. A list of choices: "Down", then Enter. A folder chooser:
+// the folder typed, and chosen. "Esc" and "Close" close any box with that key or its close
+// button, as a box the test did not expect is closed; the search's progress is left alone. What
+// each box said and offered (its default answer or its choices) is kept in turn.
+class BoxAnswers {
   public:
-    explicit Answerer(std::function<bool(Box*)> answer) {
-        QObject::connect(&timer_, &QTimer::timeout, [this, answer = std::move(answer)] {
-            auto* box = qobject_cast<Box*>(QApplication::activeModalWidget());
-            if (box != nullptr && answer(box)) {
-                answered = true;
-                timer_.stop();
+    explicit BoxAnswers(QStringList answers) : answers_(std::move(answers)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            QWidget* box = QApplication::activeModalWidget();
+            const bool asks = qobject_cast<QMessageBox*>(box) != nullptr ||
+                              qobject_cast<QInputDialog*>(box) != nullptr ||
+                              qobject_cast<QFileDialog*>(box) != nullptr;
+            if (asks && box != answered_ && !Done()) {
+                answered_ = box;
+                Answer(box, answers_.at(said.size()));
             }
         });
         timer_.start(0);
     }
-    bool answered = false;
+    bool Done() const { return said.size() == answers_.size(); }
+
+    QStringList said;
+    QStringList offered;
+    QStringList titles;
 
   private:
+    void Answer(QWidget* box, const QString& answer) {
+        auto* message = qobject_cast<QMessageBox*>(box);
+        auto* input = qobject_cast<QInputDialog*>(box);
+        said << (message != nullptr ? message->text() : input != nullptr ? input->labelText() : "");
+        titles << box->windowTitle();
+        auto* list = input != nullptr ? box->findChild<QListView*>() : nullptr;
+        auto* edit = box->findChild<QLineEdit*>();
+        const bool choices = list != nullptr && list->isVisible();
+        offered << (choices           ? input->comboBoxItems().join('\n')
+                    : edit != nullptr ? edit->text()
+                                      : "");
+        const auto pressed = [&] {
+            for (QAbstractButton* button : message->buttons()) {
+                if (QString(button->text()).remove('&') == answer && button->isVisible()) {
+                    button->click();
+                    return true;
+                }
+            }
+            return false;
+        };
+        if (answer == "Close") {
+            box->close();
+        } else if (message != nullptr ? answer == "Esc" || !pressed() : answer == "Esc") {
+            message != nullptr
+                ? QTest::keyClick(box, Qt::Key_Escape)
+                : (void)QMetaObject::invokeMethod(box, "reject", Qt::QueuedConnection);
+        } else if (choices) {
+            QTest::keyClick(list, Qt::Key_Down);
+            QTest::keyClick(list, Qt::Key_Return);
+        } else if (input != nullptr) {
+            edit->selectAll();
+            for (const QChar letter : answer) {  // letters outside ASCII too
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, letter, {});
+            }
+            QTest::keyClick(edit, Qt::Key_Return);
+        } else if (message == nullptr) {
+            box->findChild<QLineEdit*>("fileNameEdit")->setText(answer);
+            QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
+        }
+    }
+
+    QStringList answers_;
+    QPointer<QWidget> answered_;
     QTimer timer_;
-};
-
-// Reads the next message box that has the button and presses it, OK unless told otherwise.
-class MessageAnswerer : public Answerer<QMessageBox> {
-  public:
-    explicit MessageAnswerer(QMessageBox::StandardButton press = QMessageBox::Ok)
-        : Answerer<QMessageBox>([this, press](QMessageBox* box) {
-              if (box->button(press) == nullptr) {
-                  return false;
-              }
-              text = box->text();
-              title = box->windowTitle();
-              box->button(press)->click();
-              return true;
-          }) {}
-    QString text;
-    QString title;
-};
-
-// Types an answer into the next input box, over its default answer, and presses Enter.
-class InputAnswerer : public Answerer<QInputDialog> {
-  public:
-    explicit InputAnswerer(const QString& answer)
-        : Answerer<QInputDialog>([this, answer](QInputDialog* box) {
-              prompt = box->labelText();
-              title = box->windowTitle();
-              auto* edit = box->findChild<QLineEdit*>();
-              offered = edit->text();
-              edit->selectAll();
-              for (const QChar letter : answer) {  // letters outside ASCII too
-                  QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, letter, {});
-              }
-              QTest::keyClick(edit, Qt::Key_Return);
-              return true;
-          }) {}
-    QString prompt;
-    QString title;
-    QString offered;
-};
-
-// Presses the button of the next box that offers `answer`; "Esc" and "Close" close the box with
-// that key or with its close button instead.
-class ChoiceAnswerer : public Answerer<QMessageBox> {
-  public:
-    explicit ChoiceAnswerer(const QString& answer)
-        : Answerer<QMessageBox>([this, answer](QMessageBox* box) {
-              text = box->text();
-              if (answer == "Esc" || answer == "Close") {
-                  answer == "Esc" ? QTest::keyClick(box, Qt::Key_Escape) : (void)box->close();
-                  return true;
-              }
-              for (QAbstractButton* button : box->buttons()) {
-                  if (button->text() == answer && button->isVisible()) {
-                      button->click();
-                      return true;
-                  }
-              }
-              return false;
-          }) {}
-    QString text;
-};
-
-// Types a folder into the next folder chooser and chooses it.
-class FolderAnswerer : public Answerer<QFileDialog> {
-  public:
-    explicit FolderAnswerer(const QString& folder)
-        : Answerer<QFileDialog>([folder](QFileDialog* chooser) {
-              chooser->findChild<QLineEdit*>("fileNameEdit")->setText(folder);
-              QMetaObject::invokeMethod(chooser, "accept", Qt::QueuedConnection);
-              return true;
-          }) {}
 };
 
 qt::KeyButton* KeyOf(QWidget* window, int key) {
@@ -150,6 +133,7 @@ class MainWindowTest : public ::testing::Test {
     Widget* Find(const char* name) {
         return Client()->findChild<Widget*>(name);
     }
+    QListWidget* List() { return Find<QListWidget>("assignments"); }
 
     void Click(const char* button) { QTest::mouseClick(Find<QPushButton>(button), Qt::LeftButton); }
 
@@ -161,8 +145,8 @@ class MainWindowTest : public ::testing::Test {
     }
 
     // A click on the text of menu line n, then time for the menu tick.
-    void ClickLine(int line) {
-        ClickAt({test::kMenuLineColumn, test::MenuLineRow(line)});
+    void ClickLine(int line, Game game = Game::ReturnToCastleWolfenstein) {
+        ClickAt({test::kMenuLineColumn, test::MenuLineRow(line, game)});
         EXPECT_TRUE(WaitForTick());
     }
 
@@ -181,10 +165,15 @@ class MainWindowTest : public ::testing::Test {
         ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
     }
 
+    // A key pressed on the control that has the keyboard.
+    static void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
+    }
+
     // Tab moves to any control that takes the focus, the keys of the keypad first.
     static bool TabTo(QWidget* control) {
         for (int tabs = 0; tabs < 40 && !control->hasFocus(); ++tabs) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            Press(Qt::Key_Tab);
         }
         return control->hasFocus();
     }
@@ -192,7 +181,7 @@ class MainWindowTest : public ::testing::Test {
     // A menu item by its access keys: Alt and the menu's key, then the item's key.
     void ChooseFromMenu(Qt::Key menu, Qt::Key item) {
         Activate();
-        QTest::keyClick(QApplication::focusWidget(), menu, Qt::AltModifier);
+        Press(menu, Qt::AltModifier);
         ASSERT_TRUE(qWaitFor([] { return QApplication::activePopupWidget() != nullptr; }));
         QTest::keyClick(QApplication::activePopupWidget(), item);
     }
@@ -208,21 +197,17 @@ QString Spoken(QObject* control) {
 
 TEST_F(MainWindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
     Activate();
-    const auto press = [](int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-        QTest::keyClick(QApplication::focusWidget(), static_cast<Qt::Key>(key), modifiers);
-    };
     ASSERT_TRUE(TabTo(KeyOf(Client(), 5)));
     EXPECT_EQ(Spoken(KeyOf(Client(), 5)), "Keypad 8");
-    press(Qt::Key_Space);
+    Press(Qt::Key_Space);
     EXPECT_EQ(window->TheForm().CurrentKey(), 5);
     // Unlit by the blink, the key keeps the focus and its place; Space presses it again.
     ASSERT_TRUE(qWaitFor([&] { return !KeyOf(Client(), 5)->IsLit(); })) << "it blinks";
     EXPECT_FALSE(QAccessible::queryAccessibleInterface(KeyOf(Client(), 5))->state().invisible);
-    press(Qt::Key_Space);
+    Press(Qt::Key_Space);
     EXPECT_EQ(window->TheForm().CurrentKey(), 5);
-    auto* list = Find<QListWidget>("assignments");
-    EXPECT_EQ(Spoken(list), "Messages of keypad 8");
-    EXPECT_EQ(QAccessible::queryAccessibleInterface(list)->role(), QAccessible::List);
+    EXPECT_EQ(Spoken(List()), "Messages of keypad 8");
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(List())->role(), QAccessible::List);
     EXPECT_EQ(Spoken(Find<QLabel>("currentKey")), "Current key: Keypad 8");
 
     // Assign, then the game's digits: 2 for Requests, 1 for Medic; the picture reads its page.
@@ -231,53 +216,50 @@ TEST_F(MainWindowTest, TheRoadByKeysAloneAsAScreenReaderHearsIt) {
     EXPECT_EQ(QAccessible::queryAccessibleInterface(picture)->role(), QAccessible::Graphic);
     for (const int line : {1, 2}) {
         ASSERT_TRUE(TabTo(Find<QPushButton>("assignButton")));
-        press(Qt::Key_Return);
-        press(Qt::Key_2);
+        Press(Qt::Key_Return);
+        Press(Qt::Key_2);
         ASSERT_TRUE(WaitForTick());
         EXPECT_TRUE(Spoken(picture).startsWith("Requests: 1 Medic!, 2 Ammo!, 3 I need backup!"));
-        press(Qt::Key_0 + line);
+        Press(Qt::Key_0 + line);
         ASSERT_TRUE(WaitForTick());
     }
     EXPECT_TRUE(Spoken(picture).startsWith("Voice chat: 1 Statements, 2 Requests")) << "again";
     // The second line chosen on the list and deleted with the Delete key.
-    ASSERT_TRUE(TabTo(list));
-    press(Qt::Key_End);
-    press(Qt::Key_Delete);
-    ASSERT_EQ(list->count(), 1);
-    EXPECT_EQ(list->item(0)->text(), "Medic");
+    ASSERT_TRUE(TabTo(List()));
+    Press(Qt::Key_End);
+    Press(Qt::Key_Delete);
+    ASSERT_EQ(List()->count(), 1);
+    EXPECT_EQ(List()->item(0)->text(), "Medic");
 
-    MessageAnswerer exported;
-    press(Qt::Key_F12);
+    BoxAnswers exported({"OK"});
+    Press(Qt::Key_F12);
     EXPECT_EQ(ReadFile(folder / "game/qmvc.cfg"), "// test\r\n" + test::RoadScriptBody());
 }
 
 TEST_F(MainWindowTest, WhatMustDoNothingDoesNothing) {
-    {
-        MessageAnswerer answer;
-        QTest::mouseClick(KeyOf(Client(), 0), Qt::LeftButton);
-        EXPECT_EQ(answer.text, "Num Lock cannot be scripted with Quillon...");
-    }
+    BoxAnswers numLock({"OK"});
+    QTest::mouseClick(KeyOf(Client(), 0), Qt::LeftButton);
+    EXPECT_EQ(numLock.said, QStringList{"Num Lock cannot be scripted with Quillon..."});
     EXPECT_EQ(window->TheForm().CurrentKey(), 1);
     // Enter and Esc on a control that is no button; then Esc in an assignment, which does
     // nothing to it, and Alt+A, the Assign button's access key.
     Activate();
-    auto* list = Find<QListWidget>("assignments");
-    const QImage unfocused = list->grab().toImage();
-    TabTo(list);
-    EXPECT_NE(list->grab().toImage(), unfocused) << "the empty list shows that it has the focus";
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    const QImage unfocused = List()->grab().toImage();
+    TabTo(List());
+    EXPECT_NE(List()->grab().toImage(), unfocused) << "the empty list shows that it has the focus";
+    Press(Qt::Key_Return);
+    Press(Qt::Key_Escape);
     QTest::qWait(2 * layout::kMenuTickInterval);
     EXPECT_FALSE(Menu().InProgress());
     Find<QPushButton>("assignButton")->setFocus();
-    EXPECT_EQ(list->grab().toImage(), unfocused) << "and only while it has the focus";
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_EQ(List()->grab().toImage(), unfocused) << "and only while it has the focus";
+    Press(Qt::Key_Return);
     EXPECT_TRUE(Menu().InProgress());
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
+    Press(Qt::Key_Escape);
     QTest::qWait(2 * layout::kMenuTickInterval);
     EXPECT_TRUE(Menu().InProgress()) << "Cancel is no Esc button";
     Click("cancelButton");
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::AltModifier);
+    Press(Qt::Key_A, Qt::AltModifier);
     EXPECT_TRUE(qWaitFor([&] { return Menu().InProgress(); }));
 
     for (const int row : {130, 160, 181, 241, 260, 310}) {  // above, between and below the lines
@@ -302,38 +284,6 @@ TEST_F(MainWindowTest, WhatMustDoNothingDoesNothing) {
     EXPECT_EQ(Find<QLabel>("prompt")->text(), "");
 }
 
-// After every box the control that had the keyboard has it again: a message, the folder chooser
-// cancelled, the class prompt answered.
-TEST_F(MainWindowTest, TheKeyboardComesBackToItsControlAfterEveryBox) {
-    const auto keptAfter = [&](QWidget* focused, const std::function<bool()>& answered,
-                               const std::function<void()>& open) {
-        Activate();
-        focused->setFocus();
-        open();
-        // The offscreen platform gives the window back no activation, as a desktop would.
-        return qWaitFor(answered) && (Activate(), focused->hasFocus());
-    };
-    MessageAnswerer about;
-    EXPECT_TRUE(keptAfter(
-        Find<QListWidget>("assignments"), [&] { return about.answered; },
-        [&] { ChooseFromMenu(Qt::Key_H, Qt::Key_A); }));
-    Answerer<QFileDialog> cancelled([](QFileDialog* chooser) {
-        QMetaObject::invokeMethod(chooser, "reject", Qt::QueuedConnection);
-        return true;
-    });
-    EXPECT_TRUE(keptAfter(
-        KeyOf(Client(), 3), [&] { return cancelled.answered; },
-        [&] { ChooseFromMenu(Qt::Key_F, Qt::Key_F); }));
-    InputAnswerer medic("m");
-    EXPECT_TRUE(keptAfter(
-        Find<QPushButton>("assignButton"), [&] { return medic.answered; },
-        [&] {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_6);
-        }));
-    EXPECT_TRUE(qWaitFor([&] { return window->TheForm().Keys().UsedCount(1) == 1; }));
-}
-
 // The place of a window closed opens the next; a remembered place on no display (one that is
 // gone) or no place at all opens on the display.
 TEST_F(MainWindowTest, APlaceIsRememberedAndOpensOnADisplay) {
@@ -342,8 +292,7 @@ TEST_F(MainWindowTest, APlaceIsRememberedAndOpensOnADisplay) {
     window->close();
     EXPECT_TRUE(fs::exists(folder / "home/.config/quillon/quillon.conf"));
     EXPECT_EQ(qt::MainWindow(folder.environment).pos(), closedAt);
-    qt::MainWindow beside(
-        folder.environment);  // started while the first still holds its working folder
+    qt::MainWindow beside(folder.environment);  // started while the first holds its working folder
     ASSERT_TRUE(beside.TheForm().OnStart());
     beside.PlaceWhereItWas();
     const QPoint step = beside.pos() - closedAt;
@@ -359,7 +308,8 @@ TEST_F(MainWindowTest, APlaceIsRememberedAndOpensOnADisplay) {
 }
 
 // The road by mouse: a key clicked is current, the lines clicked open a page and pick a message,
-// and Delete takes only the line picked in the list; About; then Exit asks while there is
+// and Delete takes only the line picked in the list; About, and the folder chooser cancelled,
+// after which the control that had the keyboard has it again; then Exit asks while there is
 // something to lose: Cancel keeps the window, Yes exports and closes it.
 TEST_F(MainWindowTest, TheRoadByMouseToAboutAndExit) {
     EXPECT_EQ(Client()->size(), QSize(layout::kClientWidth, layout::kClientHeight));
@@ -376,31 +326,33 @@ TEST_F(MainWindowTest, TheRoadByMouseToAboutAndExit) {
         EXPECT_TRUE(qWaitFor([&] { return !cancel->isEnabled(); }));
     }
     // The player picks the first line and presses Delete twice: only that line goes.
-    auto* list = Find<QListWidget>("assignments");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(0)).center());
-    ASSERT_EQ(list->selectedItems().size(), 1);
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
+                      List()->visualItemRect(List()->item(0)).center());
+    ASSERT_EQ(List()->selectedItems().size(), 1);
     Click("deleteButton");
     Click("deleteButton");
-    ASSERT_EQ(list->count(), 1);
-    EXPECT_EQ(list->item(0)->text(), "Ammo");
-    EXPECT_TRUE(list->selectedItems().isEmpty());
-    {
-        MessageAnswerer about;
-        ChooseFromMenu(Qt::Key_H, Qt::Key_A);  // Help > About Quillon
-        EXPECT_TRUE(about.text.startsWith("Quillon " QUILLON_VERSION "\n"));
-        EXPECT_TRUE(about.text.contains("GNU General Public License")) << about.text.toStdString();
-    }
-    {
-        MessageAnswerer stay(QMessageBox::Cancel);
-        ChooseFromMenu(Qt::Key_F, Qt::Key_X);
-        EXPECT_TRUE(stay.answered);
-        EXPECT_TRUE(window->isVisible());
-    }
-    MessageAnswerer exportFirst(QMessageBox::Yes);
-    MessageAnswerer exported;
+    ASSERT_EQ(List()->count(), 1);
+    EXPECT_EQ(List()->item(0)->text(), "Ammo");
+    EXPECT_TRUE(List()->selectedItems().isEmpty());
+    // The offscreen platform gives the window back no activation, as a desktop would.
+    const auto kept = [&](QWidget* focused) { return (Activate(), focused->hasFocus()); };
+    BoxAnswers about({"OK"});
+    List()->setFocus();
+    ChooseFromMenu(Qt::Key_H, Qt::Key_A);  // Help > About Quillon
+    EXPECT_TRUE(about.said.value(0).startsWith("Quillon " QUILLON_VERSION "\n"));
+    EXPECT_TRUE(about.said.value(0).contains("GNU General Public License"));
+    EXPECT_TRUE(kept(List()));
+    BoxAnswers cancelled({"Esc"});
+    KeyOf(Client(), 3)->setFocus();
+    ChooseFromMenu(Qt::Key_F, Qt::Key_F);
+    EXPECT_TRUE(qWaitFor([&] { return cancelled.Done(); }) && kept(KeyOf(Client(), 3)));
+    BoxAnswers stay({"Cancel"});
+    ChooseFromMenu(Qt::Key_F, Qt::Key_X);
+    EXPECT_TRUE(stay.Done());
+    EXPECT_TRUE(window->isVisible());
+    BoxAnswers exportFirst({"Yes", "OK"});
     window->close();
-    EXPECT_TRUE(exportFirst.answered);
+    EXPECT_TRUE(exportFirst.Done());
     EXPECT_FALSE(window->isVisible());
     EXPECT_NE(ReadFile(folder / "game/qmvc.cfg").find("try5b1  \"vsay_team NeedAmmo;\""),
               std::string::npos);
@@ -423,9 +375,9 @@ TEST_F(MainWindowTest, TheOtherGamesFolderChosenFromTheFileMenu) {
     QWidget* fireTeam = KeyOf(Client(), 11);
     EXPECT_FALSE(marked(fireTeam));
     WriteFile(folder / "ETLegacy/etmain/autoexec.cfg", "exec qmvc\r\n");
-    FolderAnswerer chosen(QString::fromStdString(folder.Text() + "ETLegacy/etmain"));
+    BoxAnswers chosen({QString::fromStdString(folder.Text() + "ETLegacy/etmain")});
     ChooseFromMenu(Qt::Key_F, Qt::Key_F);
-    EXPECT_TRUE(qWaitFor([&] { return chosen.answered; }));
+    EXPECT_TRUE(qWaitFor([&] { return chosen.Done(); }));
     EXPECT_EQ(window->windowTitle(), "Quillon");
     auto* status = window->findChild<QLabel*>("status");
     EXPECT_EQ(Spoken(status), status->text());
@@ -451,46 +403,34 @@ TEST_F(MainWindowTest, TheOtherGamesFolderChosenFromTheFileMenu) {
     say({1, 0});
     say({3, 9});
     Click("assignButton");
-    for (const int line : {7, 10}) {
-        ClickAt({test::kMenuLineColumn, test::MenuLineRow(line, Game::EnemyTerritory)});
-        ASSERT_TRUE(WaitForTick());
-    }
+    ClickLine(7, Game::EnemyTerritory);
+    ClickLine(10, Game::EnemyTerritory);
     QTest::mouseClick(KeyOf(Client(), 2), Qt::LeftButton);
-    {
-        InputAnswerer covertOps("c");
-        say({6});
-        EXPECT_TRUE(qWaitFor([&] { return covertOps.answered; }));
-        EXPECT_TRUE(covertOps.prompt.contains("(F)-Field Ops  (C)-Covert Ops"));
-    }
+    BoxAnswers covertOps({"c"});
+    say({6});
+    EXPECT_TRUE(qWaitFor([&] { return covertOps.Done(); }));
+    EXPECT_TRUE(covertOps.said.value(0).contains("(F)-Field Ops  (C)-Covert Ops"));
+    Activate();
+    EXPECT_TRUE(Find<QPushButton>("assignButton")->hasFocus()) << "the keyboard back after the box";
     // The class's line picked, F2, a text typed and Enter: the list shows it beside the label, the
     // line still selected. Again F2: the box offers that text; letters the game would not show
     // are named, and the box cancelled keeps the text.
-    auto* list = Find<QListWidget>("assignments");
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(0)).center());
-    {
-        InputAnswerer text("cover me at the gate");
-        Activate();
-        QTest::keyClick(list, Qt::Key_F2);
-    }
-    {
-        InputAnswerer accented("café");
-        MessageAnswerer refused;
-        Answerer<QInputDialog> cancelled(
-            [&](QInputDialog* box) { return accented.answered && (box->reject(), true); });
-        Activate();
-        QTest::keyClick(list, Qt::Key_F2);
-        EXPECT_EQ(accented.offered, "cover me at the gate");
-        EXPECT_TRUE(refused.text.contains("(é)")) << refused.text.toStdString();
-    }
-    EXPECT_EQ(list->item(0)->text(), "I'm a Covert Ops \"cover me at the gate\"    1     99");
-    EXPECT_TRUE(list->item(0)->isSelected());
+    QTest::mouseClick(List()->viewport(), Qt::LeftButton, {},
+                      List()->visualItemRect(List()->item(0)).center());
+    BoxAnswers text({"cover me at the gate", "café", "OK", "Esc"});
+    Activate();
+    QTest::keyClick(List(), Qt::Key_F2);
+    Activate();
+    QTest::keyClick(List(), Qt::Key_F2);
+    EXPECT_EQ(text.offered.value(1), "cover me at the gate");
+    EXPECT_TRUE(text.said.value(2).contains("(é)")) << text.said.value(2).toStdString();
+    EXPECT_EQ(List()->item(0)->text(), "I'm a Covert Ops \"cover me at the gate\"    1     99");
+    EXPECT_TRUE(List()->item(0)->isSelected());
     // A template that binds keypad 1: the export asks, and No leaves that key to the game.
     WriteFile(folder / "qmscript.txt", "// test\r\nbind KP_END \"vstr try11bb\"\r\n");
-    ChoiceAnswerer leave("Leave Them to the Game");
-    MessageAnswerer exported;
+    BoxAnswers leave({"Leave Them to the Game", "OK"});
     ChooseFromMenu(Qt::Key_F, Qt::Key_E);
-    EXPECT_TRUE(qWaitFor([&] { return exported.title == "Script compilation sucessful"; }));
+    EXPECT_TRUE(qWaitFor([&] { return leave.titles.value(1) == "Script compilation sucessful"; }));
     EXPECT_EQ(ReadFile(folder / "ETLegacy/etmain/qmvc.cfg"),
               "// test\r\n" + test::EnemyTerritoryScriptBody());
 
@@ -505,28 +445,25 @@ TEST_F(MainWindowTest, TheOtherGamesFolderChosenFromTheFileMenu) {
     // out again.
     ChooseFromMenu(Qt::Key_F, Qt::Key_S);
     EXPECT_TRUE(qWaitFor([&] { return atGameStart->isChecked(); }));
-    MessageAnswerer giveBack(QMessageBox::Yes);
+    BoxAnswers giveBack({"Yes"});
     ChooseFromMenu(Qt::Key_F, Qt::Key_K);
     EXPECT_TRUE(qWaitFor([&] { return !atGameStart->isChecked(); }));
-    EXPECT_TRUE(giveBack.text.startsWith("Give the game its keys back?"));
+    EXPECT_TRUE(giveBack.said.value(0).startsWith("Give the game its keys back?"));
     EXPECT_EQ(ReadFile(folder / "ETLegacy/etmain/autoexec.cfg"), "");
 }
 
 // Closing the question about changes a window left behind is no answer: they wait for the next
 // start. Only No discards them.
 TEST_F(MainWindowTest, ClosingTheRestoreQuestionKeepsTheChanges) {
-    Form& form = window->TheForm();
-    form.OnAssignClicked();
-    for (const int16_t line : {int16_t{2}, int16_t{1}}) {
-        form.OnMenuLineClicked(line);
-        form.OnMenuTick();
-    }
+    Click("assignButton");
+    ClickLine(2);
+    ClickLine(1);
     fs::copy_file(folder / "qmrecovery.cfg", folder / "qmrecovery-9.cfg");  // a window that ended
     for (const char* answer : {"Esc", "Close", "No"}) {
         qt::MainWindow next(folder.environment);
-        ChoiceAnswerer answered(answer);
+        BoxAnswers answered({answer});
         ASSERT_TRUE(next.TheForm().OnStart());
-        EXPECT_TRUE(answered.text.contains("Restore them?")) << answer;
+        EXPECT_TRUE(answered.said.value(0).contains("Restore them?")) << answer;
         EXPECT_EQ(fs::exists(folder / "qmrecovery-9.cfg"), answer != std::string("No")) << answer;
     }
 }
@@ -547,9 +484,9 @@ class FirstStartTest : public ::testing::Test {
 TEST_F(FirstStartTest, TheFolderFoundIsOfferedBeforeTheDriveIsSearched) {
     {
         qt::MainWindow window(folder.environment);
-        MessageAnswerer yes(QMessageBox::Yes);
+        BoxAnswers yes({"Yes"});
         ASSERT_TRUE(window.TheForm().OnStart());
-        EXPECT_EQ(yes.text.toStdString(),
+        EXPECT_EQ(yes.said.value(0).toStdString(),
                   "Quillon found Return to Castle Wolfenstein in:\n" + game + "\nUse this folder?");
         EXPECT_EQ(ReadFile(folder / "qm.cfg"), game + "\r\n");
     }
@@ -558,24 +495,13 @@ TEST_F(FirstStartTest, TheFolderFoundIsOfferedBeforeTheDriveIsSearched) {
     WriteFile(territory / "pak0.pk3", "");
     WriteFile(territory / "mp_bin.pk3", "");
     qt::MainWindow window(folder.environment);
-    MessageAnswerer no(QMessageBox::No);
-    InputAnswerer drive("c");
-    QStringList listed;
-    Answerer<QInputDialog> second([&](QInputDialog* box) {
-        auto* list = box->findChild<QListView*>();
-        if (list == nullptr || !list->isVisible()) {
-            return false;  // the drive prompt
-        }
-        listed = box->comboBoxItems();
-        QTest::keyClick(list, Qt::Key_Down);
-        QTest::keyClick(list, Qt::Key_Return);
-        return true;
-    });
+    BoxAnswers answers({"No", "c", "Down"});
     ASSERT_TRUE(window.TheForm().OnStart());
-    EXPECT_TRUE(no.answered);
-    EXPECT_EQ(listed, QStringList({QString::fromStdString("Return to Castle Wolfenstein: " + game),
-                                   QString::fromStdString("Wolfenstein: Enemy Territory: " +
-                                                          territory.string() + "/")}));
+    EXPECT_TRUE(answers.Done());
+    EXPECT_EQ(
+        answers.offered.value(2),
+        QString::fromStdString("Return to Castle Wolfenstein: " + game +
+                               "\nWolfenstein: Enemy Territory: " + territory.string() + "/"));
     EXPECT_EQ(window.TheForm().Profile().game, Game::EnemyTerritory);
 }
 
