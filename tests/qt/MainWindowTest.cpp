@@ -16,6 +16,7 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <algorithm>
 #include <cstdlib>
 #include <functional>
 
@@ -75,21 +76,18 @@ class BoxAnswers {
         offered << (choices           ? input->comboBoxItems().join('\n')
                     : edit != nullptr ? edit->text()
                                       : "");
-        const auto pressed = [&] {
-            for (QAbstractButton* button : message->buttons()) {
-                if (QString(button->text()).remove('&') == answer && button->isVisible()) {
-                    button->click();
-                    return true;
-                }
-            }
-            return false;
-        };
+        const auto buttons = message != nullptr ? message->buttons() : QList<QAbstractButton*>();
+        const auto named = std::find_if(buttons.begin(), buttons.end(), [&](auto* button) {
+            return QString(button->text()).remove('&') == answer && button->isVisible();
+        });
         if (answer == "Close") {
             box->close();
-        } else if (message != nullptr ? answer == "Esc" || !pressed() : answer == "Esc") {
-            message != nullptr
-                ? QTest::keyClick(box, Qt::Key_Escape)
-                : (void)QMetaObject::invokeMethod(box, "reject", Qt::QueuedConnection);
+        } else if (named != buttons.end()) {
+            (*named)->click();
+        } else if (message != nullptr) {
+            QTest::keyClick(box, Qt::Key_Escape);  // "Esc", or a button it does not have
+        } else if (answer == "Esc") {
+            QMetaObject::invokeMethod(box, "reject", Qt::QueuedConnection);
         } else if (choices) {
             QTest::keyClick(list, Qt::Key_Down);
             QTest::keyClick(list, Qt::Key_Return);
@@ -99,7 +97,7 @@ class BoxAnswers {
                 QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, letter, {});
             }
             QTest::keyClick(edit, Qt::Key_Return);
-        } else if (message == nullptr) {
+        } else {
             box->findChild<QLineEdit*>("fileNameEdit")->setText(answer);
             QMetaObject::invokeMethod(box, "accept", Qt::QueuedConnection);
         }
