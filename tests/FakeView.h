@@ -33,7 +33,6 @@ class FakeView : public View {
     // (prompts) and what each started with, of questions, the folder each chooser started in, and
     // every box's title.
     Lines said, prompts, textsOffered, questions, chooserStarts, titles;
-    std::deque<std::string> answers;  // input box answers; the empty text when none is queued
     std::deque<std::optional<std::string>> texts;  // typed into text boxes; cancelled when none
     std::deque<bool> yesNoReplies;                 // No when none is queued
     std::deque<Answer> replies;                    // to the questions; Cancel when none is queued
@@ -82,11 +81,6 @@ class FakeView : public View {
     void SetSpokenText(layout::Role role, const std::string& text) override { spoken[role] = text; }
     void ShowMessageBox(const std::string& text, const std::string& title) override {
         Shown(said, text, title);
-    }
-    std::string ShowInputBox(const std::string& text, const std::string& title,
-                             const std::string& offered) override {
-        textsOffered.push_back(offered);
-        return Asked(prompts, text, title, answers, {});
     }
     std::optional<std::string> AskForText(const std::string& text, const std::string& title,
                                           const std::string& offered) override {

@@ -115,7 +115,7 @@ class FormTest : public ::testing::Test {
 };
 
 TEST_F(FormTest, TheClassIsTheAnswersFirstLetterAndTicksWaitForTheBox) {
-    view.answers = {"engineer", "MEDIC", "x-ray"};  // and the fourth box is closed
+    view.texts = {"engineer", "MEDIC", "x-ray"};  // and the fourth box is closed
     view.whileBoxOpen = [&] {
         form.OnMenuTick();
         form.OnBlinkTick();
@@ -147,7 +147,7 @@ TEST_F(FormTest, TheBoxesAndThePromptPlayersKnowWordForWord) {
     window->OnKeypadClicked(kNumLockKey);
     window->OnAssignClicked();
     const std::string selecting = otherView.prompt;
-    otherView.answers = {"s"};
+    otherView.texts = {"s"};
     Pick(*window, {6});
     window->OnMenuCommand(Command::ExportScript);
     EXPECT_EQ(otherView.titles, (Lines{"RTCW Install drive", "Quillon", "Quillon", "Select a class",

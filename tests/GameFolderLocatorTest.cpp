@@ -246,14 +246,14 @@ TEST_F(WineDriveTest, DriveAnswersMapToWineDrivesOrFolders) {
 // is taken unasked and remembered.
 TEST_F(WineDriveTest, TheOneFolderFoundIsTakenAndNothingFoundEndsTheProgram) {
     FakeView cancelled;  // the search's Cancel
-    cancelled.answers = {"c"};
+    cancelled.texts = {"c"};
     cancelled.cancelSearch = true;
     EXPECT_EQ(Located(folder, cancelled), "");
     EXPECT_THAT(cancelled.said, ElementsAre(HasSubstr("was cancelled")));
     fs::create_directories(folder.Path() / "home/empty");
     for (const char* answer : {"", "D", "~/empty"}) {
         FakeView view;
-        view.answers = {answer};
+        view.texts = {answer};
         EXPECT_EQ(Located(folder, view), "") << answer;
         EXPECT_EQ(view.prompts.size(), 1U);
         EXPECT_THAT(view.said, ElementsAre("Quillon will now exit as no Return to Castle "
@@ -262,7 +262,7 @@ TEST_F(WineDriveTest, TheOneFolderFoundIsTakenAndNothingFoundEndsTheProgram) {
     EXPECT_FALSE(fs::exists(folder / kSettingsFileName));
 
     FakeView view;
-    view.answers = {"C:"};
+    view.texts = {"C:"};
     const std::string expected = driveC + "Program Files/RTCW/Main/";
     EXPECT_EQ(Located(folder, view), expected);
     EXPECT_TRUE(view.questions.empty());
@@ -281,6 +281,7 @@ TEST_F(WineDriveTest, TheOneFolderFoundIsTakenAndNothingFoundEndsTheProgram) {
     FakeView third;  // the box is cancelled
     EXPECT_EQ(Located(folder, third), "");
     EXPECT_EQ(third.prompts.size(), 1U);
+    EXPECT_EQ(third.progressReports, 0) << "a cancelled box searches no drive";
     EXPECT_FALSE(fs::exists(folder / kSettingsFileName));
 }
 
@@ -292,7 +293,7 @@ TEST_F(WineDriveTest, OfSeveralFoldersFoundThePlayerChoosesOne) {
     WriteFile(territory + "pak0.pk3", "");
     WriteFile(territory + "mp_bin.pk3", "");
     FakeView view;
-    view.answers = {"c", "c"};
+    view.texts = {"c", "c"};
     view.choices = {std::nullopt, 1};
     EXPECT_EQ(Located(folder, view), territory);
     const std::vector<std::string> both = {
@@ -311,7 +312,7 @@ TEST_F(WineDriveTest, TheSearchFindsEnemyTerritory) {
     WriteFile(folder.Path() / "games/legacy/etmain/pak0.pk3", "");
     WriteFile(folder.Path() / "games/legacy/legacy/legacy_v2.83.1.pk3", "");
     FakeView view;
-    view.answers = {folder.Text() + "games"};
+    view.texts = {folder.Text() + "games"};
     const std::string found = folder.Text() + "games/legacy/etmain/";
     EXPECT_EQ(Located(folder, view), found);
     EXPECT_TRUE(view.questions.empty());

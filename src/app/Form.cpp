@@ -176,7 +176,7 @@ bool Form::Confirmed(const std::string& question) {
 std::string Form::Ask(const std::string& prompt, const std::string& title,
                       const std::string& defaultAnswer) {
     RevealCurrentKey();
-    return view_.ShowInputBox(prompt, title, defaultAnswer);
+    return view_.AskForText(prompt, title, defaultAnswer).value_or(std::string());
 }
 
 void Form::OnKeypadClicked(int16_t key) {

@@ -93,8 +93,9 @@ std::string SearchAskedDrive(View& view, FileSystem& files, const Environment& e
     std::string problem;
     std::string answered = kDriveDefault;
     while (true) {
-        answered = view.ShowInputBox(problem + kDriveQuestion + "\n" + kFolderInstead, kDriveTitle,
-                                     answered);
+        answered = view.AskForText(problem + kDriveQuestion + "\n" + kFolderInstead, kDriveTitle,
+                                   answered)
+                       .value_or(std::string());
         const std::optional<std::string> root = RootForDriveAnswer(files, environment, answered);
         if (!root) {
             break;

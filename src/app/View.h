@@ -78,13 +78,8 @@ class View {
     // its description for screen readers say it; empty for a key the game leaves alone.
     virtual void ShowGameBinding(int16_t key, const std::string& description) = 0;
 
-    // Modal boxes. The input box is the box that changes a text, which gives the empty text when
-    // it is cancelled.
+    // Modal boxes.
     virtual void ShowMessageBox(const std::string& text, const std::string& title) = 0;
-    virtual std::string ShowInputBox(const std::string& prompt, const std::string& title,
-                                     const std::string& defaultAnswer) {
-        return AskForText(prompt, title, defaultAnswer).value_or(std::string());
-    }
     // A box to change a text, which it starts with: what was typed; nothing when it is cancelled.
     virtual std::optional<std::string> AskForText(const std::string& prompt,
                                                   const std::string& title,
