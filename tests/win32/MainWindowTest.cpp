@@ -891,6 +891,7 @@ TEST_F(Win32FirstStartTest, OfBothGamesOnTheDriveThePlayerChoosesOne) {
     std::wstring reasoned;
     bool whole = false;
     LRESULT opened = LB_ERR;  // the entry Enter alone takes
+    bool stayedOpen = false, doubleClickAnswered = false;
     std::thread player([&] {
         for (const bool take : {false, true}) {
             const HWND drive = WaitForBox(L"RTCW Install drive", L"Edit");
@@ -904,9 +905,24 @@ TEST_F(Win32FirstStartTest, OfBothGamesOnTheDriveThePlayerChoosesOne) {
             listed = ItemsOf(list);
             if (take) {
                 opened = SendMessageW(list, LB_GETCURSEL, 0, 0);
-                PostMessageW(list, WM_KEYDOWN, VK_DOWN, 1);
+                // An arrow key and a click only move the choice; a double click answers.
+                const auto mouse = [&](int entry, std::initializer_list<UINT> messages) {
+                    RECT item{};
+                    SendMessageW(list, LB_GETITEMRECT, entry, reinterpret_cast<LPARAM>(&item));
+                    for (const UINT message : messages) {
+                        SendMessageW(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON,
+                                     MAKELPARAM(item.left + 4, (item.top + item.bottom) / 2));
+                    }
+                };
+                SendMessageW(list, WM_KEYDOWN, VK_DOWN, 1);
+                mouse(0, {WM_LBUTTONDOWN, WM_LBUTTONUP});
+                stayedOpen = IsWindowVisible(choice) != FALSE;
+                mouse(1, {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP});
+                doubleClickAnswered = IsWindowVisible(choice) == FALSE;
             }
-            PostMessageW(choice, WM_COMMAND, take ? IDOK : IDCANCEL, 0);
+            if (!doubleClickAnswered) {
+                PostMessageW(choice, WM_COMMAND, take ? IDOK : IDCANCEL, 0);
+            }
         }
     });
     const bool started = window.TheForm().OnStart();
@@ -920,6 +936,8 @@ TEST_F(Win32FirstStartTest, OfBothGamesOnTheDriveThePlayerChoosesOne) {
                                                  "\" was taken.\nThis may")));
     EXPECT_TRUE(whole) << "the last line of the prompt is cut off";
     EXPECT_EQ(opened, 0) << "Enter alone takes the first game";
+    EXPECT_TRUE(stayedOpen);
+    EXPECT_TRUE(doubleClickAnswered);
     EXPECT_EQ(ReadFile(folder / "qm.cfg"), games + "ET\\etmain\\\r\n");
 }
 
