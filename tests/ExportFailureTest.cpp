@@ -313,6 +313,29 @@ TEST(FileErrors, OnlyAMissingFileIsMissing) {
 #endif
 }
 
+// Windows reads a file a mebibyte at a time: a larger one comes back whole, a part of it from its
+// own place, and a part that runs past the end as far as the file goes.
+TEST(FileReads, ALargeFileComesBackWholeAndEachPartFromItsPlace) {
+    TempFolder folder;
+    std::string bytes(3 * 1024 * 1024 + 5, '\0');
+    for (size_t k = 0; k < bytes.size(); ++k) {
+        bytes[k] = static_cast<char>(k ^ (k >> 8) ^ (k >> 16));
+    }
+    WriteFile(folder / "large", bytes);
+    const Result<std::string> whole =
+        RealFileSystem().ReadRegularFile(folder.Text("large"), bytes.size());
+    ASSERT_TRUE(whole.Ok()) << whole.Message();
+    EXPECT_TRUE(whole.Get() == bytes);
+    const auto file = RealFileSystem().OpenForReading(folder.Text("large"));
+    ASSERT_TRUE(file.Ok()) << file.Message();
+    for (const auto& [offset, size] : {std::pair<size_t, size_t>{1024 * 1024 + 3, 2 * 1024 * 1024},
+                                      {bytes.size() - 2, 10}}) {
+        const Result<std::string> part = file.Get()->ReadAt(offset, size);
+        ASSERT_TRUE(part.Ok()) << part.Message();
+        EXPECT_TRUE(part.Get() == bytes.substr(offset, size)) << offset;
+    }
+}
+
 #ifndef _WIN32
 // A place of a lock file, and a folder, that another process holds are busy while that process
 // runs, the lock file deleted or not, and free once it has ended, however it ended.
