@@ -146,7 +146,7 @@ std::wstring Answer(const std::function<void()>& open, std::wstring title, int b
 }
 
 // Lets the window handle its messages, timer ticks included: for a while, or until the
-// condition holds (two seconds at the most).
+// condition holds (ten seconds at the most: a machine under load may be slow to tick).
 bool Pump(int milliseconds, const std::function<bool()>& until = nullptr) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(milliseconds);
     while (std::chrono::steady_clock::now() < end && !(until && until())) {
@@ -160,7 +160,7 @@ bool Pump(int milliseconds, const std::function<bool()>& until = nullptr) {
     return !until || until();
 }
 bool PumpUntil(const std::function<bool()>& condition) {
-    return Pump(2000, condition);
+    return Pump(10000, condition);
 }
 
 // A press of the left button on one window and its release on another, at points of theirs.
