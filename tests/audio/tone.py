@@ -1,10 +1,15 @@
-"""Says whether a recording of 16-bit mono samples holds one tone and not another.
+"""Says whether a recording of 16-bit mono samples holds one tone and never another.
+
+The recording is looked at a tenth of a second at a time, so that sounds started at any moment
+are each heard whole: the tone must fill at least three tenths, and the other none.
 
 Usage: tone.py RECORDING RATE EXPECTED_HZ OTHER_HZ
 """
 import math
 import struct
 import sys
+
+LOUD = 1000  # of the 32,767 a sample can reach
 
 
 def amplitude(samples, rate, hertz):
@@ -18,15 +23,22 @@ def amplitude(samples, rate, hertz):
 
 
 def main():
-    path, rate, expected, other = sys.argv[1], int(sys.argv[2]), float(sys.argv[3]), float(sys.argv[4])
+    path, rate = sys.argv[1], int(sys.argv[2])
+    expected, other = float(sys.argv[3]), float(sys.argv[4])
     with open(path, "rb") as recording:
         data = recording.read()
     samples = struct.unpack("<%dh" % (len(data) // 2), data[: len(data) // 2 * 2])
-    heard, not_meant = amplitude(samples, rate, expected), amplitude(samples, rate, other)
-    print("%.2f s recorded: %.0f at %g Hz, %.0f at %g Hz"
-          % (len(samples) / rate, heard, expected, not_meant, other))
-    if heard < 500 or heard < 5 * not_meant:
-        print("The recording does not hold the %g Hz tone." % expected)
+    tenth = rate // 10
+    heard = not_meant = 0
+    for start in range(0, len(samples) - tenth + 1, tenth):
+        block = samples[start : start + tenth]
+        tone, wrong = amplitude(block, rate, expected), amplitude(block, rate, other)
+        heard += tone >= LOUD and tone >= 5 * wrong
+        not_meant += wrong >= LOUD
+    print("%.2f s recorded: %g Hz in %d tenths of a second, %g Hz in %d"
+          % (len(samples) / rate, expected, heard, other, not_meant))
+    if heard < 3 or not_meant > 0:
+        print("The recording does not hold the %g Hz tone alone." % expected)
         return 1
     return 0
 
