@@ -24,7 +24,7 @@
 #include "frontend/win32/SoundPlayer.h"
 using Player = quillon::win32::SoundPlayer;
 #else
-#include <QCoreApplication>
+#include <QApplication>
 #include <QTimer>
 
 #include "frontend/qt/SoundPlayer.h"
@@ -54,7 +54,8 @@ void LetPlay(int milliseconds) {
 
 int main(int argc, char** argv) {
 #ifndef _WIN32
-    QCoreApplication application(argc, argv);
+    qputenv("QT_QPA_PLATFORM", "offscreen");  // no window: a display is not needed
+    QApplication application(argc, argv);
 #endif
     const int rounds = argc > 1 ? std::max(1, std::atoi(argv[1])) : 5;
     const Result<PcmSound> sound =
