@@ -91,4 +91,15 @@ inline std::string ToneWave(uint32_t hertz, uint32_t rate = 22050, uint16_t bits
     return wave + samples;
 }
 
+// A pak whose Medic sounds a second of 523 Hz in the Axis voice and of 784 Hz in the Allies
+// one: the tones the window tests run through an audio server are heard for (tests/audio).
+inline std::string TeamTonesPak() {
+    ZipMaker zip;
+    zip.Add("scripts/wm_allies_chat.voice", "male Medic { sound/al/medic.wav \"Medic!\" }");
+    zip.Add("scripts/wm_axis_chat.voice", "male Medic { sound/ax/medic.wav \"Sanitaeter!\" }");
+    zip.Add("sound/al/medic.wav", ToneWave(784, 22050, 16, 1, 22050), true);
+    zip.Add("sound/ax/medic.wav", ToneWave(523, 22050, 16, 1, 22050), true);
+    return zip.Archive();
+}
+
 }  // namespace quillon::test

@@ -545,12 +545,7 @@ TEST_F(MainWindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
 // Run by tests/audio/through-pulseaudio.sh, which records the audio server's only output: it
 // must hear the Axis tone, not the Allies one, for the whole second it lasts.
 TEST_F(MainWindowTest, DISABLED_HearsTheTeamsOwnSoundThroughTheAudioServer) {
-    test::ZipMaker zip;
-    zip.Add("scripts/wm_allies_chat.voice", "male Medic { sound/al/medic.wav \"Medic!\" }");
-    zip.Add("scripts/wm_axis_chat.voice", "male Medic { sound/ax/medic.wav \"Sanitaeter!\" }");
-    zip.Add("sound/al/medic.wav", test::ToneWave(784, 22050, 16, 1, 22050), true);
-    zip.Add("sound/ax/medic.wav", test::ToneWave(523, 22050, 16, 1, 22050), true);
-    WriteFile(folder / "game/mp_pak0.pk3", zip.Archive());
+    WriteFile(folder / "game/mp_pak0.pk3", test::TeamTonesPak());
     QTest::mouseClick(KeyOf(Client(), 5), Qt::LeftButton);
     Click("assignButton");
     ClickLine(2);

@@ -508,12 +508,7 @@ TEST_F(Win32WindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
 // Run by tests/audio/through-pulseaudio.sh, which records the audio server's only output: Wine
 // plays through it, and it must hear the Axis tone, not the Allies one.
 TEST_F(Win32WindowTest, DISABLED_HearsTheTeamsOwnSoundThroughTheAudioServer) {
-    test::ZipMaker zip;
-    zip.Add("scripts/wm_allies_chat.voice", "male Medic { sound/al/medic.wav \"Medic!\" }");
-    zip.Add("scripts/wm_axis_chat.voice", "male Medic { sound/ax/medic.wav \"Sanitaeter!\" }");
-    zip.Add("sound/al/medic.wav", test::ToneWave(784, 22050, 16, 1, 22050), true);
-    zip.Add("sound/ax/medic.wav", test::ToneWave(523, 22050, 16, 1, 22050), true);
-    WriteFile(folder / "game/mp_pak0.pk3", zip.Archive());
+    WriteFile(folder / "game/mp_pak0.pk3", test::TeamTonesPak());
     Click(Control(MainWindow::kKeypadId + 5));
     Click(Role::AssignButton);
     ClickLine(2);
