@@ -91,14 +91,19 @@ inline std::string ToneWave(uint32_t hertz, uint32_t rate = 22050, uint16_t bits
     return wave + samples;
 }
 
-// A pak whose Medic sounds a second of 523 Hz in the Axis voice and of 784 Hz in the Allies
-// one: the tones the window tests run through an audio server are heard for (tests/audio).
+// A pak whose Medic is a second of 784 Hz in either of two variants of the Allies voice and of
+// 523 Hz in the one of the Axis voice: the tones the window tests run through an audio server
+// are heard for (tests/audio).
 inline std::string TeamTonesPak() {
     ZipMaker zip;
-    zip.Add("scripts/wm_allies_chat.voice", "male Medic { sound/al/medic.wav \"Medic!\" }");
-    zip.Add("scripts/wm_axis_chat.voice", "male Medic { sound/ax/medic.wav \"Sanitaeter!\" }");
-    zip.Add("sound/al/medic.wav", ToneWave(784, 22050, 16, 1, 22050), true);
-    zip.Add("sound/ax/medic.wav", ToneWave(523, 22050, 16, 1, 22050), true);
+    zip.Add("scripts/wm_allies_chat.voice",
+            "male Medic {\n sound/al/1.wav \"Medic!\"\n sound/al/2.wav \"I need a medic!\"\n}",
+            true);
+    zip.Add("scripts/wm_axis_chat.voice", "male Medic { sound/ax/1.wav \"Sanitaeter!\" }");
+    for (const char* name : {"sound/al/1.wav", "sound/al/2.wav"}) {
+        zip.Add(name, ToneWave(784, 22050, 16, 1, 22050), true);
+    }
+    zip.Add("sound/ax/1.wav", ToneWave(523, 22050, 16, 1, 22050), true);
     return zip.Archive();
 }
 

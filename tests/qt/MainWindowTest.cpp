@@ -506,15 +506,7 @@ TEST_F(FirstStartTest, TheFolderFoundIsOfferedBeforeTheDriveIsSearched) {
 // Hear, by the mouse and by F3, in the voice chosen from the Edit menu; the list's tooltip gives
 // what the team reads. Without an audio output the status bar says the message was silent.
 TEST_F(MainWindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
-    test::ZipMaker zip;
-    zip.Add("scripts/wm_allies_chat.voice",
-            "male Medic {\n sound/al/1.wav \"Medic!\"\n sound/al/2.wav \"I need a medic!\"\n}",
-            true);
-    zip.Add("scripts/wm_axis_chat.voice", "male Medic { sound/ax/1.wav \"Sanitaeter!\" }");
-    for (const char* name : {"sound/al/1.wav", "sound/al/2.wav", "sound/ax/1.wav"}) {
-        zip.Add(name, test::ToneWave(440), true);
-    }
-    WriteFile(folder / "game/mp_pak0.pk3", zip.Archive());
+    WriteFile(folder / "game/mp_pak0.pk3", test::TeamTonesPak());
     QTest::mouseClick(KeyOf(Client(), 5), Qt::LeftButton);
     Click("assignButton");
     ClickLine(2);

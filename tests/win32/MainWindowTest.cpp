@@ -470,15 +470,7 @@ TEST_F(Win32WindowTest, WhatMustDoNothingDoesNothing) {
 // tooltip and description give what the team reads. The status bar says which sound played, or
 // that it was silent where Wine has no audio output.
 TEST_F(Win32WindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
-    test::ZipMaker zip;
-    zip.Add("scripts/wm_allies_chat.voice",
-            "male Medic {\n sound/al/1.wav \"Medic!\"\n sound/al/2.wav \"I need a medic!\"\n}",
-            true);
-    zip.Add("scripts/wm_axis_chat.voice", "male Medic { sound/ax/1.wav \"Sanitaeter!\" }");
-    for (const char* name : {"sound/al/1.wav", "sound/al/2.wav", "sound/ax/1.wav"}) {
-        zip.Add(name, test::ToneWave(440), true);
-    }
-    WriteFile(folder / "game/mp_pak0.pk3", zip.Archive());
+    WriteFile(folder / "game/mp_pak0.pk3", test::TeamTonesPak());
     Click(Control(MainWindow::kKeypadId + 5));
     Click(Role::AssignButton);
     ClickLine(2);
