@@ -148,6 +148,15 @@ class MainWindowTest : public ::testing::Test {
         EXPECT_TRUE(WaitForTick());
     }
 
+    // Medic on key 5, with the teams' tones in the game folder.
+    void MedicOnKeyFive() {
+        WriteFile(folder / "game/mp_pak0.pk3", test::TeamTonesPak());
+        QTest::mouseClick(KeyOf(Client(), 5), Qt::LeftButton);
+        Click("assignButton");
+        ClickLine(2);
+        ClickLine(1);
+    }
+
     // Waits until a menu tick has acted on the recorded click.
     bool WaitForTick() {
         return qWaitFor([&] {
@@ -506,11 +515,7 @@ TEST_F(FirstStartTest, TheFolderFoundIsOfferedBeforeTheDriveIsSearched) {
 // Hear, by the mouse and by F3, in the voice chosen from the Edit menu; the list's tooltip gives
 // what the team reads. Without an audio output the status bar says the message was silent.
 TEST_F(MainWindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
-    WriteFile(folder / "game/mp_pak0.pk3", test::TeamTonesPak());
-    QTest::mouseClick(KeyOf(Client(), 5), Qt::LeftButton);
-    Click("assignButton");
-    ClickLine(2);
-    ClickLine(1);
+    MedicOnKeyFive();
     auto* list = Find<QListWidget>("assignments");
     ASSERT_EQ(list->count(), 1);
     EXPECT_EQ(list->item(0)->toolTip(), "Medic!\nI need a medic!");
@@ -537,11 +542,7 @@ TEST_F(MainWindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
 // Run by tests/audio/through-pulseaudio.sh, which records the audio server's only output: it
 // must hear the Axis tone, not the Allies one, for the whole second it lasts.
 TEST_F(MainWindowTest, DISABLED_HearsTheTeamsOwnSoundThroughTheAudioServer) {
-    WriteFile(folder / "game/mp_pak0.pk3", test::TeamTonesPak());
-    QTest::mouseClick(KeyOf(Client(), 5), Qt::LeftButton);
-    Click("assignButton");
-    ClickLine(2);
-    ClickLine(1);
+    MedicOnKeyFive();
     ChooseFromMenu(Qt::Key_E, Qt::Key_A);
     Find<QListWidget>("assignments")->setCurrentRow(0);
     Click("hearButton");

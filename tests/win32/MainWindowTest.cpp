@@ -214,6 +214,14 @@ class Win32WindowTest : public ::testing::Test {
     bool WaitForTick() {
         return PumpUntil([&] { return Menu().CurrentState() != MenuNavigator::State::LinePicked; });
     }
+    // Medic on key 5, with the teams' tones in the game folder.
+    void MedicOnKeyFive() {
+        WriteFile(folder / "game/mp_pak0.pk3", test::TeamTonesPak());
+        Click(Control(MainWindow::kKeypadId + 5));
+        Click(Role::AssignButton);
+        ClickLine(2);
+        ClickLine(1);
+    }
     const MenuNavigator& Menu() { return window.TheForm().Menu(); }
 
     // A key pressed on the focused control: first the program's shortcuts, then the dialog
@@ -470,11 +478,7 @@ TEST_F(Win32WindowTest, WhatMustDoNothingDoesNothing) {
 // tooltip and description give what the team reads. The status bar says which sound played, or
 // that it was silent where Wine has no audio output.
 TEST_F(Win32WindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
-    WriteFile(folder / "game/mp_pak0.pk3", test::TeamTonesPak());
-    Click(Control(MainWindow::kKeypadId + 5));
-    Click(Role::AssignButton);
-    ClickLine(2);
-    ClickLine(1);
+    MedicOnKeyFive();
     const HWND list = Control(Role::AssignmentList);
     const HWND status = Control(MainWindow::kStatusBarId);
     EXPECT_EQ(Spoken(Control(Role::HearButton)), L"Hear");
@@ -500,11 +504,7 @@ TEST_F(Win32WindowTest, HearPlaysTheSelectedMessageAndTheStatusBarSaysWhich) {
 // Run by tests/audio/through-pulseaudio.sh, which records the audio server's only output: Wine
 // plays through it, and it must hear the Axis tone, not the Allies one.
 TEST_F(Win32WindowTest, DISABLED_HearsTheTeamsOwnSoundThroughTheAudioServer) {
-    WriteFile(folder / "game/mp_pak0.pk3", test::TeamTonesPak());
-    Click(Control(MainWindow::kKeypadId + 5));
-    Click(Role::AssignButton);
-    ClickLine(2);
-    ClickLine(1);
+    MedicOnKeyFive();
     Choose(layout::Command::TeamVoiceAxis);
     SendMessageW(Control(Role::AssignmentList), LB_SETCURSEL, 0, 0);
     Click(Role::HearButton);
