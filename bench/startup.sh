@@ -19,14 +19,14 @@ fi
 cd "$(dirname "$0")/.."
 . scripts/packages.sh
 kind=${1:-linux}
-ensure_packages cmake make g++ libgtest-dev qt6-base-dev qt6-multimedia-dev zlib1g-dev xvfb xdotool x11-utils
+ensure_packages "${linux_build_packages[@]}" xvfb xdotool x11-utils
 
 work=$(mktemp -d)
 mkdir -p "$work/game" && : >"$work/game/mp_pak0.pk3"  # a folder of the first game
 cp assets/qmscript.txt "$work/"
 jobs=$(nproc)
 if [ "$kind" = windows ]; then
-    ensure_packages googletest g++-mingw-w64-x86-64 wine wine64
+    ensure_packages "${windows_build_packages[@]}" wine wine64
     cmake --preset windows >/dev/null
     cmake --build --preset windows --parallel "$jobs" \
         --target quillon minimal_window minimal_window_common_controls >/dev/null
